@@ -1,0 +1,86 @@
+#include "generators/common/ado_catalogue.h"
+
+namespace generators {
+
+using platform::ado::Connection;
+using platform::ado::Recordset;
+using platform::ado::Status;
+
+AdoCatalogue::AdoCatalogue(std::unique_ptr<Connection>& connection, QString connectionString,
+                           platform::ado::DataControl& data3, platform::ado::DataControl& data4)
+    : connection_(connection), connectionString_(std::move(connectionString)), data3_(data3), data4_(data4)
+{
+}
+
+ColumnList AdoCatalogue::columns(DataControlId control, const QString& query)
+{
+    platform::ado::DataControl& data = control == DataControlId::data3 ? data3_ : data4_;
+    data.setRecordSource(query);
+    const Status status = data.refresh(/*fieldsOnly=*/true);
+    ColumnList result;
+    result.ok = status.ok;
+    result.error = status.message;
+    if (status.ok)
+        result.columns = data.fields();
+    return result;
+}
+
+KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
+{
+    KeyColumns result;
+    if (!connection_ || connection_->state() != platform::ado::adStateOpen) {
+        result.ok = false;
+        result.error = QStringLiteral("not connected");
+        return result;
+    }
+    Recordset rs;
+    const QVariant schemaRestriction = schema.isEmpty() ? QVariant() : QVariant(schema);
+    const Status status =
+        connection_->openSchema(platform::ado::adSchemaPrimaryKeys, {QVariant(), schemaRestriction, table}, &rs);
+    result.ok = status.ok;
+    result.error = status.message;
+    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
+        result.columns.append(rs.value(QStringLiteral("COLUMN_NAME")));
+    return result;
+}
+
+ForeignKeyRows AdoCatalogue::foreignKeys()
+{
+    ForeignKeyRows result;
+    if (!connection_ || connection_->state() != platform::ado::adStateOpen) {
+        result.ok = false;
+        result.error = QStringLiteral("not connected");
+        return result;
+    }
+    Recordset rs;
+    const Status status = connection_->openSchema(platform::ado::adSchemaForeignKeys, {}, &rs);
+    result.ok = status.ok;
+    result.error = status.message;
+    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext()) {
+        ForeignKeyRow row;
+        row.pkSchema = rs.value(QStringLiteral("PK_TABLE_SCHEMA"));
+        row.pkTable = rs.value(QStringLiteral("PK_TABLE_NAME"));
+        row.pkColumn = rs.value(QStringLiteral("PK_COLUMN_NAME"));
+        row.fkSchema = rs.value(QStringLiteral("FK_TABLE_SCHEMA"));
+        row.fkTable = rs.value(QStringLiteral("FK_TABLE_NAME"));
+        row.fkColumn = rs.value(QStringLiteral("FK_COLUMN_NAME"));
+        row.ordinal = rs.value(QStringLiteral("ORDINAL")).toInt();
+        result.rows.append(row);
+    }
+    return result;
+}
+
+QString AdoCatalogue::identifierQuote()
+{
+    return connection_ ? connection_->identifierQuote() : QStringLiteral("\"");
+}
+
+Status AdoCatalogue::reconnect()
+{
+    if (connection_)
+        connection_->close();
+    connection_ = std::make_unique<Connection>();
+    return connection_->open(connectionString_);
+}
+
+} // namespace generators

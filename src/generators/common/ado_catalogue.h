@@ -1,0 +1,30 @@
+#pragma once
+// The catalogue over the real database access layer: the window's connection and its
+// data controls data3 and data4.
+
+#include "generators/common/catalogue.h"
+
+#include <memory>
+
+namespace generators {
+
+class AdoCatalogue : public Catalogue {
+public:
+    // `connection` is the window's db_cnx; reconnect() replaces the object it holds.
+    AdoCatalogue(std::unique_ptr<platform::ado::Connection>& connection, QString connectionString,
+                 platform::ado::DataControl& data3, platform::ado::DataControl& data4);
+
+    ColumnList columns(DataControlId control, const QString& query) override;
+    KeyColumns primaryKey(const QString& table, const QString& schema) override;
+    ForeignKeyRows foreignKeys() override;
+    QString identifierQuote() override;
+    platform::ado::Status reconnect() override;
+
+private:
+    std::unique_ptr<platform::ado::Connection>& connection_;
+    QString connectionString_;
+    platform::ado::DataControl& data3_;
+    platform::ado::DataControl& data4_;
+};
+
+} // namespace generators

@@ -1,0 +1,56 @@
+#pragma once
+// The catalogue reads a generator makes: column discovery through a data control and
+// the key rowsets. A failed read is reported in the result, never hidden.
+
+#include "platform/ado/ado.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace generators {
+
+// The two data controls that run column queries: data3, and data4 for a second table.
+enum class DataControlId { data3, data4 };
+
+struct ColumnList {
+    bool ok = true;
+    QString error;
+    QList<platform::ado::Field> columns; // empty when the query failed
+};
+
+struct KeyColumns {
+    bool ok = true;
+    QString error;
+    QStringList columns; // in key order
+};
+
+struct ForeignKeyRow {
+    QString pkSchema, pkTable, pkColumn;
+    QString fkSchema, fkTable, fkColumn;
+    int ordinal = 0; // position of the column pair in its key, from 1; 0 when unknown
+};
+
+struct ForeignKeyRows {
+    bool ok = true;
+    QString error;
+    QList<ForeignKeyRow> rows;
+};
+
+class Catalogue {
+public:
+    virtual ~Catalogue() = default;
+
+    // Sets the control's record source to `query`, refreshes it and returns its fields.
+    virtual ColumnList columns(DataControlId control, const QString& query) = 0;
+    // Primary-key rowset (kind 28) of a table; an empty schema means any schema.
+    virtual KeyColumns primaryKey(const QString& table, const QString& schema) = 0;
+    // Every foreign key of the database (kind 27, no restriction).
+    virtual ForeignKeyRows foreignKeys() = 0;
+    // The identifier quote character of the driver.
+    virtual QString identifierQuote() = 0;
+    // Replaces the open connection by a new one opened on the same connection string.
+    virtual platform::ado::Status reconnect() = 0;
+};
+
+} // namespace generators

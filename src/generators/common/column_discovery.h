@@ -1,0 +1,17 @@
+#pragma once
+// Column discovery: the fields of "SELECT * from <table>" (with row_limit where asked),
+// run through a data control. A failed query gives no columns and is recorded as a
+// problem of the run; the columns of an earlier query never stand in for it.
+
+#include "generators/common/run_context.h"
+
+namespace generators {
+
+// The discovery query. A table name that is not a plain identifier is quoted with the
+// driver's identifier quote (an embedded quote doubled); plain names stay as listed.
+QString columnQuery(const QString& table, const QString& suffix, const QString& identifierQuote);
+
+QList<platform::ado::Field> discoverColumns(RunContext& ctx, DataControlId control, const QString& table,
+                                            bool withRowLimit);
+
+} // namespace generators

@@ -1,0 +1,43 @@
+#pragma once
+// What a generator may ask of the window that runs it. The main window implements it
+// with its widgets; tests implement it with a recorder.
+
+#include <QString>
+
+namespace generators {
+
+// Indexes of the preview boxes gnl(0..4).
+enum PreviewIndex : int {
+    kPreviewDataAccess = 0,
+    kPreviewDataManager = 1,
+    kPreviewDataClasses = 2,
+    kPreviewOracle = 3,
+    kPreviewVb6 = 4,
+    kNoPreview = -1,
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    virtual void clearPreview(int index) = 0;
+    // Appends text as it stands (the caller puts the CR LF before the line).
+    virtual void appendPreview(int index, const QString& text) = 0;
+    // Brings preview `index` forward (vvbg_Click).
+    virtual void showPreview(int index) = 0;
+    virtual void yield() = 0;
+
+    virtual void setProgressVisible(bool visible) = 0;
+    virtual void setProgressValue(double value) = 0;
+    virtual double progressValue() const = 0;
+    virtual void setProgressMaximum(double maximum) = 0;
+    virtual double progressMaximum() const = 0;
+
+    virtual void setBusyPointer(bool busy) = 0;
+    virtual void message(const QString& text) = 0;
+};
+
+// Raises the progress value by one; a value above the maximum is refused.
+void stepProgress(Host& host);
+
+} // namespace generators

@@ -1,0 +1,55 @@
+#include "generators/common/module_file.h"
+
+#include <QDir>
+
+namespace generators {
+
+ModuleFile::ModuleFile(RunContext& ctx, int preview) : ctx_(ctx), preview_(preview) {}
+
+ModuleFile::~ModuleFile()
+{
+    close();
+}
+
+bool ModuleFile::open(const QString& path, platform::OpenMode mode)
+{
+    close();
+    writeFailed_ = false;
+    if (!writer_.open(path, mode, platform::TextEncoding::Windows1252)) {
+        ctx_.problem(QStringLiteral("%1: cannot be opened (%2)")
+                         .arg(QDir::toNativeSeparators(path), writer_.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void ModuleFile::emit_line(const QString& line)
+{
+    if (writer_.isOpen() && !writer_.writeLine(line) && !writeFailed_) {
+        writeFailed_ = true;
+        ctx_.problem(QStringLiteral("%1: cannot be written (%2)").arg(writer_.path(), writer_.errorString()));
+    }
+    if (preview_ != kNoPreview) {
+        ctx_.host.appendPreview(preview_, QStringLiteral("\r\n") + line);
+        ctx_.host.yield();
+    }
+}
+
+void ModuleFile::emitLines(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        emit_line(line);
+}
+
+void ModuleFile::close()
+{
+    if (!writer_.isOpen())
+        return;
+    const QString path = writer_.path();
+    if (!writer_.close() && !writeFailed_) {
+        writeFailed_ = true;
+        ctx_.problem(QStringLiteral("%1: cannot be written (%2)").arg(path, writer_.errorString()));
+    }
+}
+
+} // namespace generators

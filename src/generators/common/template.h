@@ -1,0 +1,33 @@
+#pragma once
+// Tables of generated lines are kept as raw strings, one generated line per source line,
+// and expanded by one function. Only the lower-case placeholders given are replaced;
+// any other text in angle brackets (such as <Table> in comments) is literal.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <utility>
+
+namespace generators {
+
+using Placeholders = QList<std::pair<QString, QString>>;
+
+// Replaces every "<name>" of `values` in one pass (a value is never expanded again).
+// "<dq>" always stands for one double quote.
+QString expand(QStringView line, const Placeholders& values);
+
+// The lines of a raw-string block: the newline right after R"( and the one right before
+// )" are not lines; every line in between is, empty ones included.
+QStringList templateLines(QStringView block);
+
+// Expands every line of a block.
+QStringList expandBlock(QStringView block, const Placeholders& values);
+
+// List commas: every item's line but the last ends in ",".
+inline QString listComma(qsizetype index, qsizetype count)
+{
+    return index < count - 1 ? QStringLiteral(",") : QString();
+}
+
+} // namespace generators

@@ -1,0 +1,150 @@
+#pragma once
+// A small stand-in for the database access objects the generators and pages were
+// designed around (connection, schema rowsets, recordsets, the data control), built
+// over unixODBC. It offers what the callers use and nothing more.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+namespace platform::ado {
+
+// Schema rowset kinds, by their numbers.
+enum SchemaKind : int {
+    adSchemaIndexes = 12,
+    adSchemaTables = 20,
+    adSchemaForeignKeys = 27,
+    adSchemaPrimaryKeys = 28,
+};
+
+enum ObjectState : int { adStateClosed = 0, adStateOpen = 1 };
+
+// Data type codes a field reports.
+enum DataType : int {
+    adEmpty = 0,
+    adSmallInt = 2,
+    adInteger = 3,
+    adSingle = 4,
+    adDouble = 5,
+    adCurrency = 6,
+    adDate = 7,
+    adBoolean = 11,
+    adDecimal = 14,
+    adTinyInt = 16,
+    adBigInt = 20,
+    adGUID = 72,
+    adBinary = 128,
+    adChar = 129,
+    adWChar = 130,
+    adNumeric = 131,
+    adDBDate = 133,
+    adDBTime = 134,
+    adDBTimeStamp = 135,
+    adVarChar = 200,
+    adLongVarChar = 201,
+    adVarWChar = 202,
+    adLongVarWChar = 203,
+    adVarBinary = 204,
+    adLongVarBinary = 205,
+};
+
+// What a call did: ok, or the driver's message.
+struct Status {
+    bool ok = true;
+    QString message;
+    static Status failure(const QString& message) { return {false, message}; }
+};
+
+struct Field {
+    QString name;
+    int type = adEmpty;
+};
+
+// Rows already fetched, read forward. Values are text; a null reads as "".
+class Recordset {
+public:
+    Recordset() = default;
+    Recordset(QList<Field> fields, QList<QStringList> rows);
+
+    bool eof() const { return position_ >= rows_.size(); }
+    void moveFirst() { position_ = 0; }
+    void moveNext();
+    int recordCount() const { return int(rows_.size()); }
+    void close();
+
+    int fieldCount() const { return int(fields_.size()); }
+    const QList<Field>& fields() const { return fields_; }
+    int fieldIndex(const QString& name) const; // case-insensitive; -1 when absent
+    QString value(const QString& fieldName) const;
+    QString value(int fieldIndex) const;
+    const QList<QStringList>& rows() const { return rows_; }
+
+private:
+    QList<Field> fields_;
+    QList<QStringList> rows_;
+    qsizetype position_ = 0;
+};
+
+// One database connection. The connection string is the one the pages build; the
+// translation to an ODBC string happens inside open().
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens with an empty user name and password, synchronously, with a bounded
+    // login timeout and without driver prompts.
+    Status open(const QString& connectionString);
+    int state() const;
+    void close();
+
+    // Schema rowset of the given kind. An invalid QVariant in the restrictions is an
+    // "empty" restriction (no filter); a string value filters on that value.
+    Status openSchema(int kind, const QList<QVariant>& restrictions, Recordset* out);
+
+    // The driver's identifier quote character ('"' when the driver gives none).
+    QString identifierQuote() const;
+
+    // Runs a statement and fetches its rows (fieldsOnly: prepare and describe only).
+    Status query(const QString& sql, Recordset* out, bool fieldsOnly = false);
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+// The data control: holds a connection string and a record source, and runs the
+// query on its own connection when refreshed.
+class DataControl {
+public:
+    DataControl();
+    ~DataControl();
+
+    void setConnectionString(const QString& connectionString);
+    QString connectionString() const { return connectionString_; }
+    void setRecordSource(const QString& recordSource) { recordSource_ = recordSource; }
+    QString recordSource() const { return recordSource_; }
+
+    // Runs the record source. With fieldsOnly the statement is only prepared and
+    // described (column discovery never fetches rows). A failure leaves no fields.
+    Status refresh(bool fieldsOnly = false);
+    const Recordset& recordset() const { return recordset_; }
+    const QList<Field>& fields() const { return recordset_.fields(); }
+
+private:
+    QString connectionString_;
+    QString recordSource_;
+    Recordset recordset_;
+    std::unique_ptr<Connection> connection_;
+    QString openedWith_;
+};
+
+// The ODBC connection string that open() uses for a given connection string.
+QString toOdbcConnectionString(const QString& connectionString);
+
+} // namespace platform::ado

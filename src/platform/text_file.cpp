@@ -1,0 +1,143 @@
+#include "platform/text_file.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace platform {
+
+namespace {
+
+// Code points of bytes 0x80..0x9F in Windows-1252 (0 where the byte is undefined).
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+char windows1252Byte(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return char(cp);
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControls[i] != 0 && kHighControls[i] == cp)
+            return char(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+QByteArray toWindows1252(const QString& text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (char32_t cp : text.toUcs4())
+        out.append(windows1252Byte(cp));
+    return out;
+}
+
+QString fromWindows1252(const QByteArray& bytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b <= 0x9F && kHighControls[b - 0x80] != 0)
+            out.append(QChar(kHighControls[b - 0x80]));
+        else
+            out.append(QChar(b));
+    }
+    return out;
+}
+
+TextFileWriter::~TextFileWriter()
+{
+    close();
+}
+
+bool TextFileWriter::open(const QString& path, OpenMode mode, TextEncoding encoding)
+{
+    close();
+    path_ = path;
+    encoding_ = encoding;
+    failed_ = false;
+    error_.clear();
+    file_ = std::make_unique<QFile>(path);
+    QIODevice::OpenMode flags = QIODevice::WriteOnly;
+    flags |= (mode == OpenMode::Append) ? QIODevice::Append : QIODevice::Truncate;
+    if (!file_->open(flags)) {
+        error_ = file_->errorString();
+        file_.reset();
+        return false;
+    }
+    return true;
+}
+
+bool TextFileWriter::writeLine(const QString& line)
+{
+    if (!isOpen())
+        return false;
+    QByteArray bytes = encoding_ == TextEncoding::Utf8 ? line.toUtf8() : toWindows1252(line);
+    bytes.append("\r\n", 2);
+    if (file_->write(bytes) != bytes.size()) {
+        if (!failed_)
+            error_ = file_->errorString();
+        failed_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool TextFileWriter::close()
+{
+    if (!file_)
+        return !failed_;
+    if (file_->isOpen()) {
+        if (!file_->flush() && !failed_) {
+            error_ = file_->errorString();
+            failed_ = true;
+        }
+        file_->close();
+        if (file_->error() != QFileDevice::NoError && !failed_) {
+            error_ = file_->errorString();
+            failed_ = true;
+        }
+    }
+    file_.reset();
+    return !failed_;
+}
+
+TextFileLines readTextLines(const QString& path, TextEncoding encoding)
+{
+    TextFileLines result;
+    QFile file(path);
+    result.exists = file.exists();
+    if (!result.exists) {
+        result.error = QStringLiteral("file not found");
+        return result;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        return result;
+    }
+    const QString text = encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : fromWindows1252(bytes);
+    if (!text.isEmpty()) {
+        result.lines = text.split(QLatin1Char('\n'));
+        // A final line end does not start another line.
+        if (result.lines.last().isEmpty())
+            result.lines.removeLast();
+        for (QString& line : result.lines) {
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+        }
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace platform

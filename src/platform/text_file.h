@@ -1,0 +1,56 @@
+#pragma once
+// Sequential text files as the program writes them: one line per write, each ended
+// by CR LF. Generated source files are Windows-1252; the program's own files UTF-8.
+// Readers accept CR LF or LF.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace platform {
+
+enum class TextEncoding { Windows1252, Utf8 };
+enum class OpenMode { Output, Append };
+
+// Windows-1252 bytes of a text; a character the code page cannot hold becomes '?'.
+QByteArray toWindows1252(const QString& text);
+QString fromWindows1252(const QByteArray& bytes);
+
+class TextFileWriter {
+public:
+    TextFileWriter() = default;
+    ~TextFileWriter();
+    TextFileWriter(const TextFileWriter&) = delete;
+    TextFileWriter& operator=(const TextFileWriter&) = delete;
+
+    // Opens for output (replacing an old file) or for appending. Returns false and
+    // keeps the reason in errorString() when the file cannot be opened.
+    bool open(const QString& path, OpenMode mode, TextEncoding encoding);
+    bool isOpen() const { return file_ && file_->isOpen(); }
+    // Writes the line and CR LF. Returns false when nothing could be written.
+    bool writeLine(const QString& line);
+    // Flushes and closes; false when the data could not be written completely.
+    bool close();
+    QString errorString() const { return error_; }
+    QString path() const { return path_; }
+
+private:
+    std::unique_ptr<QFile> file_;
+    TextEncoding encoding_ = TextEncoding::Windows1252;
+    QString error_;
+    QString path_;
+    bool failed_ = false;
+};
+
+// Reads a whole text file into lines (CR LF or LF); ok is false when it cannot be read.
+struct TextFileLines {
+    bool ok = false;
+    bool exists = false;
+    QStringList lines;
+    QString error;
+};
+TextFileLines readTextLines(const QString& path, TextEncoding encoding);
+
+} // namespace platform
