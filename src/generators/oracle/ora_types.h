@@ -1,0 +1,13 @@
+#pragma once
+// ora_types: the PL/SQL type word of a package parameter, by the data type code of the
+// column's field.
+
+#include <QString>
+
+namespace generators {
+
+// "Date" for timestamps (135), "Number" for numeric (131) and 139, "Varchar2" for
+// every other code, including codes outside any known range.
+QString ora_types(int adoType);
+
+} // namespace generators
