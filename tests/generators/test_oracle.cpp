@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace generators;
+using generators::oracle::ora_types;
 using platform::ado::Field;
 
 namespace {

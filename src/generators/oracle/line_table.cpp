@@ -2,7 +2,7 @@
 
 #include "generators/oracle/ora_types.h"
 
-namespace generators {
+namespace generators::oracle {
 
 void writeLineRows(ModuleFile& file, const QStringList& rows, const Placeholders& values,
                    const QList<platform::ado::Field>& columns, const QStringList& keyColumns)
@@ -36,4 +36,4 @@ void writeLineTable(ModuleFile& file, QStringView block, const Placeholders& val
     writeLineRows(file, templateLines(block), values, columns, keyColumns);
 }
 
-} // namespace generators
+} // namespace generators::oracle

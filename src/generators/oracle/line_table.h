@@ -8,7 +8,7 @@
 #include "generators/common/module_file.h"
 #include "generators/common/template.h"
 
-namespace generators {
+namespace generators::oracle {
 
 void writeLineRows(ModuleFile& file, const QStringList& rows, const Placeholders& values,
                    const QList<platform::ado::Field>& columns = {}, const QStringList& keyColumns = {});
@@ -16,4 +16,4 @@ void writeLineRows(ModuleFile& file, const QStringList& rows, const Placeholders
 void writeLineTable(ModuleFile& file, QStringView block, const Placeholders& values,
                     const QList<platform::ado::Field>& columns = {}, const QStringList& keyColumns = {});
 
-} // namespace generators
+} // namespace generators::oracle

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-namespace generators {
+namespace generators::oracle {
 
 namespace {
 
@@ -30,4 +30,4 @@ QString ora_types(int adoType)
     return QStringLiteral("Varchar2");
 }
 
-} // namespace generators
+} // namespace generators::oracle

@@ -4,10 +4,10 @@
 
 #include <QString>
 
-namespace generators {
+namespace generators::oracle {
 
 // "Date" for timestamps (135), "Number" for numeric (131) and 139, "Varchar2" for
 // every other code, including codes outside any known range.
 QString ora_types(int adoType);
 
-} // namespace generators
+} // namespace generators::oracle

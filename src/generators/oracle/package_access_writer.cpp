@@ -3,7 +3,7 @@
 #include "generators/common/column_discovery.h"
 #include "generators/oracle/line_table.h"
 
-namespace generators {
+namespace generators::oracle {
 
 namespace {
 
@@ -133,4 +133,4 @@ void writePackageTableWriters(ModuleFile& file, RunContext& ctx, const QString& 
     writeTableWriter(file, ctx, table, QStringLiteral("Del"), QStringLiteral("Delete_Row"), false);
 }
 
-} // namespace generators
+} // namespace generators::oracle

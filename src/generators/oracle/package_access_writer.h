@@ -4,7 +4,7 @@
 
 #include "generators/common/module_file.h"
 
-namespace generators {
+namespace generators::oracle {
 
 // The Imports and settings comment, the namespace and class heads, and Get_Connection.
 void writePackageAccessHead(ModuleFile& file, const RunInputs& in);
@@ -16,4 +16,4 @@ void writePackageTableReader(ModuleFile& file, RunContext& ctx, const QString& t
 // column query, then Del<table> over Delete_Row with the row address alone.
 void writePackageTableWriters(ModuleFile& file, RunContext& ctx, const QString& table);
 
-} // namespace generators
+} // namespace generators::oracle

@@ -2,7 +2,7 @@
 
 #include "generators/oracle/line_table.h"
 
-namespace generators {
+namespace generators::oracle {
 
 namespace {
 
@@ -103,4 +103,4 @@ void writePackageBodyRowProcedures(ModuleFile& file, const QString& table,
     writeLineTable(file, kDeleteRowAndEnd, values);
 }
 
-} // namespace generators
+} // namespace generators::oracle

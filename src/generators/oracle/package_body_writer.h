@@ -4,7 +4,7 @@
 
 #include "generators/common/module_file.h"
 
-namespace generators {
+namespace generators::oracle {
 
 // The body's opening line and Get_Rows.
 void writePackageBodyGetRows(ModuleFile& file, const QString& table,
@@ -15,4 +15,4 @@ void writePackageBodyGetRows(ModuleFile& file, const QString& table,
 void writePackageBodyRowProcedures(ModuleFile& file, const QString& table,
                                    const QList<platform::ado::Field>& columns, const QStringList& keyColumns);
 
-} // namespace generators
+} // namespace generators::oracle

@@ -2,7 +2,7 @@
 
 #include "generators/oracle/line_table.h"
 
-namespace generators {
+namespace generators::oracle {
 
 namespace {
 
@@ -37,4 +37,4 @@ void writePackageSpecification(ModuleFile& file, const QString& table,
     writeLineTable(file, kPackageSpecification, {{QStringLiteral("table"), table}}, columns);
 }
 
-} // namespace generators
+} // namespace generators::oracle

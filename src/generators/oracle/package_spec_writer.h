@@ -4,9 +4,9 @@
 
 #include "generators/common/module_file.h"
 
-namespace generators {
+namespace generators::oracle {
 
 void writePackageSpecification(ModuleFile& file, const QString& table,
                                const QList<platform::ado::Field>& columns);
 
-} // namespace generators
+} // namespace generators::oracle

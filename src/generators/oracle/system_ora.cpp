@@ -8,6 +8,8 @@
 
 namespace generators {
 
+using namespace oracle;
+
 namespace {
 
 QString packageFilePath(const QString& accessPath)
