@@ -1,0 +1,184 @@
+#include "generators/vbnet/data_access_writer.h"
+
+#include "generators/vbnet/line_table.h"
+#include "generators/vbnet/table_pass.h"
+
+namespace generators::vbnet {
+
+namespace {
+
+// Every value put between single quotes in the generated SQL goes through
+// Replace(value, "'", "''"), so a quote inside a value cannot end the literal. The
+// members that run a statement close their connection once it has run.
+
+constexpr QStringView kHead = uR"(
+Imports System.Data.<net_ns>
+Imports System.Configuration
+    'Define in your Web Config <prefix>cnxstr as
+    'ConnectionString = "<cnxstr>"
+
+NameSpace <namespace>
+Public Class DAL
+
+    'General Connection Function
+    Public Shared Function Get_Connection() As <net_ns>.<net_prefix>Connection
+        Dim My_Cnx As <net_ns>.<net_prefix>Connection
+        My_Cnx = New <net_ns>.<net_prefix>Connection()
+        My_Cnx.ConnectionString = ConfigurationSettings.AppSettings("<prefix>cnxstr")
+        My_Cnx.Open()
+        Return My_Cnx
+    End Function
+
+    'For each Table :
+    '    Function Get<Table>Reader(<TableClass>) as IDataReader
+    '        <TableClass> contains fields to build where clause in select statement
+    '        IDataReader returns selected rows
+    '    Sub Del<Table>(<TableClass>)
+    '        <TableClass> contains fields to build where clause in delete statement
+    '    Sub Update<Table>(<TableClass1, TableClass2>)
+    '        <TableClass1> contains fields to update
+    '        <TableClass2> contains fields to build where clause in update statement
+    '    Sub Insert<Table>(<TableClass>)
+    '        <TableClass> contains fields to populate in insert statement
+)";
+
+constexpr QStringView kReader = uR"(
+    Public Shared Function Get<table>Reader(ByVal z_<table> as <table>) As IDataReader
+        Dim cnx As <net_prefix>Connection = Get_Connection()
+        Dim z_sep As String
+        Dim z_sql As String
+        z_sep = " where "
+        z_sql = "select * from <table>"
+        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = " and "
+        if not z_<table>.WhereClause Is Nothing then 
+            z_sql = z_sql & z_sep & z_<table>.WhereClause
+        End If 
+        if Not z_<table>.OrderClause Is Nothing then  z_sql = z_sql & " order by " & z_<table>.OrderClause
+        Dim cmd As New <net_prefix>Command(z_sql, cnx)
+        Dim rdr As <net_prefix>DataReader
+        Try
+            rdr = cmd.ExecuteReader(CommandBehavior.CloseConnection)
+            Return rdr
+        Catch
+            If Not cnx Is Nothing Then
+                cnx.Close()
+            End If
+            Throw
+        End Try
+    End Function
+
+)";
+
+constexpr QStringView kDelete = uR"(
+    Public Shared Sub Del<table>(ByVal z_<table> as <table>)
+        Dim cnx As <net_prefix>Connection = Get_Connection()
+        Dim z_sep As String
+        Dim z_sql As String
+        z_sep = " where "
+        z_sql = "Delete from <table>"
+        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = " and "
+        if not z_<table>.WhereClause Is Nothing then 
+            z_sql = z_sql & z_sep & z_<table>.WhereClause
+        End If 
+        Dim cmd As New <net_prefix>Command(z_sql, cnx)
+        Try
+            cmd.ExecuteNonQuery()
+            cnx.Close()
+        Catch
+            If Not cnx Is Nothing Then
+                cnx.Close()
+            End If
+            Throw
+        End Try
+    End Sub
+
+)";
+
+constexpr QStringView kUpdate = uR"(
+    Public Shared Sub Update<table>(ByVal update_<table> as <table>, ByVal where_<table> as <table>)
+        Dim cnx As <net_prefix>Connection = Get_Connection()
+        Dim z_sep As String
+        Dim z_sql As String
+        z_sep = ""
+        z_sql = "update <table> set "
+        If update_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(update_<table>.<column>, "'", "''") & "'": z_sep = ", "
+        z_sep = " where "
+            If where_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(where_<table>.<column>, "'", "''") & "'": z_sep = " and "
+        if not where_<table>.WhereClause Is Nothing then 
+            z_sql = z_sql & z_sep & where_<table>.WhereClause
+        End If 
+        Dim cmd As New <net_prefix>Command(z_sql, cnx)
+        Try
+            cmd.ExecuteNonQuery()
+            cnx.Close()
+        Catch
+            If Not cnx Is Nothing Then
+                cnx.Close()
+            End If
+            Throw
+        End Try
+    End Sub
+
+)";
+
+constexpr QStringView kInsert = uR"(
+    Public Shared Sub Insert<table>(ByVal z_<table> as <table>)
+        Dim cnx As <net_prefix>Connection = Get_Connection()
+        Dim z_sep As String
+        Dim z_sql As String
+        z_sep = ""
+        z_sql = "insert into <table>("
+        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>": z_sep = ", "
+        z_sql = z_sql & ") select "
+            z_sep = ""
+        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "'" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = ", "
+        z_sql = z_sql & "<from_dual>"
+        Dim cmd As New <net_prefix>Command(z_sql, cnx)
+        Try
+            cmd.ExecuteNonQuery()
+            cnx.Close()
+        Catch
+            If Not cnx Is Nothing Then
+                cnx.Close()
+            End If
+            Throw
+        End Try
+    End Sub
+
+)";
+
+// Each member runs its own discovery query; only the insert's carries no row_limit.
+void writeMember(RunContext& ctx, ModuleFile& file, QStringView block, const QString& table, bool withRowLimit)
+{
+    const Placeholders values{{QStringLiteral("table"), table},
+                              {QStringLiteral("net_prefix"), ctx.in.net_prefix},
+                              {QStringLiteral("from_dual"), ctx.in.from_dual}};
+    LineTableSource source;
+    source.columns = [&] { return discoverColumnNames(ctx, table, withRowLimit); };
+    writeLineTable(file, block, values, source);
+}
+
+} // namespace
+
+void writeDataAccessModule(RunContext& ctx)
+{
+    ctx.host.showPreview(kPreviewDataAccess);
+    ctx.host.yield();
+    ModuleFile file(ctx, kPreviewDataAccess);
+    file.open(ctx.in.pn + ctx.in.gnn[0], platform::OpenMode::Output);
+    writeLineTable(file, kHead,
+                   {{QStringLiteral("net_ns"), ctx.in.net_ns},
+                    {QStringLiteral("net_prefix"), ctx.in.net_prefix},
+                    {QStringLiteral("prefix"), ctx.in.dbn},
+                    {QStringLiteral("cnxstr"), ctx.in.cnxstr},
+                    {QStringLiteral("namespace"), ctx.ns}});
+    forEachChosenTable(ctx, [&](const QString& table) {
+        writeMember(ctx, file, kReader, table, true);
+        writeMember(ctx, file, kDelete, table, true);
+        writeMember(ctx, file, kUpdate, table, true);
+        writeMember(ctx, file, kInsert, table, false);
+    });
+    file.close();
+}
+
+} // namespace generators::vbnet
