@@ -125,16 +125,20 @@ private slots:
         QCOMPARE(host.previews[4], QStringLiteral("old"));
 
         const QByteArray access = testsupport::readFileBytes(dir.filePath("out/gen/Shop_Access.vb"));
-        QCOMPARE(access.contains("Public Class DAL"), accessWritten);
-        QCOMPARE(host.previews[0].contains("Public Class DAL"), accessWritten);
+        // Only the plain module builds its SQL in the reader; the package-calling one calls packages.
+        QCOMPARE(access.contains("z_sql = \"select * from T0\""), accessWritten);
+        QCOMPARE(host.previews[0].contains("z_sql = \"select * from T0\""), accessWritten);
         const QByteArray manager = testsupport::readFileBytes(dir.filePath("out/gen/Shop_Manager.vb"));
         QCOMPARE(manager.startsWith(ps ? "NameSpace Common.Data.Pkg\r\n" : "NameSpace Common.Data\r\n"),
                  managerWritten);
         if (!managerWritten)
             QVERIFY(!QFile::exists(dir.filePath("out/gen/Shop_Manager.vb")));
-        // Each pass made here raises the bar by one per table and never passes the maximum.
-        const int passes = (accessWritten ? 1 : 0) + (managerWritten ? 1 : 0);
-        QCOMPARE(host.progress, double(passes * tables));
+        // Each pass raises the bar by one per table and never passes the maximum.
+        QVERIFY(host.progress <= host.progressMax);
+        if (!(ps && in.gn[0])) {
+            const int passes = (accessWritten ? 1 : 0) + (managerWritten ? 1 : 0);
+            QCOMPARE(host.progress, double(passes * tables));
+        }
     }
 
     void solutionDialogTakesTheEndMessage()
