@@ -4,7 +4,7 @@
 #include "generators/oracle/system_ora.h"
 #include "generators/vbnet/data_access_writer.h"
 #include "generators/vbnet/data_manager_writer.h"
-#include "platform/smkdir.h"
+#include "platform/folders.h"
 
 namespace generators::vbnet {
 
