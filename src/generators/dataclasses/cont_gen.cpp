@@ -1,28 +1,65 @@
 #include "generators/dataclasses/cont_gen.h"
 
 #include "generators/common/module_file.h"
+#include "generators/dataclasses/data_classes_writer.h"
+#include "generators/dataclasses/fk_work_list.h"
+#include "generators/dataclasses/join_classes_writer.h"
+#include "generators/dataclasses/join_managers_writer.h"
+#include "generators/dataclasses/join_readers_writer.h"
+#include "generators/dataclasses/web_config_writer.h"
 
 namespace generators {
 
+using namespace dataclasses;
+
+namespace {
+
+void showPreview(RunContext& ctx, int preview)
+{
+    ctx.host.showPreview(preview);
+    ctx.host.yield();
+}
+
+} // namespace
+
 void cont_gen(RunContext& ctx, int nbmax)
 {
-    Q_UNUSED(nbmax);
+    ctx.nbmax = nbmax;
+    ctx.ns = ctx.in.ps ? QStringLiteral("Common.Data.Pkg") : QStringLiteral("Common.Data");
+
+    scanForeignKeys(ctx);
+
+    if (ctx.in.gn[2]) {
+        showPreview(ctx, kPreviewDataClasses);
+        ModuleFile file(ctx, kPreviewDataClasses);
+        file.open(ctx.in.pn + ctx.in.gnn[2], platform::OpenMode::Output);
+        writeDataClasses(ctx, file);
+        if (ctx.in.gcfk)
+            writeJoinClasses(ctx, file);
+        file.emit_line(QStringLiteral("End NameSpace"));
+        file.close();
+    }
     if (ctx.in.gn[0]) {
-        ctx.host.showPreview(kPreviewDataAccess);
-        ctx.host.yield();
+        showPreview(ctx, kPreviewDataAccess);
         ModuleFile file(ctx, kPreviewDataAccess);
         file.open(ctx.in.pn + ctx.in.gnn[0], platform::OpenMode::Append);
+        if (ctx.in.gcfk)
+            writeJoinReaders(ctx, file);
         file.emitLines({QString(), QStringLiteral("End Class"), QStringLiteral("End NameSpace")});
         file.close();
     }
     if (ctx.in.gn[1]) {
-        ctx.host.showPreview(kPreviewDataManager);
-        ctx.host.yield();
+        showPreview(ctx, kPreviewDataManager);
         ModuleFile file(ctx, kPreviewDataManager);
         file.open(ctx.in.pn + ctx.in.gnn[1], platform::OpenMode::Append);
+        if (ctx.in.gcfk)
+            writeJoinManagers(ctx, file);
         file.emit_line(QStringLiteral("End NameSpace"));
         file.close();
     }
+    if (ctx.in.gwcf)
+        writeWebConfig(ctx);
+
     ctx.host.setBusyPointer(false);
     ctx.host.setProgressVisible(false);
     if (!ctx.in.solutionVisible)

@@ -1,0 +1,15 @@
+#pragma once
+// The end of a data class: one read-only property per parent and per child table, the
+// constructors region with Init, and "End Class".
+
+#include "generators/common/module_file.h"
+#include "generators/dataclasses/fk_work_list.h"
+
+namespace generators::dataclasses {
+
+void writeRelationProperties(ModuleFile& file, const FkWorkList& rows, const QString& table,
+                             const Relations& relations);
+
+void writeConstructors(ModuleFile& file, const QList<platform::ado::Field>& columns);
+
+} // namespace generators::dataclasses

@@ -1,0 +1,94 @@
+#include "generators/dataclasses/fk_work_list.h"
+
+#include <QHash>
+
+namespace generators::dataclasses {
+
+namespace {
+
+bool schemaPasses(const QString& filter, const QString& schema)
+{
+    return filter.isEmpty() || filter == schema;
+}
+
+// Primary keys read while the scan resolves missing parent columns, read once per table.
+class PrimaryKeyCache {
+public:
+    explicit PrimaryKeyCache(Catalogue& catalogue) : catalogue_(catalogue) {}
+
+    QString columnAt(const QString& schema, const QString& table, int ordinal)
+    {
+        const QString key = schema + QChar(0) + table;
+        auto it = keys_.find(key);
+        if (it == keys_.end()) {
+            const KeyColumns read = catalogue_.primaryKey(table, schema);
+            it = keys_.insert(key, read.ok ? read.columns : QStringList());
+        }
+        return ordinal >= 1 && ordinal <= it->size() ? it->at(ordinal - 1) : QString();
+    }
+
+private:
+    Catalogue& catalogue_;
+    QHash<QString, QStringList> keys_;
+};
+
+void offer(QStringList& list, const QString& name)
+{
+    if (list.size() < kMaxRelations && !list.contains(name))
+        list.append(name);
+}
+
+} // namespace
+
+void scanForeignKeys(RunContext& ctx)
+{
+    const ForeignKeyRows keys = ctx.catalogue.foreignKeys();
+    if (!keys.ok) {
+        ctx.problem(QStringLiteral("The foreign keys could not be read (%1)").arg(keys.error));
+        return;
+    }
+    const QStringList& chosen = ctx.in.tdn1;
+    const int last = qMin(ctx.nbmax, int(chosen.size()) - 1);
+    PrimaryKeyCache primaryKeys(ctx.catalogue);
+
+    for (const ForeignKeyRow& row : keys.rows) {
+        if (!schemaPasses(ctx.in.schema_filter, row.pkSchema) || !schemaPasses(ctx.in.schema_filter, row.fkSchema))
+            continue;
+        int copies = 0;
+        for (int i = 0; i <= last; ++i) {
+            if (!row.fkTable.isEmpty() && row.fkTable == chosen.at(i))
+                ++copies;
+            if (!row.pkTable.isEmpty() && row.pkTable == chosen.at(i))
+                ++copies;
+        }
+        if (copies == 0)
+            continue;
+
+        QString parentColumn = row.pkColumn;
+        if (parentColumn.isEmpty() && !row.pkTable.isEmpty())
+            parentColumn = primaryKeys.columnAt(row.pkSchema, row.pkTable, row.ordinal);
+        if (row.pkTable.isEmpty() || row.fkTable.isEmpty() || parentColumn.isEmpty() || row.fkColumn.isEmpty()) {
+            ctx.problem(QStringLiteral("%1: a foreign key to %2 was left out (its column names are unknown)")
+                            .arg(row.fkTable.isEmpty() ? QStringLiteral("?") : row.fkTable,
+                                 row.pkTable.isEmpty() ? QStringLiteral("?") : row.pkTable));
+            continue;
+        }
+        for (int c = 0; c < copies; ++c)
+            ctx.fk_rows.append(row.pkTable, parentColumn, row.fkTable, row.fkColumn);
+    }
+}
+
+Relations relationsOf(const FkWorkList& rows, const QString& table, bool withChildren)
+{
+    Relations relations;
+    for (int j = 0; j < rows.count(); ++j) {
+        if (rows.pf_table.at(j) == table && rows.pk_table.at(j) != table)
+            offer(relations.parents, rows.pk_table.at(j));
+        if (withChildren && rows.pk_table.at(j) == table && rows.pf_table.at(j) != table)
+            offer(relations.children, rows.pf_table.at(j));
+    }
+    relations.linked = !relations.parents.isEmpty() || !relations.children.isEmpty();
+    return relations;
+}
+
+} // namespace generators::dataclasses

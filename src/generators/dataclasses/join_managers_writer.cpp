@@ -1,0 +1,87 @@
+#include "generators/dataclasses/join_managers_writer.h"
+
+#include "generators/common/column_discovery.h"
+#include "generators/dataclasses/fk_work_list.h"
+#include "generators/dataclasses/join_section_head.h"
+#include "generators/dataclasses/line_table.h"
+
+namespace generators::dataclasses {
+
+namespace {
+
+// The List function reads the columns of a second pair of column queries.
+constexpr QStringView kJoinManager = uR"(
+Public Module <child>_<parent>Manager
+    Public Function Get<child>_<parent>(ByVal z_<child>_<parent> as <child>_<parent>) As <child>_<parent>
+        dim y_<child>_<parent> as New <child>_<parent>()
+        Dim rdr As IDataReader
+        Try
+            rdr = DAL.Get<child>_<parent>Reader(z_<child>_<parent>)
+            If rdr.Read() then
+[child column]                If Not IsDBNull(rdr(<dq>A_<column><dq>)) Then y_<child>_<parent>.<child>_<column>=rdr(<dq>A_<column><dq>)
+[parent column]                If Not IsDBNull(rdr(<dq>B_<column><dq>)) Then y_<child>_<parent>.<parent>_<column>=rdr(<dq>B_<column><dq>)
+            Else
+                'Throw New ApplicationException(<dq>No record found<dq>)
+            End If
+        Finally
+            If Not rdr Is Nothing Then
+                rdr.Close()
+            End If
+        End Try
+        Return y_<child>_<parent>
+    End Function
+
+
+    Public Function List<child>_<parent>(ByVal z_<child>_<parent> as <child>_<parent>) As ArrayList
+        dim liste as New ArrayList()
+        Dim rdr As IDataReader
+        dim y_<child>_<parent> as <child>_<parent>
+        Try
+            rdr = DAL.Get<child>_<parent>Reader(z_<child>_<parent>)
+            While (rdr.Read())
+                y_<child>_<parent> = New <child>_<parent>()
+[listed child column]                If Not IsDBNull(rdr(<dq>A_<column><dq>)) Then y_<child>_<parent>.<child>_<column>=rdr(<dq>A_<column><dq>)
+[listed parent column]                If Not IsDBNull(rdr(<dq>B_<column><dq>)) Then y_<child>_<parent>.<parent>_<column>=rdr(<dq>B_<column><dq>)
+                liste.Add (y_<child>_<parent>)
+            End While
+        Finally
+            If Not rdr Is Nothing Then
+                rdr.Close()
+            End If
+        End Try
+        Return liste
+    End Function
+
+End Module
+
+)";
+
+} // namespace
+
+void writeJoinManagers(RunContext& ctx, ModuleFile& file)
+{
+    const int last = qMin(ctx.nbmax, int(ctx.in.tdn1.size()) - 1);
+    for (int i = 0; i <= last; ++i) {
+        stepProgress(ctx.host);
+        ctx.host.yield();
+        const QString child = ctx.in.tdn1.at(i);
+        const Relations relations = relationsOf(ctx.fk_rows, child, /*withChildren=*/false);
+        if (relations.linked)
+            writeLineTable(file, kJoinSectionHead, {});
+        for (const QString& parent : relations.parents) {
+            const auto childColumns = discoverColumns(ctx, DataControlId::data3, child, /*withRowLimit=*/true);
+            const auto parentColumns = discoverColumns(ctx, DataControlId::data4, parent, /*withRowLimit=*/true);
+            const auto listedChildColumns =
+                discoverColumns(ctx, DataControlId::data3, child, /*withRowLimit=*/true);
+            const auto listedParentColumns =
+                discoverColumns(ctx, DataControlId::data4, parent, /*withRowLimit=*/true);
+            writeLineTable(file, kJoinManager, {{QStringLiteral("child"), child}, {QStringLiteral("parent"), parent}},
+                           {{QStringLiteral("child column"), columnRows(childColumns)},
+                            {QStringLiteral("parent column"), columnRows(parentColumns)},
+                            {QStringLiteral("listed child column"), columnRows(listedChildColumns)},
+                            {QStringLiteral("listed parent column"), columnRows(listedParentColumns)}});
+        }
+    }
+}
+
+} // namespace generators::dataclasses

@@ -1,0 +1,13 @@
+#pragma once
+// Join managers: one module <child>_<parent>Manager per chosen table and each of its
+// parents, appended to the data manager module, reading the join reader into join
+// objects.
+
+#include "generators/common/module_file.h"
+
+namespace generators::dataclasses {
+
+// Takes one progress step per chosen table, parents or not.
+void writeJoinManagers(RunContext& ctx, ModuleFile& file);
+
+} // namespace generators::dataclasses

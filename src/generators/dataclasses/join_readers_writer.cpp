@@ -1,0 +1,89 @@
+#include "generators/dataclasses/join_readers_writer.h"
+
+#include "generators/common/column_discovery.h"
+#include "generators/dataclasses/fk_work_list.h"
+#include "generators/dataclasses/join_section_head.h"
+#include "generators/dataclasses/line_table.h"
+
+namespace generators::dataclasses {
+
+namespace {
+
+// <sep> is ", " before every select term but the first of the whole list. Filter values
+// go through Replace so that a quote inside a value cannot end the SQL literal.
+constexpr QStringView kJoinReader = uR"(
+    Public Shared Function Get<child>_<parent>Reader(ByVal z_<child>_<parent> as <child>_<parent>) As IDataReader
+        Dim cnx As <net_prefix>Connection = Get_Connection()
+        Dim z_sep As String
+        Dim z_sql As String
+        z_sep = <dq> where <dq>
+        z_sql = <dq>select <dq>
+[child column]        z_sql = z_sql & <dq><sep><child>.<column> AS A_<column><dq>
+[parent column]        z_sql = z_sql & <dq><sep><parent>.<column> AS B_<column><dq>
+        z_sql = z_sql & <dq> from <child>,<parent><dq>
+[key]        z_sql = z_sql & z_sep & <dq><child>.<fk_column>=<parent>.<pk_column><dq>: z_sep = <dq> and <dq>
+[child column]        If z_<child>_<parent>.IsDirty.<child>_<column> then z_sql = z_sql & z_sep & <dq><child>.<column>='<dq> & Replace(z_<child>_<parent>.<child>_<column>, <dq>'<dq>, <dq>''<dq>) & <dq>'<dq>: z_sep = <dq> and <dq>
+[parent column]        If z_<child>_<parent>.IsDirty.<parent>_<column> then z_sql = z_sql & z_sep & <dq><parent>.<column>='<dq> & Replace(z_<child>_<parent>.<parent>_<column>, <dq>'<dq>, <dq>''<dq>) & <dq>'<dq>: z_sep = <dq> and <dq>
+        Dim cmd As New <net_prefix>Command(z_sql, cnx)
+        Dim rdr As <net_prefix>DataReader
+        Try
+            rdr = cmd.ExecuteReader(CommandBehavior.CloseConnection)
+            Return rdr
+        Catch
+            If Not cnx Is Nothing Then
+                cnx.Close()
+            End If
+            Throw
+        End Try
+    End Function
+
+)";
+
+// Select terms of both tables, each row with the separator its position calls for.
+QList<Placeholders> selectTerms(const QList<platform::ado::Field>& columns, qsizetype termsBefore)
+{
+    QList<Placeholders> rows = columnRows(columns);
+    for (qsizetype k = 0; k < rows.size(); ++k)
+        rows[k].append({QStringLiteral("sep"), termsBefore + k == 0 ? QString() : QStringLiteral(", ")});
+    return rows;
+}
+
+// Every work-list entry from the parent to the child, duplicates kept.
+QList<Placeholders> joinTerms(const FkWorkList& rows, const QString& parent, const QString& child)
+{
+    QList<Placeholders> terms;
+    for (int j = 0; j < rows.count(); ++j) {
+        if (rows.pf_table.at(j) == child && rows.pk_table.at(j) == parent)
+            terms.append({{QStringLiteral("fk_column"), rows.pf_col.at(j)},
+                          {QStringLiteral("pk_column"), rows.pk_col.at(j)}});
+    }
+    return terms;
+}
+
+} // namespace
+
+void writeJoinReaders(RunContext& ctx, ModuleFile& file)
+{
+    const int last = qMin(ctx.nbmax, int(ctx.in.tdn1.size()) - 1);
+    for (int i = 0; i <= last; ++i) {
+        stepProgress(ctx.host);
+        ctx.host.yield();
+        const QString child = ctx.in.tdn1.at(i);
+        const Relations relations = relationsOf(ctx.fk_rows, child, /*withChildren=*/false);
+        if (relations.linked)
+            writeLineTable(file, kJoinSectionHead, {});
+        for (const QString& parent : relations.parents) {
+            const auto childColumns = discoverColumns(ctx, DataControlId::data3, child, /*withRowLimit=*/true);
+            const auto parentColumns = discoverColumns(ctx, DataControlId::data4, parent, /*withRowLimit=*/true);
+            writeLineTable(file, kJoinReader,
+                           {{QStringLiteral("child"), child},
+                            {QStringLiteral("parent"), parent},
+                            {QStringLiteral("net_prefix"), ctx.in.net_prefix}},
+                           {{QStringLiteral("child column"), selectTerms(childColumns, 0)},
+                            {QStringLiteral("parent column"), selectTerms(parentColumns, childColumns.size())},
+                            {QStringLiteral("key"), joinTerms(ctx.fk_rows, parent, child)}});
+        }
+    }
+}
+
+} // namespace generators::dataclasses
