@@ -1,10 +1,13 @@
+#include "app/program.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Quillmere " QUILLMERE_VERSION));
-    label.show();
+    QApplication::setApplicationName(QStringLiteral("Quillmere"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
+    app::Program program;
+    program.start();
     return app.exec();
 }

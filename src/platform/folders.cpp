@@ -1,8 +1,28 @@
 #include "platform/folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace platform {
+
+QString programFolder()
+{
+    const QString home = qEnvironmentVariable("QUILLMERE_HOME");
+    if (!home.isEmpty()) {
+        QDir().mkpath(home);
+        return QDir::cleanPath(QDir(home).absolutePath());
+    }
+    const QString exeFolder = QCoreApplication::applicationDirPath();
+    if (!exeFolder.isEmpty() && ::access(QFile::encodeName(exeFolder).constData(), W_OK) == 0)
+        return exeFolder;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return data;
+}
 
 void smkdir(const QString& path)
 {
@@ -13,6 +33,11 @@ void smkdir(const QString& path)
     QDir dir;
     while ((next = path.indexOf(separator, next + 1)) >= 0)
         dir.mkdir(path.left(next)); // an existing or impossible level is passed over
+}
+
+QString withTrailingSeparator(const QString& folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
 } // namespace platform

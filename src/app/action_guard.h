@@ -1,0 +1,27 @@
+#pragma once
+// One "action under way" state for the whole program. Long actions yield to the event
+// loop, so clicks run in the middle of them; an action that must not overlap another
+// (connect, select schema, close connection, look switch, generation, the arrow
+// buttons) takes the guard and is refused while another holds it.
+
+namespace app {
+
+class ActionGuard {
+public:
+    // Takes the guard when no action is under way; otherwise holds nothing.
+    ActionGuard();
+    ~ActionGuard();
+    ActionGuard(const ActionGuard&) = delete;
+    ActionGuard& operator=(const ActionGuard&) = delete;
+
+    // True when this guard holds the action (the caller may go on).
+    explicit operator bool() const { return owns_; }
+    bool owns() const { return owns_; }
+
+    static bool busy();
+
+private:
+    bool owns_ = false;
+};
+
+} // namespace app

@@ -1,0 +1,140 @@
+#include "app/controls.h"
+
+#include "platform/colours.h"
+
+#include <QMouseEvent>
+#include <QProxyStyle>
+
+namespace app {
+
+namespace {
+
+// Shows '*' in place of each character of a password box.
+class StarPasswordStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+constexpr quint32 kHeadingBack = 0x80;     // dark red
+constexpr quint32 kHeadingText = 0xC0FFFF; // light yellow
+
+} // namespace
+
+QString element(const char* name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+TextBox::TextBox(const QString& name, QWidget* parent) : QLineEdit(parent)
+{
+    setObjectName(name);
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    emit lostFocus();
+}
+
+PasswordBox::PasswordBox(const QString& name, QWidget* parent) : TextBox(name, parent)
+{
+    auto* style = new StarPasswordStyle();
+    style->setParent(this);
+    setStyle(style);
+    setEchoMode(QLineEdit::Password);
+}
+
+ComboBox::ComboBox(const QString& name, QWidget* parent) : QComboBox(parent)
+{
+    setObjectName(name);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+}
+
+void ComboBox::focusOutEvent(QFocusEvent* event)
+{
+    QComboBox::focusOutEvent(event);
+    // The line edit inside keeps the focus while the list is open; only a real loss counts.
+    if (!hasFocus())
+        emit lostFocus();
+}
+
+ClickLabel::ClickLabel(const QString& name, const QString& caption, QWidget* parent) : QLabel(caption, parent)
+{
+    setObjectName(name);
+    setMouseTracking(true);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+    event->accept();
+}
+
+void ClickLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    emit mouseMoved();
+    event->accept();
+}
+
+Panel::Panel(const QString& name, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setMouseTracking(true);
+}
+
+void Panel::mouseMoveEvent(QMouseEvent* event)
+{
+    emit mouseMoved();
+    event->accept();
+}
+
+QPushButton* pictureButton(const QString& name, QStyle::StandardPixmap picture, const QString& toolTip,
+                           QWidget* parent)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setIcon(button->style()->standardIcon(picture));
+    button->setIconSize(QSize(24, 24));
+    button->setToolTip(toolTip);
+    button->setFixedSize(36, 34);
+    return button;
+}
+
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QLabel* label(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLabel* heading(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* l = label(name, caption, parent);
+    platform::setTag(l, QStringLiteral("heading"));
+    platform::setBackColor(l, kHeadingBack);
+    platform::setForeColor(l, kHeadingText);
+    QFont font = l->font();
+    font.setBold(true);
+    l->setFont(font);
+    l->setContentsMargins(6, 2, 6, 2);
+    return l;
+}
+
+} // namespace app

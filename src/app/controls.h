@@ -1,0 +1,80 @@
+#pragma once
+// The few control kinds the window needs beyond plain Qt widgets: text and combo boxes
+// that report losing the focus, labels that report clicks and mouse moves, panels that
+// report mouse moves over their background, picture buttons, and password boxes that
+// show '*' for each character.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QWidget>
+
+namespace app {
+
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(const QString& name, QWidget* parent = nullptr);
+signals:
+    void lostFocus();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+class PasswordBox : public TextBox {
+    Q_OBJECT
+public:
+    explicit PasswordBox(const QString& name, QWidget* parent = nullptr);
+};
+
+// An editable drop-down list (the connection history boxes, the schema box).
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(const QString& name, QWidget* parent = nullptr);
+signals:
+    void lostFocus();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString& name, const QString& caption, QWidget* parent = nullptr);
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+class Panel : public QWidget {
+    Q_OBJECT
+public:
+    explicit Panel(const QString& name, QWidget* parent = nullptr);
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// A button drawn with a picture and a tool tip instead of a caption.
+QPushButton* pictureButton(const QString& name, QStyle::StandardPixmap picture, const QString& toolTip,
+                           QWidget* parent);
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent);
+QLabel* label(const QString& name, const QString& caption, QWidget* parent);
+// A section heading: dark red, light-yellow lettering, carrying a Tag.
+QLabel* heading(const QString& name, const QString& caption, QWidget* parent);
+
+// The objectName of element `index` of a control array.
+QString element(const char* name, int index);
+
+} // namespace app

@@ -1,0 +1,129 @@
+#include "app/folder_picker.h"
+
+#include "platform/user_feedback.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+
+namespace app {
+
+namespace {
+constexpr int kPathRole = Qt::UserRole;
+}
+
+QStringList mountedDrives()
+{
+    QStringList drives{QStringLiteral("/")};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (volume.isValid() && volume.isReady() && !drives.contains(root))
+            drives.append(root);
+    }
+    drives.sort();
+    return drives;
+}
+
+QString driveOf(const QString& path, const QStringList& drives)
+{
+    QString best = QStringLiteral("/");
+    for (const QString& drive : drives) {
+        const bool holds = path == drive || path.startsWith(drive == QLatin1String("/") ? drive : drive + '/');
+        if (holds && drive.size() > best.size())
+            best = drive;
+    }
+    return best;
+}
+
+FolderList::FolderList(const QString& name, QWidget* parent) : QListWidget(parent)
+{
+    setObjectName(name);
+    path_ = QStringLiteral("/");
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { setPath(item->data(kPathRole).toString()); });
+    refill();
+}
+
+bool FolderList::setPath(const QString& folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return false;
+    path_ = QDir::cleanPath(info.absoluteFilePath());
+    refill();
+    return true;
+}
+
+void FolderList::refill()
+{
+    clear();
+    // The levels from the root down to the current folder, indented by depth.
+    QStringList levels;
+    QDir dir(path_);
+    levels.prepend(dir.absolutePath());
+    while (dir.cdUp())
+        levels.prepend(dir.absolutePath());
+    int depth = 0;
+    for (const QString& level : levels) {
+        const QString name = level == QLatin1String("/") ? level : QFileInfo(level).fileName();
+        auto* entry = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, this);
+        entry->setData(kPathRole, level);
+        if (level == path_)
+            setCurrentItem(entry);
+        ++depth;
+    }
+    const QStringList children = QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& child : children) {
+        auto* entry = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + child, this);
+        entry->setData(kPathRole, QDir(path_).filePath(child));
+    }
+}
+
+FolderPicker::FolderPicker(QWidget* parent) : Panel(QStringLiteral("pt_4"), parent)
+{
+    setAutoFillBackground(true);
+    resize(360, 360);
+    auto* layout = new QVBoxLayout(this);
+    Drive1 = new QComboBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->addItems(mountedDrives());
+    layout->addWidget(Drive1);
+    Dir1 = new FolderList(QStringLiteral("Dir1"), this);
+    layout->addWidget(Dir1, 1);
+    auto* buttons = new QHBoxLayout();
+    Command9 = commandButton(QStringLiteral("Command9"), QStringLiteral("Ok"), this);
+    Command17 = commandButton(QStringLiteral("Command17"), QStringLiteral("Cancel"), this);
+    buttons->addWidget(Command9);
+    buttons->addWidget(Command17);
+    layout->addLayout(buttons);
+    connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderPicker::Drive1_Change);
+    hide();
+}
+
+QString FolderPicker::drivePath() const
+{
+    return Drive1->currentText();
+}
+
+void FolderPicker::chooseDriveOf(const QString& path)
+{
+    QStringList drives;
+    for (int i = 0; i < Drive1->count(); ++i)
+        drives.append(Drive1->itemText(i));
+    const int index = Drive1->findText(driveOf(path, drives));
+    if (index < 0)
+        return;
+    Drive1->setCurrentIndex(index); // raises Drive1_Change when the drive changes
+}
+
+void FolderPicker::Drive1_Change()
+{
+    Dir1->setPath(drivePath()); // a drive that cannot be opened keeps the folder
+    platform::yield();
+}
+
+} // namespace app

@@ -1,0 +1,50 @@
+#pragma once
+// The folder picker panel pt(4): a drive list (the mounted volumes), a folder list and
+// its Ok and Cancel buttons. Ok and Cancel are handled by the window, which owns the
+// output folder boxes.
+
+#include "app/controls.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace app {
+
+// The folder list: the levels of the current folder from the root down, then its
+// sub-folders; a double click opens an entry.
+class FolderList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FolderList(const QString& name, QWidget* parent = nullptr);
+
+    // Opens `folder` when it exists; otherwise keeps the current folder. Returns
+    // whether the folder was opened.
+    bool setPath(const QString& folder);
+    QString path() const { return path_; }
+
+private:
+    void refill();
+    QString path_;
+};
+
+class FolderPicker : public Panel {
+    Q_OBJECT
+public:
+    explicit FolderPicker(QWidget* parent = nullptr);
+
+    QComboBox* Drive1 = nullptr;
+    FolderList* Dir1 = nullptr;
+    QPushButton* Command9 = nullptr;  // "Ok"
+    QPushButton* Command17 = nullptr; // "Cancel"
+
+    // Chooses the drive (mounted volume) that holds `path`; raises Drive1_Change.
+    void chooseDriveOf(const QString& path);
+    void Drive1_Change();
+    QString drivePath() const;
+};
+
+// The mounted volume whose root is the longest prefix of `path` ("/" at least).
+QString driveOf(const QString& path, const QStringList& drives);
+QStringList mountedDrives();
+
+} // namespace app

@@ -1,0 +1,47 @@
+#pragma once
+// The main window's form-level values. They live outside the widgets: unloading the
+// window and showing it again rebuilds every control, while these keep their values
+// (the start-up sets only look_style and the type tables again).
+
+#include "generators/common/run_context.h"
+#include "generators/common/type_tables.h"
+#include "platform/ado/ado.h"
+
+#include <QString>
+#include <memory>
+
+namespace app {
+
+struct FormState {
+    // Connection of the open database and the string it was opened with.
+    QString db_cnxstr;
+    std::unique_ptr<platform::ado::Connection> db_cnx;
+    int connected = 0; // 1 after a successful open, 0 after a failed one
+
+    // Scratch holders of the schema rowsets.
+    platform::ado::Recordset db_schema;
+    platform::ado::Recordset db_fkschema;
+
+    // Words the generators write for the connection kind.
+    QString schema_filter;
+    QString net_ns;
+    QString net_prefix;
+    QString from_dual;
+    QString row_limit;
+
+    int look_style = 0; // colour look: 0 system colours, 1 designed colours
+
+    // vb_types, sql_quotes and net_types by data type code, filled at every start-up.
+    generators::TypeTables typeTables;
+
+    // The data controls: Data2 feeds the browser's grid; data3 and data4 run the
+    // generators' column queries.
+    platform::ado::DataControl Data2;
+    platform::ado::DataControl data3;
+    platform::ado::DataControl data4;
+
+    // fk_rows (pk_table, pk_col, pf_table, pf_col) of the current generation run.
+    generators::FkWorkList fk_rows;
+};
+
+} // namespace app

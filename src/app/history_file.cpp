@@ -1,0 +1,123 @@
+#include "app/history_file.h"
+
+#include "platform/text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <cstdio>
+
+namespace app {
+
+namespace {
+
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+} // namespace
+
+QString trimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+HistoryLists parseHistoryLines(const QStringList& lines)
+{
+    QStringList taken;
+    QSet<QString> seen;
+    for (const QString& line : lines) {
+        if (line.isEmpty() || seen.contains(line) || taken.size() >= kHistorySlots)
+            continue;
+        seen.insert(line);
+        taken.append(line);
+    }
+    HistoryLists lists;
+    for (const QString& line : taken) {
+        const QChar first = line.at(0);
+        const int kind = first >= QLatin1Char('0') && first <= QLatin1Char('9') ? first.unicode() - '0' : 0;
+        const QString value = trimSpaces(line.mid(1));
+        switch (kind) {
+        case 0:
+            lists.db.append(value);
+            break;
+        case 1:
+            lists.adb.append(value);
+            break;
+        case 2:
+            lists.ocnx.append(value);
+            break;
+        case 3:
+            lists.sdb.append(value);
+            break;
+        default:
+            break;
+        }
+    }
+    return lists;
+}
+
+QStringList historyLines(const HistoryLists& lists)
+{
+    QStringList lines;
+    const QStringList* groups[] = {&lists.db, &lists.adb, &lists.ocnx, &lists.sdb};
+    for (int kind = 0; kind < 4; ++kind) {
+        for (const QString& entry : *groups[kind]) {
+            if (!trimSpaces(entry).isEmpty())
+                lines.append(QString::number(kind) + entry);
+        }
+    }
+    return lines;
+}
+
+HistoryRead readHistoryFile(const QString& path)
+{
+    HistoryRead result;
+    if (!QFileInfo::exists(path)) {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.close();
+            QFile::setPermissions(path, kOwnerOnly);
+        }
+        return result;
+    }
+    const platform::TextFileLines read = platform::readTextLines(path, platform::TextEncoding::Utf8);
+    if (!read.ok) {
+        result.readable = false;
+        return result;
+    }
+    result.lists = parseHistoryLines(read.lines);
+    return result;
+}
+
+bool writeHistoryFile(const QString& path, const HistoryLists& lists)
+{
+    QByteArray bytes;
+    for (const QString& line : historyLines(lists))
+        bytes += line.toUtf8() + "\r\n";
+
+    const QString temporary = path + QStringLiteral(".new");
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    file.setPermissions(kOwnerOnly);
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        QFile::remove(temporary);
+        return false;
+    }
+    // rename() replaces the old file in one step.
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(temporary);
+        return false;
+    }
+    return true;
+}
+
+} // namespace app

@@ -1,0 +1,46 @@
+#pragma once
+// The connection history file "Quillmere.ini" in the program's folder: one entry per
+// line, a kind digit followed by the value (0 Oracle service, 1 Access file, 2 full
+// connection string, 3 SQL Server database), UTF-8, CR LF line ends.
+
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+inline constexpr char kHistoryFileName[] = "Quillmere.ini";
+inline constexpr int kHistorySlots = 1000;
+
+// The four history lists, in the order of their kind digits.
+struct HistoryLists {
+    QStringList db;   // kind 0
+    QStringList adb;  // kind 1
+    QStringList ocnx; // kind 2
+    QStringList sdb;  // kind 3
+
+    bool operator==(const HistoryLists&) const = default;
+};
+
+struct HistoryRead {
+    HistoryLists lists;
+    // False when an existing file could not be read: writing the lists back then would
+    // replace entries that were never loaded.
+    bool readable = true;
+};
+
+// Lines to lists: exact repeats and empty lines dropped, at most 1000 distinct lines
+// taken, values trimmed of spaces, kinds 4 to 9 ignored.
+HistoryLists parseHistoryLines(const QStringList& lines);
+// Lists to lines, grouped by kind; entries that are blank once trimmed are left out.
+QStringList historyLines(const HistoryLists& lists);
+
+// Reads the file; a missing file is created empty (owner-only).
+HistoryRead readHistoryFile(const QString& path);
+// Rewrites the file through a temporary file and a rename, so a failure leaves the old
+// file whole. Returns false when nothing was replaced.
+bool writeHistoryFile(const QString& path, const HistoryLists& lists);
+
+// Removes leading and trailing spaces (only the blank character).
+QString trimSpaces(const QString& text);
+
+} // namespace app

@@ -1,0 +1,180 @@
+#include "app/main_window.h"
+
+#include "app/aspx_generator_page.h"
+#include "app/controls.h"
+#include "app/folder_picker.h"
+#include "app/help_text.h"
+#include "app/program.h"
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "browser/data_browser_page.h"
+#include "connection/connection_page.h"
+#include "platform/colours.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace app {
+
+namespace {
+
+// Menu buttons from the top: Connection, VB Generator, ASPX Generator, Data Browser, Css Builder.
+constexpr int kMenuOrder[5] = {2, 1, 3, 0, 4};
+const char* const kMenuCaptions[5] = {"Data Browser", "VB Generator", "Connection", "ASPX Generator", "Css Builder"};
+
+// Hides the help box when its text is clicked.
+class HelpClickFilter : public QObject {
+public:
+    HelpClickFilter(MainWindow* window, QObject* parent) : QObject(parent), window_(window) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            window_->help_Click();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    MainWindow* window_;
+};
+
+} // namespace
+
+MainWindow::MainWindow(FormState& form, Program& program) : QMainWindow(nullptr), form_(form), program_(program)
+{
+    setObjectName(QStringLiteral("fbrowse"));
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("client"));
+    setCentralWidget(central);
+    resize(1010, 740);
+
+    auto* outer = new QHBoxLayout(central);
+    buildMenu(central);
+    auto* menuColumn = new QVBoxLayout();
+    for (int index : kMenuOrder)
+        menuColumn->addWidget(Command[std::size_t(index)]);
+    menuColumn->addStretch();
+    outer->addLayout(menuColumn);
+
+    auto* right = new QVBoxLayout();
+    auto* topBar = new QHBoxLayout();
+    topBar->addStretch();
+    look[0] = pictureButton(element("look", 0), QStyle::SP_DesktopIcon, QStringLiteral("System colours"), central);
+    look[1] = pictureButton(element("look", 1), QStyle::SP_DriveNetIcon, QStringLiteral("Designed colours"), central);
+    Command16 = pictureButton(QStringLiteral("Command16"), QStyle::SP_MessageBoxQuestion, QString(), central);
+    fin_0 = pictureButton(element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"), central);
+    for (QPushButton* button : {look[0], look[1], Command16, fin_0})
+        topBar->addWidget(button);
+    right->addLayout(topBar);
+
+    dataBrowser = new browser::DataBrowserPage(central);
+    vbGenerator = new VbGeneratorPage(central);
+    connectionPage = new connection::ConnectionPage(central);
+    aspxGenerator = new AspxGeneratorPage(central);
+    auto* pages = new QGridLayout();
+    pt = {dataBrowser, vbGenerator, connectionPage, aspxGenerator, nullptr, nullptr};
+    for (int k = 0; k < 4; ++k) {
+        platform::setBackColor(pt[std::size_t(k)], kPageColour);
+        pages->addWidget(pt[std::size_t(k)], 0, 0);
+    }
+    right->addLayout(pages, 1);
+    outer->addLayout(right, 1);
+
+    // Panels that float over the pages.
+    folderPicker = new FolderPicker(central);
+    solution = new SolutionPanel(central);
+    pt[4] = folderPicker;
+    pt[5] = solution;
+
+    help = new QPlainTextEdit(central);
+    help->setObjectName(QStringLiteral("help"));
+    help->setReadOnly(true);
+    help->setPlainText(helpText());
+    help->viewport()->installEventFilter(new HelpClickFilter(this, help));
+    help->hide();
+
+    st1 = new QStatusBar(this);
+    st1->setObjectName(QStringLiteral("st1"));
+    st1->setSizeGripEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        panels_[std::size_t(i)] = new QLabel(st1);
+        panels_[std::size_t(i)]->setObjectName(QStringLiteral("st1_%1").arg(i + 1));
+        panels_[std::size_t(i)]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        st1->addWidget(panels_[std::size_t(i)], i == 2 ? 1 : 0);
+    }
+    panels_[0]->setMinimumWidth(280);
+    panels_[1]->setMinimumWidth(140);
+    setStatusBar(st1);
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(kTimerInterval);
+
+    connectHandlers();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenu(QWidget* central)
+{
+    for (int i = 0; i < 5; ++i) {
+        Command[std::size_t(i)] = commandButton(element("Command", i), QString::fromLatin1(kMenuCaptions[i]), central);
+        Command[std::size_t(i)]->setMinimumSize(120, 40);
+        platform::setBackColor(Command[std::size_t(i)], kMenuColour);
+    }
+}
+
+void MainWindow::connectHandlers()
+{
+    for (int i = 0; i < 5; ++i)
+        connect(Command[std::size_t(i)], &QPushButton::clicked, this, [this, i] { Command_Click(i); });
+    connect(fin_0, &QPushButton::clicked, this, [this] { fin_Click(0); });
+    connect(Command16, &QPushButton::clicked, this, &MainWindow::Command16_Click);
+    for (int k = 0; k < 4; ++k)
+        connect(static_cast<Panel*>(pt[std::size_t(k)]), &Panel::mouseMoved, this, &MainWindow::pt_MouseMove);
+
+    connect(vbGenerator->pn, &QLineEdit::textChanged, this, &MainWindow::pn_Change);
+    connect(aspxGenerator->pn2, &QLineEdit::textChanged, this, &MainWindow::pn2_Change);
+    connect(vbGenerator->pn, &TextBox::lostFocus, this, &MainWindow::pn_LostFocus);
+    connect(aspxGenerator->pn2, &TextBox::lostFocus, this, &MainWindow::pn2_LostFocus);
+    connect(aspxGenerator->chpth_0, &QPushButton::clicked, this, [this] { chpth_Click(0); });
+    connect(vbGenerator->chpth_1, &QPushButton::clicked, this, [this] { chpth_Click(1); });
+    connect(folderPicker->Command9, &QPushButton::clicked, this, &MainWindow::Command9_Click);
+    connect(folderPicker->Command17, &QPushButton::clicked, this, &MainWindow::Command17_Click);
+    connect(vbGenerator->Command11, &QPushButton::clicked, this, &MainWindow::Command11_Click);
+    connect(solution->stcss, &QLineEdit::textChanged, this, &MainWindow::stcss_Change);
+    connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
+}
+
+QString MainWindow::statusPanel(int panel) const
+{
+    return panel >= 1 && panel <= 3 ? panels_[std::size_t(panel - 1)]->text() : QString();
+}
+
+void MainWindow::setStatusPanel(int panel, const QString& text)
+{
+    if (panel >= 1 && panel <= 3)
+        panels_[std::size_t(panel - 1)]->setText(text);
+}
+
+bool MainWindow::solutionDialogVisible() const
+{
+    return !solution->isHidden();
+}
+
+void MainWindow::reloadWindow()
+{
+    program_.reloadMainWindow();
+}
+
+} // namespace app

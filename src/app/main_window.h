@@ -1,0 +1,124 @@
+#pragma once
+// The main window fbrowse: the page menu, the four pages, the floating folder picker
+// and solution dialog, the help box, the status bar and the clock timer. Its
+// form-level values live in FormState, outside the widgets, so that unloading the
+// window and showing it again keeps them.
+
+#include "app/form_state.h"
+#include "app/history_file.h"
+#include "generators/common/run_inputs.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+
+namespace browser {
+class DataBrowserPage;
+}
+namespace connection {
+class ConnectionPage;
+}
+
+namespace app {
+
+class AspxGeneratorPage;
+class FolderPicker;
+class Program;
+class SolutionPanel;
+class VbGeneratorPage;
+
+// Menu colours.
+inline constexpr quint32 kMenuColour = 0xFFFFC0;
+inline constexpr quint32 kChosenMenuColour = 0xFFFF00;
+inline constexpr quint32 kPageColour = 0xE4FEFC;
+inline constexpr int kTimerInterval = 500;
+inline constexpr char kNotConnected[] = "Not connected";
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(FormState& form, Program& program);
+    ~MainWindow() override;
+
+    FormState& form() { return form_; }
+    const FormState& form() const { return form_; }
+    Program& program() { return program_; }
+
+    // Pages and panels, pt(0..5).
+    browser::DataBrowserPage* dataBrowser = nullptr;   // pt(0)
+    VbGeneratorPage* vbGenerator = nullptr;            // pt(1)
+    connection::ConnectionPage* connectionPage = nullptr; // pt(2)
+    AspxGeneratorPage* aspxGenerator = nullptr;        // pt(3)
+    FolderPicker* folderPicker = nullptr;              // pt(4)
+    SolutionPanel* solution = nullptr;                 // pt(5)
+    std::array<QWidget*, 6> pt{};
+
+    std::array<QPushButton*, 5> Command{}; // page menu
+    QPushButton* fin_0 = nullptr;          // Exit
+    std::array<QPushButton*, 2> look{};    // colour looks
+    QPushButton* Command16 = nullptr;      // help button
+    QPlainTextEdit* help = nullptr;
+    QTimer* Timer2 = nullptr;
+    QStatusBar* st1 = nullptr;
+
+    // Status panels 1 (connection), 2 (clock), 3 (folder).
+    QString statusPanel(int panel) const;
+    void setStatusPanel(int panel, const QString& text);
+
+    // Start-up and Exit.
+    void Form_Load();
+    void fin_Click(int index);
+
+    // Page menu, preview tabs, help.
+    void Command_Click(int index);
+    void vvbg_Click(int index);
+    void pt_MouseMove();
+    void Command16_Click();
+    void help_Click();
+
+    // Output folder and folder picker.
+    void pn_Change();
+    void pn2_Change();
+    void pn_LostFocus();
+    void pn2_LostFocus();
+    void chpth_Click(int index);
+    void Command9_Click();
+    void Command17_Click();
+
+    void Timer2_Timer();
+    void stcss_Change();
+
+    // "Generate VB.Net Files!"
+    void Command11_Click();
+
+    // History file: read at start-up into db, adb, ocnx, sdb; written at Exit.
+    void readHistory();
+    void writeHistory();
+    HistoryLists historyLists() const;
+    bool historyReadable() const { return historyReadable_; }
+
+    bool solutionDialogVisible() const;
+    // What a generation run reads of the window, as a snapshot.
+    generators::RunInputs runInputs() const;
+    // Unloads the window and shows it again; the start-up runs anew.
+    void reloadWindow();
+
+private:
+    void buildMenu(QWidget* central);
+    void connectHandlers();
+
+    FormState& form_;
+    Program& program_;
+    std::array<QLabel*, 3> panels_{};
+    bool historyReadable_ = true;
+};
+
+// Where the window's top-left corner goes to be centred on the screen, never negative.
+QPoint centredOrigin(const QSize& screen, const QSize& window);
+
+} // namespace app

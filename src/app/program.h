@@ -1,0 +1,38 @@
+#pragma once
+// The running program: owns the form-level values and the main window, rebuilds the
+// window when it is unloaded and shown again, and ends the program at Exit.
+
+#include "app/form_state.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+namespace app {
+
+class MainWindow;
+
+class Program : public QObject {
+    Q_OBJECT
+public:
+    Program();
+    ~Program() override;
+
+    FormState& form() { return form_; }
+    MainWindow* window() const;
+
+    // Builds the main window, runs its start-up and shows it.
+    void start();
+    // Unloads the main window and shows a new one; nothing is saved.
+    void reloadMainWindow();
+    // Ends the program at once (every window closes). Tests replace the step.
+    void endProgram();
+    void setEndStep(std::function<void()> step) { endStep_ = std::move(step); }
+
+private:
+    FormState form_;
+    QPointer<MainWindow> window_;
+    std::function<void()> endStep_;
+};
+
+} // namespace app

@@ -1,0 +1,53 @@
+#include "app/solution_panel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+namespace app {
+
+SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), parent)
+{
+    setAutoFillBackground(true);
+    resize(480, 330);
+    auto* layout = new QGridLayout(this);
+    Label8 = label(QStringLiteral("Label8"), QStringLiteral("Full Solution Generation! New, Beta version"), this);
+    layout->addWidget(Label8, 0, 0, 1, 2);
+    struct Row {
+        const char* labelName;
+        const char* caption;
+        TextBox** box;
+        const char* boxName;
+        bool editable;
+    };
+    const Row rows[] = {
+        {"Etiquette6_23", "Solution Name", &sng, "sng", true},
+        {"Etiquette6_24", "Path", &spg, "spg", false},
+        {"Etiquette6_25", "Project Name", &png, "png", false},
+        {"Etiquette6_26", "Path", &ppg, "ppg", false},
+    };
+    int line = 1;
+    for (const Row& row : rows) {
+        layout->addWidget(label(QString::fromLatin1(row.labelName), QString::fromLatin1(row.caption), this), line, 0);
+        *row.box = new TextBox(QString::fromLatin1(row.boxName), this);
+        (*row.box)->setReadOnly(!row.editable);
+        layout->addWidget(*row.box, line, 1);
+        ++line;
+    }
+    Label7 = label(QStringLiteral("Label7"), QStringLiteral("Share this Folder (Web Sharing Property)"), this);
+    layout->addWidget(Label7, line++, 1);
+    layout->addWidget(label(QStringLiteral("Etiquette6_27"), QStringLiteral("Styles.css File"), this), line, 0);
+    stcss = new TextBox(QStringLiteral("stcss"), this);
+    layout->addWidget(stcss, line++, 1);
+    avasn = label(QStringLiteral("avasn"), QString(), this);
+    layout->addWidget(avasn, line++, 0, 1, 2);
+    auto* buttons = new QHBoxLayout();
+    Command21 = commandButton(QStringLiteral("Command21"), QStringLiteral("Ok"), this);
+    Command20 = commandButton(QStringLiteral("Command20"), QStringLiteral("Cancel"), this);
+    buttons->addStretch();
+    buttons->addWidget(Command21);
+    buttons->addWidget(Command20);
+    layout->addLayout(buttons, line, 0, 1, 2);
+    hide();
+}
+
+} // namespace app

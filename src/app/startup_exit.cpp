@@ -1,0 +1,175 @@
+// Start-up (Form_Load) and Exit (fin_Click) of the main window, and the history file.
+
+#include "app/aspx_generator_page.h"
+#include "app/colour_look.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "connection/connection_page.h"
+#include "platform/folders.h"
+#include "platform/settings_store.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace app {
+
+namespace {
+
+const QString kApplication = QStringLiteral("kvl_net");
+
+QString stored(const char* section, const char* key)
+{
+    return platform::settings::get(kApplication, QString::fromLatin1(section), QString::fromLatin1(key));
+}
+
+void save(const char* section, const char* key, const QString& value)
+{
+    platform::settings::save(kApplication, QString::fromLatin1(section), QString::fromLatin1(key), value);
+}
+
+// A stored box state: "0" unticked, "1" ticked; anything else leaves the box as it is.
+void restoreTick(QCheckBox* box, const QString& value)
+{
+    bool ok = false;
+    const int state = value.toInt(&ok);
+    if (ok && (state == 0 || state == 1))
+        box->setChecked(state == 1);
+}
+
+QString historyPath()
+{
+    return platform::programFolder() + QLatin1Char('/') + QString::fromLatin1(kHistoryFileName);
+}
+
+void fillCombo(QComboBox* box, const QStringList& entries)
+{
+    box->clear();
+    box->addItems(entries);
+    box->setCurrentIndex(-1);
+    box->setEditText(QString());
+}
+
+QStringList comboEntries(const QComboBox* box)
+{
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries.append(box->itemText(i));
+    return entries;
+}
+
+} // namespace
+
+QPoint centredOrigin(const QSize& screen, const QSize& window)
+{
+    const float top = float(screen.height()) / 2.0f - float(window.height()) / 2.0f;
+    const float left = float(screen.width()) / 2.0f - float(window.width()) / 2.0f;
+    return QPoint(left < 0 ? 0 : int(left), top < 0 ? 0 : int(top));
+}
+
+void MainWindow::Form_Load()
+{
+    connection::ConnectionPage& cp = *connectionPage;
+
+    // 1-3: colour look, style-sheet path, project name.
+    bool ok = false;
+    const int look_style = stored("style", "s").toInt(&ok);
+    if (ok)
+        form_.look_style = look_style;
+    solution->stcss->setText(stored("style", "stcss"));
+    aspxGenerator->tb2[3]->setText(stored("sn", "s"));
+
+    // 4-6: status panels.
+    setStatusPanel(1, QString::fromLatin1(kNotConnected));
+    setStatusPanel(2, QDateTime::currentDateTime().toString(QStringLiteral("dd-MM-yyyy hh:mm:ss")));
+    setStatusPanel(3, QDir::currentPath());
+
+    // 7: no tick during the start-up, whose colour pass yields.
+    Timer2->stop();
+
+    // 8-9: centred on the screen.
+    if (const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen())
+        move(centredOrigin(display->geometry().size(), frameGeometry().size()));
+
+    // 10: caption.
+    setWindowTitle(QStringLiteral("Quillmere " QUILLMERE_VERSION));
+
+    // 11-14: Save Password boxes, provider, output folder.
+    restoreTick(cp.c1, stored("c1", "c1"));
+    restoreTick(cp.sc1, stored("sc1", "sc1"));
+    cp.spro->setText(stored("access", "spro"));
+    vbGenerator->pn->setText(stored("access", "pn"));
+    if (vbGenerator->pn->text().isEmpty())
+        vbGenerator->pn->setText(platform::withTrailingSeparator(platform::programFolder()));
+    if (cp.spro->text().isEmpty())
+        cp.spro->setText(QStringLiteral("SQLOLEDB.1"));
+
+    // 15: colour pass.
+    apply_look(this, form_.look_style);
+
+    // 16: preview 0, type tables, Connection page.
+    vvbg_Click(0);
+    form_.typeTables.fill();
+    Command_Click(2);
+
+    // 17: history lists.
+    readHistory();
+
+    // 18: clock and arrow animation.
+    Timer2->start(kTimerInterval);
+}
+
+void MainWindow::fin_Click(int)
+{
+    QDir::setCurrent(platform::programFolder());
+    writeHistory();
+    const connection::ConnectionPage& cp = *connectionPage;
+    save("c1", "c1", cp.c1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    save("sc1", "sc1", cp.sc1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    save("access", "spro", cp.spro->text());
+    save("access", "pn", vbGenerator->pn->text());
+    save("sn", "s", aspxGenerator->tb2[3]->text());
+    program_.endProgram();
+}
+
+void MainWindow::readHistory()
+{
+    QDir::setCurrent(platform::programFolder());
+    connection::ConnectionPage& cp = *connectionPage;
+    for (QComboBox* box : {static_cast<QComboBox*>(cp.db), static_cast<QComboBox*>(cp.adb),
+                           static_cast<QComboBox*>(cp.ocnx), static_cast<QComboBox*>(cp.sdb)})
+        fillCombo(box, {});
+    const HistoryRead read = readHistoryFile(historyPath());
+    historyReadable_ = read.readable;
+    fillCombo(cp.db, read.lists.db);
+    fillCombo(cp.adb, read.lists.adb);
+    fillCombo(cp.ocnx, read.lists.ocnx);
+    fillCombo(cp.sdb, read.lists.sdb);
+}
+
+HistoryLists MainWindow::historyLists() const
+{
+    const connection::ConnectionPage& cp = *connectionPage;
+    return {comboEntries(cp.db), comboEntries(cp.adb), comboEntries(cp.ocnx), comboEntries(cp.sdb)};
+}
+
+void MainWindow::writeHistory()
+{
+    // A file that could not be read at start-up keeps its entries.
+    if (!historyReadable_)
+        return;
+    QDir::setCurrent(platform::programFolder());
+    writeHistoryFile(historyPath(), historyLists());
+}
+
+void MainWindow::stcss_Change()
+{
+    save("style", "stcss", solution->stcss->text());
+}
+
+} // namespace app

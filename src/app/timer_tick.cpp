@@ -1,0 +1,18 @@
+// The 500 ms tick of the main window: arrow animation and clock.
+
+#include "app/main_window.h"
+#include "app/vb_generator_page.h"
+#include "platform/user_feedback.h"
+
+#include <QDateTime>
+
+namespace app {
+
+void MainWindow::Timer2_Timer()
+{
+    vbGenerator->animateArrows();
+    setStatusPanel(2, QDateTime::currentDateTime().toString(QStringLiteral("dd-MM-yyyy hh:mm:ss")));
+    platform::yield();
+}
+
+} // namespace app

@@ -1,0 +1,161 @@
+#include "connection/connection_page.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace connection {
+
+using app::ComboBox;
+using app::label;
+using app::pictureButton;
+using app::TextBox;
+
+namespace {
+
+QPushButton* connectButton(const char* name, QWidget* parent)
+{
+    return pictureButton(QString::fromLatin1(name), QStyle::SP_DialogApplyButton, QStringLiteral("Connect"), parent);
+}
+
+QGroupBox* frame(const char* name, const char* caption, QWidget* parent)
+{
+    auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QCheckBox* savePasswordBox(const char* name, QWidget* parent)
+{
+    auto* box = new QCheckBox(QStringLiteral("Save Password"), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+} // namespace
+
+ConnectionPage::ConnectionPage(QWidget* parent) : app::Panel(QStringLiteral("pt_2"), parent)
+{
+    auto* top = new QVBoxLayout(this);
+    top->addWidget(app::heading(QStringLiteral("Label3"), QStringLiteral("Connection"), this));
+    auto* frames = new QGridLayout();
+
+    // Oracle.
+    oracleFrame = frame("Frame_0", "Oracle Connection", this);
+    {
+        auto* g = new QGridLayout(oracleFrame);
+        db = new ComboBox(QStringLiteral("db"), oracleFrame);
+        uid = new TextBox(QStringLiteral("uid"), oracleFrame);
+        pwd = new app::PasswordBox(QStringLiteral("pwd"), oracleFrame);
+        c1 = savePasswordBox("c1", oracleFrame);
+        o = new ComboBox(QStringLiteral("o"), oracleFrame);
+        Command3 = connectButton("Command3", oracleFrame);
+        Command1 = pictureButton(QStringLiteral("Command1"), QStyle::SP_FileDialogDetailedView,
+                                 QStringLiteral("Select Schema"), oracleFrame);
+        g->addWidget(label(QStringLiteral("Etiquette6_28"), QStringLiteral("Service"), oracleFrame), 0, 0);
+        g->addWidget(db, 0, 1);
+        g->addWidget(label(QStringLiteral("Etiquette6_29"), QStringLiteral("User Id"), oracleFrame), 1, 0);
+        g->addWidget(uid, 1, 1);
+        g->addWidget(label(QStringLiteral("Etiquette6_30"), QStringLiteral("Password"), oracleFrame), 2, 0);
+        g->addWidget(pwd, 2, 1);
+        g->addWidget(c1, 3, 1);
+        g->addWidget(Command3, 0, 2, 2, 1, Qt::AlignTop);
+        g->addWidget(label(QStringLiteral("Etiquette6_31"), QStringLiteral("Schema"), oracleFrame), 4, 0);
+        g->addWidget(o, 4, 1);
+        g->addWidget(Command1, 4, 2);
+    }
+    frames->addWidget(oracleFrame, 0, 0);
+
+    // SQL Server.
+    sqlServerFrame = frame("Frame_1", "SQL Server Connection", this);
+    {
+        auto* g = new QGridLayout(sqlServerFrame);
+        spro = new TextBox(QStringLiteral("spro"), sqlServerFrame);
+        so = new TextBox(QStringLiteral("so"), sqlServerFrame);
+        sdb = new ComboBox(QStringLiteral("sdb"), sqlServerFrame);
+        suid = new TextBox(QStringLiteral("suid"), sqlServerFrame);
+        spwd = new app::PasswordBox(QStringLiteral("spwd"), sqlServerFrame);
+        sc1 = savePasswordBox("sc1", sqlServerFrame);
+        Command5 = connectButton("Command5", sqlServerFrame);
+        const struct {
+            const char* name;
+            const char* caption;
+            QWidget* box;
+        } rows[] = {{"Etiquette6_32", "Provider", spro},       {"Etiquette6_33", "Data Source", so},
+                    {"Etiquette6_34", "Initial Catalog", sdb}, {"Etiquette6_35", "User Id", suid},
+                    {"Etiquette6_36", "Password", spwd}};
+        int row = 0;
+        for (const auto& r : rows) {
+            g->addWidget(label(QString::fromLatin1(r.name), QString::fromLatin1(r.caption), sqlServerFrame), row, 0);
+            g->addWidget(r.box, row, 1);
+            ++row;
+        }
+        g->addWidget(sc1, row, 1);
+        g->addWidget(Command5, 0, 2, 2, 1, Qt::AlignTop);
+    }
+    frames->addWidget(sqlServerFrame, 0, 1);
+
+    // Access.
+    accessFrame = frame("Frame_2", "Access Connection", this);
+    {
+        auto* g = new QGridLayout(accessFrame);
+        adb = new ComboBox(QStringLiteral("adb"), accessFrame);
+        Command12 = connectButton("Command12", accessFrame);
+        Command15 = pictureButton(QStringLiteral("Command15"), QStyle::SP_DirOpenIcon, QStringLiteral("Search..."),
+                                  accessFrame);
+        g->addWidget(label(QStringLiteral("Etiquette6_37"), QStringLiteral("Full Path and Database Name (.mdb)"),
+                           accessFrame),
+                     0, 0, 1, 2);
+        g->addWidget(adb, 1, 0);
+        g->addWidget(Command15, 1, 1);
+        g->addWidget(Command12, 1, 2);
+        g->setColumnStretch(0, 1);
+    }
+    frames->addWidget(accessFrame, 1, 0);
+
+    // Other connections.
+    otherFrame = frame("Frame_3", "Other Connections", this);
+    {
+        auto* g = new QGridLayout(otherFrame);
+        ocnx = new ComboBox(QStringLiteral("ocnx"), otherFrame);
+        Command13 = connectButton("Command13", otherFrame);
+        g->addWidget(label(QStringLiteral("Etiquette6_38"), QStringLiteral("Full ADO Connection String"), otherFrame),
+                     0, 0, 1, 2);
+        g->addWidget(ocnx, 1, 0);
+        g->addWidget(Command13, 1, 1);
+        g->setColumnStretch(0, 1);
+    }
+    frames->addWidget(otherFrame, 1, 1);
+    top->addLayout(frames);
+
+    // Below the frames.
+    auto* bottom = new QGridLayout();
+    bottom->addWidget(label(QStringLiteral("Etiquette6_39"), QStringLiteral("Select :"), this), 0, 0);
+    auto* kinds = new QHBoxLayout();
+    const char* const kindCaptions[2] = {"Tables", "Views"};
+    for (int i = 0; i < 2; ++i) {
+        dbo[std::size_t(i)] = new QRadioButton(QString::fromLatin1(kindCaptions[i]), this);
+        dbo[std::size_t(i)]->setObjectName(app::element("dbo", i));
+        kinds->addWidget(dbo[std::size_t(i)]);
+    }
+    dbo[0]->setChecked(true);
+    kinds->addStretch();
+    bottom->addLayout(kinds, 0, 1);
+    Command6 = app::commandButton(QStringLiteral("Command6"), QStringLiteral("Close Connexion"), this);
+    bottom->addWidget(Command6, 0, 2);
+    fmain = new TextBox(QStringLiteral("fmain"), this);
+    fmain->setReadOnly(true);
+    pc = new TextBox(QStringLiteral("pc"), this);
+    pc->setReadOnly(true);
+    pc->setMaximumWidth(100);
+    pc->hide();
+    bottom->addWidget(fmain, 1, 1);
+    bottom->addWidget(pc, 1, 2);
+    bottom->addWidget(label(QStringLiteral("Etiquette6_40"), QStringLiteral("Connection String"), this), 2, 0);
+    cnxstr = new TextBox(QStringLiteral("cnxstr"), this);
+    bottom->addWidget(cnxstr, 2, 1, 1, 2);
+    top->addLayout(bottom);
+    top->addStretch();
+}
+
+} // namespace connection

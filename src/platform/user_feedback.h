@@ -1,0 +1,25 @@
+#pragma once
+// How the program tells the user what it is doing: the hourglass pointer, message
+// boxes (modal, one OK button, titled "Quillmere"), and yielding to the event loop.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+// One busy state, not a stack: set twice and cleared once gives the default pointer.
+void setWaitCursor(bool busy);
+bool waitCursorShown();
+
+// Shows a modal message box with an OK button. While a message sink is installed the
+// text goes to the sink instead and nothing is shown (tests read messages that way).
+void messageBox(const QString& text, QWidget* parent = nullptr);
+using MessageSink = std::function<void(const QString& text)>;
+void setMessageSink(MessageSink sink);
+
+// Lets the event loop handle every pending event once.
+void yield();
+
+} // namespace platform
