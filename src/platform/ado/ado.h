@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 namespace platform::ado {
 
@@ -142,9 +143,23 @@ private:
     Recordset recordset_;
     std::unique_ptr<Connection> connection_;
     QString openedWith_;
+    std::optional<Status> openFailure_;
 };
 
-// The ODBC connection string that open() uses for a given connection string.
+// The ODBC connection string that open() uses for a given connection string. A string
+// naming DRIVER= or DSN= is used unchanged; an OLE DB string of a known provider family
+// (Microsoft.Jet.OLEDB*, SQLOLEDB*, MSDAORA*) is filled into that family's template:
+//   jet       DRIVER={MDBTools};DBQ=%source%;
+//   sqloledb  DRIVER={FreeTDS};Server=%source%;Database=%catalog%;UID=%user%;PWD=%password%;
+//   msdaora   DSN=%source%;UID=%user%;PWD=%password%;
+// A providers file (the path in QUILLMERE_PROVIDERS, else providers.ini in the program's
+// folder) may replace a template with lines "jet=...", "sqloledb=...", "msdaora=...".
+// Placeholders take Data Source, Initial Catalog, User Id and Password, in braces when
+// they hold ';', braces, quotes or outer blanks.
 QString toOdbcConnectionString(const QString& connectionString);
+
+// A value for an OLE DB connection string: unchanged when plain, in double quotes (inner
+// quotes doubled) when it holds ';', a quote or a brace, so it cannot end its attribute.
+QString oleDbValue(const QString& value);
 
 } // namespace platform::ado

@@ -1,0 +1,188 @@
+// Translation of the OLE DB strings the pages build into ODBC connection strings. The
+// strings themselves stay as built; only open() sees the ODBC form.
+#include "platform/ado/ado.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QTextStream>
+
+namespace platform::ado {
+
+namespace {
+
+struct Attribute {
+    QString key; // lower case
+    QString value;
+};
+
+// "key=value;key=\"quoted; value\";..." with OLE DB quoting: a value in double or single
+// quotes runs to the matching quote, a doubled quote standing for one.
+QList<Attribute> parseOleDb(const QString& text)
+{
+    QList<Attribute> attributes;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const qsizetype equals = text.indexOf(QLatin1Char('='), i);
+        const qsizetype semicolon = text.indexOf(QLatin1Char(';'), i);
+        if (equals < 0 || (semicolon >= 0 && semicolon < equals)) {
+            if (semicolon < 0)
+                break;
+            i = semicolon + 1; // an attribute without '=' is passed over
+            continue;
+        }
+        Attribute attribute{text.mid(i, equals - i).trimmed().toLower(), {}};
+        i = equals + 1;
+        while (i < n && text[i].isSpace())
+            ++i;
+        if (i < n && (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\''))) {
+            const QChar quote = text[i++];
+            while (i < n) {
+                if (text[i] == quote) {
+                    if (i + 1 < n && text[i + 1] == quote) {
+                        attribute.value += quote;
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                attribute.value += text[i++];
+            }
+            const qsizetype end = text.indexOf(QLatin1Char(';'), i);
+            i = end < 0 ? n : end + 1;
+        } else {
+            const qsizetype end = text.indexOf(QLatin1Char(';'), i);
+            attribute.value = text.mid(i, (end < 0 ? n : end) - i).trimmed();
+            i = end < 0 ? n : end + 1;
+        }
+        if (!attribute.key.isEmpty())
+            attributes.append(attribute);
+    }
+    return attributes;
+}
+
+QString valueOf(const QList<Attribute>& attributes, std::initializer_list<const char*> keys)
+{
+    for (const char* key : keys) {
+        for (const Attribute& a : attributes) {
+            if (a.key == QLatin1String(key))
+                return a.value;
+        }
+    }
+    return {};
+}
+
+bool hasKey(const QList<Attribute>& attributes, const char* key)
+{
+    return std::any_of(attributes.begin(), attributes.end(),
+                       [key](const Attribute& a) { return a.key == QLatin1String(key); });
+}
+
+QString odbcValue(const QString& value)
+{
+    static const QString special = QStringLiteral(";{}\"'");
+    const bool needsBraces = std::any_of(value.begin(), value.end(), [](QChar c) { return special.contains(c); }) ||
+                             value != value.trimmed();
+    if (!needsBraces)
+        return value;
+    return QLatin1Char('{') + QString(value).replace(QStringLiteral("}"), QStringLiteral("}}")) + QLatin1Char('}');
+}
+
+QString programFolder()
+{
+    const QString home = qEnvironmentVariable("QUILLMERE_HOME");
+    if (!home.isEmpty())
+        return home;
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
+// The provider families and their ODBC templates, with the overrides of the providers
+// file applied. Placeholders: %source%, %catalog%, %user%, %password%.
+QHash<QString, QString> providerTemplates()
+{
+    QHash<QString, QString> templates{
+        {QStringLiteral("jet"), QStringLiteral("DRIVER={MDBTools};DBQ=%source%;")},
+        {QStringLiteral("sqloledb"),
+         QStringLiteral("DRIVER={FreeTDS};Server=%source%;Database=%catalog%;UID=%user%;PWD=%password%;")},
+        {QStringLiteral("msdaora"), QStringLiteral("DSN=%source%;UID=%user%;PWD=%password%;")},
+    };
+    QString path = qEnvironmentVariable("QUILLMERE_PROVIDERS");
+    if (path.isEmpty() && !programFolder().isEmpty())
+        path = programFolder() + QStringLiteral("/providers.ini");
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return templates;
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')) ||
+            line.startsWith(QLatin1Char('[')))
+            continue;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            continue;
+        const QString family = line.left(equals).trimmed().toLower();
+        if (templates.contains(family))
+            templates[family] = line.mid(equals + 1).trimmed();
+    }
+    return templates;
+}
+
+QString providerFamily(const QString& provider)
+{
+    if (provider.startsWith(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive))
+        return QStringLiteral("jet");
+    if (provider.startsWith(QLatin1String("SQLOLEDB"), Qt::CaseInsensitive))
+        return QStringLiteral("sqloledb");
+    if (provider.startsWith(QLatin1String("MSDAORA"), Qt::CaseInsensitive))
+        return QStringLiteral("msdaora");
+    return {};
+}
+
+} // namespace
+
+QString oleDbValue(const QString& value)
+{
+    static const QString special = QStringLiteral(";{}\"'");
+    if (!std::any_of(value.begin(), value.end(), [](QChar c) { return special.contains(c); }))
+        return value;
+    return QLatin1Char('"') + QString(value).replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+QString toOdbcConnectionString(const QString& connectionString)
+{
+    const QList<Attribute> attributes = parseOleDb(connectionString);
+    if (hasKey(attributes, "driver") || hasKey(attributes, "dsn"))
+        return connectionString;
+    const QString family = providerFamily(valueOf(attributes, {"provider"}));
+    if (family.isEmpty())
+        return connectionString;
+    QString result = providerTemplates().value(family);
+    const QList<std::pair<QString, QString>> values{
+        {QStringLiteral("%source%"), valueOf(attributes, {"data source", "server"})},
+        {QStringLiteral("%catalog%"), valueOf(attributes, {"initial catalog", "database"})},
+        {QStringLiteral("%user%"), valueOf(attributes, {"user id", "uid"})},
+        {QStringLiteral("%password%"), valueOf(attributes, {"password", "pwd"})},
+    };
+    // One pass over the template, so a value holding a placeholder text stays as it is.
+    QString out;
+    for (qsizetype i = 0; i < result.size();) {
+        bool replaced = false;
+        for (const auto& [placeholder, value] : values) {
+            if (QStringView(result).mid(i).startsWith(placeholder, Qt::CaseInsensitive)) {
+                out += odbcValue(value);
+                i += placeholder.size();
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced)
+            out += result[i++];
+    }
+    return out;
+}
+
+} // namespace platform::ado

@@ -1,0 +1,166 @@
+#include "platform/ado/odbc_support.h"
+
+namespace platform::ado::odbc {
+
+SQLHENV environment()
+{
+    static SQLHENV env = [] {
+        SQLHENV handle = SQL_NULL_HENV;
+        if (succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &handle)))
+            SQLSetEnvAttr(handle, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        return handle;
+    }();
+    return env;
+}
+
+QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle)
+{
+    QStringList lines;
+    for (SQLSMALLINT record = 1; handle != SQL_NULL_HANDLE; ++record) {
+        SQLWCHAR state[6] = {};
+        SQLINTEGER nativeError = 0;
+        SQLWCHAR message[1024] = {};
+        SQLSMALLINT length = 0;
+        const SQLRETURN rc = SQLGetDiagRecW(handleType, handle, record, state, &nativeError, message,
+                                            SQLSMALLINT(std::size(message)), &length);
+        if (!succeeded(rc))
+            break;
+        lines << QStringLiteral("[%1] %2").arg(QString::fromUtf16(reinterpret_cast<const char16_t*>(state)),
+                                               QString::fromUtf16(reinterpret_cast<const char16_t*>(message)));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+Statement::Statement(SQLHDBC connection)
+{
+    if (connection == SQL_NULL_HDBC || !succeeded(SQLAllocHandle(SQL_HANDLE_STMT, connection, &handle_)))
+        handle_ = SQL_NULL_HSTMT;
+}
+
+Statement::~Statement()
+{
+    if (handle_ != SQL_NULL_HSTMT)
+        SQLFreeHandle(SQL_HANDLE_STMT, handle_);
+}
+
+Status Statement::failure(const QString& what) const
+{
+    const QString detail = diagnostics(SQL_HANDLE_STMT, handle_);
+    return Status::failure(detail.isEmpty() ? what : what + QStringLiteral(": ") + detail);
+}
+
+Status describeColumns(const Statement& statement, QList<Field>* fields)
+{
+    fields->clear();
+    SQLSMALLINT count = 0;
+    if (!succeeded(SQLNumResultCols(statement.handle(), &count)))
+        return statement.failure(QStringLiteral("cannot count the result columns"));
+    for (SQLUSMALLINT column = 1; column <= SQLUSMALLINT(count); ++column) {
+        SQLWCHAR name[512] = {};
+        SQLSMALLINT nameLength = 0, sqlType = 0, decimals = 0, nullable = 0;
+        SQLULEN size = 0;
+        const SQLRETURN rc = SQLDescribeColW(statement.handle(), column, name, SQLSMALLINT(std::size(name)),
+                                             &nameLength, &sqlType, &size, &decimals, &nullable);
+        if (!succeeded(rc)) {
+            fields->clear();
+            return statement.failure(QStringLiteral("cannot describe result column %1").arg(column));
+        }
+        fields->append({QString::fromUtf16(reinterpret_cast<const char16_t*>(name)), adoTypeOf(sqlType)});
+    }
+    return {};
+}
+
+namespace {
+
+// One value as text, read in pieces so long values come whole.
+bool readValue(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
+{
+    value->clear();
+    SQLWCHAR buffer[2048];
+    for (;;) {
+        SQLLEN indicator = 0;
+        const SQLRETURN rc = SQLGetData(statement, column, SQL_C_WCHAR, buffer, sizeof(buffer), &indicator);
+        if (rc == SQL_NO_DATA)
+            return true;
+        if (!succeeded(rc))
+            return false;
+        if (indicator == SQL_NULL_DATA) {
+            value->clear();
+            return true;
+        }
+        const qsizetype capacity = qsizetype(std::size(buffer)) - 1;
+        qsizetype units = indicator == SQL_NO_TOTAL ? capacity : qsizetype(indicator / SQLLEN(sizeof(SQLWCHAR)));
+        if (units > capacity)
+            units = capacity;
+        value->append(QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), units));
+        if (rc == SQL_SUCCESS)
+            return true;
+        // SQL_SUCCESS_WITH_INFO: truncated (01004), more to come.
+    }
+}
+
+} // namespace
+
+Status fetchRows(const Statement& statement, int columnCount, QList<QStringList>* rows)
+{
+    for (;;) {
+        const SQLRETURN rc = SQLFetch(statement.handle());
+        if (rc == SQL_NO_DATA)
+            return {};
+        if (!succeeded(rc))
+            return statement.failure(QStringLiteral("cannot fetch a row"));
+        QStringList row;
+        row.reserve(columnCount);
+        for (int column = 1; column <= columnCount; ++column) {
+            QString value;
+            if (!readValue(statement.handle(), SQLUSMALLINT(column), &value))
+                return statement.failure(QStringLiteral("cannot read column %1").arg(column));
+            row.append(value);
+        }
+        rows->append(row);
+    }
+}
+
+int adoTypeOf(SQLSMALLINT sqlType)
+{
+    struct Mapping {
+        SQLSMALLINT sql;
+        int ado;
+    };
+    static constexpr Mapping table[] = {
+        {SQL_CHAR, adChar},
+        {SQL_VARCHAR, adVarChar},
+        {SQL_LONGVARCHAR, adLongVarChar},
+        {SQL_WCHAR, adWChar},
+        {SQL_WVARCHAR, adVarWChar},
+        {SQL_WLONGVARCHAR, adLongVarWChar},
+        {SQL_NUMERIC, adNumeric},
+        {SQL_DECIMAL, adNumeric},
+        {SQL_SMALLINT, adSmallInt},
+        {SQL_INTEGER, adInteger},
+        {SQL_BIGINT, adBigInt},
+        {SQL_TINYINT, adTinyInt},
+        {SQL_REAL, adSingle},
+        {SQL_FLOAT, adDouble},
+        {SQL_DOUBLE, adDouble},
+        {SQL_BIT, adBoolean},
+        {SQL_BINARY, adBinary},
+        {SQL_VARBINARY, adVarBinary},
+        {SQL_LONGVARBINARY, adLongVarBinary},
+        {SQL_DATE, adDBDate},
+        {SQL_TYPE_DATE, adDBDate},
+        {SQL_TIME, adDBTime},
+        {SQL_TYPE_TIME, adDBTime},
+        {SQL_TIMESTAMP, adDBTimeStamp},
+        {SQL_TYPE_TIMESTAMP, adDBTimeStamp},
+        {SQL_GUID, adGUID},
+    };
+    for (const Mapping& m : table) {
+        if (m.sql == sqlType)
+            return m.ado;
+    }
+    // A driver-specific type is read as text like everything else.
+    return adVarWChar;
+}
+
+} // namespace platform::ado::odbc

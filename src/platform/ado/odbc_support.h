@@ -1,0 +1,67 @@
+#pragma once
+// Internals shared by the ODBC-backed objects: the process-wide environment, statement
+// handles, diagnostics and the reading of result sets as text.
+
+#include "platform/ado/ado.h"
+
+#include <sql.h>
+#include <sqlext.h>
+#include <sqlucode.h>
+
+namespace platform::ado::odbc {
+
+static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "the driver manager must use UTF-16 wide characters");
+
+// The one ODBC environment of the process (ODBC 3 behaviour), created on first use.
+SQLHENV environment();
+
+// "[state] message" of every diagnostic record of a handle, joined by newlines.
+QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle);
+
+inline bool succeeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO; }
+
+// The text of a QString as an ODBC wide-character argument (valid while the string lives).
+inline SQLWCHAR* wide(const QString& text) { return reinterpret_cast<SQLWCHAR*>(const_cast<ushort*>(text.utf16())); }
+
+// A wide-character argument for the catalogue functions: nullptr for an empty restriction.
+class WideArg {
+public:
+    explicit WideArg(const QVariant& value) : null_(!value.isValid() || value.isNull()), text_(value.toString()) {}
+    explicit WideArg(const QString& text) : null_(false), text_(text) {}
+    SQLWCHAR* data() const
+    {
+        return null_ ? nullptr : wide(text_);
+    }
+    SQLSMALLINT length() const { return null_ ? 0 : SQLSMALLINT(SQL_NTS); }
+
+private:
+    bool null_;
+    QString text_;
+};
+
+// A statement handle that frees itself.
+class Statement {
+public:
+    explicit Statement(SQLHDBC connection);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool valid() const { return handle_ != SQL_NULL_HSTMT; }
+    SQLHSTMT handle() const { return handle_; }
+    Status failure(const QString& what) const;
+
+private:
+    SQLHSTMT handle_ = SQL_NULL_HSTMT;
+};
+
+// Result-set columns, described with their ADO type codes.
+Status describeColumns(const Statement& statement, QList<Field>* fields);
+
+// Fetches every remaining row; values as text, a null as "".
+Status fetchRows(const Statement& statement, int columnCount, QList<QStringList>* rows);
+
+// The ADO type code of an ODBC SQL type.
+int adoTypeOf(SQLSMALLINT sqlType);
+
+} // namespace platform::ado::odbc

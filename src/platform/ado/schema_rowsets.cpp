@@ -1,0 +1,391 @@
+// The catalogue rowsets, built from the ODBC catalogue functions. ODBC differs from the
+// rowsets' contract in three ways handled here: its schema and table arguments are
+// search patterns (rows are filtered again on exact values), an empty ODBC argument
+// means "no schema" rather than "any" (an empty restriction is passed as NULL), and some
+// drivers see only part of the database through a NULL schema (a table is looked up in
+// every schema that SQLTables reports).
+#include "platform/ado/connection_impl.h"
+
+#include <functional>
+
+namespace platform::ado {
+
+namespace {
+
+struct RawRows {
+    QList<Field> columns;
+    QList<QStringList> rows;
+
+    int column(const char* name) const
+    {
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            if (columns[i].name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return int(i);
+        }
+        return -1;
+    }
+};
+
+// A row's value of a column located with RawRows::column (-1 reads as "").
+QString at(const QStringList& row, int column) { return column >= 0 && column < row.size() ? row[column] : QString(); }
+
+Status catalogueCall(Connection::Impl& connection, const std::function<SQLRETURN(SQLHSTMT)>& call, RawRows* out)
+{
+    odbc::Statement statement(connection.dbc);
+    if (!statement.valid())
+        return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, connection.dbc));
+    if (!odbc::succeeded(call(statement.handle())))
+        return statement.failure(QStringLiteral("the catalogue request failed"));
+    Status status = odbc::describeColumns(statement, &out->columns);
+    if (status.ok)
+        status = odbc::fetchRows(statement, int(out->columns.size()), &out->rows);
+    return status;
+}
+
+// An empty text goes to ODBC as NULL ("any"), never as "" ("none").
+odbc::WideArg argument(const QString& value) { return value.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(value); }
+
+bool restricted(const QList<QVariant>& restrictions, int index)
+{
+    return index < restrictions.size() && restrictions[index].isValid() && !restrictions[index].isNull();
+}
+
+bool matches(const QList<QVariant>& restrictions, int index, const QString& value)
+{
+    return !restricted(restrictions, index) || restrictions[index].toString() == value;
+}
+
+struct TableRef {
+    QString catalog, schema, name, type;
+};
+
+// Every catalogue object named `name` (every object when `name` is empty), in any schema.
+Status listTables(Connection::Impl& connection, const QString& name, QList<TableRef>* tables)
+{
+    RawRows raw;
+    const odbc::WideArg table = argument(name);
+    // With a table name, some drivers search only the path's schemas unless the schema
+    // pattern says "every schema" outright.
+    const odbc::WideArg schema = name.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(QStringLiteral("%"));
+    const Status status = catalogueCall(
+        connection,
+        [&](SQLHSTMT h) {
+            return SQLTablesW(h, nullptr, 0, schema.data(), schema.length(), table.data(), table.length(), nullptr,
+                              0);
+        },
+        &raw);
+    if (!status.ok)
+        return status;
+    const int cat = raw.column("TABLE_CAT"), schem = raw.column("TABLE_SCHEM"), tname = raw.column("TABLE_NAME"),
+              type = raw.column("TABLE_TYPE");
+    for (const QStringList& row : raw.rows) {
+        if (name.isEmpty() || at(row, tname) == name)
+            tables->append({at(row, cat), at(row, schem), at(row, tname), at(row, type)});
+    }
+    return {};
+}
+
+// The tables a restricted rowset covers: those named by the table restriction, in any
+// schema unless a schema is given; every base table when no table is named.
+Status coveredTables(Connection::Impl& connection, const QList<QVariant>& restrictions, int catalogIndex,
+                     int schemaIndex, int tableIndex, QList<TableRef>* out)
+{
+    const bool named = restricted(restrictions, tableIndex);
+    QList<TableRef> all;
+    const Status status = listTables(connection, named ? restrictions[tableIndex].toString() : QString(), &all);
+    if (!status.ok)
+        return status;
+    for (const TableRef& t : all) {
+        if (!named && t.type != QLatin1String("TABLE"))
+            continue;
+        if (matches(restrictions, catalogIndex, t.catalog) && matches(restrictions, schemaIndex, t.schema))
+            out->append(t);
+    }
+    return {};
+}
+
+struct PrimaryKey {
+    QString name;
+    QList<QStringList> rows; // ODBC rows in key order
+    RawRows raw;
+};
+
+// The SQLite driver numbers a composite key's columns in table order; the table's own
+// description gives their position in the key.
+Status sqliteKeyOrder(Connection::Impl& connection, const TableRef& table, PrimaryKey* key)
+{
+    RawRows info;
+    const QString pragma =
+        QStringLiteral("PRAGMA table_info(\"%1\")").arg(QString(table.name).replace(QLatin1Char('"'), QStringLiteral("\"\"")));
+    const odbc::WideArg text(pragma);
+    const Status status =
+        catalogueCall(connection, [&](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, &info);
+    if (!status.ok)
+        return status;
+    QHash<QString, int> position;
+    for (const QStringList& row : info.rows)
+        position.insert(at(row, info.column("name")), at(row, info.column("pk")).toInt());
+    const int column = key->raw.column("COLUMN_NAME"), seq = key->raw.column("KEY_SEQ");
+    std::stable_sort(key->rows.begin(), key->rows.end(), [&](const QStringList& a, const QStringList& b) {
+        return position.value(at(a, column)) < position.value(at(b, column));
+    });
+    for (qsizetype i = 0; i < key->rows.size() && seq >= 0; ++i)
+        key->rows[i][seq] = QString::number(i + 1);
+    return {};
+}
+
+Status primaryKeyOf(Connection::Impl& connection, const TableRef& table, PrimaryKey* key)
+{
+    const odbc::WideArg schema = argument(table.schema), name(table.name);
+    Status status = catalogueCall(
+        connection,
+        [&](SQLHSTMT h) {
+            return SQLPrimaryKeysW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length());
+        },
+        &key->raw);
+    if (!status.ok)
+        return status;
+    const int seq = key->raw.column("KEY_SEQ"), pkName = key->raw.column("PK_NAME");
+    key->rows = key->raw.rows;
+    std::stable_sort(key->rows.begin(), key->rows.end(), [seq](const QStringList& a, const QStringList& b) {
+        return at(a, seq).toInt() < at(b, seq).toInt();
+    });
+    if (!key->rows.isEmpty())
+        key->name = at(key->rows.first(), pkName);
+    if (key->rows.size() > 1 && connection.dbmsName == QLatin1String("SQLite"))
+        return sqliteKeyOrder(connection, table, key);
+    return {};
+}
+
+QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+QList<Field> textFields(std::initializer_list<const char*> names)
+{
+    QList<Field> fields;
+    for (const char* name : names)
+        fields.append({QString::fromLatin1(name), adVarWChar});
+    return fields;
+}
+
+void setType(QList<Field>& fields, const char* name, int type)
+{
+    for (Field& f : fields) {
+        if (f.name == QLatin1String(name))
+            f.type = type;
+    }
+}
+
+Status tablesRowset(Connection::Impl& connection, const QList<QVariant>& restrictions, Recordset* out)
+{
+    QList<TableRef> tables;
+    const Status status =
+        listTables(connection, restricted(restrictions, 2) ? restrictions[2].toString() : QString(), &tables);
+    if (!status.ok)
+        return status;
+    QList<QStringList> rows;
+    for (const TableRef& t : tables) {
+        if (matches(restrictions, 0, t.catalog) && matches(restrictions, 1, t.schema) &&
+            matches(restrictions, 3, t.type))
+            rows.append({t.catalog, t.schema, t.name, t.type});
+    }
+    *out = Recordset(textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "TABLE_TYPE"}), std::move(rows));
+    return {};
+}
+
+Status primaryKeysRowset(Connection::Impl& connection, const QList<QVariant>& restrictions, Recordset* out)
+{
+    QList<TableRef> tables;
+    Status status = coveredTables(connection, restrictions, 0, 1, 2, &tables);
+    if (!status.ok)
+        return status;
+    QList<QStringList> rows;
+    for (const TableRef& t : tables) {
+        PrimaryKey key;
+        status = primaryKeyOf(connection, t, &key);
+        if (!status.ok)
+            return status;
+        const int column = key.raw.column("COLUMN_NAME"), seq = key.raw.column("KEY_SEQ");
+        for (const QStringList& row : key.rows)
+            rows.append({t.catalog, t.schema, t.name, at(row, column), at(row, seq), key.name});
+    }
+    QList<Field> fields =
+        textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "COLUMN_NAME", "ORDINAL", "PK_NAME"});
+    setType(fields, "ORDINAL", adInteger);
+    *out = Recordset(std::move(fields), std::move(rows));
+    return {};
+}
+
+QString ruleText(const QString& odbcRule)
+{
+    switch (odbcRule.toInt()) {
+    case SQL_CASCADE:
+        return QStringLiteral("CASCADE");
+    case SQL_SET_NULL:
+        return QStringLiteral("SET NULL");
+    case SQL_SET_DEFAULT:
+        return QStringLiteral("SET DEFAULT");
+    default:
+        return QStringLiteral("NO ACTION");
+    }
+}
+
+Status foreignKeysRowset(Connection::Impl& connection, const QList<QVariant>& restrictions, Recordset* out)
+{
+    // ODBC refuses a request with neither table named, so every foreign key of the
+    // database is gathered table by table from the child side.
+    QList<TableRef> tables;
+    Status status = coveredTables(connection, restrictions, 3, 4, 5, &tables);
+    if (!status.ok)
+        return status;
+    QList<QStringList> rows;
+    for (const TableRef& t : tables) {
+        RawRows raw;
+        const odbc::WideArg schema = argument(t.schema), name(t.name);
+        status = catalogueCall(
+            connection,
+            [&](SQLHSTMT h) {
+                return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schema.data(),
+                                       schema.length(), name.data(), name.length());
+            },
+            &raw);
+        if (!status.ok)
+            return status;
+        const int pkCat = raw.column("PKTABLE_CAT"), pkSchem = raw.column("PKTABLE_SCHEM"),
+                  pkTable = raw.column("PKTABLE_NAME"), pkColumn = raw.column("PKCOLUMN_NAME"),
+                  fkCat = raw.column("FKTABLE_CAT"), fkSchem = raw.column("FKTABLE_SCHEM"),
+                  fkTable = raw.column("FKTABLE_NAME"), fkColumn = raw.column("FKCOLUMN_NAME"),
+                  seq = raw.column("KEY_SEQ"), update = raw.column("UPDATE_RULE"), del = raw.column("DELETE_RULE"),
+                  fkName = raw.column("FK_NAME"), pkName = raw.column("PK_NAME");
+
+        // Drivers order by parent table and KEY_SEQ, which interleaves two keys to one
+        // parent. Regroup: one group per key (parent and key name; a repeated KEY_SEQ
+        // starts another key), groups in first-seen order, columns by KEY_SEQ.
+        struct Key {
+            QString identity;
+            QList<QStringList> rows;
+            QSet<int> positions;
+        };
+        QList<Key> keys;
+        for (const QStringList& row : raw.rows) {
+            if (at(row, fkTable) != t.name)
+                continue;
+            if (!matches(restrictions, 0, at(row, pkCat)) || !matches(restrictions, 1, at(row, pkSchem)) ||
+                !matches(restrictions, 2, at(row, pkTable)))
+                continue;
+            const QString identity = QStringList{at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, fkName)}
+                                         .join(QChar(0x1f));
+            const int position = at(row, seq).toInt();
+            auto key = std::find_if(keys.begin(), keys.end(), [&](const Key& k) {
+                return k.identity == identity && !k.positions.contains(position);
+            });
+            if (key == keys.end()) {
+                keys.append({identity, {}, {}});
+                key = keys.end() - 1;
+            }
+            key->rows.append(row);
+            key->positions.insert(position);
+        }
+        for (Key& key : keys) {
+            std::stable_sort(key.rows.begin(), key.rows.end(), [seq](const QStringList& a, const QStringList& b) {
+                return at(a, seq).toInt() < at(b, seq).toInt();
+            });
+            for (const QStringList& row : key.rows) {
+                rows.append({at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, pkColumn), at(row, fkCat),
+                             at(row, fkSchem), at(row, fkTable), at(row, fkColumn), at(row, seq),
+                             ruleText(at(row, update)), ruleText(at(row, del)), at(row, pkName), at(row, fkName)});
+            }
+        }
+    }
+    QList<Field> fields =
+        textFields({"PK_TABLE_CATALOG", "PK_TABLE_SCHEMA", "PK_TABLE_NAME", "PK_COLUMN_NAME", "FK_TABLE_CATALOG",
+                    "FK_TABLE_SCHEMA", "FK_TABLE_NAME", "FK_COLUMN_NAME", "ORDINAL", "UPDATE_RULE", "DELETE_RULE",
+                    "PK_NAME", "FK_NAME"});
+    setType(fields, "ORDINAL", adInteger);
+    *out = Recordset(std::move(fields), std::move(rows));
+    return {};
+}
+
+Status indexesRowset(Connection::Impl& connection, const QList<QVariant>& restrictions, Recordset* out)
+{
+    QList<TableRef> tables;
+    Status status = coveredTables(connection, restrictions, 0, 1, 4, &tables);
+    if (!status.ok)
+        return status;
+    QList<QStringList> rows;
+    for (const TableRef& t : tables) {
+        RawRows raw;
+        const odbc::WideArg schema = argument(t.schema), name(t.name);
+        status = catalogueCall(
+            connection,
+            [&](SQLHSTMT h) {
+                return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length(),
+                                      SQL_INDEX_ALL, SQL_QUICK);
+            },
+            &raw);
+        if (!status.ok)
+            return status;
+        PrimaryKey key;
+        status = primaryKeyOf(connection, t, &key);
+        if (!status.ok)
+            return status;
+        QStringList keyColumns;
+        for (const QStringList& row : key.rows)
+            keyColumns.append(at(row, key.raw.column("COLUMN_NAME")));
+
+        const int type = raw.column("TYPE"), nonUnique = raw.column("NON_UNIQUE"), indexName = raw.column("INDEX_NAME"),
+                  position = raw.column("ORDINAL_POSITION"), column = raw.column("COLUMN_NAME");
+        QStringList order;
+        QHash<QString, QList<QStringList>> byIndex;
+        for (const QStringList& row : raw.rows) {
+            if (at(row, type).toInt() == SQL_TABLE_STAT || at(row, indexName).isEmpty())
+                continue;
+            if (!matches(restrictions, 2, at(row, indexName)))
+                continue;
+            if (!byIndex.contains(at(row, indexName)))
+                order.append(at(row, indexName));
+            byIndex[at(row, indexName)].append(row);
+        }
+        for (const QString& index : order) {
+            QList<QStringList>& indexRows = byIndex[index];
+            std::stable_sort(indexRows.begin(), indexRows.end(), [position](const QStringList& a, const QStringList& b) {
+                return at(a, position).toInt() < at(b, position).toInt();
+            });
+            const bool unique = at(indexRows.first(), nonUnique).toInt() == 0;
+            QStringList columns;
+            for (const QStringList& row : indexRows)
+                columns.append(at(row, column));
+            const bool primary =
+                (!key.name.isEmpty() && key.name == index) || (unique && !keyColumns.isEmpty() && columns == keyColumns);
+            for (const QStringList& row : indexRows)
+                rows.append({t.catalog, t.schema, t.name, index, boolText(primary), boolText(unique),
+                             at(row, position), at(row, column)});
+        }
+    }
+    QList<Field> fields = textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "INDEX_NAME", "PRIMARY_KEY",
+                                      "UNIQUE", "ORDINAL_POSITION", "COLUMN_NAME"});
+    setType(fields, "PRIMARY_KEY", adBoolean);
+    setType(fields, "UNIQUE", adBoolean);
+    setType(fields, "ORDINAL_POSITION", adInteger);
+    *out = Recordset(std::move(fields), std::move(rows));
+    return {};
+}
+
+} // namespace
+
+Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions, Recordset* out)
+{
+    switch (kind) {
+    case adSchemaTables:
+        return tablesRowset(connection, restrictions, out);
+    case adSchemaPrimaryKeys:
+        return primaryKeysRowset(connection, restrictions, out);
+    case adSchemaForeignKeys:
+        return foreignKeysRowset(connection, restrictions, out);
+    case adSchemaIndexes:
+        return indexesRowset(connection, restrictions, out);
+    default:
+        return Status::failure(QStringLiteral("schema kind %1 is not supported").arg(kind));
+    }
+}
+
+} // namespace platform::ado

@@ -1,0 +1,431 @@
+// The database access layer against real fixture databases through the SQLite and
+// PostgreSQL ODBC drivers (PostgreSQL cases skip when no test server is set up).
+#include "platform/ado/ado.h"
+#include "support/fixture_db.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace platform::ado;
+
+namespace {
+
+// Rows of a recordset as "a|b|c" of the given fields, read the way the callers read them.
+QStringList rowsOf(Recordset& rs, const QStringList& fields)
+{
+    QStringList rows;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        QStringList values;
+        for (const QString& f : fields)
+            values << rs.value(f);
+        rows << values.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+} // namespace
+
+class AdoTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString sqlite_;
+    QString pg_;
+
+    // The connection string of a backend, or a skip when that backend is not available.
+    bool backend(const QString& name, QString* connectionString)
+    {
+        *connectionString = name == QLatin1String("pg") ? pg_ : sqlite_;
+        return !connectionString->isEmpty();
+    }
+
+#define QUILLMERE_BACKEND(name, cs)                                                                            \
+    QString cs;                                                                                                \
+    if (!backend(name, &cs)) {                                                                                 \
+        if (name == QLatin1String("pg"))                                                                       \
+            QSKIP("no PostgreSQL test server (QUILLMERE_PG_HOST/PORT/USER)");                                  \
+        QFAIL("SQLite fixture not built");                                                                     \
+    }
+
+    void openOrFail(Connection& c, const QString& cs)
+    {
+        const Status s = c.open(cs);
+        QVERIFY2(s.ok, qPrintable(s.message));
+        QCOMPARE(c.state(), int(adStateOpen));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        sqlite_ = testsupport::sqliteFixture(QStringLiteral("shop_sqlite.sql"), dir_.path());
+        QVERIFY(!sqlite_.isEmpty());
+        if (testsupport::pgAvailable()) {
+            pg_ = testsupport::pgFixture(QStringLiteral("shop_pg.sql"));
+            QVERIFY(!pg_.isEmpty());
+        }
+    }
+
+    void tables_data()
+    {
+        QTest::addColumn<QString>("db");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("sqlite") << "sqlite"
+                                << QStringList{"|CustomerOrders|VIEW", "|Customers|TABLE", "|Employees|TABLE",
+                                               "|Orders|TABLE",        "|Products|TABLE",  "|order_lines|TABLE"};
+        // Every schema, not only the search path's; system tables are not of type TABLE.
+        QTest::newRow("pg") << "pg"
+                            << QStringList{"hr|employees|TABLE",     "hr|managers|VIEW",
+                                           "hr|notes|TABLE",         "sales|Customers|TABLE",
+                                           "sales|customer_orders|VIEW", "sales|notes|TABLE",
+                                           "sales|order_lines|TABLE", "sales|orders|TABLE",
+                                           "sales|products|TABLE"};
+    }
+    void tables()
+    {
+        QFETCH(QString, db);
+        QFETCH(QStringList, expected);
+        QUILLMERE_BACKEND(db, cs);
+        Connection c;
+        openOrFail(c, cs);
+        Recordset rs;
+        const Status s = c.openSchema(adSchemaTables, {}, &rs);
+        QVERIFY2(s.ok, qPrintable(s.message));
+        QStringList rows = rowsOf(rs, {"table_schema", "Table_Name", "TABLE_TYPE"});
+        rows.removeIf([](const QString& r) { return !r.endsWith("|TABLE") && !r.endsWith("|VIEW"); });
+        rows.removeIf([](const QString& r) {
+            return r.startsWith("information_schema|") || r.startsWith("pg_catalog|");
+        });
+        rows.sort();
+        QStringList sorted = expected;
+        sorted.sort();
+        QCOMPARE(rows, sorted);
+    }
+
+    void primaryKeys_data()
+    {
+        QTest::addColumn<QString>("db");
+        QTest::addColumn<QVariant>("schema");
+        QTest::addColumn<QVariant>("table");
+        QTest::addColumn<QStringList>("expected");
+        const QVariant any;
+        QTest::newRow("sqlite composite") << "sqlite" << any << QVariant("order_lines")
+                                          << QStringList{"|order_lines|OrderId|1", "|order_lines|LineNo|2"};
+        QTest::newRow("sqlite key order differs from column order")
+            << "sqlite" << any << QVariant("Products") << QStringList{"|Products|Region|1", "|Products|Code|2"};
+        QTest::newRow("sqlite view has none") << "sqlite" << any << QVariant("CustomerOrders") << QStringList{};
+        QTest::newRow("sqlite every table") << "sqlite" << any << any
+                                            << QStringList{"|Customers|CustomerId|1", "|Employees|EmpId|1",
+                                                           "|Orders|OrderId|1",       "|Products|Region|1",
+                                                           "|Products|Code|2",        "|order_lines|OrderId|1",
+                                                           "|order_lines|LineNo|2"};
+        QTest::newRow("pg schema off the search path")
+            << "pg" << any << QVariant("products") << QStringList{"sales|products|region|1", "sales|products|code|2"};
+        QTest::newRow("pg mixed case") << "pg" << any << QVariant("Customers")
+                                       << QStringList{"sales|Customers|CustomerId|1"};
+        QTest::newRow("pg one name in two schemas")
+            << "pg" << any << QVariant("notes") << QStringList{"hr|notes|note_id|1", "sales|notes|note_id|1"};
+        QTest::newRow("pg restricted to one schema") << "pg" << QVariant("hr") << QVariant("notes")
+                                                     << QStringList{"hr|notes|note_id|1"};
+        QTest::newRow("pg other letter case is another name") << "pg" << any << QVariant("PRODUCTS") << QStringList{};
+    }
+    void primaryKeys()
+    {
+        QFETCH(QString, db);
+        QFETCH(QVariant, schema);
+        QFETCH(QVariant, table);
+        QFETCH(QStringList, expected);
+        QUILLMERE_BACKEND(db, cs);
+        Connection c;
+        openOrFail(c, cs);
+        Recordset rs;
+        const Status s = c.openSchema(adSchemaPrimaryKeys, {QVariant(), schema, table}, &rs);
+        QVERIFY2(s.ok, qPrintable(s.message));
+        QStringList rows = rowsOf(rs, {"TABLE_SCHEMA", "TABLE_NAME", "column_name", "ORDINAL"});
+        // Tables come in the provider's order; the columns of one key stay in key order.
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const QString& a, const QString& b) { return a.section('|', 0, 1) < b.section('|', 0, 1); });
+        QCOMPARE(rows, expected);
+    }
+
+    void foreignKeys_data()
+    {
+        QTest::addColumn<QString>("db");
+        QTest::addColumn<QVariantList>("restrictions");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("sqlite every key") << "sqlite" << QVariantList{}
+                                          << QStringList{".Customers(CustomerId)->.Orders(CustomerId)",
+                                                         ".Employees(EmpId)->.Employees(ManagerId)",
+                                                         ".Employees(EmpId)->.Orders(SoldBy)",
+                                                         ".Orders(OrderId)->.order_lines(OrderId)",
+                                                         ".Products(Region,Code)->.order_lines(Region,Code)"};
+        QTest::newRow("sqlite one child table")
+            << "sqlite" << QVariantList{QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), "order_lines"}
+            << QStringList{".Orders(OrderId)->.order_lines(OrderId)",
+                           ".Products(Region,Code)->.order_lines(Region,Code)"};
+        QTest::newRow("sqlite one parent table") << "sqlite" << QVariantList{QVariant(), QVariant(), "Employees"}
+                                                 << QStringList{".Employees(EmpId)->.Employees(ManagerId)",
+                                                                ".Employees(EmpId)->.Orders(SoldBy)"};
+        QTest::newRow("pg every key, across schemas")
+            << "pg" << QVariantList{}
+            << QStringList{"hr.employees(emp_id)->hr.employees(manager_id)",
+                           "hr.employees(emp_id)->sales.orders(sold_by)",
+                           "sales.Customers(CustomerId)->sales.orders(customer_id)",
+                           "sales.orders(order_id)->sales.order_lines(order_id)",
+                           "sales.products(region,code)->sales.order_lines(region,code)"};
+    }
+    void foreignKeys()
+    {
+        QFETCH(QString, db);
+        QFETCH(QVariantList, restrictions);
+        QFETCH(QStringList, expected);
+        QUILLMERE_BACKEND(db, cs);
+        Connection c;
+        openOrFail(c, cs);
+        Recordset rs;
+        const Status s = c.openSchema(adSchemaForeignKeys, restrictions, &rs);
+        QVERIFY2(s.ok, qPrintable(s.message));
+        // A key is a run of rows whose ORDINAL counts 1, 2, ...: a key whose columns
+        // came apart or out of order shows up as a broken run.
+        struct Key {
+            QString pk, fk;
+            QStringList pkColumns, fkColumns;
+        };
+        QList<Key> keys;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            const int ordinal = rs.value("ORDINAL").toInt();
+            const QString pk = rs.value("PK_TABLE_SCHEMA") + '.' + rs.value("pk_table_name");
+            const QString fk = rs.value("FK_TABLE_SCHEMA") + '.' + rs.value("fk_table_name");
+            if (ordinal == 1) {
+                keys.append({pk, fk, {}, {}});
+            } else {
+                QVERIFY2(!keys.isEmpty() && keys.last().pk == pk && keys.last().fk == fk &&
+                             keys.last().pkColumns.size() + 1 == ordinal,
+                         qPrintable(QString("row out of key order: %1 -> %2 ordinal %3").arg(pk, fk).arg(ordinal)));
+            }
+            keys.last().pkColumns << rs.value("pk_Column_name");
+            keys.last().fkColumns << rs.value("fk_Column_name");
+        }
+        QStringList actual;
+        for (const Key& k : keys)
+            actual << QString("%1(%2)->%3(%4)").arg(k.pk, k.pkColumns.join(','), k.fk, k.fkColumns.join(','));
+        actual.sort();
+        QCOMPARE(actual, expected);
+    }
+
+    void indexes_data()
+    {
+        QTest::addColumn<QString>("db");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("sqlite composite") << "sqlite" << "order_lines"
+                                          << QStringList{"<primary> unique (OrderId,LineNo)",
+                                                         "ix_lines_product (Code,Region)"};
+        QTest::newRow("sqlite unique") << "sqlite" << "Customers"
+                                       << QStringList{"<primary> unique (CustomerId)",
+                                                      "ux_customers_email unique (Email)"};
+        QTest::newRow("pg composite") << "pg" << "order_lines"
+                                      << QStringList{"<primary> unique (order_id,line_no)",
+                                                     "ix_lines_product (code,region)"};
+        QTest::newRow("pg unique, mixed case") << "pg" << "Customers"
+                                               << QStringList{"<primary> unique (CustomerId)",
+                                                              "ux_customers_email unique (Email)"};
+    }
+    void indexes()
+    {
+        QFETCH(QString, db);
+        QFETCH(QString, table);
+        QFETCH(QStringList, expected);
+        QUILLMERE_BACKEND(db, cs);
+        Connection c;
+        openOrFail(c, cs);
+        Recordset rs;
+        const Status s = c.openSchema(adSchemaIndexes, {QVariant(), QVariant(), QVariant(), QVariant(), table}, &rs);
+        QVERIFY2(s.ok, qPrintable(s.message));
+        // An index is a run of consecutive rows with one INDEX_NAME, columns by position.
+        QStringList actual;
+        QString previous;
+        QStringList columns;
+        QString head;
+        auto flush = [&] {
+            if (!previous.isEmpty())
+                actual << head + " (" + columns.join(',') + ")";
+        };
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            const QString name = rs.value("INDEX_NAME");
+            QCOMPARE(rs.value("TABLE_NAME"), table);
+            if (name != previous) {
+                flush();
+                previous = name;
+                columns.clear();
+                head = (rs.value("PRIMARY_KEY") == "True" ? QString("<primary>") : name) +
+                       (rs.value("UNIQUE") == "True" ? " unique" : "");
+            }
+            QCOMPARE(rs.value("ORDINAL_POSITION").toInt(), int(columns.size()) + 1);
+            columns << rs.value("COLUMN_NAME");
+        }
+        flush();
+        actual.sort();
+        QCOMPARE(actual, expected);
+    }
+
+    void fields_data()
+    {
+        QTest::addColumn<QString>("db");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("sqlite") << "sqlite" << "SELECT * from Customers"
+                                << QStringList{"CustomerId:3", "Name:200", "Email:201",
+                                               "Balance:5",    "Active:11", "Born:133"};
+        QTest::newRow("sqlite select-list order") << "sqlite" << "SELECT Qty, Code, OrderId from order_lines"
+                                                  << QStringList{"Qty:2", "Code:200", "OrderId:3"};
+        QTest::newRow("pg every type") << "pg" << "SELECT * from sales.\"Customers\""
+                                       << QStringList{"CustomerId:3", "Name:202",  "Email:203", "Balance:131",
+                                                      "Active:11",    "Born:133",  "Visits:20", "Rank:2",
+                                                      "Score:4",      "Ratio:5",   "Token:72",  "Photo:205",
+                                                      "Country:130"};
+        QTest::newRow("pg timestamp") << "pg" << "SELECT order_date, order_id from sales.orders"
+                                      << QStringList{"order_date:135", "order_id:3"};
+    }
+    void fields()
+    {
+        QFETCH(QString, db);
+        QFETCH(QString, query);
+        QFETCH(QStringList, expected);
+        QUILLMERE_BACKEND(db, cs);
+        DataControl data;
+        data.setConnectionString(cs);
+        data.setRecordSource(query);
+        for (const bool fieldsOnly : {true, false}) {
+            const Status s = data.refresh(fieldsOnly);
+            QVERIFY2(s.ok, qPrintable(s.message));
+            QStringList actual;
+            for (const Field& f : data.fields())
+                actual << f.name + ':' + QString::number(f.type);
+            QCOMPARE(actual, expected);
+            // Column discovery describes the statement without fetching a row.
+            if (fieldsOnly)
+                QCOMPARE(data.recordset().recordCount(), 0);
+        }
+    }
+
+    void valuesAsText_data()
+    {
+        QTest::addColumn<QString>("db");
+        QTest::addColumn<QString>("query");
+        QTest::newRow("sqlite") << "sqlite" << "SELECT Name, Email from Customers order by CustomerId";
+        QTest::newRow("pg") << "pg" << "SELECT \"Name\", \"Email\" from sales.\"Customers\" order by 1";
+    }
+    void valuesAsText()
+    {
+        QFETCH(QString, db);
+        QFETCH(QString, query);
+        QUILLMERE_BACKEND(db, cs);
+        Connection c;
+        openOrFail(c, cs);
+        QCOMPARE(c.identifierQuote(), QString("\""));
+        Recordset rs;
+        const Status s = c.query(query, &rs);
+        QVERIFY2(s.ok, qPrintable(s.message));
+        QCOMPARE(rs.recordCount(), 2);
+        // Look-up by name ignores case; a null reads as "".
+        QCOMPARE(rowsOf(rs, {"NAME", "email"}), (QStringList{"Ada|ada@example.org", "Brian|"}));
+        QCOMPARE(rs.fieldIndex("nosuchfield"), -1);
+    }
+
+    void failedRefreshLeavesNoFields_data()
+    {
+        QTest::addColumn<QString>("db");
+        QTest::addColumn<QString>("good");
+        QTest::newRow("sqlite") << "sqlite" << "SELECT * from Orders";
+        QTest::newRow("pg") << "pg" << "SELECT * from sales.orders";
+    }
+    void failedRefreshLeavesNoFields()
+    {
+        QFETCH(QString, db);
+        QFETCH(QString, good);
+        QUILLMERE_BACKEND(db, cs);
+        DataControl data;
+        data.setConnectionString(cs);
+        data.setRecordSource(good);
+        QVERIFY(data.refresh(true).ok);
+        QCOMPARE(data.fields().size(), 4);
+        for (const bool fieldsOnly : {true, false}) {
+            data.setRecordSource("SELECT * from no_such_table");
+            const Status failed = data.refresh(fieldsOnly);
+            QVERIFY(!failed.ok);
+            QVERIFY(!failed.message.isEmpty());
+            QCOMPARE(data.fields().size(), 0);
+            QCOMPARE(data.recordset().recordCount(), 0);
+            // The control's connection survives a failed statement.
+            data.setRecordSource(good);
+            QVERIFY(data.refresh(fieldsOnly).ok);
+            QCOMPARE(data.fields().size(), 4);
+        }
+    }
+
+    void dataControlFollowsItsConnectionString()
+    {
+        DataControl data;
+        data.setConnectionString(sqlite_);
+        data.setRecordSource("SELECT * from Customers");
+        QVERIFY(data.refresh(true).ok);
+        // A new string is opened anew: the old connection is not used for it.
+        data.setConnectionString("DRIVER={Quillmere No Such Driver};");
+        QVERIFY(!data.refresh(true).ok);
+        QCOMPARE(data.fields().size(), 0);
+        data.setConnectionString(sqlite_);
+        QVERIFY(data.refresh(true).ok);
+        QCOMPARE(data.fields().size(), 6);
+    }
+
+    void openFailure_data()
+    {
+        QTest::addColumn<QString>("connectionString");
+        QTest::newRow("unknown driver") << "DRIVER={Quillmere No Such Driver};Database=x;";
+        QTest::newRow("unknown data source") << "DSN=QuillmereNoSuchSource;";
+        QTest::newRow("refused port") << "DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=1;Database=x;Uid=x;";
+        QTest::newRow("Access file missing") << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/nonexistent/shop.mdb";
+        QTest::newRow("empty") << "";
+    }
+    void openFailure()
+    {
+        QFETCH(QString, connectionString);
+        Connection c;
+        QElapsedTimer timer;
+        timer.start();
+        const Status s = c.open(connectionString);
+        QVERIFY(!s.ok);
+        QVERIFY(!s.message.isEmpty());
+        QCOMPARE(c.state(), int(adStateClosed));
+        QVERIFY(timer.elapsed() < 20000);
+        Recordset rs;
+        QVERIFY(!c.openSchema(adSchemaTables, {}, &rs).ok);
+        QCOMPARE(rs.recordCount(), 0);
+    }
+
+    void closeAndReopen()
+    {
+        Connection c;
+        openOrFail(c, sqlite_);
+        c.close();
+        QCOMPARE(c.state(), int(adStateClosed));
+        Recordset rs;
+        QVERIFY(!c.openSchema(adSchemaTables, {}, &rs).ok);
+        openOrFail(c, sqlite_);
+        QVERIFY(c.openSchema(adSchemaTables, {}, &rs).ok);
+        QVERIFY(rs.recordCount() > 0);
+    }
+
+    void unsupportedSchemaKind()
+    {
+        Connection c;
+        openOrFail(c, sqlite_);
+        Recordset rs;
+        QVERIFY(!c.openSchema(4, {}, &rs).ok);
+    }
+};
+
+QTEST_GUILESS_MAIN(AdoTest)
+#include "test_ado.moc"

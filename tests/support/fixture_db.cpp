@@ -1,0 +1,133 @@
+#include "support/fixture_db.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QtDebug>
+
+#include <atomic>
+
+namespace testsupport {
+
+namespace {
+
+bool runTool(const QString& program, const QStringList& arguments, const QString& inputFile = QString())
+{
+    QProcess process;
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        qWarning().noquote() << program << arguments.join(QLatin1Char(' ')) << "failed:"
+                             << QString::fromLocal8Bit(process.readAllStandardError()) << process.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool writeLines(const QString& path, const QStringList& lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        qWarning().noquote() << "cannot write" << path << file.errorString();
+        return false;
+    }
+    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    return true;
+}
+
+} // namespace
+
+QString fixturePath(const QString& script)
+{
+    if (QFileInfo(script).isAbsolute())
+        return script;
+    return QStringLiteral(QUILLMERE_FIXTURES_DIR) + QLatin1Char('/') + script;
+}
+
+QString sqliteFixture(const QString& script, const QString& dir)
+{
+    const QString path = fixturePath(script);
+    if (!QFileInfo::exists(path)) {
+        qWarning().noquote() << "no fixture script" << path;
+        return {};
+    }
+    const QString file = QDir(dir).filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".db"));
+    QFile::remove(file);
+    if (!runTool(QStringLiteral("sqlite3"), {QStringLiteral("-bail"), file}, path))
+        return {};
+    return QStringLiteral("DRIVER=SQLite3;Database=%1;").arg(file);
+}
+
+QString sqliteFile(const QString& connectionString)
+{
+    static const QRegularExpression database(QStringLiteral("Database=([^;]*)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return database.match(connectionString).captured(1);
+}
+
+bool pgAvailable()
+{
+    return !qEnvironmentVariable("QUILLMERE_PG_HOST").isEmpty() &&
+           !qEnvironmentVariable("QUILLMERE_PG_PORT").isEmpty() &&
+           !qEnvironmentVariable("QUILLMERE_PG_USER").isEmpty();
+}
+
+QString pgFixture(const QString& script)
+{
+    if (!pgAvailable()) {
+        qWarning() << "QUILLMERE_PG_HOST, QUILLMERE_PG_PORT and QUILLMERE_PG_USER are not set";
+        return {};
+    }
+    const QString path = fixturePath(script);
+    const QString host = qEnvironmentVariable("QUILLMERE_PG_HOST");
+    const QString port = qEnvironmentVariable("QUILLMERE_PG_PORT");
+    const QString user = qEnvironmentVariable("QUILLMERE_PG_USER");
+    // Unique per process and call, so tests running in parallel never share a database.
+    static std::atomic<int> counter{0};
+    const QString name = QStringLiteral("qm_%1_%2_%3")
+                             .arg(QFileInfo(path).completeBaseName().toLower().replace(QLatin1Char('-'), QLatin1Char('_')))
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(++counter);
+    const QStringList server{QStringLiteral("-h"), host, QStringLiteral("-p"), port, QStringLiteral("-U"), user,
+                             QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-v"),
+                             QStringLiteral("ON_ERROR_STOP=1")};
+    if (!runTool(QStringLiteral("psql"),
+                 server + QStringList{QStringLiteral("-d"), QStringLiteral("postgres"), QStringLiteral("-c"),
+                                      QStringLiteral("CREATE DATABASE %1").arg(name)}))
+        return {};
+    if (!runTool(QStringLiteral("psql"), server + QStringList{QStringLiteral("-d"), name, QStringLiteral("-f"), path}))
+        return {};
+    return QStringLiteral("DRIVER={PostgreSQL Unicode};Server=%1;Port=%2;Database=%3;Uid=%4;Pwd=;BoolsAsChar=0;")
+        .arg(host, port, name, user);
+}
+
+QString writeOdbcIni(const QString& dir, const QList<QPair<QString, QStringList>>& dataSources)
+{
+    QStringList lines;
+    for (const auto& [name, body] : dataSources) {
+        lines << QLatin1Char('[') + name + QLatin1Char(']');
+        lines << body;
+        lines << QString();
+    }
+    const QString path = QDir(dir).filePath(QStringLiteral("odbc.ini"));
+    if (!writeLines(path, lines))
+        return {};
+    qputenv("ODBCINI", QFile::encodeName(path));
+    return path;
+}
+
+QString writeProvidersFile(const QString& dir, const QStringList& lines)
+{
+    const QString path = QDir(dir).filePath(QStringLiteral("providers.ini"));
+    if (!writeLines(path, lines))
+        return {};
+    qputenv("QUILLMERE_PROVIDERS", QFile::encodeName(path));
+    return path;
+}
+
+} // namespace testsupport

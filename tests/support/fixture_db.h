@@ -1,0 +1,44 @@
+#pragma once
+// Fixture databases built from the SQL scripts in tests/fixtures/, for tests that go
+// through the real ODBC drivers.
+//
+//   QString cs = testsupport::sqliteFixture("shop_sqlite.sql", tempDir.path());
+//   if (cs.isEmpty()) QFAIL("fixture not built");
+//
+//   if (!testsupport::pgAvailable()) QSKIP("no PostgreSQL test server");
+//   QString pg = testsupport::pgFixture("shop_pg.sql");
+//
+// A script is a file name in tests/fixtures/ or an absolute path. Every function
+// returns an empty text when the database cannot be built, after printing why.
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace testsupport {
+
+// Full path of a script given by file name (absolute paths are returned unchanged).
+QString fixturePath(const QString& script);
+
+// Builds the SQLite file <dir>/<script name>.db (replacing an old one) with the sqlite3
+// command-line shell and returns "DRIVER=SQLite3;Database=<file>;".
+QString sqliteFixture(const QString& script, const QString& dir);
+// The database file of an ODBC string made by sqliteFixture.
+QString sqliteFile(const QString& connectionString);
+
+// True when scripts/run-tests.sh (or the caller) exported QUILLMERE_PG_HOST, _PORT, _USER.
+bool pgAvailable();
+// Creates a fresh database on the test server, runs the script into it and returns
+// "DRIVER={PostgreSQL Unicode};Server=<host>;Port=<port>;Database=<db>;Uid=<user>;Pwd=;BoolsAsChar=0;".
+QString pgFixture(const QString& script);
+
+// Writes <dir>/odbc.ini with one data source section per entry (name, then the lines
+// "Key=Value" of its body) and points ODBCINI at it; the drivers stay those of the
+// system. Returns the file's path.
+QString writeOdbcIni(const QString& dir, const QList<QPair<QString, QStringList>>& dataSources);
+
+// Writes <dir>/providers.ini with the given "family=template" lines and points
+// QUILLMERE_PROVIDERS at it. Returns the file's path.
+QString writeProvidersFile(const QString& dir, const QStringList& lines);
+
+} // namespace testsupport
