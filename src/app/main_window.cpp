@@ -8,6 +8,7 @@
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
+#include "connection/connection_handlers.h"
 #include "connection/connection_page.h"
 #include "platform/colours.h"
 
@@ -154,6 +155,7 @@ void MainWindow::connectHandlers()
     connect(vbGenerator->Command11, &QPushButton::clicked, this, &MainWindow::Command11_Click);
     connect(solution->stcss, &QLineEdit::textChanged, this, &MainWindow::stcss_Change);
     connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
+    new connection::ConnectionHandlers(*this);
 }
 
 QString MainWindow::statusPanel(int panel) const

@@ -1,0 +1,202 @@
+// Opening the connection and reading the catalogue (connect_db), Select Schema and
+// after_connect.
+#include "connection/connection_handlers.h"
+
+#include "app/action_guard.h"
+#include "app/aspx_generator_page.h"
+#include "app/main_window.h"
+#include "app/vb_generator_page.h"
+#include "browser/data_browser_page.h"
+#include "connection/connection_page.h"
+#include "platform/user_feedback.h"
+
+#include <QCheckBox>
+#include <QSet>
+
+namespace connection {
+
+namespace {
+
+constexpr int kSchemaSlots = 10001;  // schemas remembered per scan
+constexpr int kSchemasShown = 1001; // schemas the schema box lists
+
+const QString kTableName = QStringLiteral("TABLE_NAME");
+const QString kTableType = QStringLiteral("TABLE_TYPE");
+const QString kTableSchema = QStringLiteral("TABLE_SCHEMA");
+
+} // namespace
+
+QString ConnectionHandlers::wantedType() const
+{
+    return page().dbo[0]->isChecked() ? QStringLiteral("TABLE") : QStringLiteral("VIEW");
+}
+
+void ConnectionHandlers::connect_db()
+{
+    app::MainWindow& window = *window_;
+    app::FormState& form = window.form();
+    ConnectionPage& cp = page();
+
+    platform::setWaitCursor(true);
+    cp.pc->show();
+    cp.pc->clear();
+    window.dataBrowser->nr->clear();
+    cp.fmain->setText(QStringLiteral("Search Parameters for connection"));
+    platform::yield();
+    if (!alive())
+        return;
+
+    form.Data2.setConnectionString(form.db_cnxstr);
+    form.data3.setConnectionString(form.db_cnxstr);
+    form.data4.setConnectionString(form.db_cnxstr);
+
+    const QString wanted = wantedType();
+    cp.fmain->setText(QStringLiteral("Open connection"));
+    platform::yield();
+    if (!alive())
+        return;
+
+    form.db_cnx = std::make_unique<platform::ado::Connection>();
+    form.db_schema = platform::ado::Recordset();
+    form.db_cnx->open(form.db_cnxstr); // the state below judges the outcome
+    if (form.db_cnx->state() != platform::ado::adStateOpen) {
+        platform::setWaitCursor(false);
+        cp.fmain->clear();
+        platform::messageBox(QStringLiteral("Connection not opened"), &window);
+        if (!alive())
+            return;
+        window.setStatusPanel(1, QString::fromLatin1(app::kNotConnected));
+        form.connected = 0;
+        return;
+    }
+
+    form.connected = 1;
+    cp.fmain->setText(QStringLiteral("Open Schema Recordset"));
+    platform::yield();
+    if (!alive())
+        return;
+    // A rowset that cannot be read counts as one without rows.
+    form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+
+    int counter = 0;
+    window.dataBrowser->t->clear();
+    cp.o->clear();
+    cp.fmain->setText(QStringLiteral("Search Tables"));
+    platform::yield();
+    if (!alive())
+        return;
+
+    // The schemaSlots of first-seen schemas: a set finds a stored name at once, the list keeps
+    // their order.
+    QStringList schemaSlots;
+    QSet<QString> stored;
+    platform::ado::Recordset rows = form.db_schema;
+    const int nameField = rows.fieldIndex(kTableName);
+    const int typeField = rows.fieldIndex(kTableType);
+    const int schemaField = rows.fieldIndex(kTableSchema);
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        ++counter;
+        cp.pc->setText(QString::number(counter));
+        platform::yield();
+        if (!alive())
+            return;
+        if (rows.value(typeField) != wanted)
+            continue;
+        window.dataBrowser->t->addItem(rows.value(nameField));
+        const QString schema = rows.value(schemaField);
+        if (!schema.isEmpty() && schemaSlots.size() < kSchemaSlots && !stored.contains(schema)) {
+            stored.insert(schema);
+            schemaSlots.append(schema);
+        }
+    }
+
+    form.db_schema.close();
+    cp.fmain->clear();
+    cp.o->addItems(schemaSlots.mid(0, kSchemasShown));
+    cp.pc->hide();
+    platform::setWaitCursor(false);
+}
+
+void ConnectionHandlers::Command1_Click()
+{
+    app::ActionGuard guard;
+    if (!guard)
+        return;
+    app::MainWindow& window = *window_;
+    app::FormState& form = window.form();
+    ConnectionPage& cp = page();
+
+    platform::setWaitCursor(true);
+    cp.pc->show();
+    cp.pc->clear();
+    window.dataBrowser->nr->clear();
+    window.vbGenerator->dbn->setText(cp.o->currentText() + QLatin1Char('_'));
+    if (!form.db_cnx || form.db_cnx->state() != platform::ado::adStateOpen) {
+        platform::setWaitCursor(false);
+        platform::messageBox(QStringLiteral("Connection not opened"), &window);
+        return;
+    }
+
+    const QString wanted = wantedType();
+    const QString chosen = cp.o->currentText();
+    form.schema_filter = chosen;
+    cp.fmain->setText(QStringLiteral("Open Schema Recordset"));
+    platform::yield();
+    if (!alive())
+        return;
+    form.db_schema = platform::ado::Recordset();
+    form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+
+    int counter = 0;
+    window.dataBrowser->t->clear();
+    cp.fmain->setText(QStringLiteral("Search Tables"));
+    platform::yield();
+    if (!alive())
+        return;
+    platform::ado::Recordset rows = form.db_schema;
+    const int nameField = rows.fieldIndex(kTableName);
+    const int typeField = rows.fieldIndex(kTableType);
+    const int schemaField = rows.fieldIndex(kTableSchema);
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        if (rows.value(schemaField) != chosen || rows.value(typeField) != wanted)
+            continue;
+        window.dataBrowser->t->addItem(rows.value(nameField));
+        ++counter;
+        cp.pc->setText(QString::number(counter));
+        platform::yield();
+        if (!alive())
+            return;
+    }
+
+    cp.fmain->clear();
+    form.db_schema.close();
+    cp.pc->hide();
+    window.Command_Click(1);
+    after_connect();
+    platform::setWaitCursor(false);
+}
+
+void ConnectionHandlers::after_connect()
+{
+    app::MainWindow& window = *window_;
+    app::VbGeneratorPage& vb = *window.vbGenerator;
+    vb.tdn->clear();
+    vb.tdn1->clear();
+    window.aspxGenerator->tdn2->clear();
+    // t is sorted already, so adding its items at once gives the order adding them one
+    // by one would.
+    const QStringList tables = window.dataBrowser->t->items();
+    vb.tdn->addItems(tables);
+    window.aspxGenerator->tdn2->addItems(tables);
+    window.vvbg_Click(0);
+    for (int i = 0; i < 3; ++i) {
+        vb.gn[std::size_t(i)]->setChecked(false);
+        vb.gnn[std::size_t(i)]->clear();
+    }
+    for (int i = 0; i < 3; ++i) {
+        vb.gn[std::size_t(i)]->setChecked(true);
+        vb.gn_Click(i);
+    }
+}
+
+} // namespace connection

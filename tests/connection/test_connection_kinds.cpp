@@ -1,0 +1,152 @@
+// What each Connect button builds: strings, summary, prefix and the generators' words.
+#include "connection/connection_kinds.h"
+
+#include <QTest>
+
+using namespace connection;
+
+class ConnectionKindsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void kinds_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("db_cnxstr");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("cnxstr");
+        QTest::addColumn<QString>("dbn"); // "<unchanged>" when not set
+        QTest::addColumn<QString>("words"); // net_ns|net_prefix|from_dual|row_limit
+
+        QTest::newRow("Access") << int(Kind::access) << QStringList{"/data/shop.mdb"}
+                                << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/shop.mdb"
+                                << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/shop.mdb"
+                                << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/shop.mdb" << "shop_"
+                                << "OleDB|OleDB||";
+        QTest::newRow("Access, empty path") << int(Kind::access) << QStringList{""}
+                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
+                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
+                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" << "_"
+                                            << "OleDB|OleDB||";
+        QTest::newRow("other") << int(Kind::other) << QStringList{"DRIVER=SQLite3;Database=/tmp/a.db;"}
+                               << "DRIVER=SQLite3;Database=/tmp/a.db;" << "DRIVER=SQLite3;Database=/tmp/a.db;"
+                               << "DRIVER=SQLite3;Database=/tmp/a.db;" << "<unchanged>" << "OleDB|OleDB||";
+        QTest::newRow("other, password masked in the panel only")
+            << int(Kind::other) << QStringList{"DRIVER={PostgreSQL Unicode};Server=h;Uid=me;Pwd=secret;"}
+            << "DRIVER={PostgreSQL Unicode};Server=h;Uid=me;Pwd=secret;"
+            << "DRIVER={PostgreSQL Unicode};Server=h;Uid=me;Pwd=****;"
+            << "DRIVER={PostgreSQL Unicode};Server=h;Uid=me;Pwd=secret;" << "<unchanged>" << "OleDB|OleDB||";
+        QTest::newRow("Oracle") << int(Kind::oracle) << QStringList{"ORCL", "scott", "tiger"}
+                                << "Provider=MSDAORA;Data Source=ORCL;User Id=scott;Password=tiger;"
+                                << "Provider=MSDAORA;Data Source=ORCL"
+                                << "Password=tiger;User ID=scott;Data Source=ORCL;" << "ORCL_"
+                                << "OracleClient|Oracle| from dual| where rownum<2";
+        QTest::newRow("Oracle, empty boxes") << int(Kind::oracle) << QStringList{"", "", ""}
+                                             << "Provider=MSDAORA;Data Source=;User Id=;Password=;"
+                                             << "Provider=MSDAORA;Data Source=" << "Password=;User ID=;Data Source=;"
+                                             << "_" << "OracleClient|Oracle| from dual| where rownum<2";
+        QTest::newRow("SQL Server") << int(Kind::sqlServer) << QStringList{"SQLOLEDB.1", "shop", "db1", "sa", "pw"}
+                                    << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1;User Id=sa;Password=pw;"
+                                    << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1"
+                                    << "Initial Catalog=shop;Data Source=db1;User Id=sa;Password=pw;" << "shop_"
+                                    << "SQLClient|SQL||";
+        QTest::newRow("values are not trimmed") << int(Kind::sqlServer) << QStringList{"SQLOLEDB.1", " shop ", "db1", "sa", "pw"}
+                                                << "Provider=SQLOLEDB.1;Initial Catalog= shop ;Data Source=db1;User Id=sa;Password=pw;"
+                                                << "Provider=SQLOLEDB.1;Initial Catalog= shop ;Data Source=db1"
+                                                << "Initial Catalog= shop ;Data Source=db1;User Id=sa;Password=pw;"
+                                                << " shop _" << "SQLClient|SQL||";
+        // A ';' or quote in a box stays inside its attribute.
+        QTest::newRow("Oracle password with ; and quote")
+            << int(Kind::oracle) << QStringList{"ORCL", "scott", "t;ig\"er"}
+            << "Provider=MSDAORA;Data Source=ORCL;User Id=scott;Password=\"t;ig\"\"er\";"
+            << "Provider=MSDAORA;Data Source=ORCL" << "Password=\"t;ig\"\"er\";User ID=scott;Data Source=ORCL;"
+            << "ORCL_" << "OracleClient|Oracle| from dual| where rownum<2";
+        QTest::newRow("SQL Server user injecting an attribute")
+            << int(Kind::sqlServer) << QStringList{"SQLOLEDB.1", "shop", "db1", "sa;Data Source=evil", "pw"}
+            << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1;User Id=\"sa;Data Source=evil\";Password=pw;"
+            << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1"
+            << "Initial Catalog=shop;Data Source=db1;User Id=\"sa;Data Source=evil\";Password=pw;" << "shop_"
+            << "SQLClient|SQL||";
+        QTest::newRow("Access path with ;") << int(Kind::access) << QStringList{"/data/a;b.mdb"}
+                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/data/a;b.mdb\""
+                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/data/a;b.mdb\""
+                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/data/a;b.mdb\""
+                                            << "a;b_" << "OleDB|OleDB||";
+    }
+    void kinds()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, db_cnxstr);
+        QFETCH(QString, panel);
+        QFETCH(QString, cnxstr);
+        QFETCH(QString, dbn);
+        QFETCH(QString, words);
+        KindValues v;
+        switch (Kind(kind)) {
+        case Kind::access:
+            v = accessValues(boxes[0]);
+            break;
+        case Kind::other:
+            v = otherValues(boxes[0]);
+            break;
+        case Kind::oracle:
+            v = oracleValues(boxes[0], boxes[1], boxes[2]);
+            break;
+        case Kind::sqlServer:
+            v = sqlServerValues(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
+            break;
+        }
+        QCOMPARE(int(v.kind), kind);
+        QCOMPARE(v.db_cnxstr, db_cnxstr);
+        QCOMPARE(v.panel, panel);
+        QCOMPARE(v.cnxstr, cnxstr);
+        QCOMPARE(v.dbn.value_or("<unchanged>"), dbn);
+        QCOMPARE(QStringList({v.net_ns, v.net_prefix, v.from_dual, v.row_limit}).join('|'), words);
+    }
+
+    void accessPrefix_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("prefix");
+        QTest::newRow("plain") << "/data/shop.mdb" << "shop_";
+        QTest::newRow("dots in the name") << "/data/my.db.mdb" << "my.db_";
+        QTest::newRow("no folder") << "shop.mdb" << "shop_";
+        QTest::newRow("dot only in a folder") << "/my.dir/shop" << "_";
+        QTest::newRow("empty") << "" << "_";
+        QTest::newRow("backslashes are not separators") << "C:\\data\\shop.mdb" << "C:\\data\\shop_";
+        QTest::newRow("wildcard of a cancelled dialog") << "*.mdb" << "*_";
+    }
+    void accessPrefix()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, prefix);
+        QCOMPARE(connection::accessPrefix(path), prefix);
+    }
+
+    void maskPasswords_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("masked");
+        QTest::newRow("no password") << "DRIVER=SQLite3;Database=/tmp/a.db;" << "DRIVER=SQLite3;Database=/tmp/a.db;";
+        QTest::newRow("Password") << "Provider=X;User Id=u;Password=secret;Data Source=s"
+                                  << "Provider=X;User Id=u;Password=****;Data Source=s";
+        QTest::newRow("PWD any case, last") << "DSN=a;uid=u;pwd=secret" << "DSN=a;uid=u;pwd=****";
+        QTest::newRow("spaces around the key") << "DSN=a; Password =secret;" << "DSN=a; Password =****;";
+        QTest::newRow("quoted with ;") << "Provider=X;Password=\"se;cr\"\"et\";User Id=u"
+                                       << "Provider=X;Password=****;User Id=u";
+        QTest::newRow("braced with ;") << "DRIVER={X};PWD={se;cr}}et};UID=u" << "DRIVER={X};PWD=****;UID=u";
+        QTest::newRow("empty password stays empty") << "DSN=a;PWD=;UID=u" << "DSN=a;PWD=;UID=u";
+        QTest::newRow("two passwords") << "Password=a;PWD=b" << "Password=****;PWD=****";
+        QTest::newRow("key containing password is not one") << "OldPassword=a;" << "OldPassword=a;";
+    }
+    void maskPasswords()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, masked);
+        QCOMPARE(connection::maskPasswords(input), masked);
+    }
+};
+
+QTEST_GUILESS_MAIN(ConnectionKindsTest)
+#include "test_connection_kinds.moc"
