@@ -1,0 +1,512 @@
+// The Connection page over the real window and real ODBC drivers: the four kinds, the
+// catalogue read, Select Schema, Close Connexion, logins and history lists.
+#include "app/action_guard.h"
+#include "app/aspx_generator_page.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/vb_generator_page.h"
+#include "browser/data_browser_page.h"
+#include "connection/connection_handlers.h"
+#include "connection/connection_page.h"
+#include "platform/settings_store.h"
+#include "platform/user_feedback.h"
+#include "support/fixture_db.h"
+#include "support/temp_home.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using connection::ConnectionPage;
+
+namespace {
+
+const QStringList kSqliteTables{"Customers", "Employees", "order_lines", "Orders", "Products"};
+const QStringList kPgTables{"Customers", "employees", "notes", "notes", "order_lines", "orders", "products"};
+const QStringList kPgSchemas{"hr", "sales"};
+
+QStringList comboItems(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class ConnectTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString sqlite_, pg_;
+    std::unique_ptr<testsupport::TempHome> home_;
+    std::unique_ptr<app::Program> program_;
+    QStringList messages_;
+
+    app::MainWindow& w() { return *program_->window(); }
+    ConnectionPage& cp() { return *w().connectionPage; }
+    connection::ConnectionHandlers& handlers() { return *connection::handlersOf(w()); }
+    int shownPage()
+    {
+        for (int k = 0; k < 4; ++k) {
+            if (!w().pt[std::size_t(k)]->isHidden())
+                return k;
+        }
+        return -1;
+    }
+
+    // Fills the frame of a kind and presses its Connect button.
+    void connectWith(const QString& kind)
+    {
+        if (kind == "other sqlite" || kind == "other pg") {
+            cp().ocnx->setEditText(kind == "other pg" ? pg_ : sqlite_);
+            cp().Command13->click();
+        } else if (kind == "sql server") {
+            cp().spro->setText("SQLOLEDB.1");
+            cp().sdb->setEditText("shop_sqlite");
+            cp().so->setText("server1");
+            cp().suid->setText("sa");
+            cp().spwd->setText("pw");
+            cp().Command5->click();
+        } else if (kind == "oracle sqlite" || kind == "oracle pg" || kind == "oracle missing") {
+            cp().db->setEditText(kind == "oracle sqlite" ? "QmShopSqlite"
+                                 : kind == "oracle pg"   ? "QmShopPg"
+                                                         : "QmNoSuchService");
+            // The PostgreSQL server knows only its own user.
+            cp().uid->setText(kind == "oracle pg" ? qEnvironmentVariable("QUILLMERE_PG_USER") : QString("scott"));
+            cp().pwd->setText("tiger");
+            cp().Command3->click();
+        } else if (kind == "access missing") {
+            cp().adb->setEditText(dir_.filePath("missing/shop.mdb"));
+            cp().Command12->click();
+        } else {
+            QFAIL(qPrintable("unknown kind " + kind));
+        }
+    }
+
+    bool needsPg(const QString& kind) { return kind.contains("pg"); }
+
+private slots:
+    void initTestCase()
+    {
+        sqlite_ = testsupport::sqliteFixture("shop_sqlite.sql", dir_.path());
+        QVERIFY(!sqlite_.isEmpty());
+        if (testsupport::pgAvailable()) {
+            pg_ = testsupport::pgFixture("shop_pg.sql");
+            QVERIFY(!pg_.isEmpty());
+        }
+        // The SQL Server kind reaches the SQLite fixture, the Oracle kind a data source.
+        testsupport::writeProvidersFile(dir_.path(), {"sqloledb=DRIVER=SQLite3;Database=" + dir_.path() + "/%catalog%.db;"});
+        QList<QPair<QString, QStringList>> sources{
+            {"QmShopSqlite", {"Driver=SQLite3", "Database=" + testsupport::sqliteFile(sqlite_)}}};
+        if (!pg_.isEmpty()) {
+            const QString db = pg_.section("Database=", 1).section(';', 0, 0);
+            sources.append({"QmShopPg",
+                            {"Driver=PostgreSQL Unicode", "Servername=" + qEnvironmentVariable("QUILLMERE_PG_HOST"),
+                             "Port=" + qEnvironmentVariable("QUILLMERE_PG_PORT"), "Database=" + db}});
+        }
+        QVERIFY(!testsupport::writeOdbcIni(dir_.path(), sources).isEmpty());
+        platform::setMessageSink([this](const QString& text) { messages_ << text; });
+    }
+
+    void init()
+    {
+        home_ = std::make_unique<testsupport::TempHome>();
+        QVERIFY(home_->isValid());
+        program_ = std::make_unique<app::Program>();
+        program_->setEndStep([] {});
+        program_->start();
+        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+        w().activateWindow();
+        messages_.clear();
+    }
+
+    void cleanup()
+    {
+        program_.reset();
+        home_.reset();
+    }
+
+    void connectKinds_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("tables");
+        QTest::addColumn<QStringList>("schemas");
+        QTest::addColumn<QString>("dbn"); // "<unchanged>" for the other kind
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("other, SQLite") << "other sqlite" << kSqliteTables << QStringList{} << "<unchanged>" << 1
+                                       << "OleDB|OleDB||" << "<db_cnxstr>";
+        QTest::newRow("other, PostgreSQL") << "other pg" << kPgTables << kPgSchemas << "<unchanged>" << 1
+                                           << "OleDB|OleDB||" << "<db_cnxstr>";
+        QTest::newRow("SQL Server, through the providers file")
+            << "sql server" << kSqliteTables << QStringList{} << "shop_sqlite_" << 1 << "SQLClient|SQL||"
+            << "Provider=SQLOLEDB.1;Initial Catalog=shop_sqlite;Data Source=server1";
+        QTest::newRow("Oracle, data source on SQLite")
+            << "oracle sqlite" << kSqliteTables << QStringList{} << "QmShopSqlite_" << 2
+            << "OracleClient|Oracle| from dual| where rownum<2" << "Provider=MSDAORA;Data Source=QmShopSqlite";
+        QTest::newRow("Oracle, data source on PostgreSQL")
+            << "oracle pg" << kPgTables << kPgSchemas << "QmShopPg_" << 2
+            << "OracleClient|Oracle| from dual| where rownum<2" << "Provider=MSDAORA;Data Source=QmShopPg";
+    }
+    void connectKinds()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, tables);
+        QFETCH(QStringList, schemas);
+        QFETCH(QString, dbn);
+        QFETCH(int, page);
+        QFETCH(QString, words);
+        QFETCH(QString, panel);
+        if (needsPg(kind) && pg_.isEmpty())
+            QSKIP("no PostgreSQL test server");
+        app::VbGeneratorPage& vb = *w().vbGenerator;
+        vb.dbn->setText("before_");
+        vb.tdn1->addItem("chosen earlier");
+        const bool psTicked = vb.ps->isChecked();
+
+        connectWith(kind);
+
+        const app::FormState& form = w().form();
+        QCOMPARE(messages_, QStringList{});
+        QCOMPARE(form.connected, 1);
+        QCOMPARE(w().dataBrowser->t->items(), tables);
+        QCOMPARE(comboItems(cp().o), schemas);
+        QCOMPARE(vb.tdn->items(), tables);
+        QCOMPARE(w().aspxGenerator->tdn2->items(), tables);
+        QCOMPARE(vb.tdn1->count(), 0);
+        QCOMPARE(vb.dbn->text(), dbn == "<unchanged>" ? QString("before_") : dbn);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(vb.gn[std::size_t(i)]->isChecked());
+        QCOMPARE(vb.gnn[0]->text(), vb.dbn->text() + "Access.vb");
+        QCOMPARE(vb.gnn[2]->text(), vb.dbn->text() + "Classes.vb");
+        QCOMPARE(shownPage(), page);
+        QCOMPARE(QStringList({form.net_ns, form.net_prefix, form.from_dual, form.row_limit}).join('|'), words);
+        QCOMPARE(w().statusPanel(1), panel == "<db_cnxstr>" ? form.db_cnxstr : panel);
+        QCOMPARE(form.schema_filter, QString());
+        QVERIFY(cp().pc->isHidden());
+        QCOMPARE(cp().fmain->text(), QString());
+        QVERIFY(!platform::waitCursorShown());
+        if (kind.startsWith("oracle")) {
+            QVERIFY(vb.ps->isEnabled());
+            QCOMPARE(vb.ps->isChecked(), psTicked);
+            QCOMPARE(cp().cnxstr->text(),
+                     "Password=tiger;User ID=" + cp().uid->text() + ";Data Source=" + cp().db->currentText() + ";");
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(cp().o));
+        } else {
+            QVERIFY(!vb.ps->isEnabled());
+            QVERIFY(!vb.ps->isChecked());
+        }
+        if (kind.startsWith("other"))
+            QCOMPARE(cp().cnxstr->text(), form.db_cnxstr);
+        // The data controls received the string and open their own connection with it.
+        QCOMPARE(form.data3.connectionString(), form.db_cnxstr);
+        QCOMPARE(form.Data2.connectionString(), form.db_cnxstr);
+    }
+
+    void failedOpenKeepsTheCatalogue_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("dbn");
+        QTest::addColumn<QString>("netNs");
+        QTest::newRow("Oracle") << "oracle missing" << "QmNoSuchService_" << "OracleClient";
+        QTest::newRow("Access") << "access missing" << "shop_" << "OleDB";
+    }
+    void failedOpenKeepsTheCatalogue()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, dbn);
+        QFETCH(QString, netNs);
+        connectWith("other sqlite");
+        QCOMPARE(w().form().connected, 1);
+        const QStringList tables = w().dataBrowser->t->items();
+        QCOMPARE(shownPage(), 1);
+
+        connectWith(kind);
+        const app::FormState& form = w().form();
+        QCOMPARE(messages_, QStringList{"Connection not opened"});
+        QCOMPARE(w().statusPanel(1), QString("Not connected"));
+        QCOMPARE(form.connected, 0);
+        QVERIFY(!cp().pc->isHidden());
+        QCOMPARE(cp().pc->text(), QString());
+        QCOMPARE(cp().fmain->text(), QString());
+        QCOMPARE(w().dataBrowser->t->items(), tables);
+        QCOMPARE(w().vbGenerator->tdn->items(), tables);
+        QVERIFY(!platform::waitCursorShown());
+        QCOMPARE(shownPage(), 1);
+        // The kind's values are set all the same, and the data controls hold the new string.
+        QCOMPARE(form.net_ns, netNs);
+        QCOMPARE(w().vbGenerator->dbn->text(), dbn);
+        QCOMPARE(w().vbGenerator->ps->isEnabled(), kind.startsWith("oracle"));
+        QCOMPARE(form.data4.connectionString(), form.db_cnxstr);
+        // No login is remembered for a failed open.
+        QCOMPARE(platform::settings::get("kvl_net", "QmNoSuchService", "uid"), QString());
+    }
+
+    void psFollowsTheKinds()
+    {
+        QCheckBox* ps = w().vbGenerator->ps;
+        QVERIFY(ps->isChecked());
+        connectWith("oracle sqlite");
+        QVERIFY(ps->isChecked() && ps->isEnabled());
+        connectWith("other sqlite");
+        QVERIFY(!ps->isChecked() && !ps->isEnabled());
+        connectWith("oracle sqlite");
+        QVERIFY(!ps->isChecked() && ps->isEnabled());
+    }
+
+    void views_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("views");
+        QTest::addColumn<QStringList>("schemas");
+        QTest::newRow("SQLite") << "other sqlite" << QStringList{"CustomerOrders"} << QStringList{};
+        QTest::newRow("PostgreSQL") << "other pg" << QStringList{"customer_orders", "managers"} << QStringList{"hr", "sales"};
+    }
+    void views()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, views);
+        QFETCH(QStringList, schemas);
+        if (needsPg(kind) && pg_.isEmpty())
+            QSKIP("no PostgreSQL test server");
+        cp().dbo[1]->setChecked(true);
+        connectWith(kind);
+        QStringList listed = w().dataBrowser->t->items();
+        listed.removeIf([](const QString& v) { return v.startsWith("pg_") || v.startsWith("information_schema"); });
+        QCOMPARE(listed, views);
+        QStringList owners = comboItems(cp().o);
+        owners.removeAll("pg_catalog");
+        owners.removeAll("information_schema");
+        QCOMPARE(owners, schemas);
+    }
+
+    void selectSchema_data()
+    {
+        QTest::addColumn<QString>("schema");
+        QTest::addColumn<QStringList>("tables");
+        QTest::newRow("sales") << "sales" << QStringList{"Customers", "notes", "order_lines", "orders", "products"};
+        QTest::newRow("hr") << "hr" << QStringList{"employees", "notes"};
+        QTest::newRow("other letter case matches nothing") << "SALES" << QStringList{};
+        QTest::newRow("empty schema") << "" << QStringList{};
+    }
+    void selectSchema()
+    {
+        QFETCH(QString, schema);
+        QFETCH(QStringList, tables);
+        if (pg_.isEmpty())
+            QSKIP("no PostgreSQL test server");
+        connectWith("oracle pg");
+        app::VbGeneratorPage& vb = *w().vbGenerator;
+        vb.tdn1->addItem("chosen in between");
+        cp().o->setEditText(schema);
+        cp().Command1->click();
+        QCOMPARE(messages_, QStringList{});
+        QCOMPARE(vb.dbn->text(), schema + "_");
+        QCOMPARE(w().form().schema_filter, schema);
+        QCOMPARE(w().dataBrowser->t->items(), tables);
+        QCOMPARE(vb.tdn->items(), tables);
+        QCOMPARE(w().aspxGenerator->tdn2->items(), tables);
+        QCOMPARE(vb.tdn1->count(), 0);
+        QCOMPARE(comboItems(cp().o), kPgSchemas);
+        QCOMPARE(shownPage(), 1);
+        QVERIFY(vb.gn[1]->isChecked());
+        QCOMPARE(vb.gnn[1]->text(), schema + "_Manager.vb");
+        QVERIFY(cp().pc->isHidden());
+        QCOMPARE(cp().pc->text(), tables.isEmpty() ? QString() : QString::number(tables.size()));
+        // A later Connect empties the filter again.
+        connectWith("oracle pg");
+        QCOMPARE(w().form().schema_filter, QString());
+    }
+
+    void selectSchemaWithoutConnection()
+    {
+        cp().o->setEditText("scott");
+        w().form().schema_filter = "before";
+        cp().Command1->click();
+        QCOMPARE(messages_, QStringList{"Connection not opened"});
+        QCOMPARE(w().vbGenerator->dbn->text(), QString("scott_"));
+        QCOMPARE(w().form().schema_filter, QString("before"));
+        QVERIFY(!cp().pc->isHidden());
+        QCOMPARE(cp().pc->text(), QString());
+        QCOMPARE(shownPage(), 2);
+        QVERIFY(!platform::waitCursorShown());
+    }
+
+    void closeConnexion()
+    {
+        app::MainWindow* first = &w();
+        cp().Command6->click();
+        QCOMPARE(messages_, QStringList{"Not connected"});
+        QCOMPARE(&w(), first);
+
+        connectWith("other sqlite");
+        cp().ocnx->setEditText("added this run");
+        emit cp().ocnx->lostFocus();
+        QCOMPARE(cp().ocnx->count(), 1);
+        cp().Command6->click();
+        QCoreApplication::processEvents();
+        QVERIFY(&w() != first);
+        QCOMPARE(w().statusPanel(1), QString("Not connected"));
+        QCOMPARE(w().dataBrowser->t->count(), 0);
+        QCOMPARE(w().vbGenerator->tdn->count(), 0);
+        QCOMPARE(cp().o->count(), 0);
+        QCOMPARE(cp().ocnx->count(), 0); // history additions since start-up are lost
+        QCOMPARE(shownPage(), 2);
+        QVERIFY(!w().form().db_cnx || w().form().db_cnx->state() != platform::ado::adStateOpen);
+        QCOMPARE(messages_, QStringList{"Not connected"});
+    }
+
+    void logins_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("savePassword");
+        QTest::newRow("Oracle, password saved") << "oracle sqlite" << true;
+        QTest::newRow("Oracle, password not saved") << "oracle sqlite" << false;
+        QTest::newRow("SQL Server, password saved") << "sql server" << true;
+        QTest::newRow("SQL Server, password not saved") << "sql server" << false;
+    }
+    void logins()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, savePassword);
+        const bool oracle = kind.startsWith("oracle");
+        const QString application = oracle ? "kvl_net" : "kvl_nets";
+        const QString section = oracle ? "QmShopSqlite" : "shop_sqlite";
+        // An earlier password is erased by a Connect without Save Password.
+        platform::settings::save(application, section, "pwd", "old");
+        (oracle ? cp().c1 : cp().sc1)->setChecked(savePassword);
+        connectWith(kind);
+        QCOMPARE(w().form().connected, 1);
+        const QString password = oracle ? "tiger" : "pw";
+        QCOMPARE(platform::settings::get(application, section, "uid"), QString(oracle ? "scott" : "sa"));
+        QCOMPARE(platform::settings::get(application, section, "pwd"), savePassword ? password : QString());
+        if (!oracle)
+            QCOMPARE(platform::settings::get(application, section, "so"), QString("server1"));
+
+        // Picking the name fills the login back; blanks around it are trimmed first.
+        QLineEdit* user = oracle ? static_cast<QLineEdit*>(cp().uid) : cp().suid;
+        QLineEdit* pass = oracle ? static_cast<QLineEdit*>(cp().pwd) : cp().spwd;
+        user->setText("x");
+        pass->setText("x");
+        cp().so->setText("x");
+        QComboBox* box = oracle ? static_cast<QComboBox*>(cp().db) : cp().sdb;
+        box->setEditText("  " + section + " ");
+        oracle ? handlers().db_Click() : handlers().sdb_Click();
+        QCOMPARE(box->currentText(), section);
+        QCOMPARE(user->text(), QString(oracle ? "scott" : "sa"));
+        QCOMPARE(pass->text(), savePassword ? password : QString());
+        if (!oracle)
+            QCOMPARE(cp().so->text(), QString("server1"));
+
+        // A name never connected to empties the boxes; an empty name reads nothing.
+        box->setEditText("never");
+        oracle ? handlers().db_Click() : handlers().sdb_Click();
+        QCOMPARE(user->text(), QString());
+        QCOMPARE(pass->text(), QString());
+        user->setText("kept");
+        box->setEditText("   ");
+        oracle ? handlers().db_Click() : handlers().sdb_Click();
+        QCOMPARE(box->currentText(), QString());
+        QCOMPARE(user->text(), QString("kept"));
+    }
+
+    void historyLists_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("trimmed and appended once") << "db" << QStringList{"A"} << "  ORCL  " << QStringList{"A", "ORCL"} << "ORCL";
+        QTest::newRow("already there") << "sdb" << QStringList{"shop", "x"} << "shop" << QStringList{"shop", "x"} << "shop";
+        QTest::newRow("other letter case is new") << "db" << QStringList{"ORCL"} << "orcl" << QStringList{"ORCL", "orcl"} << "orcl";
+        QTest::newRow("empty appended once") << "ocnx" << QStringList{} << "" << QStringList{""} << "";
+        QTest::newRow("blank Service appended as empty") << "db" << QStringList{"A"} << "   " << QStringList{"A", ""} << "";
+        QTest::newRow("Access never gets an empty item") << "adb" << QStringList{} << "  " << QStringList{} << "";
+        QTest::newRow("Access path") << "adb" << QStringList{} << "/data/shop.mdb " << QStringList{"/data/shop.mdb"}
+                                     << "/data/shop.mdb";
+    }
+    void historyLists()
+    {
+        QFETCH(QString, box);
+        QFETCH(QStringList, items);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, text);
+        auto* combo = w().findChild<app::ComboBox*>(box);
+        QVERIFY(combo);
+        combo->addItems(items);
+        combo->setEditText(typed);
+        // Twice: the second loss of focus finds the entry.
+        emit combo->lostFocus();
+        emit combo->lostFocus();
+        QCOMPARE(comboItems(combo), expected);
+        QCOMPARE(combo->currentText(), text);
+    }
+
+    void accessFileDialog()
+    {
+        // The real dialog, cancelled.
+        QTimer::singleShot(200, [] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        cp().Command15->click();
+        QCOMPARE(cp().adb->currentText(), QString("*.mdb"));
+        QCOMPARE(comboItems(cp().adb), QStringList{"*.mdb"});
+
+        // The chooser receives the dialog's settings; a chosen path is trimmed and added.
+        QString seenName, seenExtension;
+        connection::ConnectionHandlers::setFileChooser([&](QWidget*, const QString& name, const QString& extension) {
+            seenName = name;
+            seenExtension = extension;
+            return QString("/data/shop.mdb ");
+        });
+        cp().Command15->click();
+        connection::ConnectionHandlers::setFileChooser({});
+        QCOMPARE(seenName, QString("*.mdb"));
+        QCOMPARE(seenExtension, QString("mdb"));
+        QCOMPARE(cp().adb->currentText(), QString("/data/shop.mdb"));
+        QCOMPARE(comboItems(cp().adb), (QStringList{"*.mdb", "/data/shop.mdb"}));
+    }
+
+    void clicksDuringAScanAreRefused()
+    {
+        // Every button pressed while the catalogue read yields; none may run.
+        int pressedWhileBusy = 0;
+        app::MainWindow* window = &w();
+        QTimer clicker;
+        clicker.setInterval(0);
+        connect(&clicker, &QTimer::timeout, this, [&] {
+            if (!app::ActionGuard::busy())
+                return;
+            ++pressedWhileBusy;
+            cp().ocnx->setEditText("DRIVER={Quillmere No Such Driver};");
+            cp().Command13->click();
+            cp().Command3->click();
+            cp().Command1->click();
+            cp().Command6->click();
+        });
+        clicker.start();
+        cp().ocnx->setEditText(sqlite_);
+        cp().Command13->click();
+        clicker.stop();
+        QVERIFY(pressedWhileBusy > 0);
+        QCOMPARE(&w(), window);
+        QCOMPARE(messages_, QStringList{});
+        QCOMPARE(w().form().connected, 1);
+        QCOMPARE(w().form().db_cnxstr, sqlite_);
+        QCOMPARE(w().dataBrowser->t->items(), kSqliteTables);
+        QVERIFY(!app::ActionGuard::busy());
+    }
+};
+
+QTEST_MAIN(ConnectTest)
+#include "test_connect.moc"
