@@ -62,6 +62,8 @@ void system_ora(RunContext& ctx, int nbmax)
         writePackageTableReader(access, ctx, table);
         writePackageTableWriters(access, ctx, table);
     }
+    // No closing lines here: cont_gen appends the join readers inside DAL, then closes
+    // the class and the namespace once.
     access.close();
 
     for (int k = 0; k <= last; ++k) {
