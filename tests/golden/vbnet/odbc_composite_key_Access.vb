@@ -1,0 +1,142 @@
+Imports System.Data.OleDB
+Imports System.Configuration
+    'Define in your Web Config Shop_cnxstr as
+    'ConnectionString = "DRIVER=SQLite3;Database=C:\data\shop.db"
+
+NameSpace Common.Data
+Public Class DAL
+
+    'General Connection Function
+    Public Shared Function Get_Connection() As OleDB.OleDBConnection
+        Dim My_Cnx As OleDB.OleDBConnection
+        My_Cnx = New OleDB.OleDBConnection()
+        My_Cnx.ConnectionString = ConfigurationSettings.AppSettings("Shop_cnxstr")
+        My_Cnx.Open()
+        Return My_Cnx
+    End Function
+
+    'For each Table :
+    '    Function Get<Table>Reader(<TableClass>) as IDataReader
+    '        <TableClass> contains fields to build where clause in select statement
+    '        IDataReader returns selected rows
+    '    Sub Del<Table>(<TableClass>)
+    '        <TableClass> contains fields to build where clause in delete statement
+    '    Sub Update<Table>(<TableClass1, TableClass2>)
+    '        <TableClass1> contains fields to update
+    '        <TableClass2> contains fields to build where clause in update statement
+    '    Sub Insert<Table>(<TableClass>)
+    '        <TableClass> contains fields to populate in insert statement
+    Public Shared Function GetOrderLinesReader(ByVal z_OrderLines as OrderLines) As IDataReader
+        Dim cnx As OleDBConnection = Get_Connection()
+        Dim z_sep As String
+        Dim z_sql As String
+        z_sep = " where "
+        z_sql = "select * from OrderLines"
+        If z_OrderLines.IsDirty.OrderId then z_sql = z_sql & z_sep & "OrderId='" & Replace(z_OrderLines.OrderId, "'", "''") & "'": z_sep = " and "
+        If z_OrderLines.IsDirty.LineNo then z_sql = z_sql & z_sep & "LineNo='" & Replace(z_OrderLines.LineNo, "'", "''") & "'": z_sep = " and "
+        If z_OrderLines.IsDirty.Product then z_sql = z_sql & z_sep & "Product='" & Replace(z_OrderLines.Product, "'", "''") & "'": z_sep = " and "
+        If z_OrderLines.IsDirty.Qty then z_sql = z_sql & z_sep & "Qty='" & Replace(z_OrderLines.Qty, "'", "''") & "'": z_sep = " and "
+        if not z_OrderLines.WhereClause Is Nothing then 
+            z_sql = z_sql & z_sep & z_OrderLines.WhereClause
+        End If 
+        if Not z_OrderLines.OrderClause Is Nothing then  z_sql = z_sql & " order by " & z_OrderLines.OrderClause
+        Dim cmd As New OleDBCommand(z_sql, cnx)
+        Dim rdr As OleDBDataReader
+        Try
+            rdr = cmd.ExecuteReader(CommandBehavior.CloseConnection)
+            Return rdr
+        Catch
+            If Not cnx Is Nothing Then
+                cnx.Close()
+            End If
+            Throw
+        End Try
+    End Function
+
+    Public Shared Sub DelOrderLines(ByVal z_OrderLines as OrderLines)
+        Dim cnx As OleDBConnection = Get_Connection()
+        Dim z_sep As String
+        Dim z_sql As String
+        z_sep = " where "
+        z_sql = "Delete from OrderLines"
+        If z_OrderLines.IsDirty.OrderId then z_sql = z_sql & z_sep & "OrderId='" & Replace(z_OrderLines.OrderId, "'", "''") & "'": z_sep = " and "
+        If z_OrderLines.IsDirty.LineNo then z_sql = z_sql & z_sep & "LineNo='" & Replace(z_OrderLines.LineNo, "'", "''") & "'": z_sep = " and "
+        If z_OrderLines.IsDirty.Product then z_sql = z_sql & z_sep & "Product='" & Replace(z_OrderLines.Product, "'", "''") & "'": z_sep = " and "
+        If z_OrderLines.IsDirty.Qty then z_sql = z_sql & z_sep & "Qty='" & Replace(z_OrderLines.Qty, "'", "''") & "'": z_sep = " and "
+        if not z_OrderLines.WhereClause Is Nothing then 
+            z_sql = z_sql & z_sep & z_OrderLines.WhereClause
+        End If 
+        Dim cmd As New OleDBCommand(z_sql, cnx)
+        Try
+            cmd.ExecuteNonQuery()
+            cnx.Close()
+        Catch
+            If Not cnx Is Nothing Then
+                cnx.Close()
+            End If
+            Throw
+        End Try
+    End Sub
+
+    Public Shared Sub UpdateOrderLines(ByVal update_OrderLines as OrderLines, ByVal where_OrderLines as OrderLines)
+        Dim cnx As OleDBConnection = Get_Connection()
+        Dim z_sep As String
+        Dim z_sql As String
+        z_sep = ""
+        z_sql = "update OrderLines set "
+        If update_OrderLines.IsDirty.OrderId then z_sql = z_sql & z_sep & "OrderId='" & Replace(update_OrderLines.OrderId, "'", "''") & "'": z_sep = ", "
+        If update_OrderLines.IsDirty.LineNo then z_sql = z_sql & z_sep & "LineNo='" & Replace(update_OrderLines.LineNo, "'", "''") & "'": z_sep = ", "
+        If update_OrderLines.IsDirty.Product then z_sql = z_sql & z_sep & "Product='" & Replace(update_OrderLines.Product, "'", "''") & "'": z_sep = ", "
+        If update_OrderLines.IsDirty.Qty then z_sql = z_sql & z_sep & "Qty='" & Replace(update_OrderLines.Qty, "'", "''") & "'": z_sep = ", "
+        z_sep = " where "
+            If where_OrderLines.IsDirty.OrderId then z_sql = z_sql & z_sep & "OrderId='" & Replace(where_OrderLines.OrderId, "'", "''") & "'": z_sep = " and "
+            If where_OrderLines.IsDirty.LineNo then z_sql = z_sql & z_sep & "LineNo='" & Replace(where_OrderLines.LineNo, "'", "''") & "'": z_sep = " and "
+            If where_OrderLines.IsDirty.Product then z_sql = z_sql & z_sep & "Product='" & Replace(where_OrderLines.Product, "'", "''") & "'": z_sep = " and "
+            If where_OrderLines.IsDirty.Qty then z_sql = z_sql & z_sep & "Qty='" & Replace(where_OrderLines.Qty, "'", "''") & "'": z_sep = " and "
+        if not where_OrderLines.WhereClause Is Nothing then 
+            z_sql = z_sql & z_sep & where_OrderLines.WhereClause
+        End If 
+        Dim cmd As New OleDBCommand(z_sql, cnx)
+        Try
+            cmd.ExecuteNonQuery()
+            cnx.Close()
+        Catch
+            If Not cnx Is Nothing Then
+                cnx.Close()
+            End If
+            Throw
+        End Try
+    End Sub
+
+    Public Shared Sub InsertOrderLines(ByVal z_OrderLines as OrderLines)
+        Dim cnx As OleDBConnection = Get_Connection()
+        Dim z_sep As String
+        Dim z_sql As String
+        z_sep = ""
+        z_sql = "insert into OrderLines("
+        If z_OrderLines.IsDirty.OrderId then z_sql = z_sql & z_sep & "OrderId": z_sep = ", "
+        If z_OrderLines.IsDirty.LineNo then z_sql = z_sql & z_sep & "LineNo": z_sep = ", "
+        If z_OrderLines.IsDirty.Product then z_sql = z_sql & z_sep & "Product": z_sep = ", "
+        If z_OrderLines.IsDirty.Qty then z_sql = z_sql & z_sep & "Qty": z_sep = ", "
+        z_sql = z_sql & ") select "
+            z_sep = ""
+        If z_OrderLines.IsDirty.OrderId then z_sql = z_sql & z_sep & "'" & Replace(z_OrderLines.OrderId, "'", "''") & "'": z_sep = ", "
+        If z_OrderLines.IsDirty.LineNo then z_sql = z_sql & z_sep & "'" & Replace(z_OrderLines.LineNo, "'", "''") & "'": z_sep = ", "
+        If z_OrderLines.IsDirty.Product then z_sql = z_sql & z_sep & "'" & Replace(z_OrderLines.Product, "'", "''") & "'": z_sep = ", "
+        If z_OrderLines.IsDirty.Qty then z_sql = z_sql & z_sep & "'" & Replace(z_OrderLines.Qty, "'", "''") & "'": z_sep = ", "
+        z_sql = z_sql & ""
+        Dim cmd As New OleDBCommand(z_sql, cnx)
+        Try
+            cmd.ExecuteNonQuery()
+            cnx.Close()
+        Catch
+            If Not cnx Is Nothing Then
+                cnx.Close()
+            End If
+            Throw
+        End Try
+    End Sub
+
+
+End Class
+End NameSpace
