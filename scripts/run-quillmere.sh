@@ -4,4 +4,37 @@
 set -eu
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
-exec "$root/$build/quillmere"
+exe="$root/$build/quillmere"
+
+# The program's folder, as the program finds it: QUILLMERE_HOME, else the folder of
+# the executable when writable, else the per-user data folder.
+if [ -n "${QUILLMERE_HOME:-}" ]; then
+    home=$QUILLMERE_HOME
+elif [ -w "$(dirname "$exe")" ]; then
+    home=$(dirname "$exe")
+else
+    home=${XDG_DATA_HOME:-$HOME/.local/share}/Quillmere
+fi
+mkdir -p "$home"
+
+demo="$home/demo.db"
+history="$home/Quillmere.ini"
+if [ ! -f "$demo" ]; then
+    echo "run-quillmere: building the demo database $demo"
+    tmp="$demo.tmp.$$"
+    rm -f "$tmp"
+    if sqlite3 -bail "$tmp" <"$root/data/demo.sql"; then
+        mv "$tmp" "$demo"
+        # Kind 2 is the "other" list: a full connection string.
+        entry="2DRIVER=SQLite3;Database=$demo;"
+        if [ ! -f "$history" ] || ! tr -d '\r' <"$history" | grep -qxF "$entry"; then
+            printf '%s\r\n' "$entry" >>"$history"
+            chmod 600 "$history"
+        fi
+    else
+        rm -f "$tmp"
+        echo "run-quillmere: the demo database could not be built; starting without it" >&2
+    fi
+fi
+
+exec "$exe"

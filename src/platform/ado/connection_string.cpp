@@ -1,6 +1,7 @@
 // Translation of the OLE DB strings the pages build into ODBC connection strings. The
 // strings themselves stay as built; only open() sees the ODBC form.
 #include "platform/ado/ado.h"
+#include "platform/folders.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -90,14 +91,6 @@ QString odbcValue(const QString& value)
     return QLatin1Char('{') + QString(value).replace(QStringLiteral("}"), QStringLiteral("}}")) + QLatin1Char('}');
 }
 
-QString programFolder()
-{
-    const QString home = qEnvironmentVariable("QUILLMERE_HOME");
-    if (!home.isEmpty())
-        return home;
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-}
-
 // The provider families and their ODBC templates, with the overrides of the providers
 // file applied. Placeholders: %source%, %catalog%, %user%, %password%.
 QHash<QString, QString> providerTemplates()
@@ -109,8 +102,8 @@ QHash<QString, QString> providerTemplates()
         {QStringLiteral("msdaora"), QStringLiteral("DSN=%source%;UID=%user%;PWD=%password%;")},
     };
     QString path = qEnvironmentVariable("QUILLMERE_PROVIDERS");
-    if (path.isEmpty() && !programFolder().isEmpty())
-        path = programFolder() + QStringLiteral("/providers.ini");
+    if (path.isEmpty() && (QCoreApplication::instance() || qEnvironmentVariableIsSet("QUILLMERE_HOME")))
+        path = platform::programFolder() + QStringLiteral("/providers.ini");
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return templates;

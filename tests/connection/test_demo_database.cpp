@@ -1,0 +1,57 @@
+// The bundled demo database: its script builds through the SQLite driver, its
+// connection string in the history's "other" list is offered at start-up, and one
+// Connect fills the VB Generator page.
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/vb_generator_page.h"
+#include "connection/connection_page.h"
+#include "platform/user_feedback.h"
+#include "support/fixture_db.h"
+#include "support/temp_home.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QTest>
+
+class DemoDatabaseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void connectFillsTheGeneratorPage()
+    {
+        testsupport::TempHome home;
+        const QString cs =
+            testsupport::sqliteFixture(QStringLiteral(QUILLMERE_SOURCE_DIR "/data/demo.sql"), home.programFolder());
+        QVERIFY(!cs.isEmpty());
+        QFile history(home.historyFile());
+        QVERIFY(history.open(QIODevice::WriteOnly));
+        history.write(("2" + cs + "\r\n").toUtf8());
+        history.close();
+
+        QStringList messages;
+        platform::setMessageSink([&](const QString& text) { messages << text; });
+        app::Program program;
+        program.setEndStep([] {});
+        program.start();
+        app::MainWindow& w = *program.window();
+        connection::ConnectionPage& cp = *w.connectionPage;
+        QCOMPARE(cp.ocnx->count(), 1);
+        QCOMPARE(cp.ocnx->itemText(0), cs);
+
+        cp.ocnx->setCurrentIndex(0);
+        cp.Command13->click();
+        QCOMPARE(messages, QStringList{});
+        QCOMPARE(w.form().connected, 1);
+        QVERIFY(!w.vbGenerator->isHidden());
+        QCOMPARE(w.vbGenerator->tdn->items(),
+                 (QStringList{"categories", "customers", "order_lines", "orders", "products"}));
+        QVERIFY(w.vbGenerator->gn[0]->isChecked());
+
+        platform::ado::Recordset keys;
+        QVERIFY(w.form().db_cnx->openSchema(platform::ado::adSchemaForeignKeys, {}, &keys).ok);
+        QCOMPARE(keys.recordCount(), 4);
+        platform::setMessageSink({});
+    }
+};
+
+QTEST_MAIN(DemoDatabaseTest)
+#include "test_demo_database.moc"
