@@ -325,6 +325,29 @@ private slots:
         QCOMPARE(w().form().schema_filter, QString());
     }
 
+    void schemaBoxShowsTheFirst1001()
+    {
+        if (pg_.isEmpty())
+            QSKIP("no PostgreSQL test server");
+        const QString many = testsupport::pgFixture("many_schemas_pg.sql");
+        QVERIFY(!many.isEmpty());
+        cp().ocnx->setEditText(many);
+        cp().Command13->click();
+        QCOMPARE(w().form().connected, 1);
+        QStringList expected;
+        for (int i = 1; i <= 1001; ++i)
+            expected << QString("s%1").arg(i, 4, 10, QChar('0'));
+        QStringList shown = comboItems(cp().o);
+        shown.removeAll("information_schema");
+        shown.removeAll("pg_catalog");
+        QCOMPARE(shown, expected);
+        QCOMPARE(w().dataBrowser->t->count(), 1500);
+        // The counter counts every row of the rowset, whatever its type.
+        platform::ado::Recordset all;
+        QVERIFY(w().form().db_cnx->openSchema(platform::ado::adSchemaTables, {}, &all).ok);
+        QCOMPARE(cp().pc->text(), QString::number(all.recordCount()));
+    }
+
     void selectSchemaWithoutConnection()
     {
         cp().o->setEditText("scott");
