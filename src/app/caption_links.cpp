@@ -1,0 +1,66 @@
+#include "app/caption_links.h"
+
+#include "app/aspx_generator_page.h"
+#include "app/controls.h"
+#include "app/generator_steps.h"
+#include "app/main_window.h"
+#include "app/solution_dialog.h"
+#include "app/vb_generator_page.h"
+
+#include <QRegularExpression>
+
+namespace app {
+
+std::optional<CaptionLink> captionLink(int index)
+{
+    switch (index) {
+    case 13:
+        return CaptionLink::VbNetRun;
+    case 14:
+        return CaptionLink::ClassModules;
+    case 17:
+        return CaptionLink::AspxPage;
+    case 22:
+        return CaptionLink::SolutionDialog;
+    default:
+        return std::nullopt;
+    }
+}
+
+void Etiquette6_Click(MainWindow& window, int index)
+{
+    const std::optional<CaptionLink> link = captionLink(index);
+    if (!link)
+        return;
+    switch (*link) {
+    case CaptionLink::VbNetRun:
+        window.Command11_Click();
+        break;
+    case CaptionLink::ClassModules:
+        Command18_Click(window);
+        break;
+    case CaptionLink::AspxPage:
+        Command8_Click(window);
+        break;
+    case CaptionLink::SolutionDialog:
+        Command19_Click(window);
+        break;
+    }
+}
+
+void connectCaptionLinks(MainWindow& window)
+{
+    MainWindow* w = &window;
+    QObject::connect(window.vbGenerator->Command18, &QPushButton::clicked, w, [w] { Command18_Click(*w); });
+    QObject::connect(window.aspxGenerator->Command8, &QPushButton::clicked, w, [w] { Command8_Click(*w); });
+    static const QRegularExpression elementName(QStringLiteral("^Etiquette6_(\\d+)$"));
+    for (ClickLabel* caption : window.findChildren<ClickLabel*>()) {
+        const QRegularExpressionMatch match = elementName.match(caption->objectName());
+        if (!match.hasMatch())
+            continue;
+        const int index = match.captured(1).toInt();
+        QObject::connect(caption, &ClickLabel::clicked, w, [w, index] { Etiquette6_Click(*w, index); });
+    }
+}
+
+} // namespace app

@@ -1,0 +1,22 @@
+#pragma once
+// Four captions of the label array Etiquette6 are links: each runs the handler of the picture
+// button beside it. A click on any other caption does nothing.
+
+#include <optional>
+
+namespace app {
+
+class MainWindow;
+
+enum class CaptionLink { VbNetRun, ClassModules, AspxPage, SolutionDialog };
+
+// The handler that caption `index` runs, if it is a link.
+std::optional<CaptionLink> captionLink(int index);
+
+void Etiquette6_Click(MainWindow& window, int index);
+
+// Connects the picture buttons Command18 and Command8 to their generators and every clickable
+// element of Etiquette6 to Etiquette6_Click.
+void connectCaptionLinks(MainWindow& window);
+
+} // namespace app

@@ -1,0 +1,40 @@
+#include "app/look/look_switch.h"
+
+#include "app/action_guard.h"
+#include "app/look/look_rules.h"
+#include "app/main_window.h"
+#include "platform/settings_store.h"
+#include "platform/user_feedback.h"
+
+#include <QPushButton>
+
+namespace app {
+
+void look_Click(MainWindow& window, int index)
+{
+    // Rebuilding the window under a running action would pull its controls away from it.
+    ActionGuard guard;
+    if (!guard)
+        return;
+    switch (look::decideLookSwitch(index, window.form().look_style, window.statusPanel(1))) {
+    case look::LookSwitch::Nothing:
+        return;
+    case look::LookSwitch::Refuse:
+        platform::messageBox(QString::fromLatin1(look::refusalText), &window);
+        return;
+    case look::LookSwitch::Switch:
+        platform::settings::save(QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("s"),
+                                 QString::number(index));
+        window.reloadWindow();
+        return;
+    }
+}
+
+void connectLookButtons(MainWindow& window)
+{
+    MainWindow* w = &window;
+    for (int i = 0; i < int(window.look.size()); ++i)
+        QObject::connect(window.look[std::size_t(i)], &QPushButton::clicked, w, [w, i] { look_Click(*w, i); });
+}
+
+} // namespace app

@@ -1,0 +1,59 @@
+#include "app/solution_dialog.h"
+
+#include "app/generator_steps.h"
+#include "app/main_window.h"
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "platform/folders.h"
+
+namespace app {
+
+namespace {
+
+QString projectFolder(const SolutionPanel& dialog)
+{
+    return dialog.spg->text() + dialog.png->text() + QLatin1Char('/');
+}
+
+} // namespace
+
+void Command19_Click(MainWindow& window)
+{
+    SolutionPanel& dialog = *window.solution;
+    QWidget* area = dialog.parentWidget();
+    dialog.move((area->width() - dialog.width()) / 2, (area->height() - dialog.height()) / 2);
+    const QString folder = platform::withTrailingSeparator(window.vbGenerator->pn->text());
+    // The name goes in first: its change handler renews the project from the folder shown so far,
+    // and the lines below then set the folder and the project again.
+    dialog.sng->setText(window.vbGenerator->dbn->text());
+    dialog.spg->setText(folder);
+    dialog.png->setText(dialog.sng->text() + QStringLiteral("Web"));
+    dialog.ppg->setText(projectFolder(dialog));
+    dialog.raise();
+    dialog.show();
+}
+
+void sng_Change(MainWindow& window)
+{
+    SolutionPanel& dialog = *window.solution;
+    window.vbGenerator->dbn->setText(dialog.sng->text());
+    dialog.png->setText(dialog.sng->text() + QStringLiteral("Web"));
+    dialog.ppg->setText(projectFolder(dialog));
+}
+
+void Command20_Click(MainWindow& window)
+{
+    window.solution->hide();
+}
+
+void connectSolutionDialog(MainWindow& window)
+{
+    MainWindow* w = &window;
+    SolutionPanel* dialog = window.solution;
+    QObject::connect(window.vbGenerator->Command19, &QPushButton::clicked, w, [w] { Command19_Click(*w); });
+    QObject::connect(dialog->sng, &QLineEdit::textChanged, w, [w] { sng_Change(*w); });
+    QObject::connect(dialog->Command21, &QPushButton::clicked, w, [w] { Command21_Click(*w); });
+    QObject::connect(dialog->Command20, &QPushButton::clicked, w, [w] { Command20_Click(*w); });
+}
+
+} // namespace app
