@@ -1,19 +1,12 @@
 #include "app/colour_look.h"
 
-#include "platform/user_feedback.h"
-
-#include <QWidget>
+#include "app/look/widget_look.h"
 
 namespace app {
 
 void apply_look(QWidget* window, int look_style)
 {
-    Q_UNUSED(look_style);
-    const auto controls = window->findChildren<QWidget*>();
-    for (QWidget* control : controls) {
-        Q_UNUSED(control);
-        platform::yield();
-    }
+    look::colourPass(window, look_style);
 }
 
 } // namespace app

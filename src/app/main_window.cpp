@@ -1,10 +1,14 @@
 #include "app/main_window.h"
 
 #include "app/aspx_generator_page.h"
+#include "app/aspx_inputs.h"
+#include "app/caption_links.h"
 #include "app/controls.h"
 #include "app/folder_picker.h"
 #include "app/help_text.h"
+#include "app/look/look_switch.h"
 #include "app/program.h"
+#include "app/solution_dialog.h"
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
@@ -156,6 +160,10 @@ void MainWindow::connectHandlers()
     connect(solution->stcss, &QLineEdit::textChanged, this, &MainWindow::stcss_Change);
     connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
     new connection::ConnectionHandlers(*this);
+    connectLookButtons(*this);
+    connectAspxInputs(*aspxGenerator);
+    connectSolutionDialog(*this);
+    connectCaptionLinks(*this);
 }
 
 QString MainWindow::statusPanel(int panel) const

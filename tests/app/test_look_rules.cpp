@@ -163,27 +163,25 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("lookStyle");
-        QTest::addColumn<QString>("panel");
+        QTest::addColumn<bool>("connected");
         QTest::addColumn<int>("expected");
         const auto nothing = int(LookSwitch::Nothing);
         const auto refuse = int(LookSwitch::Refuse);
         const auto change = int(LookSwitch::Switch);
-        QTest::newRow("current look, not connected") << 0 << 0 << "Not connected" << nothing;
-        QTest::newRow("current look, connected") << 1 << 1 << "Connected to shop" << nothing;
-        QTest::newRow("other look, not connected") << 1 << 0 << "Not connected" << change;
-        QTest::newRow("back to look 0") << 0 << 1 << "Not connected" << change;
-        QTest::newRow("other look, connected") << 1 << 0 << "Access: C:\\shop.mdb" << refuse;
-        QTest::newRow("empty panel") << 1 << 0 << "" << refuse;
-        QTest::newRow("case differs") << 1 << 0 << "not connected" << refuse;
-        QTest::newRow("trailing blank") << 1 << 0 << "Not connected " << refuse;
+        QTest::newRow("current look, not connected") << 0 << 0 << false << nothing;
+        QTest::newRow("current look, connected") << 1 << 1 << true << nothing;
+        QTest::newRow("other look, not connected") << 1 << 0 << false << change;
+        QTest::newRow("back to look 0") << 0 << 1 << false << change;
+        QTest::newRow("other look, connected") << 1 << 0 << true << refuse;
+        QTest::newRow("back to look 0, connected") << 0 << 1 << true << refuse;
     }
     void lookSwitch()
     {
         QFETCH(int, index);
         QFETCH(int, lookStyle);
-        QFETCH(QString, panel);
+        QFETCH(bool, connected);
         QFETCH(int, expected);
-        QCOMPARE(int(decideLookSwitch(index, lookStyle, panel)), expected);
+        QCOMPARE(int(decideLookSwitch(index, lookStyle, connected)), expected);
     }
 };
 

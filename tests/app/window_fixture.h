@@ -5,24 +5,25 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "platform/user_feedback.h"
+#include "support/temp_home.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QStringList>
 #include <memory>
 
 class WindowFixture {
 public:
     WindowFixture()
     {
-        qputenv("QUILLMERE_HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        QDir().mkpath(home_.programFolder());
         platform::setMessageSink([this](const QString& text) { messages.append(text); });
     }
     ~WindowFixture()
     {
         program_.reset();
+        flushDeletes();
         platform::setMessageSink({});
     }
 
@@ -35,7 +36,7 @@ public:
 
     app::Program& program() { return *program_; }
     app::MainWindow& window() { return *program_->window(); }
-    QString home() const { return home_.path(); }
+    const testsupport::TempHome& home() const { return home_; }
 
     template <class T> T* find(const QString& name) { return window().findChild<T*>(name); }
 
@@ -45,7 +46,6 @@ public:
     QStringList messages;
 
 private:
-    QTemporaryDir home_;
-    QTemporaryDir config_;
+    testsupport::TempHome home_;
     std::unique_ptr<app::Program> program_;
 };

@@ -35,11 +35,11 @@ void applyFixedColours(ControlLook& control)
         control.backColour = colour::lightOrange;
 }
 
-LookSwitch decideLookSwitch(int index, int lookStyle, const QString& statusPanel1)
+LookSwitch decideLookSwitch(int index, int lookStyle, bool connectionShown)
 {
     if (index == lookStyle)
         return LookSwitch::Nothing;
-    if (statusPanel1 != QLatin1String(notConnectedText))
+    if (connectionShown)
         return LookSwitch::Refuse;
     return LookSwitch::Switch;
 }

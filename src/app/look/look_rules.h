@@ -52,11 +52,11 @@ void applySystemColours(int lookStyle, ControlLook& control, std::optional<quint
 // untagged drop-down lists take their fixed colours.
 void applyFixedColours(ControlLook& control);
 
-// What a click on look button `index` does.
+// What a click on look button `index` does; `connectionShown` is whether the status bar shows
+// anything but "no connection".
 enum class LookSwitch { Nothing, Refuse, Switch };
-LookSwitch decideLookSwitch(int index, int lookStyle, const QString& statusPanel1);
+LookSwitch decideLookSwitch(int index, int lookStyle, bool connectionShown);
 
-inline constexpr char notConnectedText[] = "Not connected";
 inline constexpr char refusalText[] = "Make this change when you are not connected!";
 
 } // namespace app::look

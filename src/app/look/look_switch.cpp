@@ -16,7 +16,8 @@ void look_Click(MainWindow& window, int index)
     ActionGuard guard;
     if (!guard)
         return;
-    switch (look::decideLookSwitch(index, window.form().look_style, window.statusPanel(1))) {
+    const bool connectionShown = window.statusPanel(1) != QLatin1String(kNotConnected);
+    switch (look::decideLookSwitch(index, window.form().look_style, connectionShown)) {
     case look::LookSwitch::Nothing:
         return;
     case look::LookSwitch::Refuse:
