@@ -1,0 +1,151 @@
+// The caption links: four elements of Etiquette6 run the handler of the picture button beside
+// them; a click on any other caption does nothing.
+
+#include "app/aspx_generator_page.h"
+#include "app/caption_links.h"
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "window_fixture.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+Q_DECLARE_METATYPE(std::optional<app::CaptionLink>)
+
+namespace {
+
+// What a handler may leave behind in the window.
+QStringList outcome(WindowFixture& fixture)
+{
+    app::MainWindow& w = fixture.window();
+    QStringList state = fixture.messages;
+    state << QStringLiteral("dialog %1").arg(w.solution->isHidden() ? 0 : 1)
+          << QStringLiteral("progress %1").arg(w.vbGenerator->pb1->isHidden() ? 0 : 1)
+          << w.solution->sng->text() << w.vbGenerator->dbn->text();
+    for (QPlainTextEdit* preview : w.findChildren<QPlainTextEdit*>())
+        state << preview->objectName() + QLatin1Char('=') + preview->toPlainText();
+    return state;
+}
+
+void click(QWidget* widget)
+{
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        button->click();
+    else
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void prepare(WindowFixture& fixture)
+{
+    fixture.start();
+    fixture.window().vbGenerator->dbn->setText(QStringLiteral("shop_"));
+    fixture.window().vbGenerator->gn[1]->setChecked(true);
+}
+
+} // namespace
+
+class CaptionLinksTest : public QObject {
+    Q_OBJECT
+private slots:
+    void links_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<std::optional<app::CaptionLink>>("link");
+        for (int index = -1; index <= 30; ++index)
+            QTest::addRow("%d", index) << index << [index]() -> std::optional<app::CaptionLink> {
+                switch (index) {
+                case 13:
+                    return app::CaptionLink::VbNetRun;
+                case 14:
+                    return app::CaptionLink::ClassModules;
+                case 17:
+                    return app::CaptionLink::AspxPage;
+                case 22:
+                    return app::CaptionLink::SolutionDialog;
+                default:
+                    return std::nullopt;
+                }
+            }();
+    }
+    void links()
+    {
+        QFETCH(int, index);
+        QFETCH(std::optional<app::CaptionLink>, link);
+        QCOMPARE(app::captionLink(index), link);
+    }
+
+    // A link does what its button does, in a window of its own.
+    void linkRunsTheButtonsHandler_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Generate VB.Net Files!") << "Etiquette6_13" << "Command11";
+        QTest::newRow("VB6 Classes only!") << "Etiquette6_14" << "Command18";
+        QTest::newRow("Generate ASPX!") << "Etiquette6_17" << "Command8";
+        QTest::newRow("Generate Solution!") << "Etiquette6_22" << "Command19";
+    }
+    void linkRunsTheButtonsHandler()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, button);
+        QStringList byButton, byCaption;
+        {
+            WindowFixture fixture;
+            prepare(fixture);
+            QWidget* target = fixture.find<QWidget>(button);
+            QVERIFY(target);
+            click(target);
+            byButton = outcome(fixture);
+        }
+        {
+            WindowFixture fixture;
+            prepare(fixture);
+            QWidget* target = fixture.find<QLabel>(caption);
+            QVERIFY(target);
+            click(target);
+            byCaption = outcome(fixture);
+        }
+        QCOMPARE(byCaption, byButton);
+    }
+
+    void solutionLinkOpensTheDialog()
+    {
+        WindowFixture fixture;
+        prepare(fixture);
+        fixture.window().Command_Click(1);
+        click(fixture.find<QLabel>(QStringLiteral("Etiquette6_22")));
+        QVERIFY(fixture.window().solution->isVisible());
+        QCOMPARE(fixture.window().solution->sng->text(), QStringLiteral("shop_"));
+    }
+
+    // "Table", "Path", "VB Prefix" and the others are captions only.
+    void otherCaptionsDoNothing()
+    {
+        WindowFixture fixture;
+        prepare(fixture);
+        const QStringList before = outcome(fixture);
+        int captions = 0;
+        for (QLabel* label : fixture.window().findChildren<QLabel*>()) {
+            const QString name = label->objectName();
+            if (!name.startsWith(QLatin1String("Etiquette6_")))
+                continue;
+            const int index = name.mid(11).toInt();
+            if (app::captionLink(index))
+                continue;
+            ++captions;
+            click(label);
+            app::Etiquette6_Click(fixture.window(), index);
+            QCOMPARE(outcome(fixture), before);
+        }
+        QVERIFY(captions >= 10);
+        for (int index : {-1, 0, 12, 15, 16, 18, 21, 23, 100})
+            app::Etiquette6_Click(fixture.window(), index);
+        QCOMPARE(outcome(fixture), before);
+    }
+};
+
+QTEST_MAIN(CaptionLinksTest)
+#include "test_caption_links.moc"

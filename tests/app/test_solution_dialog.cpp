@@ -1,0 +1,182 @@
+// The solution dialog: its fill from the prefix and the output folder, the solution name that
+// keeps the prefix and the project in step, Cancel, and the style-sheet path kept per keystroke.
+
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "platform/settings_store.h"
+#include "window_fixture.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+struct Save {
+    QString application, section, key, value;
+    bool operator==(const Save&) const = default;
+};
+
+QStringList values(const QSignalSpy& spy)
+{
+    QStringList out;
+    for (const QList<QVariant>& call : spy)
+        out.append(call.at(0).toString());
+    return out;
+}
+
+} // namespace
+
+class SolutionDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<WindowFixture>();
+        fixture->start();
+    }
+    void cleanup()
+    {
+        platform::settings::setSaveObserver({});
+        fixture.reset();
+    }
+
+    void fill_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("solutionFolder");
+        QTest::addColumn<QString>("project");
+        QTest::addColumn<QString>("projectFolder");
+        QTest::newRow("folder without trailing slash")
+            << "shop_" << "/out" << "/out/" << "shop_Web" << "/out/shop_Web/";
+        QTest::newRow("folder with trailing slash") << "shop_" << "/out/" << "/out/" << "shop_Web" << "/out/shop_Web/";
+        QTest::newRow("empty folder") << "shop_" << "" << "/" << "shop_Web" << "/shop_Web/";
+        QTest::newRow("empty prefix") << "" << "/out/" << "/out/" << "Web" << "/out/Web/";
+    }
+    void fill()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(QString, folder);
+        QFETCH(QString, solutionFolder);
+        QFETCH(QString, project);
+        QFETCH(QString, projectFolder);
+        app::MainWindow& w = fixture->window();
+        w.vbGenerator->dbn->setText(prefix);
+        w.vbGenerator->pn->setText(folder);
+
+        w.vbGenerator->Command19->click();
+
+        const app::SolutionPanel& d = *w.solution;
+        QVERIFY(!d.isHidden());
+        QCOMPARE(d.sng->text(), prefix);
+        QCOMPARE(d.spg->text(), solutionFolder);
+        QCOMPARE(d.png->text(), project);
+        QCOMPARE(d.ppg->text(), projectFolder);
+        QCOMPARE(w.vbGenerator->pn->text(), folder);
+        QCOMPARE(w.vbGenerator->dbn->text(), prefix);
+        // Only the solution name and the style-sheet path can be edited.
+        QVERIFY(!d.sng->isReadOnly() && !d.stcss->isReadOnly());
+        QVERIFY(d.spg->isReadOnly() && d.png->isReadOnly() && d.ppg->isReadOnly());
+    }
+
+    void opensCentredOverThePages()
+    {
+        app::MainWindow& w = fixture->window();
+        w.vbGenerator->Command19->click();
+        const QWidget& d = *w.solution;
+        const QPoint centre = d.geometry().center();
+        const QPoint areaCentre = d.parentWidget()->rect().center();
+        QVERIFY2(qAbs(centre.x() - areaCentre.x()) <= 1 && qAbs(centre.y() - areaCentre.y()) <= 1,
+                 qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+        QVERIFY(d.isVisible());
+    }
+
+    void typingANameKeepsPrefixAndProjectInStep()
+    {
+        app::MainWindow& w = fixture->window();
+        w.vbGenerator->dbn->setText(QStringLiteral("shop_"));
+        w.vbGenerator->pn->setText(QStringLiteral("/out"));
+        w.vbGenerator->Command19->click();
+        app::SolutionPanel& d = *w.solution;
+
+        d.sng->selectAll();
+        QTest::keyClicks(d.sng, QStringLiteral("crm"));
+
+        QCOMPARE(d.sng->text(), QStringLiteral("crm"));
+        QCOMPARE(w.vbGenerator->dbn->text(), QStringLiteral("crm"));
+        QCOMPARE(w.vbGenerator->gnn[0]->text(), QStringLiteral("crmAccess.vb"));
+        QCOMPARE(w.vbGenerator->gnn[2]->text(), QStringLiteral("crmClasses.vb"));
+        QCOMPARE(d.png->text(), QStringLiteral("crmWeb"));
+        QCOMPARE(d.ppg->text(), QStringLiteral("/out/crmWeb/"));
+        QCOMPARE(d.spg->text(), QStringLiteral("/out/"));
+
+        // Cancel only hides: the prefix keeps the solution name.
+        d.Command20->click();
+        QVERIFY(d.isHidden());
+        QCOMPARE(w.vbGenerator->dbn->text(), QStringLiteral("crm"));
+        QCOMPARE(w.vbGenerator->gnn[1]->text(), QStringLiteral("crmManager.vb"));
+        QCOMPARE(w.vbGenerator->pn->text(), QStringLiteral("/out"));
+    }
+
+    // The name is written before the folder: its change renews the project from the folder shown
+    // so far, then the dialog sets the folder and the project again.
+    void reopeningTakesTheNewFolder()
+    {
+        app::MainWindow& w = fixture->window();
+        app::SolutionPanel& d = *w.solution;
+        w.vbGenerator->dbn->setText(QStringLiteral("x"));
+        w.vbGenerator->pn->setText(QStringLiteral("/a/"));
+        w.vbGenerator->Command19->click();
+        d.Command20->click();
+
+        w.vbGenerator->dbn->setText(QStringLiteral("y"));
+        w.vbGenerator->pn->setText(QStringLiteral("/b/"));
+        QSignalSpy projectFolders(d.ppg, &QLineEdit::textChanged);
+        QSignalSpy prefixes(w.vbGenerator->dbn, &QLineEdit::textChanged);
+        w.vbGenerator->Command19->click();
+
+        QCOMPARE(values(projectFolders), (QStringList{QStringLiteral("/a/yWeb/"), QStringLiteral("/b/yWeb/")}));
+        QVERIFY(prefixes.isEmpty());
+        QCOMPARE(d.sng->text(), QStringLiteral("y"));
+        QCOMPARE(d.spg->text(), QStringLiteral("/b/"));
+
+        // Same prefix again: the name does not change, the folders still follow pn.
+        d.Command20->click();
+        w.vbGenerator->pn->setText(QStringLiteral("/c"));
+        w.vbGenerator->Command19->click();
+        QCOMPARE(d.spg->text(), QStringLiteral("/c/"));
+        QCOMPARE(d.png->text(), QStringLiteral("yWeb"));
+        QCOMPARE(d.ppg->text(), QStringLiteral("/c/yWeb/"));
+    }
+
+    void styleSheetPathSavedPerKeystroke()
+    {
+        app::MainWindow& w = fixture->window();
+        QList<Save> saves;
+        platform::settings::setSaveObserver([&saves](auto a, auto s, auto k, auto v) { saves.append({a, s, k, v}); });
+
+        QTest::keyClicks(w.solution->stcss, QStringLiteral("/css/b.cs"));
+        QTest::keyClick(w.solution->stcss, Qt::Key_Backspace);
+        QTest::keyClicks(w.solution->stcss, QStringLiteral("ss"));
+
+        const QString typed = QStringLiteral("/css/b.cs");
+        QList<Save> expected;
+        for (int n = 1; n <= typed.size(); ++n)
+            expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), typed.left(n)});
+        expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), typed.chopped(1)});
+        expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), QStringLiteral("/css/b.cs")});
+        expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), QStringLiteral("/css/b.css")});
+        QCOMPARE(saves, expected);
+
+        // A rebuilt window reads it back.
+        fixture->program().reloadMainWindow();
+        QCOMPARE(fixture->window().solution->stcss->text(), QStringLiteral("/css/b.css"));
+    }
+
+private:
+    std::unique_ptr<WindowFixture> fixture;
+};
+
+QTEST_MAIN(SolutionDialogTest)
+#include "test_solution_dialog.moc"
