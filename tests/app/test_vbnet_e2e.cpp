@@ -47,15 +47,18 @@ private slots:
     void generateThroughTheWindow_data()
     {
         QTest::addColumn<QString>("clickedDuringTheRun"); // a button clicked at the run's first yield
-        QTest::newRow("no other click") << "";
-        QTest::newRow("Generate again") << "Command11";
-        QTest::newRow("Connect") << "Command13";
-        QTest::newRow("Close Connexion") << "Command6";
-        QTest::newRow("arrow") << "tadd_3";
+        QTest::addColumn<bool>("everything"); // the data classes module, the joins and Web.config too
+        QTest::newRow("no other click") << "" << false;
+        QTest::newRow("Generate again") << "Command11" << false;
+        QTest::newRow("Connect") << "Command13" << false;
+        QTest::newRow("Close Connexion") << "Command6" << false;
+        QTest::newRow("arrow") << "tadd_3" << false;
+        QTest::newRow("three modules, joins and Web.config") << "" << true;
     }
     void generateThroughTheWindow()
     {
         QFETCH(QString, clickedDuringTheRun);
+        QFETCH(bool, everything);
         testsupport::TempHome home;
         QVERIFY(home.isValid());
         QTemporaryDir dir;
@@ -90,7 +93,7 @@ private slots:
         child<QCheckBox>(window, "gn_0")->setChecked(true);
         child<QCheckBox>(window, "gn_1")->setChecked(true);
         for (const QString name : {"gn_2", "gcfk", "gwcf"})
-            child<QCheckBox>(window, name)->setChecked(false);
+            child<QCheckBox>(window, name)->setChecked(everything);
         QVERIFY(!child<QCheckBox>(window, "ps")->isChecked());
 
         auto* generate = child<QPushButton>(window, "Command11");
@@ -105,10 +108,17 @@ private slots:
         QCOMPARE(messages, QStringList{"End of Generation"});
         QCOMPARE(program.window(), window.data());
         QVERIFY(window);
-        QUILLMERE_COMPARE_GOLDEN("vbnet/odbc_several_tables_Access.vb",
-                                 testsupport::readFileBytes(dir.filePath("out/Shop_Access.vb")));
-        QUILLMERE_COMPARE_GOLDEN("vbnet/odbc_several_tables_Manager.vb",
-                                 testsupport::readFileBytes(dir.filePath("out/Shop_Manager.vb")));
+        if (everything) {
+            for (const QString name : {"Shop_Access.vb", "Shop_Manager.vb", "Shop_Classes.vb", "Web.config"})
+                QUILLMERE_COMPARE_GOLDEN("dataclasses/e2e_" + name,
+                                         testsupport::readFileBytes(dir.filePath("out/" + name)));
+        } else {
+            QUILLMERE_COMPARE_GOLDEN("vbnet/odbc_several_tables_Access.vb",
+                                     testsupport::readFileBytes(dir.filePath("out/Shop_Access.vb")));
+            QUILLMERE_COMPARE_GOLDEN("vbnet/odbc_several_tables_Manager.vb",
+                                     testsupport::readFileBytes(dir.filePath("out/Shop_Manager.vb")));
+            QVERIFY(!QFile::exists(dir.filePath("out/Shop_Classes.vb")));
+        }
         QVERIFY(child<QWidget>(window, "pb1")->isHidden());
         QCOMPARE(child<QListWidget>(window, "tdn1")->count(), 3);
         QVERIFY(window->form().db_cnx && window->form().db_cnx->state() == platform::ado::adStateOpen);
