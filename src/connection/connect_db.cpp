@@ -86,7 +86,7 @@ void ConnectionHandlers::connect_db()
     if (!alive())
         return;
 
-    // The schemaSlots of first-seen schemas: a set finds a stored name at once, the list keeps
+    // The slots of first-seen schemas: a set finds a stored name at once, the list keeps
     // their order.
     QStringList schemaSlots;
     QSet<QString> stored;
@@ -113,6 +113,9 @@ void ConnectionHandlers::connect_db()
     form.db_schema.close();
     cp.fmain->clear();
     cp.o->addItems(schemaSlots.mid(0, kSchemasShown));
+    // Filling the list picks no schema: the box's text stays empty until the user chooses.
+    cp.o->setCurrentIndex(-1);
+    cp.o->setEditText(QString());
     cp.pc->hide();
     platform::setWaitCursor(false);
 }

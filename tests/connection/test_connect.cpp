@@ -178,6 +178,7 @@ private slots:
         QCOMPARE(form.connected, 1);
         QCOMPARE(w().dataBrowser->t->items(), tables);
         QCOMPARE(comboItems(cp().o), schemas);
+        QCOMPARE(cp().o->currentText(), QString());
         QCOMPARE(vb.tdn->items(), tables);
         QCOMPARE(w().aspxGenerator->tdn2->items(), tables);
         QCOMPARE(vb.tdn1->count(), 0);
