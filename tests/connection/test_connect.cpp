@@ -66,9 +66,13 @@ class ConnectTest : public QObject {
         if (kind == "other sqlite" || kind == "other pg") {
             cp().ocnx->setEditText(kind == "other pg" ? pg_ : sqlite_);
             cp().Command13->click();
-        } else if (kind == "sql server") {
+        } else if (kind == "other missing") {
+            cp().ocnx->setEditText("DRIVER={Quillmere No Such Driver};");
+            cp().Command13->click();
+        } else if (kind == "sql server" || kind == "sql server missing") {
             cp().spro->setText("SQLOLEDB.1");
-            cp().sdb->setEditText("shop_sqlite");
+            // A database file in a folder that does not exist cannot be opened.
+            cp().sdb->setEditText(kind == "sql server" ? "shop_sqlite" : "missing/shop");
             cp().so->setText("server1");
             cp().suid->setText("sa");
             cp().spwd->setText("pw");
@@ -218,12 +222,15 @@ private slots:
         QTest::addColumn<QString>("netNs");
         QTest::newRow("Oracle") << "oracle missing" << "QmNoSuchService_" << "OracleClient";
         QTest::newRow("Access") << "access missing" << "shop_" << "OleDB";
+        QTest::newRow("other") << "other missing" << "before_" << "OleDB";
+        QTest::newRow("SQL Server") << "sql server missing" << "missing/shop_" << "SQLClient";
     }
     void failedOpenKeepsTheCatalogue()
     {
         QFETCH(QString, kind);
         QFETCH(QString, dbn);
         QFETCH(QString, netNs);
+        w().vbGenerator->dbn->setText("before_");
         connectWith("other sqlite");
         QCOMPARE(w().form().connected, 1);
         const QStringList tables = w().dataBrowser->t->items();
@@ -248,6 +255,7 @@ private slots:
         QCOMPARE(form.data4.connectionString(), form.db_cnxstr);
         // No login is remembered for a failed open.
         QCOMPARE(platform::settings::get("kvl_net", "QmNoSuchService", "uid"), QString());
+        QCOMPARE(platform::settings::get("kvl_nets", "missing/shop", "uid"), QString());
     }
 
     void psFollowsTheKinds()
