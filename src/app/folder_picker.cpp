@@ -1,5 +1,6 @@
 #include "app/folder_picker.h"
 
+#include "platform/static_edge.h"
 #include "platform/user_feedback.h"
 
 #include <QDir>
@@ -101,6 +102,8 @@ FolderPicker::FolderPicker(QWidget* parent) : Panel(QStringLiteral("pt_4"), pare
     buttons->addWidget(Command17);
     layout->addLayout(buttons);
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderPicker::Drive1_Change);
+    // Floating over a page of the same colour, the panel needs its edge to read as a dialog.
+    platform::static_edge(this);
     hide();
 }
 

@@ -1,5 +1,7 @@
 #include "app/solution_panel.h"
 
+#include "platform/static_edge.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 
@@ -47,6 +49,8 @@ SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), pa
     buttons->addWidget(Command21);
     buttons->addWidget(Command20);
     layout->addLayout(buttons, line, 0, 1, 2);
+    // Floating over a page of the same colour, the panel needs its edge to read as a dialog.
+    platform::static_edge(this);
     hide();
 }
 

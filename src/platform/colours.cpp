@@ -1,6 +1,7 @@
 #include "platform/colours.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -41,7 +42,17 @@ QPalette::ColorRole backgroundRoleOf(const QWidget* widget)
         return QPalette::Button;
     if (qobject_cast<const QComboBox*>(widget))
         return QPalette::Button;
+    // A list or multi-line box paints its inside (the viewport) with Base.
+    if (qobject_cast<const QAbstractScrollArea*>(widget))
+        return QPalette::Base;
     return widget->backgroundRole();
+}
+
+// Text boxes, lists and the edit line and list of a drop-down show their content on Base.
+bool showsContentOnBase(const QWidget* widget)
+{
+    return widget->backgroundRole() == QPalette::Base || qobject_cast<const QAbstractScrollArea*>(widget) ||
+           qobject_cast<const QComboBox*>(widget);
 }
 
 QPalette::ColorRole foregroundRoleOf(const QWidget* widget)
@@ -70,8 +81,7 @@ void setBackColor(QWidget* widget, quint32 value)
     QPalette palette = widget->palette();
     const QColor colour = colourFromBgr(value);
     palette.setColor(backgroundRoleOf(widget), colour);
-    // Text boxes and lists paint their inside with Base.
-    if (backgroundRoleOf(widget) == QPalette::Base || widget->backgroundRole() == QPalette::Base)
+    if (showsContentOnBase(widget))
         palette.setColor(QPalette::Base, colour);
     widget->setPalette(palette);
     if (!qobject_cast<QAbstractButton*>(widget))

@@ -82,6 +82,9 @@ std::unique_ptr<QWidget> designedWindow()
     paint(named(page, "pageLabel", new QLabel(QStringLiteral("on the page"))), pageBack, colour::lightYellow);
     paint(named(page, "pageHeading", new QLabel(QStringLiteral("ASPX Generator"))), darkRed, colour::lightYellow, "h");
     named(w, "progress", new QProgressBar());
+    auto* framedPanel = named(w, "framedPanel", new QWidget());
+    paint(framedPanel, pageBack, black);
+    platform::static_edge(framedPanel);
     return window;
 }
 
@@ -134,6 +137,7 @@ private slots:
             row("tagged command button") << look << "taggedButton" << face << skip << -1 << true;
             row("check box") << look << "check" << (sys ? face : pageBack) << black << -1 << false;
             row("page") << look << "page" << (sys ? face : pageBack) << black << 1 << false;
+            row("panel with an edge") << look << "framedPanel" << (sys ? face : pageBack) << black << 1 << true;
         }
     }
     void controls()
@@ -174,6 +178,18 @@ private slots:
         QCOMPARE(platform::backColor(window.get()), screen(back));
     }
 
+    // The edge drawn over a control is no control: painting it would cover the control.
+    void edgeFramesAreLeftAlone()
+    {
+        auto window = designedWindow();
+        colourPass(window.get(), systemLook);
+        for (auto* name : {"framedPanel", "button"}) {
+            auto* edge = window->findChild<QWidget*>(QString::fromLatin1(name))->findChild<QFrame*>();
+            QVERIFY(edge);
+            QVERIFY(!edge->autoFillBackground());
+        }
+    }
+
     void barsHaveNoColours()
     {
         auto window = designedWindow();
@@ -194,7 +210,7 @@ private slots:
         QVERIFY(!names.contains(QString()));
         QCOMPARE(names.indexOf(QStringLiteral("pageLabel")), names.indexOf(QStringLiteral("page")) + 1);
         QCOMPARE(names.first(), QStringLiteral("heading"));
-        QCOMPARE(names.last(), QStringLiteral("progress"));
+        QCOMPARE(names.last(), QStringLiteral("framedPanel"));
         for (const QString& name : names)
             QVERIFY2(!name.startsWith(QLatin1String("qt_")), qPrintable(name));
     }

@@ -7,6 +7,9 @@
 #include "platform/static_edge.h"
 #include "window_fixture.h"
 
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -91,6 +94,46 @@ private slots:
             QCOMPARE(platform::foreColor(control), platform::colourFromBgr(fore));
         if (opaque >= 0)
             QCOMPARE(control->autoFillBackground(), opaque == 1);
+    }
+
+    // What the screen shows, not only what the palette holds: lists and multi-line boxes paint
+    // their inside, and a drop-down its edit line, with colours of their own.
+    void paintedColours_data()
+    {
+        QTest::addColumn<int>("look");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<quint32>("back");
+        for (int look : {systemLook, designedLook}) {
+            const QByteArray l = look == systemLook ? "look 0: " : "look 1: ";
+            auto row = [&](const char* name) -> QTestData& { return QTest::newRow((l + name).constData()); };
+            row("text box") << look << "dbn" << colour::paleCyan;
+            row("list box") << look << "tdn1" << colour::paleCyan;
+            row("ASPX list box") << look << "tdn2" << colour::paleCyan;
+            row("preview") << look << "gnl_0" << colour::paleCyan;
+            row("history drop-down") << look << "adb" << colour::lightOrange;
+            row("page margin") << look << "pt_1" << (look == systemLook ? colour::buttonFace : quint32(0xE4FEFC));
+        }
+    }
+    void paintedColours()
+    {
+        QFETCH(int, look);
+        QFETCH(QString, name);
+        QFETCH(quint32, back);
+        WindowFixture fixture;
+        storeLook(look);
+        fixture.start();
+        fixture.window().Command_Click(1);
+        QWidget* control = fixture.find<QWidget>(name);
+        QVERIFY(control);
+        QPoint inside(control->width() - 3, control->height() - 3);
+        if (auto* list = qobject_cast<QAbstractScrollArea*>(control))
+            inside = list->viewport()->geometry().center();
+        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+            inside = combo->lineEdit()->geometry().center();
+        else if (qobject_cast<QLineEdit*>(control))
+            inside = QPoint(control->width() - 6, control->height() / 2);
+        const QImage shown = control->grab().toImage();
+        QCOMPARE(shown.pixelColor(inside * shown.devicePixelRatio()), platform::colourFromBgr(back));
     }
 
     void everyCommandButtonHasStaticEdge()

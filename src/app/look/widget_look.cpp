@@ -25,7 +25,8 @@ namespace {
 bool isControl(const QObject* object)
 {
     const QString name = object->objectName();
-    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+    // The static-edge frame drawn over a button belongs to the button.
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && name != QLatin1String("static_edge");
 }
 
 void collect(QWidget* parent, QList<QWidget*>& controls)
