@@ -111,6 +111,16 @@ private slots:
         QCOMPARE(byCaption, byButton);
     }
 
+    // The run itself refuses an empty choice of tables: the link reached it.
+    void vbNetLinkStartsTheRun()
+    {
+        WindowFixture fixture;
+        prepare(fixture);
+        click(fixture.find<QLabel>(QStringLiteral("Etiquette6_13")));
+        QCOMPARE(fixture.messages, QStringList{QStringLiteral("Choose at least one table!")});
+        QVERIFY(!fixture.window().vbGenerator->pb1->isHidden());
+    }
+
     void solutionLinkOpensTheDialog()
     {
         WindowFixture fixture;
