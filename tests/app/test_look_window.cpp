@@ -204,7 +204,7 @@ private slots:
         QList<Save> saves;
         platform::settings::setSaveObserver([&saves](auto a, auto s, auto k, auto v) { saves.append({a, s, k, v}); });
 
-        first->look[1]->click();
+        QTest::mouseClick(first->look[1], Qt::LeftButton);
 
         QCOMPARE(saves, (QList<Save>{{kvlNet, QStringLiteral("style"), QStringLiteral("s"), QStringLiteral("1")}}));
         QVERIFY(fixture.messages.isEmpty());
