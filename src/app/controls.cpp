@@ -43,6 +43,18 @@ void TextBox::focusOutEvent(QFocusEvent* event)
     emit lostFocus();
 }
 
+void TextBox::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    emit clicked();
+}
+
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
 PasswordBox::PasswordBox(const QString& name, QWidget* parent) : TextBox(name, parent)
 {
     auto* style = new StarPasswordStyle();

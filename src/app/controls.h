@@ -19,9 +19,13 @@ public:
     explicit TextBox(const QString& name, QWidget* parent = nullptr);
 signals:
     void lostFocus();
+    void clicked();
+    void doubleClicked();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 class PasswordBox : public TextBox {

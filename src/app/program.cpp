@@ -39,11 +39,14 @@ void Program::start()
 
 void Program::reloadMainWindow()
 {
-    if (MainWindow* old = window_.data()) {
+    // The new window is shown before the old one goes, so the program never has no
+    // window open (which would end it).
+    MainWindow* old = window_.data();
+    start();
+    if (old) {
         old->hide();
         old->deleteLater();
     }
-    start();
 }
 
 void Program::endProgram()

@@ -174,6 +174,8 @@ VbGeneratorPage::VbGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt_1")
     top->addLayout(lower, 3);
 
     connect(s_t, &QLineEdit::textChanged, this, &VbGeneratorPage::s_t_Change);
+    connect(s_t, &TextBox::clicked, this, &VbGeneratorPage::s_t_Change);
+    connect(s_t, &TextBox::doubleClicked, this, &VbGeneratorPage::s_t_Change);
     connect(dbn, &QLineEdit::textChanged, this, &VbGeneratorPage::dbn_Change);
 }
 

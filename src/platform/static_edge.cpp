@@ -30,7 +30,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == parent() && event->type() == QEvent::Resize) {
+        if (watched == parent() && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
             setGeometry(parentWidget()->rect());
             raise();
         }

@@ -1,0 +1,158 @@
+#include "app/history_file.h"
+#include "platform/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using app::HistoryLists;
+
+Q_DECLARE_METATYPE(app::HistoryLists)
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class HistoryFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    // File contents -> the four lists -> the file written back at Exit.
+    void readAndWriteBack_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<HistoryLists>("lists");
+        QTest::addColumn<QByteArray>("written");
+
+        QTest::newRow("one entry per kind")
+            << QByteArray("0ORCL\r\n1/data/shop.mdb\r\n2DSN=demo\r\n3shop\r\n")
+            << HistoryLists{{"ORCL"}, {"/data/shop.mdb"}, {"DSN=demo"}, {"shop"}}
+            << QByteArray("0ORCL\r\n1/data/shop.mdb\r\n2DSN=demo\r\n3shop\r\n");
+        QTest::newRow("written back grouped by kind, in list order")
+            << QByteArray("3b\r\n0x\r\n2c\r\n1a\r\n0y\r\n3a\r\n")
+            << HistoryLists{{"x", "y"}, {"a"}, {"c"}, {"b", "a"}}
+            << QByteArray("0x\r\n0y\r\n1a\r\n2c\r\n3b\r\n3a\r\n");
+        QTest::newRow("identical lines give one entry")
+            << QByteArray("0ORCL\r\n0ORCL\r\n0orcl\r\n") << HistoryLists{{"ORCL", "orcl"}, {}, {}, {}}
+            << QByteArray("0ORCL\r\n0orcl\r\n");
+        QTest::newRow("kind alone or with spaces: empty entry, not written back")
+            << QByteArray("0\r\n1   \r\n") << HistoryLists{{""}, {""}, {}, {}} << QByteArray();
+        QTest::newRow("trailing spaces: both taken, trimmed, written twice")
+            << QByteArray("0ORCL\r\n0ORCL  \r\n") << HistoryLists{{"ORCL", "ORCL"}, {}, {}, {}}
+            << QByteArray("0ORCL\r\n0ORCL\r\n");
+        QTest::newRow("first character not a digit goes to db")
+            << QByteArray("xhost\r\n") << HistoryLists{{"host"}, {}, {}, {}} << QByteArray("0host\r\n");
+        QTest::newRow("kinds 4 to 9 add nothing")
+            << QByteArray("4a\r\n9b\r\n") << HistoryLists{} << QByteArray();
+        QTest::newRow("only the first character is the kind")
+            << QByteArray("12024.mdb\r\n") << HistoryLists{{}, {"2024.mdb"}, {}, {}} << QByteArray("12024.mdb\r\n");
+        QTest::newRow("LF line ends and empty lines")
+            << QByteArray("0a\n\n0b\n") << HistoryLists{{"a", "b"}, {}, {}, {}} << QByteArray("0a\r\n0b\r\n");
+        QTest::newRow("no final line end") << QByteArray("2DSN=x") << HistoryLists{{}, {}, {"DSN=x"}, {}}
+                                           << QByteArray("2DSN=x\r\n");
+        QTest::newRow("UTF-8 text") << QByteArray("1/données/été.mdb\r\n")
+                                    << HistoryLists{{}, {QString::fromUtf8("/données/été.mdb")}, {}, {}}
+                                    << QByteArray("1/données/été.mdb\r\n");
+        QTest::newRow("empty file") << QByteArray() << HistoryLists{} << QByteArray();
+    }
+    void readAndWriteBack()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(HistoryLists, lists);
+        QFETCH(QByteArray, written);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        writeAll(path, file);
+        const app::HistoryRead read = app::readHistoryFile(path);
+        QVERIFY(read.readable);
+        QCOMPARE(read.lists.db, lists.db);
+        QCOMPARE(read.lists.adb, lists.adb);
+        QCOMPARE(read.lists.ocnx, lists.ocnx);
+        QCOMPARE(read.lists.sdb, lists.sdb);
+        QVERIFY(app::writeHistoryFile(path, read.lists));
+        QCOMPARE(readAll(path), written);
+    }
+
+    // The 1000 slots count distinct non-empty lines of every kind, ignored kinds too.
+    void thousandSlots()
+    {
+        QStringList lines;
+        for (int i = 0; i < 10; ++i)
+            lines.append(QStringLiteral("9ignored%1").arg(i));
+        lines.append(QString()); // takes no slot
+        for (int i = 0; i < 995; ++i)
+            lines.append(QStringLiteral("0s%1").arg(i));
+        lines.append(QStringLiteral("0s0")); // a repeat takes no slot
+        const HistoryLists lists = app::parseHistoryLines(lines);
+        QCOMPARE(lists.db.size(), 990);
+        QCOMPARE(lists.db.last(), QString("s989"));
+    }
+
+    void missingFileIsCreatedEmpty()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        const app::HistoryRead read = app::readHistoryFile(path);
+        QVERIFY(read.readable);
+        QCOMPARE(read.lists, HistoryLists{});
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(QFile(path).size(), 0);
+    }
+
+    void writtenOwnerOnlyAndEmptyListsGiveZeroBytes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        writeAll(path, "0old\r\n");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        QVERIFY(app::writeHistoryFile(path, HistoryLists{}));
+        QCOMPARE(QFile(path).size(), 0);
+        const QFile::Permissions perms = QFile::permissions(path);
+        QVERIFY(!(perms & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Quillmere.ini"});
+    }
+
+    // A write that cannot complete leaves the old file whole.
+    void failedWriteKeepsOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        writeAll(path, "0ORCL\r\n");
+        QVERIFY(QDir(dir.path()).mkdir("Quillmere.ini.new")); // the temporary cannot be created
+        QVERIFY(!app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}));
+        QCOMPARE(readAll(path), QByteArray("0ORCL\r\n"));
+    }
+
+    void unreadableFileIsReported()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        QVERIFY(QDir(dir.path()).mkdir("Quillmere.ini")); // exists, cannot be read as a file
+        const app::HistoryRead read = app::readHistoryFile(path);
+        QVERIFY(!read.readable);
+        QCOMPARE(read.lists, HistoryLists{});
+    }
+
+    void trimSpacesOnlyBlanks()
+    {
+        QCOMPARE(app::trimSpaces("  a b  "), QString("a b"));
+        QCOMPARE(app::trimSpaces("\ta\t"), QString("\ta\t"));
+        QCOMPARE(app::trimSpaces("   "), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(HistoryFileTest)
+#include "test_history_file.moc"

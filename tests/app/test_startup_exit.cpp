@@ -1,0 +1,269 @@
+#include "app/aspx_generator_page.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "connection/connection_page.h"
+#include "platform/settings_store.h"
+#include "platform/user_feedback.h"
+#include "support/temp_home.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+using app::MainWindow;
+using app::Program;
+namespace settings = platform::settings;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// A program whose Exit does not end the test process.
+struct TestProgram {
+    Program program;
+    int ended = 0;
+    TestProgram()
+    {
+        program.setEndStep([this] { ++ended; });
+        program.start();
+    }
+    MainWindow& window() { return *program.window(); }
+};
+
+} // namespace
+
+class StartupExitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        platform::setMessageSink([this](const QString& text) { messages.append(text); });
+        messages.clear();
+    }
+    void cleanup() { platform::setMessageSink({}); }
+
+    void firstStartDefaults()
+    {
+        testsupport::TempHome home;
+        TestProgram p;
+        MainWindow& w = p.window();
+        const connection::ConnectionPage& cp = *w.connectionPage;
+        QCOMPARE(w.form().look_style, 0);
+        QCOMPARE(w.solution->stcss->text(), QString());
+        QCOMPARE(w.aspxGenerator->tb2[3]->text(), QString());
+        QVERIFY(!cp.c1->isChecked());
+        QVERIFY(!cp.sc1->isChecked());
+        QCOMPARE(cp.spro->text(), QString("SQLOLEDB.1"));
+        QCOMPARE(w.vbGenerator->pn->text(), home.programFolder() + '/');
+        QCOMPARE(w.aspxGenerator->pn2->text(), home.programFolder() + '/');
+        QCOMPARE(w.statusPanel(3), home.programFolder() + '/');
+        QCOMPARE(w.statusPanel(1), QString("Not connected"));
+        QVERIFY(QRegularExpression("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d$").match(w.statusPanel(2)).hasMatch());
+        QVERIFY(QFileInfo::exists(home.historyFile()));
+        QCOMPARE(QFileInfo(home.historyFile()).size(), 0);
+        for (const QComboBox* list : {(QComboBox*)cp.db, (QComboBox*)cp.adb, (QComboBox*)cp.ocnx, (QComboBox*)cp.sdb})
+            QCOMPARE(list->count(), 0);
+        QVERIFY(!w.connectionPage->isHidden());
+        QVERIFY(w.vbGenerator->isHidden() && w.aspxGenerator->isHidden() && w.pt[0]->isHidden());
+        QVERIFY(!w.vbGenerator->gnl[0]->isHidden());
+        QCOMPARE(QDir::currentPath(), home.programFolder());
+        QVERIFY(w.Timer2->isActive());
+        QCOMPARE(w.Timer2->interval(), 500);
+        QVERIFY(QRegularExpression("^Quillmere \\d+\\.\\d+\\.\\d+$").match(w.windowTitle()).hasMatch());
+        QCOMPARE(w.windowTitle(), QString("Quillmere " QUILLMERE_VERSION));
+        QVERIFY(messages.isEmpty());
+        // Nothing is saved by a start-up that found no settings.
+        QVERIFY(!QFileInfo::exists(home.settingsFile("kvl_net")));
+    }
+
+    void restoresSavedSettings()
+    {
+        testsupport::TempHome home;
+        settings::save("kvl_net", "style", "s", "1");
+        settings::save("kvl_net", "style", "stcss", "/css/Styles.css");
+        settings::save("kvl_net", "sn", "s", "ShopWeb");
+        settings::save("kvl_net", "c1", "c1", "1");
+        settings::save("kvl_net", "sc1", "sc1", "0");
+        settings::save("kvl_net", "access", "spro", "SQLNCLI");
+        settings::save("kvl_net", "access", "pn", "/out/gen/");
+        QFile history(home.historyFile());
+        QVERIFY(history.open(QIODevice::WriteOnly));
+        history.write("0ORCL\r\n3shop\r\n2DSN=demo\r\n");
+        history.close();
+
+        TestProgram p;
+        MainWindow& w = p.window();
+        const connection::ConnectionPage& cp = *w.connectionPage;
+        QCOMPARE(w.form().look_style, 1);
+        QCOMPARE(w.solution->stcss->text(), QString("/css/Styles.css"));
+        QCOMPARE(w.aspxGenerator->tb2[3]->text(), QString("ShopWeb"));
+        QVERIFY(cp.c1->isChecked());
+        QVERIFY(!cp.sc1->isChecked());
+        QCOMPARE(cp.spro->text(), QString("SQLNCLI"));
+        QCOMPARE(w.vbGenerator->pn->text(), QString("/out/gen/"));
+        QCOMPARE(w.aspxGenerator->pn2->text(), QString("/out/gen/"));
+        QCOMPARE(w.statusPanel(3), QString("/out/gen/"));
+        QCOMPARE(cp.db->itemText(0), QString("ORCL"));
+        QCOMPARE(cp.sdb->itemText(0), QString("shop"));
+        QCOMPARE(cp.ocnx->itemText(0), QString("DSN=demo"));
+        QCOMPARE(cp.adb->count(), 0);
+        QCOMPARE(cp.db->currentText(), QString());
+    }
+
+    void storedValuesThatAreNotNumbersAreIgnored()
+    {
+        testsupport::TempHome home;
+        settings::save("kvl_net", "style", "s", "1");
+        TestProgram p;
+        QCOMPARE(p.window().form().look_style, 1);
+        settings::save("kvl_net", "style", "s", "dark");
+        settings::save("kvl_net", "c1", "c1", "yes");
+        settings::save("kvl_net", "sc1", "sc1", "7");
+        p.program.reloadMainWindow();
+        MainWindow& w = p.window();
+        QCOMPARE(w.form().look_style, 1); // kept from before
+        QVERIFY(!w.connectionPage->c1->isChecked());
+        QVERIFY(!w.connectionPage->sc1->isChecked());
+    }
+
+    void exitSavesHistoryThenSettingsInOrder()
+    {
+        testsupport::TempHome home;
+        TestProgram p;
+        MainWindow& w = p.window();
+        connection::ConnectionPage& cp = *w.connectionPage;
+        cp.c1->setChecked(true);
+        cp.spro->setText("SQLNCLI");
+        w.vbGenerator->pn->setText("/out/x/");
+        w.aspxGenerator->tb2[3]->setText("proj");
+        cp.db->addItem("ORCL");
+        cp.adb->addItem("/data/shop.mdb");
+
+        QStringList saves;
+        QByteArray historyAtFirstSave;
+        settings::setSaveObserver([&](const QString& application, const QString& section, const QString& key,
+                                      const QString& value) {
+            if (saves.isEmpty())
+                historyAtFirstSave = readAll(home.historyFile());
+            saves.append(application + '/' + section + '/' + key + '=' + value);
+        });
+        QTest::mouseClick(w.fin_0, Qt::LeftButton);
+        settings::setSaveObserver({});
+
+        QCOMPARE(historyAtFirstSave, QByteArray("0ORCL\r\n1/data/shop.mdb\r\n"));
+        QCOMPARE(saves, (QStringList{"kvl_net/c1/c1=1", "kvl_net/sc1/sc1=0", "kvl_net/access/spro=SQLNCLI",
+                                     "kvl_net/access/pn=/out/x/", "kvl_net/sn/s=proj"}));
+        QCOMPARE(p.ended, 1);
+        QVERIFY(messages.isEmpty());
+    }
+
+    void exitWithEmptyListsWritesZeroBytes()
+    {
+        testsupport::TempHome home;
+        QFile history(home.historyFile());
+        QVERIFY(history.open(QIODevice::WriteOnly));
+        history.write("0\r\n4ignored\r\n");
+        history.close();
+        TestProgram p;
+        p.window().fin_Click(0);
+        QCOMPARE(QFileInfo(home.historyFile()).size(), 0);
+        QCOMPARE(settings::get("kvl_net", "access", "spro"), QString("SQLOLEDB.1"));
+    }
+
+    void plainCloseSavesNothing()
+    {
+        testsupport::TempHome home;
+        TestProgram p;
+        MainWindow& w = p.window();
+        w.vbGenerator->pn->setText("/elsewhere/");
+        w.connectionPage->db->addItem("ORCL");
+        w.connectionPage->c1->setChecked(true);
+        QVERIFY(w.close());
+        QCOMPARE(p.ended, 0);
+        QVERIFY(!QFileInfo::exists(home.settingsFile("kvl_net")));
+        QCOMPARE(QFileInfo(home.historyFile()).size(), 0);
+    }
+
+    // A history file that cannot be read is not replaced at Exit; the settings are
+    // still saved and the program still ends.
+    void unreadableHistoryIsNotEmptiedAtExit()
+    {
+        testsupport::TempHome home;
+        QVERIFY(QDir(home.programFolder()).mkdir("Quillmere.ini"));
+        TestProgram p;
+        MainWindow& w = p.window();
+        QVERIFY(!w.historyReadable());
+        QVERIFY(w.Timer2->isActive());
+        w.connectionPage->db->addItem("ORCL");
+        w.fin_Click(0);
+        QVERIFY(QFileInfo(home.historyFile()).isDir());
+        QCOMPARE(settings::get("kvl_net", "access", "spro"), QString("SQLOLEDB.1"));
+        QCOMPARE(p.ended, 1);
+    }
+
+    void reloadRerunsStartupAndKeepsFormValues()
+    {
+        testsupport::TempHome home;
+        settings::save("kvl_net", "access", "pn", "/saved/");
+        TestProgram p;
+        MainWindow* first = p.program.window();
+        first->form().db_cnxstr = "DSN=demo";
+        first->form().schema_filter = "SALES";
+        first->form().net_ns = "OracleClient";
+        first->vbGenerator->pn->setText("/chosen-since/");
+        first->connectionPage->ocnx->addItem("DSN=demo");
+        first->vbGenerator->dbn->setText("shop_");
+        first->setStatusPanel(1, "DSN=demo");
+        first->Command_Click(1);
+
+        first->reloadWindow();
+        MainWindow* second = p.program.window();
+        QVERIFY(second != first);
+        QCOMPARE(second->form().db_cnxstr, QString("DSN=demo"));
+        QCOMPARE(second->form().schema_filter, QString("SALES"));
+        QCOMPARE(second->form().net_ns, QString("OracleClient"));
+        QCOMPARE(second->vbGenerator->pn->text(), QString("/saved/"));
+        QCOMPARE(second->connectionPage->ocnx->count(), 0);
+        QCOMPARE(second->vbGenerator->dbn->text(), QString());
+        QCOMPARE(second->statusPanel(1), QString("Not connected"));
+        QVERIFY(!second->connectionPage->isHidden());
+        QCOMPARE(second->form().typeTables.net_types[6], QString(" Decimal "));
+        QVERIFY(second->isVisible());
+        QTRY_VERIFY(p.program.window() == second);
+        QCOMPARE(p.ended, 0);
+    }
+
+    void centredOrigin_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("origin");
+        QTest::newRow("larger screen") << QSize(1920, 1080) << QSize(1000, 700) << QPoint(460, 190);
+        QTest::newRow("odd difference") << QSize(1001, 701) << QSize(1000, 700) << QPoint(0, 0);
+        QTest::newRow("smaller screen") << QSize(800, 600) << QSize(1000, 700) << QPoint(0, 0);
+        QTest::newRow("narrower only") << QSize(800, 1080) << QSize(1000, 700) << QPoint(0, 190);
+    }
+    void centredOrigin()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QSize, window);
+        QFETCH(QPoint, origin);
+        QCOMPARE(app::centredOrigin(screen, window), origin);
+    }
+
+private:
+    QStringList messages;
+};
+
+QTEST_MAIN(StartupExitTest)
+#include "test_startup_exit.moc"

@@ -1,0 +1,179 @@
+#include "platform/colours.h"
+#include "platform/folders.h"
+#include "platform/guid.h"
+#include "platform/screen_units.h"
+#include "platform/static_edge.h"
+#include "platform/user_feedback.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace platform;
+
+class HelpersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newGuid()
+    {
+        const QRegularExpression form(
+            QStringLiteral("^\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}$"));
+        const QString first = new_guid();
+        const QString second = new_guid();
+        QCOMPARE(first.size(), 38);
+        QVERIFY2(form.match(first).hasMatch(), qPrintable(first));
+        QVERIFY2(form.match(second).hasMatch(), qPrintable(second));
+        QVERIFY(first != second);
+    }
+
+    // Paths are relative to a temporary root standing in for a drive; "R" is the root.
+    void smkdir_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QStringList>("created");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("two levels with trailing separator")
+            << "R/out/gen/" << QStringList{} << QStringList{"out", "out/gen"} << QStringList{};
+        QTest::newRow("called again changes nothing")
+            << "R/out/gen/" << QStringList{"out", "out/gen"} << QStringList{"out", "out/gen"} << QStringList{};
+        QTest::newRow("no trailing separator: last level not created")
+            << "R/out/gen" << QStringList{} << QStringList{"out"} << QStringList{"out/gen"};
+        QTest::newRow("root only") << "R/" << QStringList{} << QStringList{} << QStringList{"out"};
+        QTest::newRow("no separator") << "out" << QStringList{} << QStringList{} << QStringList{"out"};
+        QTest::newRow("relative path: only the longer level is tried")
+            << "rel/gen/" << QStringList{} << QStringList{} << QStringList{"rel", "rel/gen"};
+        QTest::newRow("relative path whose first level exists")
+            << "rel/gen/" << QStringList{"rel"} << QStringList{"rel/gen"} << QStringList{};
+        QTest::newRow("a level that is a file is passed over")
+            << "R/file/sub/" << QStringList{} << QStringList{} << QStringList{"file/sub"};
+    }
+    void smkdir()
+    {
+        QFETCH(QString, path);
+        QFETCH(QStringList, existing);
+        QFETCH(QStringList, created);
+        QFETCH(QStringList, absent);
+        QTemporaryDir root;
+        for (const QString& folder : existing)
+            QVERIFY(QDir(root.path()).mkpath(folder));
+        QFile file(root.filePath("file"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(root.path());
+        platform::smkdir(QString(path).replace(QStringLiteral("R/"), root.path() + '/'));
+        QDir::setCurrent(previous);
+        for (const QString& folder : created)
+            QVERIFY2(QFileInfo(root.filePath(folder)).isDir(), qPrintable(folder));
+        for (const QString& folder : absent)
+            QVERIFY2(!QFileInfo(root.filePath(folder)).isDir(), qPrintable(folder));
+    }
+
+    void programFolderOverride()
+    {
+        QTemporaryDir dir;
+        qputenv("QUILLMERE_HOME", QFile::encodeName(dir.path() + "/home/"));
+        QCOMPARE(programFolder(), dir.path() + "/home");
+        QVERIFY(QFileInfo(dir.path() + "/home").isDir());
+        qunsetenv("QUILLMERE_HOME");
+        QCOMPARE(programFolder(), QCoreApplication::applicationDirPath());
+        QCOMPARE(withTrailingSeparator("/"), QString("/"));
+        QCOMPARE(withTrailingSeparator("/out"), QString("/out/"));
+    }
+
+    void twips()
+    {
+        QCOMPARE(twipsToPixels(1400), 93);
+        QCOMPARE(twipsToPixels(7700), 513);
+        QCOMPARE(pixelsToTwips(100), 1500);
+    }
+
+    void colours_data()
+    {
+        QTest::addColumn<quint32>("bgr");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("cyan is blue+green") << quint32(0xFFFF00) << QColor(0, 255, 255);
+        QTest::newRow("light yellow") << quint32(0xC0FFFF) << QColor(255, 255, 192);
+        QTest::newRow("pale cyan") << quint32(0xFDFEDA) << QColor(218, 254, 253);
+        QTest::newRow("dark red") << quint32(0x80) << QColor(128, 0, 0);
+        QTest::newRow("button face") << kButtonFace << QApplication::palette().color(QPalette::Button);
+        QTest::newRow("window text") << kWindowText << QApplication::palette().color(QPalette::WindowText);
+    }
+    void colours()
+    {
+        QFETCH(quint32, bgr);
+        QFETCH(QColor, colour);
+        QCOMPARE(colourFromBgr(bgr), colour);
+        if (!(bgr & kSystemColourFlag))
+            QCOMPARE(bgrFromColour(colour), bgr);
+        QLabel label;
+        setBackColor(&label, bgr);
+        QCOMPARE(backColor(&label), colour);
+        QCOMPARE(backStyle(&label), 1);
+        QPushButton button;
+        setBackColor(&button, bgr);
+        QCOMPARE(backColor(&button), colour);
+    }
+
+    void borderAndTag()
+    {
+        QLabel label;
+        QVERIFY(setBorderStyle(&label, 1));
+        QCOMPARE(borderStyle(&label), 1);
+        QVERIFY(setBorderStyle(&label, 0));
+        QCOMPARE(borderStyle(&label), 0);
+        QWidget plain;
+        QVERIFY(!setBorderStyle(&plain, 1));
+        QCOMPARE(tag(&label), QString());
+        setTag(&label, "Access");
+        QCOMPARE(tag(&label), QString("Access"));
+    }
+
+    void staticEdgeFollowsTheButton()
+    {
+        QPushButton button("Ok");
+        button.resize(80, 30);
+        QVERIFY(!hasStaticEdge(&button));
+        static_edge(&button);
+        static_edge(&button);
+        QVERIFY(hasStaticEdge(&button));
+        QCOMPARE(button.findChildren<QFrame*>().size(), 1);
+        button.resize(120, 40);
+        button.show();
+        QCOMPARE(button.findChild<QFrame*>()->geometry(), QRect(0, 0, 120, 40));
+        // The frame takes no clicks away from the button.
+        QSignalSpy clicks(&button, &QPushButton::clicked);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(clicks.size(), 1);
+    }
+
+    void waitCursorIsOneState()
+    {
+        setWaitCursor(true);
+        setWaitCursor(true);
+        QVERIFY(waitCursorShown());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        setWaitCursor(false);
+        QVERIFY(!waitCursorShown());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void messagesGoToTheSink()
+    {
+        QStringList seen;
+        setMessageSink([&](const QString& text) { seen.append(text); });
+        messageBox("End of Generation");
+        setMessageSink({});
+        QCOMPARE(seen, QStringList{"End of Generation"});
+    }
+};
+
+QTEST_MAIN(HelpersTest)
+#include "test_helpers.moc"
