@@ -104,7 +104,7 @@ MainWindow::MainWindow(FormState& form, Program& program) : QMainWindow(nullptr)
     help = new QPlainTextEdit(central);
     help->setObjectName(QStringLiteral("help"));
     help->setReadOnly(true);
-    help->setPlainText(helpText());
+    help->setPlainText(QString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     help->viewport()->installEventFilter(new HelpClickFilter(this, help));
     help->hide();
 

@@ -1,0 +1,162 @@
+#include "app/aspx_generator_page.h"
+#include "app/folder_picker.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/vb_generator_page.h"
+#include "support/temp_home.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using app::MainWindow;
+
+class OutputFolderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        home = std::make_unique<testsupport::TempHome>();
+        program = std::make_unique<app::Program>();
+        program->setEndStep([] {});
+        program->start();
+        w = program->window();
+        pn = w->vbGenerator->pn;
+        pn2 = w->aspxGenerator->pn2;
+    }
+    void cleanup()
+    {
+        program.reset();
+        home.reset();
+    }
+
+    void typingIsMirrored_data()
+    {
+        QTest::addColumn<bool>("intoPn2");
+        QTest::newRow("typing into pn") << false;
+        QTest::newRow("typing into pn2") << true;
+    }
+    void typingIsMirrored()
+    {
+        QFETCH(bool, intoPn2);
+        app::TextBox* box = intoPn2 ? pn2 : pn;
+        w->Command_Click(intoPn2 ? 3 : 1);
+        box->clear();
+        QTest::keyClicks(box, "/tmp/out");
+        QCOMPARE(pn->text(), QString("/tmp/out"));
+        QCOMPARE(pn2->text(), QString("/tmp/out"));
+        QCOMPARE(w->statusPanel(3), QString("/tmp/out"));
+    }
+
+    void lostFocusAddsOneSeparator_data()
+    {
+        QTest::addColumn<bool>("onPn2");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("pn without separator") << false << "/tmp/out" << "/tmp/out/";
+        QTest::newRow("pn2 without separator") << true << "/tmp/out" << "/tmp/out/";
+        QTest::newRow("already ends in one") << false << "/tmp/out/" << "/tmp/out/";
+        QTest::newRow("emptied box becomes one separator") << false << "" << "/";
+        QTest::newRow("emptied pn2 too") << true << "" << "/";
+    }
+    void lostFocusAddsOneSeparator()
+    {
+        QFETCH(bool, onPn2);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        app::TextBox* box = onPn2 ? pn2 : pn;
+        box->setText(typed);
+        emit box->lostFocus();
+        QCOMPARE(pn->text(), after);
+        QCOMPARE(pn2->text(), after);
+        QCOMPARE(w->statusPanel(3), after);
+    }
+
+    // The real focus change raises the handler as well.
+    void focusLeavingTheBox()
+    {
+        w->Command_Click(1);
+        w->activateWindow();
+        pn->setFocus();
+        QTRY_VERIFY(pn->hasFocus());
+        pn->setText("/tmp/x");
+        w->vbGenerator->dbn->setFocus();
+        QTRY_COMPARE(pn->text(), QString("/tmp/x/"));
+        QCOMPARE(pn2->text(), QString("/tmp/x/"));
+    }
+
+    void pickerTakesTheFolder()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("gen/sub"));
+        pn->setText(dir.path() + "/gen/");
+        QTest::mouseClick(w->vbGenerator->chpth_1, Qt::LeftButton);
+        app::FolderPicker& picker = *w->folderPicker;
+        QVERIFY(!picker.isHidden());
+        QCOMPARE(picker.Dir1->path(), dir.path() + "/gen");
+        const QWidget* area = picker.parentWidget();
+        QCOMPARE(picker.x(), (area->width() - picker.width()) / 2);
+        QCOMPARE(picker.y(), (area->height() - picker.height()) / 2);
+        // Open the sub-folder by a double click, then take it.
+        QListWidgetItem* sub = picker.Dir1->findItems("sub", Qt::MatchEndsWith).value(0);
+        QVERIFY(sub);
+        emit picker.Dir1->itemDoubleClicked(sub);
+        QCOMPARE(picker.Dir1->path(), dir.path() + "/gen/sub");
+        QTest::mouseClick(picker.Command9, Qt::LeftButton);
+        QVERIFY(picker.isHidden());
+        QCOMPARE(pn->text(), dir.path() + "/gen/sub/");
+        QCOMPARE(pn2->text(), dir.path() + "/gen/sub/");
+        QCOMPARE(w->statusPanel(3), dir.path() + "/gen/sub/");
+    }
+
+    void pickerOnTheRootFolder()
+    {
+        pn->setText("/");
+        QTest::mouseClick(w->aspxGenerator->chpth_0, Qt::LeftButton);
+        QCOMPARE(w->folderPicker->Drive1->currentText(), QString("/"));
+        QCOMPARE(w->folderPicker->Dir1->path(), QString("/"));
+        w->Command9_Click();
+        QCOMPARE(pn->text(), QString("/"));
+        QCOMPARE(pn2->text(), QString("/"));
+    }
+
+    void pickerOnAMissingFolderAndCancel()
+    {
+        pn->setText("/no/such/folder/");
+        w->chpth_Click(0);
+        QCOMPARE(w->folderPicker->Dir1->path(), QString("/"));
+        QTest::mouseClick(w->folderPicker->Command17, Qt::LeftButton);
+        QVERIFY(w->folderPicker->isHidden());
+        QCOMPARE(pn->text(), QString("/no/such/folder/"));
+        QCOMPARE(pn2->text(), QString("/no/such/folder/"));
+    }
+
+    void driveOfAPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("drive");
+        QTest::newRow("root") << "/" << "/";
+        QTest::newRow("on the root volume") << "/tmp/out/" << "/";
+        QTest::newRow("on a mounted volume") << "/mnt/data/out/" << "/mnt/data";
+        QTest::newRow("volume root itself") << "/mnt/data" << "/mnt/data";
+        QTest::newRow("name that only starts alike") << "/mnt/database/" << "/";
+        QTest::newRow("relative text") << "out/" << "/";
+    }
+    void driveOfAPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, drive);
+        QCOMPARE(app::driveOf(path, {"/", "/mnt/data", "/boot"}), drive);
+        QVERIFY(app::mountedDrives().contains("/"));
+    }
+
+private:
+    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<app::Program> program;
+    MainWindow* w = nullptr;
+    app::TextBox* pn = nullptr;
+    app::TextBox* pn2 = nullptr;
+};
+
+QTEST_MAIN(OutputFolderTest)
+#include "test_output_folder.moc"

@@ -1,0 +1,192 @@
+#include "app/folder_picker.h"
+#include "app/help_text.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "browser/data_browser_page.h"
+#include "cssbuilder/css_builder_window.h"
+#include "platform/colours.h"
+#include "support/temp_home.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using app::MainWindow;
+using platform::backColor;
+using platform::colourFromBgr;
+
+class PagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        home = std::make_unique<testsupport::TempHome>();
+        program = std::make_unique<app::Program>();
+        program->setEndStep([] {});
+        program->start();
+        w = program->window();
+    }
+    void cleanup()
+    {
+        program.reset();
+        home.reset();
+        delete cssbuilder::CssBuilderWindow::openWindow();
+    }
+
+    void menuOrderAndNames()
+    {
+        const QStringList captions{"Connection", "VB Generator", "ASPX Generator", "Data Browser", "Css Builder"};
+        const int indexes[] = {2, 1, 3, 0, 4};
+        for (int position = 0; position < 5; ++position) {
+            auto* button = w->findChild<QPushButton*>(QStringLiteral("Command_%1").arg(indexes[position]));
+            QVERIFY(button);
+            QCOMPARE(button->text(), captions[position]);
+            if (position > 0) {
+                auto* above = w->findChild<QPushButton*>(QStringLiteral("Command_%1").arg(indexes[position - 1]));
+                QVERIFY(above->y() < button->y());
+            }
+        }
+        for (const char* name : {"pt_0", "pt_1", "pt_2", "pt_3", "pt_4", "pt_5", "tdn", "tdn1", "tdn2", "t", "dbn",
+                                 "gn_2", "gnn_0", "gnl_4", "vvbg_3", "l_def", "pb1", "Command11", "tb2_3", "pn",
+                                 "pn2", "chpth_0", "chpth_1", "Drive1", "Dir1", "sng", "stcss", "avasn", "db",
+                                 "adb", "ocnx", "sdb", "c1", "sc1", "spro", "o", "Command6", "fin_0", "help",
+                                 "Command16", "chdbc_2", "dbs_0", "nr", "Timer2", "st1", "Etiquette6_13"})
+            QVERIFY2(w->findChild<QObject*>(QString::fromLatin1(name)), name);
+    }
+
+    void pageSwitch_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("Data Browser") << 0;
+        QTest::newRow("VB Generator") << 1;
+        QTest::newRow("Connection, already shown") << 2;
+        QTest::newRow("ASPX Generator") << 3;
+    }
+    void pageSwitch()
+    {
+        QFETCH(int, index);
+        w->folderPicker->show();
+        w->solution->show();
+        w->dataBrowser->chdbc_Click(2);
+        QTest::mouseClick(w->Command[std::size_t(index)], Qt::LeftButton);
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(w->pt[std::size_t(k)]->isHidden(), k != index);
+            QCOMPARE(backColor(w->Command[std::size_t(k)]), colourFromBgr(k == index ? 0xFFFF00 : 0xFFFFC0));
+        }
+        QCOMPARE(backColor(w->Command[4]), colourFromBgr(0xFFFFC0));
+        QVERIFY(w->folderPicker->isHidden());      // the picker closes without taking its folder
+        QVERIFY(!w->solution->isHidden());         // the solution dialog stays open
+        QVERIFY(!w->dataBrowser->dbs[0]->isHidden()); // back on the "Sort" tab
+        QVERIFY(w->dataBrowser->dbs[1]->isHidden() && w->dataBrowser->dbs[2]->isHidden());
+        QCOMPARE(backColor(w->dataBrowser->chdbc[0]), colourFromBgr(0xFFFF00));
+        QCOMPARE(backColor(w->dataBrowser->chdbc[2]), colourFromBgr(0xFDFEDA));
+    }
+
+    void cssBuilderLeavesTheMainWindowAlone()
+    {
+        w->Command_Click(1);
+        QTest::mouseClick(w->Command[4], Qt::LeftButton);
+        cssbuilder::CssBuilderWindow* builder = cssbuilder::CssBuilderWindow::openWindow();
+        QVERIFY(builder);
+        QVERIFY(builder->isVisible());
+        QCOMPARE(builder->objectName(), QString("fcss"));
+        QVERIFY(builder->parentWidget() == nullptr);
+        QVERIFY(!builder->isModal());
+        QVERIFY(!w->vbGenerator->isHidden());
+        QCOMPARE(backColor(w->Command[1]), colourFromBgr(0xFFFF00));
+        QCOMPARE(backColor(w->Command[4]), colourFromBgr(0xFFFFC0));
+        QTest::mouseClick(w->Command[4], Qt::LeftButton);
+        QCOMPARE(cssbuilder::CssBuilderWindow::openWindow(), builder);
+        // Its Exit unloads it; the next opening builds a new one.
+        QTest::mouseClick(builder->findChild<QPushButton*>("fin_0"), Qt::LeftButton);
+        QTRY_VERIFY(cssbuilder::CssBuilderWindow::openWindow() == nullptr);
+        w->Command_Click(4);
+        QVERIFY(cssbuilder::CssBuilderWindow::openWindow());
+    }
+
+    void previewTabs_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 5; ++i)
+            QTest::addRow("tab %d", i) << i;
+        QTest::newRow("out of range shows none") << 5;
+        QTest::newRow("negative shows none") << -1;
+    }
+    void previewTabs()
+    {
+        QFETCH(int, index);
+        app::VbGeneratorPage& page = *w->vbGenerator;
+        for (int k = 0; k < 5; ++k) {
+            page.gnl[std::size_t(k)]->setPlainText(QStringLiteral("text %1").arg(k));
+            platform::setBackStyle(page.vvbg[std::size_t(k)], 0); // as the colour pass leaves them
+        }
+        w->vvbg_Click(index);
+        for (int k = 0; k < 5; ++k) {
+            QCOMPARE(page.gnl[std::size_t(k)]->isHidden(), k != index);
+            QCOMPARE(platform::backStyle(page.vvbg[std::size_t(k)]), 1);
+            QCOMPARE(backColor(page.vvbg[std::size_t(k)]), colourFromBgr(k == index ? 0xFFFF80 : 0xFDFEDA));
+            QCOMPARE(page.gnl[std::size_t(k)]->toPlainText(), QStringLiteral("text %1").arg(k));
+        }
+    }
+
+    void previewTabCaptionsAndNote()
+    {
+        const QStringList captions{"Data Access File", "Data Manager File", "Data Classes File",
+                                   "Oracle Stored Proc.", "VB6 Classes"};
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(w->vbGenerator->vvbg[std::size_t(k)]->text(), captions[k]);
+        QCOMPARE(w->vbGenerator->l_def->text(),
+                 QString("If generated code is too large, these text boxes may have not whole information. See "
+                         "created files to get full source code."));
+    }
+
+    void hoverFrameFollowsTheMouse()
+    {
+        w->Command_Click(1);
+        app::VbGeneratorPage& page = *w->vbGenerator;
+        QTest::mouseMove(page.vvbg[2]);
+        QCOMPARE(platform::borderStyle(page.vvbg[2]), 1);
+        QTest::mouseMove(page.vvbg[4]);
+        QCOMPARE(platform::borderStyle(page.vvbg[4]), 1);
+        QCOMPARE(platform::borderStyle(page.vvbg[2]), 0);
+        w->dataBrowser->chdbc_MouseMove(1);
+        QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[1]), 1);
+        QTest::mouseMove(&page, QPoint(page.width() - 5, page.height() / 2));
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(platform::borderStyle(page.vvbg[std::size_t(k)]), 0);
+        QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[1]), 0);
+    }
+
+    void helpBox()
+    {
+        const QString text = app::helpText();
+        QCOMPARE(text.size(), 1752);
+        QVERIFY(text.startsWith("This Generator browses a Data Base and builds VB Net Modules:\r\n\r\nData Class"));
+        QVERIFY(text.contains(". A function with a Table Class argument, returns a Data Reader. \r\n"));
+        QVERIFY(text.contains("syntax in Data Access Module to \r\ncall these procedures.\r\n"));
+        QVERIFY(text.endsWith("\r\n\r\nClick to close.\r\n"));
+        QCOMPARE(text.count("\r\n"), 36);
+
+        QVERIFY(w->help->isHidden());
+        QCOMPARE(w->help->parentWidget(), w->centralWidget());
+        QTest::mouseClick(w->Command16, Qt::LeftButton);
+        QVERIFY(!w->help->isHidden());
+        QCOMPARE(w->help->geometry(), QRect(93, 33, 513, 513)); // 1400, 500, 7700 x 7700 twips
+        QCOMPARE(w->help->toPlainText(), QString(text).replace("\r\n", "\n"));
+        QTest::mouseClick(w->Command16, Qt::LeftButton);
+        QVERIFY(w->help->isHidden());
+        QTest::mouseClick(w->Command16, Qt::LeftButton);
+        QTest::mouseClick(w->help->viewport(), Qt::LeftButton);
+        QVERIFY(w->help->isHidden());
+    }
+
+private:
+    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<app::Program> program;
+    MainWindow* w = nullptr;
+};
+
+QTEST_MAIN(PagesTest)
+#include "test_pages.moc"

@@ -1,0 +1,148 @@
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/vb_generator_page.h"
+#include "app/window_host.h"
+#include "generators/common/module_file.h"
+#include "platform/colours.h"
+#include "platform/user_feedback.h"
+#include "support/scripted_catalogue.h"
+#include "support/temp_home.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+class WindowHostTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        home = std::make_unique<testsupport::TempHome>();
+        program = std::make_unique<app::Program>();
+        program->setEndStep([] {});
+        program->start();
+        w = program->window();
+    }
+    void cleanup()
+    {
+        program.reset();
+        home.reset();
+        platform::setMessageSink({});
+        platform::setWaitCursor(false);
+    }
+
+    void previewsAppendLineByLine()
+    {
+        app::WindowHost host(*w);
+        w->vbGenerator->gnl[1]->setPlainText("old text");
+        host.clearPreview(1);
+        host.appendPreview(1, "\r\nPublic Module ORDERSManager");
+        host.appendPreview(1, "\r\n    'x \"quoted\" ");
+        host.appendPreview(1, "\r\n");
+        QCOMPARE(w->vbGenerator->gnl[1]->toPlainText(), QString("\nPublic Module ORDERSManager\n    'x \"quoted\" \n"));
+        QCOMPARE(w->vbGenerator->gnl[0]->toPlainText(), QString());
+        host.appendPreview(7, "ignored"); // no such preview
+        host.clearPreview(-1);
+    }
+
+    void emitLineReachesTheWindow()
+    {
+        app::WindowHost host(*w);
+        generators::RunInputs inputs;
+        testsupport::ScriptedCatalogue catalogue;
+        generators::RunContext ctx(inputs, catalogue, host);
+        generators::ModuleFile file(ctx, generators::kPreviewDataManager);
+        QVERIFY(file.open(home->path() + "/out.vb", platform::OpenMode::Output));
+        file.emit_line("NameSpace Common.Data");
+        file.emit_line("End NameSpace");
+        file.close();
+        QCOMPARE(w->vbGenerator->gnl[1]->toPlainText(), QString("\nNameSpace Common.Data\nEnd NameSpace"));
+    }
+
+    // Appending must not rebuild the whole text per line.
+    void appendingStaysFast()
+    {
+        app::WindowHost host(*w);
+        w->vvbg_Click(0);
+        const QString line = QStringLiteral("\r\n        sql = sql & \" and \" & \"COLUMN_NAME = '\" & z_TABLE.COLUMN_NAME & \"'\"");
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 20000; ++i) {
+            host.appendPreview(0, line);
+            if (i % 100 == 0)
+                host.yield();
+        }
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(w->vbGenerator->gnl[0]->document()->blockCount(), 20001);
+    }
+
+    void showPreviewIsTheTabSwitch()
+    {
+        app::WindowHost host(*w);
+        host.showPreview(3);
+        QVERIFY(!w->vbGenerator->gnl[3]->isHidden());
+        QVERIFY(w->vbGenerator->gnl[0]->isHidden());
+        QCOMPARE(platform::backColor(w->vbGenerator->vvbg[3]), platform::colourFromBgr(0xFFFF80));
+    }
+
+    void progressAboveMaximumIsRefused()
+    {
+        app::WindowHost host(*w);
+        QVERIFY(w->vbGenerator->pb1->isHidden());
+        host.setProgressVisible(true);
+        QVERIFY(!w->vbGenerator->pb1->isHidden());
+        host.setProgressMaximum(6);
+        host.setProgressValue(0);
+        for (int i = 0; i < 8; ++i)
+            generators::stepProgress(host);
+        QCOMPARE(host.progressValue(), 6.0);
+        QCOMPARE(host.progressMaximum(), 6.0);
+        host.setProgressValue(7);
+        QCOMPARE(host.progressValue(), 6.0);
+        host.setProgressVisible(false);
+        QVERIFY(w->vbGenerator->pb1->isHidden());
+    }
+
+    void pointerAndMessages()
+    {
+        app::WindowHost host(*w);
+        host.setBusyPointer(true);
+        host.setBusyPointer(true);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        host.setBusyPointer(false);
+        QVERIFY(!QApplication::overrideCursor());
+        QStringList messages;
+        platform::setMessageSink([&](const QString& text) { messages.append(text); });
+        host.message("Choose at least one table!");
+        QCOMPARE(messages, QStringList{"Choose at least one table!"});
+    }
+
+    void runInputsSnapshot()
+    {
+        app::VbGeneratorPage& page = *w->vbGenerator;
+        page.dbn->setText("shop_");
+        page.tdn1->addItem("ORDERS");
+        page.tdn1->addItem("address");
+        page.gn[1]->setChecked(false);
+        page.gcfk->setChecked(false);
+        w->form().row_limit = " where rownum<2";
+        const generators::RunInputs in = w->runInputs();
+        QCOMPARE(in.dbn, QString("shop_"));
+        QCOMPARE(in.tdn1, (QStringList{"address", "ORDERS"}));
+        QCOMPARE(in.gn, (std::array<bool, 3>{true, false, true}));
+        QCOMPARE(in.gnn[0], QString("shop_Access.vb"));
+        QCOMPARE(in.gnn[1], QString());
+        QVERIFY(!in.gcfk && in.ps && in.gwcf);
+        QCOMPARE(in.pn, home->programFolder() + '/');
+        QCOMPARE(in.row_limit, QString(" where rownum<2"));
+        QVERIFY(!in.solutionVisible);
+    }
+
+private:
+    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<app::Program> program;
+    app::MainWindow* w = nullptr;
+};
+
+QTEST_MAIN(WindowHostTest)
+#include "test_window_host.moc"
