@@ -18,7 +18,8 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 constexpr int kTables = 10000;
 
@@ -74,7 +75,8 @@ int main(int argc, char** argv)
     const bool sorted = std::is_sorted(tables.begin(), tables.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
-    if (!messages.isEmpty() || tables.size() != kTables || !sorted || window.vbGenerator->tdn->count() != kTables) {
+    if (!messages.isEmpty() || tables.size() != kTables || !sorted ||
+        window.vbGenerator->tdn->count() != kTables) {
         std::fprintf(stderr, "bench_connect: wrong result (%d tables listed, sorted %d, messages: %s)\n",
                      int(tables.size()), int(sorted), qPrintable(messages.join(QLatin1String("; "))));
         return 1;
@@ -85,8 +87,8 @@ int main(int argc, char** argv)
     timer.restart();
     connection.openSchema(platform::ado::adSchemaTables, {}, &rs);
     const double readMs = double(timer.nsecsElapsed()) / 1e6;
-    std::printf("connect_db over %d tables into the lists, yields included: %.0f ms (%.1f us per table)\n", kTables,
-                ms, ms * 1000.0 / kTables);
+    std::printf("connect_db over %d tables into the lists, yields included: %.0f ms (%.1f us per table)\n",
+                kTables, ms, ms * 1000.0 / kTables);
     std::printf("of which the tables rowset itself: %.0f ms\n", readMs);
     return 0;
 }

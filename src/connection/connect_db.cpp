@@ -13,11 +13,13 @@
 #include <QCheckBox>
 #include <QSet>
 
-namespace connection {
+namespace connection
+{
 
-namespace {
+namespace
+{
 
-constexpr int kSchemaSlots = 10001;  // schemas remembered per scan
+constexpr int kSchemaSlots = 10001; // schemas remembered per scan
 constexpr int kSchemasShown = 1001; // schemas the schema box lists
 
 const QString kTableName = QStringLiteral("TABLE_NAME");

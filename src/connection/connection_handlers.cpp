@@ -9,7 +9,8 @@
 
 #include <QCheckBox>
 
-namespace connection {
+namespace connection
+{
 
 ConnectionHandlers::ConnectionHandlers(app::MainWindow& window) : QObject(&window), window_(&window)
 {
@@ -32,7 +33,8 @@ ConnectionHandlers::ConnectionHandlers(app::MainWindow& window) : QObject(&windo
 
 ConnectionHandlers* handlersOf(app::MainWindow& window)
 {
-    return window.findChild<ConnectionHandlers*>(QStringLiteral("connectionHandlers"), Qt::FindDirectChildrenOnly);
+    return window.findChild<ConnectionHandlers*>(QStringLiteral("connectionHandlers"),
+                                                 Qt::FindDirectChildrenOnly);
 }
 
 ConnectionPage& ConnectionHandlers::page() const

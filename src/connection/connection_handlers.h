@@ -10,15 +10,18 @@
 #include <QPointer>
 #include <functional>
 
-namespace app {
+namespace app
+{
 class MainWindow;
 }
 
-namespace connection {
+namespace connection
+{
 
 class ConnectionPage;
 
-class ConnectionHandlers : public QObject {
+class ConnectionHandlers : public QObject
+{
     Q_OBJECT
 public:
     // Wires itself to the window's Connection page; the window owns it.
@@ -49,7 +52,8 @@ public:
     // The Access file dialog; tests may replace it. It receives the dialog's settings
     // (file name "*.mdb", default extension "mdb") and returns the chosen path, or the
     // unchanged file name when cancelled.
-    using FileChooser = std::function<QString(QWidget* parent, const QString& fileName, const QString& extension)>;
+    using FileChooser =
+        std::function<QString(QWidget* parent, const QString& fileName, const QString& extension)>;
     static void setFileChooser(FileChooser chooser);
 
 private:

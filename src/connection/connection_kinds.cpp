@@ -2,7 +2,8 @@
 
 #include "platform/ado/ado.h"
 
-namespace connection {
+namespace connection
+{
 
 using platform::ado::oleDbValue;
 
@@ -38,7 +39,8 @@ KindValues oracleValues(const QString& db, const QString& uid, const QString& pw
     v.db_cnxstr = QStringLiteral("Provider=MSDAORA;Data Source=%1;User Id=%2;Password=%3;")
                       .arg(oleDbValue(db), oleDbValue(uid), oleDbValue(pwd));
     v.panel = QStringLiteral("Provider=MSDAORA;Data Source=") + oleDbValue(db);
-    v.cnxstr = QStringLiteral("Password=%1;User ID=%2;Data Source=%3;").arg(oleDbValue(pwd), oleDbValue(uid), oleDbValue(db));
+    v.cnxstr = QStringLiteral("Password=%1;User ID=%2;Data Source=%3;")
+                   .arg(oleDbValue(pwd), oleDbValue(uid), oleDbValue(db));
     v.dbn = db + QLatin1Char('_');
     v.net_ns = QStringLiteral("OracleClient");
     v.net_prefix = QStringLiteral("Oracle");
@@ -52,7 +54,8 @@ KindValues sqlServerValues(const QString& spro, const QString& sdb, const QStrin
 {
     KindValues v;
     v.kind = Kind::sqlServer;
-    const QString where = QStringLiteral("Initial Catalog=%1;Data Source=%2").arg(oleDbValue(sdb), oleDbValue(so));
+    const QString where =
+        QStringLiteral("Initial Catalog=%1;Data Source=%2").arg(oleDbValue(sdb), oleDbValue(so));
     const QString login = QStringLiteral(";User Id=%1;Password=%2;").arg(oleDbValue(suid), oleDbValue(spwd));
     v.db_cnxstr = QStringLiteral("Provider=") + oleDbValue(spro) + QLatin1Char(';') + where + login;
     v.panel = QStringLiteral("Provider=") + oleDbValue(spro) + QLatin1Char(';') + where;
@@ -95,7 +98,8 @@ QString maskPasswords(const QString& connectionString)
         while (start < n && s[start].isSpace())
             ++start;
         qsizetype end = start;
-        if (start < n && (s[start] == QLatin1Char('"') || s[start] == QLatin1Char('\'') || s[start] == QLatin1Char('{'))) {
+        if (start < n &&
+            (s[start] == QLatin1Char('"') || s[start] == QLatin1Char('\'') || s[start] == QLatin1Char('{'))) {
             const QChar close = s[start] == QLatin1Char('{') ? QLatin1Char('}') : s[start];
             end = start + 1;
             while (end < n) {

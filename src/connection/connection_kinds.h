@@ -6,15 +6,16 @@
 #include <QString>
 #include <optional>
 
-namespace connection {
+namespace connection
+{
 
 enum class Kind { access, other, oracle, sqlServer };
 
 struct KindValues {
     Kind kind = Kind::other;
-    QString db_cnxstr;         // opened now (ADO form; translated to ODBC at open)
-    QString panel;             // status panel 1; never shows a password
-    QString cnxstr;            // written into generated code
+    QString db_cnxstr;          // opened now (ADO form; translated to ODBC at open)
+    QString panel;              // status panel 1; never shows a password
+    QString cnxstr;             // written into generated code
     std::optional<QString> dbn; // class prefix; the other kind leaves it unchanged
     QString net_ns;
     QString net_prefix;

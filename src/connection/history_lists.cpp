@@ -9,9 +9,11 @@
 #include <QDir>
 #include <QFileDialog>
 
-namespace connection {
+namespace connection
+{
 
-namespace {
+namespace
+{
 
 QString showFileDialog(QWidget* parent, const QString& fileName, const QString& extension)
 {
@@ -56,10 +58,22 @@ void ConnectionHandlers::rememberEntry(QComboBox* box, bool skipEmpty)
     box->setEditText(text);
 }
 
-void ConnectionHandlers::db_LostFocus() { rememberEntry(page().db, false); }
-void ConnectionHandlers::sdb_LostFocus() { rememberEntry(page().sdb, false); }
-void ConnectionHandlers::ocnx_LostFocus() { rememberEntry(page().ocnx, false); }
-void ConnectionHandlers::adb_LostFocus() { rememberEntry(page().adb, true); }
+void ConnectionHandlers::db_LostFocus()
+{
+    rememberEntry(page().db, false);
+}
+void ConnectionHandlers::sdb_LostFocus()
+{
+    rememberEntry(page().sdb, false);
+}
+void ConnectionHandlers::ocnx_LostFocus()
+{
+    rememberEntry(page().ocnx, false);
+}
+void ConnectionHandlers::adb_LostFocus()
+{
+    rememberEntry(page().adb, true);
+}
 
 void ConnectionHandlers::Command15_Click()
 {

@@ -9,9 +9,11 @@
 
 #include <QCheckBox>
 
-namespace connection {
+namespace connection
+{
 
-namespace {
+namespace
+{
 
 const QString kOracleLogins = QStringLiteral("kvl_net");
 const QString kSqlServerLogins = QStringLiteral("kvl_nets");
@@ -43,7 +45,8 @@ void ConnectionHandlers::saveSqlServerLogin()
     const QString database = cp.sdb->currentText();
     platform::settings::save(kSqlServerLogins, database, kUid, cp.suid->text());
     platform::settings::save(kSqlServerLogins, database, kSo, cp.so->text());
-    platform::settings::save(kSqlServerLogins, database, kPwd, cp.sc1->isChecked() ? cp.spwd->text() : QString());
+    platform::settings::save(kSqlServerLogins, database, kPwd,
+                             cp.sc1->isChecked() ? cp.spwd->text() : QString());
 }
 
 void ConnectionHandlers::db_Click()

@@ -23,7 +23,8 @@
 
 using connection::ConnectionPage;
 
-namespace {
+namespace
+{
 
 const QStringList kSqliteTables{"Customers", "Employees", "order_lines", "Orders", "Products"};
 const QStringList kPgTables{"Customers", "employees", "notes", "notes", "order_lines", "orders", "products"};
@@ -39,7 +40,8 @@ QStringList comboItems(const QComboBox* box)
 
 } // namespace
 
-class ConnectTest : public QObject {
+class ConnectTest : public QObject
+{
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -82,7 +84,8 @@ class ConnectTest : public QObject {
                                  : kind == "oracle pg"   ? "QmShopPg"
                                                          : "QmNoSuchService");
             // The PostgreSQL server knows only its own user.
-            cp().uid->setText(kind == "oracle pg" ? qEnvironmentVariable("QUILLMERE_PG_USER") : QString("scott"));
+            cp().uid->setText(kind == "oracle pg" ? qEnvironmentVariable("QUILLMERE_PG_USER")
+                                                  : QString("scott"));
             cp().pwd->setText("tiger");
             cp().Command3->click();
         } else if (kind == "access missing") {
@@ -105,14 +108,16 @@ private slots:
             QVERIFY(!pg_.isEmpty());
         }
         // The SQL Server kind reaches the SQLite fixture, the Oracle kind a data source.
-        testsupport::writeProvidersFile(dir_.path(), {"sqloledb=DRIVER=SQLite3;Database=" + dir_.path() + "/%catalog%.db;"});
+        testsupport::writeProvidersFile(
+            dir_.path(), {"sqloledb=DRIVER=SQLite3;Database=" + dir_.path() + "/%catalog%.db;"});
         QList<QPair<QString, QStringList>> sources{
             {"QmShopSqlite", {"Driver=SQLite3", "Database=" + testsupport::sqliteFile(sqlite_)}}};
         if (!pg_.isEmpty()) {
             const QString db = pg_.section("Database=", 1).section(';', 0, 0);
-            sources.append({"QmShopPg",
-                            {"Driver=PostgreSQL Unicode", "Servername=" + qEnvironmentVariable("QUILLMERE_PG_HOST"),
-                             "Port=" + qEnvironmentVariable("QUILLMERE_PG_PORT"), "Database=" + db}});
+            sources.append(
+                {"QmShopPg",
+                 {"Driver=PostgreSQL Unicode", "Servername=" + qEnvironmentVariable("QUILLMERE_PG_HOST"),
+                  "Port=" + qEnvironmentVariable("QUILLMERE_PG_PORT"), "Database=" + db}});
         }
         QVERIFY(!testsupport::writeOdbcIni(dir_.path(), sources).isEmpty());
         platform::setMessageSink([this](const QString& text) { messages_ << text; });
@@ -145,19 +150,23 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("panel");
-        QTest::newRow("other, SQLite") << "other sqlite" << kSqliteTables << QStringList{} << "<unchanged>" << 1
-                                       << "OleDB|OleDB||" << "<db_cnxstr>";
-        QTest::newRow("other, PostgreSQL") << "other pg" << kPgTables << kPgSchemas << "<unchanged>" << 1
-                                           << "OleDB|OleDB||" << "<db_cnxstr>";
+        QTest::newRow("other, SQLite")
+            << "other sqlite" << kSqliteTables << QStringList{} << "<unchanged>" << 1 << "OleDB|OleDB||"
+            << "<db_cnxstr>";
+        QTest::newRow("other, PostgreSQL")
+            << "other pg" << kPgTables << kPgSchemas << "<unchanged>" << 1 << "OleDB|OleDB||"
+            << "<db_cnxstr>";
         QTest::newRow("SQL Server, through the providers file")
             << "sql server" << kSqliteTables << QStringList{} << "shop_sqlite_" << 1 << "SQLClient|SQL||"
             << "Provider=SQLOLEDB.1;Initial Catalog=shop_sqlite;Data Source=server1";
         QTest::newRow("Oracle, data source on SQLite")
             << "oracle sqlite" << kSqliteTables << QStringList{} << "QmShopSqlite_" << 2
-            << "OracleClient|Oracle| from dual| where rownum<2" << "Provider=MSDAORA;Data Source=QmShopSqlite";
+            << "OracleClient|Oracle| from dual| where rownum<2"
+            << "Provider=MSDAORA;Data Source=QmShopSqlite";
         QTest::newRow("Oracle, data source on PostgreSQL")
             << "oracle pg" << kPgTables << kPgSchemas << "QmShopPg_" << 2
-            << "OracleClient|Oracle| from dual| where rownum<2" << "Provider=MSDAORA;Data Source=QmShopPg";
+            << "OracleClient|Oracle| from dual| where rownum<2"
+            << "Provider=MSDAORA;Data Source=QmShopPg";
     }
     void connectKinds()
     {
@@ -192,7 +201,8 @@ private slots:
         QCOMPARE(vb.gnn[0]->text(), vb.dbn->text() + "Access.vb");
         QCOMPARE(vb.gnn[2]->text(), vb.dbn->text() + "Classes.vb");
         QCOMPARE(shownPage(), page);
-        QCOMPARE(QStringList({form.net_ns, form.net_prefix, form.from_dual, form.row_limit}).join('|'), words);
+        QCOMPARE(QStringList({form.net_ns, form.net_prefix, form.from_dual, form.row_limit}).join('|'),
+                 words);
         QCOMPARE(w().statusPanel(1), panel == "<db_cnxstr>" ? form.db_cnxstr : panel);
         QCOMPARE(form.schema_filter, QString());
         QVERIFY(cp().pc->isHidden());
@@ -201,8 +211,8 @@ private slots:
         if (kind.startsWith("oracle")) {
             QVERIFY(vb.ps->isEnabled());
             QCOMPARE(vb.ps->isChecked(), psTicked);
-            QCOMPARE(cp().cnxstr->text(),
-                     "Password=tiger;User ID=" + cp().uid->text() + ";Data Source=" + cp().db->currentText() + ";");
+            QCOMPARE(cp().cnxstr->text(), "Password=tiger;User ID=" + cp().uid->text() +
+                                              ";Data Source=" + cp().db->currentText() + ";");
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(cp().o));
         } else {
             QVERIFY(!vb.ps->isEnabled());
@@ -220,10 +230,18 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("dbn");
         QTest::addColumn<QString>("netNs");
-        QTest::newRow("Oracle") << "oracle missing" << "QmNoSuchService_" << "OracleClient";
-        QTest::newRow("Access") << "access missing" << "shop_" << "OleDB";
-        QTest::newRow("other") << "other missing" << "before_" << "OleDB";
-        QTest::newRow("SQL Server") << "sql server missing" << "missing/shop_" << "SQLClient";
+        QTest::newRow("Oracle") << "oracle missing"
+                                << "QmNoSuchService_"
+                                << "OracleClient";
+        QTest::newRow("Access") << "access missing"
+                                << "shop_"
+                                << "OleDB";
+        QTest::newRow("other") << "other missing"
+                               << "before_"
+                               << "OleDB";
+        QTest::newRow("SQL Server") << "sql server missing"
+                                    << "missing/shop_"
+                                    << "SQLClient";
     }
     void failedOpenKeepsTheCatalogue()
     {
@@ -276,7 +294,8 @@ private slots:
         QTest::addColumn<QStringList>("views");
         QTest::addColumn<QStringList>("schemas");
         QTest::newRow("SQLite") << "other sqlite" << QStringList{"CustomerOrders"} << QStringList{};
-        QTest::newRow("PostgreSQL") << "other pg" << QStringList{"customer_orders", "managers"} << QStringList{"hr", "sales"};
+        QTest::newRow("PostgreSQL") << "other pg" << QStringList{"customer_orders", "managers"}
+                                    << QStringList{"hr", "sales"};
     }
     void views()
     {
@@ -288,7 +307,8 @@ private slots:
         cp().dbo[1]->setChecked(true);
         connectWith(kind);
         QStringList listed = w().dataBrowser->t->items();
-        listed.removeIf([](const QString& v) { return v.startsWith("pg_") || v.startsWith("information_schema"); });
+        listed.removeIf(
+            [](const QString& v) { return v.startsWith("pg_") || v.startsWith("information_schema"); });
         QCOMPARE(listed, views);
         QStringList owners = comboItems(cp().o);
         owners.removeAll("pg_catalog");
@@ -300,7 +320,8 @@ private slots:
     {
         QTest::addColumn<QString>("schema");
         QTest::addColumn<QStringList>("tables");
-        QTest::newRow("sales") << "sales" << QStringList{"Customers", "notes", "order_lines", "orders", "products"};
+        QTest::newRow("sales") << "sales"
+                               << QStringList{"Customers", "notes", "order_lines", "orders", "products"};
         QTest::newRow("hr") << "hr" << QStringList{"employees", "notes"};
         QTest::newRow("other letter case matches nothing") << "SALES" << QStringList{};
         QTest::newRow("empty schema") << "" << QStringList{};
@@ -456,14 +477,19 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("text");
-        QTest::newRow("trimmed and appended once") << "db" << QStringList{"A"} << "  ORCL  " << QStringList{"A", "ORCL"} << "ORCL";
-        QTest::newRow("already there") << "sdb" << QStringList{"shop", "x"} << "shop" << QStringList{"shop", "x"} << "shop";
-        QTest::newRow("other letter case is new") << "db" << QStringList{"ORCL"} << "orcl" << QStringList{"ORCL", "orcl"} << "orcl";
+        QTest::newRow("trimmed and appended once")
+            << "db" << QStringList{"A"} << "  ORCL  " << QStringList{"A", "ORCL"} << "ORCL";
+        QTest::newRow("already there")
+            << "sdb" << QStringList{"shop", "x"} << "shop" << QStringList{"shop", "x"} << "shop";
+        QTest::newRow("other letter case is new")
+            << "db" << QStringList{"ORCL"} << "orcl" << QStringList{"ORCL", "orcl"} << "orcl";
         QTest::newRow("empty appended once") << "ocnx" << QStringList{} << "" << QStringList{""} << "";
-        QTest::newRow("blank Service appended as empty") << "db" << QStringList{"A"} << "   " << QStringList{"A", ""} << "";
-        QTest::newRow("Access never gets an empty item") << "adb" << QStringList{} << "  " << QStringList{} << "";
-        QTest::newRow("Access path") << "adb" << QStringList{} << "/data/shop.mdb " << QStringList{"/data/shop.mdb"}
-                                     << "/data/shop.mdb";
+        QTest::newRow("blank Service appended as empty")
+            << "db" << QStringList{"A"} << "   " << QStringList{"A", ""} << "";
+        QTest::newRow("Access never gets an empty item")
+            << "adb" << QStringList{} << "  " << QStringList{} << "";
+        QTest::newRow("Access path") << "adb" << QStringList{} << "/data/shop.mdb "
+                                     << QStringList{"/data/shop.mdb"} << "/data/shop.mdb";
     }
     void historyLists()
     {
@@ -496,11 +522,12 @@ private slots:
 
         // The chooser receives the dialog's settings; a chosen path is trimmed and added.
         QString seenName, seenExtension;
-        connection::ConnectionHandlers::setFileChooser([&](QWidget*, const QString& name, const QString& extension) {
-            seenName = name;
-            seenExtension = extension;
-            return QString("/data/shop.mdb ");
-        });
+        connection::ConnectionHandlers::setFileChooser(
+            [&](QWidget*, const QString& name, const QString& extension) {
+                seenName = name;
+                seenExtension = extension;
+                return QString("/data/shop.mdb ");
+            });
         cp().Command15->click();
         connection::ConnectionHandlers::setFileChooser({});
         QCOMPARE(seenName, QString("*.mdb"));

@@ -5,7 +5,8 @@
 
 using namespace connection;
 
-class ConnectionKindsTest : public QObject {
+class ConnectionKindsTest : public QObject
+{
     Q_OBJECT
 private slots:
     void kinds_data()
@@ -15,63 +16,83 @@ private slots:
         QTest::addColumn<QString>("db_cnxstr");
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("cnxstr");
-        QTest::addColumn<QString>("dbn"); // "<unchanged>" when not set
+        QTest::addColumn<QString>("dbn");   // "<unchanged>" when not set
         QTest::addColumn<QString>("words"); // net_ns|net_prefix|from_dual|row_limit
 
         QTest::newRow("Access") << int(Kind::access) << QStringList{"/data/shop.mdb"}
                                 << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/shop.mdb"
                                 << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/shop.mdb"
-                                << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/shop.mdb" << "shop_"
+                                << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/shop.mdb"
+                                << "shop_"
                                 << "OleDB|OleDB||";
-        QTest::newRow("Access, empty path") << int(Kind::access) << QStringList{""}
-                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
-                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
-                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" << "_"
-                                            << "OleDB|OleDB||";
+        QTest::newRow("Access, empty path")
+            << int(Kind::access) << QStringList{""} << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
+            << "_"
+            << "OleDB|OleDB||";
         QTest::newRow("other") << int(Kind::other) << QStringList{"DRIVER=SQLite3;Database=/tmp/a.db;"}
-                               << "DRIVER=SQLite3;Database=/tmp/a.db;" << "DRIVER=SQLite3;Database=/tmp/a.db;"
-                               << "DRIVER=SQLite3;Database=/tmp/a.db;" << "<unchanged>" << "OleDB|OleDB||";
+                               << "DRIVER=SQLite3;Database=/tmp/a.db;"
+                               << "DRIVER=SQLite3;Database=/tmp/a.db;"
+                               << "DRIVER=SQLite3;Database=/tmp/a.db;"
+                               << "<unchanged>"
+                               << "OleDB|OleDB||";
         QTest::newRow("other, password masked in the panel only")
             << int(Kind::other) << QStringList{"DRIVER={PostgreSQL Unicode};Server=h;Uid=me;Pwd=secret;"}
             << "DRIVER={PostgreSQL Unicode};Server=h;Uid=me;Pwd=secret;"
             << "DRIVER={PostgreSQL Unicode};Server=h;Uid=me;Pwd=****;"
-            << "DRIVER={PostgreSQL Unicode};Server=h;Uid=me;Pwd=secret;" << "<unchanged>" << "OleDB|OleDB||";
+            << "DRIVER={PostgreSQL Unicode};Server=h;Uid=me;Pwd=secret;"
+            << "<unchanged>"
+            << "OleDB|OleDB||";
         QTest::newRow("Oracle") << int(Kind::oracle) << QStringList{"ORCL", "scott", "tiger"}
                                 << "Provider=MSDAORA;Data Source=ORCL;User Id=scott;Password=tiger;"
                                 << "Provider=MSDAORA;Data Source=ORCL"
-                                << "Password=tiger;User ID=scott;Data Source=ORCL;" << "ORCL_"
+                                << "Password=tiger;User ID=scott;Data Source=ORCL;"
+                                << "ORCL_"
                                 << "OracleClient|Oracle| from dual| where rownum<2";
         QTest::newRow("Oracle, empty boxes") << int(Kind::oracle) << QStringList{"", "", ""}
                                              << "Provider=MSDAORA;Data Source=;User Id=;Password=;"
-                                             << "Provider=MSDAORA;Data Source=" << "Password=;User ID=;Data Source=;"
-                                             << "_" << "OracleClient|Oracle| from dual| where rownum<2";
-        QTest::newRow("SQL Server") << int(Kind::sqlServer) << QStringList{"SQLOLEDB.1", "shop", "db1", "sa", "pw"}
-                                    << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1;User Id=sa;Password=pw;"
-                                    << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1"
-                                    << "Initial Catalog=shop;Data Source=db1;User Id=sa;Password=pw;" << "shop_"
-                                    << "SQLClient|SQL||";
-        QTest::newRow("values are not trimmed") << int(Kind::sqlServer) << QStringList{"SQLOLEDB.1", " shop ", "db1", "sa", "pw"}
-                                                << "Provider=SQLOLEDB.1;Initial Catalog= shop ;Data Source=db1;User Id=sa;Password=pw;"
-                                                << "Provider=SQLOLEDB.1;Initial Catalog= shop ;Data Source=db1"
-                                                << "Initial Catalog= shop ;Data Source=db1;User Id=sa;Password=pw;"
-                                                << " shop _" << "SQLClient|SQL||";
+                                             << "Provider=MSDAORA;Data Source="
+                                             << "Password=;User ID=;Data Source=;"
+                                             << "_"
+                                             << "OracleClient|Oracle| from dual| where rownum<2";
+        QTest::newRow("SQL Server")
+            << int(Kind::sqlServer) << QStringList{"SQLOLEDB.1", "shop", "db1", "sa", "pw"}
+            << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1;User Id=sa;Password=pw;"
+            << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1"
+            << "Initial Catalog=shop;Data Source=db1;User Id=sa;Password=pw;"
+            << "shop_"
+            << "SQLClient|SQL||";
+        QTest::newRow("values are not trimmed")
+            << int(Kind::sqlServer) << QStringList{"SQLOLEDB.1", " shop ", "db1", "sa", "pw"}
+            << "Provider=SQLOLEDB.1;Initial Catalog= shop ;Data Source=db1;User Id=sa;Password=pw;"
+            << "Provider=SQLOLEDB.1;Initial Catalog= shop ;Data Source=db1"
+            << "Initial Catalog= shop ;Data Source=db1;User Id=sa;Password=pw;"
+            << " shop _"
+            << "SQLClient|SQL||";
         // A ';' or quote in a box stays inside its attribute.
         QTest::newRow("Oracle password with ; and quote")
             << int(Kind::oracle) << QStringList{"ORCL", "scott", "t;ig\"er"}
             << "Provider=MSDAORA;Data Source=ORCL;User Id=scott;Password=\"t;ig\"\"er\";"
-            << "Provider=MSDAORA;Data Source=ORCL" << "Password=\"t;ig\"\"er\";User ID=scott;Data Source=ORCL;"
-            << "ORCL_" << "OracleClient|Oracle| from dual| where rownum<2";
+            << "Provider=MSDAORA;Data Source=ORCL"
+            << "Password=\"t;ig\"\"er\";User ID=scott;Data Source=ORCL;"
+            << "ORCL_"
+            << "OracleClient|Oracle| from dual| where rownum<2";
         QTest::newRow("SQL Server user injecting an attribute")
             << int(Kind::sqlServer) << QStringList{"SQLOLEDB.1", "shop", "db1", "sa;Data Source=evil", "pw"}
-            << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1;User Id=\"sa;Data Source=evil\";Password=pw;"
+            << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1;User Id=\"sa;Data "
+               "Source=evil\";Password=pw;"
             << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1"
-            << "Initial Catalog=shop;Data Source=db1;User Id=\"sa;Data Source=evil\";Password=pw;" << "shop_"
+            << "Initial Catalog=shop;Data Source=db1;User Id=\"sa;Data Source=evil\";Password=pw;"
+            << "shop_"
             << "SQLClient|SQL||";
-        QTest::newRow("Access path with ;") << int(Kind::access) << QStringList{"/data/a;b.mdb"}
-                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/data/a;b.mdb\""
-                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/data/a;b.mdb\""
-                                            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/data/a;b.mdb\""
-                                            << "a;b_" << "OleDB|OleDB||";
+        QTest::newRow("Access path with ;")
+            << int(Kind::access) << QStringList{"/data/a;b.mdb"}
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/data/a;b.mdb\""
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/data/a;b.mdb\""
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/data/a;b.mdb\""
+            << "a;b_"
+            << "OleDB|OleDB||";
     }
     void kinds()
     {
@@ -109,13 +130,20 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("plain") << "/data/shop.mdb" << "shop_";
-        QTest::newRow("dots in the name") << "/data/my.db.mdb" << "my.db_";
-        QTest::newRow("no folder") << "shop.mdb" << "shop_";
-        QTest::newRow("dot only in a folder") << "/my.dir/shop" << "_";
-        QTest::newRow("empty") << "" << "_";
-        QTest::newRow("backslashes are not separators") << "C:\\data\\shop.mdb" << "C:\\data\\shop_";
-        QTest::newRow("wildcard of a cancelled dialog") << "*.mdb" << "*_";
+        QTest::newRow("plain") << "/data/shop.mdb"
+                               << "shop_";
+        QTest::newRow("dots in the name") << "/data/my.db.mdb"
+                                          << "my.db_";
+        QTest::newRow("no folder") << "shop.mdb"
+                                   << "shop_";
+        QTest::newRow("dot only in a folder") << "/my.dir/shop"
+                                              << "_";
+        QTest::newRow("empty") << ""
+                               << "_";
+        QTest::newRow("backslashes are not separators") << "C:\\data\\shop.mdb"
+                                                        << "C:\\data\\shop_";
+        QTest::newRow("wildcard of a cancelled dialog") << "*.mdb"
+                                                        << "*_";
     }
     void accessPrefix()
     {
@@ -128,17 +156,24 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("masked");
-        QTest::newRow("no password") << "DRIVER=SQLite3;Database=/tmp/a.db;" << "DRIVER=SQLite3;Database=/tmp/a.db;";
+        QTest::newRow("no password") << "DRIVER=SQLite3;Database=/tmp/a.db;"
+                                     << "DRIVER=SQLite3;Database=/tmp/a.db;";
         QTest::newRow("Password") << "Provider=X;User Id=u;Password=secret;Data Source=s"
                                   << "Provider=X;User Id=u;Password=****;Data Source=s";
-        QTest::newRow("PWD any case, last") << "DSN=a;uid=u;pwd=secret" << "DSN=a;uid=u;pwd=****";
-        QTest::newRow("spaces around the key") << "DSN=a; Password =secret;" << "DSN=a; Password =****;";
+        QTest::newRow("PWD any case, last") << "DSN=a;uid=u;pwd=secret"
+                                            << "DSN=a;uid=u;pwd=****";
+        QTest::newRow("spaces around the key") << "DSN=a; Password =secret;"
+                                               << "DSN=a; Password =****;";
         QTest::newRow("quoted with ;") << "Provider=X;Password=\"se;cr\"\"et\";User Id=u"
                                        << "Provider=X;Password=****;User Id=u";
-        QTest::newRow("braced with ;") << "DRIVER={X};PWD={se;cr}}et};UID=u" << "DRIVER={X};PWD=****;UID=u";
-        QTest::newRow("empty password stays empty") << "DSN=a;PWD=;UID=u" << "DSN=a;PWD=;UID=u";
-        QTest::newRow("two passwords") << "Password=a;PWD=b" << "Password=****;PWD=****";
-        QTest::newRow("key containing password is not one") << "OldPassword=a;" << "OldPassword=a;";
+        QTest::newRow("braced with ;") << "DRIVER={X};PWD={se;cr}}et};UID=u"
+                                       << "DRIVER={X};PWD=****;UID=u";
+        QTest::newRow("empty password stays empty") << "DSN=a;PWD=;UID=u"
+                                                    << "DSN=a;PWD=;UID=u";
+        QTest::newRow("two passwords") << "Password=a;PWD=b"
+                                       << "Password=****;PWD=****";
+        QTest::newRow("key containing password is not one") << "OldPassword=a;"
+                                                            << "OldPassword=a;";
     }
     void maskPasswords()
     {

@@ -13,14 +13,15 @@
 #include <QFile>
 #include <QTest>
 
-class DemoDatabaseTest : public QObject {
+class DemoDatabaseTest : public QObject
+{
     Q_OBJECT
 private slots:
     void connectFillsTheGeneratorPage()
     {
         testsupport::TempHome home;
-        const QString cs =
-            testsupport::sqliteFixture(QStringLiteral(QUILLMERE_SOURCE_DIR "/data/demo.sql"), home.programFolder());
+        const QString cs = testsupport::sqliteFixture(QStringLiteral(QUILLMERE_SOURCE_DIR "/data/demo.sql"),
+                                                      home.programFolder());
         QVERIFY(!cs.isEmpty());
         QFile history(home.historyFile());
         QVERIFY(history.open(QIODevice::WriteOnly));

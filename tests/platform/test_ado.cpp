@@ -3,13 +3,15 @@
 #include "platform/ado/ado.h"
 #include "support/fixture_db.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace platform::ado;
 
-namespace {
+namespace
+{
 
 // Rows of a recordset as "a|b|c" of the given fields, read the way the callers read them.
 QStringList rowsOf(Recordset& rs, const QStringList& fields)
@@ -26,7 +28,8 @@ QStringList rowsOf(Recordset& rs, const QStringList& fields)
 
 } // namespace
 
-class AdoTest : public QObject {
+class AdoTest : public QObject
+{
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -40,12 +43,12 @@ class AdoTest : public QObject {
         return !connectionString->isEmpty();
     }
 
-#define QUILLMERE_BACKEND(name, cs)                                                                            \
-    QString cs;                                                                                                \
-    if (!backend(name, &cs)) {                                                                                 \
-        if (name == QLatin1String("pg"))                                                                       \
-            QSKIP("no PostgreSQL test server (QUILLMERE_PG_HOST/PORT/USER)");                                  \
-        QFAIL("SQLite fixture not built");                                                                     \
+#define QUILLMERE_BACKEND(name, cs)                                                                          \
+    QString cs;                                                                                              \
+    if (!backend(name, &cs)) {                                                                               \
+        if (name == QLatin1String("pg"))                                                                     \
+            QSKIP("no PostgreSQL test server (QUILLMERE_PG_HOST/PORT/USER)");                                \
+        QFAIL("SQLite fixture not built");                                                                   \
     }
 
     void openOrFail(Connection& c, const QString& cs)
@@ -71,16 +74,15 @@ private slots:
     {
         QTest::addColumn<QString>("db");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("sqlite") << "sqlite"
-                                << QStringList{"|CustomerOrders|VIEW", "|Customers|TABLE", "|Employees|TABLE",
-                                               "|Orders|TABLE",        "|Products|TABLE",  "|order_lines|TABLE"};
+        QTest::newRow("sqlite") << "sqlite" << QStringList{"|CustomerOrders|VIEW", "|Customers|TABLE",
+                                                           "|Employees|TABLE",     "|Orders|TABLE",
+                                                           "|Products|TABLE",      "|order_lines|TABLE"};
         // Every schema, not only the search path's; system tables are not of type TABLE.
-        QTest::newRow("pg") << "pg"
-                            << QStringList{"hr|employees|TABLE",     "hr|managers|VIEW",
-                                           "hr|notes|TABLE",         "sales|Customers|TABLE",
-                                           "sales|customer_orders|VIEW", "sales|notes|TABLE",
-                                           "sales|order_lines|TABLE", "sales|orders|TABLE",
-                                           "sales|products|TABLE"};
+        QTest::newRow("pg")
+            << "pg"
+            << QStringList{"hr|employees|TABLE",      "hr|managers|VIEW",           "hr|notes|TABLE",
+                           "sales|Customers|TABLE",   "sales|customer_orders|VIEW", "sales|notes|TABLE",
+                           "sales|order_lines|TABLE", "sales|orders|TABLE",         "sales|products|TABLE"};
     }
     void tables()
     {
@@ -113,22 +115,26 @@ private slots:
         QTest::newRow("sqlite composite") << "sqlite" << any << QVariant("order_lines")
                                           << QStringList{"|order_lines|OrderId|1", "|order_lines|LineNo|2"};
         QTest::newRow("sqlite key order differs from column order")
-            << "sqlite" << any << QVariant("Products") << QStringList{"|Products|Region|1", "|Products|Code|2"};
-        QTest::newRow("sqlite view has none") << "sqlite" << any << QVariant("CustomerOrders") << QStringList{};
-        QTest::newRow("sqlite every table") << "sqlite" << any << any
-                                            << QStringList{"|Customers|CustomerId|1", "|Employees|EmpId|1",
-                                                           "|Orders|OrderId|1",       "|Products|Region|1",
-                                                           "|Products|Code|2",        "|order_lines|OrderId|1",
-                                                           "|order_lines|LineNo|2"};
+            << "sqlite" << any << QVariant("Products")
+            << QStringList{"|Products|Region|1", "|Products|Code|2"};
+        QTest::newRow("sqlite view has none")
+            << "sqlite" << any << QVariant("CustomerOrders") << QStringList{};
+        QTest::newRow("sqlite every table")
+            << "sqlite" << any << any
+            << QStringList{"|Customers|CustomerId|1", "|Employees|EmpId|1", "|Orders|OrderId|1",
+                           "|Products|Region|1",      "|Products|Code|2",   "|order_lines|OrderId|1",
+                           "|order_lines|LineNo|2"};
         QTest::newRow("pg schema off the search path")
-            << "pg" << any << QVariant("products") << QStringList{"sales|products|region|1", "sales|products|code|2"};
-        QTest::newRow("pg mixed case") << "pg" << any << QVariant("Customers")
-                                       << QStringList{"sales|Customers|CustomerId|1"};
+            << "pg" << any << QVariant("products")
+            << QStringList{"sales|products|region|1", "sales|products|code|2"};
+        QTest::newRow("pg mixed case")
+            << "pg" << any << QVariant("Customers") << QStringList{"sales|Customers|CustomerId|1"};
         QTest::newRow("pg one name in two schemas")
             << "pg" << any << QVariant("notes") << QStringList{"hr|notes|note_id|1", "sales|notes|note_id|1"};
-        QTest::newRow("pg restricted to one schema") << "pg" << QVariant("hr") << QVariant("notes")
-                                                     << QStringList{"hr|notes|note_id|1"};
-        QTest::newRow("pg other letter case is another name") << "pg" << any << QVariant("PRODUCTS") << QStringList{};
+        QTest::newRow("pg restricted to one schema")
+            << "pg" << QVariant("hr") << QVariant("notes") << QStringList{"hr|notes|note_id|1"};
+        QTest::newRow("pg other letter case is another name")
+            << "pg" << any << QVariant("PRODUCTS") << QStringList{};
     }
     void primaryKeys()
     {
@@ -144,8 +150,9 @@ private slots:
         QVERIFY2(s.ok, qPrintable(s.message));
         QStringList rows = rowsOf(rs, {"TABLE_SCHEMA", "TABLE_NAME", "column_name", "ORDINAL"});
         // Tables come in the provider's order; the columns of one key stay in key order.
-        std::stable_sort(rows.begin(), rows.end(),
-                         [](const QString& a, const QString& b) { return a.section('|', 0, 1) < b.section('|', 0, 1); });
+        std::stable_sort(rows.begin(), rows.end(), [](const QString& a, const QString& b) {
+            return a.section('|', 0, 1) < b.section('|', 0, 1);
+        });
         QCOMPARE(rows, expected);
     }
 
@@ -154,19 +161,20 @@ private slots:
         QTest::addColumn<QString>("db");
         QTest::addColumn<QVariantList>("restrictions");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("sqlite every key") << "sqlite" << QVariantList{}
-                                          << QStringList{".Customers(CustomerId)->.Orders(CustomerId)",
-                                                         ".Employees(EmpId)->.Employees(ManagerId)",
-                                                         ".Employees(EmpId)->.Orders(SoldBy)",
-                                                         ".Orders(OrderId)->.order_lines(OrderId)",
-                                                         ".Products(Region,Code)->.order_lines(Region,Code)"};
+        QTest::newRow("sqlite every key")
+            << "sqlite" << QVariantList{}
+            << QStringList{".Customers(CustomerId)->.Orders(CustomerId)",
+                           ".Employees(EmpId)->.Employees(ManagerId)", ".Employees(EmpId)->.Orders(SoldBy)",
+                           ".Orders(OrderId)->.order_lines(OrderId)",
+                           ".Products(Region,Code)->.order_lines(Region,Code)"};
         QTest::newRow("sqlite one child table")
-            << "sqlite" << QVariantList{QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), "order_lines"}
+            << "sqlite"
+            << QVariantList{QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), "order_lines"}
             << QStringList{".Orders(OrderId)->.order_lines(OrderId)",
                            ".Products(Region,Code)->.order_lines(Region,Code)"};
-        QTest::newRow("sqlite one parent table") << "sqlite" << QVariantList{QVariant(), QVariant(), "Employees"}
-                                                 << QStringList{".Employees(EmpId)->.Employees(ManagerId)",
-                                                                ".Employees(EmpId)->.Orders(SoldBy)"};
+        QTest::newRow("sqlite one parent table")
+            << "sqlite" << QVariantList{QVariant(), QVariant(), "Employees"}
+            << QStringList{".Employees(EmpId)->.Employees(ManagerId)", ".Employees(EmpId)->.Orders(SoldBy)"};
         QTest::newRow("pg every key, across schemas")
             << "pg" << QVariantList{}
             << QStringList{"hr.employees(emp_id)->hr.employees(manager_id)",
@@ -202,7 +210,8 @@ private slots:
             } else {
                 QVERIFY2(!keys.isEmpty() && keys.last().pk == pk && keys.last().fk == fk &&
                              keys.last().pkColumns.size() + 1 == ordinal,
-                         qPrintable(QString("row out of key order: %1 -> %2 ordinal %3").arg(pk, fk).arg(ordinal)));
+                         qPrintable(
+                             QString("row out of key order: %1 -> %2 ordinal %3").arg(pk, fk).arg(ordinal)));
             }
             keys.last().pkColumns << rs.value("pk_Column_name");
             keys.last().fkColumns << rs.value("fk_Column_name");
@@ -219,18 +228,22 @@ private slots:
         QTest::addColumn<QString>("db");
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("sqlite composite") << "sqlite" << "order_lines"
-                                          << QStringList{"<primary> unique (OrderId,LineNo)",
-                                                         "ix_lines_product (Code,Region)"};
-        QTest::newRow("sqlite unique") << "sqlite" << "Customers"
-                                       << QStringList{"<primary> unique (CustomerId)",
-                                                      "ux_customers_email unique (Email)"};
-        QTest::newRow("pg composite") << "pg" << "order_lines"
-                                      << QStringList{"<primary> unique (order_id,line_no)",
-                                                     "ix_lines_product (code,region)"};
-        QTest::newRow("pg unique, mixed case") << "pg" << "Customers"
-                                               << QStringList{"<primary> unique (CustomerId)",
-                                                              "ux_customers_email unique (Email)"};
+        QTest::newRow("sqlite composite")
+            << "sqlite"
+            << "order_lines"
+            << QStringList{"<primary> unique (OrderId,LineNo)", "ix_lines_product (Code,Region)"};
+        QTest::newRow("sqlite unique")
+            << "sqlite"
+            << "Customers"
+            << QStringList{"<primary> unique (CustomerId)", "ux_customers_email unique (Email)"};
+        QTest::newRow("pg composite")
+            << "pg"
+            << "order_lines"
+            << QStringList{"<primary> unique (order_id,line_no)", "ix_lines_product (code,region)"};
+        QTest::newRow("pg unique, mixed case")
+            << "pg"
+            << "Customers"
+            << QStringList{"<primary> unique (CustomerId)", "ux_customers_email unique (Email)"};
     }
     void indexes()
     {
@@ -241,7 +254,8 @@ private slots:
         Connection c;
         openOrFail(c, cs);
         Recordset rs;
-        const Status s = c.openSchema(adSchemaIndexes, {QVariant(), QVariant(), QVariant(), QVariant(), table}, &rs);
+        const Status s =
+            c.openSchema(adSchemaIndexes, {QVariant(), QVariant(), QVariant(), QVariant(), table}, &rs);
         QVERIFY2(s.ok, qPrintable(s.message));
         // An index is a run of consecutive rows with one INDEX_NAME, columns by position.
         QStringList actual;
@@ -275,18 +289,22 @@ private slots:
         QTest::addColumn<QString>("db");
         QTest::addColumn<QString>("query");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("sqlite") << "sqlite" << "SELECT * from Customers"
-                                << QStringList{"CustomerId:3", "Name:200", "Email:201",
+        QTest::newRow("sqlite") << "sqlite"
+                                << "SELECT * from Customers"
+                                << QStringList{"CustomerId:3", "Name:200",  "Email:201",
                                                "Balance:5",    "Active:11", "Born:133"};
-        QTest::newRow("sqlite select-list order") << "sqlite" << "SELECT Qty, Code, OrderId from order_lines"
-                                                  << QStringList{"Qty:2", "Code:200", "OrderId:3"};
-        QTest::newRow("pg every type") << "pg" << "SELECT * from sales.\"Customers\""
-                                       << QStringList{"CustomerId:3", "Name:202",  "Email:203", "Balance:131",
-                                                      "Active:11",    "Born:133",  "Visits:20", "Rank:2",
-                                                      "Score:4",      "Ratio:5",   "Token:72",  "Photo:205",
-                                                      "Country:130"};
-        QTest::newRow("pg timestamp") << "pg" << "SELECT order_date, order_id from sales.orders"
-                                      << QStringList{"order_date:135", "order_id:3"};
+        QTest::newRow("sqlite select-list order")
+            << "sqlite"
+            << "SELECT Qty, Code, OrderId from order_lines" << QStringList{"Qty:2", "Code:200", "OrderId:3"};
+        QTest::newRow("pg every type")
+            << "pg"
+            << "SELECT * from sales.\"Customers\""
+            << QStringList{"CustomerId:3", "Name:202",  "Email:203",  "Balance:131", "Active:11",
+                           "Born:133",     "Visits:20", "Rank:2",     "Score:4",     "Ratio:5",
+                           "Token:72",     "Photo:205", "Country:130"};
+        QTest::newRow("pg timestamp")
+            << "pg"
+            << "SELECT order_date, order_id from sales.orders" << QStringList{"order_date:135", "order_id:3"};
     }
     void fields()
     {
@@ -314,8 +332,10 @@ private slots:
     {
         QTest::addColumn<QString>("db");
         QTest::addColumn<QString>("query");
-        QTest::newRow("sqlite") << "sqlite" << "SELECT Name, Email from Customers order by CustomerId";
-        QTest::newRow("pg") << "pg" << "SELECT \"Name\", \"Email\" from sales.\"Customers\" order by 1";
+        QTest::newRow("sqlite") << "sqlite"
+                                << "SELECT Name, Email from Customers order by CustomerId";
+        QTest::newRow("pg") << "pg"
+                            << "SELECT \"Name\", \"Email\" from sales.\"Customers\" order by 1";
     }
     void valuesAsText()
     {
@@ -338,8 +358,10 @@ private slots:
     {
         QTest::addColumn<QString>("db");
         QTest::addColumn<QString>("good");
-        QTest::newRow("sqlite") << "sqlite" << "SELECT * from Orders";
-        QTest::newRow("pg") << "pg" << "SELECT * from sales.orders";
+        QTest::newRow("sqlite") << "sqlite"
+                                << "SELECT * from Orders";
+        QTest::newRow("pg") << "pg"
+                            << "SELECT * from sales.orders";
     }
     void failedRefreshLeavesNoFields()
     {
@@ -380,13 +402,32 @@ private slots:
         QCOMPARE(data.fields().size(), 6);
     }
 
+    void failedOpenIsNotRetriedUntilTheStringIsSetAgain()
+    {
+        // A generator refreshes once per table; after a failed Connect each refresh would
+        // otherwise wait for the login timeout again.
+        const QString folder = dir_.filePath("later");
+        DataControl data;
+        data.setConnectionString("DRIVER=SQLite3;Database=" + folder + "/shop.db;");
+        data.setRecordSource("SELECT 1 AS one");
+        QVERIFY(!data.refresh(true).ok);
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(!data.refresh(true).ok);
+        data.setConnectionString(data.connectionString());
+        const Status s = data.refresh(true);
+        QVERIFY2(s.ok, qPrintable(s.message));
+        QCOMPARE(data.fields().size(), 1);
+    }
+
     void openFailure_data()
     {
         QTest::addColumn<QString>("connectionString");
         QTest::newRow("unknown driver") << "DRIVER={Quillmere No Such Driver};Database=x;";
         QTest::newRow("unknown data source") << "DSN=QuillmereNoSuchSource;";
-        QTest::newRow("refused port") << "DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=1;Database=x;Uid=x;";
-        QTest::newRow("Access file missing") << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/nonexistent/shop.mdb";
+        QTest::newRow("refused port")
+            << "DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=1;Database=x;Uid=x;";
+        QTest::newRow("Access file missing")
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/nonexistent/shop.mdb";
         QTest::newRow("empty") << "";
     }
     void openFailure()

@@ -10,7 +10,8 @@
 
 using namespace platform::ado;
 
-class AdoConnectionStringTest : public QObject {
+class AdoConnectionStringTest : public QObject
+{
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -32,8 +33,9 @@ private slots:
                                 << "DRIVER={MDBTools};DBQ=/data/shop.mdb;";
         QTest::newRow("Access, empty path") << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
                                             << "DRIVER={MDBTools};DBQ=;";
-        QTest::newRow("SQL Server") << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1;User Id=sa;Password=pw;"
-                                    << "DRIVER={FreeTDS};Server=db1;Database=shop;UID=sa;PWD=pw;";
+        QTest::newRow("SQL Server")
+            << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1;User Id=sa;Password=pw;"
+            << "DRIVER={FreeTDS};Server=db1;Database=shop;UID=sa;PWD=pw;";
         QTest::newRow("SQL Server, other provider version")
             << "Provider=SQLOLEDB;Initial Catalog=shop;Data Source=db1;User Id=sa;Password=;"
             << "DRIVER={FreeTDS};Server=db1;Database=shop;UID=sa;PWD=;";
@@ -43,20 +45,24 @@ private slots:
                                           << "DSN=ORCL;UID=scott;PWD=tiger;";
         QTest::newRow("ODBC driver string unchanged") << "DRIVER=SQLite3;Database=/tmp/a.db;"
                                                       << "DRIVER=SQLite3;Database=/tmp/a.db;";
-        QTest::newRow("ODBC data source unchanged") << "dsn=Shop;uid=a;pwd=b" << "dsn=Shop;uid=a;pwd=b";
+        QTest::newRow("ODBC data source unchanged") << "dsn=Shop;uid=a;pwd=b"
+                                                    << "dsn=Shop;uid=a;pwd=b";
         QTest::newRow("unknown provider unchanged") << "Provider=SomethingElse;Data Source=x"
                                                     << "Provider=SomethingElse;Data Source=x";
-        QTest::newRow("quoted value keeps its ;") << "Provider=MSDAORA;Data Source=ORCL;User Id=scott;Password=\"ti;ger\";"
-                                                  << "DSN=ORCL;UID=scott;PWD={ti;ger};";
-        QTest::newRow("doubled quote") << "Provider=MSDAORA;Data Source=ORCL;User Id=scott;Password=\"a\"\"b\";"
-                                       << "DSN=ORCL;UID=scott;PWD={a\"b};";
+        QTest::newRow("quoted value keeps its ;")
+            << "Provider=MSDAORA;Data Source=ORCL;User Id=scott;Password=\"ti;ger\";"
+            << "DSN=ORCL;UID=scott;PWD={ti;ger};";
+        QTest::newRow("doubled quote")
+            << "Provider=MSDAORA;Data Source=ORCL;User Id=scott;Password=\"a\"\"b\";"
+            << "DSN=ORCL;UID=scott;PWD={a\"b};";
         QTest::newRow("single quotes") << "Provider=MSDAORA;Data Source='my;source';User Id=u;Password=p;"
                                        << "DSN={my;source};UID=u;PWD=p;";
         QTest::newRow("quoted DRIVER= is only a value")
             << "Provider=MSDAORA;Data Source=ORCL;User Id=u;Password=\"x;DRIVER={SQLite3}\";"
             << "DSN=ORCL;UID=u;PWD={x;DRIVER={SQLite3}}};";
-        QTest::newRow("brace in a value") << "Provider=SQLOLEDB.1;Initial Catalog=a}b;Data Source=s;User Id=u;Password=p;"
-                                          << "DRIVER={FreeTDS};Server=s;Database={a}}b};UID=u;PWD=p;";
+        QTest::newRow("brace in a value")
+            << "Provider=SQLOLEDB.1;Initial Catalog=a}b;Data Source=s;User Id=u;Password=p;"
+            << "DRIVER={FreeTDS};Server=s;Database={a}}b};UID=u;PWD=p;";
     }
     void translation()
     {
@@ -70,13 +76,26 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("quoted");
         QTest::addColumn<QString>("odbc");
-        QTest::newRow("plain stays byte-identical") << "tiger" << "tiger" << "tiger";
-        QTest::newRow("blank inside") << "my pass" << "my pass" << "my pass";
-        QTest::newRow("semicolon") << "ti;ger" << "\"ti;ger\"" << "{ti;ger}";
-        QTest::newRow("double quote") << "a\"b" << "\"a\"\"b\"" << "{a\"b}";
-        QTest::newRow("single quote") << "it's" << "\"it's\"" << "{it's}";
-        QTest::newRow("braces") << "{x}" << "\"{x}\"" << "{{x}}}";
-        QTest::newRow("attribute injection") << "p;Data Source=evil" << "\"p;Data Source=evil\""
+        QTest::newRow("plain stays byte-identical") << "tiger"
+                                                    << "tiger"
+                                                    << "tiger";
+        QTest::newRow("blank inside") << "my pass"
+                                      << "my pass"
+                                      << "my pass";
+        QTest::newRow("semicolon") << "ti;ger"
+                                   << "\"ti;ger\""
+                                   << "{ti;ger}";
+        QTest::newRow("double quote") << "a\"b"
+                                      << "\"a\"\"b\""
+                                      << "{a\"b}";
+        QTest::newRow("single quote") << "it's"
+                                      << "\"it's\""
+                                      << "{it's}";
+        QTest::newRow("braces") << "{x}"
+                                << "\"{x}\""
+                                << "{{x}}}";
+        QTest::newRow("attribute injection") << "p;Data Source=evil"
+                                             << "\"p;Data Source=evil\""
                                              << "{p;Data Source=evil}";
     }
     void oleDbValue()
@@ -99,8 +118,9 @@ private slots:
     void providersFile()
     {
         QFETCH(bool, inProgramFolder);
-        const QStringList lines{"# test drivers", "[providers]", "SQLOLEDB = DRIVER=SQLite3;Database=%catalog%;",
-                                "; a comment", "jet=DRIVER={Other Access};File=%source%;"};
+        const QStringList lines{"# test drivers", "[providers]",
+                                "SQLOLEDB = DRIVER=SQLite3;Database=%catalog%;", "; a comment",
+                                "jet=DRIVER={Other Access};File=%source%;"};
         if (inProgramFolder) {
             QFile file(dir_.filePath("providers.ini"));
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -110,7 +130,8 @@ private slots:
         } else {
             QVERIFY(!testsupport::writeProvidersFile(dir_.path(), lines).isEmpty());
         }
-        QCOMPARE(toOdbcConnectionString("Provider=SQLOLEDB.1;Initial Catalog=/tmp/x.db;Data Source=s;User Id=u;Password=p;"),
+        QCOMPARE(toOdbcConnectionString(
+                     "Provider=SQLOLEDB.1;Initial Catalog=/tmp/x.db;Data Source=s;User Id=u;Password=p;"),
                  QString("DRIVER=SQLite3;Database=/tmp/x.db;"));
         QCOMPARE(toOdbcConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/a/b.mdb"),
                  QString("DRIVER={Other Access};File=/a/b.mdb;"));
@@ -137,9 +158,9 @@ private slots:
     {
         const QString fixture = testsupport::sqliteFixture("shop_sqlite.sql", dir_.path());
         QVERIFY(!fixture.isEmpty());
-        QVERIFY(!testsupport::writeOdbcIni(dir_.path(),
-                                           {{"QuillmereShop",
-                                             {"Driver=SQLite3", "Database=" + testsupport::sqliteFile(fixture)}}})
+        QVERIFY(!testsupport::writeOdbcIni(
+                     dir_.path(),
+                     {{"QuillmereShop", {"Driver=SQLite3", "Database=" + testsupport::sqliteFile(fixture)}}})
                      .isEmpty());
         Connection c;
         const Status s = c.open("Provider=MSDAORA;Data Source=QuillmereShop;User Id=scott;Password=tiger;");

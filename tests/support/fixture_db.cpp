@@ -11,9 +11,11 @@
 
 #include <atomic>
 
-namespace testsupport {
+namespace testsupport
+{
 
-namespace {
+namespace
+{
 
 bool runTool(const QString& program, const QStringList& arguments, const QString& inputFile = QString())
 {
@@ -21,9 +23,11 @@ bool runTool(const QString& program, const QStringList& arguments, const QString
     if (!inputFile.isEmpty())
         process.setStandardInputFile(inputFile);
     process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        qWarning().noquote() << program << arguments.join(QLatin1Char(' ')) << "failed:"
-                             << QString::fromLocal8Bit(process.readAllStandardError()) << process.errorString();
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        qWarning().noquote() << program << arguments.join(QLatin1Char(' '))
+                             << "failed:" << QString::fromLocal8Bit(process.readAllStandardError())
+                             << process.errorString();
         return false;
     }
     return true;
@@ -89,20 +93,25 @@ QString pgFixture(const QString& script)
     const QString user = qEnvironmentVariable("QUILLMERE_PG_USER");
     // Unique per process and call, so tests running in parallel never share a database.
     static std::atomic<int> counter{0};
-    const QString name = QStringLiteral("qm_%1_%2_%3")
-                             .arg(QFileInfo(path).completeBaseName().toLower().replace(QLatin1Char('-'), QLatin1Char('_')))
-                             .arg(QCoreApplication::applicationPid())
-                             .arg(++counter);
-    const QStringList server{QStringLiteral("-h"), host, QStringLiteral("-p"), port, QStringLiteral("-U"), user,
-                             QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-v"),
-                             QStringLiteral("ON_ERROR_STOP=1")};
+    const QString name =
+        QStringLiteral("qm_%1_%2_%3")
+            .arg(QFileInfo(path).completeBaseName().toLower().replace(QLatin1Char('-'), QLatin1Char('_')))
+            .arg(QCoreApplication::applicationPid())
+            .arg(++counter);
+    const QStringList server{QStringLiteral("-h"), host,
+                             QStringLiteral("-p"), port,
+                             QStringLiteral("-U"), user,
+                             QStringLiteral("-X"), QStringLiteral("-q"),
+                             QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1")};
     if (!runTool(QStringLiteral("psql"),
                  server + QStringList{QStringLiteral("-d"), QStringLiteral("postgres"), QStringLiteral("-c"),
                                       QStringLiteral("CREATE DATABASE %1").arg(name)}))
         return {};
-    if (!runTool(QStringLiteral("psql"), server + QStringList{QStringLiteral("-d"), name, QStringLiteral("-f"), path}))
+    if (!runTool(QStringLiteral("psql"),
+                 server + QStringList{QStringLiteral("-d"), name, QStringLiteral("-f"), path}))
         return {};
-    return QStringLiteral("DRIVER={PostgreSQL Unicode};Server=%1;Port=%2;Database=%3;Uid=%4;Pwd=;BoolsAsChar=0;")
+    return QStringLiteral(
+               "DRIVER={PostgreSQL Unicode};Server=%1;Port=%2;Database=%3;Uid=%4;Pwd=;BoolsAsChar=0;")
         .arg(host, port, name, user);
 }
 

@@ -15,7 +15,8 @@
 #include <QPair>
 #include <QString>
 
-namespace testsupport {
+namespace testsupport
+{
 
 // Full path of a script given by file name (absolute paths are returned unchanged).
 QString fixturePath(const QString& script);

@@ -10,7 +10,8 @@
 #include <memory>
 #include <optional>
 
-namespace platform::ado {
+namespace platform::ado
+{
 
 // Schema rowset kinds, by their numbers.
 enum SchemaKind : int {
@@ -64,7 +65,8 @@ struct Field {
 };
 
 // Rows already fetched, read forward. Values are text; a null reads as "".
-class Recordset {
+class Recordset
+{
 public:
     Recordset() = default;
     Recordset(QList<Field> fields, QList<QStringList> rows);
@@ -90,7 +92,8 @@ private:
 
 // One database connection. The connection string is the one the pages build; the
 // translation to an ODBC string happens inside open().
-class Connection {
+class Connection
+{
 public:
     Connection();
     ~Connection();
@@ -121,7 +124,8 @@ private:
 
 // The data control: holds a connection string and a record source, and runs the
 // query on its own connection when refreshed.
-class DataControl {
+class DataControl
+{
 public:
     DataControl();
     ~DataControl();

@@ -1,8 +1,10 @@
 #include "platform/ado/connection_impl.h"
 
-namespace platform::ado {
+namespace platform::ado
+{
 
-namespace {
+namespace
+{
 
 // Long enough for a slow server, short enough that a wrong host never freezes the window.
 constexpr SQLUINTEGER loginTimeoutSeconds = 15;
@@ -38,7 +40,10 @@ void Connection::Impl::release()
 
 Connection::Connection() : impl_(std::make_unique<Impl>()) {}
 
-Connection::~Connection() { impl_->release(); }
+Connection::~Connection()
+{
+    impl_->release();
+}
 
 Status Connection::open(const QString& connectionString)
 {
@@ -50,15 +55,15 @@ Status Connection::open(const QString& connectionString)
         impl_->dbc = SQL_NULL_HDBC;
         return Status::failure(odbc::diagnostics(SQL_HANDLE_ENV, env));
     }
-    SQLSetConnectAttr(impl_->dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(loginTimeoutSeconds)),
-                      0);
+    SQLSetConnectAttr(impl_->dbc, SQL_ATTR_LOGIN_TIMEOUT,
+                      reinterpret_cast<SQLPOINTER>(SQLULEN(loginTimeoutSeconds)), 0);
 
     const QString odbcString = toOdbcConnectionString(connectionString);
     SQLWCHAR completed[1024] = {};
     SQLSMALLINT completedLength = 0;
-    const SQLRETURN rc = SQLDriverConnectW(
-        impl_->dbc, nullptr, odbc::wide(odbcString), SQL_NTS,
-        completed, SQLSMALLINT(std::size(completed)), &completedLength, SQL_DRIVER_NOPROMPT);
+    const SQLRETURN rc =
+        SQLDriverConnectW(impl_->dbc, nullptr, odbc::wide(odbcString), SQL_NTS, completed,
+                          SQLSMALLINT(std::size(completed)), &completedLength, SQL_DRIVER_NOPROMPT);
     if (!odbc::succeeded(rc)) {
         QString message = odbc::diagnostics(SQL_HANDLE_DBC, impl_->dbc);
         if (message.isEmpty())
@@ -72,9 +77,15 @@ Status Connection::open(const QString& connectionString)
     return {};
 }
 
-int Connection::state() const { return impl_->open ? adStateOpen : adStateClosed; }
+int Connection::state() const
+{
+    return impl_->open ? adStateOpen : adStateClosed;
+}
 
-void Connection::close() { impl_->release(); }
+void Connection::close()
+{
+    impl_->release();
+}
 
 Status Connection::openSchema(int kind, const QList<QVariant>& restrictions, Recordset* out)
 {
@@ -84,7 +95,10 @@ Status Connection::openSchema(int kind, const QList<QVariant>& restrictions, Rec
     return openSchemaRowset(*impl_, kind, restrictions, out);
 }
 
-QString Connection::identifierQuote() const { return impl_->identifierQuote; }
+QString Connection::identifierQuote() const
+{
+    return impl_->identifierQuote;
+}
 
 Status Connection::query(const QString& sql, Recordset* out, bool fieldsOnly)
 {

@@ -3,7 +3,8 @@
 
 #include "platform/ado/odbc_support.h"
 
-namespace platform::ado {
+namespace platform::ado
+{
 
 struct Connection::Impl {
     SQLHDBC dbc = SQL_NULL_HDBC;

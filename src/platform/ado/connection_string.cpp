@@ -8,9 +8,11 @@
 #include <QHash>
 #include <QTextStream>
 
-namespace platform::ado {
+namespace platform::ado
+{
 
-namespace {
+namespace
+{
 
 struct Attribute {
     QString key; // lower case
@@ -84,11 +86,13 @@ bool hasKey(const QList<Attribute>& attributes, const char* key)
 QString odbcValue(const QString& value)
 {
     static const QString special = QStringLiteral(";{}\"'");
-    const bool needsBraces = std::any_of(value.begin(), value.end(), [](QChar c) { return special.contains(c); }) ||
-                             value != value.trimmed();
+    const bool needsBraces =
+        std::any_of(value.begin(), value.end(), [](QChar c) { return special.contains(c); }) ||
+        value != value.trimmed();
     if (!needsBraces)
         return value;
-    return QLatin1Char('{') + QString(value).replace(QStringLiteral("}"), QStringLiteral("}}")) + QLatin1Char('}');
+    return QLatin1Char('{') + QString(value).replace(QStringLiteral("}"), QStringLiteral("}}")) +
+           QLatin1Char('}');
 }
 
 // The provider families and their ODBC templates, with the overrides of the providers

@@ -1,6 +1,7 @@
 #include "platform/ado/odbc_support.h"
 
-namespace platform::ado::odbc {
+namespace platform::ado::odbc
+{
 
 SQLHENV environment()
 {
@@ -25,8 +26,9 @@ QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle)
                                             SQLSMALLINT(std::size(message)), &length);
         if (!succeeded(rc))
             break;
-        lines << QStringLiteral("[%1] %2").arg(QString::fromUtf16(reinterpret_cast<const char16_t*>(state)),
-                                               QString::fromUtf16(reinterpret_cast<const char16_t*>(message)));
+        lines << QStringLiteral("[%1] %2").arg(
+            QString::fromUtf16(reinterpret_cast<const char16_t*>(state)),
+            QString::fromUtf16(reinterpret_cast<const char16_t*>(message)));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -70,7 +72,8 @@ Status describeColumns(const Statement& statement, QList<Field>* fields)
     return {};
 }
 
-namespace {
+namespace
+{
 
 // One value as text, read in pieces so long values come whole.
 bool readValue(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
@@ -89,7 +92,8 @@ bool readValue(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
             return true;
         }
         const qsizetype capacity = qsizetype(std::size(buffer)) - 1;
-        qsizetype units = indicator == SQL_NO_TOTAL ? capacity : qsizetype(indicator / SQLLEN(sizeof(SQLWCHAR)));
+        qsizetype units =
+            indicator == SQL_NO_TOTAL ? capacity : qsizetype(indicator / SQLLEN(sizeof(SQLWCHAR)));
         if (units > capacity)
             units = capacity;
         value->append(QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), units));

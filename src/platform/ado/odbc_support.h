@@ -8,7 +8,8 @@
 #include <sqlext.h>
 #include <sqlucode.h>
 
-namespace platform::ado::odbc {
+namespace platform::ado::odbc
+{
 
 static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "the driver manager must use UTF-16 wide characters");
 
@@ -18,20 +19,27 @@ SQLHENV environment();
 // "[state] message" of every diagnostic record of a handle, joined by newlines.
 QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle);
 
-inline bool succeeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO; }
+inline bool succeeded(SQLRETURN rc)
+{
+    return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
+}
 
 // The text of a QString as an ODBC wide-character argument (valid while the string lives).
-inline SQLWCHAR* wide(const QString& text) { return reinterpret_cast<SQLWCHAR*>(const_cast<ushort*>(text.utf16())); }
+inline SQLWCHAR* wide(const QString& text)
+{
+    return reinterpret_cast<SQLWCHAR*>(const_cast<ushort*>(text.utf16()));
+}
 
 // A wide-character argument for the catalogue functions: nullptr for an empty restriction.
-class WideArg {
+class WideArg
+{
 public:
-    explicit WideArg(const QVariant& value) : null_(!value.isValid() || value.isNull()), text_(value.toString()) {}
-    explicit WideArg(const QString& text) : null_(false), text_(text) {}
-    SQLWCHAR* data() const
+    explicit WideArg(const QVariant& value)
+        : null_(!value.isValid() || value.isNull()), text_(value.toString())
     {
-        return null_ ? nullptr : wide(text_);
     }
+    explicit WideArg(const QString& text) : null_(false), text_(text) {}
+    SQLWCHAR* data() const { return null_ ? nullptr : wide(text_); }
     SQLSMALLINT length() const { return null_ ? 0 : SQLSMALLINT(SQL_NTS); }
 
 private:
@@ -40,7 +48,8 @@ private:
 };
 
 // A statement handle that frees itself.
-class Statement {
+class Statement
+{
 public:
     explicit Statement(SQLHDBC connection);
     ~Statement();

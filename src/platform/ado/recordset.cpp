@@ -1,8 +1,10 @@
 #include "platform/ado/ado.h"
 
-namespace platform::ado {
+namespace platform::ado
+{
 
-Recordset::Recordset(QList<Field> fields, QList<QStringList> rows) : fields_(std::move(fields)), rows_(std::move(rows))
+Recordset::Recordset(QList<Field> fields, QList<QStringList> rows)
+    : fields_(std::move(fields)), rows_(std::move(rows))
 {
 }
 

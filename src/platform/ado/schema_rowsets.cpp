@@ -8,9 +8,11 @@
 
 #include <functional>
 
-namespace platform::ado {
+namespace platform::ado
+{
 
-namespace {
+namespace
+{
 
 struct RawRows {
     QList<Field> columns;
@@ -27,9 +29,13 @@ struct RawRows {
 };
 
 // A row's value of a column located with RawRows::column (-1 reads as "").
-QString at(const QStringList& row, int column) { return column >= 0 && column < row.size() ? row[column] : QString(); }
+QString at(const QStringList& row, int column)
+{
+    return column >= 0 && column < row.size() ? row[column] : QString();
+}
 
-Status catalogueCall(Connection::Impl& connection, const std::function<SQLRETURN(SQLHSTMT)>& call, RawRows* out)
+Status catalogueCall(Connection::Impl& connection, const std::function<SQLRETURN(SQLHSTMT)>& call,
+                     RawRows* out)
 {
     odbc::Statement statement(connection.dbc);
     if (!statement.valid())
@@ -43,7 +49,10 @@ Status catalogueCall(Connection::Impl& connection, const std::function<SQLRETURN
 }
 
 // An empty text goes to ODBC as NULL ("any"), never as "" ("none").
-odbc::WideArg argument(const QString& value) { return value.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(value); }
+odbc::WideArg argument(const QString& value)
+{
+    return value.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(value);
+}
 
 bool restricted(const QList<QVariant>& restrictions, int index)
 {
@@ -66,18 +75,19 @@ Status listTables(Connection::Impl& connection, const QString& name, QList<Table
     const odbc::WideArg table = argument(name);
     // With a table name, some drivers search only the path's schemas unless the schema
     // pattern says "every schema" outright.
-    const odbc::WideArg schema = name.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(QStringLiteral("%"));
+    const odbc::WideArg schema =
+        name.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(QStringLiteral("%"));
     const Status status = catalogueCall(
         connection,
         [&](SQLHSTMT h) {
-            return SQLTablesW(h, nullptr, 0, schema.data(), schema.length(), table.data(), table.length(), nullptr,
-                              0);
+            return SQLTablesW(h, nullptr, 0, schema.data(), schema.length(), table.data(), table.length(),
+                              nullptr, 0);
         },
         &raw);
     if (!status.ok)
         return status;
-    const int cat = raw.column("TABLE_CAT"), schem = raw.column("TABLE_SCHEM"), tname = raw.column("TABLE_NAME"),
-              type = raw.column("TABLE_TYPE");
+    const int cat = raw.column("TABLE_CAT"), schem = raw.column("TABLE_SCHEM"),
+              tname = raw.column("TABLE_NAME"), type = raw.column("TABLE_TYPE");
     for (const QStringList& row : raw.rows) {
         if (name.isEmpty() || at(row, tname) == name)
             tables->append({at(row, cat), at(row, schem), at(row, tname), at(row, type)});
@@ -92,7 +102,8 @@ Status coveredTables(Connection::Impl& connection, const QList<QVariant>& restri
 {
     const bool named = restricted(restrictions, tableIndex);
     QList<TableRef> all;
-    const Status status = listTables(connection, named ? restrictions[tableIndex].toString() : QString(), &all);
+    const Status status =
+        listTables(connection, named ? restrictions[tableIndex].toString() : QString(), &all);
     if (!status.ok)
         return status;
     for (const TableRef& t : all) {
@@ -115,11 +126,11 @@ struct PrimaryKey {
 Status sqliteKeyOrder(Connection::Impl& connection, const TableRef& table, PrimaryKey* key)
 {
     RawRows info;
-    const QString pragma =
-        QStringLiteral("PRAGMA table_info(\"%1\")").arg(QString(table.name).replace(QLatin1Char('"'), QStringLiteral("\"\"")));
+    const QString pragma = QStringLiteral("PRAGMA table_info(\"%1\")")
+                               .arg(QString(table.name).replace(QLatin1Char('"'), QStringLiteral("\"\"")));
     const odbc::WideArg text(pragma);
-    const Status status =
-        catalogueCall(connection, [&](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, &info);
+    const Status status = catalogueCall(
+        connection, [&](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, &info);
     if (!status.ok)
         return status;
     QHash<QString, int> position;
@@ -157,7 +168,10 @@ Status primaryKeyOf(Connection::Impl& connection, const TableRef& table, Primary
     return {};
 }
 
-QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 QList<Field> textFields(std::initializer_list<const char*> names)
 {
@@ -188,7 +202,8 @@ Status tablesRowset(Connection::Impl& connection, const QList<QVariant>& restric
             matches(restrictions, 3, t.type))
             rows.append({t.catalog, t.schema, t.name, t.type});
     }
-    *out = Recordset(textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "TABLE_TYPE"}), std::move(rows));
+    *out =
+        Recordset(textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "TABLE_TYPE"}), std::move(rows));
     return {};
 }
 
@@ -254,8 +269,9 @@ Status foreignKeysRowset(Connection::Impl& connection, const QList<QVariant>& re
                   pkTable = raw.column("PKTABLE_NAME"), pkColumn = raw.column("PKCOLUMN_NAME"),
                   fkCat = raw.column("FKTABLE_CAT"), fkSchem = raw.column("FKTABLE_SCHEM"),
                   fkTable = raw.column("FKTABLE_NAME"), fkColumn = raw.column("FKCOLUMN_NAME"),
-                  seq = raw.column("KEY_SEQ"), update = raw.column("UPDATE_RULE"), del = raw.column("DELETE_RULE"),
-                  fkName = raw.column("FK_NAME"), pkName = raw.column("PK_NAME");
+                  seq = raw.column("KEY_SEQ"), update = raw.column("UPDATE_RULE"),
+                  del = raw.column("DELETE_RULE"), fkName = raw.column("FK_NAME"),
+                  pkName = raw.column("PK_NAME");
 
         // Drivers order by parent table and KEY_SEQ, which interleaves two keys to one
         // parent. Regroup: one group per key (parent and key name; a repeated KEY_SEQ
@@ -272,8 +288,9 @@ Status foreignKeysRowset(Connection::Impl& connection, const QList<QVariant>& re
             if (!matches(restrictions, 0, at(row, pkCat)) || !matches(restrictions, 1, at(row, pkSchem)) ||
                 !matches(restrictions, 2, at(row, pkTable)))
                 continue;
-            const QString identity = QStringList{at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, fkName)}
-                                         .join(QChar(0x1f));
+            const QString identity =
+                QStringList{at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, fkName)}.join(
+                    QChar(0x1f));
             const int position = at(row, seq).toInt();
             auto key = std::find_if(keys.begin(), keys.end(), [&](const Key& k) {
                 return k.identity == identity && !k.positions.contains(position);
@@ -286,20 +303,22 @@ Status foreignKeysRowset(Connection::Impl& connection, const QList<QVariant>& re
             key->positions.insert(position);
         }
         for (Key& key : keys) {
-            std::stable_sort(key.rows.begin(), key.rows.end(), [seq](const QStringList& a, const QStringList& b) {
-                return at(a, seq).toInt() < at(b, seq).toInt();
-            });
+            std::stable_sort(key.rows.begin(), key.rows.end(),
+                             [seq](const QStringList& a, const QStringList& b) {
+                                 return at(a, seq).toInt() < at(b, seq).toInt();
+                             });
             for (const QStringList& row : key.rows) {
-                rows.append({at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, pkColumn), at(row, fkCat),
-                             at(row, fkSchem), at(row, fkTable), at(row, fkColumn), at(row, seq),
-                             ruleText(at(row, update)), ruleText(at(row, del)), at(row, pkName), at(row, fkName)});
+                rows.append({at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, pkColumn),
+                             at(row, fkCat), at(row, fkSchem), at(row, fkTable), at(row, fkColumn),
+                             at(row, seq), ruleText(at(row, update)), ruleText(at(row, del)), at(row, pkName),
+                             at(row, fkName)});
             }
         }
     }
     QList<Field> fields =
-        textFields({"PK_TABLE_CATALOG", "PK_TABLE_SCHEMA", "PK_TABLE_NAME", "PK_COLUMN_NAME", "FK_TABLE_CATALOG",
-                    "FK_TABLE_SCHEMA", "FK_TABLE_NAME", "FK_COLUMN_NAME", "ORDINAL", "UPDATE_RULE", "DELETE_RULE",
-                    "PK_NAME", "FK_NAME"});
+        textFields({"PK_TABLE_CATALOG", "PK_TABLE_SCHEMA", "PK_TABLE_NAME", "PK_COLUMN_NAME",
+                    "FK_TABLE_CATALOG", "FK_TABLE_SCHEMA", "FK_TABLE_NAME", "FK_COLUMN_NAME", "ORDINAL",
+                    "UPDATE_RULE", "DELETE_RULE", "PK_NAME", "FK_NAME"});
     setType(fields, "ORDINAL", adInteger);
     *out = Recordset(std::move(fields), std::move(rows));
     return {};
@@ -318,8 +337,8 @@ Status indexesRowset(Connection::Impl& connection, const QList<QVariant>& restri
         status = catalogueCall(
             connection,
             [&](SQLHSTMT h) {
-                return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length(),
-                                      SQL_INDEX_ALL, SQL_QUICK);
+                return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(),
+                                      name.length(), SQL_INDEX_ALL, SQL_QUICK);
             },
             &raw);
         if (!status.ok)
@@ -332,8 +351,9 @@ Status indexesRowset(Connection::Impl& connection, const QList<QVariant>& restri
         for (const QStringList& row : key.rows)
             keyColumns.append(at(row, key.raw.column("COLUMN_NAME")));
 
-        const int type = raw.column("TYPE"), nonUnique = raw.column("NON_UNIQUE"), indexName = raw.column("INDEX_NAME"),
-                  position = raw.column("ORDINAL_POSITION"), column = raw.column("COLUMN_NAME");
+        const int type = raw.column("TYPE"), nonUnique = raw.column("NON_UNIQUE"),
+                  indexName = raw.column("INDEX_NAME"), position = raw.column("ORDINAL_POSITION"),
+                  column = raw.column("COLUMN_NAME");
         QStringList order;
         QHash<QString, QList<QStringList>> byIndex;
         for (const QStringList& row : raw.rows) {
@@ -347,22 +367,23 @@ Status indexesRowset(Connection::Impl& connection, const QList<QVariant>& restri
         }
         for (const QString& index : order) {
             QList<QStringList>& indexRows = byIndex[index];
-            std::stable_sort(indexRows.begin(), indexRows.end(), [position](const QStringList& a, const QStringList& b) {
-                return at(a, position).toInt() < at(b, position).toInt();
-            });
+            std::stable_sort(indexRows.begin(), indexRows.end(),
+                             [position](const QStringList& a, const QStringList& b) {
+                                 return at(a, position).toInt() < at(b, position).toInt();
+                             });
             const bool unique = at(indexRows.first(), nonUnique).toInt() == 0;
             QStringList columns;
             for (const QStringList& row : indexRows)
                 columns.append(at(row, column));
-            const bool primary =
-                (!key.name.isEmpty() && key.name == index) || (unique && !keyColumns.isEmpty() && columns == keyColumns);
+            const bool primary = (!key.name.isEmpty() && key.name == index) ||
+                                 (unique && !keyColumns.isEmpty() && columns == keyColumns);
             for (const QStringList& row : indexRows)
                 rows.append({t.catalog, t.schema, t.name, index, boolText(primary), boolText(unique),
                              at(row, position), at(row, column)});
         }
     }
-    QList<Field> fields = textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "INDEX_NAME", "PRIMARY_KEY",
-                                      "UNIQUE", "ORDINAL_POSITION", "COLUMN_NAME"});
+    QList<Field> fields = textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "INDEX_NAME",
+                                      "PRIMARY_KEY", "UNIQUE", "ORDINAL_POSITION", "COLUMN_NAME"});
     setType(fields, "PRIMARY_KEY", adBoolean);
     setType(fields, "UNIQUE", adBoolean);
     setType(fields, "ORDINAL_POSITION", adInteger);
@@ -372,7 +393,8 @@ Status indexesRowset(Connection::Impl& connection, const QList<QVariant>& restri
 
 } // namespace
 
-Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions, Recordset* out)
+Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,
+                        Recordset* out)
 {
     switch (kind) {
     case adSchemaTables:
