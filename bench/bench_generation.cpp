@@ -2,10 +2,14 @@
 // schema of 1,000 tables of 10 columns, through the real database layer, previews and
 // yields included. Prints the total and the cost per table.
 
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/window_host.h"
 #include "generators/common/ado_catalogue.h"
 #include "generators/vbnet/generation_run.h"
+#include "platform/user_feedback.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
@@ -24,9 +28,21 @@ constexpr int kColumns = 10;
 class AppendingHost : public generators::Host {
 public:
     void clearPreview(int index) override { previews[index].clear(); }
-    void appendPreview(int index, const QString& text) override { previews[index].append(text); }
+    void appendPreview(int index, const QString& text) override
+    {
+        QString& preview = previews[index];
+        if (preview.capacity() < preview.size() + text.size())
+            preview.reserve(2 * (preview.size() + text.size()));
+        preview.append(text);
+    }
     void showPreview(int) override {}
-    void yield() override { QCoreApplication::processEvents(); }
+    void yield() override
+    {
+        yieldTimer.start();
+        QCoreApplication::processEvents();
+        yieldNs += yieldTimer.nsecsElapsed();
+        ++yields;
+    }
     void setProgressVisible(bool) override {}
     void setProgressValue(double value) override { progress = value; }
     double progressValue() const override { return progress; }
@@ -36,9 +52,44 @@ public:
     void message(const QString& text) override { messages.append(text); }
 
     QMap<int, QString> previews;
+    QElapsedTimer yieldTimer;
+    qint64 yieldNs = 0;
+    qint64 yields = 0;
     QStringList messages;
     double progress = 0;
     double progressMax = 0;
+};
+
+// The real catalogue, timed.
+class TimedCatalogue : public generators::Catalogue {
+public:
+    explicit TimedCatalogue(generators::Catalogue& inner) : inner_(inner) {}
+    generators::ColumnList columns(generators::DataControlId control, const QString& query) override
+    {
+        timer_.start();
+        generators::ColumnList result = inner_.columns(control, query);
+        columnNs += timer_.nsecsElapsed();
+        ++columnQueries;
+        return result;
+    }
+    generators::KeyColumns primaryKey(const QString& table, const QString& schema) override
+    {
+        timer_.start();
+        generators::KeyColumns result = inner_.primaryKey(table, schema);
+        keyNs += timer_.nsecsElapsed();
+        ++keyQueries;
+        return result;
+    }
+    generators::ForeignKeyRows foreignKeys() override { return inner_.foreignKeys(); }
+    QString identifierQuote() override { return inner_.identifierQuote(); }
+    platform::ado::Status reconnect() override { return inner_.reconnect(); }
+
+    qint64 columnNs = 0, keyNs = 0;
+    int columnQueries = 0, keyQueries = 0;
+
+private:
+    generators::Catalogue& inner_;
+    QElapsedTimer timer_;
 };
 
 bool buildSchema(const QString& sqlPath, const QString& dbPath)
@@ -67,8 +118,15 @@ bool buildSchema(const QString& sqlPath, const QString& dbPath)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // With --window the previews are the main window's own boxes (offscreen).
+    const bool inWindow = argc > 1 && QByteArray(argv[1]) == "--window";
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir dir;
+    // The window reads its settings and history from folders of its own, not the user's.
+    qputenv("QUILLMERE_HOME", dir.filePath(QStringLiteral("home")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    QApplication app(argc, argv);
     const QString dbPath = dir.filePath(QStringLiteral("synthetic.db"));
     if (!buildSchema(dir.filePath(QStringLiteral("synthetic.sql")), dbPath)) {
         std::fprintf(stderr, "cannot build the synthetic schema (is sqlite3 installed?)\n");
@@ -84,7 +142,8 @@ int main(int argc, char** argv)
     platform::ado::DataControl data3, data4;
     data3.setConnectionString(cnx);
     data4.setConnectionString(cnx);
-    generators::AdoCatalogue catalogue(connection, cnx, data3, data4);
+    generators::AdoCatalogue ado(connection, cnx, data3, data4);
+    TimedCatalogue catalogue(ado);
 
     generators::RunInputs in;
     in.pn = dir.filePath(QStringLiteral("out/"));
@@ -99,7 +158,15 @@ int main(int argc, char** argv)
         in.tdn1.append(QStringLiteral("T%1").arg(t));
     in.tdn1.sort(); // the chosen-tables list keeps its items in alphabetical order
 
-    AppendingHost host;
+    AppendingHost memoryHost;
+    app::Program program;
+    std::unique_ptr<app::WindowHost> windowHost;
+    if (inWindow) {
+        platform::setMessageSink([&memoryHost](const QString& text) { memoryHost.messages.append(text); });
+        program.start();
+        windowHost = std::make_unique<app::WindowHost>(*program.window());
+    }
+    generators::Host& host = inWindow ? static_cast<generators::Host&>(*windowHost) : memoryHost;
     generators::RunContext ctx(in, catalogue, host);
     QElapsedTimer timer;
     timer.start();
@@ -108,9 +175,13 @@ int main(int argc, char** argv)
 
     const qint64 accessBytes = QFile(in.pn + in.gnn[0]).size();
     const qint64 managerBytes = QFile(in.pn + in.gnn[1]).size();
-    std::printf("data access + data manager, %d tables x %d columns (SQLite, previews and yields included)\n",
-                kTables, kColumns);
+    std::printf("data access + data manager, %d tables x %d columns (SQLite, previews %s, yields included)\n",
+                kTables, kColumns, inWindow ? "in the main window" : "in memory");
     std::printf("total: %.1f ms, per table: %.3f ms\n", ms, ms / kTables);
+    std::printf("of which: %d column queries %.1f ms, %d key rowsets %.1f ms\n", catalogue.columnQueries,
+                double(catalogue.columnNs) / 1e6, catalogue.keyQueries, double(catalogue.keyNs) / 1e6);
+    if (!inWindow)
+        std::printf("          %lld yields %.1f ms\n", memoryHost.yields, double(memoryHost.yieldNs) / 1e6);
     std::printf("files: %lld + %lld bytes, problems: %lld\n", accessBytes, managerBytes,
                 static_cast<long long>(ctx.problems.size()));
     return ctx.problems.isEmpty() ? 0 : 2;
