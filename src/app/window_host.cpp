@@ -10,33 +10,65 @@ namespace app {
 
 namespace {
 
+constexpr int kPreviewCount = 5;
+constexpr qint64 kFlushIntervalMs = 50;
+
 QPlainTextEdit* preview(MainWindow& window, int index)
 {
-    return index >= 0 && index < 5 ? window.vbGenerator->gnl[std::size_t(index)] : nullptr;
+    return index >= 0 && index < kPreviewCount ? window.vbGenerator->gnl[std::size_t(index)] : nullptr;
 }
 
 } // namespace
 
+WindowHost::WindowHost(MainWindow& window) : window_(window)
+{
+    sinceFlush_.start();
+}
+
+WindowHost::~WindowHost()
+{
+    flushPreviews();
+}
+
 void WindowHost::clearPreview(int index)
 {
-    if (QPlainTextEdit* box = preview(window_, index))
+    if (QPlainTextEdit* box = preview(window_, index)) {
+        pending_[std::size_t(index)].clear();
         box->clear();
+    }
 }
 
 void WindowHost::appendPreview(int index, const QString& text)
 {
-    QPlainTextEdit* box = preview(window_, index);
-    if (!box)
+    if (!preview(window_, index))
         return;
-    QString plain = text;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QTextCursor cursor(box->document());
+    pending_[std::size_t(index)].append(text);
+    if (sinceFlush_.elapsed() >= kFlushIntervalMs)
+        flushPreviews();
+}
+
+void WindowHost::flush(int index)
+{
+    QString& text = pending_[std::size_t(index)];
+    if (text.isEmpty())
+        return;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QTextCursor cursor(preview(window_, index)->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(plain);
+    cursor.insertText(text);
+    text.clear();
+}
+
+void WindowHost::flushPreviews()
+{
+    for (int index = 0; index < kPreviewCount; ++index)
+        flush(index);
+    sinceFlush_.restart();
 }
 
 void WindowHost::showPreview(int index)
 {
+    flushPreviews();
     window_.vvbg_Click(index);
 }
 
@@ -47,6 +79,7 @@ void WindowHost::yield()
 
 void WindowHost::setProgressVisible(bool visible)
 {
+    flushPreviews();
     window_.vbGenerator->pb1->setVisible(visible);
 }
 
@@ -77,11 +110,13 @@ double WindowHost::progressMaximum() const
 
 void WindowHost::setBusyPointer(bool busy)
 {
+    flushPreviews();
     platform::setWaitCursor(busy);
 }
 
 void WindowHost::message(const QString& text)
 {
+    flushPreviews();
     platform::messageBox(text, &window_);
 }
 

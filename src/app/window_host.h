@@ -4,18 +4,27 @@
 
 #include "generators/common/host.h"
 
+#include <QElapsedTimer>
+#include <QString>
+#include <array>
+
 namespace app {
 
 class MainWindow;
 
 class WindowHost : public generators::Host {
 public:
-    explicit WindowHost(MainWindow& window) : window_(window) {}
+    explicit WindowHost(MainWindow& window);
+    ~WindowHost() override;
 
     void clearPreview(int index) override;
     // Appends at the end of the preview, without rebuilding its whole text. CR LF
-    // becomes the box's own line break.
+    // becomes the box's own line break. Lines reach the box in batches, a few times a
+    // second: laying out one line at a time costs a run of many tables minutes.
     void appendPreview(int index, const QString& text) override;
+    // Puts the lines still held back into their boxes. Done before a tab switch, a
+    // message, when the run hides the bar or restores the pointer, and at the end.
+    void flushPreviews();
     void showPreview(int index) override;
     void yield() override;
 
@@ -29,7 +38,11 @@ public:
     void message(const QString& text) override;
 
 private:
+    void flush(int index);
+
     MainWindow& window_;
+    std::array<QString, 5> pending_;
+    QElapsedTimer sinceFlush_;
 };
 
 } // namespace app

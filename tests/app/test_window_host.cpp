@@ -39,6 +39,7 @@ private slots:
         host.appendPreview(1, "\r\nPublic Module ORDERSManager");
         host.appendPreview(1, "\r\n    'x \"quoted\" ");
         host.appendPreview(1, "\r\n");
+        host.flushPreviews(); // lines reach the box in batches
         QCOMPARE(w->vbGenerator->gnl[1]->toPlainText(), QString("\nPublic Module ORDERSManager\n    'x \"quoted\" \n"));
         QCOMPARE(w->vbGenerator->gnl[0]->toPlainText(), QString());
         host.appendPreview(7, "ignored"); // no such preview
@@ -56,6 +57,7 @@ private slots:
         file.emit_line("NameSpace Common.Data");
         file.emit_line("End NameSpace");
         file.close();
+        host.flushPreviews();
         QCOMPARE(w->vbGenerator->gnl[1]->toPlainText(), QString("\nNameSpace Common.Data\nEnd NameSpace"));
     }
 
@@ -72,6 +74,7 @@ private slots:
             if (i % 100 == 0)
                 host.yield();
         }
+        host.flushPreviews();
         QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(w->vbGenerator->gnl[0]->document()->blockCount(), 20001);
     }
