@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 namespace platform::settings {
 
 namespace {
@@ -75,11 +77,15 @@ void save(const QString& application, const QString& section, const QString& key
     const QString path = filePath(application);
     prepareFile(path);
     {
+        // QSettings replaces the file by a new one when it writes; the mask keeps that new
+        // file owner-only from its first byte.
+        const mode_t previousMask = ::umask(077);
         QSettings store(path, QSettings::IniFormat);
         store.beginGroup(encodeSection(section));
         store.setValue(key, value);
         store.endGroup();
         store.sync();
+        ::umask(previousMask);
     }
     QFile::setPermissions(path, kOwnerOnly);
     if (observer())
