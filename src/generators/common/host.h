@@ -6,15 +6,24 @@
 
 namespace generators {
 
-// Indexes of the preview boxes gnl(0..4).
+// Indexes of the preview boxes gnl(0..4), then the page previews gasp(0..1).
 enum PreviewIndex : int {
     kPreviewDataAccess = 0,
     kPreviewDataManager = 1,
     kPreviewDataClasses = 2,
     kPreviewOracle = 3,
     kPreviewVb6 = 4,
+    kPreviewAspx = 5,
+    kPreviewAspxVb = 6,
     kNoPreview = -1,
 };
+
+// The gnl boxes yield to the event loop on every change; the page previews have no
+// change handler, so a line appended to them does not yield.
+inline bool previewYields(int index)
+{
+    return index >= kPreviewDataAccess && index <= kPreviewVb6;
+}
 
 class Host {
 public:
