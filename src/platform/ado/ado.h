@@ -139,6 +139,8 @@ public:
     // described (column discovery never fetches rows). A failure leaves no fields.
     Status refresh(bool fieldsOnly = false);
     const Recordset& recordset() const { return recordset_; }
+    // The recordset to walk with moveFirst/moveNext (the grid export moves it).
+    Recordset& recordset() { return recordset_; }
     const QList<Field>& fields() const { return recordset_.fields(); }
 
 private:
