@@ -53,6 +53,18 @@ ForeignKeyRows ScriptedCatalogue::foreignKeys()
     return result;
 }
 
+IndexRows ScriptedCatalogue::indexes(const QString& table)
+{
+    IndexRows result;
+    if (indexesFail) {
+        result.ok = false;
+        result.error = QStringLiteral("scripted failure");
+        return result;
+    }
+    result.rows = indexes_.value(table);
+    return result;
+}
+
 platform::ado::Status ScriptedCatalogue::reconnect()
 {
     ++reconnects;

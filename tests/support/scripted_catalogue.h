@@ -21,10 +21,13 @@ public:
     void failQuery(const QString& query) { failing_.insert(query); }
     void setPrimaryKey(const QString& table, const QStringList& columns) { keys_[table] = columns; }
     void setForeignKeys(const QList<generators::ForeignKeyRow>& rows) { fkRows_ = rows; }
+    // Index rows of a table, in the order given; a table without rows has no index.
+    void setIndexes(const QString& table, const QList<generators::IndexRow>& rows) { indexes_[table] = rows; }
 
     generators::ColumnList columns(generators::DataControlId control, const QString& query) override;
     generators::KeyColumns primaryKey(const QString& table, const QString& schema) override;
     generators::ForeignKeyRows foreignKeys() override;
+    generators::IndexRows indexes(const QString& table) override;
     QString identifierQuote() override { return QStringLiteral("\""); }
     platform::ado::Status reconnect() override;
 
@@ -33,6 +36,7 @@ public:
     int reconnects = 0;
     bool reconnectFails = false;
     bool foreignKeysFail = false;
+    bool indexesFail = false;
 
 private:
     QMap<QString, QList<platform::ado::Field>> columns_;
@@ -40,6 +44,7 @@ private:
     QSet<QString> failing_;
     QMap<QString, QStringList> keys_;
     QList<generators::ForeignKeyRow> fkRows_;
+    QMap<QString, QList<generators::IndexRow>> indexes_;
 };
 
 } // namespace testsupport

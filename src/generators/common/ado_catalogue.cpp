@@ -70,6 +70,25 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
     return result;
 }
 
+IndexRows AdoCatalogue::indexes(const QString& table)
+{
+    IndexRows result;
+    if (!connection_ || connection_->state() != platform::ado::adStateOpen) {
+        result.ok = false;
+        result.error = QStringLiteral("not connected");
+        return result;
+    }
+    Recordset rs;
+    // Restrictions: catalog, schema, index name, type, table.
+    const Status status = connection_->openSchema(
+        platform::ado::adSchemaIndexes, {QVariant(), QVariant(), QVariant(), QVariant(), table}, &rs);
+    result.ok = status.ok;
+    result.error = status.message;
+    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
+        result.rows.append({rs.value(QStringLiteral("INDEX_NAME")), rs.value(QStringLiteral("COLUMN_NAME"))});
+    return result;
+}
+
 QString AdoCatalogue::identifierQuote()
 {
     return connection_ ? connection_->identifierQuote() : QStringLiteral("\"");

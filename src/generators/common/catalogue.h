@@ -37,6 +37,17 @@ struct ForeignKeyRows {
     QList<ForeignKeyRow> rows;
 };
 
+// One row of the index rowset: an index and one of its columns.
+struct IndexRow {
+    QString indexName, columnName;
+};
+
+struct IndexRows {
+    bool ok = true;
+    QString error;
+    QList<IndexRow> rows; // in the order the provider delivers them
+};
+
 class Catalogue {
 public:
     virtual ~Catalogue() = default;
@@ -47,6 +58,13 @@ public:
     virtual KeyColumns primaryKey(const QString& table, const QString& schema) = 0;
     // Every foreign key of the database (kind 27, no restriction).
     virtual ForeignKeyRows foreignKeys() = 0;
+    // Index rowset (kind 12) restricted by the table name alone, so tables of that name
+    // in every schema are read. Catalogues without it report a failure.
+    virtual IndexRows indexes(const QString& table)
+    {
+        Q_UNUSED(table);
+        return {false, QStringLiteral("the index rowset is not available"), {}};
+    }
     // The identifier quote character of the driver.
     virtual QString identifierQuote() = 0;
     // Replaces the open connection by a new one opened on the same connection string.
