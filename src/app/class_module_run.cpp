@@ -1,9 +1,26 @@
 // "VB6 Classes only!" (Command18 and its caption link).
 
+#include "app/action_guard.h"
 #include "app/generator_steps.h"
+#include "app/main_window.h"
+#include "app/window_host.h"
+#include "generators/classmodule/class_module_run.h"
+#include "generators/common/ado_catalogue.h"
 
 namespace app {
 
-void Command18_Click(MainWindow&) {}
+void Command18_Click(MainWindow& window)
+{
+    // The run yields after every line, so a second click or another action could arrive
+    // in the middle of it; they are refused while it holds the guard.
+    ActionGuard guard;
+    if (!guard)
+        return;
+    FormState& form = window.form();
+    generators::AdoCatalogue catalogue(form.db_cnx, form.db_cnxstr, form.data3, form.data4);
+    WindowHost host(window);
+    generators::RunContext ctx(window.runInputs(), catalogue, host);
+    generators::classmodule::runClassModules(ctx, form.typeTables);
+}
 
 } // namespace app

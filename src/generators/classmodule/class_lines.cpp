@@ -1,0 +1,81 @@
+#include "generators/classmodule/class_lines.h"
+
+namespace generators::classmodule
+{
+
+namespace
+{
+
+// The input member as it goes between the quotes of a literal in the generated SQL. Text
+// values have their apostrophes doubled, so a value such as O'Brien cannot end the
+// literal early or carry SQL of its own.
+QString sqlValue(const ClassColumn& column)
+{
+    const QString member = QStringLiteral("zi_") + column.name;
+    if (column.sqlquote == QLatin1String("'"))
+        return QStringLiteral("Replace(%1, \"'\", \"''\")").arg(member);
+    return member;
+}
+
+Placeholders columnValues(const ClassColumn& column, const Placeholders& values)
+{
+    Placeholders perColumn{{QStringLiteral("column"), column.name},
+                           {QStringLiteral("vbtype"), column.vbtype},
+                           {QStringLiteral("sqlquote"), column.sqlquote},
+                           {QStringLiteral("value"), sqlValue(column)}};
+    return perColumn + values;
+}
+
+// Splits a leading "[name]" tag off a row; false when the row is not to be written.
+bool takeTag(QStringView& row, const QStringList& tags)
+{
+    if (!row.startsWith(QLatin1Char('[')))
+        return true;
+    const qsizetype close = row.indexOf(QLatin1Char(']'));
+    if (close < 0)
+        return true;
+    const QString name = row.sliced(1, close - 1).toString();
+    row = row.sliced(close + 1);
+    return tags.contains(name);
+}
+
+} // namespace
+
+void writeClassLines(ModuleFile& file, QStringView block, const ClassTable& table, const Placeholders& values,
+                     const QStringList& tags)
+{
+    const Placeholders base = Placeholders{{QStringLiteral("table"), table.table}} + values;
+    for (const QString& templateRow : templateLines(block)) {
+        QStringView row(templateRow);
+        if (!takeTag(row, tags))
+            continue;
+        if (row.contains(u"<column>")) {
+            for (const ClassColumn& column : table.columns)
+                file.emit_line(expand(row, columnValues(column, base)));
+        } else if (row.contains(u"<n>")) {
+            for (qsizetype n = 0; n < table.indexColumns.size(); ++n)
+                file.emit_line(
+                    expand(row, Placeholders{{QStringLiteral("n"), QString::number(n + 1)},
+                                             {QStringLiteral("index_columns"), table.indexColumns[n]}} +
+                                    base));
+        } else if (row.contains(u"<key_column>")) {
+            for (const QString& key : table.keyColumns)
+                file.emit_line(expand(row, Placeholders{{QStringLiteral("key_column"), key}} + base));
+        } else {
+            file.emit_line(expand(row, base));
+        }
+    }
+}
+
+void writeColumnGroups(ModuleFile& file, QStringView block, const ClassTable& table)
+{
+    const Placeholders base{{QStringLiteral("table"), table.table}};
+    const QStringList rows = templateLines(block);
+    for (const ClassColumn& column : table.columns) {
+        const Placeholders values = columnValues(column, base);
+        for (const QString& row : rows)
+            file.emit_line(expand(row, values));
+    }
+}
+
+} // namespace generators::classmodule

@@ -1,0 +1,104 @@
+#include "generators/classmodule/class_lines.h"
+#include "generators/classmodule/class_module_writers.h"
+
+namespace generators::classmodule
+{
+
+namespace
+{
+
+constexpr QStringView kList = uR"(
+'************** Public Methods **************
+Public Function list(ByVal my_cnx As ADODB.Connection, num_index As Integer) As ADODB.Recordset
+    Set list = New ADODB.Recordset
+    my_sql="select * from <table>" & my_where & my_order(num_index)
+    list.Open my_sql, my_cnx, 2, 3, 8
+    if list.state <> 0 then z_return_code = 0 else z_return_code = 1
+End Function
+)";
+
+// findfirst and findlast read the same selection; findlast moves to its end first.
+constexpr QStringView kFind = uR"(
+Public Sub <method>(ByVal my_cnx As ADODB.Connection, num_index As Integer)
+    my_sql="select * from <table>" & my_where & my_order(num_index)
+    Set dbl = New ADODB.Recordset
+    dbl.Open my_sql, my_cnx, 2, 3, 8
+    If dbl.state <> 0 then
+        z_return_code = 0
+[last]        dbl.movelast
+        my_lect
+        dbl.close
+        else
+        z_return_code = 1
+    End If
+End Sub
+)";
+
+// A second try with greater-or-equal terms when the first recordset does not open.
+constexpr QStringView kSearch = uR"(
+Public Sub search(ByVal my_cnx As ADODB.Connection, num_index As Integer)
+    my_sql="select * from <table>" & my_where & my_order(num_index)
+    Set dbl = New ADODB.Recordset
+    dbl.Open my_sql, my_cnx, 2, 3, 8
+    If dbl.state <> 0 then
+        z_return_code = 0
+        my_lect
+        dbl.close
+        else
+        my_sql="select * from <table>" & my_where_sup & my_order(num_index)
+        Set dbl = New ADODB.Recordset
+        dbl.Open my_sql, my_cnx, 2, 3, 8
+        If dbl.state <> 0 then
+            z_return_code = 2
+            my_lect
+            dbl.close
+            else
+            z_return_code = 1
+        End If
+    End If
+End Sub
+)";
+
+// findnext and findprevious: every row in index order, placed on the row holding the
+// key values (my_pos), then one step forward or back.
+constexpr QStringView kStep = uR"(
+Public Sub <method>(ByVal my_cnx As ADODB.Connection, num_index As Integer)
+    my_sql="select * from <table>" & my_order(num_index)
+    Set dbl = New ADODB.Recordset
+    dbl.Open my_sql, my_cnx, 2, 3, 8
+    If dbl.state <> 0 then
+        z_return_code = 0
+        my_pos
+        if not dbl.<edge> then
+            dbl.<move>
+            my_lect
+            else
+            z_return_code = 1
+        End If
+        dbl.close
+        else
+        z_return_code = 1
+    End If
+End Sub
+)";
+
+} // namespace
+
+void writeFinderMethods(ModuleFile& file, const ClassTable& table)
+{
+    writeClassLines(file, kList, table);
+    writeClassLines(file, kFind, table, {{QStringLiteral("method"), QStringLiteral("findfirst")}});
+    writeClassLines(file, kFind, table, {{QStringLiteral("method"), QStringLiteral("findlast")}},
+                    {QStringLiteral("last")});
+    writeClassLines(file, kSearch, table);
+    writeClassLines(file, kStep, table,
+                    {{QStringLiteral("method"), QStringLiteral("findnext")},
+                     {QStringLiteral("edge"), QStringLiteral("eof")},
+                     {QStringLiteral("move"), QStringLiteral("movenext")}});
+    writeClassLines(file, kStep, table,
+                    {{QStringLiteral("method"), QStringLiteral("findprevious")},
+                     {QStringLiteral("edge"), QStringLiteral("bof")},
+                     {QStringLiteral("move"), QStringLiteral("moveprevious")}});
+}
+
+} // namespace generators::classmodule

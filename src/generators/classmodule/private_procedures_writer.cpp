@@ -1,0 +1,63 @@
+#include "generators/classmodule/class_lines.h"
+#include "generators/classmodule/class_module_writers.h"
+
+namespace generators::classmodule
+{
+
+namespace
+{
+
+// The comment line that opens the private section comes after the index scan; the
+// scan writes nothing, so it heads this block.
+constexpr QStringView kOrderAndRead = uR"(
+    'Private functions and Subs
+Private Function my_order(num_index As Integer) As String
+    my_order=""
+    if num_index = <n> then my_order = " order by <index_columns>"
+End Function
+Private Sub my_lect()
+    If not isnull(dbl("<column>")) then zo_<column> = dbl("<column>")
+End Sub
+)";
+
+// my_where (equality) and my_where_sup (greater or equal): one term per flagged column,
+// joined at run time through sep.
+constexpr QStringView kWhere = uR"(
+Private Function <function>() As String
+    dim my_str as string
+    sep=" where "
+    my_str=""
+    If b_<column> = 1 then my_str = my_str & sep & "<column><operator><sqlquote>" & <value> & "<sqlquote>": sep=" and "
+    <function> = my_str
+End Function
+)";
+
+// A Null key field counts as a match; without key columns the first record matches.
+constexpr QStringView kPosition = uR"(
+Private Sub my_pos()
+    Dim p_key as String
+    dbl.movefirst
+    ind = 0
+    Do while ind = 0
+        ind = 1
+        If not isnull(dbl("<key_column>")) then If zi_<key_column> <> dbl("<key_column>") Then ind = 0
+        If ind = 0 then If not dbl.eof then dbl.movenext else exit do
+    loop
+End Sub
+)";
+
+} // namespace
+
+void writePrivateProcedures(ModuleFile& file, const ClassTable& table)
+{
+    writeClassLines(file, kOrderAndRead, table);
+    writeClassLines(file, kWhere, table,
+                    {{QStringLiteral("function"), QStringLiteral("my_where")},
+                     {QStringLiteral("operator"), QStringLiteral(" = ")}});
+    writeClassLines(file, kWhere, table,
+                    {{QStringLiteral("function"), QStringLiteral("my_where_sup")},
+                     {QStringLiteral("operator"), QStringLiteral(" >= ")}});
+    writeClassLines(file, kPosition, table);
+}
+
+} // namespace generators::classmodule
