@@ -1,23 +1,34 @@
 #include "browser/data_browser_page.h"
 
+#include "browser/recordset_model.h"
 #include "platform/colours.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
-namespace browser {
+namespace browser
+{
 
 using app::element;
 
-DataBrowserPage::DataBrowserPage(QWidget* parent) : app::Panel(QStringLiteral("pt_0"), parent)
+DataBrowserPage::DataBrowserPage(QWidget* parent)
+    : app::Panel(QStringLiteral("pt_0"), parent), exportFolder_(QDir::tempPath())
 {
     auto* top = new QVBoxLayout(this);
     top->addWidget(app::heading(QStringLiteral("Label4"), QStringLiteral("Data Browser"), this));
     auto* body = new QHBoxLayout();
 
     auto* left = new QVBoxLayout();
-    left->addWidget(app::label(QStringLiteral("Etiquette6_41"), QStringLiteral("Table Name"), this));
+    auto* listHead = new QHBoxLayout();
+    listHead->addWidget(app::label(QStringLiteral("Etiquette6_41"), QStringLiteral("Table Name"), this));
+    listHead->addStretch();
+    tp = new app::TextBox(QStringLiteral("tp"), this);
+    tp->setMaximumWidth(40);
+    listHead->addWidget(tp);
+    left->addLayout(listHead);
     t = new app::SortedList(QStringLiteral("t"), this);
     left->addWidget(t, 1);
     auto* openRow = new QHBoxLayout();
@@ -39,12 +50,11 @@ DataBrowserPage::DataBrowserPage(QWidget* parent) : app::Panel(QStringLiteral("p
     const char* const captions[3] = {"Sort", "Select Value", "Search from..to.."};
     auto* panels = new QGridLayout();
     for (int i = 0; i < 3; ++i) {
-        chdbc[std::size_t(i)] = new app::ClickLabel(element("chdbc", i), QString::fromLatin1(captions[i]), this);
+        chdbc[std::size_t(i)] =
+            new app::ClickLabel(element("chdbc", i), QString::fromLatin1(captions[i]), this);
         chdbc[std::size_t(i)]->setContentsMargins(6, 3, 6, 3);
         platform::setBackColor(chdbc[std::size_t(i)], kCriteriaTabColour);
         tabs->addWidget(chdbc[std::size_t(i)]);
-        connect(chdbc[std::size_t(i)], &app::ClickLabel::clicked, this, [this, i] { chdbc_Click(i); });
-        connect(chdbc[std::size_t(i)], &app::ClickLabel::mouseMoved, this, [this, i] { chdbc_MouseMove(i); });
         dbs[std::size_t(i)] = new app::Panel(element("dbs", i), this);
         dbs[std::size_t(i)]->setMinimumHeight(60);
         panels->addWidget(dbs[std::size_t(i)], 0, 0);
@@ -52,13 +62,104 @@ DataBrowserPage::DataBrowserPage(QWidget* parent) : app::Panel(QStringLiteral("p
     tabs->addStretch();
     right->addLayout(tabs);
     right->addLayout(panels);
+    buildCriteriaPanels();
+
     ss2 = new QTableView(this);
     ss2->setObjectName(QStringLiteral("ss2"));
+    // The browser only reads: the grid takes no edits.
+    ss2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ss2->setSelectionMode(QAbstractItemView::SingleSelection);
+    model_ = new RecordsetModel(ss2);
+    ss2->setModel(model_);
     right->addWidget(ss2, 1);
+
+    auto* exportRow = new QHBoxLayout();
+    exportRow->addStretch();
+    exp_e = app::label(QStringLiteral("exp_e"), QStringLiteral("Export DataGrid to Excel >>"), this);
+    exportRow->addWidget(exp_e);
+    Command4 = app::pictureButton(QStringLiteral("Command4"), QStyle::SP_FileDialogDetailedView,
+                                  QStringLiteral("Export Grid to Excel"), this);
+    exportRow->addWidget(Command4);
+    right->addLayout(exportRow);
     body->addLayout(right, 3);
     top->addLayout(body, 1);
 
+    connectHandlers();
+}
+
+void DataBrowserPage::buildCriteriaPanels()
+{
+    auto* sortPanel = new QGridLayout(dbs[0]);
+    sortPanel->addWidget(app::label(QStringLiteral("c_label"), QStringLiteral("Column"), dbs[0]), 0, 0);
+    c = new app::TextBox(QStringLiteral("c"), dbs[0]);
+    sortPanel->addWidget(c, 1, 0);
+    c_srt[0] =
+        app::pictureButton(element("c_srt", 0), QStyle::SP_ArrowUp, QStringLiteral("Sort Asc"), dbs[0]);
+    c_srt[1] =
+        app::pictureButton(element("c_srt", 1), QStyle::SP_ArrowDown, QStringLiteral("Sort Desc"), dbs[0]);
+    sortPanel->addWidget(c_srt[0], 1, 1);
+    sortPanel->addWidget(c_srt[1], 1, 2);
+    sortPanel->setColumnStretch(3, 1);
+
+    auto* filterPanel = new QGridLayout(dbs[1]);
+    cv1 = app::label(QStringLiteral("cv1"), QString(), dbs[1]);
+    filterPanel->addWidget(cv1, 0, 0);
+    filterPanel->addWidget(app::label(QStringLiteral("v_label"), QStringLiteral("Value"), dbs[1]), 0, 1);
+    v = new app::TextBox(QStringLiteral("v"), dbs[1]);
+    filterPanel->addWidget(v, 0, 2);
+    Command7 = app::pictureButton(QStringLiteral("Command7"), QStyle::SP_DialogApplyButton,
+                                  QStringLiteral("Select"), dbs[1]);
+    filterPanel->addWidget(Command7, 0, 3);
+    const char* const kinds[4] = {"Begin with", "End with", "Contain", "Equal"};
+    auto* options = new QHBoxLayout();
+    for (int i = 0; i < 4; ++i) {
+        s1[std::size_t(i)] = new QRadioButton(QString::fromLatin1(kinds[i]), dbs[1]);
+        s1[std::size_t(i)]->setObjectName(element("s1", i));
+        options->addWidget(s1[std::size_t(i)]);
+    }
+    s1[0]->setChecked(true);
+    options->addStretch();
+    filterPanel->addLayout(options, 1, 0, 1, 4);
+    filterPanel->setColumnStretch(2, 1);
+
+    auto* rangePanel = new QGridLayout(dbs[2]);
+    cv2 = app::label(QStringLiteral("cv2"), QString(), dbs[2]);
+    rangePanel->addWidget(cv2, 0, 0);
+    rangePanel->addWidget(app::label(QStringLiteral("sfr_label"), QStringLiteral("From"), dbs[2]), 0, 1);
+    sfr = new app::TextBox(QStringLiteral("sfr"), dbs[2]);
+    rangePanel->addWidget(sfr, 0, 2);
+    rangePanel->addWidget(app::label(QStringLiteral("sto_label"), QStringLiteral("To"), dbs[2]), 0, 3);
+    sto = new app::TextBox(QStringLiteral("sto"), dbs[2]);
+    rangePanel->addWidget(sto, 0, 4);
+    Command10 = app::pictureButton(QStringLiteral("Command10"), QStyle::SP_FileDialogContentsView,
+                                   QStringLiteral("Search"), dbs[2]);
+    rangePanel->addWidget(Command10, 0, 5);
+    rangePanel->setColumnStretch(2, 1);
+    rangePanel->setColumnStretch(4, 1);
+}
+
+void DataBrowserPage::connectHandlers()
+{
+    for (int i = 0; i < 3; ++i) {
+        connect(chdbc[std::size_t(i)], &app::ClickLabel::clicked, this, [this, i] { chdbc_Click(i); });
+        connect(chdbc[std::size_t(i)], &app::ClickLabel::mouseMoved, this, [this, i] { chdbc_MouseMove(i); });
+    }
     connect(t, &QListWidget::itemClicked, this, &DataBrowserPage::t_Click);
+    connect(Command2, &QPushButton::clicked, this, &DataBrowserPage::Command2_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(c_srt[std::size_t(i)], &QPushButton::clicked, this, [this, i] { c_srt_Click(i); });
+    connect(Command7, &QPushButton::clicked, this, &DataBrowserPage::Command7_Click);
+    connect(Command10, &QPushButton::clicked, this, &DataBrowserPage::Command10_Click);
+    connect(Command4, &QPushButton::clicked, this, &DataBrowserPage::Command4_Click);
+    connect(c, &QLineEdit::textChanged, this, &DataBrowserPage::c_Change);
+    connect(ss2->horizontalHeader(), &QHeaderView::sectionClicked, this, &DataBrowserPage::ss2_pick_column);
+    connect(ss2, &QTableView::clicked, this, &DataBrowserPage::ss2_pick_current_column);
+    connect(ss2, &QTableView::doubleClicked, this, &DataBrowserPage::ss2_pick_value);
+}
+
+void DataBrowserPage::attachDataControl(platform::ado::DataControl* data)
+{
+    data2_ = data;
 }
 
 void DataBrowserPage::chdbc_Click(int index)
@@ -90,6 +191,12 @@ void DataBrowserPage::clearTabFrames()
 void DataBrowserPage::t_Click()
 {
     nr->clear();
+}
+
+void DataBrowserPage::c_Change()
+{
+    cv1->setText(c->text());
+    cv2->setText(c->text());
 }
 
 } // namespace browser

@@ -1,26 +1,57 @@
 #pragma once
-// The Data Browser page pt(0): the table list, the grid, the record count and the
-// three criteria tabs with their panels.
+// The Data Browser page pt(0): the table list, the grid over the data control Data2,
+// the record count, the three criteria tabs with their panels (sort, value filter,
+// range search) and the export of the grid's rows to a spreadsheet.
 
 #include "app/controls.h"
 #include "app/sorted_list.h"
+#include "browser/grid_export.h"
+#include "platform/ado/ado.h"
 
+#include <QRadioButton>
 #include <QTableView>
 #include <array>
 
-namespace browser {
+namespace browser
+{
 
-class DataBrowserPage : public app::Panel {
+class RecordsetModel;
+
+class DataBrowserPage : public app::Panel
+{
     Q_OBJECT
 public:
     explicit DataBrowserPage(QWidget* parent = nullptr);
 
-    app::SortedList* t = nullptr;     // tables (or views) of the catalogue
-    QPushButton* Command2 = nullptr;  // "Open Table..."
-    QTableView* ss2 = nullptr;        // the grid
-    app::TextBox* nr = nullptr;       // "Records Count"
+    app::SortedList* t = nullptr;            // tables (or views) of the catalogue
+    QPushButton* Command2 = nullptr;         // "Open Table..."
+    app::TextBox* tp = nullptr;              // data type code of the picked column
+    QTableView* ss2 = nullptr;               // the grid
+    app::TextBox* nr = nullptr;              // "Records Count"
     std::array<app::ClickLabel*, 3> chdbc{}; // "Sort", "Select Value", "Search from..to.."
     std::array<app::Panel*, 3> dbs{};        // their criteria panels
+    // Panel 0: the column and the two sort buttons.
+    app::TextBox* c = nullptr;
+    std::array<QPushButton*, 2> c_srt{}; // "Sort Asc", "Sort Desc"
+    // Panel 1: the value filter.
+    app::TextBox* v = nullptr;
+    std::array<QRadioButton*, 4> s1{}; // "Begin with", "End with", "Contain", "Equal"
+    QLabel* cv1 = nullptr;
+    QPushButton* Command7 = nullptr; // "Select"
+    // Panel 2: the range search.
+    app::TextBox* sfr = nullptr;
+    app::TextBox* sto = nullptr;
+    QLabel* cv2 = nullptr;
+    QPushButton* Command10 = nullptr; // "Search"
+    // The export.
+    QPushButton* Command4 = nullptr; // "Export Grid to Excel"
+    QLabel* exp_e = nullptr;
+
+    // The data control whose recordset the grid shows (the window's Data2).
+    void attachDataControl(platform::ado::DataControl* data);
+    // Where exported workbooks are written, and what opens them (the desktop by default).
+    void setExportFolder(const QString& folder) { exportFolder_ = folder; }
+    void setSpreadsheetOpener(SpreadsheetOpener opener) { opener_ = std::move(opener); }
 
     // Selects criteria tab `index`: every tab pale and its panel hidden, then the
     // chosen tab highlighted and its panel shown.
@@ -29,6 +60,35 @@ public:
     // Takes the hover frame away from the three tabs.
     void clearTabFrames();
     void t_Click();
+
+    // The queries: open, sort, value filter, range search; each ends with recc.
+    void Command2_Click();
+    void c_srt_Click(int index);
+    void Command7_Click();
+    void Command10_Click();
+    // Shows the row count of the last query in nr.
+    void recc();
+    void c_Change();
+
+    // Picks from the grid: a column by index (header click), the current cell's column
+    // (cell click), the current cell's text (double click).
+    void ss2_pick_column(int columnIndex);
+    void ss2_pick_current_column();
+    void ss2_pick_value();
+
+    void Command4_Click();
+
+private:
+    void buildCriteriaPanels();
+    void connectHandlers();
+    // Runs `query` through the data control and shows its rows in the grid.
+    void showQuery(const QString& query);
+
+    platform::ado::DataControl* data2_ = nullptr;
+    RecordsetModel* model_ = nullptr;
+    bool lastQueryRead_ = false;
+    QString exportFolder_;
+    SpreadsheetOpener opener_ = openWithDesktop;
 };
 
 inline constexpr quint32 kCriteriaTabColour = 0xFDFEDA;

@@ -1,0 +1,28 @@
+#pragma once
+// The SQL texts of the data browser: open, sort, value filter and range search over
+// the selected table. Table and column names go in as given; values typed by the user
+// go in as SQL literals, so a quote inside a value cannot end the literal.
+
+#include <QString>
+
+namespace browser
+{
+
+// The filter options s1(0..3), by index; -1 when none is chosen.
+enum FilterKind : int { BeginWith = 0, EndWith = 1, Contain = 2, Equal = 3, NoFilter = -1 };
+
+// How the range search writes a bound, by the data type code shown in `tp`.
+enum class RangeKind { None, Number, Text, Date };
+RangeKind rangeKind(const QString& typeCode);
+
+// The text between the quotes of a string literal: every quote doubled.
+QString sqlString(const QString& value);
+
+QString openQuery(const QString& table);
+QString sortQuery(const QString& table, const QString& column, bool descending);
+QString filterQuery(const QString& table, const QString& column, const QString& value, int kind);
+// Empty bounds are left out; for RangeKind::Date the bounds are already in month/day/year.
+QString rangeQuery(const QString& table, const QString& column, RangeKind kind, const QString& from,
+                   const QString& to);
+
+} // namespace browser

@@ -1,0 +1,26 @@
+#pragma once
+// The date bounds of the range search: a date box is rewritten as month/day/year
+// before it goes into the query, so the database reads it one way whatever the user's
+// locale writes.
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+namespace browser
+{
+
+// The date a text stands for in the locale: an ISO date, or the locale's short or long
+// date (a time after it is ignored). Two-digit years 00-29 are 2000-2029, 30-99 are
+// 1930-1999.
+std::optional<QDate> readDate(const QString& text, const QLocale& locale);
+
+// The separator of the locale's short date form; '/' when it has none.
+QChar dateSeparator(const QLocale& locale);
+
+// The box's new text: "mm/dd/yyyy" with the locale's separator, or the text unchanged
+// when it reads as no date.
+QString rewriteDateBound(const QString& text, const QLocale& locale);
+
+} // namespace browser

@@ -1,0 +1,101 @@
+#include "platform/spreadsheet.h"
+
+#include <QFile>
+#include <xlsxwriter.h>
+
+namespace platform
+{
+
+namespace
+{
+
+constexpr qsizetype kMaxSheetName = 31;
+
+bool sheetNameTaken(const QString& name)
+{
+    if (name.isEmpty() || name.size() > kMaxSheetName)
+        return false;
+    if (name.startsWith(QLatin1Char('\'')) || name.endsWith(QLatin1Char('\'')))
+        return false;
+    for (QChar ch : name) {
+        if (QStringLiteral("[]:*?/\\").contains(ch))
+            return false;
+    }
+    // Reserved by spreadsheet programs for their change history.
+    return name.compare(QStringLiteral("History"), Qt::CaseInsensitive) != 0;
+}
+
+bool inSheet(int row, int column)
+{
+    return row >= 1 && row <= LXW_ROW_MAX && column >= 1 && column <= LXW_COL_MAX;
+}
+
+} // namespace
+
+SpreadsheetWorkbook::SpreadsheetWorkbook(const QString& path) : path_(path)
+{
+    // Rows go to a scratch file as they are finished, so a large grid never sits in
+    // memory twice.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    workbook_ = workbook_new_opt(QFile::encodeName(path).constData(), &options);
+    if (!workbook_)
+        error_ = QStringLiteral("cannot create a workbook for %1").arg(path);
+}
+
+SpreadsheetWorkbook::~SpreadsheetWorkbook()
+{
+    if (workbook_)
+        lxw_workbook_free(workbook_);
+}
+
+bool SpreadsheetWorkbook::fail(const QString& what)
+{
+    error_ = what;
+    return false;
+}
+
+bool SpreadsheetWorkbook::addSheet(const QString& name)
+{
+    if (!workbook_)
+        return fail(QStringLiteral("the workbook is not open"));
+    if (sheet_)
+        return fail(QStringLiteral("the workbook already has its sheet"));
+    if (!sheetNameTaken(name))
+        return fail(QStringLiteral("\"%1\" cannot name a sheet").arg(name));
+    sheet_ = workbook_add_worksheet(workbook_, name.toUtf8().constData());
+    return sheet_ ? true : fail(QStringLiteral("\"%1\" cannot name a sheet").arg(name));
+}
+
+bool SpreadsheetWorkbook::setText(int row, int column, const QString& text)
+{
+    if (!sheet_ || !inSheet(row, column))
+        return fail(QStringLiteral("no cell (%1, %2)").arg(row).arg(column));
+    const lxw_error rc = worksheet_write_string(sheet_, lxw_row_t(row - 1), lxw_col_t(column - 1),
+                                                text.toUtf8().constData(), nullptr);
+    return rc == LXW_NO_ERROR ? true : fail(QString::fromUtf8(lxw_strerror(rc)));
+}
+
+bool SpreadsheetWorkbook::setNumber(int row, int column, double value)
+{
+    if (!sheet_ || !inSheet(row, column))
+        return fail(QStringLiteral("no cell (%1, %2)").arg(row).arg(column));
+    const lxw_error rc =
+        worksheet_write_number(sheet_, lxw_row_t(row - 1), lxw_col_t(column - 1), value, nullptr);
+    return rc == LXW_NO_ERROR ? true : fail(QString::fromUtf8(lxw_strerror(rc)));
+}
+
+bool SpreadsheetWorkbook::save()
+{
+    if (!workbook_)
+        return fail(QStringLiteral("the workbook is not open"));
+    // workbook_close frees the workbook whatever it returns.
+    const lxw_error rc = workbook_close(workbook_);
+    workbook_ = nullptr;
+    sheet_ = nullptr;
+    if (rc != LXW_NO_ERROR)
+        return fail(QStringLiteral("cannot write %1: %2").arg(path_, QString::fromUtf8(lxw_strerror(rc))));
+    return true;
+}
+
+} // namespace platform
