@@ -79,11 +79,11 @@ QString rewriteDateBound(const QString& text, const QLocale& locale)
     if (!date)
         return text;
     const QChar separator = dateSeparator(locale);
-    return QStringLiteral("%1%4%2%4%3")
-        .arg(date->month(), 2, 10, QLatin1Char('0'))
-        .arg(date->day(), 2, 10, QLatin1Char('0'))
-        .arg(date->year(), 4, 10, QLatin1Char('0'))
-        .arg(separator);
+    const auto digits = [](int value, int width) {
+        return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+    };
+    return digits(date->month(), 2) + separator + digits(date->day(), 2) + separator +
+           digits(date->year(), 4);
 }
 
 } // namespace browser

@@ -1,0 +1,152 @@
+#include "browser/browser_queries.h"
+#include "browser/date_bound.h"
+
+#include <QTest>
+
+using namespace browser;
+
+class BrowserQueriesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void queries_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("expected");
+        const QString t = QStringLiteral("Customers");
+        const QString c = QStringLiteral("Name");
+        QTest::newRow("open") << openQuery(t) << "SELECT * from Customers";
+        QTest::newRow("open, no table") << openQuery(QString()) << "SELECT * from ";
+        QTest::newRow("sort asc") << sortQuery(t, c, false) << "SELECT * from Customers order by Name asc";
+        QTest::newRow("sort desc") << sortQuery(t, c, true) << "SELECT * from Customers order by Name desc";
+        QTest::newRow("sort, no column")
+            << sortQuery(t, QString(), false) << "SELECT * from Customers order by  asc";
+        QTest::newRow("begin with") << filterQuery(t, c, "Br", BeginWith)
+                                    << "SELECT * from Customers where Name like 'Br%'";
+        QTest::newRow("end with") << filterQuery(t, c, "an", EndWith)
+                                  << "SELECT * from Customers where Name like '%an'";
+        QTest::newRow("contain") << filterQuery(t, c, "ri", Contain)
+                                 << "SELECT * from Customers where Name like '%ri%'";
+        QTest::newRow("equal") << filterQuery(t, c, "Ada", Equal)
+                               << "SELECT * from Customers where Name = 'Ada'";
+        QTest::newRow("no option") << filterQuery(t, c, "Ada", NoFilter) << "SELECT * from Customers";
+        QTest::newRow("empty value") << filterQuery(t, c, QString(), BeginWith)
+                                     << "SELECT * from Customers where Name like '%'";
+        QTest::newRow("quote in value")
+            << filterQuery(t, c, "O'Brien", Equal) << "SELECT * from Customers where Name = 'O''Brien'";
+        QTest::newRow("quotes in like")
+            << filterQuery(t, c, "'x''", Contain) << "SELECT * from Customers where Name like '%''x''''%'";
+
+        const QString k = QStringLiteral("Id");
+        QTest::newRow("number range") << rangeQuery(t, k, RangeKind::Number, "2", "10.5")
+                                      << "SELECT * from Customers where Id >= 2 and Id <= 10.5";
+        QTest::newRow("number, only to") << rangeQuery(t, k, RangeKind::Number, QString(), "-1e3")
+                                         << "SELECT * from Customers where Id <= -1e3";
+        QTest::newRow("number, only from") << rangeQuery(t, k, RangeKind::Number, ".5", QString())
+                                           << "SELECT * from Customers where Id >= .5";
+        QTest::newRow("number bound that is no number")
+            << rangeQuery(t, k, RangeKind::Number, "0 or 1=1", "x'y")
+            << "SELECT * from Customers where Id >= '0 or 1=1' and Id <= 'x''y'";
+        QTest::newRow("text range") << rangeQuery(t, c, RangeKind::Text, "B", "O'Z")
+                                    << "SELECT * from Customers where Name >= 'B' and Name <= 'O''Z'";
+        QTest::newRow("date range")
+            << rangeQuery(t, k, RangeKind::Date, "12/31/2003", "01/05/2004")
+            << "SELECT * from Customers where Id >= to_date('12/31/2003','mm/dd/yyyy')"
+               " and Id <= to_date('01/05/2004','mm/dd/yyyy')";
+        QTest::newRow("date as typed")
+            << rangeQuery(t, k, RangeKind::Date, "soon'", QString())
+            << "SELECT * from Customers where Id >= to_date('soon''','mm/dd/yyyy')";
+        QTest::newRow("no bounds") << rangeQuery(t, k, RangeKind::Text, QString(), QString())
+                                   << "SELECT * from Customers";
+        QTest::newRow("no range kind")
+            << rangeQuery(t, k, RangeKind::None, "1", "2") << "SELECT * from Customers";
+    }
+    void queries()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, expected);
+        QCOMPARE(query, expected);
+    }
+
+    void rangeKinds_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("numeric") << "131" << int(RangeKind::Number);
+        QTest::newRow("varchar") << "200" << int(RangeKind::Text);
+        QTest::newRow("timestamp") << "135" << int(RangeKind::Date);
+        QTest::newRow("empty") << "" << int(RangeKind::None);
+        QTest::newRow("integer") << "3" << int(RangeKind::None);
+        QTest::newRow("wide varchar") << "202" << int(RangeKind::None);
+        QTest::newRow("date") << "133" << int(RangeKind::None);
+        QTest::newRow("blank before") << " 131" << int(RangeKind::None);
+    }
+    void rangeKinds()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, kind);
+        QCOMPARE(int(rangeKind(code)), kind);
+    }
+
+    void dateBounds_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("rewritten");
+        QTest::newRow("us, iso") << "en_US"
+                                 << "2003-12-31"
+                                 << "12/31/2003";
+        QTest::newRow("us, own form") << "en_US"
+                                      << "12/31/2003"
+                                      << "12/31/2003";
+        QTest::newRow("us, one digit") << "en_US"
+                                       << "1/2/2003"
+                                       << "01/02/2003";
+        QTest::newRow("us, two-digit year 03") << "en_US"
+                                               << "12/31/03"
+                                               << "12/31/2003";
+        QTest::newRow("us, two-digit year 45") << "en_US"
+                                               << "6/1/45"
+                                               << "06/01/1945";
+        QTest::newRow("us, with a time") << "en_US"
+                                         << "2024-05-01 10:00:00"
+                                         << "05/01/2024";
+        QTest::newRow("us, local with a time") << "en_US"
+                                               << "5/1/2024 10:00 AM"
+                                               << "05/01/2024";
+        QTest::newRow("us, no such day") << "en_US"
+                                         << "2/30/2003"
+                                         << "2/30/2003";
+        QTest::newRow("us, no date") << "en_US"
+                                     << "soon"
+                                     << "soon";
+        QTest::newRow("us, blanks around") << "en_US"
+                                           << " 2003-12-31 "
+                                           << "12/31/2003";
+        QTest::newRow("uk, day first") << "en_GB"
+                                       << "31/12/2003"
+                                       << "12/31/2003";
+        QTest::newRow("uk, not month first") << "en_GB"
+                                             << "12/31/2003"
+                                             << "12/31/2003";
+        QTest::newRow("german, own separator") << "de_DE"
+                                               << "31.12.2003"
+                                               << "12.31.2003";
+        QTest::newRow("german, iso") << "de_DE"
+                                     << "2003-01-05"
+                                     << "01.05.2003";
+        QTest::newRow("german, two-digit year") << "de_DE"
+                                                << "5.1.29"
+                                                << "01.05.2029";
+    }
+    void dateBounds()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, rewritten);
+        QCOMPARE(rewriteDateBound(typed, QLocale(locale)), rewritten);
+    }
+};
+
+QTEST_GUILESS_MAIN(BrowserQueriesTest)
+#include "test_queries.moc"
