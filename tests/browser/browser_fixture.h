@@ -1,0 +1,110 @@
+#pragma once
+// A Data Browser page on its own, its grid fed by a data control over the shop
+// fixture (SQLite), with a third customer whose name holds a quote. Messages go to
+// `messages`; exported workbooks go to a temporary folder and are never opened.
+
+#include "browser/data_browser_page.h"
+#include "browser/recordset_model.h"
+#include "platform/user_feedback.h"
+#include "support/fixture_db.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+class BrowserFixture
+{
+public:
+    BrowserFixture()
+    {
+        connectionString_ = testsupport::sqliteFixture(QStringLiteral("shop_sqlite.sql"), dir_.path());
+        if (connectionString_.isEmpty())
+            return;
+        platform::ado::Connection db;
+        if (!db.open(connectionString_).ok)
+            return;
+        platform::ado::Recordset none;
+        ready_ = db.query(QStringLiteral(
+                              "INSERT INTO Customers VALUES (3, 'O''Brien', NULL, 25, 1, '1975-06-30')"),
+                          &none)
+                     .ok;
+    }
+
+    bool ready() const { return ready_; }
+
+    // A fresh page, shown offscreen, over a fresh data control.
+    void startPage()
+    {
+        QDir(exportDir_.path()).removeRecursively();
+        QDir().mkpath(exportDir_.path());
+        page = std::make_unique<browser::DataBrowserPage>();
+        data2 = std::make_unique<platform::ado::DataControl>();
+        data2->setConnectionString(connectionString_);
+        page->attachDataControl(data2.get());
+        page->setExportFolder(exportDir_.path());
+        page->setSpreadsheetOpener([this](const QString& path) {
+            opened << path;
+            return openerAnswer;
+        });
+        page->t->addItems({"Customers", "Employees", "Orders", "Products", "order_lines", "CustomerOrders"});
+        page->resize(1000, 600);
+        page->show();
+        messages.clear();
+        opened.clear();
+        openerAnswer = true;
+        platform::setMessageSink([this](const QString& text) { messages << text; });
+    }
+    void stopPage()
+    {
+        platform::setMessageSink({});
+        page.reset();
+        data2.reset();
+    }
+
+    void select(const QString& table)
+    {
+        const QList<QListWidgetItem*> items = page->t->findItems(table, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        page->t->setCurrentItem(items.first());
+        QTest::mouseClick(page->t->viewport(), Qt::LeftButton, {},
+                          page->t->visualItemRect(items.first()).center());
+    }
+    void open(const QString& table)
+    {
+        select(table);
+        QTest::mouseClick(page->Command2, Qt::LeftButton);
+    }
+
+    QAbstractItemModel* grid() const { return page->ss2->model(); }
+    QStringList headers() const
+    {
+        QStringList names;
+        for (int i = 0; i < grid()->columnCount(); ++i)
+            names << grid()->headerData(i, Qt::Horizontal).toString();
+        return names;
+    }
+    // The grid's column of the given header, top to bottom.
+    QStringList column(const QString& header) const
+    {
+        const int index = int(headers().indexOf(header));
+        QStringList values;
+        for (int row = 0; index >= 0 && row < grid()->rowCount(); ++row)
+            values << grid()->index(row, index).data().toString();
+        return values;
+    }
+    QString exportFolder() const { return exportDir_.path(); }
+
+    std::unique_ptr<browser::DataBrowserPage> page;
+    std::unique_ptr<platform::ado::DataControl> data2;
+    QStringList messages;
+    QStringList opened;
+    bool openerAnswer = true;
+
+private:
+    QTemporaryDir dir_;
+    QTemporaryDir exportDir_;
+    QString connectionString_;
+    bool ready_ = false;
+};
