@@ -1,0 +1,120 @@
+#include "browser_fixture.h"
+#include "xlsx_sheet_reader.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+class GridExportTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (!f.ready())
+            QFAIL("fixture not built");
+    }
+    void init() { f.startPage(); }
+    void cleanup() { f.stopPage(); }
+
+    void exportsTheGridRows()
+    {
+        f.open(QStringLiteral("Customers"));
+        QTest::mouseClick(f.page->Command4, Qt::LeftButton);
+        QVERIFY(f.messages.isEmpty());
+        QCOMPARE(f.opened.size(), 1);
+        const QString path = f.opened.first();
+        QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(f.exportFolder()).absoluteFilePath());
+        QVERIFY(path.endsWith(QStringLiteral(".xlsx")));
+        QVERIFY(QFileInfo(path).size() > 0);
+        // The browser's recordset has been walked to its end.
+        QVERIFY(f.data2->recordset().eof());
+        if (!testsupport::unzipAvailable())
+            QSKIP("no unzip to read the workbook back");
+
+        QCOMPARE(testsupport::xlsxSheetNames(path), QStringList{"Customers"});
+        // Numbers of numeric fields as numbers ("#"), the rest as text, nulls as no cell.
+        const QMap<QString, QString> expected{
+            {"A1", "CustomerId"}, {"B1", "Name"},   {"C1", "Email"},
+            {"D1", "Balance"},    {"E1", "Active"}, {"F1", "Born"},
+            {"A2", "#1"},         {"B2", "Ada"},    {"C2", "ada@example.org"},
+            {"D2", "#10.5"},      {"E2", "1"},      {"F2", "1990-01-02"},
+            {"A3", "#2"},         {"B3", "Brian"},  {"D3", "#0"},
+            {"E3", "0"},          {"A4", "#3"},     {"B4", "O'Brien"},
+            {"D4", "#25"},        {"E4", "1"},      {"F4", "1975-06-30"}};
+        QCOMPARE(testsupport::xlsxCells(path), expected);
+    }
+
+    // The rows are the grid's, in its order; the sheet is named after the table clicked
+    // in the list, even one not opened yet.
+    void sortedRowsUnderTheClickedName()
+    {
+        f.open(QStringLiteral("Customers"));
+        f.page->c->setText(QStringLiteral("Name"));
+        QTest::mouseClick(f.page->c_srt[1], Qt::LeftButton);
+        f.select(QStringLiteral("Orders"));
+        QTest::mouseClick(f.page->Command4, Qt::LeftButton);
+        QCOMPARE(f.opened.size(), 1);
+        if (!testsupport::unzipAvailable())
+            QSKIP("no unzip to read the workbook back");
+        QCOMPARE(testsupport::xlsxSheetNames(f.opened.first()), QStringList{"Orders"});
+        const QMap<QString, QString> cells = testsupport::xlsxCells(f.opened.first());
+        QCOMPARE(QStringList({cells["B2"], cells["B3"], cells["B4"]}),
+                 QStringList({"O'Brien", "Brian", "Ada"}));
+        QVERIFY(!cells.contains("A5"));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nothing opened yet") << "none"
+                                            << "Excel cannot be open";
+        QTest::newRow("no table selected") << "unselected"
+                                           << "Excel cannot be open";
+        QTest::newRow("last query rejected") << "rejected"
+                                             << "Excel cannot be open";
+        QTest::newRow("folder cannot take the workbook") << "no folder"
+                                                         << "Excel cannot be open";
+        QTest::newRow("no spreadsheet program") << "no program"
+                                                << "Excel cannot be open";
+        QTest::newRow("no rows") << "empty"
+                                 << "Export failed";
+    }
+    void failures()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QString, message);
+        auto& p = *f.page;
+        if (situation != QLatin1String("none"))
+            f.open(QStringLiteral("Customers"));
+        else
+            f.select(QStringLiteral("Customers"));
+        if (situation == QLatin1String("unselected"))
+            p.t->clearSelection();
+        if (situation == QLatin1String("rejected"))
+            QTest::mouseClick(p.c_srt[0], Qt::LeftButton); // no column: the database refuses
+        if (situation == QLatin1String("no folder"))
+            p.setExportFolder(f.exportFolder() + QStringLiteral("/missing"));
+        if (situation == QLatin1String("no program"))
+            f.openerAnswer = false;
+        if (situation == QLatin1String("empty")) {
+            p.c->setText(QStringLiteral("Name"));
+            p.v->setText(QStringLiteral("Nobody"));
+            p.s1[3]->setChecked(true);
+            QTest::mouseClick(p.Command7, Qt::LeftButton);
+            QCOMPARE(p.nr->text(), QStringLiteral("0"));
+        }
+        QTest::mouseClick(p.Command4, Qt::LeftButton);
+        QCOMPARE(f.messages, QStringList{message});
+        if (situation != QLatin1String("no program"))
+            QVERIFY(f.opened.isEmpty());
+        // A workbook that is not shown leaves no file behind.
+        QVERIFY(QDir(f.exportFolder()).entryList(QDir::Files).isEmpty());
+    }
+
+private:
+    BrowserFixture f;
+};
+
+QTEST_MAIN(GridExportTest)
+#include "test_grid_export.moc"
