@@ -1,6 +1,6 @@
 #pragma once
 // A Data Browser page on its own, its grid fed by a data control over the shop
-// fixture (SQLite), with a third customer whose name holds a quote. Messages go to
+// fixture (SQLite, with a third customer whose name holds a quote) or another database. Messages go to
 // `messages`; exported workbooks go to a temporary folder and are never opened.
 
 #include "browser/data_browser_page.h"
@@ -17,6 +17,11 @@
 class BrowserFixture
 {
 public:
+    // Over another database (already filled).
+    explicit BrowserFixture(const QString& connectionString)
+        : connectionString_(connectionString), ready_(!connectionString.isEmpty())
+    {
+    }
     BrowserFixture()
     {
         connectionString_ = testsupport::sqliteFixture(QStringLiteral("shop_sqlite.sql"), dir_.path());
@@ -95,6 +100,7 @@ public:
         return values;
     }
     QString exportFolder() const { return exportDir_.path(); }
+    QString connectionString() const { return connectionString_; }
 
     std::unique_ptr<browser::DataBrowserPage> page;
     std::unique_ptr<platform::ado::DataControl> data2;

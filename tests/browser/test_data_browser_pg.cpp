@@ -1,0 +1,108 @@
+// The range search against a server that has to_date and reports numeric and timestamp
+// columns with the type codes the range search knows.
+
+#include "browser_fixture.h"
+
+#include <QLocale>
+#include <optional>
+
+class DataBrowserPgTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        if (!testsupport::pgAvailable())
+            QSKIP("no PostgreSQL test server");
+        f.emplace(testsupport::pgFixture(QStringLiteral("shop_pg.sql")));
+        QVERIFY(f->ready());
+        platform::ado::Connection db;
+        QVERIFY(db.open(f->connectionString()).ok);
+        platform::ado::Recordset none;
+        QVERIFY(db.query(QStringLiteral("INSERT INTO sales.orders VALUES (11, 2, 1, '2024-06-15 08:30:00'), "
+                                        "(12, 1, 1, '2023-12-31 23:00:00')"),
+                         &none)
+                    .ok);
+        QVERIFY(db.query(QStringLiteral("INSERT INTO sales.products VALUES ('P2', 'EU', 'Pad', 4.25), "
+                                        "('P3', 'US', 'Ink', 12.00)"),
+                         &none)
+                    .ok);
+    }
+    void init()
+    {
+        f->startPage();
+        f->page->t->addItems({"sales.orders", "sales.products"});
+    }
+    void cleanup() { f->stopPage(); }
+
+    void range_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("fromShown");
+        QTest::addColumn<QString>("toShown");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("dates, both") << "sales.orders" << 3 << "135"
+                                     << "2024-01-01"
+                                     << "6/30/2024"
+                                     << "01/01/2024"
+                                     << "06/30/2024" << QStringList{"10", "11"};
+        QTest::newRow("dates, only from") << "sales.orders" << 3 << "135"
+                                          << "5/2/24"
+                                          << ""
+                                          << "05/02/2024"
+                                          << "" << QStringList{"11"};
+        QTest::newRow("dates, only to") << "sales.orders" << 3 << "135"
+                                        << ""
+                                        << "2024-01-01"
+                                        << ""
+                                        << "01/01/2024" << QStringList{"12"};
+        QTest::newRow("numbers, bounds included") << "sales.products" << 3 << "131"
+                                                  << "4.25"
+                                                  << "12"
+                                                  << "4.25"
+                                                  << "12" << QStringList{"P2", "P3"};
+        QTest::newRow("numbers, only to") << "sales.products" << 3 << "131"
+                                          << ""
+                                          << "5"
+                                          << ""
+                                          << "5" << QStringList{"P2"};
+    }
+    void range()
+    {
+        QFETCH(QString, table);
+        QFETCH(int, column);
+        QFETCH(QString, type);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, fromShown);
+        QFETCH(QString, toShown);
+        QFETCH(QStringList, keys);
+        auto& p = *f->page;
+        f->open(table);
+        QHeaderView* header = p.ss2->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+        QCOMPARE(p.tp->text(), type);
+        p.sfr->setText(from);
+        p.sto->setText(to);
+        p.c_srt[0]->click(); // rows in key order
+        QTest::mouseClick(p.Command10, Qt::LeftButton);
+        QCOMPARE(p.sfr->text(), fromShown);
+        QCOMPARE(p.sto->text(), toShown);
+        QStringList found = f->column(f->headers().first());
+        found.sort();
+        QCOMPARE(found, keys);
+        QCOMPARE(p.nr->text(), QString::number(keys.size()));
+    }
+
+private:
+    std::optional<BrowserFixture> f;
+};
+
+QTEST_MAIN(DataBrowserPgTest)
+#include "test_data_browser_pg.moc"
