@@ -1,9 +1,45 @@
-// "Generate ASPX!" (Command8 and its caption link): the edit page and its code-behind.
+// "Generate ASPX!" (Command8 and its caption link): the edit page and its code-behind for
+// the table in the ASPX Generator page's table box.
 
+#include "generators/web/edit_page_run.h"
+#include "app/action_guard.h"
+#include "app/aspx_generator_page.h"
 #include "app/generator_steps.h"
+#include "app/main_window.h"
+#include "app/window_host.h"
+#include "generators/common/ado_catalogue.h"
 
-namespace app {
+#include <QLabel>
+#include <QPointer>
 
-void Command8_Click(MainWindow&) {}
+namespace app
+{
+
+void Command8_Click(MainWindow& window)
+{
+    // The run yields after each step, so a second click could arrive in the middle of it;
+    // it is refused, as is any other guarded action. The solution run hands its guard over
+    // for each page.
+    ActionGuard guard;
+    if (!guard)
+        return;
+    FormState& form = window.form();
+    const AspxGeneratorPage& aspx = *window.aspxGenerator;
+    generators::web::EditPageInputs page;
+    page.tableBox = aspx.tb2[0]->text();
+    page.pageFile = aspx.tb2[1]->text();
+    page.codeFile = aspx.tb2[2]->text();
+    page.project = aspx.tb2[3]->text();
+    page.folder = aspx.pn2->text();
+
+    generators::AdoCatalogue catalogue(form.db_cnx, form.db_cnxstr, form.data3, form.data4);
+    WindowHost host(window);
+    generators::RunContext ctx(window.runInputs(), catalogue, host);
+    const QPointer<QLabel> stasp = aspx.stasp;
+    generators::web::runEditPage(ctx, page, [&stasp](const QString& text) {
+        if (stasp)
+            stasp->setText(text);
+    });
+}
 
 } // namespace app

@@ -1,0 +1,165 @@
+#include "generators/web/edit_page_run.h"
+
+#include "generators/common/column_discovery.h"
+#include "generators/common/module_file.h"
+#include "generators/web/edit_page_code_handlers.h"
+#include "generators/web/edit_page_code_setup.h"
+#include "generators/web/edit_page_markup.h"
+#include "platform/folders.h"
+
+namespace generators::web
+{
+
+namespace
+{
+
+QStringList columnNames(RunContext& ctx, DataControlId control, const QString& table)
+{
+    QStringList names;
+    for (const platform::ado::Field& field : discoverColumns(ctx, control, table, /*withRowLimit=*/true))
+        names.append(field.name);
+    return names;
+}
+
+QStringList primaryKeyColumns(RunContext& ctx, const QString& table)
+{
+    const KeyColumns key = ctx.catalogue.primaryKey(table, QString());
+    if (!key.ok) {
+        ctx.problem(QStringLiteral("%1: primary key rowset could not be read (%2)").arg(table, key.error));
+        return {};
+    }
+    return key.columns;
+}
+
+// The two files, written in one pass.
+class EditPageWriter
+{
+public:
+    EditPageWriter(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel)
+        : ctx_(ctx), stepLabel_(stepLabel), page_(ctx, kPreviewAspx), code_(ctx, kPreviewAspxVb)
+    {
+        names_.table = pageTable(page.tableBox);
+        names_.project = page.project;
+        names_.codeFile = page.codeFile;
+        pagePath_ = page.folder + page.pageFile;
+        codePath_ = page.folder + page.codeFile;
+    }
+
+    void run()
+    {
+        step(QStringLiteral("Search Foreign Keys"));
+        lists_ = scanForeignKeys(ctx_, names_.table);
+        page_.open(pagePath_, platform::OpenMode::Output);
+        code_.open(codePath_, platform::OpenMode::Output);
+
+        writePageHead(page_, names_);
+        writeCodeHead(code_, names_);
+        writeKeyTable();
+        writeFormStart(page_, names_);
+        writeForm();
+        writeButtons(page_, names_);
+        for (const ChildEntry& child : lists_.children)
+            writeChildLink(page_, child.table);
+        writeTableGrid(page_, names_, columns_);
+        for (const ChildEntry& child : lists_.children) {
+            writeChildGrid(page_, child.table, columnNames(ctx_, DataControlId::data4, child.table));
+            declareChildGrid(code_, child.table);
+        }
+        writePageTail(page_);
+
+        writePageSetup(code_, names_, lists_.parentTables);
+        writeKeyBindings();
+        step(QStringLiteral("Generate Vb Code..."));
+        writeLookupBindings(code_, lists_);
+        writeInitEnd(code_, names_, columns_, lists_.pkColumns);
+        writeLookupHandlers(code_, lists_);
+        writeKeyHandlers(code_, names_, lists_, columns_);
+        writeButtonHandlers(code_, names_, lists_, columns_);
+
+        page_.close();
+        code_.close();
+    }
+
+private:
+    void step(const QString& text)
+    {
+        stepLabel_(text);
+        ctx_.host.yield();
+    }
+
+    void writeKeyTable()
+    {
+        step(QStringLiteral("Search Primary Key"));
+        for (const QString& column : primaryKeyColumns(ctx_, names_.table)) {
+            writeKeyRow(page_, column);
+            declareKeyDropDown(code_, column);
+        }
+    }
+
+    // The form's rows in column order; a column that a foreign-key entry names gets the
+    // lookup drop-down, and the first such entry is marked as shown.
+    void writeForm()
+    {
+        step(QStringLiteral("Search Columns"));
+        columns_ = columnNames(ctx_, DataControlId::data3, names_.table);
+        for (const QString& column : std::as_const(columns_)) {
+            const qsizetype k = lists_.matchForeignKey(column);
+            if (k >= 0)
+                lists_.foreignKeys[k].seen = true;
+            writeFormRow(page_, column, k >= 0);
+            if (k >= 0)
+                declareLookupDropDown(code_, column);
+            declareTextBox(code_, column);
+        }
+    }
+
+    // The key drop-downs' bindings, from a second read of the primary key.
+    void writeKeyBindings()
+    {
+        step(QStringLiteral("Search Primary Key for Vb"));
+        lists_.pkColumns.clear();
+        for (const QString& column : primaryKeyColumns(ctx_, names_.table)) {
+            writeKeyBinding(code_, names_, column);
+            lists_.addPrimaryKeyColumn(column);
+        }
+    }
+
+    RunContext& ctx_;
+    const StepLabel& stepLabel_;
+    EditPageNames names_;
+    QString pagePath_, codePath_;
+    ModuleFile page_, code_;
+    EditPageLists lists_;
+    QStringList columns_; // the page table's columns, in field order
+};
+
+} // namespace
+
+QString pageTable(const QString& tableBox)
+{
+    qsizetype first = 0, last = tableBox.size();
+    while (first < last && tableBox.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && tableBox.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return tableBox.sliced(first, last - first);
+}
+
+void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel)
+{
+    platform::smkdir(page.folder);
+    if (pageTable(page.tableBox).isEmpty()) {
+        ctx.host.message(QStringLiteral("Choose a Table!"));
+        return;
+    }
+    ctx.host.setBusyPointer(true);
+    ctx.host.clearPreview(kPreviewAspx);
+    ctx.host.clearPreview(kPreviewAspxVb);
+    EditPageWriter(ctx, page, stepLabel).run();
+    stepLabel(QString());
+    ctx.host.setBusyPointer(false);
+    if (!ctx.in.solutionVisible)
+        ctx.host.message(endOfGenerationText(ctx.problems));
+}
+
+} // namespace generators::web

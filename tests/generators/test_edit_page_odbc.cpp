@@ -1,0 +1,82 @@
+// The edit page and its code-behind through the real database layer, on a SQLite
+// database built from the fixture script, compared byte for byte with the goldens.
+
+#include "generators/common/ado_catalogue.h"
+#include "generators/web/edit_page_run.h"
+#include "platform/text_file.h"
+#include "support/fixture_db.h"
+#include "support/golden.h"
+#include "support/recording_host.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace generators;
+
+class EditPageOdbcTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void goldens_data()
+    {
+        QTest::addColumn<QString>("name");     // golden files edit_page_<name>.aspx and .aspx.vb
+        QTest::addColumn<QString>("tableBox"); // the table box as the user left it
+        QTest::addColumn<QString>("project");
+
+        QTest::newRow("no foreign key, no key, no project") << "notes"
+                                                            << "Notes"
+                                                            << "";
+        QTest::newRow("two foreign keys to one parent") << "product"
+                                                        << "Product"
+                                                        << "ShopWeb";
+        QTest::newRow("children, two-column key") << "orders"
+                                                  << "Orders"
+                                                  << "ShopWeb";
+        QTest::newRow("self reference") << "employee"
+                                        << "Employee"
+                                        << "ShopWeb";
+        QTest::newRow("blanks around the name") << "category_blanks"
+                                                << " Category "
+                                                << "ShopWeb";
+    }
+    void goldens()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, tableBox);
+        QFETCH(QString, project);
+
+        QTemporaryDir dir;
+        const QString cnx = testsupport::sqliteFixture(QStringLiteral("web/edit_page.sql"), dir.path());
+        QVERIFY2(!cnx.isEmpty(), "the fixture database could not be built");
+        auto connection = std::make_unique<platform::ado::Connection>();
+        const platform::ado::Status opened = connection->open(cnx);
+        QVERIFY2(opened.ok, qPrintable(opened.message));
+        platform::ado::DataControl data3, data4;
+        data3.setConnectionString(cnx);
+        data4.setConnectionString(cnx);
+        AdoCatalogue catalogue(connection, cnx, data3, data4);
+
+        // The file names as the table box's change handler sets them, blanks included.
+        web::EditPageInputs page;
+        page.tableBox = tableBox;
+        page.pageFile = "edit_" + tableBox + ".aspx";
+        page.codeFile = "edit_" + tableBox + ".aspx.vb";
+        page.project = project;
+        page.folder = dir.filePath("out/pages/");
+        testsupport::RecordingHost host;
+        RunContext ctx(RunInputs{}, catalogue, host);
+        web::runEditPage(ctx, page, [](const QString&) {});
+
+        QCOMPARE(host.messages, QStringList{"End of Generation"});
+        const QByteArray markup = testsupport::readFileBytes(page.folder + page.pageFile);
+        const QByteArray code = testsupport::readFileBytes(page.folder + page.codeFile);
+        QUILLMERE_COMPARE_GOLDEN("web/edit_page_" + name + ".aspx", markup);
+        QUILLMERE_COMPARE_GOLDEN("web/edit_page_" + name + ".aspx.vb", code);
+        // The previews echo the files, CR LF before each line.
+        QCOMPARE(host.previews[kPreviewAspx], "\r\n" + platform::fromWindows1252(markup.chopped(2)));
+        QCOMPARE(host.previews[kPreviewAspxVb], "\r\n" + platform::fromWindows1252(code.chopped(2)));
+    }
+};
+
+QTEST_GUILESS_MAIN(EditPageOdbcTest)
+#include "test_edit_page_odbc.moc"
