@@ -1,13 +1,14 @@
 // "VB6 Classes only!" (Command18 and its caption link).
 
+#include "generators/classmodule/class_module_run.h"
 #include "app/action_guard.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
 #include "app/window_host.h"
-#include "generators/classmodule/class_module_run.h"
 #include "generators/common/ado_catalogue.h"
 
-namespace app {
+namespace app
+{
 
 void Command18_Click(MainWindow& window)
 {
