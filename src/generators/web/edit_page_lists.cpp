@@ -41,6 +41,22 @@ void EditPageLists::addPrimaryKeyColumn(const QString& column)
         pkColumns.append(column);
 }
 
+namespace
+{
+
+// A key declared without the parent's columns ("REFERENCES parent") refers to the
+// parent's primary key, and some drivers leave the parent column empty then: it is the
+// key column at the row's position.
+QString parentColumn(RunContext& ctx, const ForeignKeyRow& row)
+{
+    if (!row.pkColumn.isEmpty() || row.pkTable.isEmpty() || row.ordinal < 1)
+        return row.pkColumn;
+    const KeyColumns key = ctx.catalogue.primaryKey(row.pkTable, row.pkSchema);
+    return key.ok && row.ordinal <= key.columns.size() ? key.columns.at(row.ordinal - 1) : QString();
+}
+
+} // namespace
+
 EditPageLists scanForeignKeys(RunContext& ctx, const QString& table)
 {
     EditPageLists lists;
@@ -51,7 +67,7 @@ EditPageLists scanForeignKeys(RunContext& ctx, const QString& table)
     }
     for (const ForeignKeyRow& row : rows.rows) {
         if (row.fkTable == table && lists.foreignKeys.size() < kMaxListEntries) {
-            lists.foreignKeys.append({row.fkColumn, row.pkTable, row.pkColumn, false});
+            lists.foreignKeys.append({row.fkColumn, row.pkTable, parentColumn(ctx, row), false});
             // The parent list ends at its first empty entry, so an empty name is never kept.
             // A table that references itself already has its criteria object; a second one
             // of the same name would not compile.
@@ -66,7 +82,7 @@ EditPageLists scanForeignKeys(RunContext& ctx, const QString& table)
                 std::any_of(lists.children.cbegin(), lists.children.cend(),
                             [&](const ChildEntry& child) { return child.table == row.fkTable; });
             if (!known)
-                lists.children.append({row.fkTable, row.pkColumn, row.fkColumn});
+                lists.children.append({row.fkTable, parentColumn(ctx, row), row.fkColumn});
         }
     }
     return lists;

@@ -36,6 +36,7 @@
                     </TR>
                 </TABLE>
             </P>
+            <P><a href="#A_Review">Review List</a></P>
             <H2>Product List</H2>
             <P><asp:datagrid id="DtgProduct" runat="server" EnableViewState="True" AutoGenerateColumns="False" BorderColor="DarkSlateGray" BackColor="White" BorderStyle="None" BorderWidth="1px" CellPadding="2" GridLines="Horizontal">
                     <AlternatingItemStyle BackColor="LightCyan"></AlternatingItemStyle>
@@ -47,6 +48,17 @@
                         <asp:BoundColumn DataField="Maker" HeaderText="Maker"></asp:BoundColumn>
                         <asp:BoundColumn DataField="SubCat" HeaderText="SubCat"></asp:BoundColumn>
                         <asp:ButtonColumn Text="Select" CommandName="Select"></asp:ButtonColumn>
+                    </Columns>
+                </asp:datagrid>
+            </P>
+            <H2><A name="A_Review"></A>Review</H2><P><a href="#Top">Top</a></P>
+            <P><asp:datagrid id="DtgReview" runat="server" EnableViewState="True" AutoGenerateColumns="False" BorderColor="DarkSlateGray" BackColor="White" BorderStyle="None" BorderWidth="1px" CellPadding="2" GridLines="Horizontal">
+                    <AlternatingItemStyle BackColor="LightCyan"></AlternatingItemStyle>
+                    <HeaderStyle BorderStyle="None" BackColor="#C0C0FF"></HeaderStyle>
+                    <Columns>
+                        <asp:BoundColumn DataField="RevId" HeaderText="RevId"></asp:BoundColumn>
+                        <asp:BoundColumn DataField="Prod" HeaderText="Prod"></asp:BoundColumn>
+                        <asp:BoundColumn DataField="Stars" HeaderText="Stars"></asp:BoundColumn>
                     </Columns>
                 </asp:datagrid>
             </P>

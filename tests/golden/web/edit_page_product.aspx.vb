@@ -10,6 +10,7 @@ Public Class Edit_Product
     Protected WithEvents TxtMaker As System.Web.UI.WebControls.TextBox
     Protected WithEvents Ddl_f_SubCat As System.Web.UI.WebControls.DropDownList
     Protected WithEvents TxtSubCat As System.Web.UI.WebControls.TextBox
+    Protected WithEvents DtgReview As System.Web.UI.WebControls.DataGrid
     Protected WithEvents Ok As System.Web.UI.WebControls.Button
     Protected WithEvents Cancel As System.Web.UI.WebControls.Button
     Protected WithEvents Delete As System.Web.UI.WebControls.Button
@@ -109,6 +110,8 @@ Private Sub DdlProdId_SelectedIndexChanged(ByVal sender As System.Object, ByVal 
     TxtMainCat.text = z_Product.MainCat
     TxtMaker.text = z_Product.Maker
     TxtSubCat.text = z_Product.SubCat
+    DtgReview.DataSource = z_Product.Review
+    DtgReview.DataBind()
 End Sub
 
     Private Sub Ok_Click(ByVal sender As System.Object, ByVal e As System.EventArgs) Handles Ok.Click
