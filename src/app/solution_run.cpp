@@ -1,9 +1,114 @@
-// The solution dialog's Ok (Command21): a whole web solution.
+// The solution dialog's Ok (Command21): a whole web solution. The solution's own files go
+// into the solution and project folders, the VB.NET run into the project's Data_Access
+// folder, and one edit page per chosen table into its User_Interface folder.
 
+#include "app/action_guard.h"
+#include "app/aspx_generator_page.h"
 #include "app/generator_steps.h"
+#include "app/main_window.h"
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "app/vbnet_run.h"
+#include "app/window_host.h"
+#include "generators/common/ado_catalogue.h"
+#include "generators/web/solution_files.h"
+#include "platform/folders.h"
+#include "platform/user_feedback.h"
 
-namespace app {
+#include <QPointer>
+#include <optional>
 
-void Command21_Click(MainWindow&) {}
+namespace app
+{
+
+namespace
+{
+
+generators::web::SolutionInputs solutionInputs(MainWindow& window, const QStringList& tables)
+{
+    const SolutionPanel& dialog = *window.solution;
+    const VbGeneratorPage& page = *window.vbGenerator;
+    generators::web::SolutionInputs in;
+    in.sng = dialog.sng->text();
+    in.spg = dialog.spg->text();
+    in.png = dialog.png->text();
+    in.ppg = dialog.ppg->text();
+    in.stcss = dialog.stcss->text();
+    for (std::size_t i = 0; i < in.gnn.size(); ++i)
+        in.gnn[i] = page.gnn[i]->text();
+    in.tdn1 = tables;
+    in.psEnabled = page.ps->isEnabled();
+    return in;
+}
+
+// The solution files, into folders created first: the dialog proposes a project folder
+// that does not exist yet.
+QStringList writeSolution(MainWindow& window, const QStringList& tables)
+{
+    const generators::web::SolutionInputs in = solutionInputs(window, tables);
+    platform::smkdir(in.spg);
+    platform::smkdir(in.ppg);
+    FormState& form = window.form();
+    generators::AdoCatalogue catalogue(form.db_cnx, form.db_cnxstr, form.data3, form.data4);
+    WindowHost host(window);
+    generators::RunContext ctx(window.runInputs(), catalogue, host);
+    generators::web::writeSolutionFiles(ctx, in);
+    return ctx.problems;
+}
+
+// The page run guards itself. The solution run hands its guard over for the call and takes
+// it back after: no event is handled in between, so no other action can slip in.
+void runPageStep(MainWindow& window, std::optional<ActionGuard>& guard)
+{
+    guard.reset();
+    Command8_Click(window);
+    guard.emplace();
+}
+
+} // namespace
+
+void Command21_Click(MainWindow& window)
+{
+    // The run yields, and the dialog's Ok stays live meanwhile: a second start, or any other
+    // guarded action, is refused until the run ends.
+    std::optional<ActionGuard> guard(std::in_place);
+    if (!*guard)
+        return;
+    QPointer<MainWindow> alive(&window);
+    VbGeneratorPage& page = *window.vbGenerator;
+    AspxGeneratorPage& aspx = *window.aspxGenerator;
+    SolutionPanel& dialog = *window.solution;
+    // The solution name stays editable while the run yields; the pages still go into the
+    // project whose files the run wrote.
+    const QString project = dialog.ppg->text();
+
+    page.gwcf->setChecked(true);
+    const QStringList tables = page.tdn1->items();
+    aspx.tb2[3]->setText(dialog.png->text());
+
+    QStringList problems = writeSolution(window, tables);
+
+    page.pn->setText(project + QStringLiteral("Data_Access/"));
+    dialog.avasn->setText(QStringLiteral("Generate Data Access Files"));
+    problems += runVbNetGeneration(window);
+
+    aspx.pn2->setText(project + QStringLiteral("User_Interface/"));
+    for (const QString& table : tables) {
+        {
+            WindowHost host(window);
+            generators::stepProgress(host);
+        }
+        platform::yield();
+        aspx.tb2[0]->setText(table);
+        dialog.avasn->setText(QStringLiteral("Generate Aspx for ") + aspx.tb2[0]->text());
+        platform::yield();
+        runPageStep(window, guard);
+        if (!alive)
+            return;
+    }
+
+    WindowHost(window).message(generators::endOfGenerationText(problems));
+    dialog.hide();
+}
 
 } // namespace app

@@ -1,0 +1,132 @@
+#include "generators/web/solution_files.h"
+
+#include "generators/common/module_file.h"
+#include "generators/common/template.h"
+#include "generators/web/solution_templates.h"
+#include "generators/web/web_addresses.h"
+#include "platform/guid.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace generators::web
+{
+
+namespace
+{
+
+using namespace templates;
+
+struct Reference {
+    const char* name;
+    const char* assembly;
+};
+
+// The name of the XML reference and its assembly differ in letter case.
+constexpr Reference kReferences[] = {
+    {"System", "System"},         {"System.Data", "System.Data"}, {"System.Drawing", "System.Drawing"},
+    {"System.Web", "System.Web"}, {"System.XML", "System.Xml"},
+};
+constexpr Reference kOracleReference = {"System.Data.OracleClient", "System.Data.OracleClient"};
+
+void writeFile(RunContext& ctx, const QString& path, const QStringList& lines)
+{
+    ModuleFile file(ctx, kNoPreview);
+    if (file.open(path, platform::OpenMode::Output))
+        file.emitLines(lines);
+    file.close();
+}
+
+QStringList referenceBlock(const Reference& reference)
+{
+    return expandBlock(kProjectReference,
+                       {{QStringLiteral("refname"), QString::fromLatin1(reference.name)},
+                        {QStringLiteral("refassembly"), QString::fromLatin1(reference.assembly)}});
+}
+
+QStringList projectLines(const SolutionInputs& in, const QString& guid)
+{
+    QStringList lines =
+        expandBlock(kProjectHead, {{QStringLiteral("project"), in.png}, {QStringLiteral("guid"), guid}});
+    for (const Reference& reference : kReferences)
+        lines += referenceBlock(reference);
+    if (in.psEnabled)
+        lines += referenceBlock(kOracleReference);
+    lines += templateLines(kProjectImportsAndFiles);
+    // A module that is switched off has an empty name and still gets its block.
+    for (const QString& module : in.gnn)
+        lines += expandBlock(kProjectModuleFile, {{QStringLiteral("module"), module}});
+    for (const QString& table : in.tdn1)
+        lines += expandBlock(kProjectPageFiles, {{QStringLiteral("table"), table}});
+    lines += templateLines(kProjectTail);
+    return lines;
+}
+
+// Copies the style sheet line by line, each line ended by CR LF. The bytes of a line are
+// copied as they are (the sheet may be in any encoding), and the whole sheet is read before
+// the copy is opened, so that a sheet chosen inside the project folder is not lost.
+void copyStyleSheet(RunContext& ctx, const QString& source, const QString& target)
+{
+    if (source.isEmpty() || !QFileInfo(source).isFile())
+        return;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return;
+    in.close();
+
+    QByteArray copy;
+    copy.reserve(bytes.size() + bytes.count('\n') + 2);
+    QList<QByteArray> lines = bytes.split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast(); // a final line end starts no line
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        copy += line;
+        copy += "\r\n";
+    }
+    QFile out(target);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        ctx.problem(QStringLiteral("%1: cannot be opened (%2)")
+                        .arg(QDir::toNativeSeparators(target), out.errorString()));
+        return;
+    }
+    if (out.write(copy) != copy.size() || !out.flush())
+        ctx.problem(QStringLiteral("%1: cannot be written (%2)")
+                        .arg(QDir::toNativeSeparators(target), out.errorString()));
+}
+
+} // namespace
+
+QString solutionFileName(const QString& sng)
+{
+    return sng.endsWith(QLatin1Char('_')) ? sng.chopped(1) : sng;
+}
+
+void writeSolutionFiles(RunContext& ctx, const SolutionInputs& in)
+{
+    const QString& folder = in.ppg;
+    writeFile(ctx, folder + QStringLiteral("AssemblyInfo.vb"), templateLines(kAssemblyInfo));
+    writeFile(ctx, folder + QStringLiteral("Global.asax"),
+              expandBlock(kGlobalAsax, {{QStringLiteral("project"), in.png}}));
+    writeFile(ctx, folder + QStringLiteral("Global.asax.resx"),
+              expandBlock(kGlobalAsaxResx, {{QStringLiteral("xsdns"), xsdNamespace()},
+                                            {QStringLiteral("msdatans"), msdataNamespace()},
+                                            {QStringLiteral("fxtoken"), kFrameworkToken.toString()}}));
+    writeFile(ctx, folder + QStringLiteral("Global.asax.vb"), templateLines(kGlobalAsaxClass));
+    copyStyleSheet(ctx, in.stcss, folder + QStringLiteral("Styles.css"));
+
+    const QString guid = in.newGuid ? in.newGuid() : platform::new_guid();
+    writeFile(ctx, folder + in.png + QStringLiteral(".vbproj"), projectLines(in, guid));
+    const Placeholders web = {{QStringLiteral("webroot"), webRoot()},
+                              {QStringLiteral("project"), in.png},
+                              {QStringLiteral("guid"), guid}};
+    writeFile(ctx, folder + in.png + QStringLiteral(".vbproj.webinfo"), expandBlock(kWebInfo, web));
+    writeFile(ctx, in.spg + solutionFileName(in.sng) + QStringLiteral(".sln"), expandBlock(kSolution, web));
+}
+
+} // namespace generators::web
