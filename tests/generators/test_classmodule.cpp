@@ -127,6 +127,7 @@ private slots:
                  "\r\n******* " + path + "\r\n" + QString::fromLatin1(bytes.chopped(2)));
         QCOMPARE(host.messages, QStringList{"End of Generation"});
         QCOMPARE(catalogue.queries, QStringList{"data3: SELECT * from Orders"});
+        QCOMPARE(catalogue.indexRequests, QStringList{".Orders"});
     }
 
     // A table whose column query and index rowset both fail gets the lines that depend on

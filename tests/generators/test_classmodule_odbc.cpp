@@ -1,7 +1,8 @@
 // Class modules through the real database layer on a SQLite fixture: column types from
 // the driver (apostrophe, '#' and bare literals), a two-column first index followed by a
 // one-column index, a table without any index, and a table whose name and column hold
-// a blank. Files and preview are compared byte for byte with the goldens.
+// a blank. Files and preview are compared byte for byte with the goldens. On PostgreSQL,
+// a table name found in two schemas takes the indexes of the chosen schema only.
 
 #include "generators/classmodule/class_module_run.h"
 #include "generators/common/ado_catalogue.h"
@@ -51,6 +52,63 @@ private slots:
             expectedPreview += "\r\n******* " + path + "\r\n" + QString::fromLatin1(bytes.chopped(2));
         }
         QCOMPARE(host.previews[kPreviewVb6], expectedPreview);
+    }
+
+    void indexesOfTheChosenSchema_data()
+    {
+        QTest::addColumn<QString>("schemaFilter");
+        QTest::addColumn<QStringList>("orderLines");
+        QTest::addColumn<QStringList>("keyLines");
+        const QString byId = R"(    if num_index = %1 then my_order = " order by id")";
+        const QString byCode = R"(    if num_index = %1 then my_order = " order by code, rev")";
+        const QString idKey = R"(        If not isnull(dbl("id")) then If zi_id <> dbl("id") Then ind = 0)";
+        QTest::newRow("chosen schema") << "cm_sales" << QStringList{byId.arg(1)} << QStringList{idKey};
+        QTest::newRow("other schema")
+            << "cm_archive" << QStringList{byCode.arg(1)}
+            << QStringList{
+                   R"(        If not isnull(dbl("code")) then If zi_code <> dbl("code") Then ind = 0)",
+                   R"(        If not isnull(dbl("rev")) then If zi_rev <> dbl("rev") Then ind = 0)"};
+    }
+    void indexesOfTheChosenSchema()
+    {
+        QFETCH(QString, schemaFilter);
+        QFETCH(QStringList, orderLines);
+        QFETCH(QStringList, keyLines);
+        if (!testsupport::pgAvailable())
+            QSKIP("no PostgreSQL test server (run through scripts/run-tests.sh)");
+        const QString pg = testsupport::pgFixture(QStringLiteral("classmodule/two_schemas_pg.sql"));
+        QVERIFY2(!pg.isEmpty(), "the fixture database could not be built");
+        // The table is listed by name alone, as an Oracle schema's tables are.
+        const QString cnx = pg + QStringLiteral("ConnSettings=SET search_path TO %1;").arg(schemaFilter);
+        auto connection = std::make_unique<platform::ado::Connection>();
+        const platform::ado::Status opened = connection->open(cnx);
+        QVERIFY2(opened.ok, qPrintable(opened.message));
+        platform::ado::DataControl data3, data4;
+        data3.setConnectionString(cnx);
+        data4.setConnectionString(cnx);
+        AdoCatalogue catalogue(connection, cnx, data3, data4);
+
+        QTemporaryDir dir;
+        RunInputs in;
+        in.pn = dir.filePath("out/");
+        in.tdn1 = QStringList{"items"};
+        in.schema_filter = schemaFilter;
+        testsupport::RecordingHost host;
+        RunContext ctx(in, catalogue, host);
+        classmodule::runClassModules(ctx, standardTypeTables());
+        QCOMPARE(host.messages, QStringList{"End of Generation"});
+
+        const QStringList lines = QString::fromLatin1(testsupport::readFileBytes(in.pn + "items.cls"))
+                                      .split(QStringLiteral("\r\n"));
+        const auto linesBetween = [&lines](const QString& first, const QString& last) {
+            const qsizetype from = lines.indexOf(first);
+            const qsizetype to = lines.indexOf(last, from);
+            return from < 0 || to < 0 ? QStringList{} : lines.mid(from + 1, to - from - 1);
+        };
+        QCOMPARE(linesBetween(R"(    my_order="")", "End Function"), orderLines);
+        QCOMPARE(linesBetween("        ind = 1",
+                              "        If ind = 0 then If not dbl.eof then dbl.movenext else exit do"),
+                 keyLines);
     }
 };
 

@@ -53,8 +53,9 @@ ForeignKeyRows ScriptedCatalogue::foreignKeys()
     return result;
 }
 
-IndexRows ScriptedCatalogue::indexes(const QString& table)
+IndexRows ScriptedCatalogue::indexes(const QString& table, const QString& schema)
 {
+    indexRequests.append(schema + QLatin1Char('.') + table);
     IndexRows result;
     if (indexesFail) {
         result.ok = false;

@@ -27,12 +27,13 @@ public:
     generators::ColumnList columns(generators::DataControlId control, const QString& query) override;
     generators::KeyColumns primaryKey(const QString& table, const QString& schema) override;
     generators::ForeignKeyRows foreignKeys() override;
-    generators::IndexRows indexes(const QString& table) override;
+    generators::IndexRows indexes(const QString& table, const QString& schema) override;
     QString identifierQuote() override { return QStringLiteral("\""); }
     platform::ado::Status reconnect() override;
 
     QStringList queries;      // "data3: SELECT * from T", in order
     QStringList keyRequests;  // "schema.table", in order
+    QStringList indexRequests; // "schema.table", in order
     int reconnects = 0;
     bool reconnectFails = false;
     bool foreignKeysFail = false;

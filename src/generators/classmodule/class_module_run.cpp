@@ -21,7 +21,7 @@ bool fileNameCanHold(const QString& table)
 
 IndexLists readIndexes(RunContext& ctx, const QString& table)
 {
-    const IndexRows rows = ctx.catalogue.indexes(table);
+    const IndexRows rows = ctx.catalogue.indexes(table, ctx.in.schema_filter);
     if (!rows.ok) {
         ctx.problem(QStringLiteral("%1: indexes could not be read (%2)").arg(table, rows.error));
         return {};

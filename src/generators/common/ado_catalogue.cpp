@@ -70,7 +70,7 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
     return result;
 }
 
-IndexRows AdoCatalogue::indexes(const QString& table)
+IndexRows AdoCatalogue::indexes(const QString& table, const QString& schema)
 {
     IndexRows result;
     if (!connection_ || connection_->state() != platform::ado::adStateOpen) {
@@ -80,8 +80,9 @@ IndexRows AdoCatalogue::indexes(const QString& table)
     }
     Recordset rs;
     // Restrictions: catalog, schema, index name, type, table.
+    const QVariant schemaRestriction = schema.isEmpty() ? QVariant() : QVariant(schema);
     const Status status = connection_->openSchema(
-        platform::ado::adSchemaIndexes, {QVariant(), QVariant(), QVariant(), QVariant(), table}, &rs);
+        platform::ado::adSchemaIndexes, {QVariant(), schemaRestriction, QVariant(), QVariant(), table}, &rs);
     result.ok = status.ok;
     result.error = status.message;
     for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())

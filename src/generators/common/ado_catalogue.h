@@ -17,7 +17,7 @@ public:
     ColumnList columns(DataControlId control, const QString& query) override;
     KeyColumns primaryKey(const QString& table, const QString& schema) override;
     ForeignKeyRows foreignKeys() override;
-    IndexRows indexes(const QString& table) override;
+    IndexRows indexes(const QString& table, const QString& schema) override;
     QString identifierQuote() override;
     platform::ado::Status reconnect() override;
 

@@ -58,11 +58,12 @@ public:
     virtual KeyColumns primaryKey(const QString& table, const QString& schema) = 0;
     // Every foreign key of the database (kind 27, no restriction).
     virtual ForeignKeyRows foreignKeys() = 0;
-    // Index rowset (kind 12) restricted by the table name alone, so tables of that name
-    // in every schema are read. Catalogues without it report a failure.
-    virtual IndexRows indexes(const QString& table)
+    // Index rowset (kind 12) of a table; an empty schema means any schema, so tables of
+    // that name in every schema are read. Catalogues without it report a failure.
+    virtual IndexRows indexes(const QString& table, const QString& schema)
     {
         Q_UNUSED(table);
+        Q_UNUSED(schema);
         return {false, QStringLiteral("the index rowset is not available"), {}};
     }
     // The identifier quote character of the driver.
