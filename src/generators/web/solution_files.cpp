@@ -53,13 +53,13 @@ QStringList projectLines(const SolutionInputs& in, const QString& guid)
         lines += referenceBlock(reference);
     if (in.psEnabled)
         lines += referenceBlock(kOracleReference);
-    lines += templateLines(kProjectImportsAndFiles);
+    lines += expandBlock(kProjectImportsAndFiles, {});
     // A module that is switched off has an empty name and still gets its block.
     for (const QString& module : in.gnn)
         lines += expandBlock(kProjectModuleFile, {{QStringLiteral("module"), module}});
     for (const QString& table : in.tdn1)
         lines += expandBlock(kProjectPageFiles, {{QStringLiteral("table"), table}});
-    lines += templateLines(kProjectTail);
+    lines += expandBlock(kProjectTail, {});
     return lines;
 }
 
@@ -110,14 +110,14 @@ QString solutionFileName(const QString& sng)
 void writeSolutionFiles(RunContext& ctx, const SolutionInputs& in)
 {
     const QString& folder = in.ppg;
-    writeFile(ctx, folder + QStringLiteral("AssemblyInfo.vb"), templateLines(kAssemblyInfo));
+    writeFile(ctx, folder + QStringLiteral("AssemblyInfo.vb"), expandBlock(kAssemblyInfo, {}));
     writeFile(ctx, folder + QStringLiteral("Global.asax"),
               expandBlock(kGlobalAsax, {{QStringLiteral("project"), in.png}}));
     writeFile(ctx, folder + QStringLiteral("Global.asax.resx"),
               expandBlock(kGlobalAsaxResx, {{QStringLiteral("xsdns"), xsdNamespace()},
                                             {QStringLiteral("msdatans"), msdataNamespace()},
                                             {QStringLiteral("fxtoken"), kFrameworkToken.toString()}}));
-    writeFile(ctx, folder + QStringLiteral("Global.asax.vb"), templateLines(kGlobalAsaxClass));
+    writeFile(ctx, folder + QStringLiteral("Global.asax.vb"), expandBlock(kGlobalAsaxClass, {}));
     copyStyleSheet(ctx, in.stcss, folder + QStringLiteral("Styles.css"));
 
     const QString guid = in.newGuid ? in.newGuid() : platform::new_guid();

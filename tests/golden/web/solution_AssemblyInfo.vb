@@ -1,0 +1,10 @@
+Imports System.Reflection
+Imports System.Runtime.InteropServices
+<Assembly: AssemblyTitle("")>
+<Assembly: AssemblyDescription("")>
+<Assembly: AssemblyCompany("")>
+<Assembly: AssemblyProduct("")>
+<Assembly: AssemblyCopyright("")>
+<Assembly: AssemblyTrademark("")>
+<Assembly: CLSCompliant(True)>
+<Assembly: AssemblyVersion("1.0.*")>
