@@ -189,6 +189,32 @@ private slots:
         }
     }
 
+    // A solution file and a data-layer module that cannot be written (a folder stands in their
+    // place): both are told under the one end message, and the rest is written.
+    void problemsUnderTheOneEndMessage()
+    {
+        app::MainWindow& w = fixture->window();
+        connectAndChoose({"Customers"});
+        w.vbGenerator->gn[2]->setChecked(false);
+        w.vbGenerator->Command19->click();
+        const QString project = dir().filePath("out/Shop_Web/");
+        QVERIFY(QDir().mkpath(project + "AssemblyInfo.vb"));
+        QVERIFY(QDir().mkpath(project + "Data_Access/Shop_Manager.vb"));
+
+        w.solution->Command21->click();
+
+        QCOMPARE(fixture->messages.size(), 1);
+        const QStringList lines = fixture->messages.first().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("End of Generation"));
+        QVERIFY2(lines[1].startsWith(project + "AssemblyInfo.vb: "), qPrintable(lines[1]));
+        QVERIFY2(lines[2].startsWith(project + "Data_Access/Shop_Manager.vb: "), qPrintable(lines[2]));
+        QVERIFY(QFile::exists(project + "Global.asax"));
+        QVERIFY(QFile::exists(project + "Data_Access/Shop_Access.vb"));
+        QVERIFY(QFile::exists(project + "User_Interface/edit_Customers.aspx"));
+        QVERIFY(w.solution->isHidden());
+    }
+
 private:
     void connectAndChoose(const QStringList& tables)
     {
