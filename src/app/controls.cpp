@@ -2,15 +2,21 @@
 
 #include "platform/colours.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 // Shows '*' in place of each character of a password box.
-class StarPasswordStyle : public QProxyStyle {
+class StarPasswordStyle : public QProxyStyle
+{
 public:
     using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -74,9 +80,15 @@ ComboBox::ComboBox(const QString& name, QWidget* parent) : QComboBox(parent)
 void ComboBox::focusOutEvent(QFocusEvent* event)
 {
     QComboBox::focusOutEvent(event);
-    // The line edit inside keeps the focus while the list is open; only a real loss counts.
-    if (!hasFocus())
-        emit lostFocus();
+    // Opening the box's own list and another window (or a message box) taking the activation
+    // send a focus-out too, yet the focus comes back to the box afterwards: the user has not
+    // left it. Only a move to another control of the window counts.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    const QWidget* now = QApplication::focusWidget();
+    if (hasFocus() || (now && (isAncestorOf(now) || now == view() || view()->isAncestorOf(now))))
+        return;
+    emit lostFocus();
 }
 
 ClickLabel::ClickLabel(const QString& name, const QString& caption, QWidget* parent) : QLabel(caption, parent)

@@ -248,10 +248,14 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, dbn);
         QFETCH(QString, netNs);
+        // A catalogue with schemas, so that the schema box has something to keep.
+        if (pg_.isEmpty())
+            QSKIP("no PostgreSQL test server");
         w().vbGenerator->dbn->setText("before_");
-        connectWith("other sqlite");
+        connectWith("other pg");
         QCOMPARE(w().form().connected, 1);
         const QStringList tables = w().dataBrowser->t->items();
+        QCOMPARE(comboItems(cp().o), kPgSchemas);
         QCOMPARE(shownPage(), 1);
 
         connectWith(kind);
@@ -264,6 +268,7 @@ private slots:
         QCOMPARE(cp().fmain->text(), QString());
         QCOMPARE(w().dataBrowser->t->items(), tables);
         QCOMPARE(w().vbGenerator->tdn->items(), tables);
+        QCOMPARE(comboItems(cp().o), kPgSchemas);
         QVERIFY(!platform::waitCursorShown());
         QCOMPARE(shownPage(), 1);
         // The kind's values are set all the same, and the data controls hold the new string.
@@ -507,6 +512,41 @@ private slots:
         emit combo->lostFocus();
         QCOMPARE(comboItems(combo), expected);
         QCOMPARE(combo->currentText(), text);
+    }
+
+    // Opening the box's own list or activating another window does not leave the box; a move
+    // to another control of the window does.
+    void historyGrowsOnlyWhenTheBoxIsLeft()
+    {
+        app::ComboBox* box = cp().ocnx;
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        box->addItem("earlier");
+        box->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+        box->setEditText(" typed ");
+
+        // The open list takes the focus into its view.
+        box->showPopup();
+        QTRY_VERIFY(box->view()->isVisible());
+        box->hidePopup();
+        QTRY_VERIFY(box->hasFocus());
+        QCOMPARE(comboItems(box), QStringList{"earlier"});
+
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!box->hasFocus());
+        QCOMPARE(comboItems(box), QStringList{"earlier"});
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        QTRY_VERIFY(box->hasFocus());
+        QCOMPARE(comboItems(box), QStringList{"earlier"});
+
+        cp().cnxstr->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(cp().cnxstr->hasFocus());
+        QCOMPARE(comboItems(box), (QStringList{"earlier", "typed"}));
+        QCOMPARE(box->currentText(), QString("typed"));
     }
 
     void accessFileDialog()
