@@ -9,7 +9,8 @@
 
 #include <QRegularExpression>
 
-namespace app {
+namespace app
+{
 
 std::optional<CaptionLink> captionLink(int index)
 {
@@ -27,25 +28,33 @@ std::optional<CaptionLink> captionLink(int index)
     }
 }
 
-void Etiquette6_Click(MainWindow& window, int index)
+void runVbNetFiles(MainWindow& window)
+{
+    window.Command11_Click();
+}
+
+LinkHandler linkHandler(int index)
 {
     const std::optional<CaptionLink> link = captionLink(index);
     if (!link)
-        return;
+        return nullptr;
     switch (*link) {
     case CaptionLink::VbNetRun:
-        window.Command11_Click();
-        break;
+        return &runVbNetFiles;
     case CaptionLink::ClassModules:
-        Command18_Click(window);
-        break;
+        return &Command18_Click;
     case CaptionLink::AspxPage:
-        Command8_Click(window);
-        break;
+        return &Command8_Click;
     case CaptionLink::SolutionDialog:
-        Command19_Click(window);
-        break;
+        return &Command19_Click;
     }
+    return nullptr;
+}
+
+void Etiquette6_Click(MainWindow& window, int index)
+{
+    if (const LinkHandler run = linkHandler(index))
+        run(window);
 }
 
 void connectCaptionLinks(MainWindow& window)

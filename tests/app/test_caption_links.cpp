@@ -3,6 +3,8 @@
 
 #include "app/aspx_generator_page.h"
 #include "app/caption_links.h"
+#include "app/generator_steps.h"
+#include "app/solution_dialog.h"
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
 #include "window_fixture.h"
@@ -14,8 +16,10 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(std::optional<app::CaptionLink>)
+Q_DECLARE_METATYPE(app::LinkHandler)
 
-namespace {
+namespace
+{
 
 // What a handler may leave behind in the window.
 QStringList outcome(WindowFixture& fixture)
@@ -47,34 +51,49 @@ void prepare(WindowFixture& fixture)
 
 } // namespace
 
-class CaptionLinksTest : public QObject {
+class CaptionLinksTest : public QObject
+{
     Q_OBJECT
 private slots:
+    // Which handler a click on each caption runs: the link's own, or none.
     void links_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<std::optional<app::CaptionLink>>("link");
-        for (int index = -1; index <= 30; ++index)
-            QTest::addRow("%d", index) << index << [index]() -> std::optional<app::CaptionLink> {
-                switch (index) {
-                case 13:
-                    return app::CaptionLink::VbNetRun;
-                case 14:
-                    return app::CaptionLink::ClassModules;
-                case 17:
-                    return app::CaptionLink::AspxPage;
-                case 22:
-                    return app::CaptionLink::SolutionDialog;
-                default:
-                    return std::nullopt;
-                }
-            }();
+        QTest::addColumn<app::LinkHandler>("handler");
+        for (int index = -1; index <= 30; ++index) {
+            std::optional<app::CaptionLink> link;
+            app::LinkHandler handler = nullptr;
+            switch (index) {
+            case 13:
+                link = app::CaptionLink::VbNetRun;
+                handler = &app::runVbNetFiles;
+                break;
+            case 14:
+                link = app::CaptionLink::ClassModules;
+                handler = &app::Command18_Click;
+                break;
+            case 17:
+                link = app::CaptionLink::AspxPage;
+                handler = &app::Command8_Click;
+                break;
+            case 22:
+                link = app::CaptionLink::SolutionDialog;
+                handler = &app::Command19_Click;
+                break;
+            default:
+                break;
+            }
+            QTest::addRow("%d", index) << index << link << handler;
+        }
     }
     void links()
     {
         QFETCH(int, index);
         QFETCH(std::optional<app::CaptionLink>, link);
+        QFETCH(app::LinkHandler, handler);
         QCOMPARE(app::captionLink(index), link);
+        QVERIFY(app::linkHandler(index) == handler);
     }
 
     // A link does what its button does, in a window of its own.
@@ -82,10 +101,14 @@ private slots:
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("button");
-        QTest::newRow("Generate VB.Net Files!") << "Etiquette6_13" << "Command11";
-        QTest::newRow("VB6 Classes only!") << "Etiquette6_14" << "Command18";
-        QTest::newRow("Generate ASPX!") << "Etiquette6_17" << "Command8";
-        QTest::newRow("Generate Solution!") << "Etiquette6_22" << "Command19";
+        QTest::newRow("Generate VB.Net Files!") << "Etiquette6_13"
+                                                << "Command11";
+        QTest::newRow("VB6 Classes only!") << "Etiquette6_14"
+                                           << "Command18";
+        QTest::newRow("Generate ASPX!") << "Etiquette6_17"
+                                        << "Command8";
+        QTest::newRow("Generate Solution!") << "Etiquette6_22"
+                                            << "Command19";
     }
     void linkRunsTheButtonsHandler()
     {
