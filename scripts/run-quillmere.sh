@@ -1,10 +1,15 @@
 #!/bin/sh
 # Launches the built program. On first run the demo SQLite database is built from its
 # SQL script in the program's folder and its connection string put in the history.
+# Usage: run-quillmere.sh [build folder], relative to the source tree (default "build")
+# or absolute.
 set -eu
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
-exe="$root/$build/quillmere"
+case $build in
+/*) exe="$build/quillmere" ;;
+*) exe="$root/$build/quillmere" ;;
+esac
 
 # The program's folder, as the program finds it: QUILLMERE_HOME, else the folder of
 # the executable when writable, else the per-user data folder.
