@@ -1,24 +1,69 @@
 #include "cssbuilder/css_builder_window.h"
 
-#include "app/controls.h"
+#include "cssbuilder/builder_look.h"
+#include "cssbuilder/style_preview.h"
+#include "cssbuilder/style_rules.h"
 #include "platform/colours.h"
+#include "platform/folders.h"
+#include "platform/screen_units.h"
 #include "platform/settings_store.h"
-#include "platform/static_edge.h"
+#include "platform/text_file.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
+#include <QScrollBar>
 
-namespace cssbuilder {
+namespace cssbuilder
+{
 
-namespace {
+namespace
+{
+
+constexpr int kClientWidthTwips = 13620;
+constexpr int kClientHeightTwips = 10455;
+constexpr quint32 kWindowColour = 0xFFFFC0;
+
 QPointer<CssBuilderWindow>& current()
 {
     static QPointer<CssBuilderWindow> window;
     return window;
 }
+
+// The lists are kept in alphabetical order whatever the order of adding; the empty item
+// sorts first.
+void addSorted(QComboBox* list, const QString& item)
+{
+    int at = 0;
+    while (at < list->count() && QString::compare(list->itemText(at), item, Qt::CaseInsensitive) <= 0)
+        ++at;
+    list->insertItem(at, item);
+}
+
+// Replaces a file with the given lines; a file that cannot be written keeps what it had.
+void writeLines(const QString& path, const QStringList& lines)
+{
+    platform::TextFileWriter file;
+    if (!file.open(path, platform::OpenMode::Output, platform::TextEncoding::Utf8))
+        return;
+    for (const QString& line : lines)
+        file.writeLine(line);
+    file.close();
+}
+
+int storedLook()
+{
+    bool ok = false;
+    const int look = platform::settings::get(QStringLiteral("kvl_net"), QStringLiteral("style"),
+                                             QStringLiteral("s"), QStringLiteral("0"))
+                         .toInt(&ok);
+    return ok ? look : 0;
+}
+
 } // namespace
 
 CssBuilderWindow::CssBuilderWindow() : QWidget(nullptr)
@@ -26,30 +71,59 @@ CssBuilderWindow::CssBuilderWindow() : QWidget(nullptr)
     setObjectName(QStringLiteral("fcss"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("CSS Builder"));
-    resize(13620 / 15, 10455 / 15);
-    platform::setBackColor(this, 0xFFFFC0);
-    auto* layout = new QVBoxLayout(this);
-    fin_0_ = app::pictureButton(app::element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"), this);
-    layout->addWidget(fin_0_, 0, Qt::AlignRight | Qt::AlignTop);
-    layout->addStretch();
-    connect(fin_0_, &QPushButton::clicked, this, [this] { fin_Click(0); });
+    resize(platform::twipsToPixels(kClientWidthTwips), platform::twipsToPixels(kClientHeightTwips));
+    platform::setBackColor(this, kWindowColour);
+    c_ = buildControls(this);
+    connectHandlers();
     Form_Load();
 }
 
 void CssBuilderWindow::Form_Load()
 {
-    bool ok = false;
-    const int look = platform::settings::get(QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("s"),
-                                             QStringLiteral("0"))
-                         .toInt(&ok);
-    if (ok)
-        look_style_ = look;
-    for (QPushButton* button : findChildren<QPushButton*>())
-        platform::static_edge(button);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(std::max(0, area.width() / 2 - width() / 2), std::max(0, area.height() / 2 - height() / 2));
+    fillLists();
+    const QString folder = platform::withTrailingSeparator(platform::programFolder());
+    writeStartFiles(folder);
+    c_.wb->navigate(htm_file_);
+    centreOnScreen();
+    look_style_ = storedLook();
+    apply_look(this, look_style_);
+    QDir::setCurrent(folder);
+    // The first rule: its handlers show the font size and write the style sheet.
+    c_.h_pr[0]->setValue(18);
+    web_colors_ = buildWebColors();
+    for (QScrollBar* slider : c_.hr)
+        slider->setMaximum(kWebColourCount);
+}
+
+void CssBuilderWindow::fillLists()
+{
+    for (QComboBox* list : c_.cb) {
+        list->clear();
+        list->addItem(QString());
     }
+    for (const QString& family : QFontDatabase::families())
+        addSorted(c_.cb[0], family);
+    for (const QString& item : verticalAlignItems())
+        addSorted(c_.cb[1], item);
+    for (std::size_t i = 0; i < c_.hcb.size(); ++i)
+        c_.hcb[i]->setMaximum(c_.cb[i]->count() - 1);
+}
+
+void CssBuilderWindow::writeStartFiles(const QString& folder)
+{
+    css_file_ = folder + QLatin1String(kStyleSheetName);
+    writeLines(css_file_, emptyStyleSheetLines());
+    htm_file_ = folder + QLatin1String(kPreviewPageName);
+    writeLines(htm_file_, previewPageLines());
+}
+
+void CssBuilderWindow::centreOnScreen()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move(std::max(0, (area.width() - width()) / 2), std::max(0, (area.height() - height()) / 2));
 }
 
 void CssBuilderWindow::fin_Click(int)

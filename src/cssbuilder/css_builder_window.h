@@ -1,15 +1,22 @@
 #pragma once
 // The style-sheet builder window fcss: a second window, opened modeless and without
-// an owner from the main window's menu. Its Exit button closes and unloads it, so
-// the next opening builds it afresh.
+// an owner from the main window's menu. It edits one style class with sliders, boxes,
+// lists and option groups, rewrites its style sheet in the program's folder on every
+// change and shows the result in a live preview. Its Exit button closes and unloads it,
+// so the next opening builds it afresh.
 
+#include "cssbuilder/builder_controls.h"
+
+#include <QStringList>
 #include <QWidget>
 
-class QPushButton;
+namespace cssbuilder
+{
 
-namespace cssbuilder {
+struct StyleValues;
 
-class CssBuilderWindow : public QWidget {
+class CssBuilderWindow : public QWidget
+{
     Q_OBJECT
 public:
     CssBuilderWindow();
@@ -20,12 +27,34 @@ public:
     static CssBuilderWindow* openWindow();
 
     int lookStyle() const { return look_style_; }
+    const BuilderControls& controls() const { return c_; }
+    QString htmFile() const { return htm_file_; }
+    QString cssFile() const { return css_file_; }
+    const QStringList& webColors() const { return web_colors_; }
+
     void fin_Click(int index);
+    void h_pr_Change(int index);
+    void v_pr_Change(int index);
+    void hcb_Change(int index);
+    void cb_Change(int index);
+    void hr_Change(int index);
+    void vc_Change(int index);
+    void ob_Click(int index);
+    void lsp_Click();
 
 private:
     void Form_Load();
-    QPushButton* fin_0_ = nullptr;
+    void fillLists();
+    void writeStartFiles(const QString& folder);
+    void centreOnScreen();
+    void connectHandlers();
+    StyleValues currentValues() const;
+
+    BuilderControls c_;
     int look_style_ = 0;
+    QString htm_file_;
+    QString css_file_;
+    QStringList web_colors_;
 };
 
 } // namespace cssbuilder

@@ -1,0 +1,92 @@
+#include "cssbuilder/style_preview.h"
+
+#include "cssbuilder/style_rules.h"
+#include "platform/text_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#ifdef QUILLMERE_HAVE_WEBENGINE
+#include <QWebEngineView>
+#include <unistd.h>
+#endif
+
+namespace cssbuilder
+{
+
+namespace
+{
+
+bool& browserEngineAllowed()
+{
+    static bool allowed = true;
+    return allowed;
+}
+
+#ifdef QUILLMERE_HAVE_WEBENGINE
+// The browser engine refuses to start its sandbox for root; it must be told before its
+// first page is created.
+void allowEngineWithoutSandboxForRoot()
+{
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+#endif
+
+} // namespace
+
+void StylePreview::setBrowserEngineAllowed(bool allowed)
+{
+    browserEngineAllowed() = allowed;
+}
+
+StylePreview::StylePreview(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+#ifdef QUILLMERE_HAVE_WEBENGINE
+    if (browserEngineAllowed()) {
+        allowEngineWithoutSandboxForRoot();
+        engine_ = new QWebEngineView(this);
+        layout->addWidget(engine_);
+        return;
+    }
+#endif
+    plain_ = new QTextBrowser(this);
+    layout->addWidget(plain_);
+}
+
+bool StylePreview::usesBrowserEngine() const
+{
+    return plain_ == nullptr;
+}
+
+void StylePreview::navigate(const QString& path)
+{
+    requested_ = QUrl::fromLocalFile(path);
+    ++navigations_;
+    emit navigationRequested(requested_);
+#ifdef QUILLMERE_HAVE_WEBENGINE
+    if (engine_) {
+        engine_->load(requested_);
+        return;
+    }
+#endif
+    showPlain(path);
+}
+
+// The plain view cannot follow the page's import, so it is handed the style sheet beside
+// the page before the page itself.
+void StylePreview::showPlain(const QString& path)
+{
+    const QFileInfo page(path);
+    const auto sheet = platform::readTextLines(page.dir().filePath(QLatin1String(kStyleSheetName)),
+                                               platform::TextEncoding::Utf8);
+    const auto html = platform::readTextLines(path, platform::TextEncoding::Utf8);
+    plain_->document()->setDefaultStyleSheet(sheet.ok ? sheet.lines.join(QLatin1Char('\n')) : QString());
+    plain_->setHtml(html.ok ? html.lines.join(QLatin1Char('\n')) : QString());
+}
+
+} // namespace cssbuilder
