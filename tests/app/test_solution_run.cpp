@@ -71,6 +71,10 @@ private slots:
             << QStringList{"End of Generation"};
         QTest::newRow("Generate ASPX! during the run") << kShopTables << QList<bool>{true, true, false}
                                                        << "Command8" << QStringList{"End of Generation"};
+        // Cancel hides the dialog at once: each page run that ends later shows its own message.
+        QTest::newRow("Cancel during the run") << kShopTables << QList<bool>{true, true, false} << "Command20"
+                                               << QStringList{"End of Generation", "End of Generation",
+                                                              "End of Generation", "End of Generation"};
         QTest::newRow("no module: pages all the same")
             << kShopTables << QList<bool>{false, false, false} << ""
             << QStringList{"Choose at least one option!", "End of Generation"};
