@@ -3,17 +3,25 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace app {
 
 namespace {
 
-void closeEverything()
+// Exit is often clicked while a long action yields to the event loop; returning would
+// let that action carry on writing files. So the process ends here, after Exit's saves,
+// without running any further handler or destructor.
+[[noreturn]] void closeEverything()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
-    QCoreApplication::exit(0);
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 } // namespace
@@ -39,14 +47,18 @@ void Program::start()
 
 void Program::reloadMainWindow()
 {
-    // The new window is shown before the old one goes, so the program never has no
-    // window open (which would end it).
+    // The old window is put to rest before the new one's start-up, whose colour pass
+    // yields: no tick, click or menu of it may run meanwhile. Hiding (unlike closing) does
+    // not end the program, and the old window is only deleted once the new one shows.
     MainWindow* old = window_.data();
-    start();
     if (old) {
+        old->Timer2->stop();
+        old->setEnabled(false);
         old->hide();
-        old->deleteLater();
     }
+    start();
+    if (old)
+        old->deleteLater();
 }
 
 void Program::endProgram()

@@ -25,7 +25,8 @@ public:
     void start();
     // Unloads the main window and shows a new one; nothing is saved.
     void reloadMainWindow();
-    // Ends the program at once (every window closes). Tests replace the step.
+    // Ends the program at once: every window closes and the process ends without
+    // returning, so nothing that was running goes on. Tests replace the step.
     void endProgram();
     void setEndStep(std::function<void()> step) { endStep_ = std::move(step); }
 

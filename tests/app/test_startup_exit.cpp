@@ -8,10 +8,13 @@
 #include "platform/user_feedback.h"
 #include "support/temp_home.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +42,27 @@ struct TestProgram {
     }
     MainWindow& window() { return *program.window(); }
 };
+
+// Set for the child process of exitEndsTheProcessInsideALongAction: the file that the
+// child writes if its long action went on after Exit.
+constexpr char kWentOnVariable[] = "QUILLMERE_TEST_WENT_ON_FILE";
+
+// The child: the real end step, Exit clicked while an action yields to the event loop.
+int exitDuringLongAction(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    Program program;
+    program.start();
+    MainWindow& w = *program.window();
+    w.connectionPage->db->addItem("ORCL");
+    QTimer::singleShot(0, w.fin_0, [&w] { w.fin_0->click(); });
+    for (int i = 0; i < 200; ++i)
+        platform::yield();
+    QFile wentOn(qEnvironmentVariable(kWentOnVariable));
+    if (wentOn.open(QIODevice::WriteOnly))
+        wentOn.write("the action went on after Exit\n");
+    return 3;
+}
 
 } // namespace
 
@@ -243,6 +267,59 @@ private slots:
         QCOMPARE(p.ended, 0);
     }
 
+    // The old window rests while the new one's start-up yields: hidden, disabled, its
+    // clock stopped, and hiding it does not count as closing the last window.
+    void reloadPutsOldWindowToRestDuringStartup()
+    {
+        testsupport::TempHome home;
+        TestProgram p;
+        QPointer<MainWindow> first = p.program.window();
+        QVERIFY(first->Timer2->isActive());
+        int lastClosed = 0;
+        connect(qApp, &QGuiApplication::lastWindowClosed, this, [&] { ++lastClosed; });
+        struct Seen {
+            bool duringStartup = false, oldVisible = true, oldEnabled = true, oldTicking = true;
+        } seen;
+        QTimer::singleShot(0, this, [&] {
+            MainWindow* current = p.program.window();
+            seen.duringStartup = current != first && !current->isVisible();
+            seen.oldVisible = first->isVisible();
+            seen.oldEnabled = first->isEnabled();
+            seen.oldTicking = first->Timer2->isActive();
+        });
+        first->reloadWindow();
+        QVERIFY(seen.duringStartup);
+        QVERIFY(!seen.oldVisible);
+        QVERIFY(!seen.oldEnabled);
+        QVERIFY(!seen.oldTicking);
+        QVERIFY(p.program.window()->isVisible());
+        QVERIFY(p.program.window()->Timer2->isActive());
+        QTRY_VERIFY(first.isNull());
+        QCOMPARE(lastClosed, 0);
+        QCOMPARE(p.ended, 0);
+    }
+
+    // Exit ends the process inside the yield of a running action: the saves are made and
+    // nothing after the yield runs.
+    void exitEndsTheProcessInsideALongAction()
+    {
+        testsupport::TempHome home;
+        const QString wentOn = home.path() + QStringLiteral("/went-on");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kWentOnVariable), wentOn);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QVERIFY(!QFileInfo::exists(wentOn));
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(readAll(home.historyFile()), QByteArray("0ORCL\r\n"));
+        QCOMPARE(settings::get("kvl_net", "access", "spro"), QString("SQLOLEDB.1"));
+        QCOMPARE(settings::get("kvl_net", "access", "pn"), home.programFolder() + '/');
+    }
+
     void centredOrigin_data()
     {
         QTest::addColumn<QSize>("screen");
@@ -265,5 +342,14 @@ private:
     QStringList messages;
 };
 
-QTEST_MAIN(StartupExitTest)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kWentOnVariable))
+        return exitDuringLongAction(argc, argv);
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    StartupExitTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_startup_exit.moc"
