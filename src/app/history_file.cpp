@@ -8,11 +8,25 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace app {
 
 namespace {
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// Makes a rename in the folder durable. The file is already replaced when this runs, so
+// a failure here changes nothing about the result.
+void syncFolder(const QString& folder)
+{
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
 
 } // namespace
 
@@ -103,10 +117,13 @@ bool writeHistoryFile(const QString& path, const HistoryLists& lists)
 
     const QString temporary = path + QStringLiteral(".new");
     QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Created owner-only; a temporary left over from an earlier run is narrowed as well.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, kOwnerOnly))
         return false;
     file.setPermissions(kOwnerOnly);
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    // The bytes reach the disk before the rename, so a crash or power loss right after
+    // Exit leaves the old file or the new one, never an empty or partial one.
+    const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
         QFile::remove(temporary);
@@ -117,6 +134,7 @@ bool writeHistoryFile(const QString& path, const HistoryLists& lists)
         QFile::remove(temporary);
         return false;
     }
+    syncFolder(QFileInfo(path).absolutePath());
     return true;
 }
 

@@ -36,8 +36,8 @@ QStringList historyLines(const HistoryLists& lists);
 
 // Reads the file; a missing file is created empty (owner-only).
 HistoryRead readHistoryFile(const QString& path);
-// Rewrites the file through a temporary file and a rename, so a failure leaves the old
-// file whole. Returns false when nothing was replaced.
+// Rewrites the file through a temporary file, synced to disk, and a rename, so a failure
+// or a crash leaves the old file whole. Returns false when nothing was replaced.
 bool writeHistoryFile(const QString& path, const HistoryLists& lists);
 
 // Removes leading and trailing spaces (only the blank character).
