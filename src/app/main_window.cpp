@@ -61,7 +61,6 @@ MainWindow::MainWindow(FormState& form, Program& program) : QMainWindow(nullptr)
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("client"));
     setCentralWidget(central);
-    resize(1010, 740);
 
     auto* outer = new QHBoxLayout(central);
     buildMenu(central);
@@ -125,6 +124,10 @@ MainWindow::MainWindow(FormState& form, Program& program) : QMainWindow(nullptr)
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(kTimerInterval);
 
+    // No page is hidden yet, so the hint covers the widest and tallest of them: a later
+    // page switch never has to grow the window away from where the start-up centred it.
+    resize(QSize(1010, 740).expandedTo(minimumSizeHint()));
+
     connectHandlers();
 }
 
@@ -145,8 +148,9 @@ void MainWindow::connectHandlers()
         connect(Command[std::size_t(i)], &QPushButton::clicked, this, [this, i] { Command_Click(i); });
     connect(fin_0, &QPushButton::clicked, this, [this] { fin_Click(0); });
     connect(Command16, &QPushButton::clicked, this, &MainWindow::Command16_Click);
-    for (int k = 0; k < 4; ++k)
-        connect(static_cast<Panel*>(pt[std::size_t(k)]), &Panel::mouseMoved, this, &MainWindow::pt_MouseMove);
+    // The four pages, the folder picker and the solution dialog.
+    for (QWidget* panel : pt)
+        connect(static_cast<Panel*>(panel), &Panel::mouseMoved, this, &MainWindow::pt_MouseMove);
 
     connect(vbGenerator->pn, &QLineEdit::textChanged, this, &MainWindow::pn_Change);
     connect(aspxGenerator->pn2, &QLineEdit::textChanged, this, &MainWindow::pn2_Change);

@@ -159,6 +159,53 @@ private slots:
         QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[1]), 0);
     }
 
+    // The folder picker and the solution dialog float over the pages; the mouse on their
+    // background takes the hover frame away as a page's background does.
+    void hoverFrameGoesOverFloatingPanels_data()
+    {
+        QTest::addColumn<int>("panel");
+        QTest::newRow("folder picker") << 4;
+        QTest::newRow("solution dialog") << 5;
+    }
+    void hoverFrameGoesOverFloatingPanels()
+    {
+        QFETCH(int, panel);
+        w->Command_Click(1);
+        app::VbGeneratorPage& page = *w->vbGenerator;
+        QTest::mouseMove(page.vvbg[3]);
+        QCOMPARE(platform::borderStyle(page.vvbg[3]), 1);
+        w->dataBrowser->chdbc_MouseMove(2);
+        QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[2]), 1);
+
+        QWidget* floating = w->pt[std::size_t(panel)];
+        floating->move(0, 0);
+        floating->show();
+        floating->raise();
+        QPoint background(-1, -1);
+        for (int y = 2; y < floating->height() && background.x() < 0; y += 4)
+            for (int x = 2; x < floating->width() && background.x() < 0; x += 4)
+                if (!floating->childAt(x, y))
+                    background = QPoint(x, y);
+        QVERIFY(background.x() >= 0);
+        QTest::mouseMove(floating, background);
+        QCOMPARE(platform::borderStyle(page.vvbg[3]), 0);
+        QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[2]), 0);
+    }
+
+    // The window is opened large enough for every page, so switching pages neither grows
+    // it nor moves it off the centre the start-up gave it.
+    void pageSwitchKeepsWindowSizeAndPlace()
+    {
+        QCoreApplication::sendPostedEvents();
+        const QRect opened = w->geometry();
+        QVERIFY(opened.width() >= 1010 && opened.height() >= 740);
+        for (int index : {0, 1, 3, 2, 1}) {
+            w->Command_Click(index);
+            QCoreApplication::sendPostedEvents();
+            QCOMPARE(w->geometry(), opened);
+        }
+    }
+
     void helpBox()
     {
         const QString text = app::helpText();
