@@ -5,9 +5,11 @@
 #include <QCursor>
 #include <QMessageBox>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 bool& busyState()
 {
@@ -47,8 +49,21 @@ void messageBox(const QString& text, QWidget* parent)
         sink()(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quillmere"), text, QMessageBox::Ok, parent);
+    const MessageBoxTexts texts = messageBoxTexts(text);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quillmere"), texts.text, QMessageBox::Ok, parent);
+    box.setDetailedText(texts.detailedText);
     box.exec();
+}
+
+MessageBoxTexts messageBoxTexts(const QString& text)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() <= kShownMessageLines)
+        return {text, QString()};
+    const QStringList shown = lines.mid(0, kShownMessageLines);
+    return {shown.join(QLatin1Char('\n')) +
+                QStringLiteral("\n\u2026 and %1 more").arg(lines.size() - kShownMessageLines),
+            text};
 }
 
 void setMessageSink(MessageSink s)

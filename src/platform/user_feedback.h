@@ -7,7 +7,8 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform
+{
 
 // One busy state, not a stack: set twice and cleared once gives the default pointer.
 void setWaitCursor(bool busy);
@@ -15,7 +16,16 @@ bool waitCursorShown();
 
 // Shows a modal message box with an OK button. While a message sink is installed the
 // text goes to the sink instead and nothing is shown (tests read messages that way).
+// A text of more than kShownMessageLines lines (a run's long problem list) shows its first
+// kShownMessageLines lines and "… and N more" in the box; the whole text is the box's
+// detailed text.
 void messageBox(const QString& text, QWidget* parent = nullptr);
+inline constexpr int kShownMessageLines = 20;
+struct MessageBoxTexts {
+    QString text;
+    QString detailedText; // empty when the whole text is shown
+};
+MessageBoxTexts messageBoxTexts(const QString& text);
 using MessageSink = std::function<void(const QString& text)>;
 void setMessageSink(MessageSink sink);
 

@@ -9,7 +9,8 @@
 using namespace generators;
 using namespace dataclassestest;
 
-namespace {
+namespace
+{
 
 const QStringList kShopTables{"CUSTOMERS", "EMPLOYEES", "ORDERS", "ORDER_LINES", "SHIPMENTS"};
 
@@ -35,7 +36,8 @@ QList<QByteArray> linesContaining(const QByteArray& bytes, const QByteArray& par
 
 } // namespace
 
-class JoinsTest : public QObject {
+class JoinsTest : public QObject
+{
     Q_OBJECT
 private slots:
     // The shop schema with every module and the join option: a key between two chosen
@@ -105,8 +107,8 @@ private slots:
             catalogue.failQuery("SELECT * from C");
         for (const char* parent : {"P1", "P2", "P3"})
             catalogue.setTableColumns(parent, {{"id", 3}, {"label", 202}});
-        catalogue.setForeignKeys(
-            {fk("P2", "id", "C", "a"), fk("P1", "id", "C", "b"), fk("P2", "label", "C", "c"), fk("P3", "id", "C", "c")});
+        catalogue.setForeignKeys({fk("P2", "id", "C", "a"), fk("P1", "id", "C", "b"),
+                                  fk("P2", "label", "C", "c"), fk("P3", "id", "C", "c")});
         ContGenRun run;
         run.in = shopInputs(dir.path(), {"C"});
         run.in.gn = {true, true, true};
@@ -126,7 +128,8 @@ private slots:
         // Data classes pass, one query; join classes, one pair per parent; join readers, one pair;
         // join managers, two pairs.
         QCOMPARE(catalogue.queries.size(), 1 + 3 * 2 + 3 * 2 + 3 * 4);
-        QCOMPARE(run.problems.size(), childFails ? 1 + 3 + 3 + 6 : 0);
+        // Every one of those queries fails alike when the child's does: one problem line.
+        QCOMPARE(run.problems.size(), childFails ? 1 : 0);
     }
 
     // The column queries of each pass, with the row limit an Oracle connect leaves.
@@ -140,7 +143,8 @@ private slots:
             << QStringList{"data3: SELECT * from ORDERS", "data3: SELECT * from ORDERS",
                            "data4: SELECT * from CUSTOMERS"};
         QTest::newRow("join readers: row limit")
-            << "0" << QStringList{"data3: SELECT * from ORDERS" + limit, "data4: SELECT * from CUSTOMERS" + limit};
+            << "0"
+            << QStringList{"data3: SELECT * from ORDERS" + limit, "data4: SELECT * from CUSTOMERS" + limit};
         QTest::newRow("join managers: row limit, queried twice")
             << "1"
             << QStringList{"data3: SELECT * from ORDERS" + limit, "data4: SELECT * from CUSTOMERS" + limit,
@@ -216,13 +220,15 @@ private slots:
         else if (!gcfk)
             QCOMPARE(access, accessEnd);
         else
-            QVERIFY(access.startsWith("\r\n    'Foreign Keys - Join Classes\r\n") && access.endsWith(accessEnd));
+            QVERIFY(access.startsWith("\r\n    'Foreign Keys - Join Classes\r\n") &&
+                    access.endsWith(accessEnd));
         if (!run.in.gn[1])
             QCOMPARE(run.manager(), kRunWrote);
         else if (!gcfk)
             QCOMPARE(manager, managerEnd);
         else
-            QVERIFY(manager.startsWith("\r\n    'Foreign Keys - Join Classes\r\n") && manager.endsWith(managerEnd));
+            QVERIFY(manager.startsWith("\r\n    'Foreign Keys - Join Classes\r\n") &&
+                    manager.endsWith(managerEnd));
         if (run.in.gn[2]) {
             QCOMPARE(run.classes().contains("Public Class ORDERS_CUSTOMERS\r\n"), gcfk);
             QVERIFY(run.classes().endsWith("End Class\r\n\r\nEnd NameSpace\r\n") != gcfk);

@@ -16,7 +16,8 @@ using namespace generators;
 using platform::ado::Connection;
 using platform::ado::DataControl;
 
-namespace {
+namespace
+{
 
 RunInputs packageInputs(const QString& folder, const QString& connectionString, const QStringList& tables)
 {
@@ -59,8 +60,9 @@ PackageRun runPackages(const RunInputs& in, Catalogue& catalogue)
     testsupport::RecordingHost host;
     RunContext ctx(in, catalogue, host);
     system_ora(ctx, int(in.tdn1.size()) - 1);
-    return {ctx.problems,
-            platform::readTextLines(in.pn + QStringLiteral("PgAccess.pkg"), platform::TextEncoding::Windows1252).lines};
+    return {ctx.problems, platform::readTextLines(in.pn + QStringLiteral("PgAccess.pkg"),
+                                                  platform::TextEncoding::Windows1252)
+                              .lines};
 }
 
 // The lines that follow `line` (its first occurrence) in `lines`.
@@ -72,7 +74,8 @@ QStringList after(const QStringList& lines, const QString& line, qsizetype count
 
 } // namespace
 
-class OraclePgTest : public QObject {
+class OraclePgTest : public QObject
+{
     Q_OBJECT
 private slots:
     void typesAndKeysOfARealDatabase()
@@ -88,10 +91,11 @@ private slots:
 
         QVERIFY2(run.problems.isEmpty(), qPrintable(run.problems.join('\n')));
         QVERIFY(db.db_cnx && db.db_cnx->state() == platform::ado::adStateOpen);
-        QCOMPARE(after(run.package, "CREATE OR REPLACE PACKAGE dept_PKG as", 8).mid(3),
-                 (QStringList{"        z_deptno Number DEFAULT NULL,", "        z_dname Varchar2 DEFAULT NULL,",
-                              "        z_opened Date DEFAULT NULL,", "        z_founded Varchar2 DEFAULT NULL,",
-                              "        z_staff Varchar2 DEFAULT NULL"}));
+        QCOMPARE(
+            after(run.package, "CREATE OR REPLACE PACKAGE dept_PKG as", 8).mid(3),
+            (QStringList{"        z_deptno Number DEFAULT NULL,", "        z_dname Varchar2 DEFAULT NULL,",
+                         "        z_opened Date DEFAULT NULL,", "        z_founded Varchar2 DEFAULT NULL,",
+                         "        z_staff Varchar2 DEFAULT NULL"}));
         QCOMPARE(after(run.package, "   CURSOR C IS SELECT rowid FROM dept", 2),
                  (QStringList{" where deptno=z_deptno", ";"}));
         QCOMPARE(after(run.package, "   CURSOR C IS SELECT rowid FROM order_line", 3),
@@ -99,8 +103,9 @@ private slots:
         QCOMPARE(after(run.package, "   CURSOR C IS SELECT rowid FROM audit_log", 1), QStringList{";"});
     }
 
-    // With the Oracle row limit every column query is refused: each refusal is reported,
-    // the packages keep their fixed lines, and the key still comes from the catalogue.
+    // With the Oracle row limit every column query is refused: the refusal is reported (once,
+    // the query being the same each time), the packages keep their fixed lines, and the key
+    // still comes from the catalogue.
     void refusedColumnQueriesAreReported()
     {
         if (!testsupport::pgAvailable())
@@ -113,7 +118,7 @@ private slots:
         in.row_limit = QStringLiteral(" where rownum<2");
         const PackageRun run = runPackages(in, db.catalogue);
 
-        QCOMPARE(run.problems.size(), 4);
+        QCOMPARE(run.problems.size(), 1); // the same query each time, told once
         for (const QString& problem : run.problems)
             QVERIFY2(problem.startsWith("dept: column query \"SELECT * from dept where rownum<2\""),
                      qPrintable(problem));
@@ -126,8 +131,8 @@ private slots:
     // Needs no server: nothing listens on the port, so the new connection cannot open.
     void failedReconnectIsReportedOnce()
     {
-        const QString nowhere =
-            QStringLiteral("DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=1;Database=none;Uid=none;Pwd=;");
+        const QString nowhere = QStringLiteral(
+            "DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=1;Database=none;Uid=none;Pwd=;");
         QTemporaryDir dir;
         Database db(nowhere);
         const PackageRun run = runPackages(packageInputs(dir.path(), nowhere, {"A", "B"}), db.catalogue);

@@ -7,6 +7,7 @@
 #include "support/recording_host.h"
 #include "support/scripted_catalogue.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -14,7 +15,8 @@
 
 using namespace generators;
 
-namespace {
+namespace
+{
 
 ForeignKeyRow foreignKey(const QString& parent, const QString& parentColumn, const QString& child,
                          const QString& childColumn)
@@ -45,38 +47,49 @@ QSet<QString> dalCalls(const QStringList& lines)
     return names;
 }
 
+// Every box ticked, stored-procedure mode, the inputs an Oracle connect leaves.
+RunInputs scottInputs(const QString& folder)
+{
+    RunInputs in;
+    in.pn = folder + QLatin1Char('/');
+    in.dbn = QStringLiteral("Scott");
+    in.gn = {true, true, true};
+    in.gnn = {QStringLiteral("ScottAccess.vb"), QStringLiteral("ScottManager.vb"),
+              QStringLiteral("ScottClasses.vb")};
+    in.gcfk = true;
+    in.ps = true;
+    in.gwcf = true;
+    in.tdn1 = QStringList{"DEPT", "EMP"};
+    in.cnxstr = QStringLiteral("Data Source=orcl;User ID=scott");
+    in.db_cnxstr = in.cnxstr;
+    in.net_ns = QStringLiteral("OracleClient");
+    in.net_prefix = QStringLiteral("Oracle");
+    in.from_dual = QStringLiteral(" from dual");
+    in.row_limit = QStringLiteral(" where rownum<2");
+    return in;
+}
+
+void scriptScott(testsupport::ScriptedCatalogue& catalogue)
+{
+    catalogue.setTableColumns("DEPT", {{"DEPTNO", 131}, {"DNAME", 200}});
+    catalogue.setPrimaryKey("DEPT", {"DEPTNO"});
+    catalogue.setTableColumns("EMP", {{"EMPNO", 139}, {"ENAME", 200}, {"HIREDATE", 135}, {"DEPTNO", 131}});
+    catalogue.setPrimaryKey("EMP", {"EMPNO"});
+    catalogue.setForeignKeys({foreignKey("DEPT", "DEPTNO", "EMP", "DEPTNO")});
+}
+
 } // namespace
 
-class OracleRunTest : public QObject {
+class OracleRunTest : public QObject
+{
     Q_OBJECT
 private slots:
     void everyBoxTicked()
     {
         QTemporaryDir dir;
-        RunInputs in;
-        in.pn = dir.path() + QLatin1Char('/');
-        in.dbn = QStringLiteral("Scott");
-        in.gn = {true, true, true};
-        in.gnn = {QStringLiteral("ScottAccess.vb"), QStringLiteral("ScottManager.vb"),
-                  QStringLiteral("ScottClasses.vb")};
-        in.gcfk = true;
-        in.ps = true;
-        in.gwcf = true;
-        in.tdn1 = QStringList{"DEPT", "EMP"};
-        in.cnxstr = QStringLiteral("Data Source=orcl;User ID=scott");
-        in.db_cnxstr = in.cnxstr;
-        in.net_ns = QStringLiteral("OracleClient");
-        in.net_prefix = QStringLiteral("Oracle");
-        in.from_dual = QStringLiteral(" from dual");
-        in.row_limit = QStringLiteral(" where rownum<2");
-
+        const RunInputs in = scottInputs(dir.path());
         testsupport::ScriptedCatalogue catalogue;
-        catalogue.setTableColumns("DEPT", {{"DEPTNO", 131}, {"DNAME", 200}});
-        catalogue.setPrimaryKey("DEPT", {"DEPTNO"});
-        catalogue.setTableColumns("EMP",
-                                  {{"EMPNO", 139}, {"ENAME", 200}, {"HIREDATE", 135}, {"DEPTNO", 131}});
-        catalogue.setPrimaryKey("EMP", {"EMPNO"});
-        catalogue.setForeignKeys({foreignKey("DEPT", "DEPTNO", "EMP", "DEPTNO")});
+        scriptScott(catalogue);
         testsupport::RecordingHost host;
         RunContext ctx(in, catalogue, host);
 
@@ -130,6 +143,28 @@ private slots:
         QVERIFY(called.contains("DelEMP"));
         for (const QString& name : called)
             QVERIFY2(members.contains(name), qPrintable(name));
+    }
+
+    // A connection that cannot be reopened is one problem: the foreign-key scan that fails
+    // after it says nothing more, and the run still ends with its message.
+    void failedReconnectIsToldOnce()
+    {
+        QTemporaryDir dir;
+        const RunInputs in = scottInputs(dir.path());
+        testsupport::ScriptedCatalogue catalogue;
+        scriptScott(catalogue);
+        catalogue.reconnectFails = true;
+        catalogue.foreignKeysFail = true; // as a closed connection answers
+        testsupport::RecordingHost host;
+        RunContext ctx(in, catalogue, host);
+
+        vbnet::runGeneration(ctx);
+
+        QCOMPARE(catalogue.reconnects, 1);
+        const QString reconnect = "The database connection could not be reopened (scripted failure)";
+        QCOMPARE(ctx.problems, QStringList{reconnect});
+        QCOMPARE(host.messages, QStringList{"End of Generation\n" + reconnect});
+        QVERIFY(QFile::exists(dir.filePath("ScottAccess.pkg")));
     }
 };
 

@@ -11,10 +11,12 @@
 
 using namespace generators;
 
-namespace {
+namespace
+{
 
 // A catalogue whose key rowset of one table cannot be read.
-class FailingKeyCatalogue : public testsupport::ScriptedCatalogue {
+class FailingKeyCatalogue : public testsupport::ScriptedCatalogue
+{
 public:
     QString failingTable;
     KeyColumns primaryKey(const QString& table, const QString& schema) override
@@ -35,7 +37,8 @@ RunInputs oracleInputs(const QString& folder)
     in.pn = folder + QLatin1Char('/');
     in.dbn = QStringLiteral("HR_");
     in.gn = {true, true, false};
-    in.gnn = {QStringLiteral("HR_Access.vb"), QStringLiteral("HR_Manager.vb"), QStringLiteral("HR_Classes.vb")};
+    in.gnn = {QStringLiteral("HR_Access.vb"), QStringLiteral("HR_Manager.vb"),
+              QStringLiteral("HR_Classes.vb")};
     in.cnxstr = QStringLiteral("Provider=MSDAORA;Data Source=ORCL;User ID=hr;Password=secret;");
     in.net_ns = QStringLiteral("OracleClient");
     in.net_prefix = QStringLiteral("Oracle");
@@ -48,7 +51,8 @@ RunInputs oracleInputs(const QString& folder)
 
 } // namespace
 
-class VbnetScriptedTest : public QObject {
+class VbnetScriptedTest : public QObject
+{
     Q_OBJECT
 private slots:
     void oracleWords()
@@ -58,7 +62,8 @@ private slots:
         FailingKeyCatalogue catalogue;
         catalogue.setColumns("SELECT * from DEPT where rownum<2", {{"DEPTNO", 131}, {"DNAME", 200}});
         catalogue.setColumns("SELECT * from DEPT", {{"DEPTNO", 131}, {"DNAME", 200}});
-        catalogue.setColumns("SELECT * from EMP where rownum<2", {{"EMPNO", 131}, {"ENAME", 200}, {"DEPTNO", 131}});
+        catalogue.setColumns("SELECT * from EMP where rownum<2",
+                             {{"EMPNO", 131}, {"ENAME", 200}, {"DEPTNO", 131}});
         catalogue.setColumns("SELECT * from EMP", {{"EMPNO", 131}, {"ENAME", 200}, {"DEPTNO", 131}});
         catalogue.setPrimaryKey("DEPT", {"DEPTNO"});
         catalogue.setPrimaryKey("EMP", {"EMPNO"});
@@ -87,8 +92,9 @@ private slots:
                                  testsupport::readFileBytes(dir.filePath("HR_Access.vb")));
         QUILLMERE_COMPARE_GOLDEN("vbnet/oracle_words_Manager.vb",
                                  testsupport::readFileBytes(dir.filePath("HR_Manager.vb")));
-        QCOMPARE(host.messages,
-                 QStringList{"End of Generation\nEMP: primary key rowset could not be read (scripted failure)"});
+        QCOMPARE(
+            host.messages,
+            QStringList{"End of Generation\nEMP: primary key rowset could not be read (scripted failure)"});
     }
     void storedProcedureManager()
     {
@@ -134,9 +140,12 @@ private slots:
                                  testsupport::readFileBytes(dir.filePath("HR_Manager.vb")));
         QCOMPARE(host.messages.size(), 1);
         const QStringList lines = host.messages.first().split('\n');
-        QCOMPARE(lines.size(), 7); // "End of Generation" and the six queries of B
-        QCOMPARE(lines[1], QStringLiteral("B: column query \"SELECT * from B where rownum<2\" failed (no such table)"));
-        QCOMPARE(lines[4], QStringLiteral("B: column query \"SELECT * from B\" failed (no such table)"));
+        // "End of Generation" and the two queries of B (with and without the row limit), each
+        // told once though each ran three times.
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[1],
+                 QStringLiteral("B: column query \"SELECT * from B where rownum<2\" failed (no such table)"));
+        QCOMPARE(lines[2], QStringLiteral("B: column query \"SELECT * from B\" failed (no such table)"));
     }
 };
 

@@ -17,7 +17,8 @@
 
 using namespace platform;
 
-class HelpersTest : public QObject {
+class HelpersTest : public QObject
+{
     Q_OBJECT
 private slots:
     void newGuid()
@@ -41,8 +42,8 @@ private slots:
         QTest::addColumn<QStringList>("absent");
         QTest::newRow("two levels with trailing separator")
             << "R/out/gen/" << QStringList{} << QStringList{"out", "out/gen"} << QStringList{};
-        QTest::newRow("called again changes nothing")
-            << "R/out/gen/" << QStringList{"out", "out/gen"} << QStringList{"out", "out/gen"} << QStringList{};
+        QTest::newRow("called again changes nothing") << "R/out/gen/" << QStringList{"out", "out/gen"}
+                                                      << QStringList{"out", "out/gen"} << QStringList{};
         QTest::newRow("no trailing separator: last level not created")
             << "R/out/gen" << QStringList{} << QStringList{"out"} << QStringList{"out/gen"};
         QTest::newRow("root only") << "R/" << QStringList{} << QStringList{} << QStringList{"out"};
@@ -172,6 +173,35 @@ private slots:
         messageBox("End of Generation");
         setMessageSink({});
         QCOMPARE(seen, QStringList{"End of Generation"});
+    }
+
+    // A long list of problems keeps the box on the screen: its first lines, a count of the
+    // rest, and the whole text behind "Show Details...".
+    void longMessagesAreShortened_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("lastShown"); // the box text's last line
+        QTest::addColumn<bool>("details");
+        QTest::newRow("one line") << 1 << "line 1" << false;
+        QTest::newRow("as many as shown") << kShownMessageLines << "line 20" << false;
+        QTest::newRow("one more") << kShownMessageLines + 1 << "\u2026 and 1 more" << true;
+        QTest::newRow("thousands") << 3000 << "\u2026 and 2980 more" << true;
+    }
+    void longMessagesAreShortened()
+    {
+        QFETCH(int, lines);
+        QFETCH(QString, lastShown);
+        QFETCH(bool, details);
+        QStringList all;
+        for (int i = 1; i <= lines; ++i)
+            all.append(QStringLiteral("line %1").arg(i));
+        const QString text = all.join('\n');
+        const MessageBoxTexts texts = messageBoxTexts(text);
+        const QStringList shown = texts.text.split('\n');
+        QCOMPARE(shown.last(), lastShown);
+        QCOMPARE(shown.size(), qMin(lines, kShownMessageLines + 1));
+        QCOMPARE(shown.mid(0, kShownMessageLines), all.mid(0, kShownMessageLines));
+        QCOMPARE(texts.detailedText, details ? text : QString());
     }
 };
 

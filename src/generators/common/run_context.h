@@ -6,9 +6,11 @@
 #include "generators/common/host.h"
 #include "generators/common/run_inputs.h"
 
+#include <QSet>
 #include <QStringList>
 
-namespace generators {
+namespace generators
+{
 
 // fk_rows: four lists held in step; entry j gives the parent table, parent column,
 // child table and child column of one foreign-key column pair.
@@ -46,9 +48,22 @@ struct RunContext {
     QString ns = QStringLiteral("Common.Data"); // generated namespace
     int nbmax = -1;                             // index of the last chosen table
 
-    // Problems met during the run, one line each, shown under "End of Generation".
+    // Problems met during the run, one line each, shown under "End of Generation". A line
+    // already recorded is not added again: one unopenable file or one failing query met by
+    // several passes is told once.
     QStringList problems;
-    void problem(const QString& text) { problems.append(text); }
+    void problem(const QString& text)
+    {
+        if (!recordedProblems.contains(text)) {
+            recordedProblems.insert(text);
+            problems.append(text);
+        }
+    }
+    QSet<QString> recordedProblems;
+
+    // Set when the connection could not be reopened; that problem is recorded, and the reads
+    // that fail because of it do not record it again under another name.
+    bool connectionLost = false;
 };
 
 // The run's closing message: "End of Generation" and, below it, one problem per line.

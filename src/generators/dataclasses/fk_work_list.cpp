@@ -2,9 +2,11 @@
 
 #include <QHash>
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
-namespace {
+namespace
+{
 
 bool schemaPasses(const QString& filter, const QString& schema)
 {
@@ -12,7 +14,8 @@ bool schemaPasses(const QString& filter, const QString& schema)
 }
 
 // Primary keys read while the scan resolves missing parent columns, read once per table.
-class PrimaryKeyCache {
+class PrimaryKeyCache
+{
 public:
     explicit PrimaryKeyCache(Catalogue& catalogue) : catalogue_(catalogue) {}
 
@@ -44,7 +47,9 @@ void scanForeignKeys(RunContext& ctx)
 {
     const ForeignKeyRows keys = ctx.catalogue.foreignKeys();
     if (!keys.ok) {
-        ctx.problem(QStringLiteral("The foreign keys could not be read (%1)").arg(keys.error));
+        // After a failed reconnect the scan cannot succeed; that cause is already recorded.
+        if (!ctx.connectionLost)
+            ctx.problem(QStringLiteral("The foreign keys could not be read (%1)").arg(keys.error));
         return;
     }
     const QStringList& chosen = ctx.in.tdn1;
@@ -52,7 +57,8 @@ void scanForeignKeys(RunContext& ctx)
     PrimaryKeyCache primaryKeys(ctx.catalogue);
 
     for (const ForeignKeyRow& row : keys.rows) {
-        if (!schemaPasses(ctx.in.schema_filter, row.pkSchema) || !schemaPasses(ctx.in.schema_filter, row.fkSchema))
+        if (!schemaPasses(ctx.in.schema_filter, row.pkSchema) ||
+            !schemaPasses(ctx.in.schema_filter, row.fkSchema))
             continue;
         int copies = 0;
         for (int i = 0; i <= last; ++i) {
@@ -67,7 +73,8 @@ void scanForeignKeys(RunContext& ctx)
         QString parentColumn = row.pkColumn;
         if (parentColumn.isEmpty() && !row.pkTable.isEmpty())
             parentColumn = primaryKeys.columnAt(row.pkSchema, row.pkTable, row.ordinal);
-        if (row.pkTable.isEmpty() || row.fkTable.isEmpty() || parentColumn.isEmpty() || row.fkColumn.isEmpty()) {
+        if (row.pkTable.isEmpty() || row.fkTable.isEmpty() || parentColumn.isEmpty() ||
+            row.fkColumn.isEmpty()) {
             ctx.problem(QStringLiteral("%1: a foreign key to %2 was left out (its column names are unknown)")
                             .arg(row.fkTable.isEmpty() ? QStringLiteral("?") : row.fkTable,
                                  row.pkTable.isEmpty() ? QStringLiteral("?") : row.pkTable));

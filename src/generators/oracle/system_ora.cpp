@@ -6,11 +6,13 @@
 #include "generators/oracle/package_body_writer.h"
 #include "generators/oracle/package_spec_writer.h"
 
-namespace generators {
+namespace generators
+{
 
 using namespace oracle;
 
-namespace {
+namespace
+{
 
 QString packageFilePath(const QString& accessPath)
 {
@@ -22,12 +24,12 @@ QString packageFilePath(const QString& accessPath)
 // The key columns of every table of that name, in any schema. A failed read gives no
 // key; it is reported unless the connection itself could not be opened, which has
 // been reported once already.
-QStringList packageKeyColumns(RunContext& ctx, const QString& table, bool connected)
+QStringList packageKeyColumns(RunContext& ctx, const QString& table)
 {
     const KeyColumns keys = ctx.catalogue.primaryKey(table, QString());
     if (keys.ok)
         return keys.columns;
-    if (connected)
+    if (!ctx.connectionLost)
         ctx.problem(QStringLiteral("%1: primary key could not be read (%2)").arg(table, keys.error));
     return {};
 }
@@ -39,9 +41,11 @@ void system_ora(RunContext& ctx, int nbmax)
     // The old connection is closed before the new one opens; a failed open is told to
     // the user, since every later key and foreign-key read would find nothing.
     const platform::ado::Status reconnected = ctx.catalogue.reconnect();
-    if (!reconnected.ok)
+    if (!reconnected.ok) {
         ctx.problem(
             QStringLiteral("The database connection could not be reopened (%1)").arg(reconnected.message));
+        ctx.connectionLost = true;
+    }
 
     ctx.host.showPreview(kPreviewOracle);
     ctx.host.yield();
@@ -74,7 +78,7 @@ void system_ora(RunContext& ctx, int nbmax)
             discoverColumns(ctx, DataControlId::data3, table, /*withRowLimit=*/true);
         writePackageSpecification(package, table, columns);
         writePackageBodyGetRows(package, table, columns);
-        writePackageBodyRowProcedures(package, table, columns, packageKeyColumns(ctx, table, reconnected.ok));
+        writePackageBodyRowProcedures(package, table, columns, packageKeyColumns(ctx, table));
     }
     package.close();
 }
