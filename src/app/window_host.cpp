@@ -6,9 +6,11 @@
 
 #include <QTextCursor>
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 constexpr int kPreviewCount = 5;
 constexpr qint64 kFlushIntervalMs = 50;
@@ -53,10 +55,14 @@ void WindowHost::flush(int index)
     if (text.isEmpty())
         return;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QTextCursor cursor(preview(window_, index)->document());
+    QPlainTextEdit* box = preview(window_, index);
+    QTextCursor cursor(box->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text);
     text.clear();
+    // The caret follows the lines, so the box shows the latest of them rather than its top.
+    box->moveCursor(QTextCursor::End);
+    box->ensureCursorVisible();
 }
 
 void WindowHost::flushPreviews()

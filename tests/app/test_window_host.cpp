@@ -10,9 +10,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
-class WindowHostTest : public QObject {
+class WindowHostTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init()
@@ -40,7 +43,8 @@ private slots:
         host.appendPreview(1, "\r\n    'x \"quoted\" ");
         host.appendPreview(1, "\r\n");
         host.flushPreviews(); // lines reach the box in batches
-        QCOMPARE(w->vbGenerator->gnl[1]->toPlainText(), QString("\nPublic Module ORDERSManager\n    'x \"quoted\" \n"));
+        QCOMPARE(w->vbGenerator->gnl[1]->toPlainText(),
+                 QString("\nPublic Module ORDERSManager\n    'x \"quoted\" \n"));
         QCOMPARE(w->vbGenerator->gnl[0]->toPlainText(), QString());
         host.appendPreview(7, "ignored"); // no such preview
         host.clearPreview(-1);
@@ -66,7 +70,8 @@ private slots:
     {
         app::WindowHost host(*w);
         w->vvbg_Click(0);
-        const QString line = QStringLiteral("\r\n        sql = sql & \" and \" & \"COLUMN_NAME = '\" & z_TABLE.COLUMN_NAME & \"'\"");
+        const QString line = QStringLiteral(
+            "\r\n        sql = sql & \" and \" & \"COLUMN_NAME = '\" & z_TABLE.COLUMN_NAME & \"'\"");
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < 20000; ++i) {
@@ -77,6 +82,21 @@ private slots:
         host.flushPreviews();
         QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(w->vbGenerator->gnl[0]->document()->blockCount(), 20001);
+    }
+
+    // A flushed preview shows its last line, not its top: the caret sits at the end.
+    void previewFollowsItsLastLine()
+    {
+        app::WindowHost host(*w);
+        host.showPreview(2);
+        QPlainTextEdit* box = w->vbGenerator->gnl[2];
+        for (int i = 0; i < 500; ++i)
+            host.appendPreview(2, QStringLiteral("\r\nPublic Class T%1").arg(i));
+        host.flushPreviews();
+        QVERIFY(box->toPlainText().endsWith("Public Class T499"));
+        QVERIFY(box->textCursor().atEnd());
+        QVERIFY(box->verticalScrollBar()->value() > 0);
+        QVERIFY(box->viewport()->rect().contains(box->cursorRect()));
     }
 
     void showPreviewIsTheTabSwitch()
