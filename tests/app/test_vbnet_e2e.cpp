@@ -1,12 +1,13 @@
 // "Generate VB.Net Files!" through the real window, offscreen: Connect with a full
 // connection string to the shop fixture, tables moved into the chosen list with the
-// arrow, modules ticked, Generate clicked; the files in the output folder are compared
-// with the goldens. Clicks that arrive while the run yields are refused.
+// arrow, modules ticked, Generate (or its caption link) clicked; the files in the output
+// folder are compared with the goldens. Clicks that arrive while the run yields are refused.
 
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
+#include "platform/settings_store.h"
 #include "platform/user_feedback.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -22,7 +24,8 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 template <typename T> T* child(QWidget* window, const QString& name)
 {
@@ -34,7 +37,8 @@ template <typename T> T* child(QWidget* window, const QString& name)
 
 } // namespace
 
-class VbnetEndToEndTest : public QObject {
+class VbnetEndToEndTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init()
@@ -42,21 +46,31 @@ private slots:
         messages.clear();
         platform::setMessageSink([this](const QString& text) { messages.append(text); });
     }
-    void cleanup() { platform::setMessageSink({}); }
+    void cleanup()
+    {
+        platform::setMessageSink({});
+        platform::settings::setSaveObserver({});
+    }
 
     void generateThroughTheWindow_data()
     {
+        QTest::addColumn<QString>("start");               // the control that starts the run
         QTest::addColumn<QString>("clickedDuringTheRun"); // a button clicked at the run's first yield
         QTest::addColumn<bool>("everything"); // the data classes module, the joins and Web.config too
-        QTest::newRow("no other click") << "" << false;
-        QTest::newRow("Generate again") << "Command11" << false;
-        QTest::newRow("Connect") << "Command13" << false;
-        QTest::newRow("Close Connexion") << "Command6" << false;
-        QTest::newRow("arrow") << "tadd_3" << false;
-        QTest::newRow("three modules, joins and Web.config") << "" << true;
+        const QString generate = "Command11";
+        QTest::newRow("no other click") << generate << "" << false;
+        QTest::newRow("caption link") << "Etiquette6_13"
+                                      << "" << false;
+        QTest::newRow("Generate again") << generate << "Command11" << false;
+        QTest::newRow("Connect") << generate << "Command13" << false;
+        QTest::newRow("Close Connexion") << generate << "Command6" << false;
+        QTest::newRow("arrow") << generate << "tadd_3" << false;
+        QTest::newRow("look switch") << generate << "look_1" << false;
+        QTest::newRow("three modules, joins and Web.config") << generate << "" << true;
     }
     void generateThroughTheWindow()
     {
+        QFETCH(QString, start);
         QFETCH(QString, clickedDuringTheRun);
         QFETCH(bool, everything);
         testsupport::TempHome home;
@@ -87,7 +101,8 @@ private slots:
         QCOMPARE(child<QListWidget>(window, "tdn1")->count(), 3);
 
         // The connection string written into generated code, as the user may edit it.
-        child<QLineEdit>(window, "cnxstr")->setText(QStringLiteral("DRIVER=SQLite3;Database=C:\\data\\shop.db"));
+        child<QLineEdit>(window, "cnxstr")
+            ->setText(QStringLiteral("DRIVER=SQLite3;Database=C:\\data\\shop.db"));
         child<QLineEdit>(window, "dbn")->setText("Shop_");
         child<QLineEdit>(window, "pn")->setText(dir.filePath("out/"));
         child<QCheckBox>(window, "gn_0")->setChecked(true);
@@ -96,18 +111,35 @@ private slots:
             child<QCheckBox>(window, name)->setChecked(everything);
         QVERIFY(!child<QCheckBox>(window, "ps")->isChecked());
 
-        auto* generate = child<QPushButton>(window, "Command11");
+        if (clickedDuringTheRun.startsWith("look_")) {
+            // With no connection shown, the switch would save the look and rebuild the window
+            // (not just refuse with a message); only the run's guard stands in its way.
+            window->setStatusPanel(1, QString::fromLatin1(app::kNotConnected));
+            QCOMPARE(window->form().look_style, 0);
+        }
+        QStringList saves;
+        platform::settings::setSaveObserver([&saves](const QString&, const QString& section, const QString&,
+                                                     const QString&) { saves.append(section); });
         if (!clickedDuringTheRun.isEmpty()) {
             QPushButton* other = child<QPushButton>(window, clickedDuringTheRun);
             QVERIFY(other);
             QTimer::singleShot(0, other, [other] { other->click(); });
         }
-        generate->click();
+        if (auto* generate = qobject_cast<QPushButton*>(child<QWidget>(window, start))) {
+            generate->click();
+        } else {
+            auto* caption = child<QLabel>(window, start);
+            QVERIFY(caption);
+            QTest::mouseClick(caption, Qt::LeftButton, {}, caption->rect().center());
+        }
+        platform::settings::setSaveObserver({});
 
         // One run, one end message, the same window, the same files.
         QCOMPARE(messages, QStringList{"End of Generation"});
         QCOMPARE(program.window(), window.data());
         QVERIFY(window);
+        QVERIFY2(!saves.contains("style"), qPrintable(saves.join(' ')));
+        QCOMPARE(window->form().look_style, 0);
         if (everything) {
             for (const QString name : {"Shop_Access.vb", "Shop_Manager.vb", "Shop_Classes.vb", "Web.config"})
                 QUILLMERE_COMPARE_GOLDEN("dataclasses/e2e_" + name,
