@@ -26,11 +26,11 @@ namespace
 {
 
 constexpr int kColourMaximum = 216;
-constexpr int kOptionColumns = 3;
-constexpr int kSliderWidth = 120;
-constexpr int kValueBoxWidth = 70;
-constexpr int kPropertyColumnWidth = 330;
-constexpr int kOptionColumnWidth = 300;
+constexpr int kOptionColumns = 2;
+constexpr int kSliderWidth = 100;
+constexpr int kValueBoxWidth = 64;
+constexpr int kPropertyColumnWidth = 360;
+constexpr int kOptionColumnWidth = 290;
 
 // A horizontal slider that reports a new position once it is settled: after a click on an
 // arrow or on the track, or when a dragged thumb is released.
@@ -143,6 +143,7 @@ QWidget* optionColumn(BuilderControls& c, QWidget* parent)
     scroll->setFixedWidth(kOptionColumnWidth);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* inner = new QWidget(scroll);
     auto* stack = new QVBoxLayout(inner);
     stack->setContentsMargins(0, 0, 0, 0);

@@ -336,6 +336,31 @@ private slots:
         QVERIFY(QString::fromUtf8(readFileBytes(cssPath())).toLower().contains(line + "\r\n"));
     }
 
+    // A choice from a list's drop-down is written at once, and the font size typed by the
+    // user stays as typed.
+    void choiceFromAListIsWrittenAtOnce()
+    {
+        open();
+        act("v_pr_0:2em");
+        auto* align = find<QComboBox>("cb_1");
+        const int before = preview()->navigationCount();
+        align->setCurrentIndex(align->findText("text-top"));
+        QCOMPARE(preview()->navigationCount(), before + 1);
+        QCOMPARE(find<QLineEdit>("v_pr_0")->text(), QString("2em"));
+        QCOMPARE(readFileBytes(cssPath()), crlf(sheet({"font-size: 2empx;", "vertical-align: text-top;"})));
+
+        auto* fonts = find<QComboBox>("cb_0");
+        if (fonts->count() < 3)
+            QSKIP("too few screen fonts on this machine");
+        // The slider starts at 1; the last font is a move away.
+        const int last = fonts->count() - 1;
+        find<QScrollBar>("hcb_0")->setValue(last);
+        QCOMPARE(fonts->currentText(), fonts->itemText(last));
+        QCOMPARE(readFileBytes(cssPath()),
+                 crlf(sheet({"font-size: 2empx;", "font-family: " + fonts->itemText(last) + ";",
+                             "vertical-align: text-top;"})));
+    }
+
     void dragWritesOnlyWhenReleased()
     {
         open();
