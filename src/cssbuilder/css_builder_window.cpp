@@ -1,5 +1,6 @@
 #include "cssbuilder/css_builder_window.h"
 
+#include "cssbuilder/builder_files.h"
 #include "cssbuilder/builder_look.h"
 #include "cssbuilder/style_preview.h"
 #include "cssbuilder/style_rules.h"
@@ -7,7 +8,6 @@
 #include "platform/folders.h"
 #include "platform/screen_units.h"
 #include "platform/settings_store.h"
-#include "platform/text_file.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -42,17 +42,6 @@ void addSorted(QComboBox* list, const QString& item)
     while (at < list->count() && QString::compare(list->itemText(at), item, Qt::CaseInsensitive) <= 0)
         ++at;
     list->insertItem(at, item);
-}
-
-// Replaces a file with the given lines; a file that cannot be written keeps what it had.
-void writeLines(const QString& path, const QStringList& lines)
-{
-    platform::TextFileWriter file;
-    if (!file.open(path, platform::OpenMode::Output, platform::TextEncoding::Utf8))
-        return;
-    for (const QString& line : lines)
-        file.writeLine(line);
-    file.close();
 }
 
 int storedLook()
@@ -112,9 +101,9 @@ void CssBuilderWindow::fillLists()
 void CssBuilderWindow::writeStartFiles(const QString& folder)
 {
     css_file_ = folder + QLatin1String(kStyleSheetName);
-    writeLines(css_file_, emptyStyleSheetLines());
+    writeBuilderFile(css_file_, emptyStyleSheetLines());
     htm_file_ = folder + QLatin1String(kPreviewPageName);
-    writeLines(htm_file_, previewPageLines());
+    writeBuilderFile(htm_file_, previewPageLines());
 }
 
 void CssBuilderWindow::centreOnScreen()

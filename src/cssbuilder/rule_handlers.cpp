@@ -2,12 +2,12 @@
 // rewrites the style sheet from all controls, shows the rule for copying as the file now
 // holds it, and has the preview reload.
 
+#include "cssbuilder/builder_files.h"
 #include "cssbuilder/css_builder_window.h"
 #include "cssbuilder/option_groups.h"
 #include "cssbuilder/style_preview.h"
 #include "cssbuilder/style_rules.h"
 #include "platform/colours.h"
-#include "platform/text_file.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -57,13 +57,8 @@ void CssBuilderWindow::v_pr_Change(int)
 {
     if (css_file_.isEmpty())
         return; // the window is still being built
-    platform::TextFileWriter sheet;
-    if (sheet.open(css_file_, platform::OpenMode::Output, platform::TextEncoding::Utf8)) {
-        for (const QString& line : styleSheetLines(currentValues(), web_colors_))
-            sheet.writeLine(line);
-        sheet.close();
-    }
-    const platform::TextFileLines written = platform::readTextLines(css_file_, platform::TextEncoding::Utf8);
+    writeBuilderFile(css_file_, styleSheetLines(currentValues(), web_colors_));
+    const platform::TextFileLines written = readBuilderFile(css_file_);
     c_.css->setPlainText(ruleBoxLines(c_.sn->text(), written.lines, written.ok).join(QLatin1Char('\n')));
     c_.wb->navigate(htm_file_);
 }

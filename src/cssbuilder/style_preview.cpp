@@ -1,7 +1,7 @@
 #include "cssbuilder/style_preview.h"
 
+#include "cssbuilder/builder_files.h"
 #include "cssbuilder/style_rules.h"
-#include "platform/text_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -82,9 +82,8 @@ void StylePreview::navigate(const QString& path)
 void StylePreview::showPlain(const QString& path)
 {
     const QFileInfo page(path);
-    const auto sheet = platform::readTextLines(page.dir().filePath(QLatin1String(kStyleSheetName)),
-                                               platform::TextEncoding::Utf8);
-    const auto html = platform::readTextLines(path, platform::TextEncoding::Utf8);
+    const auto sheet = readBuilderFile(page.dir().filePath(QLatin1String(kStyleSheetName)));
+    const auto html = readBuilderFile(path);
     plain_->document()->setDefaultStyleSheet(sheet.ok ? sheet.lines.join(QLatin1Char('\n')) : QString());
     plain_->setHtml(html.ok ? html.lines.join(QLatin1Char('\n')) : QString());
 }
