@@ -386,6 +386,23 @@ private slots:
         QVERIFY(!preview()->usesBrowserEngine());
     }
 
+    // With the browser engine built in, the preview is a real browser; it is asked for the
+    // same page. Its rendering is not waited for.
+    void browserEngineWhenBuiltIn()
+    {
+        StylePreview::setBrowserEngineAllowed(true);
+        open();
+        StylePreview::setBrowserEngineAllowed(false);
+#ifdef QUILLMERE_HAVE_WEBENGINE
+        QVERIFY(preview()->usesBrowserEngine());
+#else
+        QVERIFY(!preview()->usesBrowserEngine());
+#endif
+        act("h_pr_5=12");
+        QCOMPARE(preview()->requestedUrl(), QUrl::fromLocalFile(htmPath()));
+        QCOMPARE(preview()->navigationCount(), 3);
+    }
+
     void ruleBoxShowsTheStyleName()
     {
         open();
