@@ -82,6 +82,7 @@ MainWindow::MainWindow(FormState& form, Program& program) : QMainWindow(nullptr)
     right->addLayout(topBar);
 
     dataBrowser = new browser::DataBrowserPage(central);
+    dataBrowser->attachDataControl(&form_.Data2);
     vbGenerator = new VbGeneratorPage(central);
     connectionPage = new connection::ConnectionPage(central);
     aspxGenerator = new AspxGeneratorPage(central);
