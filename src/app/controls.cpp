@@ -7,6 +7,8 @@
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QStyleOptionProgressBar>
+#include <QStylePainter>
 
 namespace app
 {
@@ -159,6 +161,21 @@ QLabel* heading(const QString& name, const QString& caption, QWidget* parent)
     l->setFont(font);
     l->setContentsMargins(6, 2, 6, 2);
     return l;
+}
+
+void ProgressBar::paintEvent(QPaintEvent* event)
+{
+    if (minimum() != maximum()) {
+        QProgressBar::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionProgressBar option;
+    initStyleOption(&option);
+    option.minimum = 0;
+    option.maximum = 1;
+    option.progress = 0;
+    painter.drawControl(QStyle::CE_ProgressBar, option);
 }
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QWidget>
@@ -57,6 +58,17 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// A progress bar whose empty range (a run of one table has a maximum of 0) stands
+// still as an empty bar instead of turning into a busy animation.
+class ProgressBar : public QProgressBar {
+    Q_OBJECT
+public:
+    using QProgressBar::QProgressBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class Panel : public QWidget {

@@ -121,7 +121,7 @@ VbGeneratorPage::VbGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt_1")
     generate->addWidget(Etiquette6_14, 1, 1);
     generate->addWidget(Command19, 2, 0);
     generate->addWidget(Etiquette6_22, 2, 1);
-    pb1 = new QProgressBar(this);
+    pb1 = new ProgressBar(this);
     pb1->setObjectName(QStringLiteral("pb1"));
     pb1->setRange(0, 100);
     pb1->setValue(0);

@@ -126,6 +126,25 @@ private slots:
         QVERIFY(w->vbGenerator->pb1->isHidden());
     }
 
+    void emptyRangeStandsStill()
+    {
+        // A run of one table sets the maximum to 0: the bar is drawn empty and still,
+        // as a bar with room left, not as a busy animation.
+        app::WindowHost host(*w);
+        host.setProgressVisible(true);
+        QProgressBar* bar = w->vbGenerator->pb1;
+        host.setProgressMaximum(1);
+        host.setProgressValue(0);
+        const QImage empty = bar->grab().toImage();
+
+        host.setProgressMaximum(0);
+        QCOMPARE(host.progressMaximum(), 0.0);
+        const QImage first = bar->grab().toImage();
+        QTest::qWait(120);
+        QCOMPARE(bar->grab().toImage(), first);
+        QCOMPARE(first, empty);
+    }
+
     void pointerAndMessages()
     {
         app::WindowHost host(*w);
