@@ -1,5 +1,6 @@
 #include "app/window_host.h"
 
+#include "app/aspx_generator_page.h"
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
 #include "platform/user_feedback.h"
@@ -12,12 +13,16 @@ namespace app
 namespace
 {
 
-constexpr int kPreviewCount = 5;
+constexpr int kPreviewCount = generators::kPreviewAspxVb + 1;
 constexpr qint64 kFlushIntervalMs = 50;
 
 QPlainTextEdit* preview(MainWindow& window, int index)
 {
-    return index >= 0 && index < kPreviewCount ? window.vbGenerator->gnl[std::size_t(index)] : nullptr;
+    if (index >= generators::kPreviewDataAccess && index <= generators::kPreviewVb6)
+        return window.vbGenerator->gnl[std::size_t(index)];
+    if (index == generators::kPreviewAspx || index == generators::kPreviewAspxVb)
+        return window.aspxGenerator->gasp[std::size_t(index - generators::kPreviewAspx)];
+    return nullptr;
 }
 
 } // namespace

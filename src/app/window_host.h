@@ -1,6 +1,6 @@
 #pragma once
-// The generators' host over the main window: previews gnl(0..4), the preview tabs,
-// the progress bar pb1, the busy pointer and message boxes.
+// The generators' host over the main window: previews gnl(0..4) and the page previews
+// gasp(0..1), the preview tabs, the progress bar pb1, the busy pointer and message boxes.
 
 #include "generators/common/host.h"
 
@@ -41,7 +41,7 @@ private:
     void flush(int index);
 
     MainWindow& window_;
-    std::array<QString, 5> pending_;
+    std::array<QString, generators::kPreviewAspxVb + 1> pending_;
     QElapsedTimer sinceFlush_;
 };
 

@@ -31,7 +31,8 @@ void ModuleFile::emit_line(const QString& line)
     }
     if (preview_ != kNoPreview) {
         ctx_.host.appendPreview(preview_, QStringLiteral("\r\n") + line);
-        ctx_.host.yield();
+        if (previewYields(preview_))
+            ctx_.host.yield();
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // emit_line: the one way a generator writes. The line goes to the open file, then CR LF
-// and the line are appended to the file's preview, which yields.
+// and the line are appended to the file's preview, which yields (the page previews do not).
 
 #include "generators/common/run_context.h"
 #include "platform/text_file.h"
