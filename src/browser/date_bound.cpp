@@ -11,13 +11,16 @@ namespace
 
 constexpr int kTwoDigitYearPivot = 1930;
 
-// A date format accepting one or two digits for day and month, and, when the text has a
-// four-digit year, four digits where the locale writes two.
+// A date format accepting one or two digits for day and month, and the year with as
+// many digits as the text has: four, or two where the locale writes four.
 QString lenient(QString format, bool fourDigitYear)
 {
-    format.replace(QStringLiteral("dd"), QStringLiteral("d"))
-        .replace(QStringLiteral("MM"), QStringLiteral("M"));
-    if (fourDigitYear && !format.contains(QStringLiteral("yyyy")))
+    // Only the numeric day and month: "ddd" and "MMM" are names.
+    static const QRegularExpression day(QStringLiteral("(?<!d)dd(?!d)"));
+    static const QRegularExpression month(QStringLiteral("(?<!M)MM(?!M)"));
+    format.replace(day, QStringLiteral("d")).replace(month, QStringLiteral("M"));
+    format.replace(QStringLiteral("yyyy"), QStringLiteral("yy"));
+    if (fourDigitYear)
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     return format;
 }
@@ -25,10 +28,10 @@ QString lenient(QString format, bool fourDigitYear)
 std::optional<QDate> readInFormat(const QString& text, const QLocale& locale, const QString& format,
                                   bool fourDigitYear)
 {
-    QDate date = locale.toDate(text, format);
+    QDate date = locale.toDate(text, lenient(format, fourDigitYear));
     if (!date.isValid())
         return std::nullopt;
-    if (!fourDigitYear && !format.contains(QStringLiteral("yyyy")) && date.year() < kTwoDigitYearPivot)
+    if (!fourDigitYear && date.year() < kTwoDigitYearPivot)
         date = date.addYears(100);
     return date;
 }
@@ -50,14 +53,14 @@ std::optional<QDate> readDate(const QString& text, const QLocale& locale)
     const QString datePart = trimmed.section(QLatin1Char(' '), 0, 0);
     static const QRegularExpression fourDigits(QStringLiteral("\\d{4}"));
     const bool fourDigitYear = fourDigits.match(trimmed).hasMatch();
-    const QString shortFormat = lenient(locale.dateFormat(QLocale::ShortFormat), fourDigitYear);
+    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
     for (const QString& candidate : {trimmed, datePart}) {
         if (auto date = readInFormat(candidate, locale, shortFormat, fourDigitYear))
             return date;
     }
     for (const QString& format :
          {locale.dateFormat(QLocale::LongFormat), locale.dateFormat(QLocale::NarrowFormat)}) {
-        if (auto date = readInFormat(trimmed, locale, format, true))
+        if (auto date = readInFormat(trimmed, locale, format, fourDigitYear))
             return date;
     }
     return std::nullopt;

@@ -126,6 +126,12 @@ private slots:
         QTest::newRow("uk, day first") << "en_GB"
                                        << "31/12/2003"
                                        << "12/31/2003";
+        QTest::newRow("uk, two-digit year") << "en_GB"
+                                            << "31/12/03"
+                                            << "12/31/2003";
+        QTest::newRow("uk, long form") << "en_GB"
+                                       << "Wednesday, 31 December 2003"
+                                       << "12/31/2003";
         QTest::newRow("uk, not month first") << "en_GB"
                                              << "12/31/2003"
                                              << "12/31/2003";
