@@ -1,13 +1,15 @@
 // "Generate ASPX!" (Command8 and its caption link): the edit page and its code-behind for
 // the table in the ASPX Generator page's table box.
 
-#include "generators/web/edit_page_run.h"
+#include "app/edit_page_run.h"
+
 #include "app/action_guard.h"
 #include "app/aspx_generator_page.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
 #include "app/window_host.h"
 #include "generators/common/ado_catalogue.h"
+#include "generators/web/edit_page_run.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -15,14 +17,8 @@
 namespace app
 {
 
-void Command8_Click(MainWindow& window)
+QStringList runEditPageGeneration(MainWindow& window)
 {
-    // The run yields after each step, so a second click could arrive in the middle of it;
-    // it is refused, as is any other guarded action. The solution run hands its guard over
-    // for each page.
-    ActionGuard guard;
-    if (!guard)
-        return;
     FormState& form = window.form();
     const AspxGeneratorPage& aspx = *window.aspxGenerator;
     generators::web::EditPageInputs page;
@@ -40,6 +36,18 @@ void Command8_Click(MainWindow& window)
         if (stasp)
             stasp->setText(text);
     });
+    return ctx.problems;
+}
+
+void Command8_Click(MainWindow& window)
+{
+    // The run yields after each step, so a second click could arrive in the middle of it;
+    // it is refused, as is any other guarded action. The solution run hands its guard over
+    // for each page.
+    ActionGuard guard;
+    if (!guard)
+        return;
+    runEditPageGeneration(window);
 }
 
 } // namespace app

@@ -1,0 +1,17 @@
+#pragma once
+// The edit-page run over the main window.
+
+#include <QStringList>
+
+namespace app
+{
+
+class MainWindow;
+
+// One run over the ASPX Generator page's current values, without the action guard: for
+// callers that already hold it. Returns the problems met, which the run shows under "End
+// of Generation" unless the solution dialog is visible; then the caller shows them in its
+// own end message.
+QStringList runEditPageGeneration(MainWindow& window);
+
+} // namespace app
