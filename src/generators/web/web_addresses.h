@@ -5,7 +5,8 @@
 
 #include <QString>
 
-namespace generators::web {
+namespace generators::web
+{
 
 // Target schema of the page designer for Internet Explorer 5 clients (vs_targetSchema).
 inline QString targetSchemaAddress()
