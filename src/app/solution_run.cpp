@@ -4,6 +4,7 @@
 
 #include "app/action_guard.h"
 #include "app/aspx_generator_page.h"
+#include "app/edit_page_run.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
 #include "app/solution_panel.h"
@@ -16,7 +17,6 @@
 #include "platform/user_feedback.h"
 
 #include <QPointer>
-#include <optional>
 
 namespace app
 {
@@ -56,23 +56,14 @@ QStringList writeSolution(MainWindow& window, const QStringList& tables)
     return ctx.problems;
 }
 
-// The page run guards itself. The solution run hands its guard over for the call and takes
-// it back after: no event is handled in between, so no other action can slip in.
-void runPageStep(MainWindow& window, std::optional<ActionGuard>& guard)
-{
-    guard.reset();
-    Command8_Click(window);
-    guard.emplace();
-}
-
 } // namespace
 
 void Command21_Click(MainWindow& window)
 {
     // The run yields, and the dialog's Ok stays live meanwhile: a second start, or any other
     // guarded action, is refused until the run ends.
-    std::optional<ActionGuard> guard(std::in_place);
-    if (!*guard)
+    ActionGuard guard;
+    if (!guard)
         return;
     QPointer<MainWindow> alive(&window);
     VbGeneratorPage& page = *window.vbGenerator;
@@ -102,9 +93,12 @@ void Command21_Click(MainWindow& window)
         aspx.tb2[0]->setText(table);
         dialog.avasn->setText(QStringLiteral("Generate Aspx for ") + aspx.tb2[0]->text());
         platform::yield();
-        runPageStep(window, guard);
+        // A page run ending after Cancel has shown its own problems with its own message.
+        const QStringList pageProblems = runEditPageGeneration(window);
         if (!alive)
             return;
+        if (dialog.isVisible())
+            problems += pageProblems;
     }
 
     WindowHost(window).message(generators::endOfGenerationText(problems));

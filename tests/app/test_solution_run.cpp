@@ -193,8 +193,8 @@ private slots:
         }
     }
 
-    // A solution file and a data-layer module that cannot be written (a folder stands in their
-    // place): both are told under the one end message, and the rest is written.
+    // A solution file, a data-layer module and a page file that cannot be written (a folder
+    // stands in their place): all are told under the one end message, and the rest is written.
     void problemsUnderTheOneEndMessage()
     {
         app::MainWindow& w = fixture->window();
@@ -204,15 +204,17 @@ private slots:
         const QString project = dir().filePath("out/Shop_Web/");
         QVERIFY(QDir().mkpath(project + "AssemblyInfo.vb"));
         QVERIFY(QDir().mkpath(project + "Data_Access/Shop_Manager.vb"));
+        QVERIFY(QDir().mkpath(project + "User_Interface/edit_Customers.aspx.vb"));
 
         w.solution->Command21->click();
 
         QCOMPARE(fixture->messages.size(), 1);
         const QStringList lines = fixture->messages.first().split('\n');
-        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[0], QStringLiteral("End of Generation"));
         QVERIFY2(lines[1].startsWith(project + "AssemblyInfo.vb: "), qPrintable(lines[1]));
         QVERIFY2(lines[2].startsWith(project + "Data_Access/Shop_Manager.vb: "), qPrintable(lines[2]));
+        QVERIFY2(lines[3].startsWith(project + "User_Interface/edit_Customers.aspx.vb: "), qPrintable(lines[3]));
         QVERIFY(QFile::exists(project + "Global.asax"));
         QVERIFY(QFile::exists(project + "Data_Access/Shop_Access.vb"));
         QVERIFY(QFile::exists(project + "User_Interface/edit_Customers.aspx"));
