@@ -3,6 +3,7 @@
 // folder, and one edit page per chosen table into its User_Interface folder.
 
 #include "app/action_guard.h"
+#include "app/aspx_inputs.h"
 #include "app/aspx_generator_page.h"
 #include "app/edit_page_run.h"
 #include "app/generator_steps.h"
@@ -81,7 +82,12 @@ void Command21_Click(MainWindow& window)
 
     page.pn->setText(project + QStringLiteral("Data_Access/"));
     dialog.avasn->setText(QStringLiteral("Generate Data Access Files"));
-    problems += runVbNetGeneration(window);
+    // A run that ends after Cancel has shown its problems with its own message.
+    const QStringList dataProblems = runVbNetGeneration(window);
+    if (!alive)
+        return;
+    if (dialog.isVisible())
+        problems += dataProblems;
 
     aspx.pn2->setText(project + QStringLiteral("User_Interface/"));
     for (const QString& table : tables) {
@@ -90,10 +96,13 @@ void Command21_Click(MainWindow& window)
             generators::stepProgress(host);
         }
         platform::yield();
+        // The box may hold the table already: the file names are renewed all the same.
+        const bool unchanged = aspx.tb2[0]->text() == table;
         aspx.tb2[0]->setText(table);
+        if (unchanged)
+            tb2_Change(aspx, 0);
         dialog.avasn->setText(QStringLiteral("Generate Aspx for ") + aspx.tb2[0]->text());
         platform::yield();
-        // A page run ending after Cancel has shown its own problems with its own message.
         const QStringList pageProblems = runEditPageGeneration(window);
         if (!alive)
             return;

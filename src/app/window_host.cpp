@@ -131,4 +131,9 @@ void WindowHost::message(const QString& text)
     platform::messageBox(text, &window_);
 }
 
+std::optional<bool> WindowHost::solutionDialogShown() const
+{
+    return window_.solutionDialogVisible();
+}
+
 } // namespace app

@@ -36,6 +36,7 @@ public:
 
     void setBusyPointer(bool busy) override;
     void message(const QString& text) override;
+    std::optional<bool> solutionDialogShown() const override;
 
 private:
     void flush(int index);

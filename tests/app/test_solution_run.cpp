@@ -71,10 +71,12 @@ private slots:
             << QStringList{"End of Generation"};
         QTest::newRow("Generate ASPX! during the run") << kShopTables << QList<bool>{true, true, false}
                                                        << "Command8" << QStringList{"End of Generation"};
-        // Cancel hides the dialog at once: each page run that ends later shows its own message.
-        QTest::newRow("Cancel during the run") << kShopTables << QList<bool>{true, true, false} << "Command20"
-                                               << QStringList{"End of Generation", "End of Generation",
-                                                              "End of Generation", "End of Generation"};
+        // Cancel hides the dialog at once, here during the data-layer run: that run and each
+        // page run show their own message, and its Web.config goes to the output folder.
+        QTest::newRow("Cancel during the run")
+            << kShopTables << QList<bool>{true, true, false} << "Command20"
+            << QStringList{"End of Generation", "End of Generation", "End of Generation", "End of Generation",
+                           "End of Generation"};
         QTest::newRow("no module: pages all the same")
             << kShopTables << QList<bool>{false, false, false} << ""
             << QStringList{"Choose at least one option!", "End of Generation"};
@@ -163,9 +165,11 @@ private slots:
         QVERIFY(!projectFile.contains("System.Data.OracleClient"));
 
         // The data layer: the same modules as a plain run of the same choice, and Web.config in
-        // the project folder.
+        // the project folder; after Cancel, in the folder of the modules.
         const bool vbnetRan = modules.contains(true) && !tables.isEmpty();
-        QCOMPARE(QFile::exists(project + "Web.config"), vbnetRan);
+        const bool cancelled = clickedDuringTheRun == QLatin1String("Command20");
+        QCOMPARE(QFile::exists(project + "Web.config"), vbnetRan && !cancelled);
+        QCOMPARE(QFile::exists(project + "Data_Access/Web.config"), vbnetRan && cancelled);
         if (vbnetRan) {
             QUILLMERE_COMPARE_GOLDEN("vbnet/odbc_several_tables_Access.vb",
                                      testsupport::readFileBytes(project + "Data_Access/Shop_Access.vb"));
@@ -219,6 +223,23 @@ private slots:
         QVERIFY(QFile::exists(project + "Data_Access/Shop_Access.vb"));
         QVERIFY(QFile::exists(project + "User_Interface/edit_Customers.aspx"));
         QVERIFY(w.solution->isHidden());
+    }
+
+    // The table box already names the table, and its file names were edited: the run still
+    // writes the page under the names the project lists.
+    void pageNamesRenewedForTheSameTable()
+    {
+        app::MainWindow& w = fixture->window();
+        app::AspxGeneratorPage& aspx = *w.aspxGenerator;
+        connectAndChoose({"Customers"});
+        aspx.tb2[0]->setText(QStringLiteral("Customers"));
+        aspx.tb2[1]->setText(QStringLiteral("mine.aspx"));
+        w.vbGenerator->Command19->click();
+        w.solution->Command21->click();
+
+        const QString pages = dir().filePath("out/Shop_Web/User_Interface/");
+        QVERIFY(QFile::exists(pages + "edit_Customers.aspx"));
+        QVERIFY(!QFile::exists(pages + "mine.aspx"));
     }
 
 private:

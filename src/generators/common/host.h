@@ -3,8 +3,10 @@
 // with its widgets; tests implement it with a recorder.
 
 #include <QString>
+#include <optional>
 
-namespace generators {
+namespace generators
+{
 
 // Indexes of the preview boxes gnl(0..4), then the page previews gasp(0..1).
 enum PreviewIndex : int {
@@ -25,7 +27,8 @@ inline bool previewYields(int index)
     return index >= kPreviewDataAccess && index <= kPreviewVb6;
 }
 
-class Host {
+class Host
+{
 public:
     virtual ~Host() = default;
 
@@ -44,6 +47,11 @@ public:
 
     virtual void setBusyPointer(bool busy) = 0;
     virtual void message(const QString& text) = 0;
+
+    // Whether the solution dialog is shown now, for a host that can tell; without an answer
+    // the run keeps the state it started with. Cancel hides the dialog during a run, and
+    // what ends after that behaves as outside the dialog.
+    virtual std::optional<bool> solutionDialogShown() const { return std::nullopt; }
 };
 
 // Raises the progress value by one; a value above the maximum is refused.

@@ -48,6 +48,9 @@ struct RunContext {
     QString ns = QStringLiteral("Common.Data"); // generated namespace
     int nbmax = -1;                             // index of the last chosen table
 
+    // The solution dialog pt(5) is shown: asked when it matters, not only at the start.
+    bool solutionVisible() const { return host.solutionDialogShown().value_or(in.solutionVisible); }
+
     // Problems met during the run, one line each, shown under "End of Generation". A line
     // already recorded is not added again: one unopenable file or one failing query met by
     // several passes is told once.

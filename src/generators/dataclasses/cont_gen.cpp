@@ -62,7 +62,7 @@ void cont_gen(RunContext& ctx, int nbmax)
 
     ctx.host.setBusyPointer(false);
     ctx.host.setProgressVisible(false);
-    if (!ctx.in.solutionVisible)
+    if (!ctx.solutionVisible())
         ctx.host.message(endOfGenerationText(ctx.problems));
 }
 

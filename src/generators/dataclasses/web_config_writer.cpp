@@ -70,7 +70,7 @@ QString xmlAttributeValue(const QString& text)
 
 void writeWebConfig(RunContext& ctx)
 {
-    const QString folder = ctx.in.solutionVisible ? ctx.in.ppg : ctx.in.pn;
+    const QString folder = ctx.solutionVisible() ? ctx.in.ppg : ctx.in.pn;
     ModuleFile file(ctx, kNoPreview);
     file.open(folder + QStringLiteral("Web.config"), platform::OpenMode::Output);
     writeLineTable(file, kWebConfig,

@@ -158,7 +158,7 @@ void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& s
     EditPageWriter(ctx, page, stepLabel).run();
     stepLabel(QString());
     ctx.host.setBusyPointer(false);
-    if (!ctx.in.solutionVisible)
+    if (!ctx.solutionVisible())
         ctx.host.message(endOfGenerationText(ctx.problems));
 }
 
