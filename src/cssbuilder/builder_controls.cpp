@@ -30,10 +30,11 @@ constexpr int kOptionColumns = 2;
 constexpr int kSliderWidth = 100;
 constexpr int kValueBoxWidth = 64;
 constexpr int kPropertyColumnWidth = 360;
-constexpr int kOptionColumnWidth = 290;
+constexpr int kOptionColumnWidth = 320;
 
 // A horizontal slider that reports a new position once it is settled: after a click on an
-// arrow or on the track, or when a dragged thumb is released.
+// arrow or on the track, or when a dragged thumb is released. A click on the track moves one
+// step, as the arrows do, so a list slider never skips an item.
 QScrollBar* slider(const QString& name, int minimum, int maximum, int start, QWidget* parent)
 {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
@@ -41,6 +42,7 @@ QScrollBar* slider(const QString& name, int minimum, int maximum, int start, QWi
     bar->setTracking(false);
     bar->setRange(minimum, maximum);
     bar->setValue(start);
+    bar->setPageStep(1);
     bar->setMinimumWidth(kSliderWidth);
     return bar;
 }

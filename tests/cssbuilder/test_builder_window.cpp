@@ -377,6 +377,19 @@ private slots:
         QVERIFY(readFileBytes(cssPath()).contains("height: 40px;\r\n"));
     }
 
+    // A click on a list slider's track moves one item, as its arrows do: no item is skipped.
+    void trackClickMovesOneItem()
+    {
+        open();
+        auto* slider = find<QScrollBar>("hcb_1");
+        auto* list = find<QComboBox>("cb_1");
+        QVERIFY(slider && list);
+        const int start = slider->value();
+        slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(slider->value(), start + 1);
+        QCOMPARE(list->currentText(), list->itemText(start + 1));
+    }
+
     void previewIsAskedForThePage()
     {
         open();
