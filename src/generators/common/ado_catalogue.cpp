@@ -6,6 +6,20 @@ using platform::ado::Connection;
 using platform::ado::Recordset;
 using platform::ado::Status;
 
+namespace {
+
+// A rowset read needs an open connection; without one the result says so.
+template <class Result> bool refusedWithoutConnection(const Connection* connection, Result& result)
+{
+    if (connection && connection->state() == platform::ado::adStateOpen)
+        return false;
+    result.ok = false;
+    result.error = QStringLiteral("not connected");
+    return true;
+}
+
+} // namespace
+
 AdoCatalogue::AdoCatalogue(std::unique_ptr<Connection>& connection, QString connectionString,
                            platform::ado::DataControl& data3, platform::ado::DataControl& data4)
     : connection_(connection), connectionString_(std::move(connectionString)), data3_(data3), data4_(data4)
@@ -28,11 +42,8 @@ ColumnList AdoCatalogue::columns(DataControlId control, const QString& query)
 KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
 {
     KeyColumns result;
-    if (!connection_ || connection_->state() != platform::ado::adStateOpen) {
-        result.ok = false;
-        result.error = QStringLiteral("not connected");
+    if (refusedWithoutConnection(connection_.get(), result))
         return result;
-    }
     Recordset rs;
     const QVariant schemaRestriction = schema.isEmpty() ? QVariant() : QVariant(schema);
     const Status status =
@@ -47,11 +58,8 @@ KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
 ForeignKeyRows AdoCatalogue::foreignKeys()
 {
     ForeignKeyRows result;
-    if (!connection_ || connection_->state() != platform::ado::adStateOpen) {
-        result.ok = false;
-        result.error = QStringLiteral("not connected");
+    if (refusedWithoutConnection(connection_.get(), result))
         return result;
-    }
     Recordset rs;
     const Status status = connection_->openSchema(platform::ado::adSchemaForeignKeys, {}, &rs);
     result.ok = status.ok;
@@ -73,11 +81,8 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
 IndexRows AdoCatalogue::indexes(const QString& table, const QString& schema)
 {
     IndexRows result;
-    if (!connection_ || connection_->state() != platform::ado::adStateOpen) {
-        result.ok = false;
-        result.error = QStringLiteral("not connected");
+    if (refusedWithoutConnection(connection_.get(), result))
         return result;
-    }
     Recordset rs;
     // Restrictions: catalog, schema, index name, type, table.
     const QVariant schemaRestriction = schema.isEmpty() ? QVariant() : QVariant(schema);
