@@ -8,14 +8,16 @@ namespace generators::web
 namespace
 {
 
-// <table> is the table box text as it stands, <table> the trimmed name, <schema> the
+// <table> is the trimmed name, used where blanks would break the page (the Inherits
+// class, the form id and the grid id); <tablebox> is the table box text as it stands,
+// used in the title, the headings and the plain HTML table ids. <schema> is the
 // designer's target schema.
 constexpr QStringView kPageHead = uR"~(
 <%@ Page Language="vb" AutoEventWireup="false" Codebehind="<codefile>" Inherits="<project>.edit_<table>"%>
 <!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0 Transitional//EN">
 <HTML>
     <HEAD>
-        <title>Edit_<table></title>
+        <title>Edit_<tablebox></title>
         <meta name="GENERATOR" content="Microsoft Visual Studio.NET 7.0">
         <meta name="CODE_LANGUAGE" content="Visual Basic 7.0">
         <meta name="vs_defaultClientScript" content="JavaScript">
@@ -24,9 +26,9 @@ constexpr QStringView kPageHead = uR"~(
     </HEAD>
     <body MS_POSITIONING="FlowLayout">
         <form id="Edit_<table>" method="post" runat="server">
-            <A name="Top"></A><H2><table> Id</H2>
+            <A name="Top"></A><H2><tablebox> Id</H2>
             <P>
-                <TABLE id="<table>" cellSpacing="1" cellPadding="1" width="595" border="0">
+                <TABLE id="<tablebox>" cellSpacing="1" cellPadding="1" width="595" border="0">
 )~";
 
 // Every key and form row closes its own row and opens one more, left empty.
@@ -37,7 +39,7 @@ constexpr QStringView kKeyRow = uR"~(
 constexpr QStringView kFormStart = uR"~(
                 </TABLE>
             </P>
-            <H2><table> Form</H2>
+            <H2><tablebox> Form</H2>
             <P>
                 <TABLE>
 )~";
@@ -54,7 +56,7 @@ constexpr QStringView kButtons = uR"~(
                 </TABLE>
             </P>
             <P>
-                <TABLE id="<table>1" cellSpacing="1" cellPadding="1" width="300" border="0">
+                <TABLE id="<tablebox>1" cellSpacing="1" cellPadding="1" width="300" border="0">
                     <TR>
                         <TD><asp:button id="Ok" runat="server" Text="Ok" Width="100px"></asp:button></TD>
                         <TD><asp:button id="Cancel" runat="server" Text="Cancel" Width="100px"></asp:button></TD>
@@ -69,7 +71,7 @@ constexpr QStringView kChildLink = uR"~(
 )~";
 
 constexpr QStringView kTableGridHeading = uR"~(
-            <H2><table> List</H2>
+            <H2><tablebox> List</H2>
 )~";
 
 constexpr QStringView kChildGridHeading = uR"~(

@@ -39,6 +39,7 @@ public:
         : ctx_(ctx), stepLabel_(stepLabel), page_(ctx, kPreviewAspx), code_(ctx, kPreviewAspxVb)
     {
         names_.table = pageTable(page.tableBox);
+        names_.tableBox = page.tableBox;
         names_.project = page.project;
         names_.codeFile = page.codeFile;
         pagePath_ = page.folder + page.pageFile;

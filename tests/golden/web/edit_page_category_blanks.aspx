@@ -2,7 +2,7 @@
 <!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0 Transitional//EN">
 <HTML>
     <HEAD>
-        <title>Edit_Category</title>
+        <title>Edit_ Category </title>
         <meta name="GENERATOR" content="Microsoft Visual Studio.NET 7.0">
         <meta name="CODE_LANGUAGE" content="Visual Basic 7.0">
         <meta name="vs_defaultClientScript" content="JavaScript">
@@ -11,13 +11,13 @@
     </HEAD>
     <body MS_POSITIONING="FlowLayout">
         <form id="Edit_Category" method="post" runat="server">
-            <A name="Top"></A><H2>Category Id</H2>
+            <A name="Top"></A><H2> Category  Id</H2>
             <P>
-                <TABLE id="Category" cellSpacing="1" cellPadding="1" width="595" border="0">
+                <TABLE id=" Category " cellSpacing="1" cellPadding="1" width="595" border="0">
                     <TR><TH>CatId</TH><TD><asp:dropdownlist id="DdlCatId" runat="server" AutoPostBack="True"></asp:dropdownlist></TD></TR><TR>
                 </TABLE>
             </P>
-            <H2>Category Form</H2>
+            <H2> Category  Form</H2>
             <P>
                 <TABLE>
                     <TR><TH>CatId</TH><TD><asp:TextBox id="TxtCatId" runat="server"></asp:TextBox></TD><TD></TD></TR><TR>
@@ -25,7 +25,7 @@
                 </TABLE>
             </P>
             <P>
-                <TABLE id="Category1" cellSpacing="1" cellPadding="1" width="300" border="0">
+                <TABLE id=" Category 1" cellSpacing="1" cellPadding="1" width="300" border="0">
                     <TR>
                         <TD><asp:button id="Ok" runat="server" Text="Ok" Width="100px"></asp:button></TD>
                         <TD><asp:button id="Cancel" runat="server" Text="Cancel" Width="100px"></asp:button></TD>
@@ -34,7 +34,7 @@
                 </TABLE>
             </P>
             <P><a href="#A_Product">Product List</a></P>
-            <H2>Category List</H2>
+            <H2> Category  List</H2>
             <P><asp:datagrid id="DtgCategory" runat="server" EnableViewState="True" AutoGenerateColumns="False" BorderColor="DarkSlateGray" BackColor="White" BorderStyle="None" BorderWidth="1px" CellPadding="2" GridLines="Horizontal">
                     <AlternatingItemStyle BackColor="LightCyan"></AlternatingItemStyle>
                     <HeaderStyle BorderStyle="None" BackColor="#C0C0FF"></HeaderStyle>
