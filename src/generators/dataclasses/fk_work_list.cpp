@@ -1,6 +1,6 @@
 #include "generators/dataclasses/fk_work_list.h"
 
-#include <QHash>
+#include "generators/common/parent_key_columns.h"
 
 namespace generators::dataclasses
 {
@@ -12,28 +12,6 @@ bool schemaPasses(const QString& filter, const QString& schema)
 {
     return filter.isEmpty() || filter == schema;
 }
-
-// Primary keys read while the scan resolves missing parent columns, read once per table.
-class PrimaryKeyCache
-{
-public:
-    explicit PrimaryKeyCache(Catalogue& catalogue) : catalogue_(catalogue) {}
-
-    QString columnAt(const QString& schema, const QString& table, int ordinal)
-    {
-        const QString key = schema + QChar(0) + table;
-        auto it = keys_.find(key);
-        if (it == keys_.end()) {
-            const KeyColumns read = catalogue_.primaryKey(table, schema);
-            it = keys_.insert(key, read.ok ? read.columns : QStringList());
-        }
-        return ordinal >= 1 && ordinal <= it->size() ? it->at(ordinal - 1) : QString();
-    }
-
-private:
-    Catalogue& catalogue_;
-    QHash<QString, QStringList> keys_;
-};
 
 void offer(QStringList& list, const QString& name)
 {
@@ -54,7 +32,7 @@ void scanForeignKeys(RunContext& ctx)
     }
     const QStringList& chosen = ctx.in.tdn1;
     const int last = qMin(ctx.nbmax, int(chosen.size()) - 1);
-    PrimaryKeyCache primaryKeys(ctx.catalogue);
+    ParentKeyColumns parentColumns(ctx.catalogue);
 
     for (const ForeignKeyRow& row : keys.rows) {
         if (!schemaPasses(ctx.in.schema_filter, row.pkSchema) ||
@@ -70,9 +48,7 @@ void scanForeignKeys(RunContext& ctx)
         if (copies == 0)
             continue;
 
-        QString parentColumn = row.pkColumn;
-        if (parentColumn.isEmpty() && !row.pkTable.isEmpty())
-            parentColumn = primaryKeys.columnAt(row.pkSchema, row.pkTable, row.ordinal);
+        const QString parentColumn = parentColumns.of(row);
         if (row.pkTable.isEmpty() || row.fkTable.isEmpty() || parentColumn.isEmpty() ||
             row.fkColumn.isEmpty()) {
             ctx.problem(QStringLiteral("%1: a foreign key to %2 was left out (its column names are unknown)")

@@ -1,5 +1,7 @@
 #include "generators/web/edit_page_lists.h"
 
+#include "generators/common/parent_key_columns.h"
+
 #include <algorithm>
 
 namespace generators::web
@@ -41,25 +43,10 @@ void EditPageLists::addPrimaryKeyColumn(const QString& column)
         pkColumns.append(column);
 }
 
-namespace
-{
-
-// A key declared without the parent's columns ("REFERENCES parent") refers to the
-// parent's primary key, and some drivers leave the parent column empty then: it is the
-// key column at the row's position.
-QString parentColumn(RunContext& ctx, const ForeignKeyRow& row)
-{
-    if (!row.pkColumn.isEmpty() || row.pkTable.isEmpty() || row.ordinal < 1)
-        return row.pkColumn;
-    const KeyColumns key = ctx.catalogue.primaryKey(row.pkTable, row.pkSchema);
-    return key.ok && row.ordinal <= key.columns.size() ? key.columns.at(row.ordinal - 1) : QString();
-}
-
-} // namespace
-
 EditPageLists scanForeignKeys(RunContext& ctx, const QString& table)
 {
     EditPageLists lists;
+    ParentKeyColumns parentColumns(ctx.catalogue);
     const ForeignKeyRows rows = ctx.catalogue.foreignKeys();
     if (!rows.ok) {
         ctx.problem(QStringLiteral("The foreign keys could not be read (%1)").arg(rows.error));
@@ -67,7 +54,7 @@ EditPageLists scanForeignKeys(RunContext& ctx, const QString& table)
     }
     for (const ForeignKeyRow& row : rows.rows) {
         if (row.fkTable == table && lists.foreignKeys.size() < kMaxListEntries) {
-            lists.foreignKeys.append({row.fkColumn, row.pkTable, parentColumn(ctx, row), false});
+            lists.foreignKeys.append({row.fkColumn, row.pkTable, parentColumns.of(row), false});
             // The parent list ends at its first empty entry, so an empty name is never kept.
             // A table that references itself already has its criteria object; a second one
             // of the same name would not compile.
@@ -82,7 +69,7 @@ EditPageLists scanForeignKeys(RunContext& ctx, const QString& table)
                 std::any_of(lists.children.cbegin(), lists.children.cend(),
                             [&](const ChildEntry& child) { return child.table == row.fkTable; });
             if (!known)
-                lists.children.append({row.fkTable, parentColumn(ctx, row), row.fkColumn});
+                lists.children.append({row.fkTable, parentColumns.of(row), row.fkColumn});
         }
     }
     return lists;
