@@ -419,6 +419,46 @@ private slots:
         QCOMPARE(data.fields().size(), 1);
     }
 
+    // The server ends the data control's session (as a restart or a dropped link would).
+    // The failed refresh gives up that connection and the next one opens afresh; a new
+    // Connect with the same string reconnects at once, also after a failed open.
+    void droppedLinkIsReopened()
+    {
+        QUILLMERE_BACKEND("pg", cs);
+        DataControl data;
+        data.setConnectionString(cs);
+        const auto killSession = [&] {
+            data.setRecordSource("SELECT pg_backend_pid() AS pid");
+            QVERIFY(data.refresh().ok);
+            const QString pid = data.recordset().value(0);
+            Connection admin;
+            openOrFail(admin, cs);
+            Recordset rs;
+            const Status s = admin.query("SELECT pg_terminate_backend(" + pid + ") AS done", &rs);
+            QVERIFY2(s.ok, qPrintable(s.message));
+            QCOMPARE(rs.value(0), QString("1"));
+            data.setRecordSource("SELECT 1 AS one");
+        };
+        killSession();
+        QVERIFY(!data.refresh().ok);
+        Status s = data.refresh();
+        QVERIFY2(s.ok, qPrintable(s.message));
+        QCOMPARE(data.recordset().value(0), QString("1"));
+
+        killSession();
+        data.setConnectionString(cs);
+        s = data.refresh(true);
+        QVERIFY2(s.ok, qPrintable(s.message));
+        QCOMPARE(data.fields().size(), 1);
+
+        // A connection whose session ends under it reports itself closed.
+        Connection c;
+        openOrFail(c, cs);
+        Recordset rs;
+        QVERIFY(!c.query("SELECT pg_terminate_backend(pg_backend_pid())", &rs).ok);
+        QCOMPARE(c.state(), int(adStateClosed));
+    }
+
     void openFailure_data()
     {
         QTest::addColumn<QString>("connectionString");

@@ -130,7 +130,10 @@ public:
     DataControl();
     ~DataControl();
 
+    // Drops the control's own connection: the next refresh opens the string afresh.
     void setConnectionString(const QString& connectionString);
+    // Closes the control's own connection; refreshes fail until the string is set again.
+    void closeConnection();
     QString connectionString() const { return connectionString_; }
     void setRecordSource(const QString& recordSource) { recordSource_ = recordSource; }
     QString recordSource() const { return recordSource_; }

@@ -25,6 +25,40 @@ QString readIdentifierQuote(SQLHDBC dbc)
     return quote.isEmpty() ? QStringLiteral("\"") : quote;
 }
 
+// Runs one statement on an open connection; `lost` tells whether a failure lost the link.
+Status runStatement(Connection::Impl& connection, const QString& sql, Recordset* out, bool fieldsOnly,
+                    bool* lost)
+{
+    odbc::Statement statement(connection.dbc);
+    if (!statement.valid()) {
+        *lost = odbc::connectionLost(SQL_HANDLE_DBC, connection.dbc, connection.dbc);
+        return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, connection.dbc));
+    }
+    const auto failedWith = [&](const Status& failed) {
+        *lost = odbc::connectionLost(SQL_HANDLE_STMT, statement.handle(), connection.dbc);
+        return failed;
+    };
+    odbc::WideArg text(sql);
+    // Column discovery only prepares and describes: no row is fetched, and on most
+    // drivers the statement is not even run.
+    const SQLRETURN rc = fieldsOnly ? SQLPrepareW(statement.handle(), text.data(), SQL_NTS)
+                                    : SQLExecDirectW(statement.handle(), text.data(), SQL_NTS);
+    if (!odbc::succeeded(rc) && rc != SQL_NO_DATA)
+        return failedWith(statement.failure(QStringLiteral("the statement failed")));
+    QList<Field> fields;
+    Status status = odbc::describeColumns(statement, &fields);
+    if (!status.ok)
+        return failedWith(status);
+    QList<QStringList> rows;
+    if (!fieldsOnly && !fields.isEmpty()) {
+        status = odbc::fetchRows(statement, int(fields.size()), &rows);
+        if (!status.ok)
+            return failedWith(status);
+    }
+    *out = Recordset(std::move(fields), std::move(rows));
+    return {};
+}
+
 } // namespace
 
 void Connection::Impl::release()
@@ -105,28 +139,14 @@ Status Connection::query(const QString& sql, Recordset* out, bool fieldsOnly)
     *out = Recordset();
     if (!impl_->open)
         return Status::failure(QStringLiteral("the connection is not open"));
-    odbc::Statement statement(impl_->dbc);
-    if (!statement.valid())
-        return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, impl_->dbc));
-    odbc::WideArg text(sql);
-    // Column discovery only prepares and describes: no row is fetched, and on most
-    // drivers the statement is not even run.
-    const SQLRETURN rc = fieldsOnly ? SQLPrepareW(statement.handle(), text.data(), SQL_NTS)
-                                    : SQLExecDirectW(statement.handle(), text.data(), SQL_NTS);
-    if (!odbc::succeeded(rc) && rc != SQL_NO_DATA)
-        return statement.failure(QStringLiteral("the statement failed"));
-    QList<Field> fields;
-    Status status = odbc::describeColumns(statement, &fields);
-    if (!status.ok)
-        return status;
-    QList<QStringList> rows;
-    if (!fieldsOnly && !fields.isEmpty()) {
-        status = odbc::fetchRows(statement, int(fields.size()), &rows);
-        if (!status.ok)
-            return status;
-    }
-    *out = Recordset(std::move(fields), std::move(rows));
-    return {};
+    bool lost = false;
+    const Status status = runStatement(*impl_, sql, out, fieldsOnly, &lost);
+    // A statement that fails because the link dropped closes the connection (once the
+    // statement's handle is gone), so that state() tells the truth and the next user
+    // opens a new one.
+    if (lost)
+        impl_->release();
+    return status;
 }
 
 DataControl::DataControl() = default;
@@ -134,8 +154,18 @@ DataControl::~DataControl() = default;
 
 void DataControl::setConnectionString(const QString& connectionString)
 {
+    // Setting the string (a new Connect) always opens afresh at the next refresh, even
+    // for the same string: the old link may have dropped unnoticed.
     connectionString_ = connectionString;
     openFailure_.reset();
+    connection_.reset();
+}
+
+void DataControl::closeConnection()
+{
+    connection_.reset();
+    openedWith_ = connectionString_;
+    openFailure_ = Status::failure(QStringLiteral("the connection is closed"));
 }
 
 Status DataControl::refresh(bool fieldsOnly)

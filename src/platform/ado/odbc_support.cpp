@@ -33,6 +33,24 @@ QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle)
     return lines.join(QLatin1Char('\n'));
 }
 
+bool connectionLost(SQLSMALLINT handleType, SQLHANDLE handle, SQLHDBC connection)
+{
+    for (SQLSMALLINT record = 1; handle != SQL_NULL_HANDLE; ++record) {
+        SQLWCHAR state[6] = {};
+        if (!succeeded(SQLGetDiagFieldW(handleType, handle, record, SQL_DIAG_SQLSTATE, state, sizeof(state),
+                                        nullptr)))
+            break;
+        const QString code = QString::fromUtf16(reinterpret_cast<const char16_t*>(state));
+        if (code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01") ||
+            code == QLatin1String("57P02") || code == QLatin1String("57P03"))
+            return true;
+    }
+    SQLUINTEGER dead = SQL_CD_FALSE;
+    return connection != SQL_NULL_HDBC &&
+           succeeded(SQLGetConnectAttr(connection, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) &&
+           dead == SQL_CD_TRUE;
+}
+
 Statement::Statement(SQLHDBC connection)
 {
     if (connection == SQL_NULL_HDBC || !succeeded(SQLAllocHandle(SQL_HANDLE_STMT, connection, &handle_)))

@@ -19,6 +19,11 @@ SQLHENV environment();
 // "[state] message" of every diagnostic record of a handle, joined by newlines.
 QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle);
 
+// Whether a failed call on this handle lost the connection: a connection-class state
+// (08xxx, the server's shutdown states 57P01-57P03) or a driver that reports the link
+// as dead.
+bool connectionLost(SQLSMALLINT handleType, SQLHANDLE handle, SQLHDBC connection);
+
 inline bool succeeded(SQLRETURN rc)
 {
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
