@@ -130,6 +130,10 @@ void ConnectionHandlers::Command6_Click()
     }
     if (window.form().db_cnx)
         window.form().db_cnx->close();
+    // The data controls' own connections too: they open again at the next Connect.
+    window.form().Data2.closeConnection();
+    window.form().data3.closeConnection();
+    window.form().data4.closeConnection();
     window.reloadWindow();
 }
 

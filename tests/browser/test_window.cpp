@@ -1,5 +1,6 @@
 // The Data Browser inside the running program: after Connect, its grid runs on the
-// window's Data2, and keeps doing so when the window is unloaded and shown again.
+// window's Data2, and keeps doing so when the window is unloaded and shown again; Close
+// Connexion ends it until the next Connect.
 
 #include "app/window_fixture.h"
 #include "browser/data_browser_page.h"
@@ -20,29 +21,42 @@ private slots:
         QVERIFY(!cnx.isEmpty());
         WindowFixture fixture;
         fixture.start();
-        fixture.find<QComboBox>(QStringLiteral("ocnx"))->setEditText(cnx);
-        fixture.find<QPushButton>(QStringLiteral("Command13"))->click();
-        QCOMPARE(fixture.window().form().connected, 1);
-
-        for (int round = 0; round < 2; ++round) {
-            if (round == 1) {
-                fixture.window().reloadWindow();
-                WindowFixture::flushDeletes();
-            }
+        const auto connectAgain = [&] {
+            fixture.find<QComboBox>(QStringLiteral("ocnx"))->setEditText(cnx);
+            fixture.find<QPushButton>(QStringLiteral("Command13"))->click();
+            QCOMPARE(fixture.window().form().connected, 1);
+        };
+        // Opens Customers in the browser; the grid's column count.
+        const auto browse = [&] {
             fixture.find<QPushButton>(QStringLiteral("Command_0"))->click();
             auto* page = fixture.find<browser::DataBrowserPage>(QStringLiteral("pt_0"));
-            QVERIFY(page && page->isVisible());
-            if (page->t->count() == 0) // a reloaded window lists no tables until Connect
-                page->t->addItem(QStringLiteral("Customers"));
-            const QList<QListWidgetItem*> found =
-                page->t->findItems(QStringLiteral("Customers"), Qt::MatchExactly);
-            QCOMPARE(found.size(), 1);
-            page->t->setCurrentItem(found.first());
+            if (!page || !page->isVisible())
+                return -1;
+            if (page->t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).isEmpty())
+                page->t->addItem(QStringLiteral("Customers")); // a reloaded window lists no tables
+            page->t->setCurrentItem(
+                page->t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).first());
             QTest::mouseClick(page->Command2, Qt::LeftButton);
-            QCOMPARE(page->nr->text(), QStringLiteral("2"));
-            QCOMPARE(page->ss2->model()->columnCount(), 6);
-            QCOMPARE(fixture.window().form().Data2.recordSource(), QStringLiteral("SELECT * from Customers"));
-        }
+            if (fixture.window().form().Data2.recordSource() != QLatin1String("SELECT * from Customers"))
+                return -1;
+            if (page->ss2->model()->columnCount() > 0 && page->nr->text() != QLatin1String("2"))
+                return -1;
+            return page->ss2->model()->columnCount();
+        };
+        connectAgain();
+        QCOMPARE(browse(), 6);
+
+        // Close Connexion closes Data2's connection too, until the next Connect.
+        fixture.find<QPushButton>(QStringLiteral("Command6"))->click();
+        WindowFixture::flushDeletes();
+        QCOMPARE(browse(), 0);
+        connectAgain();
+        QCOMPARE(browse(), 6);
+
+        // The window unloaded and shown again keeps browsing on Data2.
+        fixture.window().reloadWindow();
+        WindowFixture::flushDeletes();
+        QCOMPARE(browse(), 6);
         QVERIFY(fixture.messages.isEmpty());
     }
 };
