@@ -8,6 +8,7 @@
 #include <QTemporaryFile>
 #include <QUrl>
 #include <algorithm>
+#include <optional>
 
 namespace browser
 {
@@ -38,12 +39,67 @@ bool numericType(int type)
     return std::find(std::begin(numeric), std::end(numeric), type) != std::end(numeric);
 }
 
-// A value of a numeric field becomes a number in the sheet, everything else its text;
-// an empty value (a null) leaves the cell empty. A failed write is passed over.
+// How a date/time field's cells show; none for other fields.
+std::optional<platform::DateTimeShown> dateTimeShown(int type)
+{
+    switch (type) {
+    case platform::ado::adDBDate:
+        return platform::DateTimeShown::Date;
+    case platform::ado::adDBTime:
+        return platform::DateTimeShown::Time;
+    case platform::ado::adDate:
+    case platform::ado::adDBTimeStamp:
+        return platform::DateTimeShown::DateAndTime;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The driver's text of a date, time or timestamp ("2024-06-15 08:30:00.5"); invalid when
+// it reads as none of them.
+QDateTime parseDateTime(const QString& value)
+{
+    QString iso = value.trimmed();
+    iso.replace(QLatin1Char(' '), QLatin1Char('T'));
+    QDateTime stamp = QDateTime::fromString(iso, Qt::ISODateWithMs);
+    if (stamp.isValid())
+        return stamp;
+    const QDate date = QDate::fromString(iso, Qt::ISODate);
+    if (date.isValid())
+        return QDateTime(date, QTime(0, 0));
+    const QTime time = QTime::fromString(iso, Qt::ISODateWithMs);
+    return time.isValid() ? QDateTime(QDate(2000, 1, 1), time) : QDateTime();
+}
+
+// The default text of a boolean: "True" or "False" whatever the driver's spelling.
+QString booleanText(const QString& value)
+{
+    const QString v = value.trimmed().toLower();
+    if (v == QLatin1String("1") || v == QLatin1String("-1") || v == QLatin1String("t") ||
+        v == QLatin1String("true"))
+        return QStringLiteral("True");
+    if (v == QLatin1String("0") || v == QLatin1String("f") || v == QLatin1String("false"))
+        return QStringLiteral("False");
+    return value;
+}
+
+// A value of a numeric field becomes a number in the sheet, of a date/time field a date,
+// time or both, of a boolean field "True" or "False", everything else its text; an empty
+// value (a null) leaves the cell empty. A value the sheet cannot take as such is written
+// as its text; a failed write is passed over.
 void writeCell(platform::SpreadsheetWorkbook& book, int row, int column, int type, const QString& value)
 {
     if (value.isEmpty())
         return;
+    if (type == platform::ado::adBoolean) {
+        book.setText(row, column, booleanText(value));
+        return;
+    }
+    if (const auto shown = dateTimeShown(type)) {
+        const QDateTime stamp = parseDateTime(value);
+        if (stamp.isValid() && book.setDateTime(row, column, stamp, *shown))
+            return;
+    }
     if (numericType(type)) {
         static const QRegularExpression digits(QStringLiteral("\\d"));
         bool ok = false;

@@ -1,6 +1,7 @@
 #include "platform/spreadsheet.h"
 
 #include <QFile>
+#include <algorithm>
 #include <xlsxwriter.h>
 
 namespace platform
@@ -85,6 +86,45 @@ bool SpreadsheetWorkbook::setNumber(int row, int column, double value)
     return rc == LXW_NO_ERROR ? true : fail(QString::fromUtf8(lxw_strerror(rc)));
 }
 
+lxw_format* SpreadsheetWorkbook::formatFor(DateTimeShown shown)
+{
+    static constexpr const char* patterns[] = {"yyyy-mm-dd", "hh:mm:ss", "yyyy-mm-dd hh:mm:ss"};
+    const int index = int(shown);
+    if (!dateTimeFormats_[index]) {
+        dateTimeFormats_[index] = workbook_add_format(workbook_);
+        if (dateTimeFormats_[index])
+            format_set_num_format(dateTimeFormats_[index], patterns[index]);
+    }
+    return dateTimeFormats_[index];
+}
+
+bool SpreadsheetWorkbook::setDateTime(int row, int column, const QDateTime& value, DateTimeShown shown)
+{
+    if (!sheet_ || !inSheet(row, column))
+        return fail(QStringLiteral("no cell (%1, %2)").arg(row).arg(column));
+    const QDate date = value.date();
+    const QTime time = value.time();
+    // Spreadsheet programs count days from 1900 and stop at 9999.
+    if (shown != DateTimeShown::Time && (date.year() < 1900 || date.year() > 9999))
+        return fail(QStringLiteral("%1 is outside the sheet's dates").arg(date.toString(Qt::ISODate)));
+    lxw_datetime stamp{};
+    // A date of 0/0/0 makes the serial number the time of day alone; a Date cell keeps
+    // no time of day.
+    if (shown != DateTimeShown::Time) {
+        stamp.year = date.year();
+        stamp.month = date.month();
+        stamp.day = date.day();
+    }
+    if (shown != DateTimeShown::Date) {
+        stamp.hour = time.hour();
+        stamp.min = time.minute();
+        stamp.sec = time.second() + time.msec() / 1000.0;
+    }
+    const lxw_error rc =
+        worksheet_write_datetime(sheet_, lxw_row_t(row - 1), lxw_col_t(column - 1), &stamp, formatFor(shown));
+    return rc == LXW_NO_ERROR ? true : fail(QString::fromUtf8(lxw_strerror(rc)));
+}
+
 bool SpreadsheetWorkbook::save()
 {
     if (!workbook_)
@@ -93,6 +133,7 @@ bool SpreadsheetWorkbook::save()
     const lxw_error rc = workbook_close(workbook_);
     workbook_ = nullptr;
     sheet_ = nullptr;
+    std::fill(std::begin(dateTimeFormats_), std::end(dateTimeFormats_), nullptr);
     if (rc != LXW_NO_ERROR)
         return fail(QStringLiteral("cannot write %1: %2").arg(path_, QString::fromUtf8(lxw_strerror(rc))));
     return true;

@@ -3,13 +3,18 @@
 // row and column, counted from 1 as the sheet shows them. Nothing reaches the disk
 // before save(); a workbook dropped unsaved leaves no file of its own.
 
+#include <QDateTime>
 #include <QString>
 
 struct lxw_workbook;
 struct lxw_worksheet;
+struct lxw_format;
 
 namespace platform
 {
+
+// How a date/time cell shows its value.
+enum class DateTimeShown { Date, Time, DateAndTime };
 
 class SpreadsheetWorkbook
 {
@@ -32,6 +37,10 @@ public:
     // rows are written from top to bottom).
     bool setText(int row, int column, const QString& text);
     bool setNumber(int row, int column, double value);
+    // A date/time cell: the sheet's serial number under a date, time or date-and-time
+    // format (yyyy-mm-dd, hh:mm:ss). A Date cell takes only the date of `value`, a
+    // Time cell only its time; a date before 1900 or after 9999 is refused.
+    bool setDateTime(int row, int column, const QDateTime& value, DateTimeShown shown);
 
     // Writes the file and ends the workbook; later calls fail.
     bool save();
@@ -40,10 +49,12 @@ public:
 
 private:
     bool fail(const QString& what);
+    lxw_format* formatFor(DateTimeShown shown);
 
     QString path_;
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
+    lxw_format* dateTimeFormats_[3] = {};
     QString error_;
 };
 

@@ -32,16 +32,19 @@ private slots:
             QSKIP("no unzip to read the workbook back");
 
         QCOMPARE(testsupport::xlsxSheetNames(path), QStringList{"Customers"});
-        // Numbers of numeric fields as numbers ("#"), the rest as text, nulls as no cell.
+        // Numbers of numeric fields as numbers ("#"), dates as day numbers under a date
+        // format, booleans as True/False, the rest as text, nulls as no cell.
         const QMap<QString, QString> expected{
             {"A1", "CustomerId"}, {"B1", "Name"},   {"C1", "Email"},
             {"D1", "Balance"},    {"E1", "Active"}, {"F1", "Born"},
             {"A2", "#1"},         {"B2", "Ada"},    {"C2", "ada@example.org"},
-            {"D2", "#10.5"},      {"E2", "1"},      {"F2", "1990-01-02"},
+            {"D2", "#10.5"},      {"E2", "True"},   {"F2", "#32875"},
             {"A3", "#2"},         {"B3", "Brian"},  {"D3", "#0"},
-            {"E3", "0"},          {"A4", "#3"},     {"B4", "O'Brien"},
-            {"D4", "#25"},        {"E4", "1"},      {"F4", "1975-06-30"}};
+            {"E3", "False"},      {"A4", "#3"},     {"B4", "O'Brien"},
+            {"D4", "#25"},        {"E4", "True"},   {"F4", "#27575"}};
         QCOMPARE(testsupport::xlsxCells(path), expected);
+        const QMap<QString, QString> formats{{"F2", "yyyy-mm-dd"}, {"F4", "yyyy-mm-dd"}};
+        QCOMPARE(testsupport::xlsxCellFormats(path), formats);
     }
 
     // The rows are the grid's, in its order; the sheet is named after the table clicked

@@ -77,6 +77,32 @@ private slots:
         QCOMPARE(testsupport::xlsxCells(path), expected);
     }
 
+    // Dates, times and timestamps are serial numbers under a date/time format.
+    void dateTimeCells()
+    {
+        using platform::DateTimeShown;
+        const QString path = dir.filePath(QStringLiteral("dates.xlsx"));
+        SpreadsheetWorkbook book(path);
+        QVERIFY(book.addSheet(QStringLiteral("t")));
+        const QDateTime stamp(QDate(2024, 6, 15), QTime(18, 0));
+        QVERIFY(book.setDateTime(1, 1, stamp, DateTimeShown::Date));
+        QVERIFY(book.setDateTime(1, 2, stamp, DateTimeShown::Time));
+        QVERIFY(book.setDateTime(1, 3, stamp, DateTimeShown::DateAndTime));
+        // Before the sheet's first day: refused, so the caller can write the text.
+        QVERIFY(!book.setDateTime(2, 1, QDateTime(QDate(1899, 12, 31), QTime(0, 0)), DateTimeShown::Date));
+        QVERIFY(book.setDateTime(2, 2, QDateTime(QDate(1066, 10, 14), QTime(6, 0)), DateTimeShown::Time));
+        QVERIFY2(book.save(), qPrintable(book.errorString()));
+
+        if (!testsupport::unzipAvailable())
+            QSKIP("no unzip to read the workbook back");
+        const QMap<QString, QString> cells{
+            {"A1", "#45458"}, {"B1", "#0.75"}, {"C1", "#45458.75"}, {"B2", "#0.25"}};
+        QCOMPARE(testsupport::xlsxCells(path), cells);
+        const QMap<QString, QString> formats{
+            {"A1", "yyyy-mm-dd"}, {"B1", "hh:mm:ss"}, {"C1", "yyyy-mm-dd hh:mm:ss"}, {"B2", "hh:mm:ss"}};
+        QCOMPARE(testsupport::xlsxCellFormats(path), formats);
+    }
+
     void saveIntoMissingFolderFails()
     {
         const QString path = dir.filePath(QStringLiteral("missing/book.xlsx"));
