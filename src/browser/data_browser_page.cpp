@@ -144,7 +144,12 @@ void DataBrowserPage::connectHandlers()
         connect(chdbc[std::size_t(i)], &app::ClickLabel::clicked, this, [this, i] { chdbc_Click(i); });
         connect(chdbc[std::size_t(i)], &app::ClickLabel::mouseMoved, this, [this, i] { chdbc_MouseMove(i); });
     }
-    connect(t, &QListWidget::itemClicked, this, &DataBrowserPage::t_Click);
+    // The list's click follows the selection, by mouse or by keyboard; emptying the list
+    // (no row) is no click.
+    connect(t, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            t_Click();
+    });
     connect(Command2, &QPushButton::clicked, this, &DataBrowserPage::Command2_Click);
     for (int i = 0; i < 2; ++i)
         connect(c_srt[std::size_t(i)], &QPushButton::clicked, this, [this, i] { c_srt_Click(i); });

@@ -53,6 +53,22 @@ private slots:
         QCOMPARE(f.page->nr->text(), QStringLiteral("1"));
     }
 
+    // Moving through the list by the keyboard is a click on the new row; emptying the
+    // list is none.
+    void keyboardSelectionActsAsAClick()
+    {
+        auto& p = *f.page;
+        f.open(QStringLiteral("Customers"));
+        p.t->setFocus();
+        QTest::keyClick(p.t, Qt::Key_Down);
+        QCOMPARE(p.t->selectedText(), QStringLiteral("Employees"));
+        QVERIFY(p.nr->text().isEmpty());
+        QTest::mouseClick(p.Command2, Qt::LeftButton);
+        QCOMPARE(p.nr->text(), QStringLiteral("2"));
+        p.t->clear();
+        QCOMPARE(p.nr->text(), QStringLiteral("2"));
+    }
+
     void sort_data()
     {
         QTest::addColumn<int>("button");
