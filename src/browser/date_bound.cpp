@@ -36,6 +36,26 @@ std::optional<QDate> readInFormat(const QString& text, const QLocale& locale, co
     return date;
 }
 
+// The locale's long and narrow forms, each also without its weekday ("MMMM d, yyyy")
+// and with the month's short name ("MMM d, yyyy").
+QStringList namedFormats(const QLocale& locale)
+{
+    static const QRegularExpression weekday(QStringLiteral("(?<!d)d{3,4}(?!d)[,.]?\\s*"));
+    static const QRegularExpression longMonth(QStringLiteral("M{4}"));
+    QStringList formats;
+    for (const QString& format :
+         {locale.dateFormat(QLocale::LongFormat), locale.dateFormat(QLocale::NarrowFormat)}) {
+        QString plain = format;
+        plain.remove(weekday);
+        for (const QString& candidate :
+             {format, plain, QString(plain).replace(longMonth, QStringLiteral("MMM"))}) {
+            if (!formats.contains(candidate))
+                formats << candidate;
+        }
+    }
+    return formats;
+}
+
 } // namespace
 
 std::optional<QDate> readDate(const QString& text, const QLocale& locale)
@@ -54,12 +74,15 @@ std::optional<QDate> readDate(const QString& text, const QLocale& locale)
     static const QRegularExpression fourDigits(QStringLiteral("\\d{4}"));
     const bool fourDigitYear = fourDigits.match(trimmed).hasMatch();
     const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
-    for (const QString& candidate : {trimmed, datePart}) {
+    // '-' and '.' stand for the locale's separator as well.
+    static const QRegularExpression otherSeparator(QStringLiteral("[-.]"));
+    const QString separator = dateSeparator(locale);
+    for (const QString& candidate :
+         {trimmed, datePart, QString(datePart).replace(otherSeparator, separator)}) {
         if (auto date = readInFormat(candidate, locale, shortFormat, fourDigitYear))
             return date;
     }
-    for (const QString& format :
-         {locale.dateFormat(QLocale::LongFormat), locale.dateFormat(QLocale::NarrowFormat)}) {
+    for (const QString& format : namedFormats(locale)) {
         if (auto date = readInFormat(trimmed, locale, format, fourDigitYear))
             return date;
     }

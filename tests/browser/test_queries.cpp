@@ -123,6 +123,18 @@ private slots:
         QTest::newRow("us, blanks around") << "en_US"
                                            << " 2003-12-31 "
                                            << "12/31/2003";
+        QTest::newRow("us, month name") << "en_US"
+                                        << "December 31, 2003"
+                                        << "12/31/2003";
+        QTest::newRow("us, short month name") << "en_US"
+                                              << "Dec 31, 2003"
+                                              << "12/31/2003";
+        QTest::newRow("us, dashes") << "en_US"
+                                    << "12-31-2003"
+                                    << "12/31/2003";
+        QTest::newRow("us, dots") << "en_US"
+                                  << "1.2.03"
+                                  << "01/02/2003";
         QTest::newRow("uk, day first") << "en_GB"
                                        << "31/12/2003"
                                        << "12/31/2003";
@@ -135,6 +147,15 @@ private slots:
         QTest::newRow("uk, not month first") << "en_GB"
                                              << "12/31/2003"
                                              << "12/31/2003";
+        QTest::newRow("uk, month name") << "en_GB"
+                                        << "31 December 2003"
+                                        << "12/31/2003";
+        QTest::newRow("uk, dashes") << "en_GB"
+                                    << "31-12-2003"
+                                    << "12/31/2003";
+        QTest::newRow("german, dashes") << "de_DE"
+                                        << "31-12-2003"
+                                        << "12.31.2003";
         QTest::newRow("german, own separator") << "de_DE"
                                                << "31.12.2003"
                                                << "12.31.2003";
