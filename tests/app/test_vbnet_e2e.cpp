@@ -9,6 +9,7 @@
 #include "connection/connection_page.h"
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
+#include "support/find_control.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
 #include "support/temp_home.h"
@@ -24,18 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace
-{
-
-template <typename T> T* child(QWidget* window, const QString& name)
-{
-    T* widget = window->findChild<T*>(name);
-    if (!widget)
-        qWarning("no control named %s", qPrintable(name));
-    return widget;
-}
-
-} // namespace
+using testsupport::child;
 
 class VbnetEndToEndTest : public QObject
 {

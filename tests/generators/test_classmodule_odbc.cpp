@@ -6,6 +6,7 @@
 
 #include "generators/classmodule/class_module_run.h"
 #include "generators/common/ado_catalogue.h"
+#include "support/fixture_catalogue.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
 #include "support/recording_host.h"
@@ -24,13 +25,9 @@ private slots:
         QTemporaryDir dir;
         const QString cnx = testsupport::sqliteFixture(QStringLiteral("classmodule/shop.sql"), dir.path());
         QVERIFY2(!cnx.isEmpty(), "the fixture database could not be built");
-        auto connection = std::make_unique<platform::ado::Connection>();
-        const platform::ado::Status opened = connection->open(cnx);
-        QVERIFY2(opened.ok, qPrintable(opened.message));
-        platform::ado::DataControl data3, data4;
-        data3.setConnectionString(cnx);
-        data4.setConnectionString(cnx);
-        AdoCatalogue catalogue(connection, cnx, data3, data4);
+        testsupport::FixtureCatalogue database(cnx);
+        QVERIFY2(database.opened.ok, qPrintable(database.opened.message));
+        AdoCatalogue& catalogue = database.catalogue;
 
         RunInputs in;
         in.pn = dir.filePath("out/");
@@ -80,13 +77,9 @@ private slots:
         QVERIFY2(!pg.isEmpty(), "the fixture database could not be built");
         // The table is listed by name alone, as an Oracle schema's tables are.
         const QString cnx = pg + QStringLiteral("ConnSettings=SET search_path TO %1;").arg(schemaFilter);
-        auto connection = std::make_unique<platform::ado::Connection>();
-        const platform::ado::Status opened = connection->open(cnx);
-        QVERIFY2(opened.ok, qPrintable(opened.message));
-        platform::ado::DataControl data3, data4;
-        data3.setConnectionString(cnx);
-        data4.setConnectionString(cnx);
-        AdoCatalogue catalogue(connection, cnx, data3, data4);
+        testsupport::FixtureCatalogue database(cnx);
+        QVERIFY2(database.opened.ok, qPrintable(database.opened.message));
+        AdoCatalogue& catalogue = database.catalogue;
 
         QTemporaryDir dir;
         RunInputs in;

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "platform/user_feedback.h"
+#include "support/find_control.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
 #include "support/temp_home.h"
@@ -21,18 +22,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace
-{
-
-template <typename T> T* child(QWidget* window, const QString& name)
-{
-    T* widget = window->findChild<T*>(name);
-    if (!widget)
-        qWarning("no control named %s", qPrintable(name));
-    return widget;
-}
-
-} // namespace
+using testsupport::child;
 
 class ClassModuleWindowTest : public QObject
 {

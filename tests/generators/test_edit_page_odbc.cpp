@@ -4,6 +4,7 @@
 #include "generators/common/ado_catalogue.h"
 #include "generators/web/edit_page_run.h"
 #include "platform/text_file.h"
+#include "support/fixture_catalogue.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
 #include "support/recording_host.h"
@@ -49,13 +50,9 @@ private slots:
         QTemporaryDir dir;
         const QString cnx = testsupport::sqliteFixture(QStringLiteral("web/edit_page.sql"), dir.path());
         QVERIFY2(!cnx.isEmpty(), "the fixture database could not be built");
-        auto connection = std::make_unique<platform::ado::Connection>();
-        const platform::ado::Status opened = connection->open(cnx);
-        QVERIFY2(opened.ok, qPrintable(opened.message));
-        platform::ado::DataControl data3, data4;
-        data3.setConnectionString(cnx);
-        data4.setConnectionString(cnx);
-        AdoCatalogue catalogue(connection, cnx, data3, data4);
+        testsupport::FixtureCatalogue database(cnx);
+        QVERIFY2(database.opened.ok, qPrintable(database.opened.message));
+        AdoCatalogue& catalogue = database.catalogue;
 
         // The file names as the table box's change handler sets them, blanks included.
         web::EditPageInputs page;

@@ -2,6 +2,7 @@
 // scripted cases for the same schema, and the closing lines whatever the options.
 
 #include "generators/common/ado_catalogue.h"
+#include "support/fixture_catalogue.h"
 #include "support/fixture_db.h"
 #include "test_dataclasses_support.h"
 
@@ -12,20 +13,6 @@ using namespace dataclassestest;
 
 namespace {
 
-struct OdbcCatalogue {
-    explicit OdbcCatalogue(const QString& connectionString)
-        : connection(std::make_unique<platform::ado::Connection>()),
-          catalogue(connection, connectionString, data3, data4)
-    {
-        data3.setConnectionString(connectionString);
-        data4.setConnectionString(connectionString);
-        opened = connection->open(connectionString);
-    }
-    std::unique_ptr<platform::ado::Connection> connection;
-    platform::ado::DataControl data3, data4;
-    AdoCatalogue catalogue;
-    platform::ado::Status opened;
-};
 
 } // namespace
 
@@ -57,7 +44,7 @@ private slots:
         QFETCH(QString, modules);
         QFETCH(QString, golden);
         QTemporaryDir out;
-        OdbcCatalogue odbc(connectionString_);
+        testsupport::FixtureCatalogue odbc(connectionString_);
         QVERIFY2(odbc.opened.ok, qPrintable(odbc.opened.message));
         ContGenRun run;
         run.in = shopInputs(out.path(), tables);
@@ -99,7 +86,7 @@ private slots:
         QFETCH(QByteArray, manager);
         QFETCH(double, progress);
         QTemporaryDir out;
-        OdbcCatalogue odbc(connectionString_);
+        testsupport::FixtureCatalogue odbc(connectionString_);
         ContGenRun run;
         run.in = shopInputs(out.path(), {"C", "T"});
         run.in.gcfk = gcfk;

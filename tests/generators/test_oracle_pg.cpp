@@ -6,6 +6,7 @@
 #include "generators/common/ado_catalogue.h"
 #include "generators/oracle/system_ora.h"
 #include "platform/text_file.h"
+#include "support/fixture_catalogue.h"
 #include "support/fixture_db.h"
 #include "support/recording_host.h"
 
@@ -35,20 +36,6 @@ RunInputs packageInputs(const QString& folder, const QString& connectionString, 
     return in;
 }
 
-// The window's connection state after a Connect: db_cnx open, data3 and data4 on the
-// same connection string.
-struct Database {
-    explicit Database(const QString& connectionString)
-        : db_cnx(std::make_unique<Connection>()), catalogue(db_cnx, connectionString, data3, data4)
-    {
-        data3.setConnectionString(connectionString);
-        data4.setConnectionString(connectionString);
-        db_cnx->open(connectionString);
-    }
-    std::unique_ptr<Connection> db_cnx;
-    DataControl data3, data4;
-    AdoCatalogue catalogue;
-};
 
 struct PackageRun {
     QStringList problems;
@@ -85,12 +72,12 @@ private slots:
         const QString pg = testsupport::pgFixture("oracle/package_types_pg.sql");
         QVERIFY(!pg.isEmpty());
         QTemporaryDir dir;
-        Database db(pg);
+        testsupport::FixtureCatalogue db(pg);
         RunInputs in = packageInputs(dir.path(), pg, {"audit_log", "dept", "order_line"});
         const PackageRun run = runPackages(in, db.catalogue);
 
         QVERIFY2(run.problems.isEmpty(), qPrintable(run.problems.join('\n')));
-        QVERIFY(db.db_cnx && db.db_cnx->state() == platform::ado::adStateOpen);
+        QVERIFY(db.connection && db.connection->state() == platform::ado::adStateOpen);
         QCOMPARE(
             after(run.package, "CREATE OR REPLACE PACKAGE dept_PKG as", 8).mid(3),
             (QStringList{"        z_deptno Number DEFAULT NULL,", "        z_dname Varchar2 DEFAULT NULL,",
@@ -113,7 +100,7 @@ private slots:
         const QString pg = testsupport::pgFixture("oracle/package_types_pg.sql");
         QVERIFY(!pg.isEmpty());
         QTemporaryDir dir;
-        Database db(pg);
+        testsupport::FixtureCatalogue db(pg);
         RunInputs in = packageInputs(dir.path(), pg, {"dept"});
         in.row_limit = QStringLiteral(" where rownum<2");
         const PackageRun run = runPackages(in, db.catalogue);
@@ -134,7 +121,7 @@ private slots:
         const QString nowhere = QStringLiteral(
             "DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=1;Database=none;Uid=none;Pwd=;");
         QTemporaryDir dir;
-        Database db(nowhere);
+        testsupport::FixtureCatalogue db(nowhere);
         const PackageRun run = runPackages(packageInputs(dir.path(), nowhere, {"A", "B"}), db.catalogue);
 
         QVERIFY(!run.problems.isEmpty());

@@ -4,6 +4,7 @@
 
 #include "generators/common/ado_catalogue.h"
 #include "generators/vbnet/generation_run.h"
+#include "support/fixture_catalogue.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
 #include "support/recording_host.h"
@@ -17,19 +18,6 @@ using namespace generators;
 namespace
 {
 
-// The window's database objects for one connection string: db_cnx, data3 and data4.
-struct OpenDatabase {
-    std::unique_ptr<platform::ado::Connection> connection = std::make_unique<platform::ado::Connection>();
-    platform::ado::DataControl data3, data4;
-    platform::ado::Status status;
-
-    explicit OpenDatabase(const QString& cnx)
-    {
-        status = connection->open(cnx);
-        data3.setConnectionString(cnx);
-        data4.setConnectionString(cnx);
-    }
-};
 
 // What Connect leaves for a full connection string (the "other" kind).
 RunInputs otherKindInputs(const QString& folder, const QStringList& tables)
@@ -82,9 +70,9 @@ private slots:
         QTemporaryDir dir;
         const QString cnx = testsupport::sqliteFixture(QStringLiteral("vbnet/shop.sql"), dir.path());
         QVERIFY2(!cnx.isEmpty(), "the fixture database could not be built");
-        OpenDatabase database(cnx);
-        QVERIFY2(database.status.ok, qPrintable(database.status.message));
-        AdoCatalogue catalogue(database.connection, cnx, database.data3, database.data4);
+        testsupport::FixtureCatalogue database(cnx);
+        QVERIFY2(database.opened.ok, qPrintable(database.opened.message));
+        AdoCatalogue& catalogue = database.catalogue;
 
         RunInputs in = otherKindInputs(dir.path(), tables);
         if (ps) {
@@ -128,9 +116,9 @@ private slots:
         QVERIFY2(!pg.isEmpty(), "the fixture database could not be built");
         // The tables are listed by name alone, as an Oracle schema's are.
         const QString cnx = pg + QStringLiteral("ConnSettings=SET search_path TO vb_sales;");
-        OpenDatabase database(cnx);
-        QVERIFY2(database.status.ok, qPrintable(database.status.message));
-        AdoCatalogue catalogue(database.connection, cnx, database.data3, database.data4);
+        testsupport::FixtureCatalogue database(cnx);
+        QVERIFY2(database.opened.ok, qPrintable(database.opened.message));
+        AdoCatalogue& catalogue = database.catalogue;
         QTemporaryDir dir;
         RunInputs in = otherKindInputs(dir.path(), {"items"});
         in.gn = {false, true, false};
