@@ -42,6 +42,11 @@ void ModuleFile::emitLines(const QStringList& lines)
         emit_line(line);
 }
 
+void emitBlock(ModuleFile& file, QStringView block, const Placeholders& values)
+{
+    file.emitLines(expandBlock(block, values));
+}
+
 void ModuleFile::close()
 {
     if (!writer_.isOpen())

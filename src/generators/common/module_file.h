@@ -3,6 +3,7 @@
 // and the line are appended to the file's preview, which yields (the page previews do not).
 
 #include "generators/common/run_context.h"
+#include "generators/common/template.h"
 #include "platform/text_file.h"
 
 #include <QStringList>
@@ -29,5 +30,8 @@ private:
     platform::TextFileWriter writer_;
     bool writeFailed_ = false;
 };
+
+// Expands every line of a raw-string block (see template.h) and emits it.
+void emitBlock(ModuleFile& file, QStringView block, const Placeholders& values);
 
 } // namespace generators

@@ -122,11 +122,6 @@ constexpr QStringView kClassEnd = uR"~(
 End Class
 )~";
 
-void emitBlock(ModuleFile& code, QStringView block, const Placeholders& values)
-{
-    code.emitLines(expandBlock(block, values));
-}
-
 // Emits `block` once per name, as <column> beside <table>.
 void emitPerColumn(ModuleFile& code, QStringView block, const EditPageNames& names,
                    const QStringList& columns)

@@ -100,11 +100,6 @@ End Sub
 
 )~";
 
-void emitBlock(ModuleFile& code, QStringView block, const Placeholders& values)
-{
-    code.emitLines(expandBlock(block, values));
-}
-
 Placeholders withColumn(const EditPageNames& names, const QString& column)
 {
     Placeholders values = names.placeholders();

@@ -106,11 +106,6 @@ constexpr QStringView kPageTail = uR"~(
 </HTML>
 )~";
 
-void emitBlock(ModuleFile& page, QStringView block, const Placeholders& values)
-{
-    page.emitLines(expandBlock(block, values));
-}
-
 void writeGrid(ModuleFile& page, const QString& grid, const QStringList& columns, bool withSelect)
 {
     emitBlock(page, kGridStart, {{QStringLiteral("grid"), grid}});
