@@ -42,8 +42,8 @@ QStringList runEditPageGeneration(MainWindow& window)
 void Command8_Click(MainWindow& window)
 {
     // The run yields after each step, so a second click could arrive in the middle of it;
-    // it is refused, as is any other guarded action. The solution run hands its guard over
-    // for each page.
+    // it is refused, as is any other guarded action. The solution run holds its own guard
+    // and calls runEditPageGeneration for each page.
     ActionGuard guard;
     if (!guard)
         return;
