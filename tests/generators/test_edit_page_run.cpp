@@ -6,6 +6,7 @@
 #include "generators/web/edit_page_run.h"
 
 #include "generators/web/edit_page_lists.h"
+#include "support/golden.h"
 #include "support/recording_host.h"
 #include "support/scripted_catalogue.h"
 
@@ -52,8 +53,7 @@ web::EditPageInputs pageFor(const QString& tableBox, const QString& folder)
 
 QString readText(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    return QString::fromLatin1(testsupport::readFileBytes(path));
 }
 
 } // namespace
