@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "cssbuilder/option_groups.h"
 #include "cssbuilder/style_preview.h"
+#include "cssbuilder/style_rules.h"
 #include "platform/colours.h"
 #include "platform/screen_units.h"
 
@@ -25,7 +26,6 @@ namespace cssbuilder
 namespace
 {
 
-constexpr int kColourMaximum = 216;
 constexpr int kOptionColumns = 2;
 constexpr int kSliderWidth = 100;
 constexpr int kValueBoxWidth = 64;
@@ -93,7 +93,7 @@ QWidget* propertyColumn(BuilderControls& c, QWidget* parent)
     for (int i = 0; i < kColourCount; ++i, ++row) {
         const ColourRowDef& def = colourRows()[std::size_t(i)];
         c.lc[std::size_t(i)] = app::label(app::element("lc", i), QString::fromLatin1(def.caption), column);
-        c.hr[std::size_t(i)] = slider(app::element("hr", i), 1, kColourMaximum, def.start, column);
+        c.hr[std::size_t(i)] = slider(app::element("hr", i), 1, kWebColourCount, def.start, column);
         c.vc[std::size_t(i)] = textBox(app::element("vc", i), column);
         grid->addWidget(c.lc[std::size_t(i)], row, 0);
         grid->addWidget(c.hr[std::size_t(i)], row, 1);

@@ -3,6 +3,8 @@
 // rows, the option groups, the style name, the rule box, the preview and the Exit button,
 // each carrying its control name, in the state the window starts from.
 
+#include "cssbuilder/option_groups.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -55,11 +57,11 @@ struct BuilderControls {
     std::array<QLabel*, kColourCount> lc{};
     std::array<QScrollBar*, kColourCount> hr{};
     std::array<QLineEdit*, kColourCount> vc{};
-    std::array<QRadioButton*, 107> ob{};
+    std::array<QRadioButton*, kOptionCount> ob{};
     QRadioButton* lsp = nullptr;
     QRadioButton* lst = nullptr;
-    std::array<QWidget*, 10> pct{};
-    std::array<QGroupBox*, 11> frames{};
+    std::array<QWidget*, kPictureGroupCount> pct{};
+    std::array<QGroupBox*, kFrameGroupCount> frames{};
     QLabel* Label1 = nullptr;
     QLineEdit* sn = nullptr;
     QPlainTextEdit* css = nullptr;

@@ -80,8 +80,6 @@ void CssBuilderWindow::Form_Load()
     // The first rule: its handlers show the font size and write the style sheet.
     c_.h_pr[0]->setValue(18);
     web_colors_ = buildWebColors();
-    for (QScrollBar* slider : c_.hr)
-        slider->setMaximum(kWebColourCount);
 }
 
 void CssBuilderWindow::fillLists()
