@@ -87,10 +87,7 @@ private slots:
         }
         QWidget* trigger = child<QWidget>(window, start);
         QVERIFY(trigger);
-        if (auto* button = qobject_cast<QPushButton*>(trigger))
-            button->click();
-        else
-            QTest::mouseClick(trigger, Qt::LeftButton, {}, trigger->rect().center());
+        testsupport::click(trigger);
 
         QCOMPARE(messages, QStringList{"End of Generation"});
         QString expectedPreview;

@@ -5,6 +5,7 @@
 // message; an empty table box is refused after the folder is made.
 
 #include "app/window_fixture.h"
+#include "support/find_control.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
 
@@ -19,14 +20,6 @@
 
 namespace
 {
-
-void click(QWidget* widget)
-{
-    if (auto* button = qobject_cast<QPushButton*>(widget))
-        button->click();
-    else
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
 
 // The file's lines as the preview box shows them.
 QString asPreview(const QByteArray& file)
@@ -74,7 +67,7 @@ private slots:
         QTimer::singleShot(0, stasp, [&] {
             stepAtFirstYield = stasp->text();
             if (!clickedDuringTheRun.isEmpty())
-                click(fixture.find<QWidget>(clickedDuringTheRun));
+                testsupport::click(fixture.find<QWidget>(clickedDuringTheRun));
         });
         fixture.find<QPushButton>("Command8")->click();
 

@@ -1,7 +1,10 @@
 #pragma once
-// Finds a control of a window by its name, and says so when there is none.
+// Finds a control of a window by its name, and says so when there is none; clicks a
+// control as the user would.
 
+#include <QPushButton>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 
 namespace testsupport
@@ -13,6 +16,16 @@ template <typename T> T* child(QWidget* window, const QString& name)
     if (!widget)
         qWarning("no control named %s", qPrintable(name));
     return widget;
+}
+
+// A button is clicked; any other control, such as a caption link, gets a left mouse click
+// in its middle.
+inline void click(QWidget* widget)
+{
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        button->click();
+    else
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
 } // namespace testsupport
