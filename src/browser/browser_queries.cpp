@@ -79,25 +79,24 @@ QString sortQuery(const QString& table, const QString& column, bool descending)
 
 QString filterQuery(const QString& table, const QString& column, const QString& value, int kind)
 {
-    const QString escaped = sqlString(value);
-    QString pattern;
+    QString condition;
     switch (kind) {
     case BeginWith:
-        pattern = QStringLiteral(" like '") + escaped + QStringLiteral("%'");
+        condition = QStringLiteral(" like ") + quoted(value + QLatin1Char('%'));
         break;
     case EndWith:
-        pattern = QStringLiteral(" like '%") + escaped + QStringLiteral("'");
+        condition = QStringLiteral(" like ") + quoted(QLatin1Char('%') + value);
         break;
     case Contain:
-        pattern = QStringLiteral(" like '%") + escaped + QStringLiteral("%'");
+        condition = QStringLiteral(" like ") + quoted(QLatin1Char('%') + value + QLatin1Char('%'));
         break;
     case Equal:
-        pattern = QStringLiteral(" = '") + escaped + QStringLiteral("'");
+        condition = QStringLiteral(" = ") + quoted(value);
         break;
     default:
         return selectAll(table);
     }
-    return selectAll(table) + QStringLiteral(" where ") + column + pattern;
+    return selectAll(table) + QStringLiteral(" where ") + column + condition;
 }
 
 QString rangeQuery(const QString& table, const QString& column, RangeKind kind, const QString& from,
