@@ -22,8 +22,8 @@ struct EditPageInputs {
 // Shows a text in the step label (stasp); an empty text empties it.
 using StepLabel = std::function<void(const QString& text)>;
 
-// The run. Besides the page inputs it reads row_limit and whether the solution dialog is
-// visible (then it shows no end message) from the context's inputs.
+// The run. Besides the page inputs it reads row_limit from the context's inputs and asks
+// the context whether the solution dialog is visible (then it shows no end message).
 void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel);
 
 // The table box without leading and trailing blanks.
