@@ -9,6 +9,7 @@
 #include "platform/colours.h"
 #include "platform/settings_store.h"
 #include "platform/static_edge.h"
+#include "support/find_control.h"
 #include "support/golden.h"
 #include "support/temp_home.h"
 
@@ -61,13 +62,7 @@ private:
     CssBuilderWindow* w = nullptr;
     QString startFolder;
 
-    template <class T> T* find(const QString& name)
-    {
-        T* control = w->findChild<T*>(name);
-        if (!control)
-            qWarning("no control %s", qPrintable(name));
-        return control;
-    }
+    template <class T> T* find(const QString& name) { return testsupport::child<T>(w, name); }
     QString cssPath() const { return home->programFolder() + "/css_builder.css"; }
     QString htmPath() const { return home->programFolder() + "/style.htm"; }
     QString ruleBox() { return find<QPlainTextEdit>("css")->toPlainText(); }
