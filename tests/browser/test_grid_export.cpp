@@ -1,5 +1,5 @@
 #include "browser_fixture.h"
-#include "xlsx_sheet_reader.h"
+#include "support/xlsx_sheet_reader.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "browser/xlsx_sheet_reader.h"
 #include "platform/spreadsheet.h"
+#include "support/xlsx_sheet_reader.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
