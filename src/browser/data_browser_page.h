@@ -49,7 +49,8 @@ public:
 
     // The data control whose recordset the grid shows (the window's Data2).
     void attachDataControl(platform::ado::DataControl* data);
-    // Where exported workbooks are written, and what opens them (the desktop by default).
+    // Where exported workbooks are written (the temporary folder by default) and what opens
+    // them (the desktop's program for the file type by default).
     void setExportFolder(const QString& folder) { exportFolder_ = folder; }
     void setSpreadsheetOpener(SpreadsheetOpener opener) { opener_ = std::move(opener); }
 
