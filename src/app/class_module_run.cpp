@@ -4,8 +4,7 @@
 #include "app/action_guard.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
-#include "app/window_host.h"
-#include "generators/common/ado_catalogue.h"
+#include "app/window_run.h"
 
 namespace app
 {
@@ -18,10 +17,8 @@ void Command18_Click(MainWindow& window)
     if (!guard)
         return;
     FormState& form = window.form();
-    generators::AdoCatalogue catalogue(form.db_cnx, form.db_cnxstr, form.data3, form.data4);
-    WindowHost host(window);
-    generators::RunContext ctx(window.runInputs(), catalogue, host);
-    generators::classmodule::runClassModules(ctx, form.typeTables);
+    WindowRun run(window);
+    generators::classmodule::runClassModules(run.ctx, form.typeTables);
 }
 
 } // namespace app

@@ -7,8 +7,7 @@
 #include "app/aspx_generator_page.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
-#include "app/window_host.h"
-#include "generators/common/ado_catalogue.h"
+#include "app/window_run.h"
 #include "generators/web/edit_page_run.h"
 
 #include <QLabel>
@@ -19,7 +18,6 @@ namespace app
 
 QStringList runEditPageGeneration(MainWindow& window)
 {
-    FormState& form = window.form();
     const AspxGeneratorPage& aspx = *window.aspxGenerator;
     generators::web::EditPageInputs page;
     page.tableBox = aspx.tb2[0]->text();
@@ -28,15 +26,13 @@ QStringList runEditPageGeneration(MainWindow& window)
     page.project = aspx.tb2[3]->text();
     page.folder = aspx.pn2->text();
 
-    generators::AdoCatalogue catalogue(form.db_cnx, form.db_cnxstr, form.data3, form.data4);
-    WindowHost host(window);
-    generators::RunContext ctx(window.runInputs(), catalogue, host);
+    WindowRun run(window);
     const QPointer<QLabel> stasp = aspx.stasp;
-    generators::web::runEditPage(ctx, page, [&stasp](const QString& text) {
+    generators::web::runEditPage(run.ctx, page, [&stasp](const QString& text) {
         if (stasp)
             stasp->setText(text);
     });
-    return ctx.problems;
+    return run.ctx.problems;
 }
 
 void Command8_Click(MainWindow& window)

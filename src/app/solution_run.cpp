@@ -12,7 +12,7 @@
 #include "app/vb_generator_page.h"
 #include "app/vbnet_run.h"
 #include "app/window_host.h"
-#include "generators/common/ado_catalogue.h"
+#include "app/window_run.h"
 #include "generators/web/solution_files.h"
 #include "platform/folders.h"
 #include "platform/user_feedback.h"
@@ -49,12 +49,9 @@ QStringList writeSolution(MainWindow& window, const QStringList& tables)
     const generators::web::SolutionInputs in = solutionInputs(window, tables);
     platform::smkdir(in.spg);
     platform::smkdir(in.ppg);
-    FormState& form = window.form();
-    generators::AdoCatalogue catalogue(form.db_cnx, form.db_cnxstr, form.data3, form.data4);
-    WindowHost host(window);
-    generators::RunContext ctx(window.runInputs(), catalogue, host);
-    generators::web::writeSolutionFiles(ctx, in);
-    return ctx.problems;
+    WindowRun run(window);
+    generators::web::writeSolutionFiles(run.ctx, in);
+    return run.ctx.problems;
 }
 
 } // namespace

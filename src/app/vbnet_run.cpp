@@ -4,8 +4,7 @@
 
 #include "app/action_guard.h"
 #include "app/main_window.h"
-#include "app/window_host.h"
-#include "generators/common/ado_catalogue.h"
+#include "app/window_run.h"
 #include "generators/vbnet/generation_run.h"
 
 namespace app {
@@ -13,13 +12,11 @@ namespace app {
 QStringList runVbNetGeneration(MainWindow& window)
 {
     FormState& form = window.form();
-    generators::AdoCatalogue catalogue(form.db_cnx, form.db_cnxstr, form.data3, form.data4);
-    WindowHost host(window);
-    generators::RunContext ctx(window.runInputs(), catalogue, host);
-    ctx.fk_rows = form.fk_rows;
-    generators::vbnet::runGeneration(ctx);
-    form.fk_rows = ctx.fk_rows;
-    return ctx.problems;
+    WindowRun run(window);
+    run.ctx.fk_rows = form.fk_rows;
+    generators::vbnet::runGeneration(run.ctx);
+    form.fk_rows = run.ctx.fk_rows;
+    return run.ctx.problems;
 }
 
 void MainWindow::Command11_Click()
