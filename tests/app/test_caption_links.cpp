@@ -7,6 +7,7 @@
 #include "app/solution_dialog.h"
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
+#include "support/find_control.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -21,6 +22,8 @@ Q_DECLARE_METATYPE(app::LinkHandler)
 namespace
 {
 
+using testsupport::click;
+
 // What a handler may leave behind in the window.
 QStringList outcome(WindowFixture& fixture)
 {
@@ -32,14 +35,6 @@ QStringList outcome(WindowFixture& fixture)
     for (QPlainTextEdit* preview : w.findChildren<QPlainTextEdit*>())
         state << preview->objectName() + QLatin1Char('=') + preview->toPlainText();
     return state;
-}
-
-void click(QWidget* widget)
-{
-    if (auto* button = qobject_cast<QPushButton*>(widget))
-        button->click();
-    else
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
 void prepare(WindowFixture& fixture)
