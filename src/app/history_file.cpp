@@ -1,6 +1,7 @@
 #include "app/history_file.h"
 
 #include "platform/text_file.h"
+#include "platform/trim_spaces.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,17 +31,6 @@ void syncFolder(const QString& folder)
 
 } // namespace
 
-QString trimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 HistoryLists parseHistoryLines(const QStringList& lines)
 {
     QStringList taken;
@@ -55,7 +45,7 @@ HistoryLists parseHistoryLines(const QStringList& lines)
     for (const QString& line : taken) {
         const QChar first = line.at(0);
         const int kind = first >= QLatin1Char('0') && first <= QLatin1Char('9') ? first.unicode() - '0' : 0;
-        const QString value = trimSpaces(line.mid(1));
+        const QString value = platform::trimSpaces(line.mid(1));
         switch (kind) {
         case 0:
             lists.db.append(value);
@@ -82,7 +72,7 @@ QStringList historyLines(const HistoryLists& lists)
     const QStringList* groups[] = {&lists.db, &lists.adb, &lists.ocnx, &lists.sdb};
     for (int kind = 0; kind < 4; ++kind) {
         for (const QString& entry : *groups[kind]) {
-            if (!trimSpaces(entry).isEmpty())
+            if (!platform::trimSpaces(entry).isEmpty())
                 lines.append(QString::number(kind) + entry);
         }
     }

@@ -40,7 +40,4 @@ HistoryRead readHistoryFile(const QString& path);
 // or a crash leaves the old file whole. Returns false when nothing was replaced.
 bool writeHistoryFile(const QString& path, const HistoryLists& lists);
 
-// Removes leading and trailing spaces (only the blank character).
-QString trimSpaces(const QString& text);
-
 } // namespace app

@@ -4,6 +4,7 @@
 #include "app/history_file.h"
 #include "app/main_window.h"
 #include "connection/connection_page.h"
+#include "platform/trim_spaces.h"
 #include "platform/user_feedback.h"
 
 #include <QDir>
@@ -45,7 +46,7 @@ void ConnectionHandlers::setFileChooser(FileChooser chooser)
 
 void ConnectionHandlers::rememberEntry(QComboBox* box, bool skipEmpty)
 {
-    const QString text = app::trimSpaces(box->currentText());
+    const QString text = platform::trimSpaces(box->currentText());
     box->setEditText(text);
     for (int i = 0; i < box->count(); ++i) {
         if (box->itemText(i) == text)

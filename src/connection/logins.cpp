@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "connection/connection_page.h"
 #include "platform/settings_store.h"
+#include "platform/trim_spaces.h"
 
 #include <QCheckBox>
 
@@ -24,7 +25,7 @@ const QString kSo = QStringLiteral("so");
 // Trims the box's text and writes it back; returns it.
 QString trimBox(QComboBox* box)
 {
-    const QString text = app::trimSpaces(box->currentText());
+    const QString text = platform::trimSpaces(box->currentText());
     box->setEditText(text);
     return text;
 }

@@ -1,5 +1,6 @@
 #include "app/history_file.h"
 #include "platform/text_file.h"
+#include "platform/trim_spaces.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,9 +149,9 @@ private slots:
 
     void trimSpacesOnlyBlanks()
     {
-        QCOMPARE(app::trimSpaces("  a b  "), QString("a b"));
-        QCOMPARE(app::trimSpaces("\ta\t"), QString("\ta\t"));
-        QCOMPARE(app::trimSpaces("   "), QString());
+        QCOMPARE(platform::trimSpaces("  a b  "), QString("a b"));
+        QCOMPARE(platform::trimSpaces("\ta\t"), QString("\ta\t"));
+        QCOMPARE(platform::trimSpaces("   "), QString());
     }
 };
 

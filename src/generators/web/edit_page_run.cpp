@@ -6,6 +6,7 @@
 #include "generators/web/edit_page_code_setup.h"
 #include "generators/web/edit_page_markup.h"
 #include "platform/folders.h"
+#include "platform/trim_spaces.h"
 
 namespace generators::web
 {
@@ -138,12 +139,7 @@ private:
 
 QString pageTable(const QString& tableBox)
 {
-    qsizetype first = 0, last = tableBox.size();
-    while (first < last && tableBox.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && tableBox.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return tableBox.sliced(first, last - first);
+    return platform::trimSpaces(tableBox);
 }
 
 void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel)
