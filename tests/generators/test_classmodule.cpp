@@ -130,6 +130,27 @@ private slots:
         QCOMPARE(catalogue.indexRequests, QStringList{".Orders"});
     }
 
+    // Text values reach the generated SQL with their apostrophes doubled; a Variant value
+    // is joined to "" first, since Replace refuses the Null it may hold.
+    void valuesInTheGeneratedSql()
+    {
+        QTemporaryDir dir;
+        testsupport::ScriptedCatalogue catalogue;
+        catalogue.setTableColumns("Notes", {{"Id", platform::ado::adInteger},
+                                            {"Body", platform::ado::adVarWChar},
+                                            {"Extra", 12}});
+        catalogue.setIndexes("Notes", {{"pk_notes", "Id"}});
+        testsupport::RecordingHost host;
+        RunContext ctx(classInputs(dir.filePath("out/"), {"Notes"}), catalogue, host);
+        classmodule::runClassModules(ctx, standardTypeTables());
+
+        const QString text = fileText(dir.filePath("out/shop_Notes.cls"));
+        QVERIFY(text.contains("Replace(zi_Body, \"'\", \"''\")"));
+        QVERIFY(text.contains("Replace(\"\" & zi_Extra, \"'\", \"''\")"));
+        QVERIFY(!text.contains("Replace(zi_Extra"));
+        QVERIFY(!text.contains("Replace(zi_Id"));
+    }
+
     // A table whose column query and index rowset both fail gets the lines that depend on
     // neither; the run goes on and tells what failed.
     void failedReadsLeaveTheFixedLines()

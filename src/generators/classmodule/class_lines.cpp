@@ -8,13 +8,16 @@ namespace
 
 // The input member as it goes between the quotes of a literal in the generated SQL. Text
 // values have their apostrophes doubled, so a value such as O'Brien cannot end the
-// literal early or carry SQL of its own.
+// literal early or carry SQL of its own. A Variant member may hold Null, which Replace
+// refuses; joined to "" first it reads as the empty text, as the plain concatenation did.
 QString sqlValue(const ClassColumn& column)
 {
-    const QString member = QStringLiteral("zi_") + column.name;
-    if (column.sqlquote == QLatin1String("'"))
-        return QStringLiteral("Replace(%1, \"'\", \"''\")").arg(member);
-    return member;
+    QString member = QStringLiteral("zi_") + column.name;
+    if (column.sqlquote != QLatin1String("'"))
+        return member;
+    if (column.vbtype == QLatin1String("Variant"))
+        member.prepend(QStringLiteral("\"\" & "));
+    return QStringLiteral("Replace(%1, \"'\", \"''\")").arg(member);
 }
 
 Placeholders columnValues(const ClassColumn& column, const Placeholders& values)
