@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace browser
 {
@@ -63,6 +64,7 @@ DataBrowserPage::DataBrowserPage(QWidget* parent)
     right->addLayout(tabs);
     right->addLayout(panels);
     buildCriteriaPanels();
+    keepCriteriaSteady();
 
     ss2 = new QTableView(this);
     ss2->setObjectName(QStringLiteral("ss2"));
@@ -136,6 +138,22 @@ void DataBrowserPage::buildCriteriaPanels()
     rangePanel->addWidget(Command10, 0, 5);
     rangePanel->setColumnStretch(2, 1);
     rangePanel->setColumnStretch(4, 1);
+}
+
+// The three panels share one place and the tabs gain a frame under the mouse: both are
+// given the size of their largest state, so the grid below never moves.
+void DataBrowserPage::keepCriteriaSteady()
+{
+    int height = 0;
+    for (app::Panel* panel : dbs)
+        height = std::max(height, panel->sizeHint().height());
+    for (app::Panel* panel : dbs)
+        panel->setMinimumHeight(height);
+    for (app::ClickLabel* tab : chdbc) {
+        platform::setBorderStyle(tab, 1);
+        tab->setFixedSize(tab->sizeHint());
+        platform::setBorderStyle(tab, 0);
+    }
 }
 
 void DataBrowserPage::connectHandlers()

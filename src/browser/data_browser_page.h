@@ -81,6 +81,7 @@ public:
 
 private:
     void buildCriteriaPanels();
+    void keepCriteriaSteady();
     void connectHandlers();
     // Runs `query` through the data control and shows its rows in the grid.
     void showQuery(const QString& query);

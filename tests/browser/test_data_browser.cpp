@@ -69,6 +69,27 @@ private slots:
         QCOMPARE(p.nr->text(), QStringLiteral("2"));
     }
 
+    // Changing the criteria tab or hovering over one leaves the grid where it was.
+    void gridStaysInPlace()
+    {
+        auto& p = *f.page;
+        p.resize(900, 600);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        p.chdbc_Click(0);
+        QCoreApplication::processEvents();
+        const QRect grid = p.ss2->geometry();
+        for (int tab : {1, 2, 0, 2}) {
+            p.chdbc_Click(tab);
+            p.chdbc_MouseMove(tab);
+            QCoreApplication::processEvents();
+            QCOMPARE(p.ss2->geometry(), grid);
+            p.clearTabFrames();
+            QCoreApplication::processEvents();
+            QCOMPARE(p.ss2->geometry(), grid);
+        }
+    }
+
     void sort_data()
     {
         QTest::addColumn<int>("button");
