@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -141,6 +142,15 @@ private:
 
 bool openWithDesktop(const QString& path)
 {
+    // The desktop's opener starts even when no program takes workbooks, and then shows
+    // nothing: ask first which program it would use, where the desktop can tell.
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"),
+                 QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")});
+    if (query.waitForFinished(3000) && query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
+        query.readAllStandardOutput().trimmed().isEmpty())
+        return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
