@@ -71,6 +71,8 @@ DataBrowserPage::DataBrowserPage(QWidget* parent)
     // The browser only reads: the grid takes no edits.
     ss2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ss2->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A value stays on one line, as a spreadsheet cell shows it.
+    ss2->setWordWrap(false);
     model_ = new RecordsetModel(ss2);
     ss2->setModel(model_);
     right->addWidget(ss2, 1);
