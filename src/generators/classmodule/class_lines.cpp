@@ -32,14 +32,8 @@ Placeholders columnValues(const ClassColumn& column, const Placeholders& values)
 // Splits a leading "[name]" tag off a row; false when the row is not to be written.
 bool takeTag(QStringView& row, const QStringList& tags)
 {
-    if (!row.startsWith(QLatin1Char('[')))
-        return true;
-    const qsizetype close = row.indexOf(QLatin1Char(']'));
-    if (close < 0)
-        return true;
-    const QString name = row.sliced(1, close - 1).toString();
-    row = row.sliced(close + 1);
-    return tags.contains(name);
+    const std::optional<QStringView> tag = takeLineTag(row);
+    return !tag || tags.contains(tag->toString());
 }
 
 } // namespace

@@ -58,4 +58,16 @@ QStringList expandBlock(QStringView block, const Placeholders& values)
     return lines;
 }
 
+std::optional<QStringView> takeLineTag(QStringView& line)
+{
+    if (!line.startsWith(QLatin1Char('[')))
+        return std::nullopt;
+    const qsizetype close = line.indexOf(QLatin1Char(']'));
+    if (close < 0)
+        return std::nullopt;
+    const QStringView name = line.sliced(1, close - 1);
+    line = line.sliced(close + 1);
+    return name;
+}
+
 } // namespace generators

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 #include <utility>
 
 namespace generators {
@@ -23,6 +24,10 @@ QStringList templateLines(QStringView block);
 
 // Expands every line of a block.
 QStringList expandBlock(QStringView block, const Placeholders& values);
+
+// Splits a leading "[name]" tag off a template line and returns the name; a line without
+// a tag gives no name and stays as it is.
+std::optional<QStringView> takeLineTag(QStringView& line);
 
 // List commas: every item's line but the last ends in ",".
 inline QString listComma(qsizetype index, qsizetype count)

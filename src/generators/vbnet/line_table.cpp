@@ -8,16 +8,13 @@ namespace {
 // line is not to be written.
 bool takeTag(QStringView& line, const LineTableSource& source)
 {
-    if (!line.startsWith(QLatin1Char('[')))
+    const std::optional<QStringView> tag = takeLineTag(line);
+    if (!tag)
         return true;
-    const qsizetype close = line.indexOf(QLatin1Char(']'));
-    if (close < 0)
-        return true;
-    QStringView name = line.sliced(1, close - 1);
+    QStringView name = *tag;
     const bool negated = name.startsWith(QLatin1Char('!'));
     if (negated)
         name = name.sliced(1);
-    line = line.sliced(close + 1);
     const bool holds = source.condition && source.condition(name);
     return holds != negated;
 }
