@@ -26,16 +26,16 @@ private slots:
             int code;
             const char *vb, *quote, *net;
         } rows[] = {
-            {0, "String", "'", "String"},     {2, "Integer", "", "Integer"},   {3, "Integer", "", "Integer"},
+            {0, "String", "'", "String"},     {2, "Integer", "", "Integer"},   {3, "Long", "", "Integer"},
             {4, "Single", "", "Decimal"},     {5, "Double", "", "Decimal"},    {6, "Currency", "", " Decimal "},
             {7, "Date", "#", "Date"},         {8, "String", "'", "String"},    {9, "String", "'", "String"},
             {10, "String", "'", "String"},    {11, "Boolean", "", "Boolean"},  {12, "Variant", "'", " String "},
             {13, "String", "'", "String"},    {14, "Double", "", "Decimal"},   {16, "Integer", "", "Integer"},
-            {17, "Integer", "", "Integer"},   {18, "Integer", "", "Integer"},  {19, "Integer", "", "Integer"},
-            {20, "Single", "", "Decimal"},    {21, "Single", "", "Decimal"},   {72, "String", "", "String"},
+            {17, "Integer", "", "Integer"},   {18, "Long", "", "Integer"},     {19, "Variant", "", "Integer"},
+            {20, "Variant", "", "Decimal"},   {21, "Variant", "", "Decimal"},  {72, "String", "'", "String"},
             {128, "Byte", "", "Byte"},        {129, "String", "'", "String"},  {130, "String", "'", "String"},
             {131, "Double", "", "Decimal"},   {132, "String", "'", "String"},  {133, "Date", "#", "Date"},
-            {134, "Date", "#", "Date"},       {135, "Date", "#", "Date"},      {139, "Number", "", "Decimal"},
+            {134, "Date", "#", "Date"},       {135, "Date", "#", "Date"},      {139, "Double", "", "Decimal"},
             {200, "String", "'", "String"},   {201, "String", "'", "String"},  {202, "String", "'", "String"},
             {203, "String", "'", "String"},   {204, "Byte", "'", "Byte"},      {205, "String", "'", "String"},
         };

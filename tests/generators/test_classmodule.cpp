@@ -151,6 +151,118 @@ private slots:
         QVERIFY(!text.contains("Replace(zi_Id"));
     }
 
+    // The methods as a VB6 program runs them over an ADO recordset. A miss, an empty
+    // result or a step past the last row leaves the recordset at an end, where reading
+    // the current row stops the program; update selects its row by the primary key
+    // (a key value not given runs nothing) and count counts in a Long.
+    void methodLines_data()
+    {
+        QTest::addColumn<QStringList>("primaryKey");
+        QTest::addColumn<QStringList>("lines"); // the method, from its first line
+
+        const QStringList compositeKey{"Id", "Name"};
+        QTest::newRow("miss or empty result: no row is read")
+            << compositeKey
+            << QStringList{"Private Sub my_lect()",
+                           "    If dbl.eof or dbl.bof then z_return_code = 1: exit Sub",
+                           R"(    If not isnull(dbl("Id")) then zo_Id = dbl("Id"))"};
+        QTest::newRow("empty table or miss: my_pos stops at the end")
+            << compositeKey
+            << QStringList{
+                   "Private Sub my_pos()",
+                   "    Dim p_key as String",
+                   "    if not dbl.eof then dbl.movefirst",
+                   "    ind = 0",
+                   "    Do while ind = 0 and not dbl.eof",
+                   "        ind = 1",
+                   R"(        If not isnull(dbl("Id")) then If zi_Id <> dbl("Id") Then ind = 0)",
+                   R"(        If not isnull(dbl("Name")) then If zi_Name <> dbl("Name") Then ind = 0)",
+                   "        If ind = 0 then If not dbl.eof then dbl.movenext else exit do",
+                   "    loop",
+                   "End Sub"};
+        QTest::newRow("findlast on an empty result")
+            << compositeKey
+            << QStringList{"Public Sub findlast(ByVal my_cnx As ADODB.Connection, num_index As Integer)",
+                           R"(    my_sql="select * from Orders" & my_where & my_order(num_index))",
+                           "    Set dbl = New ADODB.Recordset",
+                           "    dbl.Open my_sql, my_cnx, 2, 3, 8",
+                           "    If dbl.state <> 0 then",
+                           "        z_return_code = 0",
+                           "        if not dbl.eof then dbl.movelast",
+                           "        my_lect"};
+        QTest::newRow("findnext on the last row: my_lect meets the end")
+            << compositeKey
+            << QStringList{"Public Sub findnext(ByVal my_cnx As ADODB.Connection, num_index As Integer)",
+                           R"(    my_sql="select * from Orders" & my_order(num_index))",
+                           "    Set dbl = New ADODB.Recordset",
+                           "    dbl.Open my_sql, my_cnx, 2, 3, 8",
+                           "    If dbl.state <> 0 then",
+                           "        z_return_code = 0",
+                           "        my_pos",
+                           "        if not dbl.eof then",
+                           "            dbl.movenext",
+                           "            my_lect"};
+        QTest::newRow("findprevious after a miss steps nowhere")
+            << compositeKey
+            << QStringList{"Public Sub findprevious(ByVal my_cnx As ADODB.Connection, num_index As Integer)",
+                           R"(    my_sql="select * from Orders" & my_order(num_index))",
+                           "    Set dbl = New ADODB.Recordset",
+                           "    dbl.Open my_sql, my_cnx, 2, 3, 8",
+                           "    If dbl.state <> 0 then",
+                           "        z_return_code = 0",
+                           "        my_pos",
+                           "        if not dbl.bof and not dbl.eof then",
+                           "            dbl.moveprevious",
+                           "            my_lect"};
+        QTest::newRow("count past 32,767 rows")
+            << compositeKey
+            << QStringList{"Public Function count(ByVal my_cnx As ADODB.Connection) As Long",
+                           R"(    my_sql="select * from Orders" & my_where)"};
+        QTest::newRow("the row counter") << compositeKey << QStringList{"    Private ind As Long"};
+        const QString setLine =
+            R"(    If b_%1 = 1 then my_sql = my_sql & sep & "%1 = %2" & %3 & "%2": sep=", ")";
+        const QStringList updateHead{"Public Sub update(ByVal my_cnx As ADODB.Connection)",
+                                     "    on error goto err_update",
+                                     "    z_return_code = 0",
+                                     R"(    my_sql="update Orders")",
+                                     R"(    sep=" set ")",
+                                     setLine.arg("Id", "", "zi_Id"),
+                                     setLine.arg("Name", "'", "Replace(zi_Name, \"'\", \"''\")"),
+                                     setLine.arg("Placed", "#", "zi_Placed"),
+                                     setLine.arg("Code", "", "zi_Code")};
+        const QStringList updateTail{"    my_cnx.execute my_sql", "    exit Sub",
+                                     "    err_update:", "        z_return_code = 1", "End Sub"};
+        QTest::newRow("update by a key of two columns, in key order")
+            << QStringList{"Name", "Id"}
+            << updateHead +
+                   QStringList{
+                       R"(    sep=" where ")",
+                       "    If b_Name = 1 then my_sql = my_sql & sep & \"Name = '\" & Replace(zi_Name, \"'\", \"''\") & \"'\": "
+                       "sep=\" and \" else goto err_update",
+                       R"(    If b_Id = 1 then my_sql = my_sql & sep & "Id = " & zi_Id & "": sep=" and " else goto err_update)"} +
+                   updateTail;
+        QTest::newRow("update of a table without a key")
+            << QStringList{} << updateHead + QStringList{"    my_sql = my_sql & my_where"} + updateTail;
+    }
+    void methodLines()
+    {
+        QFETCH(QStringList, primaryKey);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        testsupport::ScriptedCatalogue catalogue;
+        scriptOrders(catalogue);
+        catalogue.setPrimaryKey("Orders", primaryKey);
+        testsupport::RecordingHost host;
+        RunContext ctx(classInputs(dir.filePath("out/"), {"Orders"}), catalogue, host);
+        classmodule::runClassModules(ctx, standardTypeTables());
+
+        const QStringList file = fileText(dir.filePath("out/shop_Orders.cls")).split("\r\n");
+        const qsizetype first = file.indexOf(lines.first());
+        QVERIFY2(first >= 0, qPrintable(lines.first()));
+        QCOMPARE(file.mid(first, lines.size()), lines);
+        QCOMPARE(catalogue.keyRequests, QStringList{".Orders"});
+    }
+
     // A table whose column query and index rowset both fail gets the lines that depend on
     // neither; the run goes on and tells what failed.
     void failedReadsLeaveTheFixedLines()

@@ -23,32 +23,42 @@ private slots:
         QTest::addColumn<QString>("name");     // golden files edit_page_<name>.aspx and .aspx.vb
         QTest::addColumn<QString>("tableBox"); // the table box as the user left it
         QTest::addColumn<QString>("project");
+        QTest::addColumn<QString>("fixture");
 
         const struct {
             const char* row;
             const char* name;
             const char* tableBox;
             const char* project;
+            const char* fixture;
         } cases[] = {
-            {"no foreign key, no key, no project", "notes", "Notes", ""},
-            {"two foreign keys to one parent, a child", "product", "Product", "ShopWeb"},
-            {"children, two-column key", "orders", "Orders", "ShopWeb"},
-            {"self reference", "employee", "Employee", "ShopWeb"},
-            {"blanks around the name", "category_blanks", " Category ", "ShopWeb"},
+            {"no foreign key, no key, no project", "notes", "Notes", "", "web/edit_page.sql"},
+            {"two foreign keys to one parent, a child", "product", "Product", "ShopWeb", "web/edit_page.sql"},
+            {"children, two-column key", "orders", "Orders", "ShopWeb", "web/edit_page.sql"},
+            {"self reference", "employee", "Employee", "ShopWeb", "web/edit_page.sql"},
+            {"blanks around the name", "category_blanks", " Category ", "ShopWeb", "web/edit_page.sql"},
             // The driver leaves the parent column of "REFERENCES Product" empty.
-            {"foreign key naming no parent column", "review", "Review", "ShopWeb"},
+            {"foreign key naming no parent column", "review", "Review", "ShopWeb", "web/edit_page.sql"},
+            // The grid's selection reads the list in the grid's order, by the last key column.
+            {"emp_orders: a parent and a child", "eo_orders", "Orders", "ShopWeb", "emp_orders.sql"},
+            {"emp_orders: without the project", "eo_orders_no_project", "Orders", "", "emp_orders.sql"},
+            {"emp_orders: two-column key", "eo_line", "Line", "ShopWeb", "emp_orders.sql"},
+            {"emp_orders: no key", "eo_note", "Note", "ShopWeb", "emp_orders.sql"},
+            {"emp_orders: self reference", "eo_emp", "Emp", "ShopWeb", "emp_orders.sql"},
         };
         for (const auto& c : cases)
-            QTest::newRow(c.row) << QString(c.name) << QString(c.tableBox) << QString(c.project);
+            QTest::newRow(c.row) << QString(c.name) << QString(c.tableBox) << QString(c.project)
+                                 << QString(c.fixture);
     }
     void goldens()
     {
         QFETCH(QString, name);
         QFETCH(QString, tableBox);
         QFETCH(QString, project);
+        QFETCH(QString, fixture);
 
         QTemporaryDir dir;
-        const QString cnx = testsupport::sqliteFixture(QStringLiteral("web/edit_page.sql"), dir.path());
+        const QString cnx = testsupport::sqliteFixture(fixture, dir.path());
         QVERIFY2(!cnx.isEmpty(), "the fixture database could not be built");
         testsupport::FixtureCatalogue database(cnx);
         QVERIFY2(database.opened.ok, qPrintable(database.opened.message));

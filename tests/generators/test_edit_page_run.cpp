@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(code.count("Protected WithEvents Ddl_f_"), 1);
         for (const QString parent : {"P", "Q", "R"})
             QVERIFY(code.contains(QStringLiteral("\r\n    Dim z_%1 As New %1()\r\n").arg(parent)));
-        QCOMPARE(code.count(".OrderClause = "), 2); // the key column and the lookup
+        QCOMPARE(code.count(".OrderClause = "), 3); // the key column, the lookup and the grid's selection
         QVERIFY(code.contains("    z_P.OrderClause = \"PId\"\r\n    Ddl_f_Ref.DataSource = ListP(z_P)\r\n"));
         QCOMPARE(code.count("Private Sub Ddl_f_Ref_SelectedIndexChanged"), 1);
         QCOMPARE(code.count("Private Sub TxtRef_PreRender"), 1);

@@ -17,12 +17,18 @@ private slots:
         QTest::newRow("adCurrency keeps blanks") << 6 << "Currency" << "" << " Decimal ";
         QTest::newRow("adVariant keeps blanks") << 12 << "Variant" << "'" << " String ";
         QTest::newRow("adBoolean no quote") << 11 << "Boolean" << "" << "Boolean";
-        QTest::newRow("adGUID no quote") << 72 << "String" << "" << "String";
+        QTest::newRow("adGUID quoted text") << 72 << "String" << "'" << "String";
         QTest::newRow("adBinary no quote") << 128 << "Byte" << "" << "Byte";
         QTest::newRow("adVarBinary quoted") << 204 << "Byte" << "'" << "Byte";
         QTest::newRow("adDBTimeStamp") << 135 << "Date" << "#" << "Date";
-        QTest::newRow("adVarNumeric") << 139 << "Number" << "" << "Decimal";
-        QTest::newRow("adBigInt") << 20 << "Single" << "" << "Decimal";
+        // VB6 types that hold every value of the code: no overflow, no rounding.
+        QTest::newRow("adSmallInt") << 2 << "Integer" << "" << "Integer";
+        QTest::newRow("adInteger") << 3 << "Long" << "" << "Integer";
+        QTest::newRow("adUnsignedSmallInt") << 18 << "Long" << "" << "Integer";
+        QTest::newRow("adUnsignedInt") << 19 << "Variant" << "" << "Integer";
+        QTest::newRow("adBigInt") << 20 << "Variant" << "" << "Decimal";
+        QTest::newRow("adUnsignedBigInt") << 21 << "Variant" << "" << "Decimal";
+        QTest::newRow("adVarNumeric") << 139 << "Double" << "" << "Decimal";
         QTest::newRow("adLongVarBinary") << 205 << "String" << "'" << "String";
         QTest::newRow("adFileTime unlisted") << 64 << "" << "" << "";
         QTest::newRow("adChapter unlisted") << 136 << "" << "" << "";

@@ -4,6 +4,7 @@
 #include "generators/classmodule/index_scan.h"
 #include "generators/common/column_discovery.h"
 #include "generators/common/module_file.h"
+#include "generators/common/primary_key_read.h"
 #include "platform/folders.h"
 
 namespace generators::classmodule
@@ -50,6 +51,7 @@ void writeClassModule(RunContext& ctx, const TypeTables& types, const QString& t
     const IndexLists indexes = readIndexes(ctx, table);
     classTable.indexColumns = indexes.indexColumns;
     classTable.keyColumns = indexes.keyColumns;
+    classTable.primaryKey = readPrimaryKey(ctx, table, ctx.in.schema_filter);
     writePrivateProcedures(file, classTable);
     writeFinderMethods(file, classTable);
     writeStatementMethods(file, classTable);

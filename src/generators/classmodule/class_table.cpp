@@ -1,5 +1,7 @@
 #include "generators/classmodule/class_table.h"
 
+#include <algorithm>
+
 namespace generators::classmodule
 {
 
@@ -11,6 +13,17 @@ QList<ClassColumn> classColumns(const QList<platform::ado::Field>& fields, const
         columns.append({field.name, TypeTables::lookup(types.vb_types, field.type),
                         TypeTables::lookup(types.sql_quotes, field.type)});
     return columns;
+}
+
+QList<ClassColumn> primaryKeyColumns(const ClassTable& table)
+{
+    QList<ClassColumn> keys;
+    for (const QString& name : table.primaryKey) {
+        const auto found = std::find_if(table.columns.cbegin(), table.columns.cend(),
+                                        [&name](const ClassColumn& column) { return column.name == name; });
+        keys.append(found != table.columns.cend() ? *found : ClassColumn{name, {}, {}});
+    }
+    return keys;
 }
 
 } // namespace generators::classmodule

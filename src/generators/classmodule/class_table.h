@@ -23,9 +23,14 @@ struct ClassTable {
     QList<ClassColumn> columns; // in field order
     QStringList indexColumns;   // one entry per index: its column names joined by ", "
     QStringList keyColumns;     // the columns of the first index
+    QStringList primaryKey;     // the primary-key columns, in key order
 };
 
 // The columns of a discovery query with their type-table entries.
 QList<ClassColumn> classColumns(const QList<platform::ado::Field>& fields, const TypeTables& types);
+
+// The primary-key columns with their type-table entries, in key order; a key column the
+// column query did not return has neither type nor quote.
+QList<ClassColumn> primaryKeyColumns(const ClassTable& table);
 
 } // namespace generators::classmodule

@@ -17,7 +17,8 @@ Public Function list(ByVal my_cnx As ADODB.Connection, num_index As Integer) As 
 End Function
 )";
 
-// findfirst and findlast read the same selection; findlast moves to its end first.
+// findfirst and findlast read the same selection; findlast moves to its end first,
+// unless the selection is empty.
 constexpr QStringView kFind = uR"(
 Public Sub <method>(ByVal my_cnx As ADODB.Connection, num_index As Integer)
     my_sql="select * from <table>" & my_where & my_order(num_index)
@@ -25,7 +26,7 @@ Public Sub <method>(ByVal my_cnx As ADODB.Connection, num_index As Integer)
     dbl.Open my_sql, my_cnx, 2, 3, 8
     If dbl.state <> 0 then
         z_return_code = 0
-[last]        dbl.movelast
+[last]        if not dbl.eof then dbl.movelast
         my_lect
         dbl.close
         else
@@ -60,7 +61,8 @@ End Sub
 )";
 
 // findnext and findprevious: every row in index order, placed on the row holding the
-// key values (my_pos), then one step forward or back.
+// key values (my_pos), then one step forward or back. After a miss my_pos leaves dbl at
+// its end, where a step back would land on the last row, so findprevious tests both ends.
 constexpr QStringView kStep = uR"(
 Public Sub <method>(ByVal my_cnx As ADODB.Connection, num_index As Integer)
     my_sql="select * from <table>" & my_order(num_index)
@@ -69,7 +71,7 @@ Public Sub <method>(ByVal my_cnx As ADODB.Connection, num_index As Integer)
     If dbl.state <> 0 then
         z_return_code = 0
         my_pos
-        if not dbl.<edge> then
+        if <row_test> then
             dbl.<move>
             my_lect
             else
@@ -93,11 +95,11 @@ void writeFinderMethods(ModuleFile& file, const ClassTable& table)
     writeClassLines(file, kSearch, table);
     writeClassLines(file, kStep, table,
                     {{QStringLiteral("method"), QStringLiteral("findnext")},
-                     {QStringLiteral("edge"), QStringLiteral("eof")},
+                     {QStringLiteral("row_test"), QStringLiteral("not dbl.eof")},
                      {QStringLiteral("move"), QStringLiteral("movenext")}});
     writeClassLines(file, kStep, table,
                     {{QStringLiteral("method"), QStringLiteral("findprevious")},
-                     {QStringLiteral("edge"), QStringLiteral("bof")},
+                     {QStringLiteral("row_test"), QStringLiteral("not dbl.bof and not dbl.eof")},
                      {QStringLiteral("move"), QStringLiteral("moveprevious")}});
 }
 

@@ -29,7 +29,7 @@ Attribute VB_Ext_KEY = "Member0" ,"attributes"
 )";
 
 // b_<column> marks the columns whose input was given; the methods build their
-// statements from those only.
+// statements from those only. ind counts the rows of count, so it is a Long.
 constexpr QStringView kMembers = uR"(
     Private zi_<column> As <vbtype>
     Private zo_<column> As <vbtype>
@@ -39,7 +39,7 @@ constexpr QStringView kMembers = uR"(
     Private dbl As ADODB.Recordset
     Private my_sql As String
     Private sep As String
-    Private ind As Integer
+    Private ind As Long
     'Properties
     Public Property Let return_code(ByVal vData As Integer)
         z_return_code = vData

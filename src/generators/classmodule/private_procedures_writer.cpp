@@ -8,7 +8,8 @@ namespace
 {
 
 // The comment line that opens the private section comes after the index scan; the
-// scan writes nothing, so it heads this block.
+// scan writes nothing, so it heads this block. my_lect reads no row when the recordset
+// stands before the first or after the last: the finders report 1 instead of stopping.
 constexpr QStringView kOrderAndRead = uR"(
     'Private functions and Subs
 Private Function my_order(num_index As Integer) As String
@@ -16,6 +17,7 @@ Private Function my_order(num_index As Integer) As String
     if num_index = <n> then my_order = " order by <index_columns>"
 End Function
 Private Sub my_lect()
+    If dbl.eof or dbl.bof then z_return_code = 1: exit Sub
     If not isnull(dbl("<column>")) then zo_<column> = dbl("<column>")
 End Sub
 )";
@@ -33,12 +35,13 @@ End Function
 )";
 
 // A Null key field counts as a match; without key columns the first record matches.
+// An empty recordset or a miss leaves dbl at its end, which the callers test.
 constexpr QStringView kPosition = uR"(
 Private Sub my_pos()
     Dim p_key as String
-    dbl.movefirst
+    if not dbl.eof then dbl.movefirst
     ind = 0
-    Do while ind = 0
+    Do while ind = 0 and not dbl.eof
         ind = 1
         If not isnull(dbl("<key_column>")) then If zi_<key_column> <> dbl("<key_column>") Then ind = 0
         If ind = 0 then If not dbl.eof then dbl.movenext else exit do

@@ -7,9 +7,10 @@ namespace generators::classmodule
 namespace
 {
 
-// Rows are counted one by one while the recordset is walked.
+// Rows are counted one by one while the recordset is walked, in a Long: a table may
+// hold more rows than an Integer counts.
 constexpr QStringView kCount = uR"(
-Public Function count(ByVal my_cnx As ADODB.Connection) As Integer
+Public Function count(ByVal my_cnx As ADODB.Connection) As Long
     my_sql="select * from <table>" & my_where
     Set dbl = New ADODB.Recordset
     dbl.Open my_sql, my_cnx, 2, 3, 8
@@ -41,15 +42,30 @@ Public Sub <method>(ByVal my_cnx As ADODB.Connection)
 End Sub
 )";
 
-// The set list and the criteria both come from the flagged columns.
-constexpr QStringView kUpdate = uR"(
+// The set list comes from the flagged columns.
+constexpr QStringView kUpdateHead = uR"(
 Public Sub update(ByVal my_cnx As ADODB.Connection)
     on error goto err_update
     z_return_code = 0
     my_sql="update <table>"
     sep=" set "
     If b_<column> = 1 then my_sql = my_sql & sep & "<column> = <sqlquote>" & <value> & "<sqlquote>": sep=", "
+)";
+
+// With a primary key the row to change is the one holding the key values given; a key
+// value not given is a failure and nothing runs. The criteria of the flagged columns
+// would compare each column with the very value it is set to, and change no row.
+constexpr QStringView kUpdateByKey = uR"(
+    sep=" where "
+    If b_<column> = 1 then my_sql = my_sql & sep & "<column> = <sqlquote>" & <value> & "<sqlquote>": sep=" and " else goto err_update
+)";
+
+// A table without a key has nothing else to select its rows by.
+constexpr QStringView kUpdateByInputs = uR"(
     my_sql = my_sql & my_where
+)";
+
+constexpr QStringView kUpdateTail = uR"(
     my_cnx.execute my_sql
     exit Sub
     err_update:
@@ -87,7 +103,12 @@ void writeStatementMethods(ModuleFile& file, const ClassTable& table)
     writeClassLines(file, kDelete, table,
                     {{QStringLiteral("method"), QStringLiteral("delete")},
                      {QStringLiteral("filter"), QStringLiteral(" & my_where")}});
-    writeClassLines(file, kUpdate, table);
+    writeClassLines(file, kUpdateHead, table);
+    if (table.primaryKey.isEmpty())
+        writeClassLines(file, kUpdateByInputs, table);
+    else
+        writeClassLines(file, kUpdateByKey, ClassTable{table.table, primaryKeyColumns(table), {}, {}, {}});
+    writeClassLines(file, kUpdateTail, table);
     writeClassLines(file, kInsert, table);
 }
 

@@ -1,5 +1,6 @@
 #include "generators/vbnet/data_manager_writer.h"
 
+#include "generators/common/primary_key_read.h"
 #include "generators/vbnet/line_table.h"
 #include "generators/vbnet/table_pass.h"
 
@@ -127,18 +128,6 @@ constexpr QStringView kList = uR"(
 
 )";
 
-// The key columns of a table, in the catalogue's row order; a rowset that cannot be
-// read gives none and is recorded as a problem of the run.
-QStringList primaryKeyColumns(RunContext& ctx, const QString& table)
-{
-    const KeyColumns key = ctx.catalogue.primaryKey(table, ctx.in.schema_filter);
-    if (!key.ok) {
-        ctx.problem(QStringLiteral("%1: primary key rowset could not be read (%2)").arg(table, key.error));
-        return {};
-    }
-    return key.columns;
-}
-
 void writeTableModule(RunContext& ctx, ModuleFile& file, const QString& table)
 {
     const Placeholders values{{QStringLiteral("table"), table}};
@@ -156,7 +145,7 @@ void writeTableModule(RunContext& ctx, ModuleFile& file, const QString& table)
         bool keyed = false;
         LineTableSource key;
         key.columns = [&] {
-            const QStringList columns = primaryKeyColumns(ctx, table);
+            const QStringList columns = readPrimaryKey(ctx, table, ctx.in.schema_filter);
             keyed = !columns.isEmpty();
             return columns;
         };

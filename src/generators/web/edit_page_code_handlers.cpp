@@ -102,6 +102,15 @@ constexpr QStringView kSelectStart = uR"~(
     Private Sub Dtg<table>_SelectedIndexChanged(ByVal sender As Object, ByVal e As System.EventArgs) Handles Dtg<table>.SelectedIndexChanged
     Dim i As Integer
     Dim z_<table> as new <table>
+)~";
+
+// The row is taken by its position in the grid, so the list is read in the grid's order:
+// initpage binds the grid ordered by the last key column.
+constexpr QStringView kSelectOrder = uR"~(
+    z_<table>.OrderClause = "<column>"
+)~";
+
+constexpr QStringView kSelectRow = uR"~(
     z_<table>= List<table>(z_<table>)(Dtg<table>.SelectedIndex)
 )~";
 
@@ -185,6 +194,9 @@ void writeButtonHandlers(ModuleFile& code, const EditPageNames& names, const Edi
     emitBlock(code, kButtonHandlerEnd, {});
 
     emitBlock(code, kSelectStart, names.placeholders());
+    if (!keys.isEmpty())
+        emitPerColumn(code, kSelectOrder, names, {keys.last()});
+    emitBlock(code, kSelectRow, names.placeholders());
     emitPerColumn(code, kValueToTextBox, names, columns);
     emitPerColumn(code, kSelectKey, names, keys);
     emitBlock(code, kClassEnd, {});

@@ -2,6 +2,7 @@
 
 #include "generators/common/column_discovery.h"
 #include "generators/common/module_file.h"
+#include "generators/common/primary_key_read.h"
 #include "generators/web/edit_page_code_handlers.h"
 #include "generators/web/edit_page_code_setup.h"
 #include "generators/web/edit_page_markup.h"
@@ -20,16 +21,6 @@ QStringList columnNames(RunContext& ctx, DataControlId control, const QString& t
     for (const platform::ado::Field& field : discoverColumns(ctx, control, table, /*withRowLimit=*/true))
         names.append(field.name);
     return names;
-}
-
-QStringList primaryKeyColumns(RunContext& ctx, const QString& table)
-{
-    const KeyColumns key = ctx.catalogue.primaryKey(table, QString());
-    if (!key.ok) {
-        ctx.problem(QStringLiteral("%1: primary key rowset could not be read (%2)").arg(table, key.error));
-        return {};
-    }
-    return key.columns;
 }
 
 // The two files, written in one pass.
@@ -92,7 +83,7 @@ private:
     void writeKeyTable()
     {
         step(QStringLiteral("Search Primary Key"));
-        for (const QString& column : primaryKeyColumns(ctx_, names_.table)) {
+        for (const QString& column : readPrimaryKey(ctx_, names_.table, QString())) {
             writeKeyRow(page_, column);
             declareKeyDropDown(code_, column);
         }
@@ -120,7 +111,7 @@ private:
     {
         step(QStringLiteral("Search Primary Key for Vb"));
         lists_.pkColumns.clear();
-        for (const QString& column : primaryKeyColumns(ctx_, names_.table)) {
+        for (const QString& column : readPrimaryKey(ctx_, names_.table, QString())) {
             writeKeyBinding(code_, names_, column);
             lists_.addPrimaryKeyColumn(column);
         }

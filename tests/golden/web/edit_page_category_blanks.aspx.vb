@@ -73,6 +73,7 @@ End Sub
     Private Sub DtgCategory_SelectedIndexChanged(ByVal sender As Object, ByVal e As System.EventArgs) Handles DtgCategory.SelectedIndexChanged
     Dim i As Integer
     Dim z_Category as new Category
+    z_Category.OrderClause = "CatId"
     z_Category= ListCategory(z_Category)(DtgCategory.SelectedIndex)
         TxtCatId.Text = z_Category.CatId
         TxtLabel.Text = z_Category.Label

@@ -92,6 +92,7 @@ End Sub
     Private Sub DtgEmployee_SelectedIndexChanged(ByVal sender As Object, ByVal e As System.EventArgs) Handles DtgEmployee.SelectedIndexChanged
     Dim i As Integer
     Dim z_Employee as new Employee
+    z_Employee.OrderClause = "EmpId"
     z_Employee= ListEmployee(z_Employee)(DtgEmployee.SelectedIndex)
         TxtEmpId.Text = z_Employee.EmpId
         TxtName.Text = z_Employee.Name

@@ -105,6 +105,7 @@ End Sub
     Private Sub DtgOrders_SelectedIndexChanged(ByVal sender As Object, ByVal e As System.EventArgs) Handles DtgOrders.SelectedIndexChanged
     Dim i As Integer
     Dim z_Orders as new Orders
+    z_Orders.OrderClause = "OrderNo"
     z_Orders= ListOrders(z_Orders)(DtgOrders.SelectedIndex)
         TxtBranch.Text = z_Orders.Branch
         TxtOrderNo.Text = z_Orders.OrderNo

@@ -141,6 +141,7 @@ End Sub
     Private Sub DtgProduct_SelectedIndexChanged(ByVal sender As Object, ByVal e As System.EventArgs) Handles DtgProduct.SelectedIndexChanged
     Dim i As Integer
     Dim z_Product as new Product
+    z_Product.OrderClause = "ProdId"
     z_Product= ListProduct(z_Product)(DtgProduct.SelectedIndex)
         TxtProdId.Text = z_Product.ProdId
         TxtLabel.Text = z_Product.Label

@@ -93,6 +93,7 @@ End Sub
     Private Sub DtgReview_SelectedIndexChanged(ByVal sender As Object, ByVal e As System.EventArgs) Handles DtgReview.SelectedIndexChanged
     Dim i As Integer
     Dim z_Review as new Review
+    z_Review.OrderClause = "RevId"
     z_Review= ListReview(z_Review)(DtgReview.SelectedIndex)
         TxtRevId.Text = z_Review.RevId
         TxtProd.Text = z_Review.Prod
