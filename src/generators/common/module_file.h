@@ -23,6 +23,8 @@ public:
     void emitLines(const QStringList& lines);
     void close();
     bool isOpen() const { return writer_.isOpen(); }
+    // Records a problem of the file's run.
+    void problem(const QString& text) { ctx_.problem(text); }
 
 private:
     RunContext& ctx_;

@@ -2,40 +2,82 @@
 
 namespace generators {
 
-QString expand(QStringView line, const Placeholders& values)
+namespace {
+
+bool isBuiltIn(QStringView name)
+{
+    return name == u"dq" || name == u"lt";
+}
+
+const QString* valueOf(QStringView name, const Placeholders& values)
+{
+    for (const auto& [key, value] : values) {
+        if (name == key)
+            return &value;
+    }
+    return nullptr;
+}
+
+// Calls `visit` for every "<name>" of the line with the name and the index of its ">".
+template <typename Visit>
+void forEachBracketed(QStringView line, Visit visit)
+{
+    qsizetype i = line.indexOf(QLatin1Char('<'));
+    while (i >= 0) {
+        const qsizetype close = line.indexOf(QLatin1Char('>'), i + 1);
+        if (close < 0)
+            return;
+        visit(i, line.sliced(i + 1, close - i - 1), close);
+        i = line.indexOf(QLatin1Char('<'), i + 1);
+    }
+}
+
+} // namespace
+
+QString expand(QStringView line, const Placeholders& values, QList<QStringView>* unknown)
 {
     QString out;
     out.reserve(line.size() + 32);
-    qsizetype i = 0;
-    while (i < line.size()) {
-        const QChar c = line[i];
-        if (c == QLatin1Char('<')) {
-            const qsizetype close = line.indexOf(QLatin1Char('>'), i + 1);
-            if (close > i) {
-                const QStringView name = line.sliced(i + 1, close - i - 1);
-                if (name == u"dq") {
-                    out.append(QLatin1Char('"'));
-                    i = close + 1;
-                    continue;
-                }
-                bool replaced = false;
-                for (const auto& [key, value] : values) {
-                    if (name == key) {
-                        out.append(value);
-                        replaced = true;
-                        break;
-                    }
-                }
-                if (replaced) {
-                    i = close + 1;
-                    continue;
-                }
-            }
+    qsizetype done = 0;
+    forEachBracketed(line, [&](qsizetype open, QStringView name, qsizetype close) {
+        if (open < done)
+            return;
+        const QString* value = valueOf(name, values);
+        if (!value && !isBuiltIn(name)) {
+            if (unknown && isPlaceholderName(name))
+                unknown->append(name);
+            return;
         }
-        out.append(c);
-        ++i;
-    }
+        out.append(line.sliced(done, open - done));
+        if (value)
+            out.append(*value);
+        else
+            out.append(name == u"dq" ? QLatin1Char('"') : QLatin1Char('<'));
+        done = close + 1;
+    });
+    out.append(line.sliced(done));
     return out;
+}
+
+bool isPlaceholderName(QStringView name)
+{
+    if (name.isEmpty() || name.front() < u'a' || name.front() > u'z')
+        return false;
+    for (const QChar c : name) {
+        if (!((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_'))
+            return false;
+    }
+    return true;
+}
+
+QList<QStringView> placeholdersOf(QStringView line)
+{
+    QList<QStringView> names;
+    forEachBracketed(line, [&](qsizetype, QStringView name, qsizetype) {
+        if (isPlaceholderName(name) && !isBuiltIn(name))
+            names.append(name);
+    });
+    return names;
 }
 
 QStringList templateLines(QStringView block)

@@ -1,6 +1,6 @@
 #pragma once
 // Tables of generated lines are kept as raw strings, one generated line per source line,
-// and expanded by one function. Only the lower-case placeholders given are replaced;
+// and expanded by one function. A placeholder is a lower-case word in angle brackets;
 // any other text in angle brackets (such as <Table> in comments) is literal.
 
 #include <QList>
@@ -15,8 +15,17 @@ namespace generators {
 using Placeholders = QList<std::pair<QString, QString>>;
 
 // Replaces every "<name>" of `values` in one pass (a value is never expanded again).
-// "<dq>" always stands for one double quote.
-QString expand(QStringView line, const Placeholders& values);
+// "<dq>" always stands for one double quote and "<lt>" for "<", for markup whose tag
+// reads as a placeholder. A placeholder no value stands for is left as it stands, and its
+// name is added to `unknown` when that is given.
+QString expand(QStringView line, const Placeholders& values, QList<QStringView>* unknown = nullptr);
+
+// A name in angle brackets is a placeholder when it is a lower-case letter followed by
+// lower-case letters, digits or "_".
+bool isPlaceholderName(QStringView name);
+
+// The placeholders a line names, in order, the built-in <dq> and <lt> aside.
+QList<QStringView> placeholdersOf(QStringView line);
 
 // The lines of a raw-string block: the newline right after R"( and the one right before
 // )" are not lines; every line in between is, empty ones included.

@@ -1,6 +1,6 @@
 #include "generators/dataclasses/data_class_properties.h"
 
-#include "generators/dataclasses/line_table.h"
+#include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
 
@@ -8,9 +8,9 @@ namespace {
 
 // Two indentation styles stand side by side: rowid, WhereClause and OrderClause put
 // Get and Set at 6 blanks, the column properties and IsDirty at 8.
-constexpr QStringView kRegionStart = u"#Region <dq>Propri\u00e9t\u00e9s<dq>";
+const LineTable kRegionStart{u"properties region", {}, {}, u"#Region <dq>Propri\u00e9t\u00e9s<dq>"};
 
-constexpr QStringView kRowidProperty = uR"(
+const LineTable kRowidProperty{u"rowid property", {}, {}, uR"(
     Public Property rowid() As String
       Get
         Return z_rowid
@@ -20,9 +20,9 @@ constexpr QStringView kRowidProperty = uR"(
         z_rowid = Value
       End Set
     End Property
-)";
+)"};
 
-constexpr QStringView kColumnProperty = uR"(
+const LineTable kColumnProperty{u"column property", {u"column", u"type"}, {}, uR"(
     Public Property <column>() As <type>
         Get
             Return z_<column>
@@ -32,9 +32,9 @@ constexpr QStringView kColumnProperty = uR"(
             z_<column> = Value
         End Set
     End Property
-)";
+)"};
 
-constexpr QStringView kWhereClauseProperty = uR"(
+const LineTable kWhereClauseProperty{u"where clause property", {}, {}, uR"(
     Public Property WhereClause() As String
       Get
         Return z_WhereClause
@@ -43,9 +43,9 @@ constexpr QStringView kWhereClauseProperty = uR"(
         z_WhereClause = Value
       End Set
     End Property
-)";
+)"};
 
-constexpr QStringView kOrderClauseProperty = uR"(
+const LineTable kOrderClauseProperty{u"order clause property", {}, {}, uR"(
     Public Property OrderClause() As String
       Get
         Return z_OrderClause
@@ -54,22 +54,22 @@ constexpr QStringView kOrderClauseProperty = uR"(
         z_OrderClause = Value
       End Set
     End Property
-)";
+)"};
 
-constexpr QStringView kIsDirtyProperty = uR"(
+const LineTable kIsDirtyProperty{u"is-dirty property", {u"table"}, {}, uR"(
     Public ReadOnly Property IsDirty() As IsDirty_<table>
         Get
             Return z_bool
         End Get
     End Property
-)";
+)"};
 
 } // namespace
 
 void writeDataClassProperties(ModuleFile& file, const QString& table, const QList<platform::ado::Field>& columns,
                               bool storedProcedures)
 {
-    file.emit_line(expand(kRegionStart, {}));
+    writeLineTable(file, kRegionStart);
     if (storedProcedures)
         writeLineTable(file, kRowidProperty, {});
     for (const Placeholders& column : columnRows(columns))
@@ -77,6 +77,11 @@ void writeDataClassProperties(ModuleFile& file, const QString& table, const QLis
     writeLineTable(file, kWhereClauseProperty, {});
     writeLineTable(file, kOrderClauseProperty, {});
     writeLineTable(file, kIsDirtyProperty, {{QStringLiteral("table"), table}});
+}
+
+QList<const LineTable*> propertyLineTables()
+{
+    return {&kRegionStart, &kRowidProperty, &kColumnProperty, &kWhereClauseProperty, &kOrderClauseProperty, &kIsDirtyProperty};
 }
 
 } // namespace generators::dataclasses

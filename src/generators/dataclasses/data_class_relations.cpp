@@ -1,12 +1,12 @@
 #include "generators/dataclasses/data_class_relations.h"
 
-#include "generators/dataclasses/line_table.h"
+#include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
 
 namespace {
 
-constexpr QStringView kParentProperty = uR"(
+const LineTable kParentProperty{u"parent property", {u"parent", u"pk_column", u"fk_column"}, {u"key"}, uR"(
     Public ReadOnly Property <parent>() As <parent>
         Get
             If Not IsDirty.<parent> Then
@@ -17,9 +17,9 @@ constexpr QStringView kParentProperty = uR"(
             Return z_<parent>
         End Get
     End Property
-)";
+)"};
 
-constexpr QStringView kChildProperty = uR"(
+const LineTable kChildProperty{u"child property", {u"child", u"pk_column", u"fk_column"}, {u"key"}, uR"(
     Public ReadOnly Property <child>() As ArrayList
         Get
             If Not IsDirty.<child> Then
@@ -31,10 +31,10 @@ constexpr QStringView kChildProperty = uR"(
             Return z_<child>
         End Get
     End Property
-)";
+)"};
 
 // A continuation of Init's parameters starts with 19 blanks, one fewer than the head.
-constexpr QStringView kConstructors = uR"(
+const LineTable kConstructors{u"constructors", {u"head", u"column", u"type", u"tail"}, {u"no parameters", u"parameter", u"column"}, uR"(
 #End Region
 
 #Region <dq>Constructeurs<dq>
@@ -46,16 +46,16 @@ constexpr QStringView kConstructors = uR"(
 
 End Class
 
-)";
+)"};
 
 const QString kParameterHead = QStringLiteral("    Public Sub Init(");
 const QString kContinuationHead = QString(19, QLatin1Char(' '));
 
 // The key column pairs of the rows from `parent` to `child`, in work-list order; a pair
 // equal to the one just before it (the two copies of one key) gives no second line.
-QList<Placeholders> keyRows(const FkWorkList& rows, const QString& parent, const QString& child)
+RowSet keyRows(const FkWorkList& rows, const QString& parent, const QString& child)
 {
-    QList<Placeholders> keys;
+    RowSet keys;
     QString lastPk, lastFk;
     for (int j = 0; j < rows.count(); ++j) {
         if (rows.pk_table.at(j) != parent || rows.pf_table.at(j) != child)
@@ -86,7 +86,7 @@ void writeRelationProperties(ModuleFile& file, const FkWorkList& rows, const QSt
 
 void writeConstructors(ModuleFile& file, const QList<platform::ado::Field>& columns)
 {
-    QList<Placeholders> parameters = columnRows(columns);
+    RowSet parameters = columnRows(columns);
     for (qsizetype k = 0; k < parameters.size(); ++k) {
         parameters[k].append({QStringLiteral("head"), k == 0 ? kParameterHead : kContinuationHead});
         parameters[k].append(
@@ -97,6 +97,11 @@ void writeConstructors(ModuleFile& file, const QList<platform::ado::Field>& colu
                    {{QStringLiteral("no parameters"), when(columns.isEmpty())},
                     {QStringLiteral("parameter"), parameters},
                     {QStringLiteral("column"), columnRows(columns)}});
+}
+
+QList<const LineTable*> relationLineTables()
+{
+    return {&kParentProperty, &kChildProperty, &kConstructors};
 }
 
 } // namespace generators::dataclasses

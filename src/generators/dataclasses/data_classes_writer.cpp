@@ -4,14 +4,14 @@
 #include "generators/dataclasses/data_class_properties.h"
 #include "generators/dataclasses/data_class_relations.h"
 #include "generators/dataclasses/fk_work_list.h"
-#include "generators/dataclasses/line_table.h"
+#include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
 
 namespace {
 
 // M3 and M5 end in one blank; <TableClass> is text of the comment.
-constexpr QStringView kModuleHead = uR"(
+const LineTable kModuleHead{u"data classes head", {u"ns"}, {}, uR"(
 NameSpace <ns>
     'For each Table :
     '    A Class with one property for each field of the table 
@@ -20,10 +20,10 @@ NameSpace <ns>
     '    A 'IsDirty' Structure, to remember if each property has been set or not
     '    An OrderClause string to add a string after the SQL statement if needed
     '    A <TableClass> or an ArrayList of <TableClass> for each Foreign Key, according to the direction of the Foreign Key
-)";
+)"};
 
 // The order clause comment ends in one blank.
-constexpr QStringView kClassMembers = uR"(
+const LineTable kClassMembers{u"data class members", {u"table", u"column", u"type", u"parent", u"child"}, {u"ps", u"column", u"linked", u"parent", u"child"}, uR"(
 Public Class <table>
 [ps]    Private z_rowid As String
 [column]    Private z_<column> As <type>
@@ -41,7 +41,7 @@ Public Class <table>
 [child]        Public <child> As Boolean
     End Structure
     Private z_bool as IsDirty_<table>
-)";
+)"};
 
 } // namespace
 
@@ -62,13 +62,18 @@ void writeDataClasses(RunContext& ctx, ModuleFile& file)
                        {{QStringLiteral("ps"), when(ctx.in.ps)},
                         {QStringLiteral("column"), columnRows(columns)},
                         {QStringLiteral("linked"), when(relations.linked)},
-                        {QStringLiteral("parent"), nameRows(QStringLiteral("parent"), relations.parents)},
-                        {QStringLiteral("child"), nameRows(QStringLiteral("child"), relations.children)}});
+                        {QStringLiteral("parent"), rowsOf(QStringLiteral("parent"), relations.parents)},
+                        {QStringLiteral("child"), rowsOf(QStringLiteral("child"), relations.children)}});
         writeDataClassProperties(file, table, columns, ctx.in.ps);
         writeRelationProperties(file, ctx.fk_rows, table, relations);
         writeConstructors(file, columns);
         ctx.host.yield();
     }
+}
+
+QList<const LineTable*> dataClassLineTables()
+{
+    return {&kModuleHead, &kClassMembers};
 }
 
 } // namespace generators::dataclasses

@@ -3,11 +3,14 @@
 // relation properties and Init). The join classes and the module's last line follow in
 // the same file.
 
-#include "generators/common/module_file.h"
+#include "generators/common/line_table.h"
 
 namespace generators::dataclasses {
 
 // Writes the head and, for each chosen table after its progress step, its class.
 void writeDataClasses(RunContext& ctx, ModuleFile& file);
+
+// The line tables this writer writes.
+QList<const LineTable*> dataClassLineTables();
 
 } // namespace generators::dataclasses

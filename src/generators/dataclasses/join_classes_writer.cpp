@@ -3,13 +3,13 @@
 #include "generators/common/column_discovery.h"
 #include "generators/dataclasses/fk_work_list.h"
 #include "generators/dataclasses/join_section_head.h"
-#include "generators/dataclasses/line_table.h"
+#include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
 
 namespace {
 
-constexpr QStringView kJoinClass = uR"(
+const LineTable kJoinClass{u"join class", {u"child", u"parent", u"column", u"type"}, {u"child column", u"parent column"}, uR"(
 Public Class <child>_<parent>
 [child column]    Private z_<child>_<column> As <type>
 [parent column]    Private z_<parent>_<column> As <type>
@@ -18,11 +18,11 @@ Public Class <child>_<parent>
 [parent column]        Public <parent>_<column> As Boolean
     End Structure
     Private z_bool as IsDirty_<child>_<parent>
-)";
+)"};
 
 // Written once per column; <owner> is the child for the child's columns and the parent
 // for the parent's.
-constexpr QStringView kJoinProperty = uR"(
+const LineTable kJoinProperty{u"join property", {u"owner", u"column", u"type"}, {}, uR"(
     Public Property <owner>_<column>() As <type>
         Get
             Return z_<owner>_<column>
@@ -32,16 +32,16 @@ constexpr QStringView kJoinProperty = uR"(
             z_<owner>_<column> = Value
         End Set
     End Property
-)";
+)"};
 
-constexpr QStringView kJoinClassEnd = uR"(
+const LineTable kJoinClassEnd{u"join class end", {u"child", u"parent"}, {}, uR"(
     Public ReadOnly Property IsDirty() As IsDirty_<child>_<parent>
         Get
             Return z_bool
         End Get
     End Property
 End Class
-)";
+)"};
 
 void writeJoinProperties(ModuleFile& file, const QString& owner, const QList<platform::ado::Field>& columns)
 {
@@ -75,6 +75,11 @@ void writeJoinClasses(RunContext& ctx, ModuleFile& file)
             writeLineTable(file, kJoinClassEnd, names);
         }
     }
+}
+
+QList<const LineTable*> joinClassLineTables()
+{
+    return {&kJoinSectionHead, &kJoinClass, &kJoinProperty, &kJoinClassEnd};
 }
 
 } // namespace generators::dataclasses

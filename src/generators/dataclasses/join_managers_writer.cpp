@@ -3,14 +3,14 @@
 #include "generators/common/column_discovery.h"
 #include "generators/dataclasses/fk_work_list.h"
 #include "generators/dataclasses/join_section_head.h"
-#include "generators/dataclasses/line_table.h"
+#include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
 
 namespace {
 
 // The List function reads the columns of a second pair of column queries.
-constexpr QStringView kJoinManager = uR"(
+const LineTable kJoinManager{u"join manager", {u"child", u"parent", u"column"}, {u"child column", u"parent column", u"listed child column", u"listed parent column"}, uR"(
 Public Module <child>_<parent>Manager
     Public Function Get<child>_<parent>(ByVal z_<child>_<parent> as <child>_<parent>) As <child>_<parent>
         dim y_<child>_<parent> as New <child>_<parent>()
@@ -54,7 +54,7 @@ Public Module <child>_<parent>Manager
 
 End Module
 
-)";
+)"};
 
 } // namespace
 
@@ -82,6 +82,11 @@ void writeJoinManagers(RunContext& ctx, ModuleFile& file)
                             {QStringLiteral("listed parent column"), columnRows(listedParentColumns)}});
         }
     }
+}
+
+QList<const LineTable*> joinManagerLineTables()
+{
+    return {&kJoinManager};
 }
 
 } // namespace generators::dataclasses

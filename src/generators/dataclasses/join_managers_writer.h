@@ -3,11 +3,14 @@
 // parents, appended to the data manager module, reading the join reader into join
 // objects.
 
-#include "generators/common/module_file.h"
+#include "generators/common/line_table.h"
 
 namespace generators::dataclasses {
 
 // Takes one progress step per chosen table, parents or not.
 void writeJoinManagers(RunContext& ctx, ModuleFile& file);
+
+// The line tables this writer writes.
+QList<const LineTable*> joinManagerLineTables();
 
 } // namespace generators::dataclasses

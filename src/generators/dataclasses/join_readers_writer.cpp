@@ -3,7 +3,7 @@
 #include "generators/common/column_discovery.h"
 #include "generators/dataclasses/fk_work_list.h"
 #include "generators/dataclasses/join_section_head.h"
-#include "generators/dataclasses/line_table.h"
+#include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
 
@@ -11,7 +11,7 @@ namespace {
 
 // <sep> is ", " before every select term but the first of the whole list. Filter values
 // go through Replace so that a quote inside a value cannot end the SQL literal.
-constexpr QStringView kJoinReader = uR"(
+const LineTable kJoinReader{u"join reader", {u"child", u"parent", u"net_prefix", u"sep", u"column", u"fk_column", u"pk_column"}, {u"child column", u"parent column", u"key"}, uR"(
     Public Shared Function Get<child>_<parent>Reader(ByVal z_<child>_<parent> as <child>_<parent>) As IDataReader
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim z_sep As String
@@ -37,21 +37,21 @@ constexpr QStringView kJoinReader = uR"(
         End Try
     End Function
 
-)";
+)"};
 
 // Select terms of both tables, each row with the separator its position calls for.
-QList<Placeholders> selectTerms(const QList<platform::ado::Field>& columns, qsizetype termsBefore)
+RowSet selectTerms(const QList<platform::ado::Field>& columns, qsizetype termsBefore)
 {
-    QList<Placeholders> rows = columnRows(columns);
+    RowSet rows = columnRows(columns);
     for (qsizetype k = 0; k < rows.size(); ++k)
         rows[k].append({QStringLiteral("sep"), termsBefore + k == 0 ? QString() : QStringLiteral(", ")});
     return rows;
 }
 
 // Every work-list entry from the parent to the child, duplicates kept.
-QList<Placeholders> joinTerms(const FkWorkList& rows, const QString& parent, const QString& child)
+RowSet joinTerms(const FkWorkList& rows, const QString& parent, const QString& child)
 {
-    QList<Placeholders> terms;
+    RowSet terms;
     for (int j = 0; j < rows.count(); ++j) {
         if (rows.pf_table.at(j) == child && rows.pk_table.at(j) == parent)
             terms.append({{QStringLiteral("fk_column"), rows.pf_col.at(j)},
@@ -84,6 +84,11 @@ void writeJoinReaders(RunContext& ctx, ModuleFile& file)
                             {QStringLiteral("key"), joinTerms(ctx.fk_rows, parent, child)}});
         }
     }
+}
+
+QList<const LineTable*> joinReaderLineTables()
+{
+    return {&kJoinReader};
 }
 
 } // namespace generators::dataclasses

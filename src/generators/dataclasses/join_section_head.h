@@ -1,13 +1,13 @@
 #pragma once
 // The two lines that open the joins of one child in every join pass.
 
-#include <QStringView>
+#include "generators/common/line_table.h"
 
 namespace generators::dataclasses {
 
-constexpr QStringView kJoinSectionHead = uR"(
+inline const LineTable kJoinSectionHead{u"join section head", {}, {}, uR"(
 
     'Foreign Keys - Join Classes
-)";
+)"};
 
 } // namespace generators::dataclasses

@@ -1,16 +1,17 @@
 #include "generators/dataclasses/web_config_writer.h"
 
 #include "generators/common/module_file.h"
-#include "generators/dataclasses/line_table.h"
+#include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
 
 namespace {
 
-// <prefix> and <cnxstr> arrive escaped for XML; every other angle bracket is XML text.
-constexpr QStringView kWebConfig = uR"(
+// <prefix> and <cnxstr> arrive escaped for XML; every other angle bracket is XML text,
+// written <lt> where the element name would read as a placeholder.
+const LineTable kWebConfig{u"web config", {u"prefix", u"cnxstr"}, {}, uR"(
 <?xml version=<dq>1.0<dq> encoding=<dq>utf-8<dq> ?>
-<configuration>
+<lt>configuration>
 <appSettings>
   <add key=<dq><prefix>cnxstr<dq> value=<dq><cnxstr><dq> />
 </appSettings>
@@ -18,7 +19,7 @@ constexpr QStringView kWebConfig = uR"(
     <compilation defaultLanguage=<dq>vb<dq> debug=<dq>true<dq> />
     <customErrors mode=<dq>RemoteOnly<dq> />
     <authentication mode=<dq>Windows<dq> />
-    <authorization>
+    <lt>authorization>
         <allow users=<dq>*<dq> />
     </authorization>
     <trace enabled=<dq>false<dq> requestLimit=<dq>10<dq> pageOutput=<dq>false<dq> traceMode=<dq>SortByTime<dq> localOnly=<dq>true<dq> />
@@ -26,7 +27,7 @@ constexpr QStringView kWebConfig = uR"(
     <globalization requestEncoding=<dq>utf-8<dq> responseEncoding=<dq>utf-8<dq> />
   </system.web>
 </configuration>
-)";
+)"};
 
 } // namespace
 
@@ -77,6 +78,11 @@ void writeWebConfig(RunContext& ctx)
                    {{QStringLiteral("prefix"), xmlAttributeValue(ctx.in.dbn)},
                     {QStringLiteral("cnxstr"), xmlAttributeValue(ctx.in.cnxstr)}});
     file.close();
+}
+
+QList<const LineTable*> webConfigLineTables()
+{
+    return {&kWebConfig};
 }
 
 } // namespace generators::dataclasses

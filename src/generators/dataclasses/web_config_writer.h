@@ -2,7 +2,7 @@
 // Web.config: the connection string under the key <prefix>cnxstr and a fixed block of
 // web-application settings. Written to the file only, no preview.
 
-#include "generators/common/run_context.h"
+#include "generators/common/line_table.h"
 
 namespace generators::dataclasses {
 
@@ -13,5 +13,8 @@ QString xmlAttributeValue(const QString& text);
 
 // Writes <folder>Web.config: the project folder during a solution run, else the output folder.
 void writeWebConfig(RunContext& ctx);
+
+// The line tables this writer writes.
+QList<const LineTable*> webConfigLineTables();
 
 } // namespace generators::dataclasses

@@ -1,13 +1,14 @@
 #include "generators/oracle/package_access_writer.h"
 
 #include "generators/common/column_discovery.h"
-#include "generators/oracle/line_table.h"
+#include "generators/common/line_table.h"
+#include "generators/oracle/ora_types.h"
 
 namespace generators::oracle {
 
 namespace {
 
-constexpr QStringView kModuleHead = uR"(
+const LineTable kModuleHead{u"package access head", {u"net_ns", u"prefix", u"cnxstr"}, {}, uR"(
 Imports System.Data.<net_ns>
 Imports System.Configuration
     'Define in your Web Config <prefix>cnxstr as
@@ -16,10 +17,10 @@ Imports System.Configuration
 NameSpace Common.Data.Pkg
 Public Class DAL
 
-)";
+)"};
 
 // The provider type is qualified by the namespace word here only.
-constexpr QStringView kGetConnection = uR"(
+const LineTable kGetConnection{u"package access connection", {u"net_ns", u"net_prefix", u"prefix"}, {}, uR"(
     Public Shared Function Get_Connection() As <net_ns>.<net_prefix>Connection
         Dim My_Cnx As <net_ns>.<net_prefix>Connection
         My_Cnx = New <net_ns>.<net_prefix>Connection()
@@ -28,9 +29,9 @@ constexpr QStringView kGetConnection = uR"(
         Return My_Cnx
     End Function
 
-)";
+)"};
 
-constexpr QStringView kTableReader = uR"(
+const LineTable kTableReader{u"package access reader", {u"table", u"net_prefix", u"column"}, {u"column"}, uR"(
     Public Shared Function Get<table>Reader(ByVal z_<table> as <table>) As IDataReader
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim cmd As New <net_prefix>Command()
@@ -39,7 +40,7 @@ constexpr QStringView kTableReader = uR"(
         cmd.CommandType = CommandType.StoredProcedure
         cmd.Parameters.Add(New OracleParameter(<dq>z_CURSOR<dq>, OracleClient.OracleType.Cursor)).Direction = ParameterDirection.Output
         If z_<table>.IsDirty.rowid then cmd.Parameters.Add(<dq>z_rowid<dq>, z_<table>.rowid)
-        If z_<table>.IsDirty.<column> then cmd.Parameters.Add(<dq>z_<column><dq>, z_<table>.<column>)
+[column]        If z_<table>.IsDirty.<column> then cmd.Parameters.Add(<dq>z_<column><dq>, z_<table>.<column>)
         Dim rdr As <net_prefix>DataReader
         Try
             rdr = cmd.ExecuteReader(CommandBehavior.CloseConnection)
@@ -52,19 +53,20 @@ constexpr QStringView kTableReader = uR"(
         End Try
     End Function
 
-)";
+)"};
 
 // Update<table>, Insert<table> and Del<table>: <method> and <procedure> name the member
-// and the package procedure it runs.
-constexpr QStringView kTableWriter = uR"(
+// and the package procedure it runs; the row address is passed with stored procedures
+// ticked only.
+const LineTable kTableWriter{u"package access writer", {u"method", u"table", u"net_prefix", u"procedure", u"column"}, {u"ps", u"column"}, uR"(
     Public Shared Sub <method><table>(ByVal z_<table> as <table>)
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim cmd As New <net_prefix>Command()
         cmd.Connection = Cnx
         cmd.CommandText = <dq><table>_PKG.<procedure><dq>
         cmd.CommandType = CommandType.StoredProcedure
-        If z_<table>.IsDirty.rowid then cmd.Parameters.Add(<dq>z_rowid<dq>, z_<table>.rowid)
-        If z_<table>.IsDirty.<column> then cmd.Parameters.Add(<dq>z_<column><dq>, z_<table>.<column>)
+[ps]        If z_<table>.IsDirty.rowid then cmd.Parameters.Add(<dq>z_rowid<dq>, z_<table>.rowid)
+[column]        If z_<table>.IsDirty.<column> then cmd.Parameters.Add(<dq>z_<column><dq>, z_<table>.<column>)
         Try
             cmd.ExecuteNonQuery()
         Catch
@@ -75,9 +77,7 @@ constexpr QStringView kTableWriter = uR"(
         End Try
     End Sub
 
-)";
-// Row of kTableWriter that passes the row address; written only with stored procedures ticked.
-constexpr qsizetype kWriterRowAddressRow = 6;
+)"};
 
 Placeholders moduleValues(const RunInputs& in)
 {
@@ -94,19 +94,21 @@ Placeholders tableValues(const RunInputs& in, const QString& table)
     return values;
 }
 
+// The rows of the columns of the table's discovery query.
+RowSet columnRows(RunContext& ctx, const QString& table)
+{
+    return fieldRows(discoverColumns(ctx, DataControlId::data3, table, /*withRowLimit=*/true), ora_types);
+}
+
 void writeTableWriter(ModuleFile& file, RunContext& ctx, const QString& table, const QString& method,
                       const QString& procedure, bool withColumns)
 {
-    QStringList rows = templateLines(kTableWriter);
-    if (!ctx.in.ps)
-        rows.removeAt(kWriterRowAddressRow);
     Placeholders values = tableValues(ctx.in, table);
     values.prepend({QStringLiteral("procedure"), procedure});
     values.prepend({QStringLiteral("method"), method});
-    const QList<platform::ado::Field> columns =
-        withColumns ? discoverColumns(ctx, DataControlId::data3, table, /*withRowLimit=*/true)
-                    : QList<platform::ado::Field>();
-    writeLineRows(file, rows, values, columns);
+    writeLineTable(file, kTableWriter, values,
+                   {{QStringLiteral("ps"), when(ctx.in.ps)},
+                    {QStringLiteral("column"), withColumns ? columnRows(ctx, table) : RowSet()}});
 }
 
 } // namespace
@@ -120,9 +122,7 @@ void writePackageAccessHead(ModuleFile& file, const RunInputs& in)
 
 void writePackageTableReader(ModuleFile& file, RunContext& ctx, const QString& table)
 {
-    const QList<platform::ado::Field> columns =
-        discoverColumns(ctx, DataControlId::data3, table, /*withRowLimit=*/true);
-    writeLineTable(file, kTableReader, tableValues(ctx.in, table), columns);
+    writeLineTable(file, kTableReader, tableValues(ctx.in, table), {{QStringLiteral("column"), columnRows(ctx, table)}});
 }
 
 void writePackageTableWriters(ModuleFile& file, RunContext& ctx, const QString& table)
@@ -131,6 +131,11 @@ void writePackageTableWriters(ModuleFile& file, RunContext& ctx, const QString& 
     writeTableWriter(file, ctx, table, QStringLiteral("Insert"), QStringLiteral("Insert_Row"), true);
     // The data manager's Delete<table> calls DAL.Del<table>; the package deletes by row address only.
     writeTableWriter(file, ctx, table, QStringLiteral("Del"), QStringLiteral("Delete_Row"), false);
+}
+
+QList<const LineTable*> packageAccessLineTables()
+{
+    return {&kModuleHead, &kGetConnection, &kTableReader, &kTableWriter};
 }
 
 } // namespace generators::oracle

@@ -2,7 +2,7 @@
 // The package data access module: the class DAL in Common.Data.Pkg, whose shared
 // methods call the Oracle package of each chosen table.
 
-#include "generators/common/module_file.h"
+#include "generators/common/line_table.h"
 
 namespace generators::oracle {
 
@@ -15,5 +15,8 @@ void writePackageTableReader(ModuleFile& file, RunContext& ctx, const QString& t
 // Update<table> and Insert<table> over Update_Row and Insert_Row, each with its own
 // column query, then Del<table> over Delete_Row with the row address alone.
 void writePackageTableWriters(ModuleFile& file, RunContext& ctx, const QString& table);
+
+// The line tables this writer writes.
+QList<const LineTable*> packageAccessLineTables();
 
 } // namespace generators::oracle

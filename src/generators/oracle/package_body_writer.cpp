@@ -1,47 +1,47 @@
 #include "generators/oracle/package_body_writer.h"
 
-#include "generators/oracle/line_table.h"
+#include "generators/oracle/package_rows.h"
 
 namespace generators::oracle {
 
 namespace {
 
 // The WHERE line ends in eight blanks, written as they stand.
-constexpr QStringView kGetRows = uR"(
+const LineTable kGetRows{u"package body get rows", {u"table", u"column", u"type", u"comma"}, {u"column"}, uR"(
 CREATE OR REPLACE PACKAGE BODY <table>_PKG as
 PROCEDURE Get_Rows(z_CURSOR IN OUT MY_CURSOR,
         z_Rowid VARCHAR2 DEFAULT NULL,
-        z_<column> <type> DEFAULT NULL<comma>
+[column]        z_<column> <type> DEFAULT NULL<comma>
 ) IS
         y_CURSOR MY_CURSOR;
     BEGIN
              OPEN y_CURSOR FOR
              SELECT rowid,
-             <column><comma>
+[column]             <column><comma>
              from <table>
         WHERE (z_Rowid = Rowid OR z_Rowid IS NULL)        
-        AND (z_<column>=<column> OR z_<column> IS NULL)
+[column]        AND (z_<column>=<column> OR z_<column> IS NULL)
 ;
         z_CURSOR := y_CURSOR;
     exception when others then
               RAISE NO_DATA_FOUND;
     END get_rows
     ;
-)";
+)"};
 
 // One key condition per line, its joiner at the start; ";" ends the cursor.
-constexpr QStringView kInsertRow = uR"(
+const LineTable kInsertRow{u"package body insert row", {u"table", u"column", u"type", u"comma", u"key_column", u"key_joiner"}, {u"column", u"key"}, uR"(
 PROCEDURE Insert_Row(z_Rowid IN OUT VARCHAR2,
-        z_<column> <type> DEFAULT NULL<comma>
+[column]        z_<column> <type> DEFAULT NULL<comma>
 ) IS
    CURSOR C IS SELECT rowid FROM <table>
-<key_joiner><key_column>=z_<key_column>
+[key]<key_joiner><key_column>=z_<key_column>
 ;
 Begin
   INSERT INTO <table>(
-        <column><comma>
+[column]        <column><comma>
          ) VALUES (
-        z_<column><comma>
+[column]        z_<column><comma>
   );
   OPEN C;
   FETCH C INTO z_Rowid;
@@ -51,17 +51,17 @@ Begin
   end if;
  CLOSE C;
 END Insert_Row;
-)";
+)"};
 
 // A NULL parameter keeps the stored value of its column.
-constexpr QStringView kUpdateRow = uR"(
+const LineTable kUpdateRow{u"package body update row", {u"table", u"column", u"type", u"comma"}, {u"column"}, uR"(
 PROCEDURE Update_Row(z_Rowid IN OUT VARCHAR2,
-        z_<column> <type> DEFAULT NULL<comma>
+[column]        z_<column> <type> DEFAULT NULL<comma>
 ) IS
 BEGIN
   Update <table>
   SET
-        <column> = decode(z_<column>, null, <column>, z_<column>)<comma>
+[column]        <column> = decode(z_<column>, null, <column>, z_<column>)<comma>
   WHERE rowid = z_rowid;
   if (SQL%NOTFOUND) then
     RAISE NO_DATA_FOUND;
@@ -69,9 +69,9 @@ BEGIN
 
 END Update_Row;
 
-)";
+)"};
 
-constexpr QStringView kDeleteRowAndEnd = uR"(
+const LineTable kDeleteRowAndEnd{u"package body delete row", {u"table"}, {}, uR"(
 PROCEDURE Delete_Row(z_Rowid VARCHAR2) IS
 BEGIN
   DELETE FROM <table>
@@ -84,23 +84,31 @@ END Delete_Row;
 
 END <table>_PKG;
 /
-)";
+)"};
 
 } // namespace
 
 void writePackageBodyGetRows(ModuleFile& file, const QString& table,
                              const QList<platform::ado::Field>& columns)
 {
-    writeLineTable(file, kGetRows, {{QStringLiteral("table"), table}}, columns);
+    writeLineTable(file, kGetRows, {{QStringLiteral("table"), table}},
+                   {{QStringLiteral("column"), packageColumnRows(columns)}});
 }
 
 void writePackageBodyRowProcedures(ModuleFile& file, const QString& table,
                                    const QList<platform::ado::Field>& columns, const QStringList& keyColumns)
 {
     const Placeholders values{{QStringLiteral("table"), table}};
-    writeLineTable(file, kInsertRow, values, columns, keyColumns);
-    writeLineTable(file, kUpdateRow, values, columns);
+    const RowSet columnRows = packageColumnRows(columns);
+    writeLineTable(file, kInsertRow, values,
+                   {{QStringLiteral("column"), columnRows}, {QStringLiteral("key"), keyColumnRows(keyColumns)}});
+    writeLineTable(file, kUpdateRow, values, {{QStringLiteral("column"), columnRows}});
     writeLineTable(file, kDeleteRowAndEnd, values);
+}
+
+QList<const LineTable*> packageBodyLineTables()
+{
+    return {&kGetRows, &kInsertRow, &kUpdateRow, &kDeleteRowAndEnd};
 }
 
 } // namespace generators::oracle

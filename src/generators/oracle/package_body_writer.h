@@ -2,7 +2,7 @@
 // The body of a table's package <table>_PKG: Get_Rows, Insert_Row, Update_Row,
 // Delete_Row and the end of the package.
 
-#include "generators/common/module_file.h"
+#include "generators/common/line_table.h"
 
 namespace generators::oracle {
 
@@ -14,5 +14,8 @@ void writePackageBodyGetRows(ModuleFile& file, const QString& table,
 // the end of the body and the "/" line.
 void writePackageBodyRowProcedures(ModuleFile& file, const QString& table,
                                    const QList<platform::ado::Field>& columns, const QStringList& keyColumns);
+
+// The line tables this writer writes.
+QList<const LineTable*> packageBodyLineTables();
 
 } // namespace generators::oracle

@@ -1,40 +1,46 @@
 #include "generators/oracle/package_spec_writer.h"
 
-#include "generators/oracle/line_table.h"
+#include "generators/oracle/package_rows.h"
 
 namespace generators::oracle {
 
 namespace {
 
 // The closing ");" lines carry 19 leading blanks.
-constexpr QStringView kPackageSpecification = uR"(
+const LineTable kPackageSpecification{u"package specification", {u"table", u"column", u"type", u"comma"}, {u"column"}, uR"(
 CREATE OR REPLACE PACKAGE <table>_PKG as
 TYPE MY_CURSOR IS REF CURSOR;
 PROCEDURE Get_Rows(z_CURSOR IN OUT MY_CURSOR,
         z_Rowid VARCHAR2 DEFAULT NULL,
-        z_<column> <type> DEFAULT NULL<comma>
+[column]        z_<column> <type> DEFAULT NULL<comma>
                    );
 
 PROCEDURE Insert_Row(z_Rowid IN OUT VARCHAR2,
-        z_<column> <type> DEFAULT NULL<comma>
+[column]        z_<column> <type> DEFAULT NULL<comma>
                    );
 
 PROCEDURE Update_Row(z_Rowid IN OUT VARCHAR2,
-        z_<column> <type> DEFAULT NULL<comma>
+[column]        z_<column> <type> DEFAULT NULL<comma>
                    );
 
 PROCEDURE Delete_Row(z_Rowid VARCHAR2);
 
 END <table>_PKG;
 /
-)";
+)"};
 
 } // namespace
 
 void writePackageSpecification(ModuleFile& file, const QString& table,
                                const QList<platform::ado::Field>& columns)
 {
-    writeLineTable(file, kPackageSpecification, {{QStringLiteral("table"), table}}, columns);
+    writeLineTable(file, kPackageSpecification, {{QStringLiteral("table"), table}},
+                   {{QStringLiteral("column"), packageColumnRows(columns)}});
+}
+
+QList<const LineTable*> packageSpecLineTables()
+{
+    return {&kPackageSpecification};
 }
 
 } // namespace generators::oracle

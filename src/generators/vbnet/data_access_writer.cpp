@@ -1,6 +1,5 @@
 #include "generators/vbnet/data_access_writer.h"
 
-#include "generators/vbnet/line_table.h"
 #include "generators/vbnet/table_pass.h"
 
 namespace generators::vbnet {
@@ -11,7 +10,7 @@ namespace {
 // Replace(value, "'", "''"), so a quote inside a value cannot end the literal. The
 // members that run a statement close their connection once it has run.
 
-constexpr QStringView kHead = uR"(
+const LineTable kHead{u"data access head", {u"net_ns", u"net_prefix", u"prefix", u"cnxstr", u"namespace"}, {}, uR"(
 Imports System.Data.<net_ns>
 Imports System.Configuration
     'Define in your Web Config <prefix>cnxstr as
@@ -40,16 +39,16 @@ Public Class DAL
     '        <TableClass2> contains fields to build where clause in update statement
     '    Sub Insert<Table>(<TableClass>)
     '        <TableClass> contains fields to populate in insert statement
-)";
+)"};
 
-constexpr QStringView kReader = uR"(
+const LineTable kReader{u"data access reader", {u"table", u"net_prefix", u"column"}, {u"column"}, uR"(
     Public Shared Function Get<table>Reader(ByVal z_<table> as <table>) As IDataReader
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim z_sep As String
         Dim z_sql As String
         z_sep = " where "
         z_sql = "select * from <table>"
-        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = " and "
+[column]        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = " and "
         if not z_<table>.WhereClause Is Nothing then 
             z_sql = z_sql & z_sep & z_<table>.WhereClause
         End If 
@@ -67,16 +66,16 @@ constexpr QStringView kReader = uR"(
         End Try
     End Function
 
-)";
+)"};
 
-constexpr QStringView kDelete = uR"(
+const LineTable kDelete{u"data access delete", {u"table", u"net_prefix", u"column"}, {u"column"}, uR"(
     Public Shared Sub Del<table>(ByVal z_<table> as <table>)
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim z_sep As String
         Dim z_sql As String
         z_sep = " where "
         z_sql = "Delete from <table>"
-        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = " and "
+[column]        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = " and "
         if not z_<table>.WhereClause Is Nothing then 
             z_sql = z_sql & z_sep & z_<table>.WhereClause
         End If 
@@ -92,18 +91,18 @@ constexpr QStringView kDelete = uR"(
         End Try
     End Sub
 
-)";
+)"};
 
-constexpr QStringView kUpdate = uR"(
+const LineTable kUpdate{u"data access update", {u"table", u"net_prefix", u"column"}, {u"column"}, uR"(
     Public Shared Sub Update<table>(ByVal update_<table> as <table>, ByVal where_<table> as <table>)
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim z_sep As String
         Dim z_sql As String
         z_sep = ""
         z_sql = "update <table> set "
-        If update_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(update_<table>.<column>, "'", "''") & "'": z_sep = ", "
+[column]        If update_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(update_<table>.<column>, "'", "''") & "'": z_sep = ", "
         z_sep = " where "
-            If where_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(where_<table>.<column>, "'", "''") & "'": z_sep = " and "
+[column]            If where_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(where_<table>.<column>, "'", "''") & "'": z_sep = " and "
         if not where_<table>.WhereClause Is Nothing then 
             z_sql = z_sql & z_sep & where_<table>.WhereClause
         End If 
@@ -119,19 +118,19 @@ constexpr QStringView kUpdate = uR"(
         End Try
     End Sub
 
-)";
+)"};
 
-constexpr QStringView kInsert = uR"(
+const LineTable kInsert{u"data access insert", {u"table", u"net_prefix", u"from_dual", u"column"}, {u"column"}, uR"(
     Public Shared Sub Insert<table>(ByVal z_<table> as <table>)
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim z_sep As String
         Dim z_sql As String
         z_sep = ""
         z_sql = "insert into <table>("
-        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>": z_sep = ", "
+[column]        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>": z_sep = ", "
         z_sql = z_sql & ") select "
             z_sep = ""
-        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "'" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = ", "
+[column]        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "'" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = ", "
         z_sql = z_sql & "<from_dual>"
         Dim cmd As New <net_prefix>Command(z_sql, cnx)
         Try
@@ -145,17 +144,18 @@ constexpr QStringView kInsert = uR"(
         End Try
     End Sub
 
-)";
+)"};
 
 // Each member runs its own discovery query; only the insert's carries no row_limit.
-void writeMember(RunContext& ctx, ModuleFile& file, QStringView block, const QString& table, bool withRowLimit)
+void writeMember(RunContext& ctx, ModuleFile& file, const LineTable& member, const QString& table,
+                 bool withRowLimit)
 {
     const Placeholders values{{QStringLiteral("table"), table},
                               {QStringLiteral("net_prefix"), ctx.in.net_prefix},
                               {QStringLiteral("from_dual"), ctx.in.from_dual}};
-    LineTableSource source;
-    source.columns = [&] { return discoverColumnNames(ctx, table, withRowLimit); };
-    writeLineTable(file, block, values, source);
+    writeLineTable(file, member, values, RowSets().addFetched(QStringLiteral("column"), [&] {
+        return rowsOf(QStringLiteral("column"), discoverColumnNames(ctx, table, withRowLimit));
+    }));
 }
 
 } // namespace
@@ -179,6 +179,11 @@ void writeDataAccessModule(RunContext& ctx)
         writeMember(ctx, file, kInsert, table, false);
     });
     file.close();
+}
+
+QList<const LineTable*> dataAccessLineTables()
+{
+    return {&kHead, &kReader, &kDelete, &kUpdate, &kInsert};
 }
 
 } // namespace generators::vbnet

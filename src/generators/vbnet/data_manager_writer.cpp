@@ -1,7 +1,7 @@
 #include "generators/vbnet/data_manager_writer.h"
 
+#include "generators/common/line_table.h"
 #include "generators/common/primary_key_read.h"
-#include "generators/vbnet/line_table.h"
 #include "generators/vbnet/table_pass.h"
 
 namespace generators::vbnet {
@@ -9,9 +9,10 @@ namespace generators::vbnet {
 namespace {
 
 // Tags: [ps] lines are written in stored-procedure mode only, [!ps] lines outside it;
-// [keyed] / [!keyed] depend on whether the table's primary key was found.
+// [key] once per primary-key column; [keyed] / [!keyed] depend on whether the table's
+// primary key was found.
 
-constexpr QStringView kHead = uR"(
+const LineTable kHead{u"data manager head", {u"namespace"}, {}, uR"(
 NameSpace <namespace>
     'For each Table :
     '    Function Get<Table>(<TableClass1>) as <TableClass2>
@@ -28,18 +29,18 @@ NameSpace <namespace>
     '    Function List<Table>(<TableClass>) as ArrayList
     '        <TableClass> contains fields to build where clause in select statement
     '        ArrayList returns selected rows as an array of <TableClass>
-)";
+)"};
 
-constexpr QStringView kModuleOpen = uR"(
+const LineTable kModuleOpen{u"data manager module open", {u"table"}, {}, uR"(
 Public Module <table>Manager
-)";
+)"};
 
-constexpr QStringView kModuleClose = uR"(
+const LineTable kModuleClose{u"data manager module close", {}, {}, uR"(
 End Module
 
-)";
+)"};
 
-constexpr QStringView kGet = uR"(
+const LineTable kGet{u"data manager get", {u"table", u"column"}, {u"ps", u"column"}, uR"(
     Public Function Get<table>(ByVal z_<table> as <table>) As <table>
         dim y_<table> as New <table>()
         Dim rdr As IDataReader
@@ -47,7 +48,7 @@ constexpr QStringView kGet = uR"(
             rdr = DAL.Get<table>Reader(z_<table>)
             If rdr.Read() then
 [ps]                y_<table>.rowid=rdr("rowid")
-                If Not IsDBNull(rdr("<column>")) Then y_<table>.<column>=rdr("<column>")
+[column]                If Not IsDBNull(rdr("<column>")) Then y_<table>.<column>=rdr("<column>")
             Else
                 'Throw New ApplicationException("No record found")
             End If
@@ -59,9 +60,9 @@ constexpr QStringView kGet = uR"(
         Return y_<table>
     End Function
 
-)";
+)"};
 
-constexpr QStringView kSave = uR"(
+const LineTable kSave{u"data manager save", {u"table"}, {u"ps"}, uR"(
 [!ps]    Public Sub Save<table>(ByVal update_<table> as <table>, ByVal where_<table> as <table>)
 [ps]    Public Sub Save<table>(ByVal update_<table> as <table>)
 [ps]        dim y_<table> as New <table>()
@@ -83,29 +84,29 @@ constexpr QStringView kSave = uR"(
         End Try
     End Sub
 
-)";
+)"};
 
 // Without a primary key the overload refuses instead of saving with an empty criteria
 // object, which would update every row.
-constexpr QStringView kSaveByKey = uR"(
+const LineTable kSaveByKey{u"data manager save by key", {u"table", u"column"}, {u"key", u"keyed"}, uR"(
     Public Sub Save<table>(ByVal update_<table> as <table>)
         Dim y_<table> as <table>
         y_<table> = New <table>
-        y_<table>.<column> = update_<table>.<column>
+[key]        y_<table>.<column> = update_<table>.<column>
 [keyed]        Save<table> (update_<table>, y_<table>)
 [!keyed]        Throw New System.InvalidOperationException("<table> has no primary key")
     End Sub
 
-)";
+)"};
 
-constexpr QStringView kDelete = uR"(
+const LineTable kDelete{u"data manager delete", {u"table"}, {}, uR"(
     Public Sub Delete<table>(ByVal z_<table> as <table>)
         DAL.Del<table> (z_<table>)
     End Sub
 
-)";
+)"};
 
-constexpr QStringView kList = uR"(
+const LineTable kList{u"data manager list", {u"table", u"column"}, {u"ps", u"column"}, uR"(
     Public Function List<table>(ByVal z_<table> as <table>) As ArrayList
         dim liste as New ArrayList()
         Dim rdr As IDataReader
@@ -115,7 +116,7 @@ constexpr QStringView kList = uR"(
             While (rdr.Read())
                 y_<table> = New <table>()
 [ps]                y_<table>.rowid=rdr("rowid")
-                If Not IsDBNull(rdr("<column>")) Then y_<table>.<column>=rdr("<column>")
+[column]                If Not IsDBNull(rdr("<column>")) Then y_<table>.<column>=rdr("<column>")
                 liste.Add (y_<table>)
             End While
         Finally
@@ -126,34 +127,38 @@ constexpr QStringView kList = uR"(
         Return liste
     End Function
 
-)";
+)"};
 
 void writeTableModule(RunContext& ctx, ModuleFile& file, const QString& table)
 {
     const Placeholders values{{QStringLiteral("table"), table}};
     const bool ps = ctx.in.ps;
-    LineTableSource withRowLimit;
-    withRowLimit.columns = [&] { return discoverColumnNames(ctx, table, true); };
-    withRowLimit.condition = [ps](QStringView name) { return name == u"ps" && ps; };
-    LineTableSource withoutRowLimit = withRowLimit;
-    withoutRowLimit.columns = [&] { return discoverColumnNames(ctx, table, false); };
+    const auto columns = [&](bool withRowLimit) {
+        return [&ctx, &table, withRowLimit] {
+            return rowsOf(QStringLiteral("column"), discoverColumnNames(ctx, table, withRowLimit));
+        };
+    };
 
     writeLineTable(file, kModuleOpen, values);
-    writeLineTable(file, kGet, values, withRowLimit);
-    writeLineTable(file, kSave, values, withRowLimit);
+    writeLineTable(file, kGet, values,
+                   RowSets{{QStringLiteral("ps"), when(ps)}}.addFetched(QStringLiteral("column"), columns(true)));
+    writeLineTable(file, kSave, values, {{QStringLiteral("ps"), when(ps)}});
     if (!ps) {
-        bool keyed = false;
-        LineTableSource key;
-        key.columns = [&] {
-            const QStringList columns = readPrimaryKey(ctx, table, ctx.in.schema_filter);
-            keyed = !columns.isEmpty();
-            return columns;
+        std::optional<QStringList> key;
+        const auto keyColumns = [&]() -> const QStringList& {
+            if (!key)
+                key = readPrimaryKey(ctx, table, ctx.in.schema_filter);
+            return *key;
         };
-        key.condition = [&keyed](QStringView name) { return name == u"keyed" && keyed; };
-        writeLineTable(file, kSaveByKey, values, key);
+        writeLineTable(file, kSaveByKey, values,
+                       RowSets()
+                           .addFetched(QStringLiteral("key"),
+                                       [&] { return rowsOf(QStringLiteral("column"), keyColumns()); })
+                           .addFetched(QStringLiteral("keyed"), [&] { return when(!keyColumns().isEmpty()); }));
     }
     writeLineTable(file, kDelete, values);
-    writeLineTable(file, kList, values, withoutRowLimit);
+    writeLineTable(file, kList, values,
+                   RowSets{{QStringLiteral("ps"), when(ps)}}.addFetched(QStringLiteral("column"), columns(false)));
     writeLineTable(file, kModuleClose, values);
 }
 
@@ -168,6 +173,11 @@ void writeDataManagerModule(RunContext& ctx)
     writeLineTable(file, kHead, {{QStringLiteral("namespace"), ctx.ns}});
     forEachChosenTable(ctx, [&](const QString& table) { writeTableModule(ctx, file, table); });
     file.close();
+}
+
+QList<const LineTable*> dataManagerLineTables()
+{
+    return {&kHead, &kModuleOpen, &kModuleClose, &kGet, &kSave, &kSaveByKey, &kDelete, &kList};
 }
 
 } // namespace generators::vbnet
