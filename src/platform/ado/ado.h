@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -56,8 +57,15 @@ enum DataType : int {
 struct Status {
     bool ok = true;
     QString message;
+    // The server gave no answer within the call's time limit (the connection is closed).
+    bool unanswered = false;
     static Status failure(const QString& message) { return {false, message}; }
 };
+
+// Catalogue requests and column discovery give up when the server has not answered
+// within this limit, 30 s unless set otherwise (tests shorten it). Every other call
+// waits as long as the server needs; none of them keeps the window from its events.
+void setCatalogueTimeLimit(std::chrono::seconds limit);
 
 struct Field {
     QString name;
@@ -100,8 +108,10 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens with an empty user name and password, synchronously, with a bounded
-    // login timeout and without driver prompts.
+    // Opens with an empty user name and password, with a bounded login timeout and
+    // without driver prompts. Like every call below that reaches the server, it returns
+    // when the driver has answered, the window's events handled meanwhile (the object
+    // must outlive the call).
     Status open(const QString& connectionString);
     int state() const;
     void close();
@@ -113,7 +123,9 @@ public:
     // The driver's identifier quote character ('"' when the driver gives none).
     QString identifierQuote() const;
 
-    // Runs a statement and fetches its rows (fieldsOnly: prepare and describe only).
+    // Runs a statement and fetches its rows (fieldsOnly: prepare and describe only, under
+    // the catalogue time limit). A failure that lost the link, or the limit passing,
+    // closes the connection.
     Status query(const QString& sql, Recordset* out, bool fieldsOnly = false);
 
     struct Impl;

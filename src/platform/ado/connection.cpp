@@ -1,4 +1,5 @@
 #include "platform/ado/connection_impl.h"
+#include "platform/yielding_call.h"
 
 namespace platform::ado
 {
@@ -26,16 +27,15 @@ QString readIdentifierQuote(SQLHDBC dbc)
 }
 
 // Runs one statement on an open connection; `lost` tells whether a failure lost the link.
-Status runStatement(Connection::Impl& connection, const QString& sql, Recordset* out, bool fieldsOnly,
-                    bool* lost)
+Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset* out, bool* lost)
 {
-    odbc::Statement statement(connection.dbc);
+    odbc::Statement statement(dbc);
     if (!statement.valid()) {
-        *lost = odbc::connectionLost(SQL_HANDLE_DBC, connection.dbc, connection.dbc);
-        return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, connection.dbc));
+        *lost = odbc::connectionLost(SQL_HANDLE_DBC, dbc, dbc);
+        return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
     }
     const auto failedWith = [&](const Status& failed) {
-        *lost = odbc::connectionLost(SQL_HANDLE_STMT, statement.handle(), connection.dbc);
+        *lost = odbc::connectionLost(SQL_HANDLE_STMT, statement.handle(), dbc);
         return failed;
     };
     odbc::WideArg text(sql);
@@ -59,61 +59,97 @@ Status runStatement(Connection::Impl& connection, const QString& sql, Recordset*
     return {};
 }
 
+std::chrono::milliseconds catalogueLimit = std::chrono::seconds(30);
+
 } // namespace
 
-void Connection::Impl::release()
+Link::~Link()
 {
-    if (dbc != SQL_NULL_HDBC) {
-        if (open)
-            SQLDisconnect(dbc);
-        SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-    }
-    dbc = SQL_NULL_HDBC;
-    open = false;
+    if (dbc == SQL_NULL_HDBC)
+        return;
+    if (connected)
+        SQLDisconnect(dbc);
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+}
+
+std::chrono::milliseconds catalogueTimeLimit()
+{
+    return catalogueLimit;
+}
+
+void setCatalogueTimeLimit(std::chrono::seconds limit)
+{
+    catalogueLimit = limit;
+}
+
+Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit, std::function<Status(SQLHDBC)> work)
+{
+    if (!connection.open())
+        return Status::failure(QStringLiteral("the connection is not open"));
+    auto status = std::make_shared<Status>();
+    const bool answered = runWhileYielding(
+        [link = connection.link, status, work = std::move(work)] { *status = work(link->dbc); }, limit);
+    if (answered)
+        return *status;
+    connection.release();
+    Status unanswered = Status::failure(
+        QStringLiteral("the server did not answer within %1 s")
+            .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count()));
+    unanswered.unanswered = true;
+    return unanswered;
 }
 
 Connection::Connection() : impl_(std::make_unique<Impl>()) {}
 
-Connection::~Connection()
-{
-    impl_->release();
-}
+Connection::~Connection() = default;
 
 Status Connection::open(const QString& connectionString)
 {
     impl_->release();
-    SQLHENV env = odbc::environment();
-    if (env == SQL_NULL_HENV)
-        return Status::failure(QStringLiteral("the ODBC driver manager cannot be initialised"));
-    if (!odbc::succeeded(SQLAllocHandle(SQL_HANDLE_DBC, env, &impl_->dbc))) {
-        impl_->dbc = SQL_NULL_HDBC;
-        return Status::failure(odbc::diagnostics(SQL_HANDLE_ENV, env));
-    }
-    SQLSetConnectAttr(impl_->dbc, SQL_ATTR_LOGIN_TIMEOUT,
-                      reinterpret_cast<SQLPOINTER>(SQLULEN(loginTimeoutSeconds)), 0);
-
     const QString odbcString = toOdbcConnectionString(connectionString);
-    SQLWCHAR completed[1024] = {};
-    SQLSMALLINT completedLength = 0;
-    const SQLRETURN rc =
-        SQLDriverConnectW(impl_->dbc, nullptr, odbc::wide(odbcString), SQL_NTS, completed,
-                          SQLSMALLINT(std::size(completed)), &completedLength, SQL_DRIVER_NOPROMPT);
-    if (!odbc::succeeded(rc)) {
-        QString message = odbc::diagnostics(SQL_HANDLE_DBC, impl_->dbc);
-        if (message.isEmpty())
-            message = QStringLiteral("the connection could not be opened");
-        impl_->release();
-        return Status::failure(message);
+    auto link = std::make_shared<Link>();
+    Status status;
+    QString quote, dbmsName;
+    // The login timeout bounds the wait; the window stays live meanwhile.
+    runWhileYielding([&] {
+        SQLHENV env = odbc::environment();
+        if (env == SQL_NULL_HENV) {
+            status = Status::failure(QStringLiteral("the ODBC driver manager cannot be initialised"));
+            return;
+        }
+        if (!odbc::succeeded(SQLAllocHandle(SQL_HANDLE_DBC, env, &link->dbc))) {
+            link->dbc = SQL_NULL_HDBC;
+            status = Status::failure(odbc::diagnostics(SQL_HANDLE_ENV, env));
+            return;
+        }
+        SQLSetConnectAttr(link->dbc, SQL_ATTR_LOGIN_TIMEOUT,
+                          reinterpret_cast<SQLPOINTER>(SQLULEN(loginTimeoutSeconds)), 0);
+        SQLWCHAR completed[1024] = {};
+        SQLSMALLINT completedLength = 0;
+        const SQLRETURN rc =
+            SQLDriverConnectW(link->dbc, nullptr, odbc::wide(odbcString), SQL_NTS, completed,
+                              SQLSMALLINT(std::size(completed)), &completedLength, SQL_DRIVER_NOPROMPT);
+        if (!odbc::succeeded(rc)) {
+            status = Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, link->dbc));
+            if (status.message.isEmpty())
+                status.message = QStringLiteral("the connection could not be opened");
+            return;
+        }
+        link->connected = true;
+        quote = readIdentifierQuote(link->dbc);
+        dbmsName = readInfo(link->dbc, SQL_DBMS_NAME);
+    });
+    if (status.ok) {
+        impl_->link = std::move(link);
+        impl_->identifierQuote = quote;
+        impl_->dbmsName = dbmsName;
     }
-    impl_->open = true;
-    impl_->identifierQuote = readIdentifierQuote(impl_->dbc);
-    impl_->dbmsName = readInfo(impl_->dbc, SQL_DBMS_NAME);
-    return {};
+    return status;
 }
 
 int Connection::state() const
 {
-    return impl_->open ? adStateOpen : adStateClosed;
+    return impl_->open() ? adStateOpen : adStateClosed;
 }
 
 void Connection::close()
@@ -124,7 +160,7 @@ void Connection::close()
 Status Connection::openSchema(int kind, const QList<QVariant>& restrictions, Recordset* out)
 {
     *out = Recordset();
-    if (!impl_->open)
+    if (!impl_->open())
         return Status::failure(QStringLiteral("the connection is not open"));
     return openSchemaRowset(*impl_, kind, restrictions, out);
 }
@@ -137,15 +173,21 @@ QString Connection::identifierQuote() const
 Status Connection::query(const QString& sql, Recordset* out, bool fieldsOnly)
 {
     *out = Recordset();
-    if (!impl_->open)
-        return Status::failure(QStringLiteral("the connection is not open"));
-    bool lost = false;
-    const Status status = runStatement(*impl_, sql, out, fieldsOnly, &lost);
+    // Column discovery is a catalogue question and carries its limit; a query for rows
+    // may take as long as the server needs.
+    const std::chrono::milliseconds limit = fieldsOnly ? catalogueLimit : kNoTimeLimit;
+    auto result = std::make_shared<Recordset>();
+    auto lost = std::make_shared<bool>(false);
+    const Status status = onServer(*impl_, limit, [sql, fieldsOnly, result, lost](SQLHDBC dbc) {
+        return runStatement(dbc, sql, fieldsOnly, result.get(), lost.get());
+    });
     // A statement that fails because the link dropped closes the connection (once the
     // statement's handle is gone), so that state() tells the truth and the next user
     // opens a new one.
-    if (lost)
+    if (*lost)
         impl_->release();
+    if (status.ok)
+        *out = std::move(*result);
     return status;
 }
 
@@ -186,7 +228,12 @@ Status DataControl::refresh(bool fieldsOnly)
             return opened;
         }
     }
-    return connection_->query(recordSource_, &recordset_, fieldsOnly);
+    const Status status = connection_->query(recordSource_, &recordset_, fieldsOnly);
+    // A server that stopped answering is not asked again (and waited for again) at every
+    // refresh: the next Connect sets the string and allows a new try.
+    if (status.unanswered)
+        openFailure_ = status;
+    return status;
 }
 
 } // namespace platform::ado

@@ -3,17 +3,45 @@
 
 #include "platform/ado/odbc_support.h"
 
+#include <chrono>
+#include <functional>
+#include <memory>
+
 namespace platform::ado
 {
 
-struct Connection::Impl {
+// An ODBC connection handle. Shared with the calls that use it: a call left waiting on a
+// server that stopped answering keeps the handle alive, and it is closed and freed by
+// whoever lets go of it last.
+struct Link {
+    Link() = default;
+    ~Link();
+    Link(const Link&) = delete;
+    Link& operator=(const Link&) = delete;
+
     SQLHDBC dbc = SQL_NULL_HDBC;
-    bool open = false;
+    bool connected = false;
+};
+
+struct Connection::Impl {
+    std::shared_ptr<Link> link; // null while closed
     QString identifierQuote = QStringLiteral("\"");
     QString dbmsName;
 
-    void release();
+    bool open() const { return link && link->connected; }
+    // Lets go of the link: closed at once, or by the call still using it when it returns.
+    void release() { link.reset(); }
 };
+
+// Runs `work` on the connection's handle while the window's thread goes on handling
+// events. `work` must own what it uses (capture by value): with a limit it may outlive
+// this call. When the limit passes, the connection is closed, its handle left to the
+// call still waiting, and the status says the server did not answer in time.
+Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
+                std::function<Status(SQLHDBC)> work);
+
+// The limit of catalogue requests and column discovery.
+std::chrono::milliseconds catalogueTimeLimit();
 
 // The catalogue rowsets, by kind (schema_rowsets.cpp).
 Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,

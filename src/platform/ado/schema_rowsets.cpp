@@ -34,17 +34,24 @@ QString at(const QStringList& row, int column)
     return column >= 0 && column < row.size() ? row[column] : QString();
 }
 
-Status catalogueCall(Connection::Impl& connection, const std::function<SQLRETURN(SQLHSTMT)>& call,
-                     RawRows* out)
+// One catalogue request, under the catalogue time limit. `call` captures by value: it may
+// outlive this function when the server stops answering.
+Status catalogueCall(Connection::Impl& connection, std::function<SQLRETURN(SQLHSTMT)> call, RawRows* out)
 {
-    odbc::Statement statement(connection.dbc);
-    if (!statement.valid())
-        return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, connection.dbc));
-    if (!odbc::succeeded(call(statement.handle())))
-        return statement.failure(QStringLiteral("the catalogue request failed"));
-    Status status = odbc::describeColumns(statement, &out->columns);
-    if (status.ok)
-        status = odbc::fetchRows(statement, int(out->columns.size()), &out->rows);
+    auto rows = std::make_shared<RawRows>();
+    const Status status =
+        onServer(connection, catalogueTimeLimit(), [call = std::move(call), rows](SQLHDBC dbc) {
+            odbc::Statement statement(dbc);
+            if (!statement.valid())
+                return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
+            if (!odbc::succeeded(call(statement.handle())))
+                return statement.failure(QStringLiteral("the catalogue request failed"));
+            Status described = odbc::describeColumns(statement, &rows->columns);
+            if (described.ok)
+                described = odbc::fetchRows(statement, int(rows->columns.size()), &rows->rows);
+            return described;
+        });
+    *out = std::move(*rows);
     return status;
 }
 
@@ -79,7 +86,7 @@ Status listTables(Connection::Impl& connection, const QString& name, QList<Table
         name.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(QStringLiteral("%"));
     const Status status = catalogueCall(
         connection,
-        [&](SQLHSTMT h) {
+        [=](SQLHSTMT h) {
             return SQLTablesW(h, nullptr, 0, schema.data(), schema.length(), table.data(), table.length(),
                               nullptr, 0);
         },
@@ -130,7 +137,7 @@ Status sqliteKeyOrder(Connection::Impl& connection, const TableRef& table, Prima
                                .arg(QString(table.name).replace(QLatin1Char('"'), QStringLiteral("\"\"")));
     const odbc::WideArg text(pragma);
     const Status status = catalogueCall(
-        connection, [&](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, &info);
+        connection, [=](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, &info);
     if (!status.ok)
         return status;
     QHash<QString, int> position;
@@ -150,7 +157,7 @@ Status primaryKeyOf(Connection::Impl& connection, const TableRef& table, Primary
     const odbc::WideArg schema = argument(table.schema), name(table.name);
     Status status = catalogueCall(
         connection,
-        [&](SQLHSTMT h) {
+        [=](SQLHSTMT h) {
             return SQLPrimaryKeysW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length());
         },
         &key->raw);
@@ -258,7 +265,7 @@ Status foreignKeysRowset(Connection::Impl& connection, const QList<QVariant>& re
         const odbc::WideArg schema = argument(t.schema), name(t.name);
         status = catalogueCall(
             connection,
-            [&](SQLHSTMT h) {
+            [=](SQLHSTMT h) {
                 return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schema.data(),
                                        schema.length(), name.data(), name.length());
             },
@@ -336,7 +343,7 @@ Status indexesRowset(Connection::Impl& connection, const QList<QVariant>& restri
         const odbc::WideArg schema = argument(t.schema), name(t.name);
         status = catalogueCall(
             connection,
-            [&](SQLHSTMT h) {
+            [=](SQLHSTMT h) {
                 return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(),
                                       name.length(), SQL_INDEX_ALL, SQL_QUICK);
             },

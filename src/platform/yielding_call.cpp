@@ -1,0 +1,145 @@
+#include "platform/yielding_call.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace platform
+{
+
+namespace
+{
+
+using Clock = std::chrono::steady_clock;
+
+// Most calls return well within this; waiting for them without an event-loop pass keeps
+// their cost at a thread hand-over. It is also the longest the window goes unserved.
+constexpr std::chrono::milliseconds kQuietWait{10};
+
+struct Job {
+    explicit Job(std::function<void()> f) : call(std::move(f)) {}
+    std::function<void()> call;
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+};
+
+// One thread and its queue. The thread owns its state too, so a retired worker stuck in
+// a call that never returns outlives whoever dropped it; it ends once its queue is empty.
+class Worker
+{
+public:
+    static std::shared_ptr<Worker> start()
+    {
+        auto worker = std::make_shared<Worker>();
+        std::thread([worker] { worker->loop(); }).detach();
+        return worker;
+    }
+
+    void post(std::shared_ptr<Job> job)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(job));
+        }
+        wake_.notify_one();
+    }
+
+    void retire()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            retired_ = true;
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void loop()
+    {
+        for (;;) {
+            std::shared_ptr<Job> job;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return retired_ || !queue_.empty(); });
+                if (queue_.empty())
+                    return;
+                job = std::move(queue_.front());
+                queue_.pop_front();
+            }
+            job->call();
+            // What the call captured is released here, on this thread, even when nobody
+            // waits for it any more.
+            job->call = nullptr;
+            {
+                std::lock_guard lock(job->mutex);
+                job->done = true;
+            }
+            job->finished.notify_all();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::shared_ptr<Job>> queue_;
+    bool retired_ = false;
+};
+
+std::mutex workerMutex;
+std::shared_ptr<Worker> currentWorker;
+
+std::shared_ptr<Worker> worker()
+{
+    std::lock_guard lock(workerMutex);
+    if (!currentWorker)
+        currentWorker = Worker::start();
+    return currentWorker;
+}
+
+void retire(const std::shared_ptr<Worker>& stuck)
+{
+    {
+        std::lock_guard lock(workerMutex);
+        if (currentWorker == stuck)
+            currentWorker.reset();
+    }
+    stuck->retire();
+}
+
+bool onMainThread()
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
+} // namespace
+
+bool runWhileYielding(std::function<void()> call, std::chrono::milliseconds limit)
+{
+    const auto job = std::make_shared<Job>(std::move(call));
+    const std::shared_ptr<Worker> runner = worker();
+    const Clock::time_point deadline = limit > kNoTimeLimit ? Clock::now() + limit : Clock::time_point::max();
+    const bool yielding = onMainThread();
+    runner->post(job);
+    for (;;) {
+        {
+            std::unique_lock lock(job->mutex);
+            const Clock::time_point until = std::min(deadline, Clock::now() + kQuietWait);
+            if (job->finished.wait_until(lock, until, [&] { return job->done; }))
+                return true;
+        }
+        if (Clock::now() >= deadline) {
+            retire(runner);
+            return false;
+        }
+        if (yielding)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+} // namespace platform
