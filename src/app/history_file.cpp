@@ -9,7 +9,10 @@
 
 #include <cstdio>
 
+#include <cerrno>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace app {
@@ -29,6 +32,53 @@ void syncFolder(const QString& folder)
     ::close(descriptor);
 }
 
+// The kind of a line: the value of its first character when a digit, else 0.
+int lineKind(QChar first)
+{
+    return first >= QLatin1Char('0') && first <= QLatin1Char('9') ? first.unicode() - '0' : 0;
+}
+
+// The original bytes of every line that UTF-8 cannot hold, keyed as historyLines writes
+// the entry it gives.
+HistoryOriginals undecodableLines(const QByteArray& bytes)
+{
+    HistoryOriginals originals;
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.isEmpty() || QString::fromUtf8(line).toUtf8() == line)
+            continue;
+        const QString text = QString::fromUtf8(line);
+        const int kind = lineKind(text.at(0));
+        // The bytes after the kind character: the shortest tail that reads as the value.
+        qsizetype kindBytes = 1;
+        while (kindBytes < 4 && kindBytes < line.size() && QString::fromUtf8(line.mid(kindBytes)) != text.mid(1))
+            ++kindBytes;
+        const QByteArray value = line.mid(kindBytes);
+        if (kind > 3 || QString::fromUtf8(value) != text.mid(1))
+            continue;
+        const QString trimmed = platform::trimSpaces(text.mid(1));
+        qsizetype from = 0, to = value.size();
+        while (from < to && value.at(from) == ' ')
+            ++from;
+        while (to > from && value.at(to - 1) == ' ')
+            --to;
+        originals.insert(QString::number(kind) + trimmed, QByteArray::number(kind) + value.mid(from, to - from));
+    }
+    return originals;
+}
+
+// Whether the file may be replaced: absent, or writable by the user and not made
+// read-only (a mode without the owner's write bit says "keep", even to root).
+bool replaceable(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return errno == ENOENT;
+    return (info.st_mode & S_IWUSR) && ::access(name.constData(), W_OK) == 0;
+}
+
 } // namespace
 
 HistoryLists parseHistoryLines(const QStringList& lines)
@@ -43,8 +93,7 @@ HistoryLists parseHistoryLines(const QStringList& lines)
     }
     HistoryLists lists;
     for (const QString& line : taken) {
-        const QChar first = line.at(0);
-        const int kind = first >= QLatin1Char('0') && first <= QLatin1Char('9') ? first.unicode() - '0' : 0;
+        const int kind = lineKind(line.at(0));
         const QString value = platform::trimSpaces(line.mid(1));
         switch (kind) {
         case 0:
@@ -96,14 +145,21 @@ HistoryRead readHistoryFile(const QString& path)
         return result;
     }
     result.lists = parseHistoryLines(read.lines);
+    if (read.lines.join(QString()).contains(QChar::ReplacementCharacter)) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            result.originals = undecodableLines(file.readAll());
+    }
     return result;
 }
 
-bool writeHistoryFile(const QString& path, const HistoryLists& lists)
+bool writeHistoryFile(const QString& path, const HistoryLists& lists, const HistoryOriginals& originals)
 {
+    if (!replaceable(path))
+        return false;
     QByteArray bytes;
     for (const QString& line : historyLines(lists))
-        bytes += line.toUtf8() + "\r\n";
+        bytes += originals.value(line, line.toUtf8()) + "\r\n";
 
     const QString temporary = path + QStringLiteral(".new");
     QFile file(temporary);

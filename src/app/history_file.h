@@ -3,6 +3,8 @@
 // line, a kind digit followed by the value (0 Oracle service, 1 Access file, 2 full
 // connection string, 3 SQL Server database), UTF-8, CR LF line ends.
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -21,11 +23,17 @@ struct HistoryLists {
     bool operator==(const HistoryLists&) const = default;
 };
 
+// Lines of the file that are not UTF-8, by the line they read as (kind digit and trimmed
+// value, as historyLines gives it back): an entry nobody changed is written back with
+// its own bytes rather than with replacement characters.
+using HistoryOriginals = QHash<QString, QByteArray>;
+
 struct HistoryRead {
     HistoryLists lists;
     // False when an existing file could not be read: writing the lists back then would
     // replace entries that were never loaded.
     bool readable = true;
+    HistoryOriginals originals;
 };
 
 // Lines to lists: exact repeats and empty lines dropped, at most 1000 distinct lines
@@ -37,7 +45,8 @@ QStringList historyLines(const HistoryLists& lists);
 // Reads the file; a missing file is created empty (owner-only).
 HistoryRead readHistoryFile(const QString& path);
 // Rewrites the file through a temporary file, synced to disk, and a rename, so a failure
-// or a crash leaves the old file whole. Returns false when nothing was replaced.
-bool writeHistoryFile(const QString& path, const HistoryLists& lists);
+// or a crash leaves the old file whole. A file the user cannot write, or made read-only,
+// is left as it is. Returns false when nothing was replaced.
+bool writeHistoryFile(const QString& path, const HistoryLists& lists, const HistoryOriginals& originals = {});
 
 } // namespace app

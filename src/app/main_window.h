@@ -115,7 +115,9 @@ private:
     FormState& form_;
     Program& program_;
     std::array<QLabel*, 3> panels_{};
-    bool historyReadable_ = true;
+    // Nothing is written back until the start-up has read the file.
+    bool historyReadable_ = false;
+    HistoryOriginals historyOriginals_;
 };
 
 // Where the window's top-left corner goes to be centred on the screen, never negative.

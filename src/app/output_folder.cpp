@@ -1,5 +1,6 @@
 // The output folder, shown in pn, pn2 and status panel 3, and the folder picker.
 
+#include "app/action_guard.h"
 #include "app/aspx_generator_page.h"
 #include "app/folder_picker.h"
 #include "app/main_window.h"
@@ -56,6 +57,9 @@ void MainWindow::pn2_LostFocus()
 
 void MainWindow::chpth_Click(int)
 {
+    // A running generator reads the output folders between its steps.
+    if (ActionGuard::busy())
+        return;
     centre(folderPicker);
     const QString folder = vbGenerator->pn->text();
     folderPicker->chooseDriveOf(folder);
@@ -66,6 +70,8 @@ void MainWindow::chpth_Click(int)
 
 void MainWindow::Command9_Click()
 {
+    if (ActionGuard::busy())
+        return;
     setTextIfChanged(vbGenerator->pn, folderPicker->Dir1->path());
     pn_LostFocus();
     setTextIfChanged(aspxGenerator->pn2, vbGenerator->pn->text());

@@ -1,5 +1,6 @@
 #include "app/solution_dialog.h"
 
+#include "app/action_guard.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
 #include "app/solution_panel.h"
@@ -19,6 +20,10 @@ QString projectFolder(const SolutionPanel& dialog)
 
 void Command19_Click(MainWindow& window)
 {
+    // The dialog's Ok would start a second run inside this one, and its fields feed the
+    // solution run: neither may change while a run is under way.
+    if (ActionGuard::busy())
+        return;
     SolutionPanel& dialog = *window.solution;
     QWidget* area = dialog.parentWidget();
     dialog.move((area->width() - dialog.width()) / 2, (area->height() - dialog.height()) / 2);

@@ -146,6 +146,7 @@ void MainWindow::readHistory()
         fillCombo(box, {});
     const HistoryRead read = readHistoryFile(historyPath());
     historyReadable_ = read.readable;
+    historyOriginals_ = read.originals;
     fillCombo(cp.db, read.lists.db);
     fillCombo(cp.adb, read.lists.adb);
     fillCombo(cp.ocnx, read.lists.ocnx);
@@ -164,7 +165,7 @@ void MainWindow::writeHistory()
     if (!historyReadable_)
         return;
     QDir::setCurrent(platform::programFolder());
-    writeHistoryFile(historyPath(), historyLists());
+    writeHistoryFile(historyPath(), historyLists(), historyOriginals_);
 }
 
 void MainWindow::stcss_Change()

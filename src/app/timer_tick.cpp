@@ -12,7 +12,9 @@ void MainWindow::Timer2_Timer()
 {
     vbGenerator->animateArrows();
     setStatusPanel(2, QDateTime::currentDateTime().toString(QStringLiteral("dd-MM-yyyy hh:mm:ss")));
-    platform::yield();
+    // A click handled inside the tick would run its whole action there, and the clock
+    // would stand still until it ended.
+    platform::yieldWithoutInput();
 }
 
 } // namespace app

@@ -116,7 +116,8 @@ QString maskPasswords(const QString& connectionString)
         }
         const qsizetype semi = s.indexOf(QLatin1Char(';'), end);
         end = semi < 0 ? n : semi;
-        const bool secret = key.compare(QLatin1String("password"), Qt::CaseInsensitive) == 0 ||
+        // "Jet OLEDB:Database Password", "OldPassword", "PWD": every name that says it.
+        const bool secret = key.contains(QLatin1String("password"), Qt::CaseInsensitive) ||
                             key.compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0;
         const QString value = s.mid(i, end - i);
         out += secret && !value.trimmed().isEmpty() ? QStringLiteral("****") : value;

@@ -35,8 +35,9 @@ KindValues sqlServerValues(const QString& spro, const QString& sdb, const QStrin
 // The Access file name between the last '/' and the last '.', followed by "_".
 QString accessPrefix(const QString& path);
 
-// The connection string with the value of every Password= or PWD= attribute replaced
-// by asterisks (quoted and braced values included); everything else byte-identical.
+// The connection string with the value of every attribute whose name contains
+// "password" or is "pwd", in any case, replaced by asterisks (quoted and braced values
+// included); everything else byte-identical.
 QString maskPasswords(const QString& connectionString);
 
 } // namespace connection

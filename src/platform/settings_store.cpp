@@ -6,7 +6,11 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cstdio>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform::settings {
 
@@ -17,8 +21,6 @@ SaveObserver& observer()
     static SaveObserver instance;
     return instance;
 }
-
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 // QSettings reads '/' (and '\' in INI keys) as a group separator. A service name such
 // as "host/orcl" must stay one section, so both are escaped, and '%' with them so the
@@ -40,15 +42,22 @@ QString encodeSection(const QString& section)
     return out;
 }
 
-// Creates the file empty and owner-only before QSettings first writes it: QSettings
-// keeps the permissions of an existing file when it rewrites it.
+// Creates the file owner-only before QSettings first writes it (QSettings keeps the
+// mode of an existing file when it rewrites it), and narrows a settings file of ours that
+// others can read. Anything else in its place (a folder, a link, another user's file) is
+// left alone; the save then fails and says so.
 void prepareFile(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.exists() && file.open(QIODevice::WriteOnly))
-        file.close();
-    QFile::setPermissions(path, kOwnerOnly);
+    const QByteArray name = QFile::encodeName(path);
+    const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
+    if (descriptor < 0)
+        return;
+    struct stat info {};
+    if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+        (info.st_mode & 0777) != 0600)
+        ::fchmod(descriptor, 0600);
+    ::close(descriptor);
 }
 
 } // namespace
@@ -76,18 +85,15 @@ void save(const QString& application, const QString& section, const QString& key
 {
     const QString path = filePath(application);
     prepareFile(path);
-    {
-        // QSettings replaces the file by a new one when it writes; the mask keeps that new
-        // file owner-only from its first byte.
-        const mode_t previousMask = ::umask(077);
-        QSettings store(path, QSettings::IniFormat);
-        store.beginGroup(encodeSection(section));
-        store.setValue(key, value);
-        store.endGroup();
-        store.sync();
-        ::umask(previousMask);
-    }
-    QFile::setPermissions(path, kOwnerOnly);
+    QSettings store(path, QSettings::IniFormat);
+    store.beginGroup(encodeSection(section));
+    store.setValue(key, value);
+    store.endGroup();
+    store.sync();
+    // The window shows nothing here; the trace on standard error is all a failed save leaves.
+    if (store.status() != QSettings::NoError)
+        std::fprintf(stderr, "Quillmere: the setting %s/%s could not be saved in %s\n", qPrintable(section),
+                     qPrintable(key), qPrintable(path));
     if (observer())
         observer()(application, section, key, value);
 }

@@ -3,6 +3,9 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <cstring>
+
 namespace platform {
 
 namespace {
@@ -23,6 +26,15 @@ char windows1252Byte(char32_t cp)
             return char(0x80 + i);
     }
     return '?';
+}
+
+// Why a write or flush just failed. QFile gives no reason for a failed flush (a full
+// disk reads "Unknown error"), so the system's own, left in errno by the call, comes first.
+QString failureReason(const QFile& file, int systemError)
+{
+    if (systemError != 0)
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return file.errorString();
 }
 
 } // namespace
@@ -79,9 +91,10 @@ bool TextFileWriter::writeLine(const QString& line)
         return false;
     QByteArray bytes = encoding_ == TextEncoding::Utf8 ? line.toUtf8() : toWindows1252(line);
     bytes.append("\r\n", 2);
+    errno = 0;
     if (file_->write(bytes) != bytes.size()) {
         if (!failed_)
-            error_ = file_->errorString();
+            error_ = failureReason(*file_, errno);
         failed_ = true;
         return false;
     }
@@ -93,8 +106,9 @@ bool TextFileWriter::close()
     if (!file_)
         return !failed_;
     if (file_->isOpen()) {
+        errno = 0;
         if (!file_->flush() && !failed_) {
-            error_ = file_->errorString();
+            error_ = failureReason(*file_, errno);
             failed_ = true;
         }
         file_->close();

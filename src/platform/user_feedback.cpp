@@ -76,4 +76,9 @@ void yield()
     QCoreApplication::processEvents();
 }
 
+void yieldWithoutInput()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 } // namespace platform

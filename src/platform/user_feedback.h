@@ -31,5 +31,8 @@ void setMessageSink(MessageSink sink);
 
 // Lets the event loop handle every pending event once.
 void yield();
+// The same for every event but the user's input, which waits for the next full yield:
+// a click handled here would run its whole action inside the caller.
+void yieldWithoutInput();
 
 } // namespace platform

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using app::HistoryLists;
 
 Q_DECLARE_METATYPE(app::HistoryLists)
@@ -68,6 +70,10 @@ private slots:
                                     << HistoryLists{{}, {QString::fromUtf8("/données/été.mdb")}, {}, {}}
                                     << QByteArray("1/données/été.mdb\r\n");
         QTest::newRow("empty file") << QByteArray() << HistoryLists{} << QByteArray();
+        QTest::newRow("bytes that are not UTF-8 come back as they were")
+            << QByteArray("1/home/jos\xE9/shop.mdb\r\n\xE9 x\r\n")
+            << HistoryLists{{QString("x")}, {QString::fromUtf8("/home/jos\uFFFD/shop.mdb")}, {}, {}}
+            << QByteArray("0x\r\n1/home/jos\xE9/shop.mdb\r\n");
     }
     void readAndWriteBack()
     {
@@ -83,7 +89,7 @@ private slots:
         QCOMPARE(read.lists.adb, lists.adb);
         QCOMPARE(read.lists.ocnx, lists.ocnx);
         QCOMPARE(read.lists.sdb, lists.sdb);
-        QVERIFY(app::writeHistoryFile(path, read.lists));
+        QVERIFY(app::writeHistoryFile(path, read.lists, read.originals));
         QCOMPARE(readAll(path), written);
     }
 
@@ -135,6 +141,31 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("Quillmere.ini.new")); // the temporary cannot be created
         QVERIFY(!app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}));
         QCOMPARE(readAll(path), QByteArray("0ORCL\r\n"));
+    }
+
+    // A file made read-only is kept as it is, by root too; a writable one is replaced.
+    void replacedOnlyWhenWritable_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("0600") << 0600 << true;
+        QTest::newRow("0444 read-only") << 0444 << false;
+        QTest::newRow("0400 read-only") << 0400 << false;
+    }
+    void replacedOnlyWhenWritable()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, replaced);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        writeAll(path, "0ORCL\r\n");
+        const QByteArray name = QFile::encodeName(path);
+        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
+        QCOMPARE(app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}), replaced);
+        QCOMPARE(readAll(path), replaced ? QByteArray("0other\r\n") : QByteArray("0ORCL\r\n"));
+        struct stat info {};
+        QCOMPARE(::stat(name.constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), replaced ? 0600 : mode);
     }
 
     void unreadableFileIsReported()

@@ -172,8 +172,12 @@ private slots:
                                                     << "DSN=a;PWD=;UID=u";
         QTest::newRow("two passwords") << "Password=a;PWD=b"
                                        << "Password=****;PWD=****";
-        QTest::newRow("key containing password is not one") << "OldPassword=a;"
-                                                            << "OldPassword=a;";
+        QTest::newRow("key containing password") << "OldPassword=a;"
+                                                 << "OldPassword=****;";
+        QTest::newRow("database password of an Access file")
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/shop.mdb;Jet OLEDB:Database Password=s3;"
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/shop.mdb;Jet OLEDB:Database Password=****;";
+        QTest::newRow("pwd only as the whole name") << "Pwds=a;" << "Pwds=a;";
     }
     void maskPasswords()
     {

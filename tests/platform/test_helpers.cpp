@@ -3,6 +3,7 @@
 #include "platform/guid.h"
 #include "platform/screen_units.h"
 #include "platform/static_edge.h"
+#include "platform/text_file.h"
 #include "platform/user_feedback.h"
 
 #include <QApplication>
@@ -14,6 +15,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
 
 using namespace platform;
 
@@ -202,6 +209,29 @@ private slots:
         QCOMPARE(shown.size(), qMin(lines, kShownMessageLines + 1));
         QCOMPARE(shown.mid(0, kShownMessageLines), all.mid(0, kShownMessageLines));
         QCOMPARE(texts.detailedText, details ? text : QString());
+    }
+
+    // A file that can take no more (here a file-size limit, which fails like a full disk:
+    // a short write, then an error) is reported with the system's reason, not "Unknown error".
+    void writeFailureGivesTheSystemsReason()
+    {
+        QTemporaryDir dir;
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 10000;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        TextFileWriter writer;
+        QVERIFY(writer.open(dir.filePath("big.vb"), OpenMode::Output, TextEncoding::Windows1252));
+        bool written = true;
+        for (int i = 0; i < 10000 && written; ++i)
+            written = writer.writeLine(QStringLiteral("    Dim value%1 As String").arg(i));
+        const bool closed = writer.close();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!written || !closed);
+        QCOMPARE(writer.errorString(), QString::fromLocal8Bit(std::strerror(EFBIG)));
     }
 };
 

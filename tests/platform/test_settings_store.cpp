@@ -3,7 +3,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -83,6 +90,57 @@ private slots:
         QFile file(home.settingsFile("kvl_net"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("pn=/out/"));
+    }
+
+    // What lies where the settings file goes: the mode of anything but our own regular
+    // file is left as it is, and a save that fails says so on standard error.
+    void whatLiesInPlaceOfTheFile_data()
+    {
+        QTest::addColumn<QString>("existing"); // "", "file" or "folder"
+        QTest::addColumn<int>("modeBefore");
+        QTest::addColumn<int>("modeAfter");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("nothing: created owner-only") << "" << 0 << 0600 << true;
+        QTest::newRow("own file readable by others: narrowed") << "file" << 0644 << 0600 << true;
+        QTest::newRow("folder: mode kept, failure reported") << "folder" << 0755 << 0755 << false;
+    }
+    void whatLiesInPlaceOfTheFile()
+    {
+        QFETCH(QString, existing);
+        QFETCH(int, modeBefore);
+        QFETCH(int, modeAfter);
+        QFETCH(bool, saved);
+        testsupport::TempHome home;
+        const QString path = home.settingsFile("kvl_net");
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        const QByteArray name = QFile::encodeName(path);
+        if (existing == "file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (existing == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        }
+        if (!existing.isEmpty())
+            QCOMPARE(::chmod(name.constData(), mode_t(modeBefore)), 0);
+
+        QTemporaryFile errors;
+        QVERIFY(errors.open());
+        const int savedStderr = ::dup(2);
+        ::dup2(errors.handle(), 2);
+        settings::save("kvl_net", "access", "pn", "/out/");
+        std::fflush(stderr);
+        ::dup2(savedStderr, 2);
+        ::close(savedStderr);
+
+        struct stat info {};
+        QCOMPARE(::stat(name.constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), modeAfter);
+        QCOMPARE(settings::get("kvl_net", "access", "pn") == "/out/", saved);
+        errors.seek(0);
+        const QByteArray reported = errors.readAll();
+        QCOMPARE(reported.isEmpty(), saved);
+        if (!saved)
+            QVERIFY2(reported.contains(name), reported.constData());
     }
 };
 

@@ -1,0 +1,84 @@
+#include "support/pausable_pg.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QtDebug>
+
+#include <signal.h>
+
+namespace testsupport
+{
+
+namespace
+{
+
+QString script()
+{
+    return QStringLiteral(QUILLMERE_SOURCE_DIR "/scripts/pg-test-server.sh");
+}
+
+// The server's processes: the postmaster named in its pid file and its children.
+QList<qint64> serverProcesses(const QString& dataDir)
+{
+    QFile pidFile(dataDir + QStringLiteral("/postmaster.pid"));
+    if (!pidFile.open(QIODevice::ReadOnly))
+        return {};
+    const qint64 postmaster = pidFile.readLine().trimmed().toLongLong();
+    QList<qint64> pids{postmaster};
+    QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(postmaster));
+    if (children.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& pid : children.readAll().split(' ')) {
+            if (!pid.trimmed().isEmpty())
+                pids.append(pid.trimmed().toLongLong());
+        }
+    }
+    return pids;
+}
+
+} // namespace
+
+PausablePg::PausablePg()
+    : dir_(QDir::tempPath() + QStringLiteral("/quillmere-pausable-%1").arg(QCoreApplication::applicationPid())),
+      savedHost_(qgetenv("QUILLMERE_PG_HOST")), savedPort_(qgetenv("QUILLMERE_PG_PORT")),
+      savedUser_(qgetenv("QUILLMERE_PG_USER"))
+{
+    QProcess start;
+    start.start(QStringLiteral("sh"), {script(), QStringLiteral("start"), dir_});
+    if (!start.waitForFinished(120000) || start.exitCode() != 0) {
+        qWarning() << "cannot start a PostgreSQL server:" << start.readAllStandardError();
+        return;
+    }
+    port_ = QString::fromLatin1(start.readAllStandardOutput().trimmed());
+    qputenv("QUILLMERE_PG_HOST", "127.0.0.1");
+    qputenv("QUILLMERE_PG_PORT", port_.toLatin1());
+    qputenv("QUILLMERE_PG_USER", "quillmere");
+}
+
+PausablePg::~PausablePg()
+{
+    resume();
+    QProcess::execute(QStringLiteral("sh"), {script(), QStringLiteral("stop"), dir_});
+    qputenv("QUILLMERE_PG_HOST", savedHost_);
+    qputenv("QUILLMERE_PG_PORT", savedPort_);
+    qputenv("QUILLMERE_PG_USER", savedUser_);
+}
+
+void PausablePg::pause()
+{
+    signalAll(SIGSTOP);
+}
+
+void PausablePg::resume()
+{
+    signalAll(SIGCONT);
+}
+
+void PausablePg::signalAll(int signal)
+{
+    for (const qint64 pid : serverProcesses(dir_ + QStringLiteral("/data")))
+        ::kill(pid_t(pid), signal);
+}
+
+} // namespace testsupport
