@@ -11,16 +11,12 @@ case $build in
 *) exe="$root/$build/quillmere" ;;
 esac
 
-# The program's folder, as the program finds it: QUILLMERE_HOME, else the folder of
-# the executable when writable, else the per-user data folder.
-if [ -n "${QUILLMERE_HOME:-}" ]; then
-    home=$QUILLMERE_HOME
-elif [ -w "$(dirname "$exe")" ]; then
-    home=$(dirname "$exe")
-else
-    home=${XDG_DATA_HOME:-$HOME/.local/share}/Quillmere
-fi
+# The program's folder: QUILLMERE_HOME, else the per-user data folder. It lies outside the
+# build tree, so a rebuild or `make clean` never takes the connection history, the demo
+# database or the style-sheet builder's files with it.
+home=${QUILLMERE_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/Quillmere}
 mkdir -p "$home"
+export QUILLMERE_HOME="$home"
 
 demo="$home/demo.db"
 history="$home/Quillmere.ini"
