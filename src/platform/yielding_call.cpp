@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -20,13 +21,30 @@ using Clock = std::chrono::steady_clock;
 // Most calls return well within this; waiting for them without an event-loop pass keeps
 // their cost at a thread hand-over. It is also the longest the window goes unserved.
 constexpr std::chrono::milliseconds kQuietWait{10};
+// Both threads watch for a while before they sleep: a catalogue call on a local database
+// lasts microseconds, and a sleep and a wake-up cost more than that on a busy machine.
+// The worker watches longer, so that it is still awake when a run makes its next call.
+constexpr std::chrono::microseconds kCallerWatch{200};
+constexpr std::chrono::microseconds kWorkerWatch{2000};
+
+// Polls `ready` until it holds or `period` has passed.
+template <class Ready> bool watch(std::chrono::microseconds period, Ready ready)
+{
+    const Clock::time_point until = Clock::now() + period;
+    while (!ready()) {
+        if (Clock::now() >= until)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
 
 struct Job {
     explicit Job(std::function<void()> f) : call(std::move(f)) {}
     std::function<void()> call;
     std::mutex mutex;
     std::condition_variable finished;
-    bool done = false;
+    std::atomic<bool> done{false};
 };
 
 // One thread and its queue. The thread owns its state too, so a retired worker stuck in
@@ -46,6 +64,7 @@ public:
         {
             std::lock_guard lock(mutex_);
             queue_.push_back(std::move(job));
+            ++queued_;
         }
         wake_.notify_one();
     }
@@ -64,6 +83,7 @@ private:
     {
         for (;;) {
             std::shared_ptr<Job> job;
+            watch(kWorkerWatch, [this] { return queued_ > 0; });
             {
                 std::unique_lock lock(mutex_);
                 wake_.wait(lock, [this] { return retired_ || !queue_.empty(); });
@@ -71,6 +91,7 @@ private:
                     return;
                 job = std::move(queue_.front());
                 queue_.pop_front();
+                --queued_;
             }
             job->call();
             // What the call captured is released here, on this thread, even when nobody
@@ -87,6 +108,7 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<std::shared_ptr<Job>> queue_;
+    std::atomic<int> queued_{0};
     bool retired_ = false;
 };
 
@@ -126,11 +148,13 @@ bool runWhileYielding(std::function<void()> call, std::chrono::milliseconds limi
     const Clock::time_point deadline = limit > kNoTimeLimit ? Clock::now() + limit : Clock::time_point::max();
     const bool yielding = onMainThread();
     runner->post(job);
+    if (watch(kCallerWatch, [&] { return job->done.load(); }))
+        return true;
     for (;;) {
         {
             std::unique_lock lock(job->mutex);
             const Clock::time_point until = std::min(deadline, Clock::now() + kQuietWait);
-            if (job->finished.wait_until(lock, until, [&] { return job->done; }))
+            if (job->finished.wait_until(lock, until, [&] { return job->done.load(); }))
                 return true;
         }
         if (Clock::now() >= deadline) {

@@ -45,6 +45,7 @@ PausablePg::PausablePg()
       savedUser_(qgetenv("QUILLMERE_PG_USER"))
 {
     QProcess start;
+    start.setWorkingDirectory(QDir::tempPath());
     start.start(QStringLiteral("sh"), {script(), QStringLiteral("start"), dir_});
     if (!start.waitForFinished(120000) || start.exitCode() != 0) {
         qWarning() << "cannot start a PostgreSQL server:" << start.readAllStandardError();
@@ -59,7 +60,10 @@ PausablePg::PausablePg()
 PausablePg::~PausablePg()
 {
     resume();
-    QProcess::execute(QStringLiteral("sh"), {script(), QStringLiteral("stop"), dir_});
+    QProcess stop;
+    stop.setWorkingDirectory(QDir::tempPath());
+    stop.start(QStringLiteral("sh"), {script(), QStringLiteral("stop"), dir_});
+    stop.waitForFinished(60000);
     qputenv("QUILLMERE_PG_HOST", savedHost_);
     qputenv("QUILLMERE_PG_PORT", savedPort_);
     qputenv("QUILLMERE_PG_USER", savedUser_);

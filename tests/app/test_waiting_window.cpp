@@ -1,0 +1,193 @@
+// The window while the database keeps it waiting, and the actions refused during a run:
+// a server that never answers the login, one that stops answering in the middle of a
+// run, and the solution button during a run.
+#include "app/action_guard.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "connection/connection_page.h"
+#include "platform/ado/ado.h"
+#include "platform/user_feedback.h"
+#include "support/fixture_db.h"
+#include "support/pausable_pg.h"
+#include "support/temp_home.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QPushButton>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace
+{
+
+// Set for the child process of exitWhileConnectWaits: the port of a listener that never
+// answers.
+constexpr char kSilentPortVariable[] = "QUILLMERE_TEST_SILENT_PORT";
+
+QString silentServerString(quint16 port)
+{
+    return QStringLiteral("DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=%1;Database=x;Uid=x;Pwd=;").arg(port);
+}
+
+// The child: the real end step; Connect to the silent listener, then Exit while the login
+// waits. It prints the clock as it stood early in the wait and just before Exit.
+int exitWhileConnectWaits(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    app::Program program;
+    program.start();
+    app::MainWindow& w = *program.window();
+    QString early;
+    QTimer::singleShot(300, &w, [&] { early = w.statusPanel(2); });
+    QTimer::singleShot(1600, &w, [&] {
+        std::printf("clock %s -> %s\n", qPrintable(early), qPrintable(w.statusPanel(2)));
+        std::printf("exit at %lld\n", QDateTime::currentMSecsSinceEpoch());
+        std::fflush(stdout);
+        w.fin_0->click();
+    });
+    w.connectionPage->ocnx->setEditText(silentServerString(quint16(qEnvironmentVariableIntValue(kSilentPortVariable))));
+    w.connectionPage->Command13->click();
+    return 3; // the connect returned: Exit did not end the program
+}
+
+// A loopback listener that takes connections (the system completes them) and never
+// reads or answers.
+class SilentListener
+{
+public:
+    SilentListener()
+    {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof(address);
+        if (::bind(socket_, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(socket_, 8) == 0 &&
+            ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            port_ = ntohs(address.sin_port);
+    }
+    ~SilentListener() { ::close(socket_); }
+    quint16 port() const { return port_; }
+
+private:
+    int socket_ = -1;
+    quint16 port_ = 0;
+};
+
+} // namespace
+
+class WaitingWindowTest : public QObject
+{
+    Q_OBJECT
+
+    QStringList messages_;
+
+private slots:
+    void init()
+    {
+        messages_.clear();
+        platform::setMessageSink([this](const QString& text) { messages_ << text; });
+    }
+    void cleanup() { platform::setMessageSink({}); }
+
+    // The login waits on a listener that accepts and never answers: the clock goes on,
+    // and Exit ends the process at once instead of after the login timeout.
+    void exitWhileConnectWaits()
+    {
+        SilentListener silent;
+        QVERIFY(silent.port() != 0);
+        testsupport::TempHome home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kSilentPortVariable), QString::number(silent.port()));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForStarted());
+        QVERIFY(child.waitForFinished(12000)); // the login timeout is 15 s
+        const qint64 ended = QDateTime::currentMSecsSinceEpoch();
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        const QStringList lines = QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n');
+        QCOMPARE(lines.size(), 3);
+        const QStringList clock = lines[0].mid(6).split(" -> ");
+        QCOMPARE(clock.size(), 2);
+        QVERIFY2(clock[0] != clock[1], qPrintable(lines[0]));
+        const qint64 exitClicked = lines[1].mid(8).toLongLong();
+        QVERIFY2(ended - exitClicked < 1000, qPrintable(QString::number(ended - exitClicked)));
+    }
+
+    // The server stops answering in the middle of a run: each waiting call gives up at the
+    // limit, the run goes on and ends with the problem lines.
+    void serverStopsAnsweringDuringARun()
+    {
+        testsupport::PausablePg server;
+        if (!server.isRunning())
+            QSKIP("no PostgreSQL server can be started here");
+        const QString pg = testsupport::pgFixture("shop_pg.sql");
+        QVERIFY(!pg.isEmpty());
+        platform::ado::setCatalogueTimeLimit(1s);
+        testsupport::TempHome home;
+        QTemporaryDir out;
+        app::Program program;
+        program.setEndStep([] {});
+        program.start();
+        app::MainWindow& w = *program.window();
+        w.connectionPage->ocnx->setEditText(pg);
+        w.connectionPage->Command13->click();
+        QVERIFY(w.vbGenerator->tdn->count() > 0);
+        w.vbGenerator->tadd[0]->click();
+        w.vbGenerator->pn->setText(out.path() + '/');
+
+        QTimer::singleShot(0, [&] { server.pause(); });
+        w.vbGenerator->Command11->click();
+        server.resume();
+        platform::ado::setCatalogueTimeLimit(30s);
+
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_[0].contains("did not answer within 1 s"), qPrintable(messages_[0]));
+        QVERIFY(!app::ActionGuard::busy());
+    }
+
+    // During a run, "Generate Solution!" and its caption link open nothing.
+    void solutionButtonRefusedDuringARun()
+    {
+        testsupport::TempHome home;
+        app::Program program;
+        program.setEndStep([] {});
+        program.start();
+        app::MainWindow& w = *program.window();
+        {
+            app::ActionGuard run;
+            w.vbGenerator->Command19->click();
+            QVERIFY(w.solution->isHidden());
+        }
+        w.vbGenerator->Command19->click();
+        QVERIFY(!w.solution->isHidden());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kSilentPortVariable))
+        return exitWhileConnectWaits(argc, argv);
+    QApplication application(argc, argv);
+    WaitingWindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_waiting_window.moc"
