@@ -1,7 +1,8 @@
 // The window while the database keeps it waiting, and the actions refused during a run:
 // a server that never answers the login, one that stops answering in the middle of a
-// run, and the solution button during a run.
+// run, and the panels that a run refuses to open.
 #include "app/action_guard.h"
+#include "app/folder_picker.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/solution_panel.h"
@@ -9,6 +10,7 @@
 #include "connection/connection_page.h"
 #include "platform/ado/ado.h"
 #include "platform/user_feedback.h"
+#include "support/find_control.h"
 #include "support/fixture_db.h"
 #include "support/pausable_pg.h"
 #include "support/temp_home.h"
@@ -163,21 +165,40 @@ private slots:
         QVERIFY(!app::ActionGuard::busy());
     }
 
-    // During a run, "Generate Solution!" and its caption link open nothing.
-    void solutionButtonRefusedDuringARun()
+    // During a run, "Generate Solution!", its caption link and the folder buttons open
+    // nothing: what they open changes what the run reads. Once the run is over they work.
+    void panelsRefusedDuringARun_data()
     {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("Generate Solution!") << "Command19" << "solution";
+        QTest::newRow("its caption link") << "Etiquette6_22" << "solution";
+        QTest::newRow("output folder of the VB page") << "chpth_1" << "folderPicker";
+        QTest::newRow("output folder of the ASPX page") << "chpth_0" << "folderPicker";
+    }
+    void panelsRefusedDuringARun()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, panel);
         testsupport::TempHome home;
         app::Program program;
         program.setEndStep([] {});
         program.start();
         app::MainWindow& w = *program.window();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QWidget* opened = panel == "solution" ? static_cast<QWidget*>(w.solution) : w.folderPicker;
+        QWidget* clicked = testsupport::child<QWidget>(&w, control);
+        QVERIFY(clicked);
+        // The page of the control is shown, so that a caption link takes the click.
+        w.Command_Click(control == "chpth_0" ? 3 : 1);
         {
             app::ActionGuard run;
-            w.vbGenerator->Command19->click();
-            QVERIFY(w.solution->isHidden());
+            testsupport::click(clicked);
+            QVERIFY(opened->isHidden());
         }
-        w.vbGenerator->Command19->click();
-        QVERIFY(!w.solution->isHidden());
+        testsupport::click(clicked);
+        QVERIFY(!opened->isHidden());
     }
 };
 
