@@ -7,6 +7,8 @@
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionProgressBar>
 #include <QStylePainter>
 
@@ -29,6 +31,9 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
+
+// The width a drop-down list is designed for, in characters.
+constexpr int kDropDownContentsLength = 12;
 
 constexpr quint32 kHeadingBack = 0x80;     // dark red
 constexpr quint32 kHeadingText = 0xC0FFFF; // light yellow
@@ -71,9 +76,28 @@ PasswordBox::PasswordBox(const QString& name, QWidget* parent) : TextBox(name, p
     setEchoMode(QLineEdit::Password);
 }
 
-ComboBox::ComboBox(const QString& name, QWidget* parent) : QComboBox(parent)
+DropDown::DropDown(const QString& name, QWidget* parent) : QComboBox(parent)
 {
     setObjectName(name);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(kDropDownContentsLength);
+}
+
+void DropDown::showPopup()
+{
+    // The pop-up takes the box's width; a longer item widens it, up to the screen's width.
+    QAbstractItemView* list = view();
+    int wanted = list->sizeHintForColumn(0) + 2 * list->frameWidth();
+    if (count() > maxVisibleItems())
+        wanted += list->verticalScrollBar()->sizeHint().width();
+    if (const QScreen* screen = this->screen())
+        wanted = std::min(wanted, screen->availableGeometry().width());
+    list->setMinimumWidth(std::max(0, wanted));
+    QComboBox::showPopup();
+}
+
+ComboBox::ComboBox(const QString& name, QWidget* parent) : DropDown(name, parent)
+{
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);

@@ -35,8 +35,17 @@ public:
     explicit PasswordBox(const QString& name, QWidget* parent = nullptr);
 };
 
+// A drop-down list that keeps its designed width whatever it holds (a long remembered entry
+// must not squeeze its neighbours); its pop-up opens wide enough to show whole items.
+class DropDown : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DropDown(const QString& name, QWidget* parent = nullptr);
+    void showPopup() override;
+};
+
 // An editable drop-down list (the connection history boxes, the schema box).
-class ComboBox : public QComboBox {
+class ComboBox : public DropDown {
     Q_OBJECT
 public:
     explicit ComboBox(const QString& name, QWidget* parent = nullptr);

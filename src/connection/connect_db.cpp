@@ -7,10 +7,12 @@
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
+#include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
 #include "platform/user_feedback.h"
 
 #include <QCheckBox>
+#include <QDebug>
 #include <QSet>
 
 namespace connection
@@ -60,11 +62,14 @@ void ConnectionHandlers::connect_db()
 
     form.db_cnx = std::make_unique<platform::ado::Connection>();
     form.db_schema = platform::ado::Recordset();
-    form.db_cnx->open(form.db_cnxstr); // the state below judges the outcome
+    // The state judges the outcome; the status carries the driver's reason for the message.
+    const platform::ado::Status opened = form.db_cnx->open(form.db_cnxstr);
     if (form.db_cnx->state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
         cp.fmain->clear();
-        platform::messageBox(QStringLiteral("Connection not opened"), &window);
+        const QString message = notOpenedMessage(opened.message, form.db_cnxstr);
+        qWarning().noquote() << message;
+        platform::messageBox(message, &window);
         if (!alive())
             return;
         window.setStatusPanel(1, QString::fromLatin1(app::kNotConnected));

@@ -75,9 +75,22 @@ QString accessPrefix(const QString& path)
     return path.mid(slash + 1, dot - slash - 1) + QLatin1Char('_');
 }
 
-QString maskPasswords(const QString& connectionString)
+namespace
 {
-    const QString& s = connectionString;
+
+// "Jet OLEDB:Database Password", "OldPassword", "PWD": every name that says it.
+bool isPasswordKey(const QString& key)
+{
+    return key.contains(QLatin1String("password"), Qt::CaseInsensitive) ||
+           key.compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0;
+}
+
+// Walks the attributes of a connection string and rebuilds it with each value replaced by
+// what `replace` returns for it; keys, separators and everything between stay byte-identical.
+// A value runs to the next ';' outside quotes or braces and is passed as written.
+template <typename Replace>
+QString rewriteValues(const QString& s, Replace replace)
+{
     QString out;
     qsizetype i = 0;
     const qsizetype n = s.size();
@@ -93,7 +106,6 @@ QString maskPasswords(const QString& connectionString)
         const QString key = s.mid(i, equals - i).trimmed();
         out += s.mid(i, equals + 1 - i);
         i = equals + 1;
-        // The value runs to the next ';' outside quotes or braces.
         qsizetype start = i;
         while (start < n && s[start].isSpace())
             ++start;
@@ -116,14 +128,53 @@ QString maskPasswords(const QString& connectionString)
         }
         const qsizetype semi = s.indexOf(QLatin1Char(';'), end);
         end = semi < 0 ? n : semi;
-        // "Jet OLEDB:Database Password", "OldPassword", "PWD": every name that says it.
-        const bool secret = key.contains(QLatin1String("password"), Qt::CaseInsensitive) ||
-                            key.compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0;
-        const QString value = s.mid(i, end - i);
-        out += secret && !value.trimmed().isEmpty() ? QStringLiteral("****") : value;
+        out += replace(key, s.mid(i, end - i));
         i = end;
     }
     return out;
+}
+
+// A value as the driver sees it: without the quotes or braces around it, a doubled closing
+// character standing for one.
+QString unquoted(const QString& written)
+{
+    const QString value = written.trimmed();
+    if (value.size() < 2)
+        return value;
+    const QChar open = value.front();
+    const QChar close = open == QLatin1Char('{') ? QLatin1Char('}') : open;
+    if ((open != QLatin1Char('"') && open != QLatin1Char('\'') && open != QLatin1Char('{')) || value.back() != close)
+        return value;
+    return value.mid(1, value.size() - 2).replace(QString(2, close), QString(close));
+}
+
+} // namespace
+
+QString maskPasswords(const QString& connectionString)
+{
+    return rewriteValues(connectionString, [](const QString& key, const QString& value) {
+        return isPasswordKey(key) && !value.trimmed().isEmpty() ? QStringLiteral("****") : value;
+    });
+}
+
+QString notOpenedMessage(const QString& reason, const QString& connectionString)
+{
+    const QString notOpened = QStringLiteral("Connection not opened");
+    // The driver's diagnostics come one record a line; the message gives them one line.
+    QString line = reason.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QStringLiteral("; ")).trimmed();
+    if (line.isEmpty())
+        return notOpened;
+    // A driver may quote the string it was given; no password goes out in the message.
+    rewriteValues(connectionString, [&line](const QString& key, const QString& value) {
+        if (isPasswordKey(key)) {
+            for (const QString& secret : {value.trimmed(), unquoted(value)}) {
+                if (!secret.isEmpty())
+                    line.replace(secret, QStringLiteral("****"));
+            }
+        }
+        return value;
+    });
+    return notOpened + QLatin1Char('\n') + line;
 }
 
 } // namespace connection

@@ -40,4 +40,8 @@ QString accessPrefix(const QString& path);
 // included); everything else byte-identical.
 QString maskPasswords(const QString& connectionString);
 
+// The message of a failed open: "Connection not opened" and, on a second line, the driver's
+// reason, with every password of the connection string masked.
+QString notOpenedMessage(const QString& reason, const QString& connectionString);
+
 } // namespace connection

@@ -77,8 +77,7 @@ QWidget* propertyColumn(BuilderControls& c, QWidget* parent)
     for (int i = 0; i < kListCount; ++i, ++row) {
         c.lcb[std::size_t(i)] =
             app::label(app::element("lcb", i), QString::fromLatin1(listCaptions()[std::size_t(i)]), column);
-        auto* combo = new QComboBox(column);
-        combo->setObjectName(app::element("cb", i));
+        auto* combo = new app::DropDown(app::element("cb", i), column);
         combo->setEditable(true);
         // The window keeps its lists sorted itself; typed text is taken as typed.
         combo->setInsertPolicy(QComboBox::NoInsert);

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -260,7 +261,8 @@ private slots:
 
         connectWith(kind);
         const app::FormState& form = w().form();
-        QCOMPARE(messages_, QStringList{"Connection not opened"});
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_[0].startsWith("Connection not opened\n"));
         QCOMPARE(w().statusPanel(1), QString("Not connected"));
         QCOMPARE(form.connected, 0);
         QVERIFY(!cp().pc->isHidden());
@@ -279,6 +281,72 @@ private slots:
         // No login is remembered for a failed open.
         QCOMPARE(platform::settings::get("kvl_net", "QmNoSuchService", "uid"), QString());
         QCOMPARE(platform::settings::get("kvl_nets", "missing/shop", "uid"), QString());
+    }
+
+    // The message keeps its first line and gives the driver's reason on the second, on
+    // standard error too, without the password; a mistyped SQLite path creates no database.
+    void failedOpenSaysWhy_data()
+    {
+        QTest::addColumn<QString>("connectionString");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("driver that does not exist")
+            << "DRIVER={Quillmere No Such Driver};UID=scott;PWD=tiger;" << "Quillmere No Such Driver";
+        QTest::newRow("refused port")
+            << "DRIVER={PostgreSQL Unicode};Servername=127.0.0.1;Port=1;Database=shop;UID=scott;PWD=tiger;"
+            << "refused";
+        QTest::newRow("missing SQLite file") << "DRIVER=SQLite3;Database=<dir>/typo.db;"
+                                             << "the database file <dir>/typo.db does not exist";
+        QTest::newRow("password named in the reason")
+            << "DRIVER={tiger};PWD=tiger;" << "Can't open lib '****'";
+    }
+    void failedOpenSaysWhy()
+    {
+        QFETCH(QString, connectionString);
+        QFETCH(QString, reason);
+        connectionString.replace("<dir>", dir_.path());
+        reason.replace("<dir>", dir_.path());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Connection not opened\n"));
+        cp().ocnx->setEditText(connectionString);
+        cp().Command13->click();
+
+        QCOMPARE(w().form().connected, 0);
+        QCOMPARE(messages_.size(), 1);
+        const QStringList lines = messages_[0].split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QString("Connection not opened"));
+        QVERIFY2(lines[1].contains(reason, Qt::CaseInsensitive), qPrintable(lines[1]));
+        QVERIFY2(!lines[1].contains("tiger"), qPrintable(lines[1]));
+        QVERIFY(!QFile::exists(dir_.filePath("typo.db")));
+    }
+
+    // The lists keep their designed width whatever the history holds.
+    void longHistoryEntriesKeepTheLayout()
+    {
+        const QList<QWidget*> boxes{cp().db, cp().sdb, cp().adb, cp().ocnx, cp().uid};
+        QList<int> widths;
+        for (QWidget* box : boxes)
+            widths << box->width();
+
+        program_.reset();
+        QFile history(home_->historyFile());
+        QVERIFY(history.open(QIODevice::WriteOnly));
+        for (char kind : {'0', '1', '2', '3'})
+            history.write(kind + QByteArray(400, 'x') + "\r\n");
+        history.close();
+        program_ = std::make_unique<app::Program>();
+        program_->setEndStep([] {});
+        program_->start();
+        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+        QCOMPARE(cp().ocnx->count(), 1);
+
+        const QList<QWidget*> filled{cp().db, cp().sdb, cp().adb, cp().ocnx, cp().uid};
+        for (qsizetype i = 0; i < filled.size(); ++i)
+            QCOMPARE(filled[i]->width(), widths[i]);
+        // The open list shows the entry whole, as far as the screen allows.
+        cp().ocnx->showPopup();
+        QTRY_VERIFY(cp().ocnx->view()->isVisible());
+        QVERIFY(cp().ocnx->view()->width() > 2 * widths[3]);
+        cp().ocnx->hidePopup();
     }
 
     void psFollowsTheKinds()

@@ -185,6 +185,35 @@ private slots:
         QFETCH(QString, masked);
         QCOMPARE(connection::maskPasswords(input), masked);
     }
+
+    // The driver's reason becomes one second line; a password it repeats, as written or as
+    // the driver read it, is masked.
+    void notOpenedMessage_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("connectionString");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no reason") << "" << "DSN=a;" << "Connection not opened";
+        QTest::newRow("one record") << "[08001] connection refused" << "DSN=a;PWD=pw"
+                                    << "Connection not opened\n[08001] connection refused";
+        QTest::newRow("records joined on one line")
+            << "[01000] first\n[IM002] second\n" << "DSN=a;"
+            << "Connection not opened\n[01000] first; [IM002] second";
+        QTest::newRow("password repeated") << "login as scott/tiger failed" << "DSN=a;UID=scott;PWD=tiger;"
+                                           << "Connection not opened\nlogin as scott/**** failed";
+        QTest::newRow("quoted password, read unquoted")
+            << "bad password ti;g\"er" << "Provider=MSDAORA;Password=\"ti;g\"\"er\";"
+            << "Connection not opened\nbad password ****";
+        QTest::newRow("braced password, read unbraced")
+            << "bad password a}b" << "DRIVER={X};PWD={a}}b};" << "Connection not opened\nbad password ****";
+    }
+    void notOpenedMessage()
+    {
+        QFETCH(QString, reason);
+        QFETCH(QString, connectionString);
+        QFETCH(QString, message);
+        QCOMPARE(connection::notOpenedMessage(reason, connectionString), message);
+    }
 };
 
 QTEST_GUILESS_MAIN(ConnectionKindsTest)

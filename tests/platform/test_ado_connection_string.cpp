@@ -43,10 +43,13 @@ private slots:
                                 << "DSN=ORCL;UID=scott;PWD=tiger;";
         QTest::newRow("keys in any case") << "provider=msdaora;DATA SOURCE=ORCL;user id=scott;PASSWORD=tiger"
                                           << "DSN=ORCL;UID=scott;PWD=tiger;";
-        QTest::newRow("ODBC driver string unchanged") << "DRIVER=SQLite3;Database=/tmp/a.db;"
-                                                      << "DRIVER=SQLite3;Database=/tmp/a.db;";
+        QTest::newRow("ODBC driver string unchanged") << "DRIVER={PostgreSQL Unicode};Servername=h;"
+                                                      << "DRIVER={PostgreSQL Unicode};Servername=h;";
         QTest::newRow("ODBC data source unchanged") << "dsn=Shop;uid=a;pwd=b"
                                                     << "dsn=Shop;uid=a;pwd=b";
+        QTest::newRow("SQLite driver told not to create the file")
+            << "driver={SQLite3};Database=/tmp/a.db;NoCreat=0"
+            << "NoCreat=1;driver={SQLite3};Database=/tmp/a.db;NoCreat=0";
         QTest::newRow("unknown provider unchanged") << "Provider=SomethingElse;Data Source=x"
                                                     << "Provider=SomethingElse;Data Source=x";
         QTest::newRow("quoted value keeps its ;")
@@ -132,12 +135,37 @@ private slots:
         }
         QCOMPARE(toOdbcConnectionString(
                      "Provider=SQLOLEDB.1;Initial Catalog=/tmp/x.db;Data Source=s;User Id=u;Password=p;"),
-                 QString("DRIVER=SQLite3;Database=/tmp/x.db;"));
+                 QString("NoCreat=1;DRIVER=SQLite3;Database=/tmp/x.db;"));
         QCOMPARE(toOdbcConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/a/b.mdb"),
                  QString("DRIVER={Other Access};File=/a/b.mdb;"));
         // A family the file does not name keeps its default.
         QCOMPARE(toOdbcConnectionString("Provider=MSDAORA;Data Source=ORCL;User Id=u;Password=p;"),
                  QString("DSN=ORCL;UID=u;PWD=p;"));
+    }
+
+    // A mistyped database path fails with its reason and leaves no empty database behind,
+    // however the string reaches the SQLite driver.
+    void sqliteOpensOnlyAnExistingFile_data()
+    {
+        QTest::addColumn<QString>("connectionString");
+        QTest::newRow("driver string") << "DRIVER=SQLite3;Database=%1;";
+        QTest::newRow("provider template") << "Provider=SQLOLEDB.1;Initial Catalog=%1;Data Source=s;";
+        QTest::newRow("data source") << "Provider=MSDAORA;Data Source=QuillmereMissing;User Id=u;Password=p;";
+    }
+    void sqliteOpensOnlyAnExistingFile()
+    {
+        QFETCH(QString, connectionString);
+        const QString missing = dir_.filePath("typo.db");
+        testsupport::writeProvidersFile(dir_.path(), {"sqloledb=DRIVER=SQLite3;Database=%catalog%;"});
+        QVERIFY(!testsupport::writeOdbcIni(dir_.path(), {{"QuillmereMissing", {"Driver=SQLite3", "Database=" + missing}}})
+                     .isEmpty());
+        Connection c;
+        const Status s = c.open(connectionString.contains("%1") ? connectionString.arg(missing) : connectionString);
+        QVERIFY(!s.ok);
+        QCOMPARE(c.state(), int(adStateClosed));
+        QVERIFY(!QFile::exists(missing));
+        if (connectionString.contains("%1"))
+            QVERIFY2(s.message.endsWith("the database file " + missing + " does not exist"), qPrintable(s.message));
     }
 
     void sqlServerKindThroughOverride()

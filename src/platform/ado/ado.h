@@ -177,7 +177,13 @@ private:
 // folder) may replace a template with lines "jet=...", "sqloledb=...", "msdaora=...".
 // Placeholders take Data Source, Initial Catalog, User Id and Password, in braces when
 // they hold ';', braces, quotes or outer blanks.
+// Either way, a string for a SQLite driver (named, or the driver of the data source) gets
+// "NoCreat=1;" in front, so that opening never creates a database file.
 QString toOdbcConnectionString(const QString& connectionString);
+
+// For an ODBC string that opens a SQLite database file which does not exist, the reason to
+// give for the failed open ("the database file ... does not exist"); empty otherwise.
+QString missingDatabaseFile(const QString& odbcString);
 
 // A value for an OLE DB connection string: unchanged when plain, in double quotes (inner
 // quotes doubled) when it holds ';', a quote or a brace, so it cannot end its attribute.

@@ -130,9 +130,10 @@ Status Connection::open(const QString& connectionString)
             SQLDriverConnectW(link->dbc, nullptr, odbc::wide(odbcString), SQL_NTS, completed,
                               SQLSMALLINT(std::size(completed)), &completedLength, SQL_DRIVER_NOPROMPT);
         if (!odbc::succeeded(rc)) {
-            status = Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, link->dbc));
-            if (status.message.isEmpty())
-                status.message = QStringLiteral("the connection could not be opened");
+            QStringList reasons{odbc::diagnostics(SQL_HANDLE_DBC, link->dbc), missingDatabaseFile(odbcString)};
+            reasons.removeAll(QString());
+            status = Status::failure(reasons.isEmpty() ? QStringLiteral("the connection could not be opened")
+                                                       : reasons.join(QLatin1Char('\n')));
             return;
         }
         link->connected = true;

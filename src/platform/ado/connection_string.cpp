@@ -1,10 +1,12 @@
 // Translation of the OLE DB strings the pages build into ODBC connection strings. The
 // strings themselves stay as built; only open() sees the ODBC form.
 #include "platform/ado/ado.h"
+#include "platform/ado/odbc_support.h"
 #include "platform/folders.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QTextStream>
 
@@ -138,6 +140,44 @@ QString providerFamily(const QString& provider)
     return {};
 }
 
+// The driver a data source is defined with, as the driver manager lists it; empty when
+// there is no such data source.
+QString driverOfDataSource(const QString& dsn)
+{
+    SQLHENV env = odbc::environment();
+    if (env == SQL_NULL_HENV || dsn.isEmpty())
+        return {};
+    SQLWCHAR name[SQL_MAX_DSN_LENGTH + 1];
+    SQLWCHAR driver[256];
+    SQLSMALLINT nameLength = 0, driverLength = 0;
+    for (SQLUSMALLINT direction = SQL_FETCH_FIRST;; direction = SQL_FETCH_NEXT) {
+        const SQLRETURN rc = SQLDataSourcesW(env, direction, name, SQLSMALLINT(std::size(name)), &nameLength,
+                                             driver, SQLSMALLINT(std::size(driver)), &driverLength);
+        if (!odbc::succeeded(rc))
+            return {};
+        if (QString::fromUtf16(reinterpret_cast<const char16_t*>(name)).compare(dsn, Qt::CaseInsensitive) == 0)
+            return QString::fromUtf16(reinterpret_cast<const char16_t*>(driver));
+    }
+}
+
+QString sqliteDriverOf(const QList<Attribute>& attributes)
+{
+    QString driver = valueOf(attributes, {"driver"});
+    if (driver.isEmpty())
+        driver = driverOfDataSource(valueOf(attributes, {"dsn"}));
+    return driver.contains(QLatin1String("sqlite"), Qt::CaseInsensitive) ? driver : QString();
+}
+
+// The SQLite driver creates an empty database for a file that does not exist, so a mistyped
+// path would "connect"; told not to, it fails with its reason. Opening never creates a database.
+QString withoutCreatingSqliteFiles(const QString& odbcString)
+{
+    if (sqliteDriverOf(parseOleDb(odbcString)).isEmpty())
+        return odbcString;
+    // The driver takes the first of repeated attributes, so the setting goes first.
+    return QStringLiteral("NoCreat=1;") + odbcString;
+}
+
 } // namespace
 
 QString oleDbValue(const QString& value)
@@ -149,11 +189,24 @@ QString oleDbValue(const QString& value)
            QLatin1Char('"');
 }
 
+QString missingDatabaseFile(const QString& odbcString)
+{
+    const QList<Attribute> attributes = parseOleDb(odbcString);
+    if (sqliteDriverOf(attributes).isEmpty())
+        return {};
+    QString file = valueOf(attributes, {"database"});
+    if (file.size() >= 2 && file.startsWith(QLatin1Char('{')) && file.endsWith(QLatin1Char('}')))
+        file = file.mid(1, file.size() - 2).replace(QStringLiteral("}}"), QStringLiteral("}"));
+    if (file.isEmpty() || QFileInfo::exists(file))
+        return {};
+    return QStringLiteral("the database file %1 does not exist").arg(file);
+}
+
 QString toOdbcConnectionString(const QString& connectionString)
 {
     const QList<Attribute> attributes = parseOleDb(connectionString);
     if (hasKey(attributes, "driver") || hasKey(attributes, "dsn"))
-        return connectionString;
+        return withoutCreatingSqliteFiles(connectionString);
     const QString family = providerFamily(valueOf(attributes, {"provider"}));
     if (family.isEmpty())
         return connectionString;
@@ -179,7 +232,7 @@ QString toOdbcConnectionString(const QString& connectionString)
         if (!replaced)
             out += result[i++];
     }
-    return out;
+    return withoutCreatingSqliteFiles(out);
 }
 
 } // namespace platform::ado
