@@ -160,8 +160,14 @@ QString maskPasswords(const QString& connectionString)
 QString notOpenedMessage(const QString& reason, const QString& connectionString)
 {
     const QString notOpened = QStringLiteral("Connection not opened");
-    // The driver's diagnostics come one record a line; the message gives them one line.
-    QString line = reason.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QStringLiteral("; ")).trimmed();
+    // The driver's diagnostics come one record a line (a record may span lines too); the
+    // message gives them one line.
+    QStringList parts;
+    for (const QString& part : reason.split(QLatin1Char('\n'))) {
+        if (!part.trimmed().isEmpty())
+            parts << part.trimmed();
+    }
+    QString line = parts.join(QStringLiteral("; "));
     if (line.isEmpty())
         return notOpened;
     // A driver may quote the string it was given; no password goes out in the message.

@@ -296,6 +296,8 @@ private slots:
             << "refused";
         QTest::newRow("missing SQLite file") << "DRIVER=SQLite3;Database=<dir>/typo.db;"
                                              << "the database file <dir>/typo.db does not exist";
+        QTest::newRow("missing Access file") << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<dir>/shop.mdb"
+                                             << "the database file <dir>/shop.mdb does not exist";
         QTest::newRow("password named in the reason")
             << "DRIVER={tiger};PWD=tiger;" << "Can't open lib '****'";
     }

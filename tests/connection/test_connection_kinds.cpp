@@ -197,8 +197,8 @@ private slots:
         QTest::newRow("one record") << "[08001] connection refused" << "DSN=a;PWD=pw"
                                     << "Connection not opened\n[08001] connection refused";
         QTest::newRow("records joined on one line")
-            << "[01000] first\n[IM002] second\n" << "DSN=a;"
-            << "Connection not opened\n[01000] first; [IM002] second";
+            << "[01000] first\n[08001] second, failed\n\tIs the server running?\n" << "DSN=a;"
+            << "Connection not opened\n[01000] first; [08001] second, failed; Is the server running?";
         QTest::newRow("password repeated") << "login as scott/tiger failed" << "DSN=a;UID=scott;PWD=tiger;"
                                            << "Connection not opened\nlogin as scott/**** failed";
         QTest::newRow("quoted password, read unquoted")

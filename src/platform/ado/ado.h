@@ -181,8 +181,9 @@ private:
 // "NoCreat=1;" in front, so that opening never creates a database file.
 QString toOdbcConnectionString(const QString& connectionString);
 
-// For an ODBC string that opens a SQLite database file which does not exist, the reason to
-// give for the failed open ("the database file ... does not exist"); empty otherwise.
+// For an ODBC string that opens a database file which does not exist (the SQLite or the
+// MDBTools driver), the reason to give for the failed open ("the database file ... does not
+// exist"); empty otherwise.
 QString missingDatabaseFile(const QString& odbcString);
 
 // A value for an OLE DB connection string: unchanged when plain, in double quotes (inner

@@ -191,10 +191,15 @@ QString oleDbValue(const QString& value)
 
 QString missingDatabaseFile(const QString& odbcString)
 {
+    // The drivers that open a file name it in an attribute of their own; some of them say no
+    // more than that the connection failed when it is missing.
     const QList<Attribute> attributes = parseOleDb(odbcString);
-    if (sqliteDriverOf(attributes).isEmpty())
-        return {};
-    QString file = valueOf(attributes, {"database"});
+    const QString driver = valueOf(attributes, {"driver"});
+    QString file;
+    if (!sqliteDriverOf(attributes).isEmpty())
+        file = valueOf(attributes, {"database"});
+    else if (driver.contains(QLatin1String("mdbtools"), Qt::CaseInsensitive))
+        file = valueOf(attributes, {"dbq"});
     if (file.size() >= 2 && file.startsWith(QLatin1Char('{')) && file.endsWith(QLatin1Char('}')))
         file = file.mid(1, file.size() - 2).replace(QStringLiteral("}}"), QStringLiteral("}"));
     if (file.isEmpty() || QFileInfo::exists(file))
