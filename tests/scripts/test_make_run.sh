@@ -5,17 +5,7 @@
 # Usage: test_make_run.sh <source tree>
 set -eu
 root=$1
-if ! command -v make >/dev/null || ! command -v sqlite3 >/dev/null; then
-    echo "SKIP: make or sqlite3 is not installed"
-    exit 77
-fi
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/script_test.sh" make sqlite3
 
 # The build commands each target would run (a dry run: nothing is installed or built).
 builds() { make -s -n -C "$root" "$1" BUILD="$work/build" JOBS=3 | grep -E '^cmake --build' || true; }

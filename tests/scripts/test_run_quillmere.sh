@@ -5,17 +5,7 @@
 # Usage: test_run_quillmere.sh <source tree>
 set -eu
 root=$1
-if ! command -v sqlite3 >/dev/null; then
-    echo "SKIP: sqlite3 is not installed"
-    exit 77
-fi
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/script_test.sh" sqlite3
 
 # The stand-in records each start in the program's folder.
 mkdir "$work/build"

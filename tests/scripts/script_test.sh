@@ -1,0 +1,17 @@
+# Sourced by the script tests: skips the test (exit 77) when a tool it needs is missing,
+# gives it a temporary folder $work removed at exit, and a fail function.
+# Usage: . script_test.sh <tool>...
+
+for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
