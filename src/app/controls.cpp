@@ -3,6 +3,7 @@
 #include "platform/colours.h"
 
 #include <QAbstractItemView>
+#include <QFontDatabase>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -157,6 +158,8 @@ QPushButton* pictureButton(const QString& name, QStyle::StandardPixmap picture, 
     button->setIconSize(QSize(24, 24));
     button->setToolTip(toolTip);
     button->setFixedSize(36, 34);
+    // Enter on a focused button presses it, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -164,7 +167,18 @@ QPushButton* commandButton(const QString& name, const QString& caption, QWidget*
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
+    button->setAutoDefault(true);
     return button;
+}
+
+QPlainTextEdit* previewBox(const QString& name, QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setUndoRedoEnabled(false);
+    box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return box;
 }
 
 QLabel* label(const QString& name, const QString& caption, QWidget* parent)

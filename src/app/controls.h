@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -95,6 +96,8 @@ protected:
 QPushButton* pictureButton(const QString& name, QStyle::StandardPixmap picture, const QString& toolTip,
                            QWidget* parent);
 QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent);
+// A preview of generated lines: read as they come, in the fixed-pitch font, never wrapped.
+QPlainTextEdit* previewBox(const QString& name, QWidget* parent);
 QLabel* label(const QString& name, const QString& caption, QWidget* parent);
 // A section heading: dark red, light-yellow lettering, carrying a Tag.
 QLabel* heading(const QString& name, const QString& caption, QWidget* parent);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
@@ -102,6 +103,9 @@ FolderPicker::FolderPicker(QWidget* parent) : Panel(QStringLiteral("pt_4"), pare
     buttons->addWidget(Command17);
     layout->addLayout(buttons);
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderPicker::Drive1_Change);
+    // Escape cancels the open picker wherever the focus is in the window.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, Command17, &QPushButton::click);
     // Floating over a page of the same colour, the panel needs its edge to read as a dialog.
     platform::static_edge(this);
     hide();

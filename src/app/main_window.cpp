@@ -75,7 +75,8 @@ MainWindow::MainWindow(FormState& form, Program& program) : QMainWindow(nullptr)
     topBar->addStretch();
     look[0] = pictureButton(element("look", 0), QStyle::SP_DesktopIcon, QStringLiteral("System colours"), central);
     look[1] = pictureButton(element("look", 1), QStyle::SP_DriveNetIcon, QStringLiteral("Designed colours"), central);
-    Command16 = pictureButton(QStringLiteral("Command16"), QStyle::SP_MessageBoxQuestion, QString(), central);
+    Command16 = pictureButton(QStringLiteral("Command16"), QStyle::SP_MessageBoxQuestion, QStringLiteral("Help"),
+                              central);
     fin_0 = pictureButton(element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"), central);
     for (QPushButton* button : {look[0], look[1], Command16, fin_0})
         topBar->addWidget(button);
@@ -104,6 +105,7 @@ MainWindow::MainWindow(FormState& form, Program& program) : QMainWindow(nullptr)
     help = new QPlainTextEdit(central);
     help->setObjectName(QStringLiteral("help"));
     help->setReadOnly(true);
+    help->setLineWrapMode(QPlainTextEdit::NoWrap);
     help->setPlainText(QString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     help->viewport()->installEventFilter(new HelpClickFilter(this, help));
     help->hide();

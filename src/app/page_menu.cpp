@@ -8,8 +8,12 @@
 #include "platform/colours.h"
 #include "platform/screen_units.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+
+#include <cmath>
 
 namespace app {
 
@@ -17,6 +21,23 @@ namespace {
 constexpr int kHelpLeft = 1400;
 constexpr int kHelpTop = 500;
 constexpr int kHelpSize = 7700;
+
+// The outer size a text box needs to show all of its unwrapped lines without scrolling.
+QSize helpTextSize(const QPlainTextEdit& box)
+{
+    const QTextDocument& document = *box.document();
+    const QFontMetrics metrics(box.font());
+    int width = 0;
+    qreal height = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        width = std::max(width, metrics.horizontalAdvance(block.text()));
+        height += document.documentLayout()->blockBoundingRect(block).height();
+    }
+    const int margins = 2 * (int(std::ceil(document.documentMargin())) + box.frameWidth());
+    // One pixel more across, for the caret at the end of the longest line.
+    return QSize(width + margins + box.cursorWidth() + 1, int(std::ceil(height)) + margins);
+}
+
 } // namespace
 
 void MainWindow::Command_Click(int index)
@@ -50,8 +71,14 @@ void MainWindow::pt_MouseMove()
 void MainWindow::Command16_Click()
 {
     using platform::twipsToPixels;
-    help->setGeometry(twipsToPixels(kHelpLeft), twipsToPixels(kHelpTop), twipsToPixels(kHelpSize),
-                      twipsToPixels(kHelpSize));
+    // The designed size, grown where the system's fonts need more room for the whole text,
+    // within the window.
+    help->ensurePolished(); // the font it shows with
+    const QSize text = helpTextSize(*help);
+    const QPoint at(twipsToPixels(kHelpLeft), twipsToPixels(kHelpTop));
+    const QSize room = help->parentWidget()->size() - QSize(at.x(), at.y());
+    const QSize designed(twipsToPixels(kHelpSize), twipsToPixels(kHelpSize));
+    help->setGeometry(QRect(at, designed.expandedTo(text).boundedTo(room.expandedTo(designed))));
     if (help->isHidden()) {
         help->show();
         help->raise();

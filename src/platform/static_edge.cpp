@@ -1,7 +1,9 @@
 #include "platform/static_edge.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QFrame>
+#include <QPainter>
 #include <QWidget>
 
 namespace platform {
@@ -9,6 +11,7 @@ namespace platform {
 namespace {
 
 const char* const kEdgeName = "static_edge";
+constexpr int kFocusMarkWidth = 2;
 
 // A frame on top of the button that follows its size; it takes no mouse events, so
 // the button behaves as before.
@@ -34,7 +37,23 @@ protected:
             setGeometry(parentWidget()->rect());
             raise();
         }
+        if (watched == parent() && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+            update();
         return false;
+    }
+
+    // The edge covers the outline the style marks a focused button with, so the mark is drawn
+    // here, inside the edge.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QFrame::paintEvent(event);
+        const QWidget* owner = parentWidget();
+        if (!owner->hasFocus() || !qobject_cast<const QAbstractButton*>(owner))
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(owner->palette().color(QPalette::Highlight), kFocusMarkWidth));
+        const int inset = 1 + kFocusMarkWidth;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
     }
 };
 

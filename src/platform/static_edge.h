@@ -6,7 +6,8 @@ class QWidget;
 namespace platform {
 
 // Gives the widget a one-pixel sunken frame drawn over its edge, kept in step with
-// its size. Applying it twice changes nothing.
+// its size; a button with the focus shows its focus mark inside the frame. Applying it
+// twice changes nothing.
 void static_edge(QWidget* widget);
 bool hasStaticEdge(const QWidget* widget);
 

@@ -7,11 +7,15 @@
 #include "browser/data_browser_page.h"
 #include "cssbuilder/css_builder_window.h"
 #include "platform/colours.h"
+#include "support/find_control.h"
 #include "support/temp_home.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 
 using app::MainWindow;
 using platform::backColor;
@@ -218,15 +222,82 @@ private slots:
 
         QVERIFY(w->help->isHidden());
         QCOMPARE(w->help->parentWidget(), w->centralWidget());
+        QVERIFY(!w->Command16->toolTip().isEmpty());
         QTest::mouseClick(w->Command16, Qt::LeftButton);
         QVERIFY(!w->help->isHidden());
-        QCOMPARE(w->help->geometry(), QRect(93, 33, 513, 513)); // 1400, 500, 7700 x 7700 twips
+        // At 1400, 500 twips, 7700 x 7700 twips or what the text needs: it shows whole, down
+        // to its last line.
+        const QRect shown = w->help->geometry();
+        QCOMPARE(shown.topLeft(), QPoint(93, 33));
+        QVERIFY(shown.width() >= 513 && shown.height() >= 513);
         QCOMPARE(w->help->toPlainText(), QString(text).replace("\r\n", "\n"));
+        QTRY_COMPARE(w->help->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(w->help->horizontalScrollBar()->maximum(), 0);
+        const QTextBlock last = w->help->document()->findBlockByNumber(35);
+        QCOMPARE(last.text(), QString("Click to close."));
+        QVERIFY(w->help->cursorRect(QTextCursor(last)).bottom() < w->help->viewport()->height());
         QTest::mouseClick(w->Command16, Qt::LeftButton);
         QVERIFY(w->help->isHidden());
         QTest::mouseClick(w->Command16, Qt::LeftButton);
         QTest::mouseClick(w->help->viewport(), Qt::LeftButton);
         QVERIFY(w->help->isHidden());
+    }
+
+    // Enter (either key) on a focused button presses it, as Space does.
+    void enterPressesAFocusedButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        for (const char* name : {"Command16", "Command_1", "chpth_1"}) {
+            QTest::addRow("%s, Return", name) << name << int(Qt::Key_Return);
+            QTest::addRow("%s, Enter", name) << name << int(Qt::Key_Enter);
+        }
+    }
+    void enterPressesAFocusedButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        auto* pressed = w->findChild<QPushButton*>(button);
+        QVERIFY(pressed);
+        QSignalSpy clicks(pressed, &QPushButton::clicked);
+        pressed->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(pressed, Qt::Key(key));
+        QCOMPARE(clicks.size(), 1);
+    }
+
+    // The style's own outline is under the button's sunken edge; the mark must show all round.
+    void focusMarkOnAPictureButton()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QPushButton* button = w->Command16;
+        w->fin_0->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(!button->hasFocus());
+        const QImage unfocused = button->grab().toImage();
+        button->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(button->hasFocus());
+        const QImage focused = button->grab().toImage();
+        QCOMPARE(focused.size(), unfocused.size());
+        int changed = 0;
+        for (int y = 0; y < focused.height(); ++y) {
+            for (int x = 0; x < focused.width(); ++x)
+                changed += focused.pixel(x, y) != unfocused.pixel(x, y);
+        }
+        QVERIFY2(changed >= 2 * (button->width() + button->height()), qPrintable(QString::number(changed)));
+    }
+
+    // Escape cancels the open folder picker: the folder is not taken.
+    void escapeClosesTheFolderPicker()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->vbGenerator->pn->setText(home->path() + "/");
+        w->Command_Click(1);
+        testsupport::click(w->findChild<QPushButton*>("chpth_1"));
+        QVERIFY(w->folderPicker->isVisible());
+        w->folderPicker->Dir1->setPath("/");
+        w->folderPicker->Dir1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->folderPicker->Dir1, Qt::Key_Escape);
+        QVERIFY(w->folderPicker->isHidden());
+        QCOMPARE(w->vbGenerator->pn->text(), home->path() + "/");
     }
 
 private:
