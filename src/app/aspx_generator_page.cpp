@@ -73,10 +73,7 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt
     for (int i = 0; i < 2; ++i) {
         previews->addWidget(
             label(element("Etiquette6", previewCaptionIndex[i]), QString::fromLatin1(previewCaptions[i]), this), 0, i);
-        gasp[std::size_t(i)] = new QPlainTextEdit(this);
-        gasp[std::size_t(i)]->setObjectName(element("gasp", i));
-        gasp[std::size_t(i)]->setLineWrapMode(QPlainTextEdit::NoWrap);
-        gasp[std::size_t(i)]->setUndoRedoEnabled(false);
+        gasp[std::size_t(i)] = previewBox(element("gasp", i), this);
         previews->addWidget(gasp[std::size_t(i)], 1, i);
     }
     top->addLayout(previews, 3);

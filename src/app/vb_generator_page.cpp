@@ -159,14 +159,7 @@ VbGeneratorPage::VbGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt_1")
     lower->addLayout(tabs);
     auto* previews = new QGridLayout();
     for (int i = 0; i < 5; ++i) {
-        auto* box = new QPlainTextEdit(this);
-        box->setObjectName(element("gnl", i));
-        box->setLineWrapMode(QPlainTextEdit::NoWrap);
-        box->setUndoRedoEnabled(false);
-        QFont mono = box->font();
-        mono.setFamily(QStringLiteral("monospace"));
-        mono.setStyleHint(QFont::TypeWriter);
-        box->setFont(mono);
+        QPlainTextEdit* box = previewBox(element("gnl", i), this);
         previews->addWidget(box, 0, 0);
         gnl[std::size_t(i)] = box;
     }

@@ -1,3 +1,4 @@
+#include "app/aspx_generator_page.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/vb_generator_page.h"
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 
 class WindowHostTest : public QObject
 {
@@ -97,6 +99,51 @@ private slots:
         QVERIFY(box->textCursor().atEnd());
         QVERIFY(box->verticalScrollBar()->value() > 0);
         QVERIFY(box->viewport()->rect().contains(box->cursorRect()));
+    }
+
+    // With long lines the horizontal scroll bar shows, and the last line stays whole above it.
+    void previewShowsItsLastLineWhole_data()
+    {
+        QTest::addColumn<int>("preview");
+        QTest::newRow("data access") << int(generators::kPreviewDataAccess);
+        QTest::newRow("VB6 classes") << int(generators::kPreviewVb6);
+        QTest::newRow("aspx") << int(generators::kPreviewAspx);
+        QTest::newRow("aspx.vb") << int(generators::kPreviewAspxVb);
+    }
+    void previewShowsItsLastLineWhole()
+    {
+        QFETCH(int, preview);
+        const bool aspx = preview >= generators::kPreviewAspx;
+        QPlainTextEdit* box = aspx ? w->aspxGenerator->gasp[std::size_t(preview - generators::kPreviewAspx)]
+                                   : w->vbGenerator->gnl[std::size_t(preview)];
+        w->Command_Click(aspx ? 3 : 1);
+        {
+            app::WindowHost host(*w);
+            if (!aspx)
+                host.showPreview(preview);
+            for (int i = 0; i < 300; ++i)
+                host.appendPreview(preview, QStringLiteral("\r\n    Dim line%1 As String = \"%2\"")
+                                                .arg(i)
+                                                .arg(QString(i % 7 ? 10 : 300, QLatin1Char('x'))));
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(box->horizontalScrollBar()->isVisible());
+        const QRect last = box->cursorRect(QTextCursor(box->document()->lastBlock()));
+        QVERIFY2(last.top() >= 0 && last.bottom() < box->viewport()->height(),
+                 qPrintable(QStringLiteral("line %1..%2, viewport height %3")
+                                .arg(last.top())
+                                .arg(last.bottom())
+                                .arg(box->viewport()->height())));
+    }
+
+    void previewsUseTheFixedPitchFont()
+    {
+        QList<QPlainTextEdit*> boxes{w->aspxGenerator->gasp.begin(), w->aspxGenerator->gasp.end()};
+        boxes.append(QList<QPlainTextEdit*>(w->vbGenerator->gnl.begin(), w->vbGenerator->gnl.end()));
+        for (QPlainTextEdit* box : boxes) {
+            QVERIFY2(QFontInfo(box->font()).fixedPitch(), qPrintable(box->objectName()));
+            QCOMPARE(box->font(), w->vbGenerator->gnl[0]->font());
+        }
     }
 
     void showPreviewIsTheTabSwitch()
