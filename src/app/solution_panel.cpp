@@ -32,6 +32,9 @@ SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), pa
         layout->addWidget(label(QString::fromLatin1(row.labelName), QString::fromLatin1(row.caption), this), line, 0);
         *row.box = new TextBox(QString::fromLatin1(row.boxName), this);
         (*row.box)->setReadOnly(!row.editable);
+        // Without the frame of a box to type in, a value that follows the solution name reads
+        // as one (and the colour look leaves it unpainted, as any borderless box).
+        (*row.box)->setFrame(row.editable);
         layout->addWidget(*row.box, line, 1);
         ++line;
     }

@@ -3,6 +3,7 @@
 
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
+#include "platform/colours.h"
 #include "platform/settings_store.h"
 #include "window_fixture.h"
 
@@ -78,6 +79,12 @@ private slots:
         // Only the solution name and the style-sheet path can be edited.
         QVERIFY(!d.sng->isReadOnly() && !d.stcss->isReadOnly());
         QVERIFY(d.spg->isReadOnly() && d.png->isReadOnly() && d.ppg->isReadOnly());
+        // ... and only they look like boxes to type in.
+        QVERIFY(d.sng->hasFrame() && d.stcss->hasFrame());
+        for (const QLineEdit* value : {d.spg, d.png, d.ppg}) {
+            QVERIFY(!value->hasFrame());
+            QVERIFY(platform::backColor(value) != platform::backColor(d.sng));
+        }
     }
 
     void opensCentredOverThePages()

@@ -198,7 +198,8 @@ private slots:
     }
 
     // A solution file, a data-layer module and a page file that cannot be written (a folder
-    // stands in their place): all are told under the one end message, and the rest is written.
+    // stands in their place), and no style sheet named for the Styles.css the project lists: all
+    // are told under the one end message, and the rest is written.
     void problemsUnderTheOneEndMessage()
     {
         app::MainWindow& w = fixture->window();
@@ -214,11 +215,12 @@ private slots:
 
         QCOMPARE(fixture->messages.size(), 1);
         const QStringList lines = fixture->messages.first().split('\n');
-        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.size(), 5);
         QCOMPARE(lines[0], QStringLiteral("End of Generation"));
         QVERIFY2(lines[1].startsWith(project + "AssemblyInfo.vb: "), qPrintable(lines[1]));
-        QVERIFY2(lines[2].startsWith(project + "Data_Access/Shop_Manager.vb: "), qPrintable(lines[2]));
-        QVERIFY2(lines[3].startsWith(project + "User_Interface/edit_Customers.aspx.vb: "), qPrintable(lines[3]));
+        QCOMPARE(lines[2], project + "Styles.css: not written, no style sheet is named");
+        QVERIFY2(lines[3].startsWith(project + "Data_Access/Shop_Manager.vb: "), qPrintable(lines[3]));
+        QVERIFY2(lines[4].startsWith(project + "User_Interface/edit_Customers.aspx.vb: "), qPrintable(lines[4]));
         QVERIFY(QFile::exists(project + "Global.asax"));
         QVERIFY(QFile::exists(project + "Data_Access/Shop_Access.vb"));
         QVERIFY(QFile::exists(project + "User_Interface/edit_Customers.aspx"));

@@ -78,7 +78,8 @@ private slots:
         SolutionRun run;
         run.run(in);
 
-        QVERIFY2(run.problems.isEmpty(), qPrintable(run.problems.join('\n')));
+        // No style sheet was named: the one problem of the run.
+        QCOMPARE(run.problems, QStringList{in.ppg + "Styles.css: not written, no style sheet is named"});
         QCOMPARE(guids, 1);
         const QList<std::pair<QString, QString>> files = {
             {"solution_AssemblyInfo.vb", in.ppg + "AssemblyInfo.vb"},
@@ -190,26 +191,37 @@ private slots:
         QVERIFY(run.problems.isEmpty());
     }
 
-    // A sheet that does not open gives no copy, and the project still lists it.
+    // A sheet that does not open gives no copy; the project still lists it, so the run names
+    // the sheet as a problem.
     void styleSheetThatDoesNotOpen_data()
     {
         QTest::addColumn<QString>("sheet");
-        QTest::newRow("empty path") << "";
-        QTest::newRow("missing file") << "missing.css";
-        QTest::newRow("a folder") << "sheets/";
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("empty path") << "" << "no style sheet is named";
+        QTest::newRow("missing file") << "missing.css" << "the style sheet <dir>/missing.css does not exist";
+        QTest::newRow("a folder") << "sheets/" << "the style sheet <dir>/sheets/ is not a file";
+        QTest::newRow("unreadable file") << "locked.css"
+                                         << "the style sheet <dir>/locked.css cannot be read (Permission denied)";
     }
     void styleSheetThatDoesNotOpen()
     {
         QFETCH(QString, sheet);
+        QFETCH(QString, problem);
         QTemporaryDir dir;
         QDir(dir.path()).mkdir("sheets");
         SolutionInputs in = shopSolution(dir.path());
         in.stcss = sheet.isEmpty() ? sheet : dir.filePath(sheet);
+        if (sheet == "locked.css") {
+            writeBytes(in.stcss, "a { }\n");
+            QFile(in.stcss).setPermissions(QFileDevice::WriteOwner);
+            if (QFile(in.stcss).open(QIODevice::ReadOnly))
+                QSKIP("the file stays readable (the test runs with every file permission)");
+        }
         SolutionRun run;
         run.run(in);
         QVERIFY(!QFile::exists(in.ppg + "Styles.css"));
         QVERIFY(testsupport::readFileBytes(in.ppg + "Shop_Web.vbproj").contains("RelPath = \"Styles.css\""));
-        QVERIFY(run.problems.isEmpty());
+        QCOMPARE(run.problems, QStringList{in.ppg + "Styles.css: not written, " + problem.replace("<dir>", dir.path())});
     }
 
     // The sheet chosen is the project's own Styles.css: a second run copies it onto itself

@@ -65,17 +65,32 @@ QStringList projectLines(const SolutionInputs& in, const QString& guid)
 
 // Copies the style sheet line by line, each line ended by CR LF. The bytes of a line are
 // copied as they are (the sheet may be in any encoding), and the whole sheet is read before
-// the copy is opened, so that a sheet chosen inside the project folder is not lost.
+// the copy is opened, so that a sheet chosen inside the project folder is not lost. The
+// project lists the sheet and every page links it, so a sheet that cannot be copied is a
+// problem of the run.
 void copyStyleSheet(RunContext& ctx, const QString& source, const QString& target)
 {
-    if (source.isEmpty() || !QFileInfo(source).isFile())
+    const auto notCopied = [&](const QString& why) {
+        ctx.problem(QStringLiteral("%1: not written, %2").arg(QDir::toNativeSeparators(target), why));
+    };
+    if (source.isEmpty()) {
+        notCopied(QStringLiteral("no style sheet is named"));
         return;
+    }
+    const QFileInfo sheet(source);
+    if (!sheet.exists() || !sheet.isFile()) {
+        notCopied(QStringLiteral("the style sheet %1 %2").arg(source, sheet.exists() ? QStringLiteral("is not a file")
+                                                                                    : QStringLiteral("does not exist")));
+        return;
+    }
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (in.open(QIODevice::ReadOnly))
+        bytes = in.readAll();
+    if (!in.isOpen() || in.error() != QFileDevice::NoError) {
+        notCopied(QStringLiteral("the style sheet %1 cannot be read (%2)").arg(source, in.errorString()));
         return;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return;
+    }
     in.close();
 
     QByteArray copy;
