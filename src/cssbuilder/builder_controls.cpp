@@ -1,6 +1,7 @@
 #include "cssbuilder/builder_controls.h"
 
 #include "app/controls.h"
+#include "cssbuilder/decorative_shape.h"
 #include "cssbuilder/option_groups.h"
 #include "cssbuilder/style_preview.h"
 #include "cssbuilder/style_rules.h"
@@ -189,11 +190,11 @@ QWidget* ruleColumn(BuilderControls& c, QWidget* parent)
         app::label(QStringLiteral("Label2"), QStringLiteral("Copy / Paste in your Css File:"), column));
     c.css = new QPlainTextEdit(column);
     c.css->setObjectName(QStringLiteral("css"));
-    stack->addWidget(c.css, 1);
+    stack->addWidget(new DecorativeShape(app::element("Shape1", 2), c.css, column), 1);
     stack->addWidget(app::label(QStringLiteral("Label3"), QStringLiteral("Your Style is:"), column));
     c.wb = new StylePreview(column);
     c.wb->setObjectName(QStringLiteral("wb"));
-    stack->addWidget(c.wb, 2);
+    stack->addWidget(new DecorativeShape(app::element("Shape1", 3), c.wb, column), 2);
     return column;
 }
 
@@ -255,8 +256,8 @@ BuilderControls buildControls(QWidget* window)
 {
     BuilderControls c;
     auto* row = new QHBoxLayout(window);
-    row->addWidget(propertyColumn(c, window));
-    row->addWidget(optionColumn(c, window));
+    row->addWidget(new DecorativeShape(app::element("Shape1", 0), propertyColumn(c, window), window));
+    row->addWidget(new DecorativeShape(app::element("Shape1", 1), optionColumn(c, window), window));
     row->addWidget(ruleColumn(c, window), 1);
     return c;
 }

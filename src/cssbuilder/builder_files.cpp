@@ -8,14 +8,16 @@ namespace
 constexpr platform::TextEncoding kEncoding = platform::TextEncoding::Utf8;
 }
 
-void writeBuilderFile(const QString& path, const QStringList& lines)
+QString writeBuilderFile(const QString& path, const QStringList& lines)
 {
     platform::TextFileWriter file;
     if (!file.open(path, platform::OpenMode::Output, kEncoding))
-        return;
-    for (const QString& line : lines)
-        file.writeLine(line);
-    file.close();
+        return file.errorString();
+    for (const QString& line : lines) {
+        if (!file.writeLine(line))
+            break;
+    }
+    return file.close() ? QString() : file.errorString();
 }
 
 platform::TextFileLines readBuilderFile(const QString& path)

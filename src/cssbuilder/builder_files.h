@@ -10,8 +10,9 @@
 namespace cssbuilder
 {
 
-// Replaces the file with the lines; a file that cannot be written keeps what it had.
-void writeBuilderFile(const QString& path, const QStringList& lines);
+// Replaces the file with the lines; a file that cannot be written keeps what it had, and the
+// system's reason is returned (empty when the file was written).
+QString writeBuilderFile(const QString& path, const QStringList& lines);
 platform::TextFileLines readBuilderFile(const QString& path);
 
 } // namespace cssbuilder

@@ -8,8 +8,10 @@
 #include "platform/folders.h"
 #include "platform/screen_units.h"
 #include "platform/settings_store.h"
+#include "platform/user_feedback.h"
 
 #include <QComboBox>
+#include <QDebug>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -99,9 +101,25 @@ void CssBuilderWindow::fillLists()
 void CssBuilderWindow::writeStartFiles(const QString& folder)
 {
     css_file_ = folder + QLatin1String(kStyleSheetName);
-    writeBuilderFile(css_file_, emptyStyleSheetLines());
+    writeFile(css_file_, emptyStyleSheetLines());
     htm_file_ = folder + QLatin1String(kPreviewPageName);
-    writeBuilderFile(htm_file_, previewPageLines());
+    writeFile(htm_file_, previewPageLines());
+}
+
+// A file that cannot be written is reported when it starts failing, or fails for another
+// reason, rather than at every change of a control.
+void CssBuilderWindow::writeFile(const QString& path, const QStringList& lines)
+{
+    const QString failure = writeBuilderFile(path, lines);
+    QString& reported = writeFailures_[path];
+    if (failure == reported)
+        return;
+    reported = failure;
+    if (failure.isEmpty())
+        return;
+    const QString message = QStringLiteral("%1: cannot be written (%2)").arg(QDir::toNativeSeparators(path), failure);
+    qWarning().noquote() << message;
+    platform::messageBox(message, this);
 }
 
 void CssBuilderWindow::centreOnScreen()

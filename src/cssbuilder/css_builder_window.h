@@ -7,6 +7,7 @@
 
 #include "cssbuilder/builder_controls.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QWidget>
 
@@ -49,12 +50,14 @@ private:
     void centreOnScreen();
     void connectHandlers();
     StyleValues currentValues() const;
+    void writeFile(const QString& path, const QStringList& lines);
 
     BuilderControls c_;
     int look_style_ = 0;
     QString htm_file_;
     QString css_file_;
     QStringList web_colors_;
+    QHash<QString, QString> writeFailures_; // the last failure reported for each file
 };
 
 } // namespace cssbuilder

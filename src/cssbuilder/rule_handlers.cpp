@@ -57,7 +57,7 @@ void CssBuilderWindow::v_pr_Change(int)
 {
     if (css_file_.isEmpty())
         return; // the window is still being built
-    writeBuilderFile(css_file_, styleSheetLines(currentValues(), web_colors_));
+    writeFile(css_file_, styleSheetLines(currentValues(), web_colors_));
     const platform::TextFileLines written = readBuilderFile(css_file_);
     c_.css->setPlainText(ruleBoxLines(c_.sn->text(), written.lines, written.ok).join(QLatin1Char('\n')));
     c_.wb->navigate(htm_file_);

@@ -9,6 +9,7 @@
 #include "platform/colours.h"
 #include "platform/settings_store.h"
 #include "platform/static_edge.h"
+#include "platform/user_feedback.h"
 #include "support/find_control.h"
 #include "support/golden.h"
 #include "support/temp_home.h"
@@ -23,7 +24,10 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QAbstractItemView>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <memory>
@@ -428,13 +432,58 @@ private slots:
     {
         // A folder where the sheet should be: it can be neither written nor read.
         QVERIFY(QDir().mkpath(cssPath()));
+        QStringList messages;
+        platform::setMessageSink([&messages](const QString& text) { messages << text; });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("css_builder.css: cannot be written"));
         open();
         act("sn:Name");
         act("h_pr_3=9");
+        platform::setMessageSink({});
         QCOMPARE(find<QLineEdit>("v_pr_3")->text(), QString("9"));
         QCOMPARE(ruleBox(), QString(".Name"));
         QVERIFY(QFileInfo(cssPath()).isDir());
         QVERIFY(QFileInfo(htmPath()).isFile());
+        // Told once with the system's reason, not at every rewrite.
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith(cssPath() + ": cannot be written (") && messages[0].endsWith(")") &&
+                     !messages[0].endsWith("()"),
+                 qPrintable(messages[0]));
+    }
+
+    // Four shapes frame the property columns, the rule box and the preview, and are drawn.
+    void decorativeShapes()
+    {
+        open();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        for (int i = 0; i < 4; ++i) {
+            auto* shape = find<QWidget>(QString("Shape1_%1").arg(i));
+            QVERIFY(shape);
+            QVERIFY(shape->isVisible());
+            // An outline all round, in a colour of its own.
+            const QImage image = shape->grab().toImage();
+            const QColor outline = image.pixelColor(image.width() / 2, 1);
+            QVERIFY2(outline != platform::backColor(w), qPrintable(shape->objectName()));
+            QCOMPARE(image.pixelColor(1, image.height() / 2), outline);
+            QCOMPARE(image.pixelColor(image.width() / 2, image.height() - 2), outline);
+            QCOMPARE(image.pixelColor(image.width() - 2, image.height() / 2), outline);
+        }
+        QVERIFY(find<QWidget>("Shape1_2")->isAncestorOf(find<QPlainTextEdit>("css")));
+        QVERIFY(find<QWidget>("Shape1_3")->isAncestorOf(preview()));
+    }
+
+    // The font list keeps its width; its open list shows whole names.
+    void fontListOpensWide()
+    {
+        open();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* fonts = find<QComboBox>("cb_0");
+        int widest = 0;
+        for (int i = 0; i < fonts->count(); ++i)
+            widest = std::max(widest, fonts->view()->sizeHintForColumn(0));
+        fonts->showPopup();
+        QTRY_VERIFY(fonts->view()->isVisible());
+        QVERIFY(fonts->view()->viewport()->width() >= std::min(widest, fonts->screen()->availableGeometry().width() / 2));
+        fonts->hidePopup();
     }
 
     void colourLookAtLoad_data()
