@@ -11,6 +11,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 
 #include <cmath>
@@ -78,10 +79,19 @@ void MainWindow::Command16_Click()
     const QPoint at(twipsToPixels(kHelpLeft), twipsToPixels(kHelpTop));
     const QSize room = help->parentWidget()->size() - QSize(at.x(), at.y());
     const QSize designed(twipsToPixels(kHelpSize), twipsToPixels(kHelpSize));
-    help->setGeometry(QRect(at, designed.expandedTo(text).boundedTo(room.expandedTo(designed))));
+    const QSize most = room.expandedTo(designed);
+    help->setGeometry(QRect(at, designed.expandedTo(text).boundedTo(most)));
     if (help->isHidden()) {
         help->show();
         help->raise();
+        // Whatever its scroll bars still hide once shown is added too.
+        for (int pass = 0; pass < 3; ++pass) {
+            const int wider = help->horizontalScrollBar()->maximum();
+            const int taller = help->verticalScrollBar()->maximum() * help->fontMetrics().lineSpacing();
+            if ((wider == 0 && taller == 0) || help->size() == most)
+                break;
+            help->resize((help->size() + QSize(wider, taller)).boundedTo(most));
+        }
     } else {
         help->hide();
     }
