@@ -178,6 +178,9 @@ QPlainTextEdit* previewBox(const QString& name, QWidget* parent)
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setUndoRedoEnabled(false);
     box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // A horizontal bar that came and went with the long lines would cover the last line
+    // just scrolled into view.
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return box;
 }
 
