@@ -22,7 +22,8 @@ struct Attribute {
 };
 
 // "key=value;key=\"quoted; value\";..." with OLE DB quoting: a value in double or single
-// quotes runs to the matching quote, a doubled quote standing for one.
+// quotes runs to the matching quote, a doubled quote standing for one. ODBC strings are read
+// too: a value in braces runs to the matching brace, "}}" standing for one.
 QList<Attribute> parseOleDb(const QString& text)
 {
     QList<Attribute> attributes;
@@ -41,8 +42,9 @@ QList<Attribute> parseOleDb(const QString& text)
         i = equals + 1;
         while (i < n && text[i].isSpace())
             ++i;
-        if (i < n && (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\''))) {
-            const QChar quote = text[i++];
+        if (i < n && (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\'') || text[i] == QLatin1Char('{'))) {
+            const QChar quote = text[i] == QLatin1Char('{') ? QLatin1Char('}') : text[i];
+            ++i;
             while (i < n) {
                 if (text[i] == quote) {
                     if (i + 1 < n && text[i + 1] == quote) {
@@ -200,8 +202,6 @@ QString missingDatabaseFile(const QString& odbcString)
         file = valueOf(attributes, {"database"});
     else if (driver.contains(QLatin1String("mdbtools"), Qt::CaseInsensitive))
         file = valueOf(attributes, {"dbq"});
-    if (file.size() >= 2 && file.startsWith(QLatin1Char('{')) && file.endsWith(QLatin1Char('}')))
-        file = file.mid(1, file.size() - 2).replace(QStringLiteral("}}"), QStringLiteral("}"));
     if (file.isEmpty() || QFileInfo::exists(file))
         return {};
     return QStringLiteral("the database file %1 does not exist").arg(file);
