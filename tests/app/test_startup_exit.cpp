@@ -235,6 +235,25 @@ private slots:
         QCOMPARE(p.ended, 1);
     }
 
+    // Exit before the start-up has read the history (a window whose start-up has not
+    // reached its read) leaves the file as it is.
+    void exitBeforeTheHistoryReadKeepsTheFile()
+    {
+        testsupport::TempHome home;
+        QFile history(home.historyFile());
+        QVERIFY(history.open(QIODevice::WriteOnly));
+        history.write("0ORCL\r\n");
+        history.close();
+        Program program;
+        int ended = 0;
+        program.setEndStep([&] { ++ended; });
+        MainWindow w(program.form(), program);
+        QVERIFY(!w.historyReadable());
+        w.fin_Click(0);
+        QCOMPARE(ended, 1);
+        QCOMPARE(readAll(home.historyFile()), QByteArray("0ORCL\r\n"));
+    }
+
     void reloadRerunsStartupAndKeepsFormValues()
     {
         testsupport::TempHome home;
