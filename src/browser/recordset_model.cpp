@@ -7,7 +7,7 @@ namespace browser
 
 RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void RecordsetModel::rebind(platform::ado::RowCursor* cursor)
+void RecordsetModel::rebind(const std::shared_ptr<platform::ado::RowCursor>& cursor)
 {
     beginResetModel();
     cursor_ = cursor;
@@ -20,11 +20,12 @@ void RecordsetModel::rebind(platform::ado::RowCursor* cursor)
 QList<QStringList> RecordsetModel::readChunk()
 {
     QList<QStringList> rows;
+    const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
     // The view may ask again while a read is under way (the read lets events through).
-    if (!cursor_ || cursor_->atEnd() || reading_)
+    if (!cursor || cursor->atEnd() || reading_)
         return rows;
     reading_ = true;
-    const platform::ado::Status status = cursor_->fetch(kChunk, &rows);
+    const platform::ado::Status status = cursor->fetch(kChunk, &rows);
     reading_ = false;
     if (!status.ok)
         emit readFailed(status.message);
@@ -68,7 +69,10 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
 
 bool RecordsetModel::canFetchMore(const QModelIndex& parent) const
 {
-    return !parent.isValid() && cursor_ && !cursor_->atEnd() && !reading_;
+    if (parent.isValid() || reading_)
+        return false;
+    const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
+    return cursor && !cursor->atEnd();
 }
 
 void RecordsetModel::fetchMore(const QModelIndex& parent)

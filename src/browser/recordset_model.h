@@ -7,6 +7,7 @@
 #include "platform/ado/ado.h"
 
 #include <QAbstractTableModel>
+#include <memory>
 
 namespace browser
 {
@@ -18,8 +19,9 @@ public:
     explicit RecordsetModel(QObject* parent = nullptr);
 
     // Shows the rows of `cursor`, its first chunk at once (nullptr: nothing shown). The
-    // cursor stays its owner's and must stay open while it is bound.
-    void rebind(platform::ado::RowCursor* cursor);
+    // cursor stays its owner's: once the owner ends it, the rows read so far stay shown
+    // and no more come.
+    void rebind(const std::shared_ptr<platform::ado::RowCursor>& cursor);
     const QList<platform::ado::Field>& fields() const { return fields_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -38,7 +40,7 @@ signals:
 private:
     QList<QStringList> readChunk();
 
-    platform::ado::RowCursor* cursor_ = nullptr;
+    std::weak_ptr<platform::ado::RowCursor> cursor_;
     QList<platform::ado::Field> fields_;
     QList<QStringList> rows_;
     bool reading_ = false;

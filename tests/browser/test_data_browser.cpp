@@ -425,6 +425,41 @@ private slots:
         QVERIFY(db.query(QStringLiteral("DROP TABLE Big"), &none).ok);
     }
 
+    // A Connect or Close Connexion ends the data control's query: the grid keeps the rows
+    // it has and reads no more until the next query.
+    void connectionChangeKeepsTheRowsShown_data()
+    {
+        QTest::addColumn<bool>("close");
+        QTest::newRow("new connection string") << false;
+        QTest::newRow("connection closed") << true;
+    }
+    void connectionChangeKeepsTheRowsShown()
+    {
+        QFETCH(bool, close);
+        platform::ado::Connection db;
+        QVERIFY(db.open(f.connectionString()).ok);
+        platform::ado::Recordset none;
+        QVERIFY(db.query(QStringLiteral("CREATE TABLE Big AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                                        "SELECT i + 1 FROM n WHERE i < 1200) SELECT i FROM n"),
+                         &none)
+                    .ok);
+        f.page->t->addItem(QStringLiteral("Big"));
+        f.open(QStringLiteral("Big"));
+        const int shown = f.grid()->rowCount();
+        QVERIFY(shown > 0 && shown < 1200);
+        if (close)
+            f.data2->closeConnection();
+        else
+            f.data2->setConnectionString(f.connectionString());
+        QVERIFY(!f.grid()->canFetchMore({}));
+        f.page->ss2->scrollToBottom();
+        QCOMPARE(f.grid()->rowCount(), shown);
+        QCOMPARE(f.grid()->index(shown - 1, 0).data().toString(), QString::number(shown));
+        QCOMPARE(f.page->nr->text(), QStringLiteral("1200"));
+        f.stopPage();
+        QVERIFY(db.query(QStringLiteral("DROP TABLE Big"), &none).ok);
+    }
+
 private:
     BrowserFixture f;
 };

@@ -180,9 +180,10 @@ public:
     const QList<Field>& fields() const { return recordset_.fields(); }
 
     // Runs the record source and keeps its statement open: the rows are read on demand
-    // through cursor(). A failure leaves no cursor.
+    // through cursor(). A failure leaves no cursor. The control owns the cursor: a new
+    // refresh, connection string or close ends it, so a reader keeps it as a weak_ptr.
     Status refreshCursor();
-    RowCursor* cursor() const { return cursor_.get(); }
+    std::shared_ptr<RowCursor> cursor() const { return cursor_; }
     // Another cursor over the record source, from its first row (the export walks it).
     Status openCursor(std::unique_ptr<RowCursor>* out);
     // The number of rows `sql` gives, on the control's own connection.
@@ -198,7 +199,7 @@ private:
     Recordset recordset_;
     // Declared after the connection, so that it goes first.
     std::unique_ptr<Connection> connection_;
-    std::unique_ptr<RowCursor> cursor_;
+    std::shared_ptr<RowCursor> cursor_;
     ResultReading openedReading_ = ResultReading::Whole;
     QString openedWith_;
     std::optional<Status> openFailure_;
