@@ -177,12 +177,8 @@ private slots:
     // A name that is no plain identifier goes into the queries quoted.
     void tableNameNeedingQuotes()
     {
-        platform::ado::Connection db;
-        QVERIFY(db.open(f.connectionString()).ok);
-        platform::ado::Recordset none;
-        QVERIFY(db.query(QStringLiteral("CREATE TABLE \"Order Notes\" (Id INTEGER, Note TEXT)"), &none).ok);
-        QVERIFY(db.query(QStringLiteral("INSERT INTO \"Order Notes\" VALUES (1, 'late'), (2, 'lost')"), &none)
-                    .ok);
+        QVERIFY(f.exec(QStringLiteral("CREATE TABLE \"Order Notes\" (Id INTEGER, Note TEXT)")));
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO \"Order Notes\" VALUES (1, 'late'), (2, 'lost')")));
         f.page->t->addItem(QStringLiteral("Order Notes"));
         f.open(QStringLiteral("Order Notes"));
         QCOMPARE(f.data2->recordSource(), QStringLiteral("SELECT * from \"Order Notes\""));
@@ -192,7 +188,7 @@ private slots:
         QCOMPARE(f.column("Note"), QStringList({"lost", "late"}));
         QCOMPARE(f.page->nr->text(), QStringLiteral("2"));
         f.stopPage();
-        QVERIFY(db.query(QStringLiteral("DROP TABLE \"Order Notes\""), &none).ok);
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE \"Order Notes\"")));
     }
 
     void filter_data()
@@ -436,13 +432,7 @@ private slots:
     void connectionChangeKeepsTheRowsShown()
     {
         QFETCH(bool, close);
-        platform::ado::Connection db;
-        QVERIFY(db.open(f.connectionString()).ok);
-        platform::ado::Recordset none;
-        QVERIFY(db.query(QStringLiteral("CREATE TABLE Big AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
-                                        "SELECT i + 1 FROM n WHERE i < 1200) SELECT i FROM n"),
-                         &none)
-                    .ok);
+        QVERIFY(f.createNumbers(QStringLiteral("Big"), 1200));
         f.page->t->addItem(QStringLiteral("Big"));
         f.open(QStringLiteral("Big"));
         const int shown = f.grid()->rowCount();
@@ -457,7 +447,7 @@ private slots:
         QCOMPARE(f.grid()->index(shown - 1, 0).data().toString(), QString::number(shown));
         QCOMPARE(f.page->nr->text(), QStringLiteral("1200"));
         f.stopPage();
-        QVERIFY(db.query(QStringLiteral("DROP TABLE Big"), &none).ok);
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
     }
 
 private:
