@@ -143,8 +143,8 @@ public:
     // closes the connection.
     Status query(const QString& sql, Recordset* out, bool fieldsOnly = false);
 
-    // Runs a query and leaves its rows to be read through the cursor. The cursor must
-    // go before the connection does.
+    // Runs a query and leaves its rows to be read through the cursor, which keeps the
+    // connection's handle open for as long as it lives.
     Status openCursor(const QString& sql, std::unique_ptr<RowCursor>* out);
     // The number of rows a query gives, counted by the database where it can.
     Status countRows(const QString& sql, qint64* count);
