@@ -166,6 +166,11 @@ void MainWindow::connectHandlers()
     connect(vbGenerator->Command11, &QPushButton::clicked, this, &MainWindow::Command11_Click);
     connect(solution->stcss, &QLineEdit::textChanged, this, &MainWindow::stcss_Change);
     connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
+    // A browser query the database refused is named in the status bar until the next
+    // one runs.
+    connect(dataBrowser, &browser::DataBrowserPage::queryFailed, st1,
+            [this](const QString& reason) { st1->showMessage(reason); });
+    connect(dataBrowser, &browser::DataBrowserPage::queryShown, st1, &QStatusBar::clearMessage);
     new connection::ConnectionHandlers(*this);
     connectLookButtons(*this);
     connectAspxInputs(*aspxGenerator);

@@ -1,5 +1,7 @@
 #include "browser/browser_queries.h"
 
+#include "platform/ado/ado.h"
+
 #include <QRegularExpression>
 
 namespace browser
@@ -7,9 +9,6 @@ namespace browser
 
 namespace
 {
-
-// The date pattern of the range search; the bounds are rewritten to it beforehand.
-constexpr char kDatePattern[] = "mm/dd/yyyy";
 
 QString selectAll(const QString& table)
 {
@@ -39,8 +38,12 @@ QString boundLiteral(RangeKind kind, const QString& bound)
     case RangeKind::Text:
         return quoted(bound);
     case RangeKind::Date:
-        return QStringLiteral("to_date(") + quoted(bound) + QStringLiteral(",'") +
-               QLatin1String(kDatePattern) + QStringLiteral("')");
+        return QStringLiteral("{d ") + quoted(bound) + QLatin1Char('}');
+    case RangeKind::Timestamp: {
+        static const QRegularExpression day(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+        const QString stamp = day.match(bound).hasMatch() ? bound + QStringLiteral(" 00:00:00") : bound;
+        return QStringLiteral("{ts ") + quoted(stamp) + QLatin1Char('}');
+    }
     case RangeKind::None:
         break;
     }
@@ -51,13 +54,32 @@ QString boundLiteral(RangeKind kind, const QString& bound)
 
 RangeKind rangeKind(const QString& typeCode)
 {
-    if (typeCode == QLatin1String("131"))
+    using namespace platform::ado;
+    bool isNumber = false;
+    const int code = typeCode.toInt(&isNumber);
+    if (!isNumber || typeCode != QString::number(code))
+        return RangeKind::None;
+    if (isNumericType(code))
         return RangeKind::Number;
-    if (typeCode == QLatin1String("200"))
+    switch (code) {
+    case adChar:
+    case adWChar:
+    case adVarChar:
+    case adLongVarChar:
+    case adVarWChar:
+    case adLongVarWChar:
         return RangeKind::Text;
-    if (typeCode == QLatin1String("135"))
+    // A date column is compared with a date: where dates are kept as text, a timestamp
+    // bound would leave out the first day of the range.
+    case adDBDate:
         return RangeKind::Date;
-    return RangeKind::None;
+    case adDate:
+    case adDBTime:
+    case adDBTimeStamp:
+        return RangeKind::Timestamp;
+    default:
+        return RangeKind::None;
+    }
 }
 
 QString sqlString(const QString& value)

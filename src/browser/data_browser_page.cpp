@@ -15,6 +15,14 @@ namespace browser
 
 using app::element;
 
+namespace
+{
+
+// Room above and below a grid row's text.
+constexpr int kRowPadding = 4;
+
+} // namespace
+
 DataBrowserPage::DataBrowserPage(QWidget* parent)
     : app::Panel(QStringLiteral("pt_0"), parent), exportFolder_(QDir::tempPath())
 {
@@ -71,8 +79,12 @@ DataBrowserPage::DataBrowserPage(QWidget* parent)
     // The browser only reads: the grid takes no edits.
     ss2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ss2->setSelectionMode(QAbstractItemView::SingleSelection);
-    // A value stays on one line, as a spreadsheet cell shows it.
+    // A value stays on one line, as a spreadsheet cell shows it, in rows as high as the
+    // font; headers read from the left like the values under them.
     ss2->setWordWrap(false);
+    ss2->verticalHeader()->setMinimumSectionSize(0);
+    ss2->verticalHeader()->setDefaultSectionSize(ss2->fontMetrics().height() + kRowPadding);
+    ss2->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     model_ = new RecordsetModel(ss2);
     ss2->setModel(model_);
     right->addWidget(ss2, 1);
@@ -170,6 +182,9 @@ void DataBrowserPage::connectHandlers()
         if (row >= 0)
             t_Click();
     });
+    // A click on the row already selected changes no row, and is a click all the same.
+    connect(t, &QListWidget::itemClicked, this, &DataBrowserPage::t_Click);
+    connect(model_, &RecordsetModel::readFailed, this, &DataBrowserPage::reportFailure);
     connect(Command2, &QPushButton::clicked, this, &DataBrowserPage::Command2_Click);
     for (int i = 0; i < 2; ++i)
         connect(c_srt[std::size_t(i)], &QPushButton::clicked, this, [this, i] { c_srt_Click(i); });

@@ -79,21 +79,40 @@ public:
 
     void Command4_Click();
 
+signals:
+    // A browser query or a read of its rows failed: the database's reason, on one line.
+    void queryFailed(const QString& reason);
+    // A browser query ran: any failure shown before is over.
+    void queryShown();
+
 private:
     void buildCriteriaPanels();
     void keepCriteriaSteady();
     void connectHandlers();
-    // Runs `query` through the data control and shows its rows in the grid.
-    void showQuery(const QString& query);
+    // Runs `query` through the data control and shows its first rows in the grid; recc
+    // then counts the rows of `counted` (the same rows, in any order).
+    void showQuery(const QString& query, const QString& counted);
+    void showQuery(const QString& query) { showQuery(query, query); }
+    void reportFailure(const QString& reason);
+    // The selected table as the queries write it.
+    QString selectedTable();
+    // Columns as wide as their header and the rows read so far, within a sensible width.
+    void fitColumns();
 
     platform::ado::DataControl* data2_ = nullptr;
     RecordsetModel* model_ = nullptr;
     bool lastQueryRead_ = false;
+    // A query or export under way: the window handles events while the database works,
+    // and a second one waits for none of them but is refused.
+    bool running_ = false;
+    QString countSource_;
     QString exportFolder_;
     SpreadsheetOpener opener_ = openWithDesktop;
 };
 
 inline constexpr quint32 kCriteriaTabColour = 0xFDFEDA;
+// A grid column fitted to its content grows to about this many characters at most.
+inline constexpr int kWidestColumnChars = 40;
 inline constexpr quint32 kChosenCriteriaTabColour = 0xFFFF00;
 
 } // namespace browser

@@ -112,4 +112,10 @@ QString rewriteDateBound(const QString& text, const QLocale& locale)
            digits(date->year(), 4);
 }
 
+QString dateForQuery(const QString& text, const QLocale& locale)
+{
+    const std::optional<QDate> date = readDate(text, locale);
+    return date ? date->toString(Qt::ISODate) : text;
+}
+
 } // namespace browser

@@ -24,4 +24,8 @@ QChar dateSeparator(const QLocale& locale);
 // when it reads as no date.
 QString rewriteDateBound(const QString& text, const QLocale& locale);
 
+// The date as a query writes it, "yyyy-mm-dd", or the text unchanged when it reads as
+// no date.
+QString dateForQuery(const QString& text, const QLocale& locale);
+
 } // namespace browser

@@ -1,5 +1,6 @@
 #include "browser/grid_export.h"
 
+#include "platform/ado/row_cursor.h"
 #include "platform/spreadsheet.h"
 
 #include <QDesktopServices>
@@ -20,25 +21,12 @@ namespace
 // A double holds this many significant digits exactly; longer numbers stay text so
 // that no digit is lost.
 constexpr int kExactDigits = 15;
-
-bool numericType(int type)
-{
-    static constexpr int numeric[] = {platform::ado::adSmallInt,
-                                      platform::ado::adInteger,
-                                      platform::ado::adSingle,
-                                      platform::ado::adDouble,
-                                      platform::ado::adCurrency,
-                                      platform::ado::adDecimal,
-                                      platform::ado::adTinyInt,
-                                      17,
-                                      18,
-                                      19,
-                                      platform::ado::adBigInt,
-                                      21,
-                                      platform::ado::adNumeric,
-                                      139};
-    return std::find(std::begin(numeric), std::end(numeric), type) != std::end(numeric);
-}
+// Rows read from the query per step: the workbook is written as they come.
+constexpr int kExportChunk = 500;
+// Column widths in characters: the widest a fitted column grows, and the room beside
+// its text.
+constexpr qsizetype kWidestColumnChars = 60;
+constexpr double kColumnMargin = 1.5;
 
 // How a date/time field's cells show; none for other fields.
 std::optional<platform::DateTimeShown> dateTimeShown(int type)
@@ -101,7 +89,7 @@ void writeCell(platform::SpreadsheetWorkbook& book, int row, int column, int typ
         if (stamp.isValid() && book.setDateTime(row, column, stamp, *shown))
             return;
     }
-    if (numericType(type)) {
+    if (platform::ado::isNumericType(type)) {
         static const QRegularExpression digits(QStringLiteral("\\d"));
         bool ok = false;
         const double number = value.toDouble(&ok);
@@ -109,6 +97,18 @@ void writeCell(platform::SpreadsheetWorkbook& book, int row, int column, int typ
             return;
     }
     book.setText(row, column, value);
+}
+
+// Each column as wide as its header and the widest of the first rows, within reason.
+void fitColumns(platform::SpreadsheetWorkbook& book, const QList<platform::ado::Field>& fields,
+                const QList<QStringList>& firstRows)
+{
+    for (int i = 0; i < int(fields.size()); ++i) {
+        qsizetype widest = fields[i].name.size();
+        for (const QStringList& record : firstRows)
+            widest = std::max(widest, record.value(i).size());
+        book.setColumnWidth(i + 1, double(std::min<qsizetype>(widest, kWidestColumnChars)) + kColumnMargin);
+    }
 }
 
 // The file name shows the sheet's name where it can.
@@ -154,11 +154,13 @@ bool openWithDesktop(const QString& path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-QString exportMessage(ExportOutcome outcome)
+QString exportMessage(ExportOutcome outcome, const QString& writtenPath)
 {
     switch (outcome) {
     case ExportOutcome::CannotOpen:
         return QStringLiteral("Excel cannot be open");
+    case ExportOutcome::NotOpened:
+        return QStringLiteral("Excel cannot be open") + QLatin1Char('\n') + writtenPath;
     case ExportOutcome::Failed:
         return QStringLiteral("Export failed");
     case ExportOutcome::Shown:
@@ -167,7 +169,7 @@ QString exportMessage(ExportOutcome outcome)
     return {};
 }
 
-ExportOutcome exportRows(platform::ado::Recordset& rows, const QString& sheetName, const QString& folder,
+ExportOutcome exportRows(platform::ado::RowCursor* rows, const QString& sheetName, const QString& folder,
                          const SpreadsheetOpener& open, QString* writtenPath)
 {
     // The workbook, its sheet and the header row.
@@ -182,34 +184,41 @@ ExportOutcome exportRows(platform::ado::Recordset& rows, const QString& sheetNam
     if (!book.isValid() || !book.addSheet(sheetName))
         return ExportOutcome::CannotOpen;
     // A data control that has run no query (or whose last query failed) has no fields.
-    if (rows.fieldCount() == 0)
+    if (!rows || rows->fields().isEmpty())
         return ExportOutcome::CannotOpen;
-    const QList<platform::ado::Field>& fields = rows.fields();
+    const QList<platform::ado::Field> fields = rows->fields();
     for (int i = 0; i < int(fields.size()); ++i) {
         if (!book.setText(1, i + 1, fields[i].name))
             return ExportOutcome::CannotOpen;
     }
 
-    // A recordset without records has no first record to move to.
-    if (rows.recordCount() == 0)
+    // A query without records has no first record to move to.
+    QList<QStringList> chunk;
+    rows->fetch(kExportChunk, &chunk);
+    if (chunk.isEmpty())
         return ExportOutcome::Failed;
-    rows.moveFirst();
+    fitColumns(book, fields, chunk);
     int row = 1;
 
-    // The records; a cell that cannot take its value stays empty.
-    while (!rows.eof()) {
-        ++row;
-        for (int i = 0; i < rows.fieldCount(); ++i)
-            writeCell(book, row, i + 1, fields[i].type, rows.value(i));
-        rows.moveNext();
+    // The records, a chunk at a time; a cell that cannot take its value stays empty, and
+    // a read that fails ends the rows.
+    while (!chunk.isEmpty()) {
+        for (const QStringList& record : std::as_const(chunk)) {
+            ++row;
+            for (int i = 0; i < int(fields.size()); ++i)
+                writeCell(book, row, i + 1, fields[i].type, record.value(i));
+        }
+        chunk.clear();
+        rows->fetch(kExportChunk, &chunk);
     }
     if (!book.save())
         return ExportOutcome::Failed;
-    if (!open || !open(path))
-        return ExportOutcome::CannotOpen;
     cleanup.keep();
     if (writtenPath)
         *writtenPath = path;
+    // With no program to show it, the workbook stays for the user to open elsewhere.
+    if (!open || !open(path))
+        return ExportOutcome::NotOpened;
     return ExportOutcome::Shown;
 }
 

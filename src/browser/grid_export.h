@@ -12,8 +12,9 @@ namespace browser
 
 enum class ExportOutcome {
     Shown,      // written and handed to the spreadsheet program
-    CannotOpen, // no workbook: it cannot be created, the sheet name is refused, no rows
-                // have been opened yet, or no spreadsheet program takes the file
+    CannotOpen, // no workbook: it cannot be created, the sheet name is refused, or no
+                // rows have been opened yet
+    NotOpened,  // written and kept, but no spreadsheet program takes the file
     Failed,     // no records to export, or the file cannot be written
 };
 
@@ -22,13 +23,15 @@ using SpreadsheetOpener = std::function<bool(const QString& path)>;
 // The desktop's program for the file's type.
 bool openWithDesktop(const QString& path);
 
-// The message shown for an outcome; empty for Shown.
-QString exportMessage(ExportOutcome outcome);
+// The message shown for an outcome; empty for Shown. A workbook kept unopened is named
+// on a second line.
+QString exportMessage(ExportOutcome outcome, const QString& writtenPath = {});
 
-// Writes `rows` (walked from its first record to its end) into a new workbook in
-// `folder`, its one sheet named `sheetName`, and hands the file to `open`. A file that
-// is not handed over is removed. `writtenPath` receives the file handed over.
-ExportOutcome exportRows(platform::ado::Recordset& rows, const QString& sheetName, const QString& folder,
+// Writes the rows of `rows` (read from where it stands to its end, a chunk at a time)
+// into a new workbook in `folder`, its one sheet named `sheetName`, and hands the file
+// to `open`. A null cursor is a browser with no rows opened. A file that is not written
+// whole is removed; `writtenPath` receives the file kept.
+ExportOutcome exportRows(platform::ado::RowCursor* rows, const QString& sheetName, const QString& folder,
                          const SpreadsheetOpener& open, QString* writtenPath = nullptr);
 
 } // namespace browser

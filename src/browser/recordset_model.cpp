@@ -1,48 +1,58 @@
 #include "browser/recordset_model.h"
 
-#include <algorithm>
+#include "platform/ado/row_cursor.h"
 
 namespace browser
 {
 
 RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void RecordsetModel::rebind(const platform::ado::DataControl* data)
+void RecordsetModel::rebind(const std::shared_ptr<platform::ado::RowCursor>& cursor)
 {
     beginResetModel();
-    data_ = data;
-    // The counts are taken here, at binding time: the view sees a new recordset only
-    // through a rebind.
-    const platform::ado::Recordset* rows = recordset();
-    columns_ = rows ? rows->fieldCount() : 0;
-    total_ = rows ? rows->recordCount() : 0;
-    shown_ = std::min(total_, kChunk);
+    cursor_ = cursor;
+    fields_ = cursor ? cursor->fields() : QList<platform::ado::Field>();
+    rows_.clear();
+    rows_ = readChunk();
     endResetModel();
 }
 
-const platform::ado::Recordset* RecordsetModel::recordset() const
+QList<QStringList> RecordsetModel::readChunk()
 {
-    return data_ ? &data_->recordset() : nullptr;
+    QList<QStringList> rows;
+    const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
+    // The view may ask again while a read is under way (the read lets events through).
+    if (!cursor || cursor->atEnd() || reading_)
+        return rows;
+    reading_ = true;
+    const platform::ado::Status status = cursor->fetch(kChunk, &rows);
+    reading_ = false;
+    if (!status.ok)
+        emit readFailed(status.message);
+    return rows;
 }
 
 int RecordsetModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : shown_;
+    return parent.isValid() ? 0 : int(rows_.size());
 }
 
 int RecordsetModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : columns_;
+    return parent.isValid() ? 0 : int(fields_.size());
 }
 
 QVariant RecordsetModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole)
+    if (!index.isValid() || index.row() >= rows_.size() || index.column() >= fields_.size())
         return {};
-    const platform::ado::Recordset* rows = recordset();
-    if (!rows || index.row() >= rows->recordCount())
+    if (role == Qt::TextAlignmentRole) {
+        const bool number = platform::ado::isNumericType(fields_.at(index.column()).type);
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    if (role != Qt::DisplayRole)
         return {};
-    const QStringList& row = rows->rows().at(index.row());
+    const QStringList& row = rows_.at(index.row());
     return index.column() < row.size() ? row.at(index.column()) : QString();
 }
 
@@ -52,24 +62,28 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    const platform::ado::Recordset* rows = recordset();
-    if (!rows || section < 0 || section >= rows->fieldCount())
+    if (section < 0 || section >= fields_.size())
         return {};
-    return rows->fields().at(section).name;
+    return fields_.at(section).name;
 }
 
 bool RecordsetModel::canFetchMore(const QModelIndex& parent) const
 {
-    return !parent.isValid() && shown_ < total_;
+    if (parent.isValid() || reading_)
+        return false;
+    const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
+    return cursor && !cursor->atEnd();
 }
 
 void RecordsetModel::fetchMore(const QModelIndex& parent)
 {
     if (!canFetchMore(parent))
         return;
-    const int next = std::min(total_, shown_ + kChunk);
-    beginInsertRows({}, shown_, next - 1);
-    shown_ = next;
+    QList<QStringList> more = readChunk();
+    if (more.isEmpty())
+        return;
+    beginInsertRows({}, int(rows_.size()), int(rows_.size() + more.size()) - 1);
+    rows_.append(std::move(more));
     endInsertRows();
 }
 

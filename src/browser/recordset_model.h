@@ -1,11 +1,13 @@
 #pragma once
-// The grid's model over the data control's recordset: one column per field, headed by
-// the field's name, one row per record. The rows are already in memory; the view is
-// handed them in chunks as it scrolls, so a large table opens at once.
+// The grid's model over the data control's open query: one column per field, headed by
+// the field's name, one row per record. Rows are read from the query's cursor a chunk at
+// a time as the view scrolls to them, so a large table opens at once and only the rows
+// looked at are held.
 
 #include "platform/ado/ado.h"
 
 #include <QAbstractTableModel>
+#include <memory>
 
 namespace browser
 {
@@ -16,8 +18,11 @@ class RecordsetModel : public QAbstractTableModel
 public:
     explicit RecordsetModel(QObject* parent = nullptr);
 
-    // Binds the model to the data control again after a refresh (nullptr: nothing shown).
-    void rebind(const platform::ado::DataControl* data);
+    // Shows the rows of `cursor`, its first chunk at once (nullptr: nothing shown). The
+    // cursor stays its owner's: once the owner ends it, the rows read so far stay shown
+    // and no more come.
+    void rebind(const std::shared_ptr<platform::ado::RowCursor>& cursor);
+    const QList<platform::ado::Field>& fields() const { return fields_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,13 +33,17 @@ public:
 
     static constexpr int kChunk = 500;
 
-private:
-    const platform::ado::Recordset* recordset() const;
+signals:
+    // A read of the cursor failed: the rows read before stay, no more come.
+    void readFailed(const QString& message);
 
-    const platform::ado::DataControl* data_ = nullptr;
-    int columns_ = 0;
-    int total_ = 0;
-    int shown_ = 0;
+private:
+    QList<QStringList> readChunk();
+
+    std::weak_ptr<platform::ado::RowCursor> cursor_;
+    QList<platform::ado::Field> fields_;
+    QList<QStringList> rows_;
+    bool reading_ = false;
 };
 
 } // namespace browser

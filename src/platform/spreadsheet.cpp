@@ -125,6 +125,15 @@ bool SpreadsheetWorkbook::setDateTime(int row, int column, const QDateTime& valu
     return rc == LXW_NO_ERROR ? true : fail(QString::fromUtf8(lxw_strerror(rc)));
 }
 
+bool SpreadsheetWorkbook::setColumnWidth(int column, double characters)
+{
+    if (!sheet_ || !inSheet(1, column))
+        return fail(QStringLiteral("no column %1").arg(column));
+    const lxw_col_t index = lxw_col_t(column - 1);
+    const lxw_error rc = worksheet_set_column(sheet_, index, index, characters, nullptr);
+    return rc == LXW_NO_ERROR ? true : fail(QString::fromUtf8(lxw_strerror(rc)));
+}
+
 bool SpreadsheetWorkbook::save()
 {
     if (!workbook_)

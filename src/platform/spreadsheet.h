@@ -42,6 +42,9 @@ public:
     // Time cell only its time; a date before 1900 or after 9999 is refused.
     bool setDateTime(int row, int column, const QDateTime& value, DateTimeShown shown);
 
+    // The width of a column, in characters of the sheet's default font.
+    bool setColumnWidth(int column, double characters);
+
     // Writes the file and ends the workbook; later calls fail.
     bool save();
 

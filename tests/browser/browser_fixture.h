@@ -39,6 +39,22 @@ public:
 
     bool ready() const { return ready_; }
 
+    // Runs a statement on a connection of its own (a table made or dropped for a test).
+    bool exec(const QString& sql) const
+    {
+        platform::ado::Connection db;
+        platform::ado::Recordset none;
+        return db.open(connectionString_).ok && db.query(sql, &none).ok;
+    }
+    // A table `name` of one column i holding 1 to `count`.
+    bool createNumbers(const QString& name, int count) const
+    {
+        return exec(QStringLiteral("CREATE TABLE %1 AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                                   "SELECT i + 1 FROM n WHERE i < %2) SELECT i FROM n")
+                        .arg(name)
+                        .arg(count));
+    }
+
     // A fresh page, shown offscreen, over a fresh data control.
     void startPage()
     {

@@ -1,6 +1,7 @@
 #include "browser_fixture.h"
 
 #include <QLocale>
+#include <QSignalSpy>
 
 class DataBrowserTest : public QObject
 {
@@ -109,16 +110,85 @@ private slots:
         QCOMPARE(f.page->c->text(), QStringLiteral("Name"));
     }
 
-    // A query the database rejects (no column to sort by) shows no rows and no message,
-    // and the count keeps its last text.
-    void rejectedQueryKeepsTheCount()
+    // A query the database refuses leaves the grid and the count empty, and names the
+    // database's reason, whatever the last query showed.
+    void refusedQuery_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("sort, no column") << "sort"
+                                         << ""
+                                         << "no such column: asc";
+        QTest::newRow("sort, unknown column") << "sort"
+                                              << "Nope"
+                                              << "no such column: Nope";
+        QTest::newRow("filter, unknown column") << "filter"
+                                                << "Nope"
+                                                << "no such column: Nope";
+        QTest::newRow("range, unknown column") << "range"
+                                               << "Nope"
+                                               << "no such column: Nope";
+    }
+    void refusedQuery()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, column);
+        QFETCH(QString, reason);
+        auto& p = *f.page;
+        QSignalSpy failures(&p, &browser::DataBrowserPage::queryFailed);
+        f.open(QStringLiteral("Customers"));
+        QCOMPARE(p.nr->text(), QStringLiteral("3"));
+        p.c->setText(column);
+        p.v->setText(QStringLiteral("A"));
+        p.tp->setText(QStringLiteral("3"));
+        p.sfr->setText(QStringLiteral("1"));
+        if (action == QLatin1String("sort"))
+            QTest::mouseClick(p.c_srt[0], Qt::LeftButton);
+        else if (action == QLatin1String("filter"))
+            QTest::mouseClick(p.Command7, Qt::LeftButton);
+        else
+            QTest::mouseClick(p.Command10, Qt::LeftButton);
+        QCOMPARE(f.grid()->columnCount(), 0);
+        QCOMPARE(f.grid()->rowCount(), 0);
+        QVERIFY(p.nr->text().isEmpty());
+        QCOMPARE(failures.size(), 1);
+        QVERIFY2(failures.first().first().toString().contains(reason),
+                 qPrintable(failures.first().first().toString()));
+        QVERIFY(f.messages.isEmpty());
+
+        // The next query that runs shows its rows and count again.
+        QSignalSpy shown(&p, &browser::DataBrowserPage::queryShown);
+        f.open(QStringLiteral("Employees"));
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(p.nr->text(), QStringLiteral("2"));
+    }
+
+    // A click on the table already selected empties the count as a click on another does.
+    void clickOnTheSelectedTable()
     {
         f.open(QStringLiteral("Customers"));
-        QTest::mouseClick(f.page->c_srt[0], Qt::LeftButton);
-        QCOMPARE(f.data2->recordSource(), QStringLiteral("SELECT * from Customers order by  asc"));
-        QCOMPARE(f.grid()->columnCount(), 0);
         QCOMPARE(f.page->nr->text(), QStringLiteral("3"));
-        QVERIFY(f.messages.isEmpty());
+        f.select(QStringLiteral("Customers"));
+        QVERIFY(f.page->nr->text().isEmpty());
+        QCOMPARE(f.column("Name").size(), 3);
+    }
+
+    // A name that is no plain identifier goes into the queries quoted.
+    void tableNameNeedingQuotes()
+    {
+        QVERIFY(f.exec(QStringLiteral("CREATE TABLE \"Order Notes\" (Id INTEGER, Note TEXT)")));
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO \"Order Notes\" VALUES (1, 'late'), (2, 'lost')")));
+        f.page->t->addItem(QStringLiteral("Order Notes"));
+        f.open(QStringLiteral("Order Notes"));
+        QCOMPARE(f.data2->recordSource(), QStringLiteral("SELECT * from \"Order Notes\""));
+        QCOMPARE(f.page->nr->text(), QStringLiteral("2"));
+        f.page->c->setText(QStringLiteral("Id"));
+        QTest::mouseClick(f.page->c_srt[1], Qt::LeftButton);
+        QCOMPARE(f.column("Note"), QStringList({"lost", "late"}));
+        QCOMPARE(f.page->nr->text(), QStringLiteral("2"));
+        f.stopPage();
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE \"Order Notes\"")));
     }
 
     void filter_data()
@@ -183,10 +253,14 @@ private slots:
                                  << "Name"
                                  << "B"
                                  << "C" << all;
-        QTest::newRow("other type") << "3"
-                                    << "CustomerId"
-                                    << "2"
-                                    << "2" << all;
+        QTest::newRow("integer") << "3"
+                                 << "CustomerId"
+                                 << "2"
+                                 << "2" << QStringList{"Brian"};
+        QTest::newRow("other type") << "11"
+                                    << "Active"
+                                    << "1"
+                                    << "1" << all;
         QTest::newRow("no bounds") << "200"
                                    << "Name"
                                    << ""
@@ -211,24 +285,72 @@ private slots:
         QCOMPARE(f.page->sto->text(), to);
     }
 
-    // Date bounds are rewritten as month/day/year in their boxes before the query goes
-    // out; a text that reads as no date stays as typed. (SQLite has no to_date, so the
-    // query itself is rejected here.)
-    void dateRangeRewritesTheBoxes()
+    // Date bounds are rewritten as month/day/year in their boxes and go to the database
+    // in the driver's date escape; both ends are included.
+    void dateRange_data()
     {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("fromShown");
+        QTest::addColumn<QString>("toShown");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("both, first day included")
+            << "1975-06-30"
+            << "1/1/1990"
+            << "06/30/1975"
+            << "01/01/1990"
+            << "SELECT * from Customers where Born >= {d '1975-06-30'} and Born <= {d '1990-01-01'}"
+            << QStringList{"O'Brien"};
+        QTest::newRow("last day included")
+            << ""
+            << "January 2, 1990"
+            << ""
+            << "01/02/1990"
+            << "SELECT * from Customers where Born <= {d '1990-01-02'}" << QStringList{"Ada", "O'Brien"};
+    }
+    void dateRange()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, fromShown);
+        QFETCH(QString, toShown);
+        QFETCH(QString, query);
+        QFETCH(QStringList, names);
+        auto& p = *f.page;
+        f.open(QStringLiteral("Customers"));
+        p.ss2_pick_column(5);
+        QCOMPARE(p.tp->text(), QStringLiteral("133"));
+        p.sfr->setText(from);
+        p.sto->setText(to);
+        QTest::mouseClick(p.Command10, Qt::LeftButton);
+        QCOMPARE(p.sfr->text(), fromShown);
+        QCOMPARE(p.sto->text(), toShown);
+        QCOMPARE(f.data2->recordSource(), query);
+        QCOMPARE(f.column("Name"), names);
+        QCOMPARE(p.nr->text(), QString::number(names.size()));
+    }
+
+    // A timestamp column takes timestamp bounds; a text that reads as no date stays as
+    // typed, for the database to judge.
+    void timestampRange()
+    {
+        auto& p = *f.page;
         f.open(QStringLiteral("Orders"));
-        f.page->tp->setText(QStringLiteral("135"));
-        f.page->c->setText(QStringLiteral("OrderDate"));
-        f.page->sfr->setText(QStringLiteral("2024-05-01"));
-        f.page->sto->setText(QStringLiteral("someday"));
-        QTest::mouseClick(f.page->Command10, Qt::LeftButton);
-        QCOMPARE(f.page->sfr->text(), QStringLiteral("05/01/2024"));
-        QCOMPARE(f.page->sto->text(), QStringLiteral("someday"));
-        QCOMPARE(
-            f.data2->recordSource(),
-            QStringLiteral("SELECT * from Orders where OrderDate >= to_date('05/01/2024','mm/dd/yyyy') and "
-                           "OrderDate <= to_date('someday','mm/dd/yyyy')"));
-        QCOMPARE(f.page->nr->text(), QStringLiteral("1"));
+        p.ss2_pick_column(3);
+        QCOMPARE(p.tp->text(), QStringLiteral("135"));
+        p.sfr->setText(QStringLiteral("2024-05-01"));
+        QTest::mouseClick(p.Command10, Qt::LeftButton);
+        QCOMPARE(p.sfr->text(), QStringLiteral("05/01/2024"));
+        QCOMPARE(f.data2->recordSource(),
+                 QStringLiteral("SELECT * from Orders where OrderDate >= {ts '2024-05-01 00:00:00'}"));
+        QCOMPARE(p.nr->text(), QStringLiteral("1"));
+        p.sto->setText(QStringLiteral("someday"));
+        QTest::mouseClick(p.Command10, Qt::LeftButton);
+        QCOMPARE(p.sto->text(), QStringLiteral("someday"));
+        QCOMPARE(f.data2->recordSource(),
+                 QStringLiteral("SELECT * from Orders where OrderDate >= {ts '2024-05-01 00:00:00'} and "
+                                "OrderDate <= {ts 'someday'}"));
     }
 
     void gridPicks()
@@ -297,6 +419,35 @@ private slots:
         QCOMPARE(f.grid()->rowCount(), 5000);
         QCOMPARE(f.grid()->index(4999, 0).data().toString(), QStringLiteral("5000"));
         QVERIFY(db.query(QStringLiteral("DROP TABLE Big"), &none).ok);
+    }
+
+    // A Connect or Close Connexion ends the data control's query: the grid keeps the rows
+    // it has and reads no more until the next query.
+    void connectionChangeKeepsTheRowsShown_data()
+    {
+        QTest::addColumn<bool>("close");
+        QTest::newRow("new connection string") << false;
+        QTest::newRow("connection closed") << true;
+    }
+    void connectionChangeKeepsTheRowsShown()
+    {
+        QFETCH(bool, close);
+        QVERIFY(f.createNumbers(QStringLiteral("Big"), 1200));
+        f.page->t->addItem(QStringLiteral("Big"));
+        f.open(QStringLiteral("Big"));
+        const int shown = f.grid()->rowCount();
+        QVERIFY(shown > 0 && shown < 1200);
+        if (close)
+            f.data2->closeConnection();
+        else
+            f.data2->setConnectionString(f.connectionString());
+        QVERIFY(!f.grid()->canFetchMore({}));
+        f.page->ss2->scrollToBottom();
+        QCOMPARE(f.grid()->rowCount(), shown);
+        QCOMPARE(f.grid()->index(shown - 1, 0).data().toString(), QString::number(shown));
+        QCOMPARE(f.page->nr->text(), QStringLiteral("1200"));
+        f.stopPage();
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
     }
 
 private:

@@ -1,9 +1,10 @@
-// The range search against a server that has to_date and reports numeric and timestamp
-// columns with the type codes the range search knows.
+// The range search against a server: integer, numeric, date and timestamp columns with
+// the type codes the driver reports, bounds included at both ends.
 
 #include "browser_fixture.h"
 
 #include <QLocale>
+#include <QSignalSpy>
 #include <optional>
 
 class DataBrowserPgTest : public QObject
@@ -28,11 +29,16 @@ private slots:
                                         "('P3', 'US', 'Ink', 12.00)"),
                          &none)
                     .ok);
+        QVERIFY(db.query(QStringLiteral("CREATE TABLE sales.deliveries (order_id integer, due date); "
+                                        "INSERT INTO sales.deliveries VALUES (10, '2024-05-02'), "
+                                        "(11, '2024-12-31'), (12, '2024-05-01')"),
+                         &none)
+                    .ok);
     }
     void init()
     {
         f->startPage();
-        f->page->t->addItems({"sales.orders", "sales.products"});
+        f->page->t->addItems({"sales.orders", "sales.products", "sales.deliveries"});
     }
     void cleanup() { f->stopPage(); }
 
@@ -61,6 +67,16 @@ private slots:
                                         << "2024-01-01"
                                         << ""
                                         << "01/01/2024" << QStringList{"12"};
+        QTest::newRow("date column, both ends") << "sales.deliveries" << 1 << "133"
+                                                << "2024-05-02"
+                                                << "12/31/2024"
+                                                << "05/02/2024"
+                                                << "12/31/2024" << QStringList{"10", "11"};
+        QTest::newRow("integers") << "sales.orders" << 0 << "3"
+                                  << "11"
+                                  << "12"
+                                  << "11"
+                                  << "12" << QStringList{"11", "12"};
         QTest::newRow("numbers, bounds included") << "sales.products" << 3 << "131"
                                                   << "4.25"
                                                   << "12"
@@ -98,6 +114,26 @@ private slots:
         found.sort();
         QCOMPARE(found, keys);
         QCOMPARE(p.nr->text(), QString::number(keys.size()));
+    }
+
+    // A refused query leaves the grid and count empty; the connection goes on serving
+    // the next one.
+    void refusedQueryThenAnother()
+    {
+        auto& p = *f->page;
+        QSignalSpy failures(&p, &browser::DataBrowserPage::queryFailed);
+        f->open(QStringLiteral("sales.orders"));
+        p.c->setText(QStringLiteral("nope"));
+        QTest::mouseClick(p.c_srt[1], Qt::LeftButton);
+        QCOMPARE(f->grid()->columnCount(), 0);
+        QVERIFY(p.nr->text().isEmpty());
+        QCOMPARE(failures.size(), 1);
+        QVERIFY2(failures.first().first().toString().contains(QStringLiteral("nope")),
+                 qPrintable(failures.first().first().toString()));
+        p.c->setText(QStringLiteral("order_id"));
+        QTest::mouseClick(p.c_srt[1], Qt::LeftButton);
+        QCOMPARE(f->column(QStringLiteral("order_id")), QStringList({"12", "11", "10"}));
+        QCOMPARE(p.nr->text(), QStringLiteral("3"));
     }
 
 private:

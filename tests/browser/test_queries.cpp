@@ -50,12 +50,14 @@ private slots:
         QTest::newRow("text range") << rangeQuery(t, c, RangeKind::Text, "B", "O'Z")
                                     << "SELECT * from Customers where Name >= 'B' and Name <= 'O''Z'";
         QTest::newRow("date range")
-            << rangeQuery(t, k, RangeKind::Date, "12/31/2003", "01/05/2004")
-            << "SELECT * from Customers where Id >= to_date('12/31/2003','mm/dd/yyyy')"
-               " and Id <= to_date('01/05/2004','mm/dd/yyyy')";
-        QTest::newRow("date as typed")
-            << rangeQuery(t, k, RangeKind::Date, "soon'", QString())
-            << "SELECT * from Customers where Id >= to_date('soon''','mm/dd/yyyy')";
+            << rangeQuery(t, k, RangeKind::Date, "2003-12-31", "2004-01-05")
+            << "SELECT * from Customers where Id >= {d '2003-12-31'} and Id <= {d '2004-01-05'}";
+        QTest::newRow("timestamp range")
+            << rangeQuery(t, k, RangeKind::Timestamp, "2003-12-31", "2004-01-05 12:30:00")
+            << "SELECT * from Customers where Id >= {ts '2003-12-31 00:00:00'} and Id <= {ts '2004-01-05 "
+               "12:30:00'}";
+        QTest::newRow("date as typed") << rangeQuery(t, k, RangeKind::Date, "soon'", QString())
+                                       << "SELECT * from Customers where Id >= {d 'soon'''}";
         QTest::newRow("no bounds") << rangeQuery(t, k, RangeKind::Text, QString(), QString())
                                    << "SELECT * from Customers";
         QTest::newRow("no range kind")
@@ -72,14 +74,19 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("kind");
-        QTest::newRow("numeric") << "131" << int(RangeKind::Number);
-        QTest::newRow("varchar") << "200" << int(RangeKind::Text);
-        QTest::newRow("timestamp") << "135" << int(RangeKind::Date);
-        QTest::newRow("empty") << "" << int(RangeKind::None);
-        QTest::newRow("integer") << "3" << int(RangeKind::None);
-        QTest::newRow("wide varchar") << "202" << int(RangeKind::None);
-        QTest::newRow("date") << "133" << int(RangeKind::None);
-        QTest::newRow("blank before") << " 131" << int(RangeKind::None);
+        const auto number = int(RangeKind::Number);
+        const auto text = int(RangeKind::Text);
+        const auto none = int(RangeKind::None);
+        for (const char* code :
+             {"2", "3", "4", "5", "6", "14", "16", "17", "18", "19", "20", "21", "131", "139"})
+            QTest::newRow(code) << code << number;
+        for (const char* code : {"129", "130", "200", "201", "202", "203"})
+            QTest::newRow(code) << code << text;
+        QTest::newRow("133") << "133" << int(RangeKind::Date);
+        for (const char* code : {"7", "134", "135"})
+            QTest::newRow(code) << code << int(RangeKind::Timestamp);
+        for (const char* code : {"", "0", "11", "72", "128", "204", "205", " 131", "131 ", "0131", "x"})
+            QTest::newRow(qPrintable(QStringLiteral("'%1'").arg(QLatin1String(code)))) << code << none;
     }
     void rangeKinds()
     {
@@ -172,6 +179,33 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, rewritten);
         QCOMPARE(rewriteDateBound(typed, QLocale(locale)), rewritten);
+    }
+
+    // What the query takes from a date box: the date in ISO form, read in the box's locale.
+    void datesForQuery_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("forQuery");
+        QTest::newRow("us") << "en_US"
+                            << "5/2/24"
+                            << "2024-05-02";
+        QTest::newRow("german") << "de_DE"
+                                << "5.2.2024"
+                                << "2024-02-05";
+        QTest::newRow("iso") << "de_DE"
+                             << "2024-02-05"
+                             << "2024-02-05";
+        QTest::newRow("no date") << "en_US"
+                                 << "someday"
+                                 << "someday";
+    }
+    void datesForQuery()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, forQuery);
+        QCOMPARE(dateForQuery(typed, QLocale(locale)), forQuery);
     }
 };
 

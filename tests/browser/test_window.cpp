@@ -7,6 +7,7 @@
 #include "support/fixture_db.h"
 
 #include <QComboBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,6 +58,42 @@ private slots:
         fixture.window().reloadWindow();
         WindowFixture::flushDeletes();
         QCOMPARE(browse(), 6);
+        QVERIFY(fixture.messages.isEmpty());
+    }
+
+    // A sort or a filter the database refuses: the grid and the count are empty and the
+    // status bar names the database's reason until the next query runs.
+    void refusedQueryNamedInTheStatusBar()
+    {
+        QTemporaryDir dir;
+        const QString cnx = testsupport::sqliteFixture(QStringLiteral("shop_sqlite.sql"), dir.path());
+        QVERIFY(!cnx.isEmpty());
+        WindowFixture fixture;
+        fixture.start();
+        fixture.find<QComboBox>(QStringLiteral("ocnx"))->setEditText(cnx);
+        fixture.find<QPushButton>(QStringLiteral("Command13"))->click();
+        fixture.find<QPushButton>(QStringLiteral("Command_0"))->click();
+        auto* page = fixture.find<browser::DataBrowserPage>(QStringLiteral("pt_0"));
+        QVERIFY(page);
+        auto* bar = fixture.find<QStatusBar>(QStringLiteral("st1"));
+        QVERIFY(bar);
+        const auto open = [&] {
+            page->t->setCurrentItem(
+                page->t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).first());
+            QTest::mouseClick(page->Command2, Qt::LeftButton);
+            QCOMPARE(page->nr->text(), QStringLiteral("2"));
+            QVERIFY(bar->currentMessage().isEmpty());
+        };
+        for (QPushButton* action : {page->c_srt[1], page->Command7}) {
+            open();
+            page->c->setText(QStringLiteral("Missing"));
+            QTest::mouseClick(action, Qt::LeftButton);
+            QCOMPARE(page->ss2->model()->columnCount(), 0);
+            QVERIFY(page->nr->text().isEmpty());
+            QVERIFY2(bar->currentMessage().contains(QStringLiteral("no such column: Missing")),
+                     qPrintable(bar->currentMessage()));
+        }
+        open();
         QVERIFY(fixture.messages.isEmpty());
     }
 };

@@ -36,7 +36,11 @@ enum DataType : int {
     adBoolean = 11,
     adDecimal = 14,
     adTinyInt = 16,
+    adUnsignedTinyInt = 17,
+    adUnsignedSmallInt = 18,
+    adUnsignedInt = 19,
     adBigInt = 20,
+    adUnsignedBigInt = 21,
     adGUID = 72,
     adBinary = 128,
     adChar = 129,
@@ -45,6 +49,7 @@ enum DataType : int {
     adDBDate = 133,
     adDBTime = 134,
     adDBTimeStamp = 135,
+    adVarNumeric = 139,
     adVarChar = 200,
     adLongVarChar = 201,
     adVarWChar = 202,
@@ -52,6 +57,10 @@ enum DataType : int {
     adVarBinary = 204,
     adLongVarBinary = 205,
 };
+
+// Whether a field of this type code holds numbers (integers, decimals, floating point,
+// currency).
+bool isNumericType(int type);
 
 // What a call did: ok, or the driver's message.
 struct Status {
@@ -66,6 +75,11 @@ struct Status {
 // within this limit, 30 s unless set otherwise (tests shorten it). Every other call
 // waits as long as the server needs; none of them keeps the window from its events.
 void setCatalogueTimeLimit(std::chrono::seconds limit);
+
+class RowCursor;
+
+// How a connection reads a result: whole when the statement runs, or as it is fetched.
+enum class ResultReading { Whole, OnDemand };
 
 struct Field {
     QString name;
@@ -111,8 +125,9 @@ public:
     // Opens with an empty user name and password, with a bounded login timeout and
     // without driver prompts. Like every call below that reaches the server, it returns
     // when the driver has answered, the window's events handled meanwhile (the object
-    // must outlive the call).
-    Status open(const QString& connectionString);
+    // must outlive the call). OnDemand asks a driver that would read whole results at
+    // once to read them as they are fetched.
+    Status open(const QString& connectionString, ResultReading reading = ResultReading::Whole);
     int state() const;
     void close();
 
@@ -127,6 +142,12 @@ public:
     // the catalogue time limit). A failure that lost the link, or the limit passing,
     // closes the connection.
     Status query(const QString& sql, Recordset* out, bool fieldsOnly = false);
+
+    // Runs a query and leaves its rows to be read through the cursor, which keeps the
+    // connection's handle open for as long as it lives.
+    Status openCursor(const QString& sql, std::unique_ptr<RowCursor>* out);
+    // The number of rows a query gives, counted by the database where it can.
+    Status countRows(const QString& sql, qint64* count);
 
     struct Impl;
 
@@ -158,11 +179,28 @@ public:
     Recordset& recordset() { return recordset_; }
     const QList<Field>& fields() const { return recordset_.fields(); }
 
+    // Runs the record source and keeps its statement open: the rows are read on demand
+    // through cursor(). A failure leaves no cursor. The control owns the cursor: a new
+    // refresh, connection string or close ends it, so a reader keeps it as a weak_ptr.
+    Status refreshCursor();
+    std::shared_ptr<RowCursor> cursor() const { return cursor_; }
+    // Another cursor over the record source, from its first row (the export walks it).
+    Status openCursor(std::unique_ptr<RowCursor>* out);
+    // The number of rows `sql` gives, on the control's own connection.
+    Status countRows(const QString& sql, qint64* count);
+    // The driver's identifier quote on the control's own connection ('"' before it opens).
+    QString identifierQuote();
+
 private:
+    Status ensureOpen(ResultReading reading);
+
     QString connectionString_;
     QString recordSource_;
     Recordset recordset_;
+    // Declared after the connection, so that it goes first.
     std::unique_ptr<Connection> connection_;
+    std::shared_ptr<RowCursor> cursor_;
+    ResultReading openedReading_ = ResultReading::Whole;
     QString openedWith_;
     std::optional<Status> openFailure_;
 };
@@ -189,5 +227,10 @@ QString missingDatabaseFile(const QString& odbcString);
 // A value for an OLE DB connection string: unchanged when plain, in double quotes (inner
 // quotes doubled) when it holds ';', a quote or a brace, so it cannot end its attribute.
 QString oleDbValue(const QString& value);
+
+// A table name as a query writes it: unchanged when it is a plain identifier (or a
+// dotted owner.table of them, or empty), else in the driver's identifier quotes, inner
+// quotes doubled.
+QString tableInSql(const QString& table, const QString& identifierQuote);
 
 } // namespace platform::ado

@@ -1,4 +1,5 @@
 #include "platform/ado/connection_impl.h"
+#include "platform/ado/row_cursor.h"
 #include "platform/yielding_call.h"
 
 namespace platform::ado
@@ -103,10 +104,31 @@ Connection::Connection() : impl_(std::make_unique<Impl>()) {}
 
 Connection::~Connection() = default;
 
-Status Connection::open(const QString& connectionString)
+namespace
+{
+
+// Connects `dbc` with an ODBC string, without prompts; the driver's message on failure.
+Status driverConnect(SQLHDBC dbc, const QString& odbcString)
+{
+    SQLWCHAR completed[1024] = {};
+    SQLSMALLINT completedLength = 0;
+    const SQLRETURN rc =
+        SQLDriverConnectW(dbc, nullptr, odbc::wide(odbcString), SQL_NTS, completed,
+                          SQLSMALLINT(std::size(completed)), &completedLength, SQL_DRIVER_NOPROMPT);
+    if (odbc::succeeded(rc))
+        return {};
+    QStringList reasons{odbc::diagnostics(SQL_HANDLE_DBC, dbc), missingDatabaseFile(odbcString)};
+    reasons.removeAll(QString());
+    return Status::failure(reasons.isEmpty() ? QStringLiteral("the connection could not be opened")
+                                             : reasons.join(QLatin1Char('\n')));
+}
+
+} // namespace
+
+Status Connection::open(const QString& connectionString, ResultReading reading)
 {
     impl_->release();
-    const QString odbcString = toOdbcConnectionString(connectionString);
+    QString odbcString = toOdbcConnectionString(connectionString);
     auto link = std::make_shared<Link>();
     Status status;
     QString quote, dbmsName;
@@ -124,18 +146,21 @@ Status Connection::open(const QString& connectionString)
         }
         SQLSetConnectAttr(link->dbc, SQL_ATTR_LOGIN_TIMEOUT,
                           reinterpret_cast<SQLPOINTER>(SQLULEN(loginTimeoutSeconds)), 0);
-        SQLWCHAR completed[1024] = {};
-        SQLSMALLINT completedLength = 0;
-        const SQLRETURN rc =
-            SQLDriverConnectW(link->dbc, nullptr, odbc::wide(odbcString), SQL_NTS, completed,
-                              SQLSMALLINT(std::size(completed)), &completedLength, SQL_DRIVER_NOPROMPT);
-        if (!odbc::succeeded(rc)) {
-            QStringList reasons{odbc::diagnostics(SQL_HANDLE_DBC, link->dbc), missingDatabaseFile(odbcString)};
-            reasons.removeAll(QString());
-            status = Status::failure(reasons.isEmpty() ? QStringLiteral("the connection could not be opened")
-                                                       : reasons.join(QLatin1Char('\n')));
-            return;
+        status = driverConnect(link->dbc, odbcString);
+        // The driver is known only once connected: one that needs asking to read results
+        // on demand is connected again with its settings after the user's (the user's own
+        // setting of the same name comes first and wins).
+        if (status.ok && reading == ResultReading::OnDemand) {
+            const QString keywords = onDemandKeywords(readInfo(link->dbc, SQL_DRIVER_NAME));
+            if (!keywords.isEmpty()) {
+                SQLDisconnect(link->dbc);
+                if (!odbcString.trimmed().endsWith(QLatin1Char(';')))
+                    odbcString += QLatin1Char(';');
+                status = driverConnect(link->dbc, odbcString + keywords);
+            }
         }
+        if (!status.ok)
+            return;
         link->connected = true;
         quote = readIdentifierQuote(link->dbc);
         dbmsName = readInfo(link->dbc, SQL_DBMS_NAME);
@@ -201,40 +226,85 @@ void DataControl::setConnectionString(const QString& connectionString)
     // for the same string: the old link may have dropped unnoticed.
     connectionString_ = connectionString;
     openFailure_.reset();
+    cursor_.reset();
     connection_.reset();
 }
 
 void DataControl::closeConnection()
 {
+    cursor_.reset();
     connection_.reset();
     openedWith_ = connectionString_;
     openFailure_ = Status::failure(QStringLiteral("the connection is closed"));
 }
 
-Status DataControl::refresh(bool fieldsOnly)
+Status DataControl::ensureOpen(ResultReading reading)
 {
-    recordset_ = Recordset();
     // A string that failed to open is not retried on every refresh (a generator refreshes
     // once per table, and each try may wait for the login timeout); setting the string
     // again allows a new try.
     if (openFailure_ && openedWith_ == connectionString_)
         return *openFailure_;
-    if (!connection_ || connection_->state() != adStateOpen || openedWith_ != connectionString_) {
-        connection_ = std::make_unique<Connection>();
-        openedWith_ = connectionString_;
-        openFailure_.reset();
-        const Status opened = connection_->open(connectionString_);
-        if (!opened.ok) {
-            openFailure_ = opened;
-            return opened;
-        }
-    }
+    if (connection_ && connection_->state() == adStateOpen && openedWith_ == connectionString_ &&
+        (openedReading_ == reading || reading == ResultReading::Whole))
+        return {};
+    cursor_.reset();
+    connection_ = std::make_unique<Connection>();
+    openedWith_ = connectionString_;
+    openedReading_ = reading;
+    openFailure_.reset();
+    const Status opened = connection_->open(connectionString_, reading);
+    if (!opened.ok)
+        openFailure_ = opened;
+    return opened;
+}
+
+Status DataControl::refresh(bool fieldsOnly)
+{
+    recordset_ = Recordset();
+    cursor_.reset();
+    const Status opened = ensureOpen(ResultReading::Whole);
+    if (!opened.ok)
+        return opened;
     const Status status = connection_->query(recordSource_, &recordset_, fieldsOnly);
     // A server that stopped answering is not asked again (and waited for again) at every
     // refresh: the next Connect sets the string and allows a new try.
     if (status.unanswered)
         openFailure_ = status;
     return status;
+}
+
+Status DataControl::refreshCursor()
+{
+    recordset_ = Recordset();
+    cursor_.reset();
+    std::unique_ptr<RowCursor> opened;
+    const Status status = openCursor(&opened);
+    cursor_ = std::move(opened);
+    return status;
+}
+
+Status DataControl::openCursor(std::unique_ptr<RowCursor>* out)
+{
+    out->reset();
+    const Status opened = ensureOpen(ResultReading::OnDemand);
+    if (!opened.ok)
+        return opened;
+    return connection_->openCursor(recordSource_, out);
+}
+
+Status DataControl::countRows(const QString& sql, qint64* count)
+{
+    *count = 0;
+    const Status opened = ensureOpen(ResultReading::OnDemand);
+    if (!opened.ok)
+        return opened;
+    return connection_->countRows(sql, count);
+}
+
+QString DataControl::identifierQuote()
+{
+    return ensureOpen(ResultReading::OnDemand).ok ? connection_->identifierQuote() : QStringLiteral("\"");
 }
 
 } // namespace platform::ado

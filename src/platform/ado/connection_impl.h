@@ -47,4 +47,8 @@ std::chrono::milliseconds catalogueTimeLimit();
 Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,
                         Recordset* out);
 
+// The connection settings that make a driver read results as they are fetched; empty
+// for a driver that does so already or is not known (row_cursor.cpp).
+QString onDemandKeywords(const QString& driverName);
+
 } // namespace platform::ado

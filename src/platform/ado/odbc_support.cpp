@@ -123,22 +123,33 @@ bool readValue(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
 
 } // namespace
 
+Status fetchRow(const Statement& statement, int columnCount, QStringList* row, bool* end)
+{
+    row->clear();
+    const SQLRETURN rc = SQLFetch(statement.handle());
+    *end = rc == SQL_NO_DATA;
+    if (*end)
+        return {};
+    if (!succeeded(rc))
+        return statement.failure(QStringLiteral("cannot fetch a row"));
+    row->reserve(columnCount);
+    for (int column = 1; column <= columnCount; ++column) {
+        QString value;
+        if (!readValue(statement.handle(), SQLUSMALLINT(column), &value))
+            return statement.failure(QStringLiteral("cannot read column %1").arg(column));
+        row->append(value);
+    }
+    return {};
+}
+
 Status fetchRows(const Statement& statement, int columnCount, QList<QStringList>* rows)
 {
     for (;;) {
-        const SQLRETURN rc = SQLFetch(statement.handle());
-        if (rc == SQL_NO_DATA)
-            return {};
-        if (!succeeded(rc))
-            return statement.failure(QStringLiteral("cannot fetch a row"));
         QStringList row;
-        row.reserve(columnCount);
-        for (int column = 1; column <= columnCount; ++column) {
-            QString value;
-            if (!readValue(statement.handle(), SQLUSMALLINT(column), &value))
-                return statement.failure(QStringLiteral("cannot read column %1").arg(column));
-            row.append(value);
-        }
+        bool end = false;
+        const Status status = fetchRow(statement, columnCount, &row, &end);
+        if (!status.ok || end)
+            return status;
         rows->append(row);
     }
 }

@@ -72,6 +72,9 @@ private:
 // Result-set columns, described with their ADO type codes.
 Status describeColumns(const Statement& statement, QList<Field>* fields);
 
+// Fetches the next row; values as text, a null as "". `end` tells that there was none.
+Status fetchRow(const Statement& statement, int columnCount, QStringList* row, bool* end);
+
 // Fetches every remaining row; values as text, a null as "".
 Status fetchRows(const Statement& statement, int columnCount, QList<QStringList>* rows);
 
