@@ -43,8 +43,8 @@ Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
 // The limit of catalogue requests and column discovery.
 std::chrono::milliseconds catalogueTimeLimit();
 
-// The catalogue rowsets, by kind (schema_rowsets.cpp).
+// The catalogue rowsets, by kind (schema_rowsets.cpp); read through `cache` when given.
 Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,
-                        Recordset* out);
+                        Recordset* out, CatalogueCache* cache);
 
 } // namespace platform::ado
