@@ -3,6 +3,7 @@
 // window and showing it again rebuilds every control, while these keep their values
 // (the start-up sets only look_style and the type tables again).
 
+#include "generators/common/run_catalogue_cache.h"
 #include "generators/common/run_context.h"
 #include "generators/common/type_tables.h"
 #include "platform/ado/ado.h"
@@ -42,6 +43,9 @@ struct FormState {
 
     // fk_rows (pk_table, pk_col, pf_table, pf_col) of the current generation run.
     generators::FkWorkList fk_rows;
+
+    // What the running generation has read of the catalogue; none between runs.
+    std::unique_ptr<generators::RunCatalogueCache> runCatalogue;
 };
 
 } // namespace app

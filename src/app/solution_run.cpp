@@ -66,6 +66,8 @@ void Command21_Click(MainWindow& window)
     ActionGuard guard;
     if (!guard)
         return;
+    // The data layer and every page are made from one reading of the catalogue.
+    const RunCatalogueScope catalogue(window.form());
     QPointer<MainWindow> alive(&window);
     VbGeneratorPage& page = *window.vbGenerator;
     AspxGeneratorPage& aspx = *window.aspxGenerator;

@@ -5,8 +5,26 @@
 namespace app
 {
 
+RunCatalogueScope::RunCatalogueScope(FormState& form) : form_(form), owns_(!form.runCatalogue)
+{
+    if (owns_)
+        form_.runCatalogue = std::make_unique<generators::RunCatalogueCache>();
+}
+
+RunCatalogueScope::~RunCatalogueScope()
+{
+    if (owns_)
+        form_.runCatalogue.reset();
+}
+
+generators::RunCatalogueCache* RunCatalogueScope::cache() const
+{
+    return form_.runCatalogue.get();
+}
+
 WindowRun::WindowRun(MainWindow& window)
-    : catalogue(window.form().db_cnx, window.form().db_cnxstr, window.form().data3, window.form().data4),
+    : scope(window.form()), catalogue(window.form().db_cnx, window.form().db_cnxstr, window.form().data3,
+                                      window.form().data4, scope.cache()),
       host(window), ctx(window.runInputs(), catalogue, host)
 {
 }

@@ -10,10 +10,29 @@ namespace app
 {
 
 class MainWindow;
+struct FormState;
+
+// Gives the form a catalogue cache for as long as the outermost scope lives, so that a run
+// reads each part of the catalogue once; a solution run holds one across the runs it makes.
+class RunCatalogueScope
+{
+public:
+    explicit RunCatalogueScope(FormState& form);
+    ~RunCatalogueScope();
+    RunCatalogueScope(const RunCatalogueScope&) = delete;
+    RunCatalogueScope& operator=(const RunCatalogueScope&) = delete;
+
+    generators::RunCatalogueCache* cache() const;
+
+private:
+    FormState& form_;
+    bool owns_;
+};
 
 struct WindowRun {
     explicit WindowRun(MainWindow& window);
 
+    RunCatalogueScope scope;
     generators::AdoCatalogue catalogue;
     WindowHost host;
     generators::RunContext ctx;

@@ -12,9 +12,10 @@ namespace testsupport
 {
 
 struct FixtureCatalogue {
-    explicit FixtureCatalogue(const QString& connectionString)
+    // With `cache`, the catalogue keeps what it reads there, as a run in the window does.
+    explicit FixtureCatalogue(const QString& connectionString, generators::RunCatalogueCache* cache = nullptr)
         : connection(std::make_unique<platform::ado::Connection>()),
-          catalogue(connection, connectionString, data3, data4)
+          catalogue(connection, connectionString, data3, data4, cache)
     {
         data3.setConnectionString(connectionString);
         data4.setConnectionString(connectionString);

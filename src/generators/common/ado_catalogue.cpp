@@ -18,11 +18,37 @@ template <class Result> bool refusedWithoutConnection(const Connection* connecti
     return true;
 }
 
+QString tableKey(const QString& table, const QString& schema)
+{
+    return schema + QChar(0) + table;
+}
+
+// The answer kept in `cache` under `key`, or a new one read and kept when it succeeds.
+template <class Result, class Read>
+Result kept(QHash<QString, Result>* cache, const QString& key, Read read)
+{
+    if (cache) {
+        if (auto known = cache->constFind(key); known != cache->cend())
+            return *known;
+    }
+    Result result = read();
+    if (cache && result.ok)
+        cache->insert(key, result);
+    return result;
+}
+
+QVariant schemaRestriction(const QString& schema)
+{
+    return schema.isEmpty() ? QVariant() : QVariant(schema);
+}
+
 } // namespace
 
 AdoCatalogue::AdoCatalogue(std::unique_ptr<Connection>& connection, QString connectionString,
-                           platform::ado::DataControl& data3, platform::ado::DataControl& data4)
-    : connection_(connection), connectionString_(std::move(connectionString)), data3_(data3), data4_(data4)
+                           platform::ado::DataControl& data3, platform::ado::DataControl& data4,
+                           RunCatalogueCache* cache)
+    : connection_(connection), connectionString_(std::move(connectionString)), data3_(data3), data4_(data4),
+      cache_(cache)
 {
 }
 
@@ -30,13 +56,28 @@ ColumnList AdoCatalogue::columns(DataControlId control, const QString& query)
 {
     platform::ado::DataControl& data = control == DataControlId::data3 ? data3_ : data4_;
     data.setRecordSource(query);
+    if (cache_) {
+        // The control ends as the query would leave it: its record source and its fields.
+        if (auto known = cache_->columns.constFind(query); known != cache_->columns.cend()) {
+            data.recordset() = Recordset(*known, {});
+            return {true, QString(), *known};
+        }
+    }
     const Status status = data.refresh(/*fieldsOnly=*/true);
     ColumnList result;
     result.ok = status.ok;
     result.error = status.message;
-    if (status.ok)
+    if (status.ok) {
         result.columns = data.fields();
+        if (cache_)
+            cache_->columns.insert(query, result.columns);
+    }
     return result;
+}
+
+platform::ado::CatalogueCache* AdoCatalogue::rowsetCache() const
+{
+    return cache_ ? &cache_->rowsets : nullptr;
 }
 
 KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
@@ -44,15 +85,17 @@ KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
     KeyColumns result;
     if (refusedWithoutConnection(connection_.get(), result))
         return result;
-    Recordset rs;
-    const QVariant schemaRestriction = schema.isEmpty() ? QVariant() : QVariant(schema);
-    const Status status =
-        connection_->openSchema(platform::ado::adSchemaPrimaryKeys, {QVariant(), schemaRestriction, table}, &rs);
-    result.ok = status.ok;
-    result.error = status.message;
-    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
-        result.columns.append(rs.value(QStringLiteral("COLUMN_NAME")));
-    return result;
+    return kept(cache_ ? &cache_->primaryKeys : nullptr, tableKey(table, schema), [&] {
+        Recordset rs;
+        const Status status = connection_->openSchema(
+            platform::ado::adSchemaPrimaryKeys, {QVariant(), schemaRestriction(schema), table}, &rs,
+            rowsetCache());
+        result.ok = status.ok;
+        result.error = status.message;
+        for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
+            result.columns.append(rs.value(QStringLiteral("COLUMN_NAME")));
+        return result;
+    });
 }
 
 ForeignKeyRows AdoCatalogue::foreignKeys()
@@ -60,8 +103,10 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
     ForeignKeyRows result;
     if (refusedWithoutConnection(connection_.get(), result))
         return result;
+    if (cache_ && cache_->foreignKeys)
+        return *cache_->foreignKeys;
     Recordset rs;
-    const Status status = connection_->openSchema(platform::ado::adSchemaForeignKeys, {}, &rs);
+    const Status status = connection_->openSchema(platform::ado::adSchemaForeignKeys, {}, &rs, rowsetCache());
     result.ok = status.ok;
     result.error = status.message;
     for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext()) {
@@ -75,6 +120,8 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
         row.ordinal = rs.value(QStringLiteral("ORDINAL")).toInt();
         result.rows.append(row);
     }
+    if (cache_ && result.ok)
+        cache_->foreignKeys = result;
     return result;
 }
 
@@ -83,16 +130,19 @@ IndexRows AdoCatalogue::indexes(const QString& table, const QString& schema)
     IndexRows result;
     if (refusedWithoutConnection(connection_.get(), result))
         return result;
-    Recordset rs;
-    // Restrictions: catalog, schema, index name, type, table.
-    const QVariant schemaRestriction = schema.isEmpty() ? QVariant() : QVariant(schema);
-    const Status status = connection_->openSchema(
-        platform::ado::adSchemaIndexes, {QVariant(), schemaRestriction, QVariant(), QVariant(), table}, &rs);
-    result.ok = status.ok;
-    result.error = status.message;
-    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
-        result.rows.append({rs.value(QStringLiteral("INDEX_NAME")), rs.value(QStringLiteral("COLUMN_NAME"))});
-    return result;
+    return kept(cache_ ? &cache_->indexes : nullptr, tableKey(table, schema), [&] {
+        Recordset rs;
+        // Restrictions: catalog, schema, index name, type, table.
+        const Status status = connection_->openSchema(
+            platform::ado::adSchemaIndexes,
+            {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table}, &rs, rowsetCache());
+        result.ok = status.ok;
+        result.error = status.message;
+        for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
+            result.rows.append(
+                {rs.value(QStringLiteral("INDEX_NAME")), rs.value(QStringLiteral("COLUMN_NAME"))});
+        return result;
+    });
 }
 
 TableSchemas AdoCatalogue::tableSchemas(const QString& table)

@@ -1,8 +1,8 @@
 #pragma once
 // The catalogue over the real database access layer: the window's connection and its
-// data controls data3 and data4.
+// data controls data3 and data4. With a run cache, each read is made once per run.
 
-#include "generators/common/catalogue.h"
+#include "generators/common/run_catalogue_cache.h"
 
 #include <memory>
 
@@ -12,7 +12,8 @@ class AdoCatalogue : public Catalogue {
 public:
     // `connection` is the window's db_cnx; reconnect() replaces the object it holds.
     AdoCatalogue(std::unique_ptr<platform::ado::Connection>& connection, QString connectionString,
-                 platform::ado::DataControl& data3, platform::ado::DataControl& data4);
+                 platform::ado::DataControl& data3, platform::ado::DataControl& data4,
+                 RunCatalogueCache* cache = nullptr);
 
     ColumnList columns(DataControlId control, const QString& query) override;
     KeyColumns primaryKey(const QString& table, const QString& schema) override;
@@ -23,10 +24,13 @@ public:
     platform::ado::Status reconnect() override;
 
 private:
+    platform::ado::CatalogueCache* rowsetCache() const;
+
     std::unique_ptr<platform::ado::Connection>& connection_;
     QString connectionString_;
     platform::ado::DataControl& data3_;
     platform::ado::DataControl& data4_;
+    RunCatalogueCache* cache_;
 };
 
 } // namespace generators

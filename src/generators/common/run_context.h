@@ -6,6 +6,7 @@
 #include "generators/common/host.h"
 #include "generators/common/run_inputs.h"
 
+#include <QHash>
 #include <QSet>
 #include <QStringList>
 
@@ -13,7 +14,8 @@ namespace generators
 {
 
 // fk_rows: four lists held in step; entry j gives the parent table, parent column,
-// child table and child column of one foreign-key column pair.
+// child table and child column of one foreign-key column pair. The entries of a table, as
+// child or as parent, are indexed, so that no pass walks the whole list per table.
 struct FkWorkList {
     QStringList pk_table, pk_col, pf_table, pf_col;
 
@@ -24,15 +26,25 @@ struct FkWorkList {
         pk_col.clear();
         pf_table.clear();
         pf_col.clear();
+        byChild_.clear();
+        byParent_.clear();
     }
     void append(const QString& parent, const QString& parentColumn, const QString& child,
                 const QString& childColumn)
     {
+        byParent_[parent].append(count());
+        byChild_[child].append(count());
         pk_table.append(parent);
         pk_col.append(parentColumn);
         pf_table.append(child);
         pf_col.append(childColumn);
     }
+    // The entries whose child (or parent) is `table`, in list order.
+    QList<int> entriesWithChild(const QString& table) const { return byChild_.value(table); }
+    QList<int> entriesWithParent(const QString& table) const { return byParent_.value(table); }
+
+private:
+    QHash<QString, QList<int>> byChild_, byParent_;
 };
 
 struct RunContext {

@@ -57,8 +57,8 @@ RowSet keyRows(const FkWorkList& rows, const QString& parent, const QString& chi
 {
     RowSet keys;
     QString lastPk, lastFk;
-    for (int j = 0; j < rows.count(); ++j) {
-        if (rows.pk_table.at(j) != parent || rows.pf_table.at(j) != child)
+    for (const int j : rows.entriesWithChild(child)) {
+        if (rows.pk_table.at(j) != parent)
             continue;
         const QString& pk = rows.pk_col.at(j);
         const QString& fk = rows.pf_col.at(j);

@@ -30,21 +30,20 @@ void scanForeignKeys(RunContext& ctx)
             ctx.problem(QStringLiteral("The foreign keys could not be read (%1)").arg(keys.error));
         return;
     }
+    // How often each name stands among the chosen tables up to nbmax.
     const QStringList& chosen = ctx.in.tdn1;
     const int last = qMin(ctx.nbmax, int(chosen.size()) - 1);
+    QHash<QString, int> timesChosen;
+    for (int i = 0; i <= last; ++i)
+        ++timesChosen[chosen.at(i)];
     ParentKeyColumns parentColumns(ctx.catalogue);
 
     for (const ForeignKeyRow& row : keys.rows) {
         if (!schemaPasses(ctx.in.schema_filter, row.pkSchema) ||
             !schemaPasses(ctx.in.schema_filter, row.fkSchema))
             continue;
-        int copies = 0;
-        for (int i = 0; i <= last; ++i) {
-            if (!row.fkTable.isEmpty() && row.fkTable == chosen.at(i))
-                ++copies;
-            if (!row.pkTable.isEmpty() && row.pkTable == chosen.at(i))
-                ++copies;
-        }
+        const int copies = (row.fkTable.isEmpty() ? 0 : timesChosen.value(row.fkTable)) +
+                           (row.pkTable.isEmpty() ? 0 : timesChosen.value(row.pkTable));
         if (copies == 0)
             continue;
 
@@ -64,11 +63,15 @@ void scanForeignKeys(RunContext& ctx)
 Relations relationsOf(const FkWorkList& rows, const QString& table, bool withChildren)
 {
     Relations relations;
-    for (int j = 0; j < rows.count(); ++j) {
-        if (rows.pf_table.at(j) == table && rows.pk_table.at(j) != table)
+    for (const int j : rows.entriesWithChild(table)) {
+        if (rows.pk_table.at(j) != table)
             offer(relations.parents, rows.pk_table.at(j));
-        if (withChildren && rows.pk_table.at(j) == table && rows.pf_table.at(j) != table)
-            offer(relations.children, rows.pf_table.at(j));
+    }
+    if (withChildren) {
+        for (const int j : rows.entriesWithParent(table)) {
+            if (rows.pf_table.at(j) != table)
+                offer(relations.children, rows.pf_table.at(j));
+        }
     }
     relations.linked = !relations.parents.isEmpty() || !relations.children.isEmpty();
     return relations;

@@ -52,8 +52,8 @@ RowSet selectTerms(const QList<platform::ado::Field>& columns, qsizetype termsBe
 RowSet joinTerms(const FkWorkList& rows, const QString& parent, const QString& child)
 {
     RowSet terms;
-    for (int j = 0; j < rows.count(); ++j) {
-        if (rows.pf_table.at(j) == child && rows.pk_table.at(j) == parent)
+    for (const int j : rows.entriesWithChild(child)) {
+        if (rows.pk_table.at(j) == parent)
             terms.append({{QStringLiteral("fk_column"), rows.pf_col.at(j)},
                           {QStringLiteral("pk_column"), rows.pk_col.at(j)}});
     }

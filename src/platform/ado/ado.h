@@ -112,6 +112,26 @@ private:
     qsizetype position_ = 0;
 };
 
+// The catalogue rowsets of one database, read once and kept: a rowset asked for again is
+// served from what was read. Where the driver allows it, the keys, foreign keys or indexes
+// of every table are read in one statement; other drivers are asked table by table, each
+// table once. The rows are those openSchema gives without a cache. Kept for one run, while
+// the catalogue does not change.
+class CatalogueCache
+{
+public:
+    CatalogueCache();
+    ~CatalogueCache();
+    CatalogueCache(const CatalogueCache&) = delete;
+    CatalogueCache& operator=(const CatalogueCache&) = delete;
+
+    struct Impl;
+    Impl& impl() { return *impl_; }
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
 // One database connection. The connection string is the one the pages build; the
 // translation to an ODBC string happens inside open().
 class Connection
@@ -132,8 +152,10 @@ public:
     void close();
 
     // Schema rowset of the given kind. An invalid QVariant in the restrictions is an
-    // "empty" restriction (no filter); a string value filters on that value.
-    Status openSchema(int kind, const QList<QVariant>& restrictions, Recordset* out);
+    // "empty" restriction (no filter); a string value filters on that value. With a
+    // cache, what it holds is used and what is read is kept in it.
+    Status openSchema(int kind, const QList<QVariant>& restrictions, Recordset* out,
+                      CatalogueCache* cache = nullptr);
 
     // The driver's identifier quote character ('"' when the driver gives none).
     QString identifierQuote() const;
@@ -204,6 +226,10 @@ private:
     QString openedWith_;
     std::optional<Status> openFailure_;
 };
+
+// How many statements (queries and catalogue requests) the process has sent to its drivers,
+// for measurements.
+qint64 statementsRun();
 
 // The ODBC connection string that open() uses for a given connection string. A string
 // naming DRIVER= or DSN= is used unchanged; an OLE DB string of a known provider family

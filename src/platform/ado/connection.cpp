@@ -183,12 +183,13 @@ void Connection::close()
     impl_->release();
 }
 
-Status Connection::openSchema(int kind, const QList<QVariant>& restrictions, Recordset* out)
+Status Connection::openSchema(int kind, const QList<QVariant>& restrictions, Recordset* out,
+                              CatalogueCache* cache)
 {
     *out = Recordset();
     if (!impl_->open())
         return Status::failure(QStringLiteral("the connection is not open"));
-    return openSchemaRowset(*impl_, kind, restrictions, out);
+    return openSchemaRowset(*impl_, kind, restrictions, out, cache);
 }
 
 QString Connection::identifierQuote() const

@@ -43,9 +43,9 @@ Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
 // The limit of catalogue requests and column discovery.
 std::chrono::milliseconds catalogueTimeLimit();
 
-// The catalogue rowsets, by kind (schema_rowsets.cpp).
+// The catalogue rowsets, by kind (schema_rowsets.cpp); read through `cache` when given.
 Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,
-                        Recordset* out);
+                        Recordset* out, CatalogueCache* cache);
 
 // The connection settings that make a driver read results as they are fetched; empty
 // for a driver that does so already or is not known (row_cursor.cpp).

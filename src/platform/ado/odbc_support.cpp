@@ -1,5 +1,7 @@
 #include "platform/ado/odbc_support.h"
 
+#include <atomic>
+
 namespace platform::ado::odbc
 {
 
@@ -51,10 +53,17 @@ bool connectionLost(SQLSMALLINT handleType, SQLHANDLE handle, SQLHDBC connection
            dead == SQL_CD_TRUE;
 }
 
+namespace
+{
+std::atomic<qint64> statementCount{0};
+}
+
 Statement::Statement(SQLHDBC connection)
 {
     if (connection == SQL_NULL_HDBC || !succeeded(SQLAllocHandle(SQL_HANDLE_STMT, connection, &handle_)))
         handle_ = SQL_NULL_HSTMT;
+    else
+        ++statementCount;
 }
 
 Statement::~Statement()
@@ -197,3 +206,13 @@ int adoTypeOf(SQLSMALLINT sqlType)
 }
 
 } // namespace platform::ado::odbc
+
+namespace platform::ado
+{
+
+qint64 statementsRun()
+{
+    return odbc::statementCount;
+}
+
+} // namespace platform::ado

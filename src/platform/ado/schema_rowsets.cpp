@@ -4,62 +4,13 @@
 // means "no schema" rather than "any" (an empty restriction is passed as NULL), and some
 // drivers see only part of the database through a NULL schema (a table is looked up in
 // every schema that SQLTables reports).
-#include "platform/ado/connection_impl.h"
-
-#include <functional>
+#include "platform/ado/catalogue_cache.h"
 
 namespace platform::ado
 {
 
 namespace
 {
-
-struct RawRows {
-    QList<Field> columns;
-    QList<QStringList> rows;
-
-    int column(const char* name) const
-    {
-        for (qsizetype i = 0; i < columns.size(); ++i) {
-            if (columns[i].name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-                return int(i);
-        }
-        return -1;
-    }
-};
-
-// A row's value of a column located with RawRows::column (-1 reads as "").
-QString at(const QStringList& row, int column)
-{
-    return column >= 0 && column < row.size() ? row[column] : QString();
-}
-
-// One catalogue request, under the catalogue time limit. `call` captures by value: it may
-// outlive this function when the server stops answering.
-Status catalogueCall(Connection::Impl& connection, std::function<SQLRETURN(SQLHSTMT)> call, RawRows* out)
-{
-    auto rows = std::make_shared<RawRows>();
-    const Status status =
-        onServer(connection, catalogueTimeLimit(), [call = std::move(call), rows](SQLHDBC dbc) {
-            odbc::Statement statement(dbc);
-            if (!statement.valid())
-                return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
-            if (!odbc::succeeded(call(statement.handle())))
-                return statement.failure(QStringLiteral("the catalogue request failed"));
-            Status described = odbc::describeColumns(statement, &rows->columns);
-            if (described.ok)
-                described = odbc::fetchRows(statement, int(rows->columns.size()), &rows->rows);
-            return described;
-        });
-    *out = std::move(*rows);
-    return status;
-}
-
-// An empty text goes to ODBC as NULL ("any"), never as "" ("none").
-odbc::WideArg argument(const QString& value)
-{
-    return value.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(value);
-}
 
 bool restricted(const QList<QVariant>& restrictions, int index)
 {
@@ -71,46 +22,14 @@ bool matches(const QList<QVariant>& restrictions, int index, const QString& valu
     return !restricted(restrictions, index) || restrictions[index].toString() == value;
 }
 
-struct TableRef {
-    QString catalog, schema, name, type;
-};
-
-// Every catalogue object named `name` (every object when `name` is empty), in any schema.
-Status listTables(Connection::Impl& connection, const QString& name, QList<TableRef>* tables)
-{
-    RawRows raw;
-    const odbc::WideArg table = argument(name);
-    // With a table name, some drivers search only the path's schemas unless the schema
-    // pattern says "every schema" outright.
-    const odbc::WideArg schema =
-        name.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(QStringLiteral("%"));
-    const Status status = catalogueCall(
-        connection,
-        [=](SQLHSTMT h) {
-            return SQLTablesW(h, nullptr, 0, schema.data(), schema.length(), table.data(), table.length(),
-                              nullptr, 0);
-        },
-        &raw);
-    if (!status.ok)
-        return status;
-    const int cat = raw.column("TABLE_CAT"), schem = raw.column("TABLE_SCHEM"),
-              tname = raw.column("TABLE_NAME"), type = raw.column("TABLE_TYPE");
-    for (const QStringList& row : raw.rows) {
-        if (name.isEmpty() || at(row, tname) == name)
-            tables->append({at(row, cat), at(row, schem), at(row, tname), at(row, type)});
-    }
-    return {};
-}
-
 // The tables a restricted rowset covers: those named by the table restriction, in any
 // schema unless a schema is given; every base table when no table is named.
-Status coveredTables(Connection::Impl& connection, const QList<QVariant>& restrictions, int catalogIndex,
+Status coveredTables(CatalogueRows& source, const QList<QVariant>& restrictions, int catalogIndex,
                      int schemaIndex, int tableIndex, QList<TableRef>* out)
 {
     const bool named = restricted(restrictions, tableIndex);
     QList<TableRef> all;
-    const Status status =
-        listTables(connection, named ? restrictions[tableIndex].toString() : QString(), &all);
+    const Status status = source.tables(named ? restrictions[tableIndex].toString() : QString(), &all);
     if (!status.ok)
         return status;
     for (const TableRef& t : all) {
@@ -130,14 +49,10 @@ struct PrimaryKey {
 
 // The SQLite driver numbers a composite key's columns in table order; the table's own
 // description gives their position in the key.
-Status sqliteKeyOrder(Connection::Impl& connection, const TableRef& table, PrimaryKey* key)
+Status sqliteKeyOrder(CatalogueRows& source, const TableRef& table, PrimaryKey* key)
 {
     RawRows info;
-    const QString pragma = QStringLiteral("PRAGMA table_info(\"%1\")")
-                               .arg(QString(table.name).replace(QLatin1Char('"'), QStringLiteral("\"\"")));
-    const odbc::WideArg text(pragma);
-    const Status status = catalogueCall(
-        connection, [=](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, &info);
+    const Status status = source.tableInfo(table, &info);
     if (!status.ok)
         return status;
     QHash<QString, int> position;
@@ -152,15 +67,10 @@ Status sqliteKeyOrder(Connection::Impl& connection, const TableRef& table, Prima
     return {};
 }
 
-Status primaryKeyOf(Connection::Impl& connection, const TableRef& table, PrimaryKey* key)
+// The primary key rows come from the SQLite driver in table order; `dbmsName` tells it apart.
+Status primaryKeyOf(CatalogueRows& source, const QString& dbmsName, const TableRef& table, PrimaryKey* key)
 {
-    const odbc::WideArg schema = argument(table.schema), name(table.name);
-    Status status = catalogueCall(
-        connection,
-        [=](SQLHSTMT h) {
-            return SQLPrimaryKeysW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length());
-        },
-        &key->raw);
+    Status status = source.primaryKey(table, &key->raw);
     if (!status.ok)
         return status;
     const int seq = key->raw.column("KEY_SEQ"), pkName = key->raw.column("PK_NAME");
@@ -170,8 +80,8 @@ Status primaryKeyOf(Connection::Impl& connection, const TableRef& table, Primary
     });
     if (!key->rows.isEmpty())
         key->name = at(key->rows.first(), pkName);
-    if (key->rows.size() > 1 && connection.dbmsName == QLatin1String("SQLite"))
-        return sqliteKeyOrder(connection, table, key);
+    if (key->rows.size() > 1 && dbmsName == QLatin1String("SQLite"))
+        return sqliteKeyOrder(source, table, key);
     return {};
 }
 
@@ -196,11 +106,11 @@ void setType(QList<Field>& fields, const char* name, int type)
     }
 }
 
-Status tablesRowset(Connection::Impl& connection, const QList<QVariant>& restrictions, Recordset* out)
+Status tablesRowset(CatalogueRows& source, const QList<QVariant>& restrictions, Recordset* out)
 {
     QList<TableRef> tables;
     const Status status =
-        listTables(connection, restricted(restrictions, 2) ? restrictions[2].toString() : QString(), &tables);
+        source.tables(restricted(restrictions, 2) ? restrictions[2].toString() : QString(), &tables);
     if (!status.ok)
         return status;
     QList<QStringList> rows;
@@ -214,16 +124,17 @@ Status tablesRowset(Connection::Impl& connection, const QList<QVariant>& restric
     return {};
 }
 
-Status primaryKeysRowset(Connection::Impl& connection, const QList<QVariant>& restrictions, Recordset* out)
+Status primaryKeysRowset(CatalogueRows& source, const QString& dbmsName, const QList<QVariant>& restrictions,
+                         Recordset* out)
 {
     QList<TableRef> tables;
-    Status status = coveredTables(connection, restrictions, 0, 1, 2, &tables);
+    Status status = coveredTables(source, restrictions, 0, 1, 2, &tables);
     if (!status.ok)
         return status;
     QList<QStringList> rows;
     for (const TableRef& t : tables) {
         PrimaryKey key;
-        status = primaryKeyOf(connection, t, &key);
+        status = primaryKeyOf(source, dbmsName, t, &key);
         if (!status.ok)
             return status;
         const int column = key.raw.column("COLUMN_NAME"), seq = key.raw.column("KEY_SEQ");
@@ -251,25 +162,18 @@ QString ruleText(const QString& odbcRule)
     }
 }
 
-Status foreignKeysRowset(Connection::Impl& connection, const QList<QVariant>& restrictions, Recordset* out)
+Status foreignKeysRowset(CatalogueRows& source, const QList<QVariant>& restrictions, Recordset* out)
 {
     // ODBC refuses a request with neither table named, so every foreign key of the
     // database is gathered table by table from the child side.
     QList<TableRef> tables;
-    Status status = coveredTables(connection, restrictions, 3, 4, 5, &tables);
+    Status status = coveredTables(source, restrictions, 3, 4, 5, &tables);
     if (!status.ok)
         return status;
     QList<QStringList> rows;
     for (const TableRef& t : tables) {
         RawRows raw;
-        const odbc::WideArg schema = argument(t.schema), name(t.name);
-        status = catalogueCall(
-            connection,
-            [=](SQLHSTMT h) {
-                return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schema.data(),
-                                       schema.length(), name.data(), name.length());
-            },
-            &raw);
+        status = source.foreignKeys(t, &raw);
         if (!status.ok)
             return status;
         const int pkCat = raw.column("PKTABLE_CAT"), pkSchem = raw.column("PKTABLE_SCHEM"),
@@ -331,27 +235,21 @@ Status foreignKeysRowset(Connection::Impl& connection, const QList<QVariant>& re
     return {};
 }
 
-Status indexesRowset(Connection::Impl& connection, const QList<QVariant>& restrictions, Recordset* out)
+Status indexesRowset(CatalogueRows& source, const QString& dbmsName, const QList<QVariant>& restrictions,
+                     Recordset* out)
 {
     QList<TableRef> tables;
-    Status status = coveredTables(connection, restrictions, 0, 1, 4, &tables);
+    Status status = coveredTables(source, restrictions, 0, 1, 4, &tables);
     if (!status.ok)
         return status;
     QList<QStringList> rows;
     for (const TableRef& t : tables) {
         RawRows raw;
-        const odbc::WideArg schema = argument(t.schema), name(t.name);
-        status = catalogueCall(
-            connection,
-            [=](SQLHSTMT h) {
-                return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(),
-                                      name.length(), SQL_INDEX_ALL, SQL_QUICK);
-            },
-            &raw);
+        status = source.statistics(t, &raw);
         if (!status.ok)
             return status;
         PrimaryKey key;
-        status = primaryKeyOf(connection, t, &key);
+        status = primaryKeyOf(source, dbmsName, t, &key);
         if (!status.ok)
             return status;
         QStringList keyColumns;
@@ -398,23 +296,32 @@ Status indexesRowset(Connection::Impl& connection, const QList<QVariant>& restri
     return {};
 }
 
-} // namespace
-
-Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,
-                        Recordset* out)
+Status rowsetOf(CatalogueRows& source, const QString& dbmsName, int kind, const QList<QVariant>& restrictions,
+                Recordset* out)
 {
     switch (kind) {
     case adSchemaTables:
-        return tablesRowset(connection, restrictions, out);
+        return tablesRowset(source, restrictions, out);
     case adSchemaPrimaryKeys:
-        return primaryKeysRowset(connection, restrictions, out);
+        return primaryKeysRowset(source, dbmsName, restrictions, out);
     case adSchemaForeignKeys:
-        return foreignKeysRowset(connection, restrictions, out);
+        return foreignKeysRowset(source, restrictions, out);
     case adSchemaIndexes:
-        return indexesRowset(connection, restrictions, out);
+        return indexesRowset(source, dbmsName, restrictions, out);
     default:
         return Status::failure(QStringLiteral("schema kind %1 is not supported").arg(kind));
     }
+}
+
+} // namespace
+
+Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,
+                        Recordset* out, CatalogueCache* cache)
+{
+    if (cache)
+        return rowsetOf(cache->impl().over(connection), connection.dbmsName, kind, restrictions, out);
+    DriverRows driver(connection);
+    return rowsetOf(driver, connection.dbmsName, kind, restrictions, out);
 }
 
 } // namespace platform::ado

@@ -1,0 +1,192 @@
+// A whole generation run through the real window (offscreen), as a user makes it: Connect,
+// every table moved into the chosen list, then "Generate VB.Net Files!" with the three
+// modules, the joins and Web.config (or "VB6 Classes only!", or a whole solution). The
+// synthetic schema has N tables of an id key, 8 typed columns and a foreign key to the
+// table before. Prints the run's milliseconds per table, the statements sent to the driver
+// per table and the process's peak memory.
+//
+//   bench_window_run [--tables N] [--backend sqlite|pg] [--run vbnet|classes|solution] [--no-joins]
+//
+// PostgreSQL needs a server named by QUILLMERE_PG_HOST, QUILLMERE_PG_PORT and
+// QUILLMERE_PG_USER (scripts/pg-test-server.sh starts one).
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/solution_panel.h"
+#include "app/vb_generator_page.h"
+#include "connection/connection_page.h"
+#include "platform/ado/ado.h"
+#include "platform/user_feedback.h"
+#include "support/fixture_db.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace
+{
+
+struct Options {
+    int tables = 1000;
+    QString backend = QStringLiteral("sqlite");
+    QString run = QStringLiteral("vbnet");
+    bool joins = true;
+};
+
+bool parse(int argc, char** argv, Options* options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--tables" && hasValue)
+            options->tables = QByteArray(argv[++i]).toInt();
+        else if (arg == "--backend" && hasValue)
+            options->backend = QString::fromLatin1(argv[++i]);
+        else if (arg == "--run" && hasValue)
+            options->run = QString::fromLatin1(argv[++i]);
+        else if (arg == "--no-joins")
+            options->joins = false;
+        else
+            return false;
+    }
+    return options->tables > 0 && (options->backend == "sqlite" || options->backend == "pg") &&
+           (options->run == "vbnet" || options->run == "classes" || options->run == "solution");
+}
+
+QString tableName(int t)
+{
+    return QStringLiteral("t%1").arg(t, 5, 10, QLatin1Char('0'));
+}
+
+// The synthetic schema as a script for either database.
+bool writeSchema(const QString& path, const Options& options)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const bool pg = options.backend == "pg";
+    QTextStream out(&file);
+    out << "BEGIN;\n";
+    for (int t = 0; t < options.tables; ++t) {
+        out << "CREATE TABLE " << tableName(t) << " (id integer PRIMARY KEY, amount integer, label varchar(40), "
+            << "price numeric(10, 2), placed timestamp, due date, done " << (pg ? "boolean" : "bit")
+            << ", ratio double precision, prev_id integer";
+        if (t > 0)
+            out << " REFERENCES " << tableName(t - 1) << " (id)";
+        out << ");\n";
+    }
+    out << "COMMIT;\n";
+    return true;
+}
+
+// The process's peak resident memory so far, in MB.
+double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+qint64 folderBytes(const QString& folder)
+{
+    qint64 bytes = 0;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        it.next();
+        bytes += it.fileInfo().size();
+    }
+    return bytes;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!parse(argc, argv, &options)) {
+        std::fprintf(stderr, "usage: %s [--tables N] [--backend sqlite|pg] [--run vbnet|classes|solution] "
+                             "[--no-joins]\n",
+                     argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir dir;
+    // The window reads its settings and history from folders of its own, not the user's.
+    qputenv("QUILLMERE_HOME", dir.filePath(QStringLiteral("home")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    QApplication application(argc, argv);
+
+    const QString script = dir.filePath(QStringLiteral("synthetic.sql"));
+    if (!writeSchema(script, options))
+        return 1;
+    QString cnx;
+    if (options.backend == "sqlite") {
+        cnx = testsupport::sqliteFixture(script, dir.path());
+    } else if (testsupport::pgAvailable()) {
+        cnx = testsupport::pgFixture(script);
+    } else {
+        std::fprintf(stderr, "no PostgreSQL server: set QUILLMERE_PG_HOST, QUILLMERE_PG_PORT, QUILLMERE_PG_USER\n");
+        return 1;
+    }
+    if (cnx.isEmpty())
+        return 1;
+
+    QStringList messages;
+    platform::setMessageSink([&messages](const QString& text) { messages.append(text); });
+    app::Program program;
+    program.setEndStep([] {});
+    program.start();
+    app::MainWindow& window = *program.window();
+    window.connectionPage->ocnx->setEditText(cnx);
+    window.connectionPage->Command13->click();
+    if (window.form().connected != 1) {
+        std::fprintf(stderr, "cannot connect: %s\n", qPrintable(messages.join(QLatin1String("; "))));
+        return 1;
+    }
+    app::VbGeneratorPage& page = *window.vbGenerator;
+    page.tadd[0]->click(); // every table into the chosen list
+    const QString out = dir.filePath(QStringLiteral("out/"));
+    page.pn->setText(out);
+    page.dbn->setText(QStringLiteral("Synthetic_"));
+    for (QCheckBox* module : page.gn)
+        module->setChecked(true);
+    page.gcfk->setChecked(options.joins);
+    page.gwcf->setChecked(true);
+    const double connectedMegabytes = peakMegabytes();
+
+    const qint64 statementsBefore = platform::ado::statementsRun();
+    QElapsedTimer timer;
+    timer.start();
+    if (options.run == "vbnet") {
+        page.Command11->click();
+    } else if (options.run == "classes") {
+        page.Command18->click();
+    } else {
+        page.Command19->click();
+        window.solution->Command21->click();
+    }
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    const double statements = double(platform::ado::statementsRun() - statementsBefore);
+
+    const int n = options.tables;
+    std::printf("%s run, %s, %d tables, joins %s: %.0f ms, %.2f ms per table, %.1f statements per table, "
+                "peak memory %.0f MB (%.0f MB after Connect), %.1f MB written\n",
+                qPrintable(options.run), options.backend == "pg" ? "PostgreSQL" : "SQLite", n,
+                options.joins ? "on" : "off", ms, ms / n, statements / n, peakMegabytes(), connectedMegabytes,
+                double(folderBytes(out)) / 1e6);
+    if (messages.size() != 1 || !messages.first().startsWith(QLatin1String("End of Generation"))) {
+        std::fprintf(stderr, "unexpected messages: %s\n", qPrintable(messages.join(QLatin1String("; "))));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,110 @@
+#include "platform/ado/catalogue_cache.h"
+
+namespace platform::ado
+{
+
+namespace
+{
+
+bool isPostgreSql(const Connection::Impl& connection)
+{
+    return connection.dbmsName == QLatin1String("PostgreSQL");
+}
+
+// Drivers whose listing of every object holds, for each name, exactly the objects a lookup
+// of that name finds, in the same order. Others are asked name by name.
+bool listsEveryObject(const Connection::Impl& connection)
+{
+    return isPostgreSql(connection) || connection.dbmsName == QLatin1String("SQLite");
+}
+
+QString refKey(const TableRef& table)
+{
+    return QStringList{table.catalog, table.schema, table.name}.join(QChar(0x1f));
+}
+
+} // namespace
+
+CatalogueCache::CatalogueCache() : impl_(std::make_unique<Impl>()) {}
+CatalogueCache::~CatalogueCache() = default;
+
+CatalogueRows& CatalogueCache::Impl::over(Connection::Impl& connection)
+{
+    connection_ = &connection;
+    return *this;
+}
+
+Status CatalogueCache::Impl::tables(const QString& name, QList<TableRef>* out)
+{
+    if (!byName_ && listsEveryObject(*connection_)) {
+        QList<TableRef> all;
+        const Status status = DriverRows(*connection_).tables(QString(), &all);
+        if (!status.ok)
+            return status;
+        byName_.emplace();
+        for (const TableRef& t : all)
+            (*byName_)[t.name].append(t);
+        everyObject_ = std::move(all);
+    }
+    if (byName_) {
+        *out = name.isEmpty() ? everyObject_ : byName_->value(name);
+        return {};
+    }
+    if (auto known = lookedUp_.constFind(name); known != lookedUp_.cend()) {
+        *out = *known;
+        return {};
+    }
+    QList<TableRef> found;
+    const Status status = DriverRows(*connection_).tables(name, &found);
+    if (status.ok)
+        lookedUp_.insert(name, found);
+    *out = std::move(found);
+    return status;
+}
+
+Status CatalogueCache::Impl::rowsOf(Kind& kind, WholeRead wholeRead, DriverCall call, const TableRef& table,
+                                    RawRows* out)
+{
+    if (!kind.wholeRead && wholeRead && isPostgreSql(*connection_)) {
+        // A failed whole read (an old server, a missing right) leaves the table-by-table way.
+        kind.wholeRead = wholeRead(*connection_, &kind.whole).ok;
+    }
+    if (kind.wholeRead.value_or(false)) {
+        *out = kind.whole.of(table);
+        return {};
+    }
+    const QString key = refKey(table);
+    if (auto known = kind.byTable.constFind(key); known != kind.byTable.cend()) {
+        *out = *known;
+        return {};
+    }
+    DriverRows driver(*connection_);
+    RawRows read;
+    const Status status = (driver.*call)(table, &read);
+    if (status.ok)
+        kind.byTable.insert(key, read);
+    *out = std::move(read);
+    return status;
+}
+
+Status CatalogueCache::Impl::primaryKey(const TableRef& table, RawRows* out)
+{
+    return rowsOf(primaryKeys_, pgPrimaryKeys, &DriverRows::primaryKey, table, out);
+}
+
+Status CatalogueCache::Impl::foreignKeys(const TableRef& table, RawRows* out)
+{
+    return rowsOf(foreignKeys_, pgForeignKeys, &DriverRows::foreignKeys, table, out);
+}
+
+Status CatalogueCache::Impl::statistics(const TableRef& table, RawRows* out)
+{
+    return rowsOf(statistics_, pgStatistics, &DriverRows::statistics, table, out);
+}
+
+Status CatalogueCache::Impl::tableInfo(const TableRef& table, RawRows* out)
+{
+    return rowsOf(tableInfo_, nullptr, &DriverRows::tableInfo, table, out);
+}
+
+} // namespace platform::ado

@@ -1,0 +1,129 @@
+// The catalogue functions asked one request at a time. ODBC's schema and table arguments
+// are search patterns, so a name lookup filters the rows again on the exact name, and an
+// empty restriction goes to ODBC as NULL ("any"), never as "" ("none").
+#include "platform/ado/catalogue_rows.h"
+
+namespace platform::ado
+{
+
+int RawRows::column(const char* name) const
+{
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        if (columns[i].name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+Status catalogueCall(Connection::Impl& connection, std::function<SQLRETURN(SQLHSTMT)> call, RawRows* out)
+{
+    auto rows = std::make_shared<RawRows>();
+    const Status status =
+        onServer(connection, catalogueTimeLimit(), [call = std::move(call), rows](SQLHDBC dbc) {
+            odbc::Statement statement(dbc);
+            if (!statement.valid())
+                return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
+            if (!odbc::succeeded(call(statement.handle())))
+                return statement.failure(QStringLiteral("the catalogue request failed"));
+            Status described = odbc::describeColumns(statement, &rows->columns);
+            if (described.ok)
+                described = odbc::fetchRows(statement, int(rows->columns.size()), &rows->rows);
+            return described;
+        });
+    *out = std::move(*rows);
+    return status;
+}
+
+QString RowsByTable::key(const QString& schema, const QString& name)
+{
+    return schema + QChar(0x1f) + name;
+}
+
+RawRows RowsByTable::of(const TableRef& table) const
+{
+    return {columns, rows.value(key(table.schema, table.name))};
+}
+
+namespace
+{
+
+// An empty text goes to ODBC as NULL ("any"), never as "" ("none").
+odbc::WideArg argument(const QString& value)
+{
+    return value.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(value);
+}
+
+} // namespace
+
+Status DriverRows::tables(const QString& name, QList<TableRef>* out)
+{
+    RawRows raw;
+    const odbc::WideArg table = argument(name);
+    // With a table name, some drivers search only the path's schemas unless the schema
+    // pattern says "every schema" outright.
+    const odbc::WideArg schema =
+        name.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(QStringLiteral("%"));
+    const Status status = catalogueCall(
+        connection_,
+        [=](SQLHSTMT h) {
+            return SQLTablesW(h, nullptr, 0, schema.data(), schema.length(), table.data(), table.length(),
+                              nullptr, 0);
+        },
+        &raw);
+    if (!status.ok)
+        return status;
+    const int cat = raw.column("TABLE_CAT"), schem = raw.column("TABLE_SCHEM"),
+              tname = raw.column("TABLE_NAME"), type = raw.column("TABLE_TYPE");
+    for (const QStringList& row : raw.rows) {
+        if (name.isEmpty() || at(row, tname) == name)
+            out->append({at(row, cat), at(row, schem), at(row, tname), at(row, type)});
+    }
+    return {};
+}
+
+Status DriverRows::primaryKey(const TableRef& table, RawRows* out)
+{
+    const odbc::WideArg schema = argument(table.schema), name(table.name);
+    return catalogueCall(
+        connection_,
+        [=](SQLHSTMT h) {
+            return SQLPrimaryKeysW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length());
+        },
+        out);
+}
+
+Status DriverRows::foreignKeys(const TableRef& table, RawRows* out)
+{
+    // ODBC refuses a request with neither table named; the child side is named here.
+    const odbc::WideArg schema = argument(table.schema), name(table.name);
+    return catalogueCall(
+        connection_,
+        [=](SQLHSTMT h) {
+            return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schema.data(),
+                                   schema.length(), name.data(), name.length());
+        },
+        out);
+}
+
+Status DriverRows::statistics(const TableRef& table, RawRows* out)
+{
+    const odbc::WideArg schema = argument(table.schema), name(table.name);
+    return catalogueCall(
+        connection_,
+        [=](SQLHSTMT h) {
+            return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length(),
+                                  SQL_INDEX_ALL, SQL_QUICK);
+        },
+        out);
+}
+
+Status DriverRows::tableInfo(const TableRef& table, RawRows* out)
+{
+    const QString pragma = QStringLiteral("PRAGMA table_info(\"%1\")")
+                               .arg(QString(table.name).replace(QLatin1Char('"'), QStringLiteral("\"\"")));
+    const odbc::WideArg text(pragma);
+    return catalogueCall(
+        connection_, [=](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, out);
+}
+
+} // namespace platform::ado

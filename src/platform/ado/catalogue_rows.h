@@ -1,0 +1,92 @@
+#pragma once
+// The raw rows of ODBC's catalogue functions, as the schema rowsets are built from them,
+// and the two places they come from: the driver, asked at each call, or a catalogue cache
+// that asks once and keeps what it was told.
+
+#include "platform/ado/connection_impl.h"
+
+#include <QHash>
+#include <functional>
+
+namespace platform::ado
+{
+
+// A result set as read: its columns, and its rows as text.
+struct RawRows {
+    QList<Field> columns;
+    QList<QStringList> rows;
+
+    // A column by name, case-insensitive; -1 when absent.
+    int column(const char* name) const;
+};
+
+// A row's value of a column located with RawRows::column (-1 reads as "").
+inline QString at(const QStringList& row, int column)
+{
+    return column >= 0 && column < row.size() ? row[column] : QString();
+}
+
+// One catalogue object as SQLTables reports it.
+struct TableRef {
+    QString catalog, schema, name, type;
+};
+
+// Runs one catalogue function (or statement) on a fresh statement handle and reads its rows,
+// under the catalogue time limit. `call` captures by value: it may outlive this function
+// when the server stops answering.
+Status catalogueCall(Connection::Impl& connection, std::function<SQLRETURN(SQLHSTMT)> call, RawRows* out);
+
+// Where the rowsets take the catalogue functions' rows from. Every answer is the one the
+// driver gives for that single request.
+class CatalogueRows
+{
+public:
+    virtual ~CatalogueRows() = default;
+
+    // Every object named `name` in any schema (every object when `name` is empty), in
+    // SQLTables order.
+    virtual Status tables(const QString& name, QList<TableRef>* out) = 0;
+    // SQLPrimaryKeys of one table.
+    virtual Status primaryKey(const TableRef& table, RawRows* out) = 0;
+    // SQLForeignKeys with `table` on the child side.
+    virtual Status foreignKeys(const TableRef& table, RawRows* out) = 0;
+    // SQLStatistics of one table, every index.
+    virtual Status statistics(const TableRef& table, RawRows* out) = 0;
+    // PRAGMA table_info of one table (SQLite only).
+    virtual Status tableInfo(const TableRef& table, RawRows* out) = 0;
+};
+
+// Asks the driver at every call.
+class DriverRows : public CatalogueRows
+{
+public:
+    explicit DriverRows(Connection::Impl& connection) : connection_(connection) {}
+
+    Status tables(const QString& name, QList<TableRef>* out) override;
+    Status primaryKey(const TableRef& table, RawRows* out) override;
+    Status foreignKeys(const TableRef& table, RawRows* out) override;
+    Status statistics(const TableRef& table, RawRows* out) override;
+    Status tableInfo(const TableRef& table, RawRows* out) override;
+
+private:
+    Connection::Impl& connection_;
+};
+
+// The rows of one catalogue function for every table of the database, by schema and table.
+struct RowsByTable {
+    QList<Field> columns;
+    QHash<QString, QList<QStringList>> rows;
+
+    static QString key(const QString& schema, const QString& name);
+    // A table's rows; none (with the same columns) for a table the map does not hold.
+    RawRows of(const TableRef& table) const;
+};
+
+// The PostgreSQL driver's answers for every table at once, one statement each. A table's
+// rows are those the driver gives when asked for that table alone: the same values as
+// text, in the same order.
+Status pgPrimaryKeys(Connection::Impl& connection, RowsByTable* out);
+Status pgForeignKeys(Connection::Impl& connection, RowsByTable* out);
+Status pgStatistics(Connection::Impl& connection, RowsByTable* out);
+
+} // namespace platform::ado
