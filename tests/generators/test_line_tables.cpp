@@ -1,3 +1,5 @@
+#include "generators/classmodule/class_module_writers.h"
+#include "generators/common/dal_command.h"
 #include "generators/common/line_table.h"
 #include "generators/dataclasses/data_class_properties.h"
 #include "generators/dataclasses/data_class_relations.h"
@@ -11,6 +13,10 @@
 #include "generators/oracle/package_spec_writer.h"
 #include "generators/vbnet/data_access_writer.h"
 #include "generators/vbnet/data_manager_writer.h"
+#include "generators/web/edit_page_code_handlers.h"
+#include "generators/web/edit_page_code_setup.h"
+#include "generators/web/edit_page_markup.h"
+#include "generators/web/solution_templates.h"
 #include "support/recording_host.h"
 #include "support/scripted_catalogue.h"
 
@@ -27,11 +33,14 @@ QList<const LineTable*> allLineTables()
 {
     QList<const LineTable*> tables;
     for (const auto& writerTables :
-         {vbnet::dataAccessLineTables(), vbnet::dataManagerLineTables(), dataclasses::dataClassLineTables(),
+         {dalCommandLineTables(), vbnet::dataAccessLineTables(), vbnet::dataManagerLineTables(), dataclasses::dataClassLineTables(),
           dataclasses::propertyLineTables(), dataclasses::relationLineTables(), dataclasses::webConfigLineTables(),
           dataclasses::joinClassLineTables(), dataclasses::joinManagerLineTables(),
           dataclasses::joinReaderLineTables(), oracle::packageAccessLineTables(), oracle::packageSpecLineTables(),
-          oracle::packageBodyLineTables()})
+          oracle::packageBodyLineTables(), classmodule::headerLineTables(),
+          classmodule::privateProcedureLineTables(), classmodule::finderLineTables(),
+          classmodule::statementLineTables(), web::markupLineTables(), web::codeSetupLineTables(),
+          web::codeHandlerLineTables(), web::templates::solutionLineTables()})
         tables += writerTables;
     return tables;
 }

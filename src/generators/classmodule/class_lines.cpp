@@ -20,59 +20,41 @@ QString sqlValue(const ClassColumn& column)
     return QStringLiteral("Replace(%1, \"'\", \"''\")").arg(member);
 }
 
-Placeholders columnValues(const ClassColumn& column, const Placeholders& values)
+Placeholders columnValues(const ClassColumn& column)
 {
-    Placeholders perColumn{{QStringLiteral("column"), column.name},
-                           {QStringLiteral("vbtype"), column.vbtype},
-                           {QStringLiteral("sqlquote"), column.sqlquote},
-                           {QStringLiteral("value"), sqlValue(column)}};
-    return perColumn + values;
+    return {{QStringLiteral("column"), column.name},
+            {QStringLiteral("vbtype"), column.vbtype},
+            {QStringLiteral("sqlquote"), column.sqlquote},
+            {QStringLiteral("value"), sqlValue(column)}};
 }
 
-// Splits a leading "[name]" tag off a row; false when the row is not to be written.
-bool takeTag(QStringView& row, const QStringList& tags)
+Placeholders tableValues(const ClassTable& table)
 {
-    const std::optional<QStringView> tag = takeLineTag(row);
-    return !tag || tags.contains(tag->toString());
+    return {{QStringLiteral("table"), table.table}};
 }
 
 } // namespace
 
-void writeClassLines(ModuleFile& file, QStringView block, const ClassTable& table, const Placeholders& values,
-                     const QStringList& tags)
+void writeClassLines(ModuleFile& file, const LineTable& lines, const ClassTable& table,
+                     const Placeholders& values, RowSets rows)
 {
-    const Placeholders base = Placeholders{{QStringLiteral("table"), table.table}} + values;
-    for (const QString& templateRow : templateLines(block)) {
-        QStringView row(templateRow);
-        if (!takeTag(row, tags))
-            continue;
-        if (row.contains(u"<column>")) {
-            for (const ClassColumn& column : table.columns)
-                file.emit_line(expand(row, columnValues(column, base)));
-        } else if (row.contains(u"<n>")) {
-            for (qsizetype n = 0; n < table.indexColumns.size(); ++n)
-                file.emit_line(
-                    expand(row, Placeholders{{QStringLiteral("n"), QString::number(n + 1)},
-                                             {QStringLiteral("index_columns"), table.indexColumns[n]}} +
-                                    base));
-        } else if (row.contains(u"<key_column>")) {
-            for (const QString& key : table.keyColumns)
-                file.emit_line(expand(row, Placeholders{{QStringLiteral("key_column"), key}} + base));
-        } else {
-            file.emit_line(expand(row, base));
-        }
-    }
+    RowSet columns;
+    for (const ClassColumn& column : table.columns)
+        columns.append(columnValues(column));
+    RowSet indexes;
+    for (qsizetype n = 0; n < table.indexColumns.size(); ++n)
+        indexes.append({{QStringLiteral("n"), QString::number(n + 1)},
+                        {QStringLiteral("index_columns"), table.indexColumns[n]}});
+    rows.add(QStringLiteral("column"), columns)
+        .add(QStringLiteral("index"), indexes)
+        .add(QStringLiteral("key"), rowsOf(QStringLiteral("key_column"), table.keyColumns));
+    writeLineTable(file, lines, tableValues(table) + values, rows);
 }
 
-void writeColumnGroups(ModuleFile& file, QStringView block, const ClassTable& table)
+void writeColumnGroups(ModuleFile& file, const LineTable& group, const ClassTable& table)
 {
-    const Placeholders base{{QStringLiteral("table"), table.table}};
-    const QStringList rows = templateLines(block);
-    for (const ClassColumn& column : table.columns) {
-        const Placeholders values = columnValues(column, base);
-        for (const QString& row : rows)
-            file.emit_line(expand(row, values));
-    }
+    for (const ClassColumn& column : table.columns)
+        writeLineTable(file, group, columnValues(column) + tableValues(table));
 }
 
 } // namespace generators::classmodule

@@ -2,7 +2,7 @@
 // The parts of one VB6 class module, in the order the run writes them into the open file.
 
 #include "generators/classmodule/class_table.h"
-#include "generators/common/module_file.h"
+#include "generators/common/line_table.h"
 
 namespace generators::classmodule
 {
@@ -19,5 +19,11 @@ void writePrivateProcedures(ModuleFile& file, const ClassTable& table);
 void writeFinderMethods(ModuleFile& file, const ClassTable& table);
 // count, raz, delete, update and insert; the last line of the file.
 void writeStatementMethods(ModuleFile& file, const ClassTable& table);
+
+// The line tables of each part.
+QList<const LineTable*> headerLineTables();
+QList<const LineTable*> privateProcedureLineTables();
+QList<const LineTable*> finderLineTables();
+QList<const LineTable*> statementLineTables();
 
 } // namespace generators::classmodule

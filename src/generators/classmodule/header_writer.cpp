@@ -8,7 +8,7 @@ namespace
 {
 
 // The class is named after the table alone; the prefix belongs to the file name.
-constexpr QStringView kHeader = uR"(
+const LineTable kHeader{u"class module header", {u"table"}, {}, uR"(
 VERSION 1.0 CLASS
 BEGIN
   MultiUse = -1  'True
@@ -26,14 +26,14 @@ Attribute VB_Ext_KEY = "SavedWithClassBuilder6" ,"Yes"
 Attribute VB_Ext_KEY = "Top_Level" ,"Yes"
 Attribute VB_Ext_KEY = "Member0" ,"attributes"
 'local variable(s) to hold property value(s)
-)";
+)"};
 
 // b_<column> marks the columns whose input was given; the methods build their
 // statements from those only. ind counts the rows of count, so it is a Long.
-constexpr QStringView kMembers = uR"(
-    Private zi_<column> As <vbtype>
-    Private zo_<column> As <vbtype>
-    Private b_<column> As Integer
+const LineTable kMembers{u"class module members", {u"column", u"vbtype"}, {u"column"}, uR"(
+[column]    Private zi_<column> As <vbtype>
+[column]    Private zo_<column> As <vbtype>
+[column]    Private b_<column> As Integer
     Private z_return_code As Integer
     'Other local Variables
     Private dbl As ADODB.Recordset
@@ -47,9 +47,9 @@ constexpr QStringView kMembers = uR"(
     Public Property Get return_code() As Integer
         return_code = z_return_code
     End Property
-)";
+)"};
 
-constexpr QStringView kColumnProperties = uR"(
+const LineTable kColumnProperties{u"class module column properties", {u"column", u"vbtype"}, {}, uR"(
     Public Property Let i_<column>(ByVal vData As <vbtype>)
         b_<column> = 1
         zi_<column> = vData
@@ -57,7 +57,7 @@ constexpr QStringView kColumnProperties = uR"(
     Public Property Get o_<column>() As <vbtype>
         o_<column> = zo_<column>
     End Property
-)";
+)"};
 
 } // namespace
 
@@ -70,6 +70,11 @@ void writeMembersAndProperties(ModuleFile& file, const ClassTable& table)
 {
     writeClassLines(file, kMembers, table);
     writeColumnGroups(file, kColumnProperties, table);
+}
+
+QList<const LineTable*> headerLineTables()
+{
+    return {&kHeader, &kMembers, &kColumnProperties};
 }
 
 } // namespace generators::classmodule

@@ -9,7 +9,7 @@ namespace
 
 // Rows are counted one by one while the recordset is walked, in a Long: a table may
 // hold more rows than an Integer counts.
-constexpr QStringView kCount = uR"(
+const LineTable kCount{u"class module count", {u"table"}, {}, uR"(
 Public Function count(ByVal my_cnx As ADODB.Connection) As Long
     my_sql="select * from <table>" & my_where
     Set dbl = New ADODB.Recordset
@@ -27,10 +27,10 @@ Public Function count(ByVal my_cnx As ADODB.Connection) As Long
         z_return_code = 1
     End If
 End Function
-)";
+)"};
 
 // raz empties the table; delete removes the rows matching the input values.
-constexpr QStringView kDelete = uR"(
+const LineTable kDelete{u"class module delete", {u"method", u"table", u"filter"}, {}, uR"(
 Public Sub <method>(ByVal my_cnx As ADODB.Connection)
     on error goto err_<method>
     z_return_code = 0
@@ -40,57 +40,57 @@ Public Sub <method>(ByVal my_cnx As ADODB.Connection)
     err_<method>:
         z_return_code = 1
 End Sub
-)";
+)"};
 
 // The set list comes from the flagged columns.
-constexpr QStringView kUpdateHead = uR"(
+const LineTable kUpdateHead{u"class module update head", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
 Public Sub update(ByVal my_cnx As ADODB.Connection)
     on error goto err_update
     z_return_code = 0
     my_sql="update <table>"
     sep=" set "
-    If b_<column> = 1 then my_sql = my_sql & sep & "<column> = <sqlquote>" & <value> & "<sqlquote>": sep=", "
-)";
+[column]    If b_<column> = 1 then my_sql = my_sql & sep & "<column> = <sqlquote>" & <value> & "<sqlquote>": sep=", "
+)"};
 
 // With a primary key the row to change is the one holding the key values given; a key
 // value not given is a failure and nothing runs. The criteria of the flagged columns
 // would compare each column with the very value it is set to, and change no row.
-constexpr QStringView kUpdateByKey = uR"(
+const LineTable kUpdateByKey{u"class module update by key", {u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
     sep=" where "
-    If b_<column> = 1 then my_sql = my_sql & sep & "<column> = <sqlquote>" & <value> & "<sqlquote>": sep=" and " else goto err_update
-)";
+[column]    If b_<column> = 1 then my_sql = my_sql & sep & "<column> = <sqlquote>" & <value> & "<sqlquote>": sep=" and " else goto err_update
+)"};
 
 // A table without a key has nothing else to select its rows by.
-constexpr QStringView kUpdateByInputs = uR"(
+const LineTable kUpdateByInputs{u"class module update by inputs", {}, {}, uR"(
     my_sql = my_sql & my_where
-)";
+)"};
 
-constexpr QStringView kUpdateTail = uR"(
+const LineTable kUpdateTail{u"class module update tail", {}, {}, uR"(
     my_cnx.execute my_sql
     exit Sub
     err_update:
         z_return_code = 1
 End Sub
-)";
+)"};
 
 // The names and the values of the flagged columns come from the same walk, so they
 // stand in the same order.
-constexpr QStringView kInsert = uR"(
+const LineTable kInsert{u"class module insert", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
 Public Sub insert(ByVal my_cnx As ADODB.Connection)
     on error goto err_insert
     z_return_code = 0
     my_sql="insert into <table>"
     sep=" ("
-    If b_<column> = 1 then my_sql = my_sql & sep & "<column>": sep=", "
+[column]    If b_<column> = 1 then my_sql = my_sql & sep & "<column>": sep=", "
     my_sql = my_sql & ") select "
     sep=""
-    If b_<column> = 1 then my_sql = my_sql & sep & "<sqlquote>" & <value> & "<sqlquote>": sep=", "
+[column]    If b_<column> = 1 then my_sql = my_sql & sep & "<sqlquote>" & <value> & "<sqlquote>": sep=", "
     my_cnx.execute my_sql
     exit Sub
     err_insert:
         z_return_code = 1
 End Sub
-)";
+)"};
 
 } // namespace
 
@@ -110,6 +110,11 @@ void writeStatementMethods(ModuleFile& file, const ClassTable& table)
         writeClassLines(file, kUpdateByKey, ClassTable{table.table, primaryKeyColumns(table), {}, {}, {}});
     writeClassLines(file, kUpdateTail, table);
     writeClassLines(file, kInsert, table);
+}
+
+QList<const LineTable*> statementLineTables()
+{
+    return {&kCount, &kDelete, &kUpdateHead, &kUpdateByKey, &kUpdateByInputs, &kUpdateTail, &kInsert};
 }
 
 } // namespace generators::classmodule

@@ -23,6 +23,13 @@ bool ModuleFile::open(const QString& path, platform::OpenMode mode)
     return true;
 }
 
+bool ModuleFile::openModule(platform::OpenMode mode)
+{
+    ctx_.host.showPreview(preview_);
+    ctx_.host.yield();
+    return open(ctx_.in.pn + ctx_.in.gnn[preview_], mode);
+}
+
 void ModuleFile::emit_line(const QString& line)
 {
     if (writer_.isOpen() && !writer_.writeLine(line) && !writeFailed_) {
@@ -40,11 +47,6 @@ void ModuleFile::emitLines(const QStringList& lines)
 {
     for (const QString& line : lines)
         emit_line(line);
-}
-
-void emitBlock(ModuleFile& file, QStringView block, const Placeholders& values)
-{
-    file.emitLines(expandBlock(block, values));
 }
 
 void ModuleFile::close()

@@ -19,6 +19,9 @@ public:
     // Opens for output or appending. A file that cannot be opened is recorded as a
     // problem of the run; its lines still reach the preview.
     bool open(const QString& path, platform::OpenMode mode);
+    // Shows the file's preview and yields, then opens pn + gnn(preview): each module file
+    // of the data layer is echoed in the preview of the same index.
+    bool openModule(platform::OpenMode mode);
     void emit_line(const QString& line);
     void emitLines(const QStringList& lines);
     void close();
@@ -32,8 +35,5 @@ private:
     platform::TextFileWriter writer_;
     bool writeFailed_ = false;
 };
-
-// Expands every line of a raw-string block (see template.h) and emits it.
-void emitBlock(ModuleFile& file, QStringView block, const Placeholders& values);
 
 } // namespace generators

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 
 namespace generators
 {
@@ -80,6 +81,10 @@ struct RunContext {
     // that fail because of it do not record it again under another name.
     bool connectionLost = false;
 };
+
+// The pass over the chosen tables that every module writer of a run makes: each item of
+// tdn1 up to nbmax, in list order, the progress bar raised by one and a yield before each.
+void forEachChosenTable(RunContext& ctx, const std::function<void(const QString& table)>& writeTable);
 
 // The run's closing message: "End of Generation" and, below it, one problem per line.
 QString endOfGenerationText(const QStringList& problems);

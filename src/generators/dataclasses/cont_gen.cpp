@@ -12,16 +12,6 @@ namespace generators {
 
 using namespace dataclasses;
 
-namespace {
-
-void showPreview(RunContext& ctx, int preview)
-{
-    ctx.host.showPreview(preview);
-    ctx.host.yield();
-}
-
-} // namespace
-
 void cont_gen(RunContext& ctx, int nbmax)
 {
     ctx.nbmax = nbmax;
@@ -30,9 +20,8 @@ void cont_gen(RunContext& ctx, int nbmax)
     scanForeignKeys(ctx);
 
     if (ctx.in.gn[2]) {
-        showPreview(ctx, kPreviewDataClasses);
         ModuleFile file(ctx, kPreviewDataClasses);
-        file.open(ctx.in.pn + ctx.in.gnn[2], platform::OpenMode::Output);
+        file.openModule(platform::OpenMode::Output);
         writeDataClasses(ctx, file);
         if (ctx.in.gcfk)
             writeJoinClasses(ctx, file);
@@ -40,18 +29,16 @@ void cont_gen(RunContext& ctx, int nbmax)
         file.close();
     }
     if (ctx.in.gn[0]) {
-        showPreview(ctx, kPreviewDataAccess);
         ModuleFile file(ctx, kPreviewDataAccess);
-        file.open(ctx.in.pn + ctx.in.gnn[0], platform::OpenMode::Append);
+        file.openModule(platform::OpenMode::Append);
         if (ctx.in.gcfk)
             writeJoinReaders(ctx, file);
         file.emitLines({QString(), QStringLiteral("End Class"), QStringLiteral("End NameSpace")});
         file.close();
     }
     if (ctx.in.gn[1]) {
-        showPreview(ctx, kPreviewDataManager);
         ModuleFile file(ctx, kPreviewDataManager);
-        file.open(ctx.in.pn + ctx.in.gnn[1], platform::OpenMode::Append);
+        file.openModule(platform::OpenMode::Append);
         if (ctx.in.gcfk)
             writeJoinManagers(ctx, file);
         file.emit_line(QStringLiteral("End NameSpace"));

@@ -81,7 +81,8 @@ void writeDataClassProperties(ModuleFile& file, const QString& table, const QLis
 
 QList<const LineTable*> propertyLineTables()
 {
-    return {&kRegionStart, &kRowidProperty, &kColumnProperty, &kWhereClauseProperty, &kOrderClauseProperty, &kIsDirtyProperty};
+    return {&kRegionStart, &kRowidProperty, &kColumnProperty, &kWhereClauseProperty, &kOrderClauseProperty,
+            &kIsDirtyProperty};
 }
 
 } // namespace generators::dataclasses

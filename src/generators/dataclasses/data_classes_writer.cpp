@@ -49,11 +49,7 @@ void writeDataClasses(RunContext& ctx, ModuleFile& file)
 {
     writeLineTable(file, kModuleHead, {{QStringLiteral("ns"), ctx.ns}});
 
-    const int last = qMin(ctx.nbmax, int(ctx.in.tdn1.size()) - 1);
-    for (int i = 0; i <= last; ++i) {
-        stepProgress(ctx.host);
-        ctx.host.yield();
-        const QString table = ctx.in.tdn1.at(i);
+    forEachChosenTable(ctx, [&](const QString& table) {
         const QList<platform::ado::Field> columns =
             discoverColumns(ctx, DataControlId::data3, table, /*withRowLimit=*/false);
         const Relations relations = relationsOf(ctx.fk_rows, table, /*withChildren=*/true);
@@ -68,7 +64,7 @@ void writeDataClasses(RunContext& ctx, ModuleFile& file)
         writeRelationProperties(file, ctx.fk_rows, table, relations);
         writeConstructors(file, columns);
         ctx.host.yield();
-    }
+    });
 }
 
 QList<const LineTable*> dataClassLineTables()

@@ -1,6 +1,7 @@
 #include "generators/dataclasses/join_readers_writer.h"
 
 #include "generators/common/column_discovery.h"
+#include "generators/common/dal_command.h"
 #include "generators/dataclasses/fk_work_list.h"
 #include "generators/dataclasses/join_section_head.h"
 #include "generators/dataclasses/net_type.h"
@@ -25,18 +26,6 @@ const LineTable kJoinReader{u"join reader", {u"child", u"parent", u"net_prefix",
 [child column]        If z_<child>_<parent>.IsDirty.<child>_<column> then z_sql = z_sql & z_sep & <dq><child>.<column>='<dq> & Replace(z_<child>_<parent>.<child>_<column>, <dq>'<dq>, <dq>''<dq>) & <dq>'<dq>: z_sep = <dq> and <dq>
 [parent column]        If z_<child>_<parent>.IsDirty.<parent>_<column> then z_sql = z_sql & z_sep & <dq><parent>.<column>='<dq> & Replace(z_<child>_<parent>.<parent>_<column>, <dq>'<dq>, <dq>''<dq>) & <dq>'<dq>: z_sep = <dq> and <dq>
         Dim cmd As New <net_prefix>Command(z_sql, cnx)
-        Dim rdr As <net_prefix>DataReader
-        Try
-            rdr = cmd.ExecuteReader(CommandBehavior.CloseConnection)
-            Return rdr
-        Catch
-            If Not cnx Is Nothing Then
-                cnx.Close()
-            End If
-            Throw
-        End Try
-    End Function
-
 )"};
 
 // Select terms of both tables, each row with the separator its position calls for.
@@ -82,6 +71,7 @@ void writeJoinReaders(RunContext& ctx, ModuleFile& file)
                            {{QStringLiteral("child column"), selectTerms(childColumns, 0)},
                             {QStringLiteral("parent column"), selectTerms(parentColumns, childColumns.size())},
                             {QStringLiteral("key"), joinTerms(ctx.fk_rows, parent, child)}});
+            writeDalCommandRun(file, ctx.in.net_prefix, DalCommand::Reader);
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "generators/oracle/package_access_writer.h"
 
 #include "generators/common/column_discovery.h"
-#include "generators/common/line_table.h"
+#include "generators/common/dal_command.h"
 #include "generators/oracle/ora_types.h"
 
 namespace generators::oracle {
@@ -41,18 +41,6 @@ const LineTable kTableReader{u"package access reader", {u"table", u"net_prefix",
         cmd.Parameters.Add(New OracleParameter(<dq>z_CURSOR<dq>, OracleClient.OracleType.Cursor)).Direction = ParameterDirection.Output
         If z_<table>.IsDirty.rowid then cmd.Parameters.Add(<dq>z_rowid<dq>, z_<table>.rowid)
 [column]        If z_<table>.IsDirty.<column> then cmd.Parameters.Add(<dq>z_<column><dq>, z_<table>.<column>)
-        Dim rdr As <net_prefix>DataReader
-        Try
-            rdr = cmd.ExecuteReader(CommandBehavior.CloseConnection)
-            Return rdr
-        Catch
-            If Not cnx Is Nothing Then
-                cnx.Close()
-            End If
-            Throw
-        End Try
-    End Function
-
 )"};
 
 // Update<table>, Insert<table> and Del<table>: <method> and <procedure> name the member
@@ -67,16 +55,6 @@ const LineTable kTableWriter{u"package access writer", {u"method", u"table", u"n
         cmd.CommandType = CommandType.StoredProcedure
 [ps]        If z_<table>.IsDirty.rowid then cmd.Parameters.Add(<dq>z_rowid<dq>, z_<table>.rowid)
 [column]        If z_<table>.IsDirty.<column> then cmd.Parameters.Add(<dq>z_<column><dq>, z_<table>.<column>)
-        Try
-            cmd.ExecuteNonQuery()
-        Catch
-            If Not cnx Is Nothing Then
-                cnx.Close()
-            End If
-            Throw
-        End Try
-    End Sub
-
 )"};
 
 Placeholders moduleValues(const RunInputs& in)
@@ -109,6 +87,7 @@ void writeTableWriter(ModuleFile& file, RunContext& ctx, const QString& table, c
     writeLineTable(file, kTableWriter, values,
                    {{QStringLiteral("ps"), when(ctx.in.ps)},
                     {QStringLiteral("column"), withColumns ? columnRows(ctx, table) : RowSet()}});
+    writeDalCommandRun(file, ctx.in.net_prefix, DalCommand::Statement);
 }
 
 } // namespace
@@ -123,6 +102,7 @@ void writePackageAccessHead(ModuleFile& file, const RunInputs& in)
 void writePackageTableReader(ModuleFile& file, RunContext& ctx, const QString& table)
 {
     writeLineTable(file, kTableReader, tableValues(ctx.in, table), {{QStringLiteral("column"), columnRows(ctx, table)}});
+    writeDalCommandRun(file, ctx.in.net_prefix, DalCommand::Reader);
 }
 
 void writePackageTableWriters(ModuleFile& file, RunContext& ctx, const QString& table)

@@ -56,30 +56,23 @@ void system_ora(RunContext& ctx, int nbmax)
     access.open(accessPath, platform::OpenMode::Output);
     package.open(packageFilePath(accessPath), platform::OpenMode::Output);
 
-    const int last = qMin(nbmax, int(ctx.in.tdn1.size()) - 1);
-
+    ctx.nbmax = nbmax;
     writePackageAccessHead(access, ctx.in);
-    for (int k = 0; k <= last; ++k) {
-        stepProgress(ctx.host);
-        ctx.host.yield();
-        const QString table = ctx.in.tdn1.at(k);
+    forEachChosenTable(ctx, [&](const QString& table) {
         writePackageTableReader(access, ctx, table);
         writePackageTableWriters(access, ctx, table);
-    }
+    });
     // No closing lines here: cont_gen appends the join readers inside DAL, then closes
     // the class and the namespace once.
     access.close();
 
-    for (int k = 0; k <= last; ++k) {
-        stepProgress(ctx.host);
-        ctx.host.yield();
-        const QString table = ctx.in.tdn1.at(k);
+    forEachChosenTable(ctx, [&](const QString& table) {
         const QList<platform::ado::Field> columns =
             discoverColumns(ctx, DataControlId::data3, table, /*withRowLimit=*/true);
         writePackageSpecification(package, table, columns);
         writePackageBodyGetRows(package, table, columns);
         writePackageBodyRowProcedures(package, table, columns, packageKeyColumns(ctx, table));
-    }
+    });
     package.close();
 }
 

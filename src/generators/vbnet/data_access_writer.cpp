@@ -1,6 +1,7 @@
 #include "generators/vbnet/data_access_writer.h"
 
-#include "generators/vbnet/table_pass.h"
+#include "generators/common/dal_command.h"
+#include "generators/vbnet/column_names.h"
 
 namespace generators::vbnet {
 
@@ -54,18 +55,6 @@ const LineTable kReader{u"data access reader", {u"table", u"net_prefix", u"colum
         End If 
         if Not z_<table>.OrderClause Is Nothing then  z_sql = z_sql & " order by " & z_<table>.OrderClause
         Dim cmd As New <net_prefix>Command(z_sql, cnx)
-        Dim rdr As <net_prefix>DataReader
-        Try
-            rdr = cmd.ExecuteReader(CommandBehavior.CloseConnection)
-            Return rdr
-        Catch
-            If Not cnx Is Nothing Then
-                cnx.Close()
-            End If
-            Throw
-        End Try
-    End Function
-
 )"};
 
 const LineTable kDelete{u"data access delete", {u"table", u"net_prefix", u"column"}, {u"column"}, uR"(
@@ -80,17 +69,6 @@ const LineTable kDelete{u"data access delete", {u"table", u"net_prefix", u"colum
             z_sql = z_sql & z_sep & z_<table>.WhereClause
         End If 
         Dim cmd As New <net_prefix>Command(z_sql, cnx)
-        Try
-            cmd.ExecuteNonQuery()
-            cnx.Close()
-        Catch
-            If Not cnx Is Nothing Then
-                cnx.Close()
-            End If
-            Throw
-        End Try
-    End Sub
-
 )"};
 
 const LineTable kUpdate{u"data access update", {u"table", u"net_prefix", u"column"}, {u"column"}, uR"(
@@ -107,17 +85,6 @@ const LineTable kUpdate{u"data access update", {u"table", u"net_prefix", u"colum
             z_sql = z_sql & z_sep & where_<table>.WhereClause
         End If 
         Dim cmd As New <net_prefix>Command(z_sql, cnx)
-        Try
-            cmd.ExecuteNonQuery()
-            cnx.Close()
-        Catch
-            If Not cnx Is Nothing Then
-                cnx.Close()
-            End If
-            Throw
-        End Try
-    End Sub
-
 )"};
 
 const LineTable kInsert{u"data access insert", {u"table", u"net_prefix", u"from_dual", u"column"}, {u"column"}, uR"(
@@ -133,22 +100,11 @@ const LineTable kInsert{u"data access insert", {u"table", u"net_prefix", u"from_
 [column]        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "'" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = ", "
         z_sql = z_sql & "<from_dual>"
         Dim cmd As New <net_prefix>Command(z_sql, cnx)
-        Try
-            cmd.ExecuteNonQuery()
-            cnx.Close()
-        Catch
-            If Not cnx Is Nothing Then
-                cnx.Close()
-            End If
-            Throw
-        End Try
-    End Sub
-
 )"};
 
 // Each member runs its own discovery query; only the insert's carries no row_limit.
 void writeMember(RunContext& ctx, ModuleFile& file, const LineTable& member, const QString& table,
-                 bool withRowLimit)
+                 bool withRowLimit, DalCommand command)
 {
     const Placeholders values{{QStringLiteral("table"), table},
                               {QStringLiteral("net_prefix"), ctx.in.net_prefix},
@@ -156,16 +112,15 @@ void writeMember(RunContext& ctx, ModuleFile& file, const LineTable& member, con
     writeLineTable(file, member, values, RowSets().addFetched(QStringLiteral("column"), [&] {
         return rowsOf(QStringLiteral("column"), discoverColumnNames(ctx, table, withRowLimit));
     }));
+    writeDalCommandRun(file, ctx.in.net_prefix, command);
 }
 
 } // namespace
 
 void writeDataAccessModule(RunContext& ctx)
 {
-    ctx.host.showPreview(kPreviewDataAccess);
-    ctx.host.yield();
     ModuleFile file(ctx, kPreviewDataAccess);
-    file.open(ctx.in.pn + ctx.in.gnn[0], platform::OpenMode::Output);
+    file.openModule(platform::OpenMode::Output);
     writeLineTable(file, kHead,
                    {{QStringLiteral("net_ns"), ctx.in.net_ns},
                     {QStringLiteral("net_prefix"), ctx.in.net_prefix},
@@ -173,10 +128,10 @@ void writeDataAccessModule(RunContext& ctx)
                     {QStringLiteral("cnxstr"), ctx.in.cnxstr},
                     {QStringLiteral("namespace"), ctx.ns}});
     forEachChosenTable(ctx, [&](const QString& table) {
-        writeMember(ctx, file, kReader, table, true);
-        writeMember(ctx, file, kDelete, table, true);
-        writeMember(ctx, file, kUpdate, table, true);
-        writeMember(ctx, file, kInsert, table, false);
+        writeMember(ctx, file, kReader, table, true, DalCommand::Reader);
+        writeMember(ctx, file, kDelete, table, true, DalCommand::StatementThenClose);
+        writeMember(ctx, file, kUpdate, table, true, DalCommand::StatementThenClose);
+        writeMember(ctx, file, kInsert, table, false, DalCommand::StatementThenClose);
     });
     file.close();
 }

@@ -2,7 +2,7 @@
 
 #include "generators/common/line_table.h"
 #include "generators/common/primary_key_read.h"
-#include "generators/vbnet/table_pass.h"
+#include "generators/vbnet/column_names.h"
 
 namespace generators::vbnet {
 
@@ -166,10 +166,8 @@ void writeTableModule(RunContext& ctx, ModuleFile& file, const QString& table)
 
 void writeDataManagerModule(RunContext& ctx)
 {
-    ctx.host.showPreview(kPreviewDataManager);
-    ctx.host.yield();
     ModuleFile file(ctx, kPreviewDataManager);
-    file.open(ctx.in.pn + ctx.in.gnn[1], platform::OpenMode::Output);
+    file.openModule(platform::OpenMode::Output);
     writeLineTable(file, kHead, {{QStringLiteral("namespace"), ctx.ns}});
     forEachChosenTable(ctx, [&](const QString& table) { writeTableModule(ctx, file, table); });
     file.close();

@@ -2,7 +2,7 @@
 // The code-behind's event handlers and the end of its class: the lookup drop-downs and
 // their text boxes, the key drop-downs, Ok, Delete, Cancel and the grid's Select.
 
-#include "generators/common/module_file.h"
+#include "generators/common/line_table.h"
 #include "generators/web/edit_page_lists.h"
 #include "generators/web/edit_page_names.h"
 
@@ -19,5 +19,8 @@ void writeKeyHandlers(ModuleFile& code, const EditPageNames& names, const EditPa
 // Ok, Delete, Cancel, the grid's Select and the end of the class.
 void writeButtonHandlers(ModuleFile& code, const EditPageNames& names, const EditPageLists& lists,
                          const QStringList& columns);
+
+// The line tables this writer writes.
+QList<const LineTable*> codeHandlerLineTables();
 
 } // namespace generators::web

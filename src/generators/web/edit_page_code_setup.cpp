@@ -6,37 +6,38 @@ namespace generators::web
 namespace
 {
 
-constexpr QStringView kImportsWithoutProject = uR"~(
-' Add your solution name in the line below as <imports <solution>.Common.Data
+// The comment's angle brackets are its own text.
+const LineTable kImportsWithoutProject{u"edit page setup imports without project", {}, {}, uR"~(
+' Add your solution name in the line below as <imports <lt>solution>.Common.Data
 Imports Common.Data
-)~";
+)~"};
 
-constexpr QStringView kImportsOfProject = uR"~(
+const LineTable kImportsOfProject{u"edit page setup imports of project", {u"project"}, {}, uR"~(
 Imports <project>.Common.Data
-)~";
+)~"};
 
-constexpr QStringView kClassHead = uR"~(
+const LineTable kClassHead{u"edit page setup class head", {u"table"}, {}, uR"~(
 Public Class Edit_<table>
     Inherits System.Web.UI.Page
-)~";
+)~"};
 
-constexpr QStringView kKeyDropDown = uR"~(
+const LineTable kKeyDropDown{u"edit page setup key drop down", {u"column"}, {}, uR"~(
     Protected WithEvents Ddl<column> As System.Web.UI.WebControls.DropDownList
-)~";
+)~"};
 
-constexpr QStringView kLookupDropDown = uR"~(
+const LineTable kLookupDropDown{u"edit page setup lookup drop down", {u"column"}, {}, uR"~(
     Protected WithEvents Ddl_f_<column> As System.Web.UI.WebControls.DropDownList
-)~";
+)~"};
 
-constexpr QStringView kTextBox = uR"~(
+const LineTable kTextBox{u"edit page setup text box", {u"column"}, {}, uR"~(
     Protected WithEvents Txt<column> As System.Web.UI.WebControls.TextBox
-)~";
+)~"};
 
-constexpr QStringView kChildGrid = uR"~(
+const LineTable kChildGrid{u"edit page setup child grid", {u"child"}, {}, uR"~(
     Protected WithEvents Dtg<child> As System.Web.UI.WebControls.DataGrid
-)~";
+)~"};
 
-constexpr QStringView kPageSetup = uR"~(
+const LineTable kPageSetup{u"edit page setup page setup", {u"table"}, {}, uR"~(
     Protected WithEvents Ok As System.Web.UI.WebControls.Button
     Protected WithEvents Cancel As System.Web.UI.WebControls.Button
     Protected WithEvents Delete As System.Web.UI.WebControls.Button
@@ -57,48 +58,48 @@ End Sub
 
 Private Sub initpage()
     Dim z_<table> As New <table>()
-)~";
+)~"};
 
-constexpr QStringView kParentCriteria = uR"~(
+const LineTable kParentCriteria{u"edit page setup parent criteria", {u"parent"}, {}, uR"~(
     Dim z_<parent> As New <parent>()
-)~";
+)~"};
 
-constexpr QStringView kKeyBinding = uR"~(
+const LineTable kKeyBinding{u"edit page setup key binding", {u"table", u"column"}, {}, uR"~(
     z_<table>.OrderClause = "<column>"
     Ddl<column>.DataSource = List<table>(z_<table>)
     Ddl<column>.DataTextField = "<column>"
     Ddl<column>.DataValueField = "<column>"
     Ddl<column>.DataBind()
 
-)~";
+)~"};
 
-constexpr QStringView kLookupBinding = uR"~(
+const LineTable kLookupBinding{u"edit page setup lookup binding", {u"parent", u"pcolumn", u"column"}, {}, uR"~(
     z_<parent>.OrderClause = "<pcolumn>"
     Ddl_f_<column>.DataSource = List<parent>(z_<parent>)
     Ddl_f_<column>.DataTextField = "<pcolumn>"
     Ddl_f_<column>.DataValueField = "<pcolumn>"
     Ddl_f_<column>.DataBind()
 
-)~";
+)~"};
 
-constexpr QStringView kGridBinding = uR"~(
+const LineTable kGridBinding{u"edit page setup grid binding", {u"table"}, {}, uR"~(
     Dtg<table>.DataSource = List<table>(z_<table>)
     Dtg<table>.DataBind()
-)~";
+)~"};
 
-constexpr QStringView kEmptyTextBox = uR"~(
+const LineTable kEmptyTextBox{u"edit page setup empty text box", {u"column"}, {}, uR"~(
         Txt<column>.Text = ""
-)~";
+)~"};
 
-constexpr QStringView kNoKeySelection = uR"~(
+const LineTable kNoKeySelection{u"edit page setup no key selection", {u"column"}, {}, uR"~(
         Ddl<column>.SelectedIndex =-1
-)~";
+)~"};
 
-constexpr QStringView kInitEnd = uR"~(
+const LineTable kInitEnd{u"edit page setup init end", {u"table"}, {}, uR"~(
         Dtg<table>.SelectedIndex =-1
 End Sub
 
-)~";
+)~"};
 
 Placeholders withColumn(const EditPageNames& names, const QString& column)
 {
@@ -111,62 +112,69 @@ Placeholders withColumn(const EditPageNames& names, const QString& column)
 
 void writeCodeHead(ModuleFile& code, const EditPageNames& names)
 {
-    emitBlock(code, names.project.isEmpty() ? kImportsWithoutProject : kImportsOfProject,
-              names.placeholders());
-    emitBlock(code, kClassHead, names.placeholders());
+    writeLineTable(code, names.project.isEmpty() ? kImportsWithoutProject : kImportsOfProject,
+                   names.placeholders());
+    writeLineTable(code, kClassHead, names.placeholders());
 }
 
 void declareKeyDropDown(ModuleFile& code, const QString& column)
 {
-    emitBlock(code, kKeyDropDown, {{QStringLiteral("column"), column}});
+    writeLineTable(code, kKeyDropDown, {{QStringLiteral("column"), column}});
 }
 
 void declareLookupDropDown(ModuleFile& code, const QString& column)
 {
-    emitBlock(code, kLookupDropDown, {{QStringLiteral("column"), column}});
+    writeLineTable(code, kLookupDropDown, {{QStringLiteral("column"), column}});
 }
 
 void declareTextBox(ModuleFile& code, const QString& column)
 {
-    emitBlock(code, kTextBox, {{QStringLiteral("column"), column}});
+    writeLineTable(code, kTextBox, {{QStringLiteral("column"), column}});
 }
 
 void declareChildGrid(ModuleFile& code, const QString& child)
 {
-    emitBlock(code, kChildGrid, {{QStringLiteral("child"), child}});
+    writeLineTable(code, kChildGrid, {{QStringLiteral("child"), child}});
 }
 
 void writePageSetup(ModuleFile& code, const EditPageNames& names, const QStringList& parentTables)
 {
-    emitBlock(code, kPageSetup, names.placeholders());
+    writeLineTable(code, kPageSetup, names.placeholders());
     for (const QString& parent : parentTables)
-        emitBlock(code, kParentCriteria, {{QStringLiteral("parent"), parent}});
+        writeLineTable(code, kParentCriteria, {{QStringLiteral("parent"), parent}});
 }
 
 void writeKeyBinding(ModuleFile& code, const EditPageNames& names, const QString& column)
 {
-    emitBlock(code, kKeyBinding, withColumn(names, column));
+    writeLineTable(code, kKeyBinding, withColumn(names, column));
 }
 
 void writeLookupBindings(ModuleFile& code, const EditPageLists& lists)
 {
     for (const ForeignKeyEntry& entry : lists.lookupEntries()) {
-        emitBlock(code, kLookupBinding,
-                  {{QStringLiteral("column"), entry.column},
-                   {QStringLiteral("parent"), entry.parentTable},
-                   {QStringLiteral("pcolumn"), entry.parentColumn}});
+        writeLineTable(code, kLookupBinding,
+                       {{QStringLiteral("column"), entry.column},
+                        {QStringLiteral("parent"), entry.parentTable},
+                        {QStringLiteral("pcolumn"), entry.parentColumn}});
     }
 }
 
 void writeInitEnd(ModuleFile& code, const EditPageNames& names, const QStringList& columns,
                   const QStringList& pkColumns)
 {
-    emitBlock(code, kGridBinding, names.placeholders());
+    writeLineTable(code, kGridBinding, names.placeholders());
     for (const QString& column : columns)
-        emitBlock(code, kEmptyTextBox, {{QStringLiteral("column"), column}});
+        writeLineTable(code, kEmptyTextBox, {{QStringLiteral("column"), column}});
     for (const QString& column : pkColumns)
-        emitBlock(code, kNoKeySelection, {{QStringLiteral("column"), column}});
-    emitBlock(code, kInitEnd, names.placeholders());
+        writeLineTable(code, kNoKeySelection, {{QStringLiteral("column"), column}});
+    writeLineTable(code, kInitEnd, names.placeholders());
+}
+
+QList<const LineTable*> codeSetupLineTables()
+{
+    return {&kImportsWithoutProject, &kImportsOfProject, &kClassHead, &kKeyDropDown, &kLookupDropDown,
+            &kTextBox, &kChildGrid, &kPageSetup, &kParentCriteria, &kKeyBinding, &kLookupBinding,
+            &kGridBinding, &kEmptyTextBox, &kNoKeySelection, &kInitEnd};
 }
 
 } // namespace generators::web

@@ -3,7 +3,7 @@
 // declarations (written while the markup's loops run), the designer region, Page_Load and
 // initpage, which fills the drop-downs and the grid through the generated data layer.
 
-#include "generators/common/module_file.h"
+#include "generators/common/line_table.h"
 #include "generators/web/edit_page_lists.h"
 #include "generators/web/edit_page_names.h"
 
@@ -27,5 +27,8 @@ void writeLookupBindings(ModuleFile& code, const EditPageLists& lists);
 // The grid's binding, the emptied text boxes, no selection, and the end of initpage.
 void writeInitEnd(ModuleFile& code, const EditPageNames& names, const QStringList& columns,
                   const QStringList& pkColumns);
+
+// The line tables this writer writes.
+QList<const LineTable*> codeSetupLineTables();
 
 } // namespace generators::web

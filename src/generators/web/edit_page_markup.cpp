@@ -12,12 +12,12 @@ namespace
 // class, the form id and the grid id); <tablebox> is the table box text as it stands,
 // used in the title, the headings and the plain HTML table ids. <schema> is the
 // designer's target schema.
-constexpr QStringView kPageHead = uR"~(
+const LineTable kPageHead{u"edit page markup page head", {u"codefile", u"project", u"table", u"tablebox", u"schema"}, {}, uR"~(
 <%@ Page Language="vb" AutoEventWireup="false" Codebehind="<codefile>" Inherits="<project>.edit_<table>"%>
 <!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0 Transitional//EN">
 <HTML>
     <HEAD>
-        <title>Edit_<tablebox></title>
+        <lt>title>Edit_<tablebox></title>
         <meta name="GENERATOR" content="Microsoft Visual Studio.NET 7.0">
         <meta name="CODE_LANGUAGE" content="Visual Basic 7.0">
         <meta name="vs_defaultClientScript" content="JavaScript">
@@ -29,30 +29,30 @@ constexpr QStringView kPageHead = uR"~(
             <A name="Top"></A><H2><tablebox> Id</H2>
             <P>
                 <TABLE id="<tablebox>" cellSpacing="1" cellPadding="1" width="595" border="0">
-)~";
+)~"};
 
 // Every key and form row closes its own row and opens one more, left empty.
-constexpr QStringView kKeyRow = uR"~(
+const LineTable kKeyRow{u"edit page markup key row", {u"column"}, {}, uR"~(
                     <TR><TH><column></TH><TD><asp:dropdownlist id="Ddl<column>" runat="server" AutoPostBack="True"></asp:dropdownlist></TD></TR><TR>
-)~";
+)~"};
 
-constexpr QStringView kFormStart = uR"~(
+const LineTable kFormStart{u"edit page markup form start", {u"tablebox"}, {}, uR"~(
                 </TABLE>
             </P>
             <H2><tablebox> Form</H2>
             <P>
                 <TABLE>
-)~";
+)~"};
 
-constexpr QStringView kFormRow = uR"~(
+const LineTable kFormRow{u"edit page markup form row", {u"column"}, {}, uR"~(
                     <TR><TH><column></TH><TD><asp:TextBox id="Txt<column>" runat="server"></asp:TextBox></TD><TD></TD></TR><TR>
-)~";
+)~"};
 
-constexpr QStringView kFormRowWithLookup = uR"~(
+const LineTable kFormRowWithLookup{u"edit page markup form row with lookup", {u"column"}, {}, uR"~(
                     <TR><TH><column></TH><TD><asp:TextBox id="Txt<column>" runat="server"></asp:TextBox></TD><TD><asp:dropdownlist id="Ddl_f_<column>" runat="server" AutoPostBack="True"></asp:dropdownlist></TD></TR><TR>
-)~";
+)~"};
 
-constexpr QStringView kButtons = uR"~(
+const LineTable kButtons{u"edit page markup buttons", {u"tablebox"}, {}, uR"~(
                 </TABLE>
             </P>
             <P>
@@ -64,56 +64,56 @@ constexpr QStringView kButtons = uR"~(
                     </TR>
                 </TABLE>
             </P>
-)~";
+)~"};
 
-constexpr QStringView kChildLink = uR"~(
+const LineTable kChildLink{u"edit page markup child link", {u"child"}, {}, uR"~(
             <P><a href="#A_<child>"><child> List</a></P>
-)~";
+)~"};
 
-constexpr QStringView kTableGridHeading = uR"~(
+const LineTable kTableGridHeading{u"edit page markup table grid heading", {u"tablebox"}, {}, uR"~(
             <H2><tablebox> List</H2>
-)~";
+)~"};
 
-constexpr QStringView kChildGridHeading = uR"~(
+const LineTable kChildGridHeading{u"edit page markup child grid heading", {u"child"}, {}, uR"~(
             <H2><A name="A_<child>"></A><child></H2><P><a href="#Top">Top</a></P>
-)~";
+)~"};
 
 // The grid's opening lines, for the page table's grid and each child's alike.
-constexpr QStringView kGridStart = uR"~(
+const LineTable kGridStart{u"edit page markup grid start", {u"grid"}, {}, uR"~(
             <P><asp:datagrid id="Dtg<grid>" runat="server" EnableViewState="True" AutoGenerateColumns="False" BorderColor="DarkSlateGray" BackColor="White" BorderStyle="None" BorderWidth="1px" CellPadding="2" GridLines="Horizontal">
                     <AlternatingItemStyle BackColor="LightCyan"></AlternatingItemStyle>
                     <HeaderStyle BorderStyle="None" BackColor="#C0C0FF"></HeaderStyle>
                     <Columns>
-)~";
+)~"};
 
-constexpr QStringView kBoundColumn = uR"~(
+const LineTable kBoundColumn{u"edit page markup bound column", {u"column"}, {}, uR"~(
                         <asp:BoundColumn DataField="<column>" HeaderText="<column>"></asp:BoundColumn>
-)~";
+)~"};
 
-constexpr QStringView kSelectColumn = uR"~(
+const LineTable kSelectColumn{u"edit page markup select column", {}, {}, uR"~(
                         <asp:ButtonColumn Text="Select" CommandName="Select"></asp:ButtonColumn>
-)~";
+)~"};
 
-constexpr QStringView kGridEnd = uR"~(
+const LineTable kGridEnd{u"edit page markup grid end", {}, {}, uR"~(
                     </Columns>
                 </asp:datagrid>
             </P>
-)~";
+)~"};
 
-constexpr QStringView kPageTail = uR"~(
+const LineTable kPageTail{u"edit page markup page tail", {}, {}, uR"~(
         </form>
     </body>
 </HTML>
-)~";
+)~"};
 
 void writeGrid(ModuleFile& page, const QString& grid, const QStringList& columns, bool withSelect)
 {
-    emitBlock(page, kGridStart, {{QStringLiteral("grid"), grid}});
+    writeLineTable(page, kGridStart, {{QStringLiteral("grid"), grid}});
     for (const QString& column : columns)
-        emitBlock(page, kBoundColumn, {{QStringLiteral("column"), column}});
+        writeLineTable(page, kBoundColumn, {{QStringLiteral("column"), column}});
     if (withSelect)
-        emitBlock(page, kSelectColumn, {});
-    emitBlock(page, kGridEnd, {});
+        writeLineTable(page, kSelectColumn, {});
+    writeLineTable(page, kGridEnd, {});
 }
 
 } // namespace
@@ -122,49 +122,56 @@ void writePageHead(ModuleFile& page, const EditPageNames& names)
 {
     Placeholders values = names.placeholders();
     values.append({QStringLiteral("schema"), targetSchemaAddress()});
-    emitBlock(page, kPageHead, values);
+    writeLineTable(page, kPageHead, values);
 }
 
 void writeKeyRow(ModuleFile& page, const QString& column)
 {
-    emitBlock(page, kKeyRow, {{QStringLiteral("column"), column}});
+    writeLineTable(page, kKeyRow, {{QStringLiteral("column"), column}});
 }
 
 void writeFormStart(ModuleFile& page, const EditPageNames& names)
 {
-    emitBlock(page, kFormStart, names.placeholders());
+    writeLineTable(page, kFormStart, names.placeholders());
 }
 
 void writeFormRow(ModuleFile& page, const QString& column, bool withLookup)
 {
-    emitBlock(page, withLookup ? kFormRowWithLookup : kFormRow, {{QStringLiteral("column"), column}});
+    writeLineTable(page, withLookup ? kFormRowWithLookup : kFormRow, {{QStringLiteral("column"), column}});
 }
 
 void writeButtons(ModuleFile& page, const EditPageNames& names)
 {
-    emitBlock(page, kButtons, names.placeholders());
+    writeLineTable(page, kButtons, names.placeholders());
 }
 
 void writeChildLink(ModuleFile& page, const QString& child)
 {
-    emitBlock(page, kChildLink, {{QStringLiteral("child"), child}});
+    writeLineTable(page, kChildLink, {{QStringLiteral("child"), child}});
 }
 
 void writeTableGrid(ModuleFile& page, const EditPageNames& names, const QStringList& columns)
 {
-    emitBlock(page, kTableGridHeading, names.placeholders());
+    writeLineTable(page, kTableGridHeading, names.placeholders());
     writeGrid(page, names.table, columns, true);
 }
 
 void writeChildGrid(ModuleFile& page, const QString& child, const QStringList& columns)
 {
-    emitBlock(page, kChildGridHeading, {{QStringLiteral("child"), child}});
+    writeLineTable(page, kChildGridHeading, {{QStringLiteral("child"), child}});
     writeGrid(page, child, columns, false);
 }
 
 void writePageTail(ModuleFile& page)
 {
-    emitBlock(page, kPageTail, {});
+    writeLineTable(page, kPageTail, {});
+}
+
+QList<const LineTable*> markupLineTables()
+{
+    return {&kPageHead, &kKeyRow, &kFormStart, &kFormRow, &kFormRowWithLookup, &kButtons, &kChildLink,
+            &kTableGridHeading, &kChildGridHeading, &kGridStart, &kBoundColumn, &kSelectColumn, &kGridEnd,
+            &kPageTail};
 }
 
 } // namespace generators::web

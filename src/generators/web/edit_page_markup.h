@@ -4,7 +4,7 @@
 // Cancel and Delete buttons, the table's grid and one grid per child table. The run
 // calls the groups in file order, with the code-behind lines between them.
 
-#include "generators/common/module_file.h"
+#include "generators/common/line_table.h"
 #include "generators/web/edit_page_names.h"
 
 namespace generators::web
@@ -28,5 +28,8 @@ void writeTableGrid(ModuleFile& page, const EditPageNames& names, const QStringL
 void writeChildGrid(ModuleFile& page, const QString& child, const QStringList& columns);
 // End of the form, the body and the page.
 void writePageTail(ModuleFile& page);
+
+// The line tables this writer writes.
+QList<const LineTable*> markupLineTables();
 
 } // namespace generators::web

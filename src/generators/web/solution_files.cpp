@@ -1,7 +1,6 @@
 #include "generators/web/solution_files.h"
 
 #include "generators/common/module_file.h"
-#include "generators/common/template.h"
 #include "generators/web/solution_templates.h"
 #include "generators/web/web_addresses.h"
 #include "platform/guid.h"
@@ -38,28 +37,38 @@ void writeFile(RunContext& ctx, const QString& path, const QStringList& lines)
     file.close();
 }
 
-QStringList referenceBlock(const Reference& reference)
+// The lines of a table; an error of the table is a problem of the run.
+QStringList linesOf(RunContext& ctx, const LineTable& table, const Placeholders& values = {})
 {
-    return expandBlock(kProjectReference,
+    QStringList errors;
+    const QStringList lines = expandLineTable(table, values, {}, errors);
+    for (const QString& error : std::as_const(errors))
+        ctx.problem(error);
+    return lines;
+}
+
+QStringList referenceBlock(RunContext& ctx, const Reference& reference)
+{
+    return linesOf(ctx, kProjectReference,
                        {{QStringLiteral("refname"), QString::fromLatin1(reference.name)},
                         {QStringLiteral("refassembly"), QString::fromLatin1(reference.assembly)}});
 }
 
-QStringList projectLines(const SolutionInputs& in, const QString& guid)
+QStringList projectLines(RunContext& ctx, const SolutionInputs& in, const QString& guid)
 {
     QStringList lines =
-        expandBlock(kProjectHead, {{QStringLiteral("project"), in.png}, {QStringLiteral("guid"), guid}});
+        linesOf(ctx, kProjectHead, {{QStringLiteral("project"), in.png}, {QStringLiteral("guid"), guid}});
     for (const Reference& reference : kReferences)
-        lines += referenceBlock(reference);
+        lines += referenceBlock(ctx, reference);
     if (in.psEnabled)
-        lines += referenceBlock(kOracleReference);
-    lines += expandBlock(kProjectImportsAndFiles, {});
+        lines += referenceBlock(ctx, kOracleReference);
+    lines += linesOf(ctx, kProjectImportsAndFiles);
     // A module that is switched off has an empty name and still gets its block.
     for (const QString& module : in.gnn)
-        lines += expandBlock(kProjectModuleFile, {{QStringLiteral("module"), module}});
+        lines += linesOf(ctx, kProjectModuleFile, {{QStringLiteral("module"), module}});
     for (const QString& table : in.tdn1)
-        lines += expandBlock(kProjectPageFiles, {{QStringLiteral("table"), table}});
-    lines += expandBlock(kProjectTail, {});
+        lines += linesOf(ctx, kProjectPageFiles, {{QStringLiteral("table"), table}});
+    lines += linesOf(ctx, kProjectTail);
     return lines;
 }
 
@@ -125,23 +134,23 @@ QString solutionFileName(const QString& sng)
 void writeSolutionFiles(RunContext& ctx, const SolutionInputs& in)
 {
     const QString& folder = in.ppg;
-    writeFile(ctx, folder + QStringLiteral("AssemblyInfo.vb"), expandBlock(kAssemblyInfo, {}));
+    writeFile(ctx, folder + QStringLiteral("AssemblyInfo.vb"), linesOf(ctx, kAssemblyInfo));
     writeFile(ctx, folder + QStringLiteral("Global.asax"),
-              expandBlock(kGlobalAsax, {{QStringLiteral("project"), in.png}}));
+              linesOf(ctx, kGlobalAsax, {{QStringLiteral("project"), in.png}}));
     writeFile(ctx, folder + QStringLiteral("Global.asax.resx"),
-              expandBlock(kGlobalAsaxResx, {{QStringLiteral("xsdns"), xsdNamespace()},
+              linesOf(ctx, kGlobalAsaxResx, {{QStringLiteral("xsdns"), xsdNamespace()},
                                             {QStringLiteral("msdatans"), msdataNamespace()},
                                             {QStringLiteral("fxtoken"), kFrameworkToken.toString()}}));
-    writeFile(ctx, folder + QStringLiteral("Global.asax.vb"), expandBlock(kGlobalAsaxClass, {}));
+    writeFile(ctx, folder + QStringLiteral("Global.asax.vb"), linesOf(ctx, kGlobalAsaxClass));
     copyStyleSheet(ctx, in.stcss, folder + QStringLiteral("Styles.css"));
 
     const QString guid = in.newGuid ? in.newGuid() : platform::new_guid();
-    writeFile(ctx, folder + in.png + QStringLiteral(".vbproj"), projectLines(in, guid));
+    writeFile(ctx, folder + in.png + QStringLiteral(".vbproj"), projectLines(ctx, in, guid));
     const Placeholders web = {{QStringLiteral("webroot"), webRoot()},
                               {QStringLiteral("project"), in.png},
                               {QStringLiteral("guid"), guid}};
-    writeFile(ctx, folder + in.png + QStringLiteral(".vbproj.webinfo"), expandBlock(kWebInfo, web));
-    writeFile(ctx, in.spg + solutionFileName(in.sng) + QStringLiteral(".sln"), expandBlock(kSolution, web));
+    writeFile(ctx, folder + in.png + QStringLiteral(".vbproj.webinfo"), linesOf(ctx, kWebInfo, web));
+    writeFile(ctx, in.spg + solutionFileName(in.sng) + QStringLiteral(".sln"), linesOf(ctx, kSolution, web));
 }
 
 } // namespace generators::web

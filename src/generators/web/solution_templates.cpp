@@ -5,7 +5,7 @@ namespace generators::web::templates
 
 const QStringView kFrameworkToken = u"b77a5c561934e089";
 
-const QStringView kAssemblyInfo = uR"(
+const LineTable kAssemblyInfo{u"solution assembly info", {}, {}, uR"(
 Imports System.Reflection
 Imports System.Runtime.InteropServices
 <Assembly: AssemblyTitle(<dq><dq>)>
@@ -16,15 +16,15 @@ Imports System.Runtime.InteropServices
 <Assembly: AssemblyTrademark(<dq><dq>)>
 <Assembly: CLSCompliant(True)>
 <Assembly: AssemblyVersion(<dq>1.0.*<dq>)>
-)";
+)"};
 
-const QStringView kGlobalAsax = uR"(
+const LineTable kGlobalAsax{u"solution global asax", {u"project"}, {}, uR"(
 <%@ Application Codebehind=<dq>Global.asax.vb<dq> Inherits=<dq><project>.Global<dq> %>
-)";
+)"};
 
-const QStringView kGlobalAsaxResx = uR"(
+const LineTable kGlobalAsaxResx{u"solution global asax resx", {u"xsdns", u"msdatans", u"fxtoken"}, {}, uR"(
 <?xml version=<dq>1.0<dq> encoding=<dq>utf-8<dq> ?>
-    <root>
+    <lt>root>
         <xsd:schema id=<dq>root<dq> xmlns=<dq><dq> xmlns:xsd=<dq><xsdns><dq> xmlns:msdata=<dq><msdatans><dq>>
             <xsd:element name=<dq>root<dq> msdata:IsDataSet=<dq>true<dq>>
                 <xsd:complexType>
@@ -53,21 +53,21 @@ const QStringView kGlobalAsaxResx = uR"(
             </xsd:element>
         </xsd:schema>
         <resheader name=<dq>ResMimeType<dq>>
-            <value>text/microsoft-resx</value>
+            <lt>value>text/microsoft-resx</value>
         </resheader>
         <resheader name=<dq>Version<dq>>
-            <value>1.0.0.0</value>
+            <lt>value>1.0.0.0</value>
         </resheader>
         <resheader name=<dq>Reader<dq>>
-            <value>System.Resources.ResXResourceReader, System.Windows.Forms, Version=1.0.3300.0, Culture=neutral, PublicKeyToken=<fxtoken></value>
+            <lt>value>System.Resources.ResXResourceReader, System.Windows.Forms, Version=1.0.3300.0, Culture=neutral, PublicKeyToken=<fxtoken></value>
         </resheader>
         <resheader name=<dq>Writer<dq>>
-            <value>System.Resources.ResXResourceWriter, System.Windows.Forms, Version=1.0.3300.0, Culture=neutral, PublicKeyToken=<fxtoken></value>
+            <lt>value>System.Resources.ResXResourceWriter, System.Windows.Forms, Version=1.0.3300.0, Culture=neutral, PublicKeyToken=<fxtoken></value>
         </resheader>
     </root>
-)";
+)"};
 
-const QStringView kGlobalAsaxClass = uR"(
+const LineTable kGlobalAsaxClass{u"solution global asax class", {}, {}, uR"(
 Imports System.Web
 Imports System.Web.SessionState
 Public Class Global
@@ -108,9 +108,9 @@ Public Class Global
         ' Fires when the application ends
     End Sub
 End Class
-)";
+)"};
 
-const QStringView kProjectHead = uR"(
+const LineTable kProjectHead{u"solution project head", {u"guid", u"project"}, {}, uR"(
 <VisualStudioProject>
     <VisualBasic
         ProjectType = <dq>Web<dq>
@@ -138,16 +138,16 @@ const QStringView kProjectHead = uR"(
                 />
             </Settings>
             <References>
-)";
+)"};
 
-const QStringView kProjectReference = uR"(
+const LineTable kProjectReference{u"solution project reference", {u"refname", u"refassembly"}, {}, uR"(
                 <Reference
                     Name = <dq><refname><dq>
                     AssemblyName = <dq><refassembly><dq>
                 />
-)";
+)"};
 
-const QStringView kProjectImportsAndFiles = uR"(
+const LineTable kProjectImportsAndFiles{u"solution project imports and files", {}, {}, uR"(
             </References>
             <Imports>
                 <Import Namespace = <dq>Microsoft.VisualBasic<dq> />
@@ -192,17 +192,17 @@ const QStringView kProjectImportsAndFiles = uR"(
                     RelPath = <dq>Web.config<dq>
                     BuildAction = <dq>Content<dq>
                 />
-)";
+)"};
 
-const QStringView kProjectModuleFile = uR"(
+const LineTable kProjectModuleFile{u"solution project module file", {u"module"}, {}, uR"(
                 <File
                     RelPath = <dq>Data_Access\<module><dq>
                     SubType = <dq>Code<dq>
                     BuildAction = <dq>Compile<dq>
                 />
-)";
+)"};
 
-const QStringView kProjectPageFiles = uR"(
+const LineTable kProjectPageFiles{u"solution project page files", {u"table"}, {}, uR"(
                 <File
                     RelPath = <dq>User_Interface\edit_<table>.aspx<dq>
                     BuildAction = <dq>Content<dq>
@@ -213,22 +213,22 @@ const QStringView kProjectPageFiles = uR"(
                     SubType = <dq>ASPXCodeBehind<dq>
                     BuildAction = <dq>Compile<dq>
                 />
-)";
+)"};
 
-const QStringView kProjectTail = uR"(
+const LineTable kProjectTail{u"solution project tail", {}, {}, uR"(
             </Include>
         </Files>
     </VisualBasic>
 </VisualStudioProject>
-)";
+)"};
 
-const QStringView kWebInfo = uR"(
+const LineTable kWebInfo{u"solution web info", {u"webroot", u"project"}, {}, uR"(
 <VisualStudioUNCWeb>
     <Web URLPath = <dq><webroot><project>/<project>.vbproj<dq> />
 </VisualStudioUNCWeb>
-)";
+)"};
 
-const QStringView kSolution = uR"(
+const LineTable kSolution{u"solution solution", {u"project", u"webroot", u"guid"}, {}, uR"(
 Microsoft Visual Studio Solution File, Format Version 8.00
 Project(<dq>{F184B08F-C81C-45F6-A57F-5ABD9991F28F}<dq>) = <dq><project><dq>, <dq><webroot><project>/<project>.vbproj<dq>, <dq><guid><dq>
     ProjectSection(ProjectDependencies) = postProject
@@ -250,6 +250,13 @@ Global
     GlobalSection(ExtensibilityAddIns) = postSolution
     EndGlobalSection
 EndGlobal
-)";
+)"};
+
+QList<const LineTable*> solutionLineTables()
+{
+    return {&kAssemblyInfo, &kGlobalAsax, &kGlobalAsaxResx, &kGlobalAsaxClass, &kProjectHead,
+            &kProjectReference, &kProjectImportsAndFiles, &kProjectModuleFile, &kProjectPageFiles,
+            &kProjectTail, &kWebInfo, &kSolution};
+}
 
 } // namespace generators::web::templates

@@ -1,9 +1,9 @@
 #pragma once
-// The lines of the solution files, one generated line per source line. <dq> is a double
-// quote; the lower-case names in angle brackets that each writer passes are replaced, all
-// other angle brackets are the files' own XML.
+// The line tables of the solution files (see line_table.h). All angle brackets but the
+// placeholders are the files' own XML, written <lt> where the element name would read as
+// a placeholder.
 
-#include <QStringView>
+#include "generators/common/line_table.h"
 
 namespace generators::web::templates
 {
@@ -12,22 +12,24 @@ namespace generators::web::templates
 // framework version carries it.
 extern const QStringView kFrameworkToken;
 
-extern const QStringView kAssemblyInfo;    // AssemblyInfo.vb
-extern const QStringView kGlobalAsax;      // Global.asax: <project>
-extern const QStringView kGlobalAsaxResx;  // Global.asax.resx: <xsdns>, <msdatans>, <fxtoken>
-extern const QStringView kGlobalAsaxClass; // Global.asax.vb
+extern const LineTable kAssemblyInfo;    // AssemblyInfo.vb
+extern const LineTable kGlobalAsax;      // Global.asax: <project>
+extern const LineTable kGlobalAsaxResx;  // Global.asax.resx: <xsdns>, <msdatans>, <fxtoken>
+extern const LineTable kGlobalAsaxClass; // Global.asax.vb
 
 // The project file, in the order of writing: its head (<project>, <guid>), one reference
 // block per reference (<refname>, <refassembly>), the imports and the fixed file blocks,
 // one block per data-layer module (<module>), two blocks per chosen table (<table>), the tail.
-extern const QStringView kProjectHead;
-extern const QStringView kProjectReference;
-extern const QStringView kProjectImportsAndFiles;
-extern const QStringView kProjectModuleFile;
-extern const QStringView kProjectPageFiles;
-extern const QStringView kProjectTail;
+extern const LineTable kProjectHead;
+extern const LineTable kProjectReference;
+extern const LineTable kProjectImportsAndFiles;
+extern const LineTable kProjectModuleFile;
+extern const LineTable kProjectPageFiles;
+extern const LineTable kProjectTail;
 
-extern const QStringView kWebInfo;  // <webroot>, <project>
-extern const QStringView kSolution; // <webroot>, <project>, <guid>
+extern const LineTable kWebInfo;  // <webroot>, <project>
+extern const LineTable kSolution; // <webroot>, <project>, <guid>
+
+QList<const LineTable*> solutionLineTables();
 
 } // namespace generators::web::templates

@@ -1,17 +1,8 @@
-#include "generators/vbnet/table_pass.h"
+#include "generators/vbnet/column_names.h"
 
 #include "generators/common/column_discovery.h"
 
 namespace generators::vbnet {
-
-void forEachChosenTable(RunContext& ctx, const std::function<void(const QString& table)>& writeTable)
-{
-    for (int index = 0; index <= ctx.nbmax && index < ctx.in.tdn1.size(); ++index) {
-        stepProgress(ctx.host);
-        ctx.host.yield();
-        writeTable(ctx.in.tdn1.at(index));
-    }
-}
 
 QStringList discoverColumnNames(RunContext& ctx, const QString& table, bool withRowLimit)
 {
