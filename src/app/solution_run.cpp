@@ -13,6 +13,7 @@
 #include "app/vbnet_run.h"
 #include "app/window_host.h"
 #include "app/window_run.h"
+#include "generators/common/name_check.h"
 #include "generators/web/solution_files.h"
 #include "platform/folders.h"
 #include "platform/user_feedback.h"
@@ -43,13 +44,15 @@ generators::web::SolutionInputs solutionInputs(MainWindow& window, const QString
 }
 
 // The solution files, into folders created first: the dialog proposes a project folder
-// that does not exist yet.
-QStringList writeSolution(MainWindow& window, const QStringList& tables)
+// that does not exist yet. A table whose names cannot go into code is left out of the
+// project as it is left out of every run; `tables` keeps the others.
+QStringList writeSolution(MainWindow& window, QStringList& tables)
 {
+    WindowRun run(window);
+    tables = generators::tablesFitForCode(run.ctx, tables, /*withRowLimit=*/true);
     const generators::web::SolutionInputs in = solutionInputs(window, tables);
     platform::smkdir(in.spg);
     platform::smkdir(in.ppg);
-    WindowRun run(window);
     generators::web::writeSolutionFiles(run.ctx, in);
     return run.ctx.problems;
 }
@@ -72,7 +75,7 @@ void Command21_Click(MainWindow& window)
     const QString project = dialog.ppg->text();
 
     page.gwcf->setChecked(true);
-    const QStringList tables = page.tdn1->items();
+    QStringList tables = page.tdn1->items();
     aspx.tb2[3]->setText(dialog.png->text());
 
     QStringList problems = writeSolution(window, tables);
@@ -107,6 +110,8 @@ void Command21_Click(MainWindow& window)
             problems += pageProblems;
     }
 
+    // The runs meet the same tables: a problem is told once.
+    problems.removeDuplicates();
     WindowHost(window).message(generators::endOfGenerationText(problems));
     dialog.hide();
 }

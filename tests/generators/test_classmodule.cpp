@@ -126,7 +126,8 @@ private slots:
         QCOMPARE(host.previews[kPreviewVb6],
                  "\r\n******* " + path + "\r\n" + QString::fromLatin1(bytes.chopped(2)));
         QCOMPARE(host.messages, QStringList{"End of Generation"});
-        QCOMPARE(catalogue.queries, QStringList{"data3: SELECT * from Orders"});
+        // The names are checked before the module is written.
+        QCOMPARE(catalogue.queries, QStringList(2, "data3: SELECT * from Orders"));
         QCOMPARE(catalogue.indexRequests, QStringList{".Orders"});
     }
 

@@ -211,7 +211,9 @@ private slots:
                                    "step '' after 5 yields"};
         QCOMPARE(host.events, expected);
         QCOMPARE(host.yields, 5);
+        // The page table's names are checked before the page is written.
         QCOMPARE(catalogue.queries, (QStringList{"data3: SELECT * from T where rownum<2",
+                                                 "data3: SELECT * from T where rownum<2",
                                                  "data4: SELECT * from C1 where rownum<2",
                                                  "data4: SELECT * from C2 where rownum<2"}));
         QCOMPARE(catalogue.keyRequests, (QStringList{".T", ".T"}));

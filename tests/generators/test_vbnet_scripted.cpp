@@ -72,8 +72,10 @@ private slots:
         RunContext ctx(in, catalogue, host);
         vbnet::runGeneration(ctx);
 
-        // The insert and list queries carry no row limit; the others do.
-        QStringList expectedQueries;
+        // The names are checked first, with the row limit. The insert and list queries
+        // carry no row limit; the others do.
+        QStringList expectedQueries{"data3: SELECT * from DEPT where rownum<2",
+                                    "data3: SELECT * from EMP where rownum<2"};
         for (const QString table : {"DEPT", "EMP"}) {
             const QString limited = "data3: SELECT * from " + table + " where rownum<2";
             const QString plain = "data3: SELECT * from " + table;
@@ -111,7 +113,9 @@ private slots:
         // Stored-procedure mode saves by rowid: the key rowset is not read.
         QVERIFY(catalogue.keyRequests.isEmpty());
         QCOMPARE(catalogue.queries,
-                 (QStringList{"data3: SELECT * from DEPT where rownum<2", "data3: SELECT * from DEPT",
+                 (QStringList{"data3: SELECT * from DEPT where rownum<2",
+                              "data3: SELECT * from EMP where rownum<2",
+                              "data3: SELECT * from DEPT where rownum<2", "data3: SELECT * from DEPT",
                               "data3: SELECT * from EMP where rownum<2", "data3: SELECT * from EMP"}));
         QUILLMERE_COMPARE_GOLDEN("vbnet/oracle_ps_Manager.vb",
                                  testsupport::readFileBytes(dir.filePath("HR_Manager.vb")));

@@ -4,6 +4,7 @@
 #include "generators/classmodule/index_scan.h"
 #include "generators/common/column_discovery.h"
 #include "generators/common/module_file.h"
+#include "generators/common/name_check.h"
 #include "generators/common/primary_key_read.h"
 #include "platform/folders.h"
 
@@ -76,6 +77,7 @@ void runClassModules(RunContext& ctx, const TypeTables& types)
     host.showPreview(kPreviewVb6);
     host.yield();
     host.setBusyPointer(true);
+    ctx.in.tdn1 = tablesFitForCode(ctx, ctx.in.tdn1, /*withRowLimit=*/false);
     const int last = int(ctx.in.tdn1.size()) - 1;
     host.clearPreview(kPreviewVb6);
     host.setProgressVisible(true);

@@ -18,6 +18,7 @@ public:
     KeyColumns primaryKey(const QString& table, const QString& schema) override;
     ForeignKeyRows foreignKeys() override;
     IndexRows indexes(const QString& table, const QString& schema) override;
+    TableSchemas tableSchemas(const QString& table) override;
     QString identifierQuote() override;
     platform::ado::Status reconnect() override;
 

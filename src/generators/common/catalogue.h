@@ -48,6 +48,12 @@ struct IndexRows {
     QList<IndexRow> rows; // in the order the provider delivers them
 };
 
+struct TableSchemas {
+    bool ok = true;
+    QString error;
+    QStringList schemas; // distinct, in the order of the rowset
+};
+
 class Catalogue {
 public:
     virtual ~Catalogue() = default;
@@ -65,6 +71,13 @@ public:
         Q_UNUSED(table);
         Q_UNUSED(schema);
         return {false, QStringLiteral("the index rowset is not available"), {}};
+    }
+    // The schemas that hold a table (or view) of exactly this name (tables rowset, kind 20).
+    // Catalogues without schemas hold every name once.
+    virtual TableSchemas tableSchemas(const QString& table)
+    {
+        Q_UNUSED(table);
+        return {};
     }
     // The identifier quote character of the driver.
     virtual QString identifierQuote() = 0;

@@ -1,5 +1,6 @@
 #include "generators/vbnet/generation_run.h"
 
+#include "generators/common/name_check.h"
 #include "generators/dataclasses/cont_gen.h"
 #include "generators/oracle/system_ora.h"
 #include "generators/vbnet/data_access_writer.h"
@@ -40,6 +41,7 @@ void runGeneration(RunContext& ctx)
     ctx.fk_rows.clear();
     ctx.ns = in.ps ? QStringLiteral("Common.Data.Pkg") : QStringLiteral("Common.Data");
     ctx.host.setBusyPointer(true);
+    ctx.in.tdn1 = tablesFitForCode(ctx, in.tdn1, /*withRowLimit=*/true);
     ctx.nbmax = int(in.tdn1.size()) - 1;
     ctx.host.setProgressMaximum(double(float(ctx.nbmax + 1) * float(nb_steps)));
     for (int preview : {kPreviewDataAccess, kPreviewDataManager, kPreviewDataClasses, kPreviewOracle})

@@ -2,6 +2,7 @@
 
 #include "generators/common/column_discovery.h"
 #include "generators/common/module_file.h"
+#include "generators/common/name_check.h"
 #include "generators/common/primary_key_read.h"
 #include "generators/web/edit_page_code_handlers.h"
 #include "generators/web/edit_page_code_setup.h"
@@ -41,6 +42,9 @@ public:
     void run()
     {
         step(QStringLiteral("Search Foreign Keys"));
+        // A table whose names cannot go into code gets no page; the end message says why.
+        if (tablesFitForCode(ctx_, {names_.table}, /*withRowLimit=*/true).isEmpty())
+            return;
         lists_ = scanForeignKeys(ctx_, names_.table);
         page_.open(pagePath_, platform::OpenMode::Output);
         code_.open(codePath_, platform::OpenMode::Output);
