@@ -165,26 +165,6 @@ TableSchemas AdoCatalogue::tableSchemas(const QString& table)
     return result;
 }
 
-TableSchemas AdoCatalogue::tableSchemas(const QString& table)
-{
-    TableSchemas result;
-    if (refusedWithoutConnection(connection_.get(), result))
-        return result;
-    Recordset rs;
-    // Restrictions: catalog, schema, table. The table restriction is a pattern to some
-    // drivers ('_' matches any character), so the names are compared again.
-    const Status status =
-        connection_->openSchema(platform::ado::adSchemaTables, {QVariant(), QVariant(), table}, &rs);
-    result.ok = status.ok;
-    result.error = status.message;
-    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext()) {
-        const QString schema = rs.value(QStringLiteral("TABLE_SCHEMA"));
-        if (rs.value(QStringLiteral("TABLE_NAME")) == table && !result.schemas.contains(schema))
-            result.schemas.append(schema);
-    }
-    return result;
-}
-
 QString AdoCatalogue::identifierQuote()
 {
     return connection_ ? connection_->identifierQuote() : QStringLiteral("\"");
