@@ -3,15 +3,13 @@
 #include "connection/connection_handlers.h"
 
 #include "app/action_guard.h"
-#include "app/aspx_generator_page.h"
+#include "app/dropped_status.h"
 #include "app/main_window.h"
-#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
 #include "platform/user_feedback.h"
 
-#include <QCheckBox>
 #include <QDebug>
 #include <QSet>
 
@@ -27,6 +25,16 @@ constexpr int kSchemasShown = 1001; // schemas the schema box lists
 const QString kTableName = QStringLiteral("TABLE_NAME");
 const QString kTableType = QStringLiteral("TABLE_TYPE");
 const QString kTableSchema = QStringLiteral("TABLE_SCHEMA");
+
+// A rowset that cannot be read counts as one without rows.
+void readTablesRowset(app::FormState& form)
+{
+    form.db_schema = platform::ado::Recordset();
+    const platform::ado::Status read =
+        form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+    if (!read.ok)
+        app::logDropped(QStringLiteral("Reading the tables"), read.message);
+}
 
 } // namespace
 
@@ -82,8 +90,7 @@ void ConnectionHandlers::connect_db()
     platform::yield();
     if (!alive())
         return;
-    // A rowset that cannot be read counts as one without rows.
-    form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+    readTablesRowset(form);
 
     int counter = 0;
     window.dataBrowser->t->clear();
@@ -129,7 +136,7 @@ void ConnectionHandlers::connect_db()
 
 void ConnectionHandlers::Command1_Click()
 {
-    app::ActionGuard guard;
+    app::ActionGuard guard(window_->session().runGuard());
     if (!guard)
         return;
     app::MainWindow& window = *window_;
@@ -140,7 +147,7 @@ void ConnectionHandlers::Command1_Click()
     cp.pc->show();
     cp.pc->clear();
     window.dataBrowser->nr->clear();
-    window.vbGenerator->dbn->setText(cp.o->currentText() + QLatin1Char('_'));
+    window.session().proposeSchemaPrefix(cp.o->currentText());
     if (!form.db_cnx || form.db_cnx->state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
         platform::messageBox(QStringLiteral("Connection not opened"), &window);
@@ -154,8 +161,7 @@ void ConnectionHandlers::Command1_Click()
     platform::yield();
     if (!alive())
         return;
-    form.db_schema = platform::ado::Recordset();
-    form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+    readTablesRowset(form);
 
     int counter = 0;
     window.dataBrowser->t->clear();
@@ -188,25 +194,7 @@ void ConnectionHandlers::Command1_Click()
 
 void ConnectionHandlers::after_connect()
 {
-    app::MainWindow& window = *window_;
-    app::VbGeneratorPage& vb = *window.vbGenerator;
-    vb.tdn->clear();
-    vb.tdn1->clear();
-    window.aspxGenerator->tdn2->clear();
-    // t is sorted already, so adding its items at once gives the order adding them one
-    // by one would.
-    const QStringList tables = window.dataBrowser->t->items();
-    vb.tdn->addItems(tables);
-    window.aspxGenerator->tdn2->addItems(tables);
-    window.vvbg_Click(0);
-    for (int i = 0; i < 3; ++i) {
-        vb.gn[std::size_t(i)]->setChecked(false);
-        vb.gnn[std::size_t(i)]->clear();
-    }
-    for (int i = 0; i < 3; ++i) {
-        vb.gn[std::size_t(i)]->setChecked(true);
-        vb.gn_Click(i);
-    }
+    window_->session().after_connect();
 }
 
 } // namespace connection

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/vb_generator_page.h"
+#include "support/page_controls.h"
 #include "support/temp_home.h"
 
 #include <QDir>
@@ -21,8 +22,8 @@ private slots:
         program->setEndStep([] {});
         program->start();
         w = program->window();
-        pn = w->vbGenerator->pn;
-        pn2 = w->aspxGenerator->pn2;
+        pn = testsupport::VbPageControls(w).pn;
+        pn2 = testsupport::AspxPageControls(w).pn2;
     }
     void cleanup()
     {
@@ -80,7 +81,7 @@ private slots:
         pn->setFocus();
         QTRY_VERIFY(pn->hasFocus());
         pn->setText("/tmp/x");
-        w->vbGenerator->dbn->setFocus();
+        testsupport::VbPageControls(w).dbn->setFocus();
         QTRY_COMPARE(pn->text(), QString("/tmp/x/"));
         QCOMPARE(pn2->text(), QString("/tmp/x/"));
     }
@@ -90,7 +91,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("gen/sub"));
         pn->setText(dir.path() + "/gen/");
-        QTest::mouseClick(w->vbGenerator->chpth_1, Qt::LeftButton);
+        QTest::mouseClick(testsupport::VbPageControls(w).chpth_1, Qt::LeftButton);
         app::FolderPicker& picker = *w->folderPicker;
         QVERIFY(!picker.isHidden());
         QCOMPARE(picker.Dir1->path(), dir.path() + "/gen");
@@ -112,7 +113,7 @@ private slots:
     void pickerOnTheRootFolder()
     {
         pn->setText("/");
-        QTest::mouseClick(w->aspxGenerator->chpth_0, Qt::LeftButton);
+        QTest::mouseClick(testsupport::AspxPageControls(w).chpth_0, Qt::LeftButton);
         QCOMPARE(w->folderPicker->Drive1->currentText(), QString("/"));
         QCOMPARE(w->folderPicker->Dir1->path(), QString("/"));
         w->Command9_Click();
