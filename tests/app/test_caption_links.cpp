@@ -41,8 +41,8 @@ QStringList outcome(WindowFixture& fixture)
 
 void prepare(WindowFixture& fixture)
 {
-    const testsupport::VbPageControls vb(&fixture.window());
     fixture.start();
+    const testsupport::VbPageControls vb(&fixture.window());
     vb.dbn->setText(QStringLiteral("shop_"));
     vb.gn[1]->setChecked(true);
 }
