@@ -28,7 +28,7 @@ void Session::after_connect()
 {
     // The browser's list is sorted already, so adding its items at once gives the order
     // adding them one by one would.
-    const QStringList tables = pages_.dataBrowser->t->items();
+    const QStringList tables = pages_.dataBrowser->tables();
     pages_.aspxGenerator->listTables(tables);
     pages_.vbGenerator->startWithTables(tables);
 }

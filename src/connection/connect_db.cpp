@@ -43,19 +43,29 @@ QString ConnectionHandlers::wantedType() const
     return page().dbo[0]->isChecked() ? QStringLiteral("TABLE") : QStringLiteral("VIEW");
 }
 
+void ConnectionHandlers::startScan()
+{
+    platform::setWaitCursor(true);
+    page().pc->show();
+    page().pc->clear();
+    window_->dataBrowser->clearRecordCount();
+}
+
+bool ConnectionHandlers::showPhase(const QString& phase)
+{
+    page().fmain->setText(phase);
+    platform::yield();
+    return alive();
+}
+
 void ConnectionHandlers::connect_db()
 {
     app::MainWindow& window = *window_;
     app::FormState& form = window.form();
     ConnectionPage& cp = page();
 
-    platform::setWaitCursor(true);
-    cp.pc->show();
-    cp.pc->clear();
-    window.dataBrowser->nr->clear();
-    cp.fmain->setText(QStringLiteral("Search Parameters for connection"));
-    platform::yield();
-    if (!alive())
+    startScan();
+    if (!showPhase(QStringLiteral("Search Parameters for connection")))
         return;
 
     form.Data2.setConnectionString(form.db_cnxstr);
@@ -63,9 +73,7 @@ void ConnectionHandlers::connect_db()
     form.data4.setConnectionString(form.db_cnxstr);
 
     const QString wanted = wantedType();
-    cp.fmain->setText(QStringLiteral("Open connection"));
-    platform::yield();
-    if (!alive())
+    if (!showPhase(QStringLiteral("Open connection")))
         return;
 
     form.db_cnx = std::make_unique<platform::ado::Connection>();
@@ -86,18 +94,14 @@ void ConnectionHandlers::connect_db()
     }
 
     form.connected = 1;
-    cp.fmain->setText(QStringLiteral("Open Schema Recordset"));
-    platform::yield();
-    if (!alive())
+    if (!showPhase(QStringLiteral("Open Schema Recordset")))
         return;
     readTablesRowset(form);
 
     int counter = 0;
-    window.dataBrowser->t->clear();
+    window.dataBrowser->clearTables();
     cp.o->clear();
-    cp.fmain->setText(QStringLiteral("Search Tables"));
-    platform::yield();
-    if (!alive())
+    if (!showPhase(QStringLiteral("Search Tables")))
         return;
 
     // The slots of first-seen schemas: a set finds a stored name at once, the list keeps
@@ -116,7 +120,7 @@ void ConnectionHandlers::connect_db()
             return;
         if (rows.value(typeField) != wanted)
             continue;
-        window.dataBrowser->t->addItem(rows.value(nameField));
+        window.dataBrowser->addTable(rows.value(nameField));
         const QString schema = rows.value(schemaField);
         if (!schema.isEmpty() && schemaSlots.size() < kSchemaSlots && !stored.contains(schema)) {
             stored.insert(schema);
@@ -143,10 +147,7 @@ void ConnectionHandlers::Command1_Click()
     app::FormState& form = window.form();
     ConnectionPage& cp = page();
 
-    platform::setWaitCursor(true);
-    cp.pc->show();
-    cp.pc->clear();
-    window.dataBrowser->nr->clear();
+    startScan();
     window.session().proposeSchemaPrefix(cp.o->currentText());
     if (!form.db_cnx || form.db_cnx->state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
@@ -157,17 +158,13 @@ void ConnectionHandlers::Command1_Click()
     const QString wanted = wantedType();
     const QString chosen = cp.o->currentText();
     form.schema_filter = chosen;
-    cp.fmain->setText(QStringLiteral("Open Schema Recordset"));
-    platform::yield();
-    if (!alive())
+    if (!showPhase(QStringLiteral("Open Schema Recordset")))
         return;
     readTablesRowset(form);
 
     int counter = 0;
-    window.dataBrowser->t->clear();
-    cp.fmain->setText(QStringLiteral("Search Tables"));
-    platform::yield();
-    if (!alive())
+    window.dataBrowser->clearTables();
+    if (!showPhase(QStringLiteral("Search Tables")))
         return;
     platform::ado::Recordset rows = form.db_schema;
     const int nameField = rows.fieldIndex(kTableName);
@@ -176,7 +173,7 @@ void ConnectionHandlers::Command1_Click()
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         if (rows.value(schemaField) != chosen || rows.value(typeField) != wanted)
             continue;
-        window.dataBrowser->t->addItem(rows.value(nameField));
+        window.dataBrowser->addTable(rows.value(nameField));
         ++counter;
         cp.pc->setText(QString::number(counter));
         platform::yield();
