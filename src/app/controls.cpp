@@ -232,6 +232,12 @@ void appendToPreview(QPlainTextEdit* box, const QString& text)
     box->ensureCursorVisible();
 }
 
+void centreOnParent(QWidget* panel)
+{
+    const QWidget* area = panel->parentWidget();
+    panel->move((area->width() - panel->width()) / 2, (area->height() - panel->height()) / 2);
+}
+
 ClickLabel* captionLink(const QString& name, const QString& caption, QWidget* parent)
 {
     constexpr quint32 kLinkBack = 0x8000;   // dark green

@@ -107,6 +107,9 @@ QLabel* heading(const QString& name, const QString& caption, QWidget* parent);
 // The objectName of element `index` of a control array.
 QString element(const char* name, int index);
 
+// Centres a floating panel on its parent, the window's client area.
+void centreOnParent(QWidget* panel);
+
 // A caption that works as a link: light yellow on dark green, a pointing hand.
 ClickLabel* captionLink(const QString& name, const QString& caption, QWidget* parent);
 

@@ -162,8 +162,8 @@ void MainWindow::connectHandlers()
     connect(aspxGenerator, &AspxGeneratorPage::outputFolderLeft, this, &MainWindow::pn2_LostFocus);
     connect(aspxGenerator, &AspxGeneratorPage::folderPickRequested, this, [this] { chpth_Click(0); });
     connect(vbGenerator, &VbGeneratorPage::folderPickRequested, this, [this] { chpth_Click(1); });
-    connect(folderPicker->Command9, &QPushButton::clicked, this, &MainWindow::Command9_Click);
-    connect(folderPicker->Command17, &QPushButton::clicked, this, &MainWindow::Command17_Click);
+    connect(folderPicker, &FolderPicker::okClicked, this, &MainWindow::Command9_Click);
+    connect(folderPicker, &FolderPicker::cancelClicked, this, &MainWindow::Command17_Click);
     connect(vbGenerator, &VbGeneratorPage::generateRequested, this, &MainWindow::Command11_Click);
     connect(solution->stcss, &QLineEdit::textChanged, this, &MainWindow::stcss_Change);
     connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);

@@ -8,17 +8,6 @@
 
 namespace app {
 
-namespace {
-
-// Centres a floating panel on the window's client area.
-void centre(QWidget* panel)
-{
-    const QWidget* area = panel->parentWidget();
-    panel->move((area->width() - panel->width()) / 2, (area->height() - panel->height()) / 2);
-}
-
-} // namespace
-
 void MainWindow::pn_Change()
 {
     aspxGenerator->setOutputFolder(vbGenerator->outputFolder());
@@ -45,19 +34,14 @@ void MainWindow::chpth_Click(int)
     // A running generator reads the output folders between its steps.
     if (session_.runGuard().busy())
         return;
-    centre(folderPicker);
-    const QString folder = vbGenerator->outputFolder();
-    folderPicker->chooseDriveOf(folder);
-    folderPicker->Dir1->setPath(folder);
-    folderPicker->show();
-    folderPicker->raise();
+    folderPicker->openAt(vbGenerator->outputFolder());
 }
 
 void MainWindow::Command9_Click()
 {
     if (session_.runGuard().busy())
         return;
-    vbGenerator->setOutputFolder(folderPicker->Dir1->path());
+    vbGenerator->setOutputFolder(folderPicker->chosenFolder());
     pn_LostFocus();
     aspxGenerator->setOutputFolder(vbGenerator->outputFolder());
     folderPicker->hide();

@@ -25,8 +25,7 @@ void Command19_Click(MainWindow& window)
     if (window.session().runGuard().busy())
         return;
     SolutionPanel& dialog = *window.solution;
-    QWidget* area = dialog.parentWidget();
-    dialog.move((area->width() - dialog.width()) / 2, (area->height() - dialog.height()) / 2);
+    centreOnParent(&dialog);
     const QString folder = platform::withTrailingSeparator(window.vbGenerator->outputFolder());
     // The name goes in first: its change handler renews the project from the folder shown so far,
     // and the lines below then set the folder and the project again.

@@ -93,17 +93,18 @@ private slots:
         pn->setText(dir.path() + "/gen/");
         QTest::mouseClick(testsupport::VbPageControls(w).chpth_1, Qt::LeftButton);
         app::FolderPicker& picker = *w->folderPicker;
+        auto* folders = testsupport::child<app::FolderList>(w, "Dir1");
         QVERIFY(!picker.isHidden());
-        QCOMPARE(picker.Dir1->path(), dir.path() + "/gen");
+        QCOMPARE(folders->path(), dir.path() + "/gen");
         const QWidget* area = picker.parentWidget();
         QCOMPARE(picker.x(), (area->width() - picker.width()) / 2);
         QCOMPARE(picker.y(), (area->height() - picker.height()) / 2);
         // Open the sub-folder by a double click, then take it.
-        QListWidgetItem* sub = picker.Dir1->findItems("sub", Qt::MatchEndsWith).value(0);
+        QListWidgetItem* sub = folders->findItems("sub", Qt::MatchEndsWith).value(0);
         QVERIFY(sub);
-        emit picker.Dir1->itemDoubleClicked(sub);
-        QCOMPARE(picker.Dir1->path(), dir.path() + "/gen/sub");
-        QTest::mouseClick(picker.Command9, Qt::LeftButton);
+        emit folders->itemDoubleClicked(sub);
+        QCOMPARE(folders->path(), dir.path() + "/gen/sub");
+        QTest::mouseClick(testsupport::child<QPushButton>(w, "Command9"), Qt::LeftButton);
         QVERIFY(picker.isHidden());
         QCOMPARE(pn->text(), dir.path() + "/gen/sub/");
         QCOMPARE(pn2->text(), dir.path() + "/gen/sub/");
@@ -114,8 +115,8 @@ private slots:
     {
         pn->setText("/");
         QTest::mouseClick(testsupport::AspxPageControls(w).chpth_0, Qt::LeftButton);
-        QCOMPARE(w->folderPicker->Drive1->currentText(), QString("/"));
-        QCOMPARE(w->folderPicker->Dir1->path(), QString("/"));
+        QCOMPARE(testsupport::child<QComboBox>(w, "Drive1")->currentText(), QString("/"));
+        QCOMPARE(testsupport::child<app::FolderList>(w, "Dir1")->path(), QString("/"));
         w->Command9_Click();
         QCOMPARE(pn->text(), QString("/"));
         QCOMPARE(pn2->text(), QString("/"));
@@ -125,8 +126,8 @@ private slots:
     {
         pn->setText("/no/such/folder/");
         w->chpth_Click(0);
-        QCOMPARE(w->folderPicker->Dir1->path(), QString("/"));
-        QTest::mouseClick(w->folderPicker->Command17, Qt::LeftButton);
+        QCOMPARE(testsupport::child<app::FolderList>(w, "Dir1")->path(), QString("/"));
+        QTest::mouseClick(testsupport::child<QPushButton>(w, "Command17"), Qt::LeftButton);
         QVERIFY(w->folderPicker->isHidden());
         QCOMPARE(pn->text(), QString("/no/such/folder/"));
         QCOMPARE(pn2->text(), QString("/no/such/folder/"));

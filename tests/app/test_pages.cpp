@@ -291,15 +291,17 @@ private slots:
     void escapeClosesTheFolderPicker()
     {
         QVERIFY(QTest::qWaitForWindowActive(w));
-        w->vbGenerator->pn->setText(home->path() + "/");
+        const testsupport::VbPageControls vb(w);
+        auto* folders = testsupport::child<app::FolderList>(w, "Dir1");
+        vb.pn->setText(home->path() + "/");
         w->Command_Click(1);
         testsupport::click(w->findChild<QPushButton*>("chpth_1"));
         QVERIFY(w->folderPicker->isVisible());
-        w->folderPicker->Dir1->setPath("/");
-        w->folderPicker->Dir1->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w->folderPicker->Dir1, Qt::Key_Escape);
+        folders->setPath("/");
+        folders->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(folders, Qt::Key_Escape);
         QVERIFY(w->folderPicker->isHidden());
-        QCOMPARE(w->vbGenerator->pn->text(), home->path() + "/");
+        QCOMPARE(vb.pn->text(), home->path() + "/");
     }
 
 private:

@@ -116,8 +116,8 @@ private slots:
     {
         QFETCH(int, preview);
         const bool aspx = preview >= generators::kPreviewAspx;
-        QPlainTextEdit* box = aspx ? w->aspxGenerator->gasp[std::size_t(preview - generators::kPreviewAspx)]
-                                   : w->vbGenerator->gnl[std::size_t(preview)];
+        QPlainTextEdit* box = aspx ? testsupport::AspxPageControls(w).gasp[std::size_t(preview - generators::kPreviewAspx)]
+                                   : testsupport::VbPageControls(w).gnl[std::size_t(preview)];
         w->Command_Click(aspx ? 3 : 1);
         {
             app::WindowHost host(*w);
@@ -140,11 +140,13 @@ private slots:
 
     void previewsUseTheFixedPitchFont()
     {
-        QList<QPlainTextEdit*> boxes{w->aspxGenerator->gasp.begin(), w->aspxGenerator->gasp.end()};
-        boxes.append(QList<QPlainTextEdit*>(w->vbGenerator->gnl.begin(), w->vbGenerator->gnl.end()));
+        const testsupport::AspxPageControls aspx(w);
+        const testsupport::VbPageControls vb(w);
+        QList<QPlainTextEdit*> boxes{aspx.gasp.begin(), aspx.gasp.end()};
+        boxes.append(QList<QPlainTextEdit*>(vb.gnl.begin(), vb.gnl.end()));
         for (QPlainTextEdit* box : boxes) {
             QVERIFY2(QFontInfo(box->font()).fixedPitch(), qPrintable(box->objectName()));
-            QCOMPARE(box->font(), w->vbGenerator->gnl[0]->font());
+            QCOMPARE(box->font(), vb.gnl[0]->font());
         }
     }
 
