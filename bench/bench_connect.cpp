@@ -4,10 +4,10 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_page.h"
 #include "platform/user_feedback.h"
+#include "support/page_controls.h"
 #include "support/temp_home.h"
 
 #include <QApplication>
@@ -76,7 +76,7 @@ int main(int argc, char** argv)
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
     if (!messages.isEmpty() || tables.size() != kTables || !sorted ||
-        window.vbGenerator->tdn->count() != kTables) {
+        testsupport::VbPageControls(&window).tdn->count() != kTables) {
         std::fprintf(stderr, "bench_connect: wrong result (%d tables listed, sorted %d, messages: %s)\n",
                      int(tables.size()), int(sorted), qPrintable(messages.join(QLatin1String("; "))));
         return 1;

@@ -2,14 +2,10 @@
 
 namespace app {
 
-namespace {
-bool underWay = false;
-}
-
-ActionGuard::ActionGuard()
+ActionGuard::ActionGuard(RunGuard& guard) : guard_(guard)
 {
-    if (!underWay) {
-        underWay = true;
+    if (!guard_.underWay_) {
+        guard_.underWay_ = true;
         owns_ = true;
     }
 }
@@ -17,12 +13,7 @@ ActionGuard::ActionGuard()
 ActionGuard::~ActionGuard()
 {
     if (owns_)
-        underWay = false;
-}
-
-bool ActionGuard::busy()
-{
-    return underWay;
+        guard_.underWay_ = false;
 }
 
 } // namespace app

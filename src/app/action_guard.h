@@ -6,21 +6,29 @@
 
 namespace app {
 
+// The state itself, held by the session and shared by every window of the program.
+class RunGuard {
+public:
+    bool busy() const { return underWay_; }
+
+private:
+    friend class ActionGuard;
+    bool underWay_ = false;
+};
+
 class ActionGuard {
 public:
     // Takes the guard when no action is under way; otherwise holds nothing.
-    ActionGuard();
+    explicit ActionGuard(RunGuard& guard);
     ~ActionGuard();
     ActionGuard(const ActionGuard&) = delete;
     ActionGuard& operator=(const ActionGuard&) = delete;
 
     // True when this guard holds the action (the caller may go on).
     explicit operator bool() const { return owns_; }
-    bool owns() const { return owns_; }
-
-    static bool busy();
 
 private:
+    RunGuard& guard_;
     bool owns_ = false;
 };
 

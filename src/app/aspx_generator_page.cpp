@@ -1,6 +1,6 @@
 #include "app/aspx_generator_page.h"
 
-#include "platform/colours.h"
+#include "app/type_ahead.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,12 +44,7 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt
     auto* generateRow = new QHBoxLayout();
     Command8 = pictureButton(QStringLiteral("Command8"), QStyle::SP_MediaPlay, QStringLiteral("VB.Net Generation !"),
                              this);
-    Etiquette6_17 = new ClickLabel(QStringLiteral("Etiquette6_17"), QStringLiteral("Generate ASPX!"), this);
-    platform::setTag(Etiquette6_17, QStringLiteral("link"));
-    platform::setBackColor(Etiquette6_17, 0x8000);
-    platform::setForeColor(Etiquette6_17, 0xC0FFFF);
-    Etiquette6_17->setCursor(Qt::PointingHandCursor);
-    Etiquette6_17->setContentsMargins(4, 2, 4, 2);
+    Etiquette6_17 = captionLink(QStringLiteral("Etiquette6_17"), QStringLiteral("Generate ASPX!"), this);
     generateRow->addWidget(Command8);
     generateRow->addWidget(Etiquette6_17);
     generateRow->addStretch();
@@ -77,6 +72,117 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt
         previews->addWidget(gasp[std::size_t(i)], 1, i);
     }
     top->addLayout(previews, 3);
+
+    // A click, the keyboard or code may select an item. Emptying the list reports row -1 and
+    // focus alone makes an item current without selecting it: neither is a click on an item.
+    const auto clicked = [this] {
+        if (!tdn2->selectedText().isEmpty())
+            tdn2_Click();
+    };
+    connect(tdn2, &QListWidget::currentRowChanged, this, clicked);
+    connect(tdn2, &QListWidget::itemSelectionChanged, this, clicked);
+    connect(tdn2, &QListWidget::itemClicked, this, clicked);
+    connect(s_t2, &QLineEdit::textChanged, this, &AspxGeneratorPage::s_t2_Change);
+    for (int i = 0; i < int(tb2.size()); ++i)
+        connect(tb2[std::size_t(i)], &QLineEdit::textChanged, this, [this, i] { tb2_Change(i); });
+    connect(pn2, &QLineEdit::textChanged, this, &AspxGeneratorPage::outputFolderEdited);
+    connect(pn2, &TextBox::lostFocus, this, &AspxGeneratorPage::outputFolderLeft);
+    connect(chpth_0, &QPushButton::clicked, this, &AspxGeneratorPage::folderPickRequested);
+    connect(Command8, &QPushButton::clicked, this, &AspxGeneratorPage::generateRequested);
+}
+
+QString AspxGeneratorPage::outputFolder() const
+{
+    return pn2->text();
+}
+
+void AspxGeneratorPage::setOutputFolder(const QString& folder)
+{
+    setTextIfChanged(pn2, folder);
+}
+
+void AspxGeneratorPage::endOutputFolderWithSeparator()
+{
+    endWithSeparator(pn2);
+}
+
+QString AspxGeneratorPage::projectName() const
+{
+    return tb2[3]->text();
+}
+
+void AspxGeneratorPage::setProjectName(const QString& name)
+{
+    tb2[3]->setText(name);
+}
+
+void AspxGeneratorPage::chooseTable(const QString& table)
+{
+    const bool unchanged = tb2[0]->text() == table;
+    tb2[0]->setText(table);
+    if (unchanged)
+        tb2_Change(0);
+}
+
+QString AspxGeneratorPage::chosenTable() const
+{
+    return tb2[0]->text();
+}
+
+generators::web::EditPageInputs AspxGeneratorPage::editPageInputs() const
+{
+    generators::web::EditPageInputs page;
+    page.tableBox = tb2[0]->text();
+    page.pageFile = tb2[1]->text();
+    page.codeFile = tb2[2]->text();
+    page.project = tb2[3]->text();
+    page.folder = pn2->text();
+    return page;
+}
+
+void AspxGeneratorPage::showStep(const QString& text)
+{
+    stasp->setText(text);
+}
+
+void AspxGeneratorPage::listTables(const QStringList& tables)
+{
+    tdn2->clear();
+    tdn2->addItems(tables);
+}
+
+void AspxGeneratorPage::tdn2_Click()
+{
+    tb2[0]->setText(tdn2->selectedText());
+}
+
+void AspxGeneratorPage::s_t2_Change()
+{
+    const int row = typeAheadRow(tdn2->items(), s_t2->text());
+    if (row < 0)
+        return;
+    tdn2->setCurrentRow(row);
+    tdn2->item(row)->setSelected(true);
+    tb2[0]->setText(tdn2->selectedText());
+}
+
+void AspxGeneratorPage::tb2_Change(int index)
+{
+    if (index != 0)
+        return;
+    const QString table = tb2[0]->text();
+    tb2[1]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx"));
+    tb2[2]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx.vb"));
+}
+
+void AspxGeneratorPage::clearPreview(int index)
+{
+    gasp[std::size_t(index)]->clear();
+}
+
+void AspxGeneratorPage::appendPreview(int index, const QString& text)
+{
+    appendToPreview(gasp[std::size_t(index)], text);
 }
 
 } // namespace app

@@ -1,9 +1,13 @@
 #pragma once
 // The ASPX Generator page pt(3): the table list, the page's table and file names, the
-// project name, the output folder and the two page previews.
+// project name, the output folder and the two page previews. The table chosen in tdn2
+// (by click or by the search box s_t2) goes into tb2(0), which names the page file and
+// its code-behind in tb2(1) and tb2(2). Its controls are its own; the window and the
+// session work through the methods and signals below.
 
 #include "app/controls.h"
 #include "app/sorted_list.h"
+#include "generators/web/edit_page_run.h"
 
 #include <QPlainTextEdit>
 #include <array>
@@ -14,6 +18,42 @@ class AspxGeneratorPage : public Panel {
     Q_OBJECT
 public:
     explicit AspxGeneratorPage(QWidget* parent = nullptr);
+
+    // The output folder (pn2); a change is reported by outputFolderEdited, and an
+    // unchanged write raises none.
+    QString outputFolder() const;
+    void setOutputFolder(const QString& folder);
+    // Ends the output folder with one separator, as when its box loses the focus.
+    void endOutputFolderWithSeparator();
+
+    // The Visual Studio project name (tb2(3)).
+    QString projectName() const;
+    void setProjectName(const QString& name);
+    // Puts `table` in the table box; the file names are renewed even when it held it.
+    void chooseTable(const QString& table);
+    QString chosenTable() const;
+    // What an edit-page run reads of the page.
+    generators::web::EditPageInputs editPageInputs() const;
+    // The step of a running edit-page run (stasp); an empty text empties it.
+    void showStep(const QString& text);
+
+    // After a catalogue read: the database's tables.
+    void listTables(const QStringList& tables);
+
+    // The page previews gasp(0..1), written by a generation run.
+    void clearPreview(int index);
+    void appendPreview(int index, const QString& text);
+
+signals:
+    void outputFolderEdited();
+    void outputFolderLeft();
+    void folderPickRequested();
+    void generateRequested(); // "Generate ASPX!"
+
+private:
+    void tdn2_Click();
+    void s_t2_Change();
+    void tb2_Change(int index);
 
     SortedList* tdn2 = nullptr;
     TextBox* s_t2 = nullptr;

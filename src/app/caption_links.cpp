@@ -60,8 +60,8 @@ void Etiquette6_Click(MainWindow& window, int index)
 void connectCaptionLinks(MainWindow& window)
 {
     MainWindow* w = &window;
-    QObject::connect(window.vbGenerator->Command18, &QPushButton::clicked, w, [w] { Command18_Click(*w); });
-    QObject::connect(window.aspxGenerator->Command8, &QPushButton::clicked, w, [w] { Command8_Click(*w); });
+    QObject::connect(window.vbGenerator, &VbGeneratorPage::classModulesRequested, w, [w] { Command18_Click(*w); });
+    QObject::connect(window.aspxGenerator, &AspxGeneratorPage::generateRequested, w, [w] { Command8_Click(*w); });
     static const QRegularExpression elementName(QStringLiteral("^Etiquette6_(\\d+)$"));
     for (ClickLabel* caption : window.findChildren<ClickLabel*>()) {
         const QRegularExpressionMatch match = elementName.match(caption->objectName());

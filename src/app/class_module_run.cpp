@@ -13,7 +13,7 @@ void Command18_Click(MainWindow& window)
 {
     // The run yields after every line, so a second click or another action could arrive
     // in the middle of it; they are refused while it holds the guard.
-    ActionGuard guard;
+    ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     FormState& form = window.form();

@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionProgressBar>
 #include <QStylePainter>
+#include <QTextCursor>
 
 namespace app
 {
@@ -217,6 +219,49 @@ void ProgressBar::paintEvent(QPaintEvent* event)
     option.maximum = 1;
     option.progress = 0;
     painter.drawControl(QStyle::CE_ProgressBar, option);
+}
+
+void appendToPreview(QPlainTextEdit* box, const QString& text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QTextCursor cursor(box->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(lines);
+    box->moveCursor(QTextCursor::End);
+    box->ensureCursorVisible();
+}
+
+void centreOnParent(QWidget* panel)
+{
+    const QWidget* area = panel->parentWidget();
+    panel->move((area->width() - panel->width()) / 2, (area->height() - panel->height()) / 2);
+}
+
+ClickLabel* captionLink(const QString& name, const QString& caption, QWidget* parent)
+{
+    constexpr quint32 kLinkBack = 0x8000;   // dark green
+    constexpr quint32 kLinkText = 0xC0FFFF; // light yellow
+    auto* link = new ClickLabel(name, caption, parent);
+    platform::setTag(link, QStringLiteral("link"));
+    platform::setBackColor(link, kLinkBack);
+    platform::setForeColor(link, kLinkText);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setContentsMargins(4, 2, 4, 2);
+    return link;
+}
+
+void setTextIfChanged(QLineEdit* box, const QString& text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
+void endWithSeparator(QLineEdit* box)
+{
+    const QString text = box->text();
+    if (!text.endsWith(QLatin1Char('/')))
+        box->setText(text + QLatin1Char('/'));
 }
 
 } // namespace app

@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QWidget>
 
+class QPlainTextEdit;
+
 namespace app {
 
 class TextBox : public QLineEdit {
@@ -104,5 +106,20 @@ QLabel* heading(const QString& name, const QString& caption, QWidget* parent);
 
 // The objectName of element `index` of a control array.
 QString element(const char* name, int index);
+
+// Centres a floating panel on its parent, the window's client area.
+void centreOnParent(QWidget* panel);
+
+// A caption that works as a link: light yellow on dark green, a pointing hand.
+ClickLabel* captionLink(const QString& name, const QString& caption, QWidget* parent);
+
+// Writes a box only when its text differs: an unchanged write raises no change.
+void setTextIfChanged(QLineEdit* box, const QString& text);
+// A folder value ends in one separator once its box has lost the focus.
+void endWithSeparator(QLineEdit* box);
+
+// Appends generated text at the end of a preview box, CR LF becoming the box's own line
+// break; the caret follows, so the box shows the latest lines rather than its top.
+void appendToPreview(QPlainTextEdit* box, const QString& text);
 
 } // namespace app

@@ -10,7 +10,6 @@
 #include "app/window_run.h"
 #include "generators/web/edit_page_run.h"
 
-#include <QLabel>
 #include <QPointer>
 
 namespace app
@@ -18,19 +17,11 @@ namespace app
 
 QStringList runEditPageGeneration(MainWindow& window)
 {
-    const AspxGeneratorPage& aspx = *window.aspxGenerator;
-    generators::web::EditPageInputs page;
-    page.tableBox = aspx.tb2[0]->text();
-    page.pageFile = aspx.tb2[1]->text();
-    page.codeFile = aspx.tb2[2]->text();
-    page.project = aspx.tb2[3]->text();
-    page.folder = aspx.pn2->text();
-
+    const QPointer<AspxGeneratorPage> aspx = window.aspxGenerator;
     WindowRun run(window);
-    const QPointer<QLabel> stasp = aspx.stasp;
-    generators::web::runEditPage(run.ctx, page, [&stasp](const QString& text) {
-        if (stasp)
-            stasp->setText(text);
+    generators::web::runEditPage(run.ctx, aspx->editPageInputs(), [&aspx](const QString& text) {
+        if (aspx)
+            aspx->showStep(text);
     });
     return run.ctx.problems;
 }
@@ -40,7 +31,7 @@ void Command8_Click(MainWindow& window)
     // The run yields after each step, so a second click could arrive in the middle of it;
     // it is refused, as is any other guarded action. The solution run holds its own guard
     // and calls runEditPageGeneration for each page.
-    ActionGuard guard;
+    ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     runEditPageGeneration(window);

@@ -103,12 +103,28 @@ FolderPicker::FolderPicker(QWidget* parent) : Panel(QStringLiteral("pt_4"), pare
     buttons->addWidget(Command17);
     layout->addLayout(buttons);
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderPicker::Drive1_Change);
+    connect(Command9, &QPushButton::clicked, this, &FolderPicker::okClicked);
+    connect(Command17, &QPushButton::clicked, this, &FolderPicker::cancelClicked);
     // Escape cancels the open picker wherever the focus is in the window.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, Command17, &QPushButton::click);
     // Floating over a page of the same colour, the panel needs its edge to read as a dialog.
     platform::static_edge(this);
     hide();
+}
+
+void FolderPicker::openAt(const QString& folder)
+{
+    centreOnParent(this);
+    chooseDriveOf(folder);
+    Dir1->setPath(folder);
+    show();
+    raise();
+}
+
+QString FolderPicker::chosenFolder() const
+{
+    return Dir1->path();
 }
 
 QString FolderPicker::drivePath() const

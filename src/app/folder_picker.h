@@ -1,7 +1,7 @@
 #pragma once
 // The folder picker panel pt(4): a drive list (the mounted volumes), a folder list and
-// its Ok and Cancel buttons. Ok and Cancel are handled by the window, which owns the
-// output folder boxes.
+// its Ok and Cancel buttons. Ok and Cancel are handled by the window, which passes the
+// folder on to the output folder boxes.
 
 #include "app/controls.h"
 
@@ -32,15 +32,26 @@ class FolderPicker : public Panel {
 public:
     explicit FolderPicker(QWidget* parent = nullptr);
 
-    QComboBox* Drive1 = nullptr;
-    FolderList* Dir1 = nullptr;
-    QPushButton* Command9 = nullptr;  // "Ok"
-    QPushButton* Command17 = nullptr; // "Cancel"
+    // Shows the panel centred over the pages at `folder`: the drive that holds it
+    // chosen, then the folder itself listed when it exists.
+    void openAt(const QString& folder);
+    // The folder listed now.
+    QString chosenFolder() const;
 
+signals:
+    void okClicked();
+    void cancelClicked();
+
+private:
     // Chooses the drive (mounted volume) that holds `path`; raises Drive1_Change.
     void chooseDriveOf(const QString& path);
     void Drive1_Change();
     QString drivePath() const;
+
+    QComboBox* Drive1 = nullptr;
+    FolderList* Dir1 = nullptr;
+    QPushButton* Command9 = nullptr;  // "Ok"
+    QPushButton* Command17 = nullptr; // "Cancel"
 };
 
 // The mounted volume whose root is the longest prefix of `path` ("/" at least).

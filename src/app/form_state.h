@@ -19,9 +19,8 @@ struct FormState {
     std::unique_ptr<platform::ado::Connection> db_cnx;
     int connected = 0; // 1 after a successful open, 0 after a failed one
 
-    // Scratch holders of the schema rowsets.
+    // Scratch holder of the tables' schema rowset.
     platform::ado::Recordset db_schema;
-    platform::ado::Recordset db_fkschema;
 
     // Words the generators write for the connection kind.
     QString schema_filter;

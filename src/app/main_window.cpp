@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/aspx_generator_page.h"
-#include "app/aspx_inputs.h"
 #include "app/caption_links.h"
 #include "app/controls.h"
 #include "app/folder_picker.h"
@@ -55,7 +54,8 @@ private:
 
 } // namespace
 
-MainWindow::MainWindow(FormState& form, Program& program) : QMainWindow(nullptr), form_(form), program_(program)
+MainWindow::MainWindow(Session& session, Program& program)
+    : QMainWindow(nullptr), session_(session), program_(program)
 {
     setObjectName(QStringLiteral("fbrowse"));
     auto* central = new QWidget(this);
@@ -83,10 +83,11 @@ MainWindow::MainWindow(FormState& form, Program& program) : QMainWindow(nullptr)
     right->addLayout(topBar);
 
     dataBrowser = new browser::DataBrowserPage(central);
-    dataBrowser->attachDataControl(&form_.Data2);
-    vbGenerator = new VbGeneratorPage(central);
+    dataBrowser->attachDataControl(&form().Data2);
+    vbGenerator = new VbGeneratorPage(session_.runGuard(), central);
     connectionPage = new connection::ConnectionPage(central);
     aspxGenerator = new AspxGeneratorPage(central);
+    session_.attach({dataBrowser, vbGenerator, connectionPage, aspxGenerator});
     auto* pages = new QGridLayout();
     pt = {dataBrowser, vbGenerator, connectionPage, aspxGenerator, nullptr, nullptr};
     for (int k = 0; k < 4; ++k) {
@@ -155,15 +156,15 @@ void MainWindow::connectHandlers()
     for (QWidget* panel : pt)
         connect(static_cast<Panel*>(panel), &Panel::mouseMoved, this, &MainWindow::pt_MouseMove);
 
-    connect(vbGenerator->pn, &QLineEdit::textChanged, this, &MainWindow::pn_Change);
-    connect(aspxGenerator->pn2, &QLineEdit::textChanged, this, &MainWindow::pn2_Change);
-    connect(vbGenerator->pn, &TextBox::lostFocus, this, &MainWindow::pn_LostFocus);
-    connect(aspxGenerator->pn2, &TextBox::lostFocus, this, &MainWindow::pn2_LostFocus);
-    connect(aspxGenerator->chpth_0, &QPushButton::clicked, this, [this] { chpth_Click(0); });
-    connect(vbGenerator->chpth_1, &QPushButton::clicked, this, [this] { chpth_Click(1); });
-    connect(folderPicker->Command9, &QPushButton::clicked, this, &MainWindow::Command9_Click);
-    connect(folderPicker->Command17, &QPushButton::clicked, this, &MainWindow::Command17_Click);
-    connect(vbGenerator->Command11, &QPushButton::clicked, this, &MainWindow::Command11_Click);
+    connect(vbGenerator, &VbGeneratorPage::outputFolderEdited, this, &MainWindow::pn_Change);
+    connect(aspxGenerator, &AspxGeneratorPage::outputFolderEdited, this, &MainWindow::pn2_Change);
+    connect(vbGenerator, &VbGeneratorPage::outputFolderLeft, this, &MainWindow::pn_LostFocus);
+    connect(aspxGenerator, &AspxGeneratorPage::outputFolderLeft, this, &MainWindow::pn2_LostFocus);
+    connect(aspxGenerator, &AspxGeneratorPage::folderPickRequested, this, [this] { chpth_Click(0); });
+    connect(vbGenerator, &VbGeneratorPage::folderPickRequested, this, [this] { chpth_Click(1); });
+    connect(folderPicker, &FolderPicker::okClicked, this, &MainWindow::Command9_Click);
+    connect(folderPicker, &FolderPicker::cancelClicked, this, &MainWindow::Command17_Click);
+    connect(vbGenerator, &VbGeneratorPage::generateRequested, this, &MainWindow::Command11_Click);
     connect(solution->stcss, &QLineEdit::textChanged, this, &MainWindow::stcss_Change);
     connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
     // A browser query the database refused is named in the status bar until the next
@@ -173,7 +174,6 @@ void MainWindow::connectHandlers()
     connect(dataBrowser, &browser::DataBrowserPage::queryShown, st1, &QStatusBar::clearMessage);
     new connection::ConnectionHandlers(*this);
     connectLookButtons(*this);
-    connectAspxInputs(*aspxGenerator);
     connectSolutionDialog(*this);
     connectCaptionLinks(*this);
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The main window fbrowse: the page menu, the four pages, the floating folder picker
-// and solution dialog, the help box, the status bar and the clock timer. Its
-// form-level values live in FormState, outside the widgets, so that unloading the
-// window and showing it again keeps them.
+// and solution dialog, the help box, the status bar and the clock timer. What the
+// pages share lives in the session, outside the widgets, so that unloading the window
+// and showing it again keeps it.
 
-#include "app/form_state.h"
+#include "app/session.h"
 #include "app/history_file.h"
 #include "generators/common/run_inputs.h"
 
@@ -42,11 +42,12 @@ inline constexpr char kNotConnected[] = "Not connected";
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(FormState& form, Program& program);
+    MainWindow(Session& session, Program& program);
     ~MainWindow() override;
 
-    FormState& form() { return form_; }
-    const FormState& form() const { return form_; }
+    Session& session() { return session_; }
+    FormState& form() { return session_.form(); }
+    const FormState& form() const { return session_.form(); }
     Program& program() { return program_; }
 
     // Pages and panels, pt(0..5).
@@ -112,7 +113,7 @@ private:
     void buildMenu(QWidget* central);
     void connectHandlers();
 
-    FormState& form_;
+    Session& session_;
     Program& program_;
     std::array<QLabel*, 3> panels_{};
     // Nothing is written back until the start-up has read the file.

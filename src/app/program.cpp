@@ -40,7 +40,7 @@ MainWindow* Program::window() const
 
 void Program::start()
 {
-    window_ = new MainWindow(form_, *this);
+    window_ = new MainWindow(session_, *this);
     window_->Form_Load();
     window_->show();
 }

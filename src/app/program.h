@@ -2,7 +2,7 @@
 // The running program: owns the form-level values and the main window, rebuilds the
 // window when it is unloaded and shown again, and ends the program at Exit.
 
-#include "app/form_state.h"
+#include "app/session.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,7 +18,7 @@ public:
     Program();
     ~Program() override;
 
-    FormState& form() { return form_; }
+    Session& session() { return session_; }
     MainWindow* window() const;
 
     // Builds the main window, runs its start-up and shows it.
@@ -31,7 +31,7 @@ public:
     void setEndStep(std::function<void()> step) { endStep_ = std::move(step); }
 
 private:
-    FormState form_;
+    Session session_;
     QPointer<MainWindow> window_;
     std::function<void()> endStep_;
 };

@@ -10,24 +10,14 @@ namespace app {
 generators::RunInputs MainWindow::runInputs() const
 {
     generators::RunInputs in;
-    const VbGeneratorPage& page = *vbGenerator;
-    in.pn = page.pn->text();
-    in.dbn = page.dbn->text();
-    for (std::size_t i = 0; i < 3; ++i) {
-        in.gn[i] = page.gn[i]->isChecked();
-        in.gnn[i] = page.gnn[i]->text();
-    }
-    in.gcfk = page.gcfk->isChecked();
-    in.ps = page.ps->isChecked();
-    in.gwcf = page.gwcf->isChecked();
-    in.tdn1 = page.tdn1->items();
+    vbGenerator->fillRunInputs(in);
     in.cnxstr = connectionPage->cnxstr->text();
-    in.db_cnxstr = form_.db_cnxstr;
-    in.net_ns = form_.net_ns;
-    in.net_prefix = form_.net_prefix;
-    in.from_dual = form_.from_dual;
-    in.row_limit = form_.row_limit;
-    in.schema_filter = form_.schema_filter;
+    in.db_cnxstr = form().db_cnxstr;
+    in.net_ns = form().net_ns;
+    in.net_prefix = form().net_prefix;
+    in.from_dual = form().from_dual;
+    in.row_limit = form().row_limit;
+    in.schema_filter = form().schema_filter;
     in.solutionVisible = solutionDialogVisible();
     in.ppg = solution->ppg->text();
     return in;

@@ -22,15 +22,14 @@ void Command19_Click(MainWindow& window)
 {
     // The dialog's Ok would start a second run inside this one, and its fields feed the
     // solution run: neither may change while a run is under way.
-    if (ActionGuard::busy())
+    if (window.session().runGuard().busy())
         return;
     SolutionPanel& dialog = *window.solution;
-    QWidget* area = dialog.parentWidget();
-    dialog.move((area->width() - dialog.width()) / 2, (area->height() - dialog.height()) / 2);
-    const QString folder = platform::withTrailingSeparator(window.vbGenerator->pn->text());
+    centreOnParent(&dialog);
+    const QString folder = platform::withTrailingSeparator(window.vbGenerator->outputFolder());
     // The name goes in first: its change handler renews the project from the folder shown so far,
     // and the lines below then set the folder and the project again.
-    dialog.sng->setText(window.vbGenerator->dbn->text());
+    dialog.sng->setText(window.vbGenerator->prefix());
     dialog.spg->setText(folder);
     dialog.png->setText(dialog.sng->text() + QStringLiteral("Web"));
     dialog.ppg->setText(projectFolder(dialog));
@@ -41,7 +40,7 @@ void Command19_Click(MainWindow& window)
 void sng_Change(MainWindow& window)
 {
     SolutionPanel& dialog = *window.solution;
-    window.vbGenerator->dbn->setText(dialog.sng->text());
+    window.vbGenerator->setPrefix(dialog.sng->text());
     dialog.png->setText(dialog.sng->text() + QStringLiteral("Web"));
     dialog.ppg->setText(projectFolder(dialog));
 }
@@ -55,7 +54,7 @@ void connectSolutionDialog(MainWindow& window)
 {
     MainWindow* w = &window;
     SolutionPanel* dialog = window.solution;
-    QObject::connect(window.vbGenerator->Command19, &QPushButton::clicked, w, [w] { Command19_Click(*w); });
+    QObject::connect(window.vbGenerator, &VbGeneratorPage::solutionRequested, w, [w] { Command19_Click(*w); });
     QObject::connect(dialog->sng, &QLineEdit::textChanged, w, [w] { sng_Change(*w); });
     QObject::connect(dialog->Command21, &QPushButton::clicked, w, [w] { Command21_Click(*w); });
     QObject::connect(dialog->Command20, &QPushButton::clicked, w, [w] { Command20_Click(*w); });

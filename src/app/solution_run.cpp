@@ -3,7 +3,6 @@
 // folder, and one edit page per chosen table into its User_Interface folder.
 
 #include "app/action_guard.h"
-#include "app/aspx_inputs.h"
 #include "app/aspx_generator_page.h"
 #include "app/edit_page_run.h"
 #include "app/generator_steps.h"
@@ -29,17 +28,15 @@ namespace
 generators::web::SolutionInputs solutionInputs(MainWindow& window, const QStringList& tables)
 {
     const SolutionPanel& dialog = *window.solution;
-    const VbGeneratorPage& page = *window.vbGenerator;
     generators::web::SolutionInputs in;
     in.sng = dialog.sng->text();
     in.spg = dialog.spg->text();
     in.png = dialog.png->text();
     in.ppg = dialog.ppg->text();
     in.stcss = dialog.stcss->text();
-    for (std::size_t i = 0; i < in.gnn.size(); ++i)
-        in.gnn[i] = page.gnn[i]->text();
+    in.gnn = window.vbGenerator->moduleFileNames();
     in.tdn1 = tables;
-    in.psEnabled = page.ps->isEnabled();
+    in.psEnabled = window.vbGenerator->storedProceduresAllowed();
     return in;
 }
 
@@ -63,7 +60,7 @@ void Command21_Click(MainWindow& window)
 {
     // The run yields, and the dialog's Ok stays live meanwhile: a second start, or any other
     // guarded action, is refused until the run ends.
-    ActionGuard guard;
+    ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     // The data layer and every page are made from one reading of the catalogue.
@@ -76,13 +73,13 @@ void Command21_Click(MainWindow& window)
     // project whose files the run wrote.
     const QString project = dialog.ppg->text();
 
-    page.gwcf->setChecked(true);
-    QStringList tables = page.tdn1->items();
-    aspx.tb2[3]->setText(dialog.png->text());
+    page.tickWebConfig();
+    QStringList tables = page.chosenTables();
+    aspx.setProjectName(dialog.png->text());
 
     QStringList problems = writeSolution(window, tables);
 
-    page.pn->setText(project + QStringLiteral("Data_Access/"));
+    page.setOutputFolder(project + QStringLiteral("Data_Access/"));
     dialog.avasn->setText(QStringLiteral("Generate Data Access Files"));
     // A run that ends after Cancel has shown its problems with its own message.
     const QStringList dataProblems = runVbNetGeneration(window);
@@ -91,19 +88,15 @@ void Command21_Click(MainWindow& window)
     if (dialog.isVisible())
         problems += dataProblems;
 
-    aspx.pn2->setText(project + QStringLiteral("User_Interface/"));
+    aspx.setOutputFolder(project + QStringLiteral("User_Interface/"));
     for (const QString& table : tables) {
         {
             WindowHost host(window);
             generators::stepProgress(host);
         }
         platform::yield();
-        // The box may hold the table already: the file names are renewed all the same.
-        const bool unchanged = aspx.tb2[0]->text() == table;
-        aspx.tb2[0]->setText(table);
-        if (unchanged)
-            tb2_Change(aspx, 0);
-        dialog.avasn->setText(QStringLiteral("Generate Aspx for ") + aspx.tb2[0]->text());
+        aspx.chooseTable(table);
+        dialog.avasn->setText(QStringLiteral("Generate Aspx for ") + aspx.chosenTable());
         platform::yield();
         const QStringList pageProblems = runEditPageGeneration(window);
         if (!alive)

@@ -80,9 +80,9 @@ void MainWindow::Form_Load()
     bool ok = false;
     const int look_style = stored("style", "s").toInt(&ok);
     if (ok)
-        form_.look_style = look_style;
+        form().look_style = look_style;
     solution->stcss->setText(stored("style", "stcss"));
-    aspxGenerator->tb2[3]->setText(stored("sn", "s"));
+    aspxGenerator->setProjectName(stored("sn", "s"));
 
     // 4-6: status panels.
     setStatusPanel(1, QString::fromLatin1(kNotConnected));
@@ -103,18 +103,18 @@ void MainWindow::Form_Load()
     restoreTick(cp.c1, stored("c1", "c1"));
     restoreTick(cp.sc1, stored("sc1", "sc1"));
     cp.spro->setText(stored("access", "spro"));
-    vbGenerator->pn->setText(stored("access", "pn"));
-    if (vbGenerator->pn->text().isEmpty())
-        vbGenerator->pn->setText(platform::withTrailingSeparator(platform::programFolder()));
+    vbGenerator->setOutputFolder(stored("access", "pn"));
+    if (vbGenerator->outputFolder().isEmpty())
+        vbGenerator->setOutputFolder(platform::withTrailingSeparator(platform::programFolder()));
     if (cp.spro->text().isEmpty())
         cp.spro->setText(QStringLiteral("SQLOLEDB.1"));
 
     // 15: colour pass.
-    apply_look(this, form_.look_style);
+    apply_look(this, form().look_style);
 
     // 16: preview 0, type tables, Connection page.
     vvbg_Click(0);
-    form_.typeTables.fill();
+    form().typeTables.fill();
     Command_Click(2);
 
     // 17: history lists.
@@ -132,8 +132,8 @@ void MainWindow::fin_Click(int)
     save("c1", "c1", cp.c1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     save("sc1", "sc1", cp.sc1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     save("access", "spro", cp.spro->text());
-    save("access", "pn", vbGenerator->pn->text());
-    save("sn", "s", aspxGenerator->tb2[3]->text());
+    save("access", "pn", vbGenerator->outputFolder());
+    save("sn", "s", aspxGenerator->projectName());
     program_.endProgram();
 }
 

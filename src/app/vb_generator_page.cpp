@@ -12,9 +12,6 @@ namespace app {
 
 namespace {
 
-constexpr quint32 kLinkBack = 0x8000;     // dark green
-constexpr quint32 kLinkText = 0xC0FFFF;   // light yellow
-
 const char* const kModuleCaptions[3] = {"Data Access Module", "Data Manager Module", "Data Classes Module"};
 const char* const kModuleTags[3] = {"Access", "Manager", "Classes"};
 const char* const kTabCaptions[5] = {"Data Access File", "Data Manager File", "Data Classes File",
@@ -25,20 +22,10 @@ const char* const kArrowCaptions[4] = {">>", ">", "<", "<<"};
 const char* const kOuterPhases[3][2] = {{">>  ", "  <<"}, {" >> ", " << "}, {"  >>", "<<  "}};
 const char* const kInnerPhases[4][2] = {{">   ", "   <"}, {" >  ", "  < "}, {"  > ", " <  "}, {"   >", "<   "}};
 
-ClickLabel* captionLink(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* link = new ClickLabel(name, caption, parent);
-    platform::setTag(link, QStringLiteral("link"));
-    platform::setBackColor(link, kLinkBack);
-    platform::setForeColor(link, kLinkText);
-    link->setCursor(Qt::PointingHandCursor);
-    link->setContentsMargins(4, 2, 4, 2);
-    return link;
-}
-
 } // namespace
 
-VbGeneratorPage::VbGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt_1"), parent)
+VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
+    : Panel(QStringLiteral("pt_1"), parent), guard_(guard)
 {
     auto* top = new QVBoxLayout(this);
     top->addWidget(heading(QStringLiteral("Label1"), QStringLiteral("VB Net Generator"), this));
@@ -170,11 +157,136 @@ VbGeneratorPage::VbGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt_1")
     connect(s_t, &TextBox::clicked, this, &VbGeneratorPage::s_t_Change);
     connect(s_t, &TextBox::doubleClicked, this, &VbGeneratorPage::s_t_Change);
     connect(dbn, &QLineEdit::textChanged, this, &VbGeneratorPage::dbn_Change);
+    connect(pn, &QLineEdit::textChanged, this, &VbGeneratorPage::outputFolderEdited);
+    connect(pn, &TextBox::lostFocus, this, &VbGeneratorPage::outputFolderLeft);
+    connect(chpth_1, &QPushButton::clicked, this, &VbGeneratorPage::folderPickRequested);
+    connect(Command11, &QPushButton::clicked, this, &VbGeneratorPage::generateRequested);
+    connect(Command18, &QPushButton::clicked, this, &VbGeneratorPage::classModulesRequested);
+    connect(Command19, &QPushButton::clicked, this, &VbGeneratorPage::solutionRequested);
+}
+
+QString VbGeneratorPage::prefix() const
+{
+    return dbn->text();
+}
+
+void VbGeneratorPage::setPrefix(const QString& prefix)
+{
+    dbn->setText(prefix);
+}
+
+QString VbGeneratorPage::outputFolder() const
+{
+    return pn->text();
+}
+
+void VbGeneratorPage::setOutputFolder(const QString& folder)
+{
+    setTextIfChanged(pn, folder);
+}
+
+void VbGeneratorPage::endOutputFolderWithSeparator()
+{
+    endWithSeparator(pn);
+}
+
+QStringList VbGeneratorPage::chosenTables() const
+{
+    return tdn1->items();
+}
+
+std::array<QString, 3> VbGeneratorPage::moduleFileNames() const
+{
+    return {gnn[0]->text(), gnn[1]->text(), gnn[2]->text()};
+}
+
+bool VbGeneratorPage::storedProceduresAllowed() const
+{
+    return ps->isEnabled();
+}
+
+void VbGeneratorPage::fillRunInputs(generators::RunInputs& in) const
+{
+    in.pn = pn->text();
+    in.dbn = dbn->text();
+    for (std::size_t i = 0; i < 3; ++i) {
+        in.gn[i] = gn[i]->isChecked();
+        in.gnn[i] = gnn[i]->text();
+    }
+    in.gcfk = gcfk->isChecked();
+    in.ps = ps->isChecked();
+    in.gwcf = gwcf->isChecked();
+    in.tdn1 = tdn1->items();
+}
+
+void VbGeneratorPage::allowStoredProcedures(bool allowed)
+{
+    if (!allowed)
+        ps->setChecked(false);
+    ps->setEnabled(allowed);
+}
+
+void VbGeneratorPage::startWithTables(const QStringList& tables)
+{
+    tdn->clear();
+    tdn1->clear();
+    tdn->addItems(tables);
+    vvbg_Click(0);
+    for (int i = 0; i < 3; ++i) {
+        gn[std::size_t(i)]->setChecked(false);
+        gnn[std::size_t(i)]->clear();
+    }
+    for (int i = 0; i < 3; ++i) {
+        gn[std::size_t(i)]->setChecked(true);
+        gn_Click(i);
+    }
+}
+
+void VbGeneratorPage::tickWebConfig()
+{
+    gwcf->setChecked(true);
+}
+
+void VbGeneratorPage::clearPreview(int index)
+{
+    gnl[std::size_t(index)]->clear();
+}
+
+void VbGeneratorPage::appendPreview(int index, const QString& text)
+{
+    appendToPreview(gnl[std::size_t(index)], text);
+}
+
+void VbGeneratorPage::setProgressVisible(bool visible)
+{
+    pb1->setVisible(visible);
+}
+
+void VbGeneratorPage::setProgressValue(double value)
+{
+    if (value < pb1->minimum() || value > pb1->maximum())
+        return;
+    pb1->setValue(int(value));
+}
+
+double VbGeneratorPage::progressValue() const
+{
+    return pb1->value();
+}
+
+void VbGeneratorPage::setProgressMaximum(double maximum)
+{
+    pb1->setMaximum(int(maximum));
+}
+
+double VbGeneratorPage::progressMaximum() const
+{
+    return pb1->maximum();
 }
 
 void VbGeneratorPage::tadd_Click(int index)
 {
-    ActionGuard guard;
+    ActionGuard guard(guard_);
     if (!guard)
         return;
     switch (index) {

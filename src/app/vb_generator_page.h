@@ -1,10 +1,12 @@
 #pragma once
 // The VB Generator page pt(1): the table lists and their arrow buttons, the class
 // prefix, the output folder, the module and option boxes, the generate buttons and
-// the five code previews with their tabs.
+// the five code previews with their tabs. Its controls are its own; the window and
+// the session work through the methods and signals below.
 
 #include "app/controls.h"
 #include "app/sorted_list.h"
+#include "generators/common/run_inputs.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -13,11 +15,69 @@
 
 namespace app {
 
+class RunGuard;
+
 class VbGeneratorPage : public Panel {
     Q_OBJECT
 public:
-    explicit VbGeneratorPage(QWidget* parent = nullptr);
+    VbGeneratorPage(RunGuard& guard, QWidget* parent = nullptr);
 
+    // The class prefix (dbn); setting it renews the module file names.
+    QString prefix() const;
+    void setPrefix(const QString& prefix);
+    // The output folder (pn); a change is reported by outputFolderEdited, and an
+    // unchanged write raises none.
+    QString outputFolder() const;
+    void setOutputFolder(const QString& folder);
+    // Ends the output folder with one separator, as when its box loses the focus.
+    void endOutputFolderWithSeparator();
+
+    QStringList chosenTables() const;
+    // The module file names shown beside the module boxes (gnn).
+    std::array<QString, 3> moduleFileNames() const;
+    bool storedProceduresAllowed() const;
+    // The page's part of a run's inputs: folder, prefix, modules, options, chosen tables.
+    void fillRunInputs(generators::RunInputs& in) const;
+
+    // After a Connect: the Oracle stored-procedure box is offered only for Oracle.
+    void allowStoredProcedures(bool allowed);
+    // After a catalogue read: every table not chosen, the first preview shown, and
+    // every module ticked again with its file name renewed.
+    void startWithTables(const QStringList& tables);
+    void tickWebConfig();
+
+    // The previews gnl(0..4) and the progress bar pb1, written by a generation run.
+    void clearPreview(int index);
+    void appendPreview(int index, const QString& text);
+    void setProgressVisible(bool visible);
+    // A value outside the bar's range is refused; the bar keeps its value.
+    void setProgressValue(double value);
+    double progressValue() const;
+    void setProgressMaximum(double maximum);
+    double progressMaximum() const;
+
+    void vvbg_Click(int index);
+    // Takes the hover frame away from the five preview tabs.
+    void clearTabFrames();
+    // One step of the arrow animation (the tick's first two steps).
+    void animateArrows();
+
+signals:
+    void outputFolderEdited();
+    void outputFolderLeft();
+    void folderPickRequested();
+    void generateRequested();     // "Generate VB.Net Files!"
+    void classModulesRequested(); // "VB6 Classes only!"
+    void solutionRequested();     // "Generate Solution!"
+
+private:
+    void tadd_Click(int index);
+    void s_t_Change();
+    void gn_Click(int index);
+    void dbn_Change();
+    void vvbg_MouseMove(int index);
+
+    RunGuard& guard_;
     SortedList* tdn = nullptr;  // the database's tables not chosen
     SortedList* tdn1 = nullptr; // the chosen tables
     TextBox* s_t = nullptr;     // type-ahead over tdn
@@ -40,17 +100,6 @@ public:
     std::array<QPlainTextEdit*, 5> gnl{};
     std::array<ClickLabel*, 5> vvbg{};
     QLabel* l_def = nullptr;
-
-    void tadd_Click(int index);
-    void s_t_Change();
-    void gn_Click(int index);
-    void dbn_Change();
-    void vvbg_Click(int index);
-    void vvbg_MouseMove(int index);
-    // Takes the hover frame away from the five preview tabs.
-    void clearTabFrames();
-    // One step of the arrow animation (the tick's first two steps).
-    void animateArrows();
 };
 
 // Colours of the preview tabs.

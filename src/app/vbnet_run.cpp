@@ -23,7 +23,7 @@ void MainWindow::Command11_Click()
 {
     // The run yields to the event loop, so a second click, a Connect or a window reload
     // could arrive in the middle of it; they are refused while it holds the guard.
-    ActionGuard guard;
+    ActionGuard guard(session().runGuard());
     if (!guard)
         return;
     runVbNetGeneration(*this);

@@ -5,8 +5,6 @@
 #include "app/vb_generator_page.h"
 #include "platform/user_feedback.h"
 
-#include <QTextCursor>
-
 namespace app
 {
 
@@ -16,13 +14,14 @@ namespace
 constexpr int kPreviewCount = generators::kPreviewAspxVb + 1;
 constexpr qint64 kFlushIntervalMs = 50;
 
-QPlainTextEdit* preview(MainWindow& window, int index)
+bool onVbPage(int index)
 {
-    if (index >= generators::kPreviewDataAccess && index <= generators::kPreviewVb6)
-        return window.vbGenerator->gnl[std::size_t(index)];
-    if (index == generators::kPreviewAspx || index == generators::kPreviewAspxVb)
-        return window.aspxGenerator->gasp[std::size_t(index - generators::kPreviewAspx)];
-    return nullptr;
+    return index >= generators::kPreviewDataAccess && index <= generators::kPreviewVb6;
+}
+
+bool onAspxPage(int index)
+{
+    return index == generators::kPreviewAspx || index == generators::kPreviewAspxVb;
 }
 
 } // namespace
@@ -39,15 +38,18 @@ WindowHost::~WindowHost()
 
 void WindowHost::clearPreview(int index)
 {
-    if (QPlainTextEdit* box = preview(window_, index)) {
-        pending_[std::size_t(index)].clear();
-        box->clear();
-    }
+    if (onVbPage(index))
+        window_.vbGenerator->clearPreview(index);
+    else if (onAspxPage(index))
+        window_.aspxGenerator->clearPreview(index - generators::kPreviewAspx);
+    else
+        return;
+    pending_[std::size_t(index)].clear();
 }
 
 void WindowHost::appendPreview(int index, const QString& text)
 {
-    if (!preview(window_, index))
+    if (!onVbPage(index) && !onAspxPage(index))
         return;
     pending_[std::size_t(index)].append(text);
     if (sinceFlush_.elapsed() >= kFlushIntervalMs)
@@ -59,15 +61,11 @@ void WindowHost::flush(int index)
     QString& text = pending_[std::size_t(index)];
     if (text.isEmpty())
         return;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QPlainTextEdit* box = preview(window_, index);
-    QTextCursor cursor(box->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text);
+    if (onVbPage(index))
+        window_.vbGenerator->appendPreview(index, text);
+    else
+        window_.aspxGenerator->appendPreview(index - generators::kPreviewAspx, text);
     text.clear();
-    // The caret follows the lines, so the box shows the latest of them rather than its top.
-    box->moveCursor(QTextCursor::End);
-    box->ensureCursorVisible();
 }
 
 void WindowHost::flushPreviews()
@@ -91,32 +89,27 @@ void WindowHost::yield()
 void WindowHost::setProgressVisible(bool visible)
 {
     flushPreviews();
-    window_.vbGenerator->pb1->setVisible(visible);
+    window_.vbGenerator->setProgressVisible(visible);
 }
 
 void WindowHost::setProgressValue(double value)
 {
-    // A value outside the bar's range is refused; the bar keeps its value.
-    QProgressBar* bar = window_.vbGenerator->pb1;
-    if (value < bar->minimum() || value > bar->maximum())
-        return;
-    bar->setValue(int(value));
+    window_.vbGenerator->setProgressValue(value);
 }
 
 double WindowHost::progressValue() const
 {
-    return window_.vbGenerator->pb1->value();
+    return window_.vbGenerator->progressValue();
 }
 
 void WindowHost::setProgressMaximum(double maximum)
 {
-    QProgressBar* bar = window_.vbGenerator->pb1;
-    bar->setMaximum(int(maximum));
+    window_.vbGenerator->setProgressMaximum(maximum);
 }
 
 double WindowHost::progressMaximum() const
 {
-    return window_.vbGenerator->pb1->maximum();
+    return window_.vbGenerator->progressMaximum();
 }
 
 void WindowHost::setBusyPointer(bool busy)

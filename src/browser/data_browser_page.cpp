@@ -197,6 +197,26 @@ void DataBrowserPage::connectHandlers()
     connect(ss2, &QTableView::doubleClicked, this, &DataBrowserPage::ss2_pick_value);
 }
 
+QStringList DataBrowserPage::tables() const
+{
+    return t->items();
+}
+
+void DataBrowserPage::clearTables()
+{
+    t->clear();
+}
+
+void DataBrowserPage::addTable(const QString& table)
+{
+    t->addItem(table);
+}
+
+void DataBrowserPage::clearRecordCount()
+{
+    nr->clear();
+}
+
 void DataBrowserPage::attachDataControl(platform::ado::DataControl* data)
 {
     data2_ = data;

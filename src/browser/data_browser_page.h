@@ -47,6 +47,13 @@ public:
     QPushButton* Command4 = nullptr; // "Export Grid to Excel"
     QLabel* exp_e = nullptr;
 
+    // The table list t, filled by a catalogue read.
+    QStringList tables() const;
+    void clearTables();
+    void addTable(const QString& table);
+    // Empties the record count nr.
+    void clearRecordCount();
+
     // The data control whose recordset the grid shows (the window's Data2).
     void attachDataControl(platform::ado::DataControl* data);
     // Where exported workbooks are written (the temporary folder by default) and what opens

@@ -3,15 +3,13 @@
 #include "connection/connection_handlers.h"
 
 #include "app/action_guard.h"
-#include "app/aspx_generator_page.h"
+#include "app/dropped_status.h"
 #include "app/main_window.h"
-#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
 #include "platform/user_feedback.h"
 
-#include <QCheckBox>
 #include <QDebug>
 #include <QSet>
 
@@ -28,11 +26,36 @@ const QString kTableName = QStringLiteral("TABLE_NAME");
 const QString kTableType = QStringLiteral("TABLE_TYPE");
 const QString kTableSchema = QStringLiteral("TABLE_SCHEMA");
 
+// A rowset that cannot be read counts as one without rows.
+void readTablesRowset(app::FormState& form)
+{
+    form.db_schema = platform::ado::Recordset();
+    const platform::ado::Status read =
+        form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+    if (!read.ok)
+        app::logDropped(QStringLiteral("Reading the tables"), read.message);
+}
+
 } // namespace
 
 QString ConnectionHandlers::wantedType() const
 {
     return page().dbo[0]->isChecked() ? QStringLiteral("TABLE") : QStringLiteral("VIEW");
+}
+
+void ConnectionHandlers::startScan()
+{
+    platform::setWaitCursor(true);
+    page().pc->show();
+    page().pc->clear();
+    window_->dataBrowser->clearRecordCount();
+}
+
+bool ConnectionHandlers::showPhase(const QString& phase)
+{
+    page().fmain->setText(phase);
+    platform::yield();
+    return alive();
 }
 
 void ConnectionHandlers::connect_db()
@@ -41,13 +64,8 @@ void ConnectionHandlers::connect_db()
     app::FormState& form = window.form();
     ConnectionPage& cp = page();
 
-    platform::setWaitCursor(true);
-    cp.pc->show();
-    cp.pc->clear();
-    window.dataBrowser->nr->clear();
-    cp.fmain->setText(QStringLiteral("Search Parameters for connection"));
-    platform::yield();
-    if (!alive())
+    startScan();
+    if (!showPhase(QStringLiteral("Search Parameters for connection")))
         return;
 
     form.Data2.setConnectionString(form.db_cnxstr);
@@ -55,9 +73,7 @@ void ConnectionHandlers::connect_db()
     form.data4.setConnectionString(form.db_cnxstr);
 
     const QString wanted = wantedType();
-    cp.fmain->setText(QStringLiteral("Open connection"));
-    platform::yield();
-    if (!alive())
+    if (!showPhase(QStringLiteral("Open connection")))
         return;
 
     form.db_cnx = std::make_unique<platform::ado::Connection>();
@@ -78,19 +94,14 @@ void ConnectionHandlers::connect_db()
     }
 
     form.connected = 1;
-    cp.fmain->setText(QStringLiteral("Open Schema Recordset"));
-    platform::yield();
-    if (!alive())
+    if (!showPhase(QStringLiteral("Open Schema Recordset")))
         return;
-    // A rowset that cannot be read counts as one without rows.
-    form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+    readTablesRowset(form);
 
     int counter = 0;
-    window.dataBrowser->t->clear();
+    window.dataBrowser->clearTables();
     cp.o->clear();
-    cp.fmain->setText(QStringLiteral("Search Tables"));
-    platform::yield();
-    if (!alive())
+    if (!showPhase(QStringLiteral("Search Tables")))
         return;
 
     // The slots of first-seen schemas: a set finds a stored name at once, the list keeps
@@ -109,7 +120,7 @@ void ConnectionHandlers::connect_db()
             return;
         if (rows.value(typeField) != wanted)
             continue;
-        window.dataBrowser->t->addItem(rows.value(nameField));
+        window.dataBrowser->addTable(rows.value(nameField));
         const QString schema = rows.value(schemaField);
         if (!schema.isEmpty() && schemaSlots.size() < kSchemaSlots && !stored.contains(schema)) {
             stored.insert(schema);
@@ -129,18 +140,15 @@ void ConnectionHandlers::connect_db()
 
 void ConnectionHandlers::Command1_Click()
 {
-    app::ActionGuard guard;
+    app::ActionGuard guard(window_->session().runGuard());
     if (!guard)
         return;
     app::MainWindow& window = *window_;
     app::FormState& form = window.form();
     ConnectionPage& cp = page();
 
-    platform::setWaitCursor(true);
-    cp.pc->show();
-    cp.pc->clear();
-    window.dataBrowser->nr->clear();
-    window.vbGenerator->dbn->setText(cp.o->currentText() + QLatin1Char('_'));
+    startScan();
+    window.session().proposeSchemaPrefix(cp.o->currentText());
     if (!form.db_cnx || form.db_cnx->state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
         platform::messageBox(QStringLiteral("Connection not opened"), &window);
@@ -150,18 +158,13 @@ void ConnectionHandlers::Command1_Click()
     const QString wanted = wantedType();
     const QString chosen = cp.o->currentText();
     form.schema_filter = chosen;
-    cp.fmain->setText(QStringLiteral("Open Schema Recordset"));
-    platform::yield();
-    if (!alive())
+    if (!showPhase(QStringLiteral("Open Schema Recordset")))
         return;
-    form.db_schema = platform::ado::Recordset();
-    form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+    readTablesRowset(form);
 
     int counter = 0;
-    window.dataBrowser->t->clear();
-    cp.fmain->setText(QStringLiteral("Search Tables"));
-    platform::yield();
-    if (!alive())
+    window.dataBrowser->clearTables();
+    if (!showPhase(QStringLiteral("Search Tables")))
         return;
     platform::ado::Recordset rows = form.db_schema;
     const int nameField = rows.fieldIndex(kTableName);
@@ -170,7 +173,7 @@ void ConnectionHandlers::Command1_Click()
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         if (rows.value(schemaField) != chosen || rows.value(typeField) != wanted)
             continue;
-        window.dataBrowser->t->addItem(rows.value(nameField));
+        window.dataBrowser->addTable(rows.value(nameField));
         ++counter;
         cp.pc->setText(QString::number(counter));
         platform::yield();
@@ -188,25 +191,7 @@ void ConnectionHandlers::Command1_Click()
 
 void ConnectionHandlers::after_connect()
 {
-    app::MainWindow& window = *window_;
-    app::VbGeneratorPage& vb = *window.vbGenerator;
-    vb.tdn->clear();
-    vb.tdn1->clear();
-    window.aspxGenerator->tdn2->clear();
-    // t is sorted already, so adding its items at once gives the order adding them one
-    // by one would.
-    const QStringList tables = window.dataBrowser->t->items();
-    vb.tdn->addItems(tables);
-    window.aspxGenerator->tdn2->addItems(tables);
-    window.vvbg_Click(0);
-    for (int i = 0; i < 3; ++i) {
-        vb.gn[std::size_t(i)]->setChecked(false);
-        vb.gnn[std::size_t(i)]->clear();
-    }
-    for (int i = 0; i < 3; ++i) {
-        vb.gn[std::size_t(i)]->setChecked(true);
-        vb.gn_Click(i);
-    }
+    window_->session().after_connect();
 }
 
 } // namespace connection

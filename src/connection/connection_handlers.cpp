@@ -3,11 +3,9 @@
 
 #include "app/action_guard.h"
 #include "app/main_window.h"
-#include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
 #include "platform/user_feedback.h"
 
-#include <QCheckBox>
 
 namespace connection
 {
@@ -46,7 +44,7 @@ void ConnectionHandlers::connectKind(const KindValues& values)
 {
     // The catalogue read yields, so a second Connect, Select Schema, Close Connexion or
     // look switch could run in the middle of it: they are refused until it ends.
-    app::ActionGuard guard;
+    app::ActionGuard guard(window_->session().runGuard());
     if (!guard)
         return;
     app::MainWindow& window = *window_;
@@ -58,21 +56,8 @@ void ConnectionHandlers::connectKind(const KindValues& values)
     if (!alive())
         return;
 
-    QCheckBox* ps = window.vbGenerator->ps;
-    if (values.oracle()) {
-        ps->setEnabled(true);
-    } else {
-        ps->setChecked(false);
-        ps->setEnabled(false);
-    }
-    form.net_ns = values.net_ns;
-    form.net_prefix = values.net_prefix;
-    form.from_dual = values.from_dual;
-    form.row_limit = values.row_limit;
     page().cnxstr->setText(values.cnxstr);
-    if (values.dbn)
-        window.vbGenerator->dbn->setText(*values.dbn);
-    form.schema_filter.clear();
+    window.session().applyConnectionKind(values);
 
     if (form.connected != 1)
         return;
@@ -120,7 +105,7 @@ void ConnectionHandlers::Command5_Click()
 
 void ConnectionHandlers::Command6_Click()
 {
-    app::ActionGuard guard;
+    app::ActionGuard guard(window_->session().runGuard());
     if (!guard)
         return;
     app::MainWindow& window = *window_;

@@ -64,6 +64,11 @@ private:
     // Trims a history box and appends its text when the list does not hold it yet.
     void rememberEntry(QComboBox* box, bool skipEmpty);
     QString wantedType() const;
+    // The start of a catalogue read: the busy pointer, the row counter shown empty and
+    // no record count on the browser.
+    void startScan();
+    // Shows the phase of the read and yields; false when the window went away meanwhile.
+    bool showPhase(const QString& phase);
     ConnectionPage& page() const;
     // False when the window went away during a yield.
     bool alive() const { return !window_.isNull(); }

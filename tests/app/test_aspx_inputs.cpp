@@ -1,7 +1,7 @@
 // The ASPX Generator page: the table chosen in tdn2, by a click or by the search box, names the
 // page file and its code-behind.
 
-#include "app/aspx_generator_page.h"
+#include "support/page_controls.h"
 #include "window_fixture.h"
 
 #include <QSignalSpy>
@@ -14,7 +14,7 @@ private slots:
     {
         fixture = std::make_unique<WindowFixture>();
         fixture->start();
-        page = fixture->window().aspxGenerator;
+        page = std::make_unique<testsupport::AspxPageControls>(&fixture->window());
         fixture->window().Command_Click(3);
         for (const char* table : {"ORDERS", "ADDRESS", "CUSTOMER"})
             page->tdn2->addItem(QString::fromLatin1(table));
@@ -148,7 +148,7 @@ private slots:
 
 private:
     std::unique_ptr<WindowFixture> fixture;
-    app::AspxGeneratorPage* page = nullptr;
+    std::unique_ptr<testsupport::AspxPageControls> page;
 };
 
 QTEST_MAIN(AspxInputsTest)

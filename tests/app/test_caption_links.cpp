@@ -8,6 +8,7 @@
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
 #include "support/find_control.h"
+#include "support/page_controls.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -28,10 +29,11 @@ using testsupport::click;
 QStringList outcome(WindowFixture& fixture)
 {
     app::MainWindow& w = fixture.window();
+    const testsupport::VbPageControls vb(&w);
     QStringList state = fixture.messages;
     state << QStringLiteral("dialog %1").arg(w.solution->isHidden() ? 0 : 1)
-          << QStringLiteral("progress %1").arg(w.vbGenerator->pb1->isHidden() ? 0 : 1)
-          << w.solution->sng->text() << w.vbGenerator->dbn->text();
+          << QStringLiteral("progress %1").arg(vb.pb1->isHidden() ? 0 : 1)
+          << w.solution->sng->text() << vb.dbn->text();
     for (QPlainTextEdit* preview : w.findChildren<QPlainTextEdit*>())
         state << preview->objectName() + QLatin1Char('=') + preview->toPlainText();
     return state;
@@ -40,8 +42,9 @@ QStringList outcome(WindowFixture& fixture)
 void prepare(WindowFixture& fixture)
 {
     fixture.start();
-    fixture.window().vbGenerator->dbn->setText(QStringLiteral("shop_"));
-    fixture.window().vbGenerator->gn[1]->setChecked(true);
+    const testsupport::VbPageControls vb(&fixture.window());
+    vb.dbn->setText(QStringLiteral("shop_"));
+    vb.gn[1]->setChecked(true);
 }
 
 } // namespace
@@ -136,7 +139,7 @@ private slots:
         prepare(fixture);
         click(fixture.find<QLabel>(QStringLiteral("Etiquette6_13")));
         QCOMPARE(fixture.messages, QStringList{QStringLiteral("Choose at least one table!")});
-        QVERIFY(!fixture.window().vbGenerator->pb1->isHidden());
+        QVERIFY(!testsupport::VbPageControls(&fixture.window()).pb1->isHidden());
     }
 
     void solutionLinkOpensTheDialog()

@@ -235,7 +235,7 @@ private slots:
         fixture.start();
         app::MainWindow* before = &fixture.window();
         {
-            app::ActionGuard running;
+            app::ActionGuard running(fixture.program().session().runGuard());
             before->look[1]->click();
         }
         QCOMPARE(&fixture.window(), before);

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/vb_generator_page.h"
+#include "support/page_controls.h"
 #include "support/temp_home.h"
 
 #include <QDir>
@@ -21,8 +22,8 @@ private slots:
         program->setEndStep([] {});
         program->start();
         w = program->window();
-        pn = w->vbGenerator->pn;
-        pn2 = w->aspxGenerator->pn2;
+        pn = testsupport::VbPageControls(w).pn;
+        pn2 = testsupport::AspxPageControls(w).pn2;
     }
     void cleanup()
     {
@@ -80,7 +81,7 @@ private slots:
         pn->setFocus();
         QTRY_VERIFY(pn->hasFocus());
         pn->setText("/tmp/x");
-        w->vbGenerator->dbn->setFocus();
+        testsupport::VbPageControls(w).dbn->setFocus();
         QTRY_COMPARE(pn->text(), QString("/tmp/x/"));
         QCOMPARE(pn2->text(), QString("/tmp/x/"));
     }
@@ -90,19 +91,20 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("gen/sub"));
         pn->setText(dir.path() + "/gen/");
-        QTest::mouseClick(w->vbGenerator->chpth_1, Qt::LeftButton);
+        QTest::mouseClick(testsupport::VbPageControls(w).chpth_1, Qt::LeftButton);
         app::FolderPicker& picker = *w->folderPicker;
+        auto* folders = testsupport::child<app::FolderList>(w, "Dir1");
         QVERIFY(!picker.isHidden());
-        QCOMPARE(picker.Dir1->path(), dir.path() + "/gen");
+        QCOMPARE(folders->path(), dir.path() + "/gen");
         const QWidget* area = picker.parentWidget();
         QCOMPARE(picker.x(), (area->width() - picker.width()) / 2);
         QCOMPARE(picker.y(), (area->height() - picker.height()) / 2);
         // Open the sub-folder by a double click, then take it.
-        QListWidgetItem* sub = picker.Dir1->findItems("sub", Qt::MatchEndsWith).value(0);
+        QListWidgetItem* sub = folders->findItems("sub", Qt::MatchEndsWith).value(0);
         QVERIFY(sub);
-        emit picker.Dir1->itemDoubleClicked(sub);
-        QCOMPARE(picker.Dir1->path(), dir.path() + "/gen/sub");
-        QTest::mouseClick(picker.Command9, Qt::LeftButton);
+        emit folders->itemDoubleClicked(sub);
+        QCOMPARE(folders->path(), dir.path() + "/gen/sub");
+        QTest::mouseClick(testsupport::child<QPushButton>(w, "Command9"), Qt::LeftButton);
         QVERIFY(picker.isHidden());
         QCOMPARE(pn->text(), dir.path() + "/gen/sub/");
         QCOMPARE(pn2->text(), dir.path() + "/gen/sub/");
@@ -112,9 +114,9 @@ private slots:
     void pickerOnTheRootFolder()
     {
         pn->setText("/");
-        QTest::mouseClick(w->aspxGenerator->chpth_0, Qt::LeftButton);
-        QCOMPARE(w->folderPicker->Drive1->currentText(), QString("/"));
-        QCOMPARE(w->folderPicker->Dir1->path(), QString("/"));
+        QTest::mouseClick(testsupport::AspxPageControls(w).chpth_0, Qt::LeftButton);
+        QCOMPARE(testsupport::child<QComboBox>(w, "Drive1")->currentText(), QString("/"));
+        QCOMPARE(testsupport::child<app::FolderList>(w, "Dir1")->path(), QString("/"));
         w->Command9_Click();
         QCOMPARE(pn->text(), QString("/"));
         QCOMPARE(pn2->text(), QString("/"));
@@ -124,8 +126,8 @@ private slots:
     {
         pn->setText("/no/such/folder/");
         w->chpth_Click(0);
-        QCOMPARE(w->folderPicker->Dir1->path(), QString("/"));
-        QTest::mouseClick(w->folderPicker->Command17, Qt::LeftButton);
+        QCOMPARE(testsupport::child<app::FolderList>(w, "Dir1")->path(), QString("/"));
+        QTest::mouseClick(testsupport::child<QPushButton>(w, "Command17"), Qt::LeftButton);
         QVERIFY(w->folderPicker->isHidden());
         QCOMPARE(pn->text(), QString("/no/such/folder/"));
         QCOMPARE(pn2->text(), QString("/no/such/folder/"));

@@ -7,7 +7,7 @@
 #include "browser/data_browser_page.h"
 #include "cssbuilder/css_builder_window.h"
 #include "platform/colours.h"
-#include "support/find_control.h"
+#include "support/page_controls.h"
 #include "support/temp_home.h"
 
 #include <QPlainTextEdit>
@@ -121,7 +121,7 @@ private slots:
     void previewTabs()
     {
         QFETCH(int, index);
-        app::VbGeneratorPage& page = *w->vbGenerator;
+        const testsupport::VbPageControls page(w);
         for (int k = 0; k < 5; ++k) {
             page.gnl[std::size_t(k)]->setPlainText(QStringLiteral("text %1").arg(k));
             platform::setBackStyle(page.vvbg[std::size_t(k)], 0); // as the colour pass leaves them
@@ -137,11 +137,12 @@ private slots:
 
     void previewTabCaptionsAndNote()
     {
+        const testsupport::VbPageControls vb(w);
         const QStringList captions{"Data Access File", "Data Manager File", "Data Classes File",
                                    "Oracle Stored Proc.", "VB6 Classes"};
         for (int k = 0; k < 5; ++k)
-            QCOMPARE(w->vbGenerator->vvbg[std::size_t(k)]->text(), captions[k]);
-        QCOMPARE(w->vbGenerator->l_def->text(),
+            QCOMPARE(vb.vvbg[std::size_t(k)]->text(), captions[k]);
+        QCOMPARE(vb.l_def->text(),
                  QString("If generated code is too large, these text boxes may have not whole information. See "
                          "created files to get full source code."));
     }
@@ -149,7 +150,7 @@ private slots:
     void hoverFrameFollowsTheMouse()
     {
         w->Command_Click(1);
-        app::VbGeneratorPage& page = *w->vbGenerator;
+        const testsupport::VbPageControls page(w);
         QTest::mouseMove(page.vvbg[2]);
         QCOMPARE(platform::borderStyle(page.vvbg[2]), 1);
         QTest::mouseMove(page.vvbg[4]);
@@ -157,7 +158,8 @@ private slots:
         QCOMPARE(platform::borderStyle(page.vvbg[2]), 0);
         w->dataBrowser->chdbc_MouseMove(1);
         QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[1]), 1);
-        QTest::mouseMove(&page, QPoint(page.width() - 5, page.height() / 2));
+        QWidget* vbPage = w->vbGenerator;
+        QTest::mouseMove(vbPage, QPoint(vbPage->width() - 5, vbPage->height() / 2));
         for (int k = 0; k < 5; ++k)
             QCOMPARE(platform::borderStyle(page.vvbg[std::size_t(k)]), 0);
         QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[1]), 0);
@@ -175,7 +177,7 @@ private slots:
     {
         QFETCH(int, panel);
         w->Command_Click(1);
-        app::VbGeneratorPage& page = *w->vbGenerator;
+        const testsupport::VbPageControls page(w);
         QTest::mouseMove(page.vvbg[3]);
         QCOMPARE(platform::borderStyle(page.vvbg[3]), 1);
         w->dataBrowser->chdbc_MouseMove(2);
@@ -289,15 +291,17 @@ private slots:
     void escapeClosesTheFolderPicker()
     {
         QVERIFY(QTest::qWaitForWindowActive(w));
-        w->vbGenerator->pn->setText(home->path() + "/");
+        const testsupport::VbPageControls vb(w);
+        auto* folders = testsupport::child<app::FolderList>(w, "Dir1");
+        vb.pn->setText(home->path() + "/");
         w->Command_Click(1);
         testsupport::click(w->findChild<QPushButton*>("chpth_1"));
         QVERIFY(w->folderPicker->isVisible());
-        w->folderPicker->Dir1->setPath("/");
-        w->folderPicker->Dir1->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w->folderPicker->Dir1, Qt::Key_Escape);
+        folders->setPath("/");
+        folders->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(folders, Qt::Key_Escape);
         QVERIFY(w->folderPicker->isHidden());
-        QCOMPARE(w->vbGenerator->pn->text(), home->path() + "/");
+        QCOMPARE(vb.pn->text(), home->path() + "/");
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "app/vb_generator_page.h"
 #include "platform/colours.h"
 #include "platform/settings_store.h"
+#include "support/page_controls.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -63,10 +64,11 @@ private slots:
         QFETCH(QString, project);
         QFETCH(QString, projectFolder);
         app::MainWindow& w = fixture->window();
-        w.vbGenerator->dbn->setText(prefix);
-        w.vbGenerator->pn->setText(folder);
+        const testsupport::VbPageControls vb(&w);
+        vb.dbn->setText(prefix);
+        vb.pn->setText(folder);
 
-        w.vbGenerator->Command19->click();
+        vb.Command19->click();
 
         const app::SolutionPanel& d = *w.solution;
         QVERIFY(!d.isHidden());
@@ -74,8 +76,8 @@ private slots:
         QCOMPARE(d.spg->text(), solutionFolder);
         QCOMPARE(d.png->text(), project);
         QCOMPARE(d.ppg->text(), projectFolder);
-        QCOMPARE(w.vbGenerator->pn->text(), folder);
-        QCOMPARE(w.vbGenerator->dbn->text(), prefix);
+        QCOMPARE(vb.pn->text(), folder);
+        QCOMPARE(vb.dbn->text(), prefix);
         // Only the solution name and the style-sheet path can be edited.
         QVERIFY(!d.sng->isReadOnly() && !d.stcss->isReadOnly());
         QVERIFY(d.spg->isReadOnly() && d.png->isReadOnly() && d.ppg->isReadOnly());
@@ -90,7 +92,7 @@ private slots:
     void opensCentredOverThePages()
     {
         app::MainWindow& w = fixture->window();
-        w.vbGenerator->Command19->click();
+        testsupport::VbPageControls(&w).Command19->click();
         const QWidget& d = *w.solution;
         const QPoint centre = d.geometry().center();
         const QPoint areaCentre = d.parentWidget()->rect().center();
@@ -102,18 +104,19 @@ private slots:
     void typingANameKeepsPrefixAndProjectInStep()
     {
         app::MainWindow& w = fixture->window();
-        w.vbGenerator->dbn->setText(QStringLiteral("shop_"));
-        w.vbGenerator->pn->setText(QStringLiteral("/out"));
-        w.vbGenerator->Command19->click();
+        const testsupport::VbPageControls vb(&w);
+        vb.dbn->setText(QStringLiteral("shop_"));
+        vb.pn->setText(QStringLiteral("/out"));
+        vb.Command19->click();
         app::SolutionPanel& d = *w.solution;
 
         d.sng->selectAll();
         QTest::keyClicks(d.sng, QStringLiteral("crm"));
 
         QCOMPARE(d.sng->text(), QStringLiteral("crm"));
-        QCOMPARE(w.vbGenerator->dbn->text(), QStringLiteral("crm"));
-        QCOMPARE(w.vbGenerator->gnn[0]->text(), QStringLiteral("crmAccess.vb"));
-        QCOMPARE(w.vbGenerator->gnn[2]->text(), QStringLiteral("crmClasses.vb"));
+        QCOMPARE(vb.dbn->text(), QStringLiteral("crm"));
+        QCOMPARE(vb.gnn[0]->text(), QStringLiteral("crmAccess.vb"));
+        QCOMPARE(vb.gnn[2]->text(), QStringLiteral("crmClasses.vb"));
         QCOMPARE(d.png->text(), QStringLiteral("crmWeb"));
         QCOMPARE(d.ppg->text(), QStringLiteral("/out/crmWeb/"));
         QCOMPARE(d.spg->text(), QStringLiteral("/out/"));
@@ -121,9 +124,9 @@ private slots:
         // Cancel only hides: the prefix keeps the solution name.
         d.Command20->click();
         QVERIFY(d.isHidden());
-        QCOMPARE(w.vbGenerator->dbn->text(), QStringLiteral("crm"));
-        QCOMPARE(w.vbGenerator->gnn[1]->text(), QStringLiteral("crmManager.vb"));
-        QCOMPARE(w.vbGenerator->pn->text(), QStringLiteral("/out"));
+        QCOMPARE(vb.dbn->text(), QStringLiteral("crm"));
+        QCOMPARE(vb.gnn[1]->text(), QStringLiteral("crmManager.vb"));
+        QCOMPARE(vb.pn->text(), QStringLiteral("/out"));
     }
 
     // The name is written before the folder: its change renews the project from the folder shown
@@ -131,17 +134,18 @@ private slots:
     void reopeningTakesTheNewFolder()
     {
         app::MainWindow& w = fixture->window();
+        const testsupport::VbPageControls vb(&w);
         app::SolutionPanel& d = *w.solution;
-        w.vbGenerator->dbn->setText(QStringLiteral("x"));
-        w.vbGenerator->pn->setText(QStringLiteral("/a/"));
-        w.vbGenerator->Command19->click();
+        vb.dbn->setText(QStringLiteral("x"));
+        vb.pn->setText(QStringLiteral("/a/"));
+        vb.Command19->click();
         d.Command20->click();
 
-        w.vbGenerator->dbn->setText(QStringLiteral("y"));
-        w.vbGenerator->pn->setText(QStringLiteral("/b/"));
+        vb.dbn->setText(QStringLiteral("y"));
+        vb.pn->setText(QStringLiteral("/b/"));
         QSignalSpy projectFolders(d.ppg, &QLineEdit::textChanged);
-        QSignalSpy prefixes(w.vbGenerator->dbn, &QLineEdit::textChanged);
-        w.vbGenerator->Command19->click();
+        QSignalSpy prefixes(vb.dbn, &QLineEdit::textChanged);
+        vb.Command19->click();
 
         QCOMPARE(values(projectFolders), (QStringList{QStringLiteral("/a/yWeb/"), QStringLiteral("/b/yWeb/")}));
         QVERIFY(prefixes.isEmpty());
@@ -150,8 +154,8 @@ private slots:
 
         // Same prefix again: the name does not change, the folders still follow pn.
         d.Command20->click();
-        w.vbGenerator->pn->setText(QStringLiteral("/c"));
-        w.vbGenerator->Command19->click();
+        vb.pn->setText(QStringLiteral("/c"));
+        vb.Command19->click();
         QCOMPARE(d.spg->text(), QStringLiteral("/c/"));
         QCOMPARE(d.png->text(), QStringLiteral("yWeb"));
         QCOMPARE(d.ppg->text(), QStringLiteral("/c/yWeb/"));

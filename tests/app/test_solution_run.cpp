@@ -8,6 +8,7 @@
 #include "app/vb_generator_page.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
+#include "support/page_controls.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -91,8 +92,8 @@ private slots:
         QFETCH(QString, clickedDuringTheRun);
         QFETCH(QStringList, messages);
         app::MainWindow& w = fixture->window();
-        app::VbGeneratorPage& page = *w.vbGenerator;
-        app::AspxGeneratorPage& aspx = *w.aspxGenerator;
+        const testsupport::VbPageControls page(&w);
+        const testsupport::AspxPageControls aspx(&w);
         app::SolutionPanel& dialog = *w.solution;
         connectAndChoose(tables);
         for (std::size_t i = 0; i < 3; ++i)
@@ -203,9 +204,10 @@ private slots:
     void problemsUnderTheOneEndMessage()
     {
         app::MainWindow& w = fixture->window();
+        const testsupport::VbPageControls vb(&w);
         connectAndChoose({"Customers"});
-        w.vbGenerator->gn[2]->setChecked(false);
-        w.vbGenerator->Command19->click();
+        vb.gn[2]->setChecked(false);
+        vb.Command19->click();
         const QString project = dir().filePath("out/Shop_Web/");
         QVERIFY(QDir().mkpath(project + "AssemblyInfo.vb"));
         QVERIFY(QDir().mkpath(project + "Data_Access/Shop_Manager.vb"));
@@ -232,11 +234,11 @@ private slots:
     void pageNamesRenewedForTheSameTable()
     {
         app::MainWindow& w = fixture->window();
-        app::AspxGeneratorPage& aspx = *w.aspxGenerator;
+        const testsupport::AspxPageControls aspx(&w);
         connectAndChoose({"Customers"});
         aspx.tb2[0]->setText(QStringLiteral("Customers"));
         aspx.tb2[1]->setText(QStringLiteral("mine.aspx"));
-        w.vbGenerator->Command19->click();
+        testsupport::VbPageControls(&w).Command19->click();
         w.solution->Command21->click();
 
         const QString pages = dir().filePath("out/Shop_Web/User_Interface/");
@@ -250,6 +252,7 @@ private:
         const QString cnx = testsupport::sqliteFixture(QStringLiteral("vbnet/shop.sql"), dir().path());
         QVERIFY(!cnx.isEmpty());
         app::MainWindow& w = fixture->window();
+        const testsupport::VbPageControls vb(&w);
         w.findChild<QComboBox*>("ocnx")->setEditText(cnx);
         w.findChild<QPushButton*>("Command13")->click();
         QVERIFY(fixture->messages.isEmpty());
@@ -264,8 +267,8 @@ private:
         QCOMPARE(w.findChild<QListWidget*>("tdn1")->count(), tables.size());
         w.findChild<QLineEdit*>("cnxstr")->setText(
             QStringLiteral("DRIVER=SQLite3;Database=C:\\data\\shop.db"));
-        w.vbGenerator->dbn->setText(QStringLiteral("Shop_"));
-        w.vbGenerator->pn->setText(dir().filePath("out/"));
+        vb.dbn->setText(QStringLiteral("Shop_"));
+        vb.pn->setText(dir().filePath("out/"));
     }
 
     std::unique_ptr<WindowFixture> fixture;

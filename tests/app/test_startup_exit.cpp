@@ -6,6 +6,7 @@
 #include "connection/connection_page.h"
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
+#include "support/page_controls.h"
 #include "support/temp_home.h"
 
 #include <QApplication>
@@ -81,15 +82,17 @@ private slots:
         testsupport::TempHome home;
         TestProgram p;
         MainWindow& w = p.window();
+        const testsupport::AspxPageControls aspxPage(&w);
+        const testsupport::VbPageControls vb(&w);
         const connection::ConnectionPage& cp = *w.connectionPage;
         QCOMPARE(w.form().look_style, 0);
         QCOMPARE(w.solution->stcss->text(), QString());
-        QCOMPARE(w.aspxGenerator->tb2[3]->text(), QString());
+        QCOMPARE(aspxPage.tb2[3]->text(), QString());
         QVERIFY(!cp.c1->isChecked());
         QVERIFY(!cp.sc1->isChecked());
         QCOMPARE(cp.spro->text(), QString("SQLOLEDB.1"));
-        QCOMPARE(w.vbGenerator->pn->text(), home.programFolder() + '/');
-        QCOMPARE(w.aspxGenerator->pn2->text(), home.programFolder() + '/');
+        QCOMPARE(vb.pn->text(), home.programFolder() + '/');
+        QCOMPARE(aspxPage.pn2->text(), home.programFolder() + '/');
         QCOMPARE(w.statusPanel(3), home.programFolder() + '/');
         QCOMPARE(w.statusPanel(1), QString("Not connected"));
         QVERIFY(QRegularExpression("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d$").match(w.statusPanel(2)).hasMatch());
@@ -99,7 +102,7 @@ private slots:
             QCOMPARE(list->count(), 0);
         QVERIFY(!w.connectionPage->isHidden());
         QVERIFY(w.vbGenerator->isHidden() && w.aspxGenerator->isHidden() && w.pt[0]->isHidden());
-        QVERIFY(!w.vbGenerator->gnl[0]->isHidden());
+        QVERIFY(!vb.gnl[0]->isHidden());
         QCOMPARE(QDir::currentPath(), home.programFolder());
         QVERIFY(w.Timer2->isActive());
         QCOMPARE(w.Timer2->interval(), 500);
@@ -127,15 +130,16 @@ private slots:
 
         TestProgram p;
         MainWindow& w = p.window();
+        const testsupport::AspxPageControls aspxPage(&w);
         const connection::ConnectionPage& cp = *w.connectionPage;
         QCOMPARE(w.form().look_style, 1);
         QCOMPARE(w.solution->stcss->text(), QString("/css/Styles.css"));
-        QCOMPARE(w.aspxGenerator->tb2[3]->text(), QString("ShopWeb"));
+        QCOMPARE(aspxPage.tb2[3]->text(), QString("ShopWeb"));
         QVERIFY(cp.c1->isChecked());
         QVERIFY(!cp.sc1->isChecked());
         QCOMPARE(cp.spro->text(), QString("SQLNCLI"));
-        QCOMPARE(w.vbGenerator->pn->text(), QString("/out/gen/"));
-        QCOMPARE(w.aspxGenerator->pn2->text(), QString("/out/gen/"));
+        QCOMPARE(testsupport::VbPageControls(&w).pn->text(), QString("/out/gen/"));
+        QCOMPARE(aspxPage.pn2->text(), QString("/out/gen/"));
         QCOMPARE(w.statusPanel(3), QString("/out/gen/"));
         QCOMPARE(cp.db->itemText(0), QString("ORCL"));
         QCOMPARE(cp.sdb->itemText(0), QString("shop"));
@@ -168,8 +172,8 @@ private slots:
         connection::ConnectionPage& cp = *w.connectionPage;
         cp.c1->setChecked(true);
         cp.spro->setText("SQLNCLI");
-        w.vbGenerator->pn->setText("/out/x/");
-        w.aspxGenerator->tb2[3]->setText("proj");
+        testsupport::VbPageControls(&w).pn->setText("/out/x/");
+        testsupport::AspxPageControls(&w).tb2[3]->setText("proj");
         cp.db->addItem("ORCL");
         cp.adb->addItem("/data/shop.mdb");
 
@@ -209,7 +213,7 @@ private slots:
         testsupport::TempHome home;
         TestProgram p;
         MainWindow& w = p.window();
-        w.vbGenerator->pn->setText("/elsewhere/");
+        testsupport::VbPageControls(&w).pn->setText("/elsewhere/");
         w.connectionPage->db->addItem("ORCL");
         w.connectionPage->c1->setChecked(true);
         QVERIFY(w.close());
@@ -247,7 +251,7 @@ private slots:
         Program program;
         int ended = 0;
         program.setEndStep([&] { ++ended; });
-        MainWindow w(program.form(), program);
+        MainWindow w(program.session(), program);
         QVERIFY(!w.historyReadable());
         w.fin_Click(0);
         QCOMPARE(ended, 1);
@@ -263,9 +267,9 @@ private slots:
         first->form().db_cnxstr = "DSN=demo";
         first->form().schema_filter = "SALES";
         first->form().net_ns = "OracleClient";
-        first->vbGenerator->pn->setText("/chosen-since/");
+        testsupport::VbPageControls(first).pn->setText("/chosen-since/");
         first->connectionPage->ocnx->addItem("DSN=demo");
-        first->vbGenerator->dbn->setText("shop_");
+        testsupport::VbPageControls(first).dbn->setText("shop_");
         first->setStatusPanel(1, "DSN=demo");
         first->Command_Click(1);
 
@@ -275,9 +279,9 @@ private slots:
         QCOMPARE(second->form().db_cnxstr, QString("DSN=demo"));
         QCOMPARE(second->form().schema_filter, QString("SALES"));
         QCOMPARE(second->form().net_ns, QString("OracleClient"));
-        QCOMPARE(second->vbGenerator->pn->text(), QString("/saved/"));
+        QCOMPARE(testsupport::VbPageControls(second).pn->text(), QString("/saved/"));
         QCOMPARE(second->connectionPage->ocnx->count(), 0);
-        QCOMPARE(second->vbGenerator->dbn->text(), QString());
+        QCOMPARE(testsupport::VbPageControls(second).dbn->text(), QString());
         QCOMPARE(second->statusPanel(1), QString("Not connected"));
         QVERIFY(!second->connectionPage->isHidden());
         QCOMPARE(second->form().typeTables.net_types[6], QString(" Decimal "));

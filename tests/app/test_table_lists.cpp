@@ -2,15 +2,13 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/type_ahead.h"
-#include "app/vb_generator_page.h"
 #include "platform/colours.h"
+#include "support/page_controls.h"
 #include "support/temp_home.h"
 
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
-
-using app::VbGeneratorPage;
 
 class TableListsTest : public QObject {
     Q_OBJECT
@@ -21,7 +19,7 @@ private slots:
         program = std::make_unique<app::Program>();
         program->setEndStep([] {});
         program->start();
-        page = program->window()->vbGenerator;
+        page = std::make_unique<testsupport::VbPageControls>(program->window());
         program->window()->Command_Click(1);
     }
     void cleanup()
@@ -89,12 +87,12 @@ private slots:
     {
         page->tdn->addItem("ORDERS");
         {
-            app::ActionGuard running;
-            QVERIFY(app::ActionGuard::busy());
+            app::ActionGuard running(program->session().runGuard());
+            QVERIFY(program->session().runGuard().busy());
             QTest::mouseClick(page->tadd[0], Qt::LeftButton);
             QCOMPARE(page->tdn->count(), 1);
         }
-        QVERIFY(!app::ActionGuard::busy());
+        QVERIFY(!program->session().runGuard().busy());
         QTest::mouseClick(page->tadd[0], Qt::LeftButton);
         QCOMPARE(page->tdn1->count(), 1);
     }
@@ -194,7 +192,7 @@ private slots:
 private:
     std::unique_ptr<testsupport::TempHome> home;
     std::unique_ptr<app::Program> program;
-    VbGeneratorPage* page = nullptr;
+    std::unique_ptr<testsupport::VbPageControls> page;
 };
 
 QTEST_MAIN(TableListsTest)

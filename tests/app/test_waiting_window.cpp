@@ -6,12 +6,12 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
 #include "platform/ado/ado.h"
 #include "platform/user_feedback.h"
 #include "support/find_control.h"
 #include "support/fixture_db.h"
+#include "support/page_controls.h"
 #include "support/pausable_pg.h"
 #include "support/temp_home.h"
 
@@ -151,18 +151,19 @@ private slots:
         app::MainWindow& w = *program.window();
         w.connectionPage->ocnx->setEditText(pg);
         w.connectionPage->Command13->click();
-        QVERIFY(w.vbGenerator->tdn->count() > 0);
-        w.vbGenerator->tadd[0]->click();
-        w.vbGenerator->pn->setText(out.path() + '/');
+        const testsupport::VbPageControls vb(&w);
+        QVERIFY(vb.tdn->count() > 0);
+        vb.tadd[0]->click();
+        vb.pn->setText(out.path() + '/');
 
         QTimer::singleShot(0, [&] { server.pause(); });
-        w.vbGenerator->Command11->click();
+        vb.Command11->click();
         server.resume();
         platform::ado::setCatalogueTimeLimit(30s);
 
         QCOMPARE(messages_.size(), 1);
         QVERIFY2(messages_[0].contains("did not answer within 1 s"), qPrintable(messages_[0]));
-        QVERIFY(!app::ActionGuard::busy());
+        QVERIFY(!program.session().runGuard().busy());
     }
 
     // During a run, "Generate Solution!", its caption link and the folder buttons open
@@ -193,7 +194,7 @@ private slots:
         // The page of the control is shown, so that a caption link takes the click.
         w.Command_Click(control == "chpth_0" ? 3 : 1);
         {
-            app::ActionGuard run;
+            app::ActionGuard run(program.session().runGuard());
             testsupport::click(clicked);
             QVERIFY(opened->isHidden());
         }

@@ -6,6 +6,7 @@
 #include "generators/common/module_file.h"
 #include "platform/colours.h"
 #include "platform/user_feedback.h"
+#include "support/page_controls.h"
 #include "support/scripted_catalogue.h"
 #include "support/temp_home.h"
 
@@ -38,16 +39,17 @@ private slots:
 
     void previewsAppendLineByLine()
     {
+        const testsupport::VbPageControls vb(w);
         app::WindowHost host(*w);
-        w->vbGenerator->gnl[1]->setPlainText("old text");
+        vb.gnl[1]->setPlainText("old text");
         host.clearPreview(1);
         host.appendPreview(1, "\r\nPublic Module ORDERSManager");
         host.appendPreview(1, "\r\n    'x \"quoted\" ");
         host.appendPreview(1, "\r\n");
         host.flushPreviews(); // lines reach the box in batches
-        QCOMPARE(w->vbGenerator->gnl[1]->toPlainText(),
+        QCOMPARE(vb.gnl[1]->toPlainText(),
                  QString("\nPublic Module ORDERSManager\n    'x \"quoted\" \n"));
-        QCOMPARE(w->vbGenerator->gnl[0]->toPlainText(), QString());
+        QCOMPARE(vb.gnl[0]->toPlainText(), QString());
         host.appendPreview(7, "ignored"); // no such preview
         host.clearPreview(-1);
     }
@@ -64,7 +66,7 @@ private slots:
         file.emit_line("End NameSpace");
         file.close();
         host.flushPreviews();
-        QCOMPARE(w->vbGenerator->gnl[1]->toPlainText(), QString("\nNameSpace Common.Data\nEnd NameSpace"));
+        QCOMPARE(testsupport::VbPageControls(w).gnl[1]->toPlainText(), QString("\nNameSpace Common.Data\nEnd NameSpace"));
     }
 
     // Appending must not rebuild the whole text per line.
@@ -83,7 +85,7 @@ private slots:
         }
         host.flushPreviews();
         QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(w->vbGenerator->gnl[0]->document()->blockCount(), 20001);
+        QCOMPARE(testsupport::VbPageControls(w).gnl[0]->document()->blockCount(), 20001);
     }
 
     // A flushed preview shows its last line, not its top: the caret sits at the end.
@@ -91,7 +93,7 @@ private slots:
     {
         app::WindowHost host(*w);
         host.showPreview(2);
-        QPlainTextEdit* box = w->vbGenerator->gnl[2];
+        QPlainTextEdit* box = testsupport::VbPageControls(w).gnl[2];
         for (int i = 0; i < 500; ++i)
             host.appendPreview(2, QStringLiteral("\r\nPublic Class T%1").arg(i));
         host.flushPreviews();
@@ -114,8 +116,8 @@ private slots:
     {
         QFETCH(int, preview);
         const bool aspx = preview >= generators::kPreviewAspx;
-        QPlainTextEdit* box = aspx ? w->aspxGenerator->gasp[std::size_t(preview - generators::kPreviewAspx)]
-                                   : w->vbGenerator->gnl[std::size_t(preview)];
+        QPlainTextEdit* box = aspx ? testsupport::AspxPageControls(w).gasp[std::size_t(preview - generators::kPreviewAspx)]
+                                   : testsupport::VbPageControls(w).gnl[std::size_t(preview)];
         w->Command_Click(aspx ? 3 : 1);
         {
             app::WindowHost host(*w);
@@ -138,29 +140,33 @@ private slots:
 
     void previewsUseTheFixedPitchFont()
     {
-        QList<QPlainTextEdit*> boxes{w->aspxGenerator->gasp.begin(), w->aspxGenerator->gasp.end()};
-        boxes.append(QList<QPlainTextEdit*>(w->vbGenerator->gnl.begin(), w->vbGenerator->gnl.end()));
+        const testsupport::AspxPageControls aspx(w);
+        const testsupport::VbPageControls vb(w);
+        QList<QPlainTextEdit*> boxes{aspx.gasp.begin(), aspx.gasp.end()};
+        boxes.append(QList<QPlainTextEdit*>(vb.gnl.begin(), vb.gnl.end()));
         for (QPlainTextEdit* box : boxes) {
             QVERIFY2(QFontInfo(box->font()).fixedPitch(), qPrintable(box->objectName()));
-            QCOMPARE(box->font(), w->vbGenerator->gnl[0]->font());
+            QCOMPARE(box->font(), vb.gnl[0]->font());
         }
     }
 
     void showPreviewIsTheTabSwitch()
     {
+        const testsupport::VbPageControls vb(w);
         app::WindowHost host(*w);
         host.showPreview(3);
-        QVERIFY(!w->vbGenerator->gnl[3]->isHidden());
-        QVERIFY(w->vbGenerator->gnl[0]->isHidden());
-        QCOMPARE(platform::backColor(w->vbGenerator->vvbg[3]), platform::colourFromBgr(0xFFFF80));
+        QVERIFY(!vb.gnl[3]->isHidden());
+        QVERIFY(vb.gnl[0]->isHidden());
+        QCOMPARE(platform::backColor(vb.vvbg[3]), platform::colourFromBgr(0xFFFF80));
     }
 
     void progressAboveMaximumIsRefused()
     {
+        const testsupport::VbPageControls vb(w);
         app::WindowHost host(*w);
-        QVERIFY(w->vbGenerator->pb1->isHidden());
+        QVERIFY(vb.pb1->isHidden());
         host.setProgressVisible(true);
-        QVERIFY(!w->vbGenerator->pb1->isHidden());
+        QVERIFY(!vb.pb1->isHidden());
         host.setProgressMaximum(6);
         host.setProgressValue(0);
         for (int i = 0; i < 8; ++i)
@@ -170,7 +176,7 @@ private slots:
         host.setProgressValue(7);
         QCOMPARE(host.progressValue(), 6.0);
         host.setProgressVisible(false);
-        QVERIFY(w->vbGenerator->pb1->isHidden());
+        QVERIFY(vb.pb1->isHidden());
     }
 
     void emptyRangeStandsStill()
@@ -179,7 +185,7 @@ private slots:
         // as a bar with room left, not as a busy animation.
         app::WindowHost host(*w);
         host.setProgressVisible(true);
-        QProgressBar* bar = w->vbGenerator->pb1;
+        QProgressBar* bar = testsupport::VbPageControls(w).pb1;
         host.setProgressMaximum(1);
         host.setProgressValue(0);
         const QImage empty = bar->grab().toImage();
@@ -208,7 +214,7 @@ private slots:
 
     void runInputsSnapshot()
     {
-        app::VbGeneratorPage& page = *w->vbGenerator;
+        const testsupport::VbPageControls page(w);
         page.dbn->setText("shop_");
         page.tdn1->addItem("ORDERS");
         page.tdn1->addItem("address");

@@ -11,6 +11,7 @@
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
 #include "support/fixture_db.h"
+#include "support/page_controls.h"
 #include "support/temp_home.h"
 
 #include <QApplication>
@@ -180,7 +181,7 @@ private slots:
         QFETCH(QString, panel);
         if (needsPg(kind) && pg_.isEmpty())
             QSKIP("no PostgreSQL test server");
-        app::VbGeneratorPage& vb = *w().vbGenerator;
+        const testsupport::VbPageControls vb(&w());
         vb.dbn->setText("before_");
         vb.tdn1->addItem("chosen earlier");
         const bool psTicked = vb.ps->isChecked();
@@ -194,7 +195,7 @@ private slots:
         QCOMPARE(comboItems(cp().o), schemas);
         QCOMPARE(cp().o->currentText(), QString());
         QCOMPARE(vb.tdn->items(), tables);
-        QCOMPARE(w().aspxGenerator->tdn2->items(), tables);
+        QCOMPARE(testsupport::AspxPageControls(&w()).tdn2->items(), tables);
         QCOMPARE(vb.tdn1->count(), 0);
         QCOMPARE(vb.dbn->text(), dbn == "<unchanged>" ? QString("before_") : dbn);
         for (int i = 0; i < 3; ++i)
@@ -246,13 +247,14 @@ private slots:
     }
     void failedOpenKeepsTheCatalogue()
     {
+        const testsupport::VbPageControls vb(&w());
         QFETCH(QString, kind);
         QFETCH(QString, dbn);
         QFETCH(QString, netNs);
         // A catalogue with schemas, so that the schema box has something to keep.
         if (pg_.isEmpty())
             QSKIP("no PostgreSQL test server");
-        w().vbGenerator->dbn->setText("before_");
+        vb.dbn->setText("before_");
         connectWith("other pg");
         QCOMPARE(w().form().connected, 1);
         const QStringList tables = w().dataBrowser->t->items();
@@ -269,14 +271,14 @@ private slots:
         QCOMPARE(cp().pc->text(), QString());
         QCOMPARE(cp().fmain->text(), QString());
         QCOMPARE(w().dataBrowser->t->items(), tables);
-        QCOMPARE(w().vbGenerator->tdn->items(), tables);
+        QCOMPARE(vb.tdn->items(), tables);
         QCOMPARE(comboItems(cp().o), kPgSchemas);
         QVERIFY(!platform::waitCursorShown());
         QCOMPARE(shownPage(), 1);
         // The kind's values are set all the same, and the data controls hold the new string.
         QCOMPARE(form.net_ns, netNs);
-        QCOMPARE(w().vbGenerator->dbn->text(), dbn);
-        QCOMPARE(w().vbGenerator->ps->isEnabled(), kind.startsWith("oracle"));
+        QCOMPARE(vb.dbn->text(), dbn);
+        QCOMPARE(vb.ps->isEnabled(), kind.startsWith("oracle"));
         QCOMPARE(form.data4.connectionString(), form.db_cnxstr);
         // No login is remembered for a failed open.
         QCOMPARE(platform::settings::get("kvl_net", "QmNoSuchService", "uid"), QString());
@@ -353,7 +355,7 @@ private slots:
 
     void psFollowsTheKinds()
     {
-        QCheckBox* ps = w().vbGenerator->ps;
+        QCheckBox* ps = testsupport::VbPageControls(&w()).ps;
         QVERIFY(ps->isChecked());
         connectWith("oracle sqlite");
         QVERIFY(ps->isChecked() && ps->isEnabled());
@@ -408,7 +410,7 @@ private slots:
         if (pg_.isEmpty())
             QSKIP("no PostgreSQL test server");
         connectWith("oracle pg");
-        app::VbGeneratorPage& vb = *w().vbGenerator;
+        const testsupport::VbPageControls vb(&w());
         vb.tdn1->addItem("chosen in between");
         cp().o->setEditText(schema);
         cp().Command1->click();
@@ -417,7 +419,7 @@ private slots:
         QCOMPARE(w().form().schema_filter, schema);
         QCOMPARE(w().dataBrowser->t->items(), tables);
         QCOMPARE(vb.tdn->items(), tables);
-        QCOMPARE(w().aspxGenerator->tdn2->items(), tables);
+        QCOMPARE(testsupport::AspxPageControls(&w()).tdn2->items(), tables);
         QCOMPARE(vb.tdn1->count(), 0);
         QCOMPARE(comboItems(cp().o), kPgSchemas);
         QCOMPARE(shownPage(), 1);
@@ -459,7 +461,7 @@ private slots:
         w().form().schema_filter = "before";
         cp().Command1->click();
         QCOMPARE(messages_, QStringList{"Connection not opened"});
-        QCOMPARE(w().vbGenerator->dbn->text(), QString("scott_"));
+        QCOMPARE(testsupport::VbPageControls(&w()).dbn->text(), QString("scott_"));
         QCOMPARE(w().form().schema_filter, QString("before"));
         QVERIFY(!cp().pc->isHidden());
         QCOMPARE(cp().pc->text(), QString());
@@ -483,7 +485,7 @@ private slots:
         QVERIFY(&w() != first);
         QCOMPARE(w().statusPanel(1), QString("Not connected"));
         QCOMPARE(w().dataBrowser->t->count(), 0);
-        QCOMPARE(w().vbGenerator->tdn->count(), 0);
+        QCOMPARE(testsupport::VbPageControls(&w()).tdn->count(), 0);
         QCOMPARE(cp().o->count(), 0);
         QCOMPARE(cp().ocnx->count(), 0); // history additions since start-up are lost
         QCOMPARE(shownPage(), 2);
@@ -654,7 +656,7 @@ private slots:
         QTimer clicker;
         clicker.setInterval(0);
         connect(&clicker, &QTimer::timeout, this, [&] {
-            if (!app::ActionGuard::busy())
+            if (!w().session().runGuard().busy())
                 return;
             ++pressedWhileBusy;
             cp().ocnx->setEditText("DRIVER={Quillmere No Such Driver};");
@@ -673,7 +675,7 @@ private slots:
         QCOMPARE(w().form().connected, 1);
         QCOMPARE(w().form().db_cnxstr, sqlite_);
         QCOMPARE(w().dataBrowser->t->items(), kSqliteTables);
-        QVERIFY(!app::ActionGuard::busy());
+        QVERIFY(!w().session().runGuard().busy());
     }
 };
 

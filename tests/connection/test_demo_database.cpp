@@ -7,6 +7,7 @@
 #include "connection/connection_page.h"
 #include "platform/user_feedback.h"
 #include "support/fixture_db.h"
+#include "support/page_controls.h"
 #include "support/temp_home.h"
 
 #include <QCheckBox>
@@ -34,6 +35,7 @@ private slots:
         program.setEndStep([] {});
         program.start();
         app::MainWindow& w = *program.window();
+        const testsupport::VbPageControls vb(&w);
         connection::ConnectionPage& cp = *w.connectionPage;
         QCOMPARE(cp.ocnx->count(), 1);
         QCOMPARE(cp.ocnx->itemText(0), cs);
@@ -43,9 +45,9 @@ private slots:
         QCOMPARE(messages, QStringList{});
         QCOMPARE(w.form().connected, 1);
         QVERIFY(!w.vbGenerator->isHidden());
-        QCOMPARE(w.vbGenerator->tdn->items(),
+        QCOMPARE(vb.tdn->items(),
                  (QStringList{"categories", "customers", "order_lines", "orders", "products"}));
-        QVERIFY(w.vbGenerator->gn[0]->isChecked());
+        QVERIFY(vb.gn[0]->isChecked());
 
         platform::ado::Recordset keys;
         QVERIFY(w.form().db_cnx->openSchema(platform::ado::adSchemaForeignKeys, {}, &keys).ok);

@@ -13,7 +13,7 @@ namespace app {
 void look_Click(MainWindow& window, int index)
 {
     // Rebuilding the window under a running action would pull its controls away from it.
-    ActionGuard guard;
+    ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     const bool connectionShown = window.statusPanel(1) != QLatin1String(kNotConnected);

@@ -1,0 +1,55 @@
+#pragma once
+// What the pages of the running program share, and the rules that cross pages. It
+// outlives the main window: unloading the window and showing it again rebuilds the
+// pages, which attach themselves anew, while the form values and the run guard keep
+// their state.
+
+#include "app/action_guard.h"
+#include "app/form_state.h"
+
+#include <QPointer>
+
+namespace browser {
+class DataBrowserPage;
+}
+namespace connection {
+class ConnectionPage;
+struct KindValues;
+} // namespace connection
+
+namespace app {
+
+class AspxGeneratorPage;
+class VbGeneratorPage;
+
+struct Pages {
+    QPointer<browser::DataBrowserPage> dataBrowser;
+    QPointer<VbGeneratorPage> vbGenerator;
+    QPointer<connection::ConnectionPage> connection;
+    QPointer<AspxGeneratorPage> aspxGenerator;
+};
+
+class Session {
+public:
+    FormState& form() { return form_; }
+    const FormState& form() const { return form_; }
+    RunGuard& runGuard() { return runGuard_; }
+
+    void attach(const Pages& pages) { pages_ = pages; }
+
+    // What a Connect sets beside the connection: the connection kind's words for the
+    // generators, the stored-procedure box (Oracle only), the connection string for
+    // generated code and, for some kinds, the class prefix.
+    void applyConnectionKind(const connection::KindValues& values);
+    // Select Schema proposes the schema's name as the class prefix.
+    void proposeSchemaPrefix(const QString& schema);
+    // After a catalogue read: the generator pages list the browser's tables, none chosen.
+    void after_connect();
+
+private:
+    FormState form_;
+    RunGuard runGuard_;
+    Pages pages_;
+};
+
+} // namespace app

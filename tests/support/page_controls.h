@@ -1,0 +1,95 @@
+#pragma once
+// The controls of a page, found in a window by their object names, under the names the
+// page gives them.
+
+#include "app/controls.h"
+#include "app/sorted_list.h"
+#include "support/find_control.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <array>
+
+namespace testsupport
+{
+
+template <typename T, std::size_t N> std::array<T*, N> elements(QWidget* window, const char* name)
+{
+    std::array<T*, N> found{};
+    for (std::size_t i = 0; i < N; ++i)
+        found[i] = child<T>(window, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+    return found;
+}
+
+// The VB Generator page.
+struct VbPageControls {
+    explicit VbPageControls(QWidget* window)
+        : tdn(child<app::SortedList>(window, QStringLiteral("tdn"))),
+          tdn1(child<app::SortedList>(window, QStringLiteral("tdn1"))),
+          s_t(child<app::TextBox>(window, QStringLiteral("s_t"))),
+          tadd(elements<QPushButton, 4>(window, "tadd")),
+          dbn(child<app::TextBox>(window, QStringLiteral("dbn"))),
+          pn(child<app::TextBox>(window, QStringLiteral("pn"))),
+          chpth_1(child<QPushButton>(window, QStringLiteral("chpth_1"))),
+          gn(elements<QCheckBox, 3>(window, "gn")),
+          gnn(elements<QLabel, 3>(window, "gnn")),
+          ps(child<QCheckBox>(window, QStringLiteral("ps"))),
+          gcfk(child<QCheckBox>(window, QStringLiteral("gcfk"))),
+          gwcf(child<QCheckBox>(window, QStringLiteral("gwcf"))),
+          Command11(child<QPushButton>(window, QStringLiteral("Command11"))),
+          Command18(child<QPushButton>(window, QStringLiteral("Command18"))),
+          Command19(child<QPushButton>(window, QStringLiteral("Command19"))),
+          pb1(child<QProgressBar>(window, QStringLiteral("pb1"))),
+          gnl(elements<QPlainTextEdit, 5>(window, "gnl")),
+          vvbg(elements<app::ClickLabel, 5>(window, "vvbg")),
+          l_def(child<QLabel>(window, QStringLiteral("l_def")))
+    {
+    }
+
+    app::SortedList* tdn;
+    app::SortedList* tdn1;
+    app::TextBox* s_t;
+    std::array<QPushButton*, 4> tadd;
+    app::TextBox* dbn;
+    app::TextBox* pn;
+    QPushButton* chpth_1;
+    std::array<QCheckBox*, 3> gn;
+    std::array<QLabel*, 3> gnn;
+    QCheckBox* ps;
+    QCheckBox* gcfk;
+    QCheckBox* gwcf;
+    QPushButton* Command11;
+    QPushButton* Command18;
+    QPushButton* Command19;
+    QProgressBar* pb1;
+    std::array<QPlainTextEdit*, 5> gnl;
+    std::array<app::ClickLabel*, 5> vvbg;
+    QLabel* l_def;
+};
+
+// The ASPX Generator page.
+struct AspxPageControls {
+    explicit AspxPageControls(QWidget* window)
+        : tdn2(child<app::SortedList>(window, QStringLiteral("tdn2"))),
+          s_t2(child<app::TextBox>(window, QStringLiteral("s_t2"))),
+          tb2(elements<app::TextBox, 4>(window, "tb2")),
+          pn2(child<app::TextBox>(window, QStringLiteral("pn2"))),
+          chpth_0(child<QPushButton>(window, QStringLiteral("chpth_0"))),
+          Command8(child<QPushButton>(window, QStringLiteral("Command8"))),
+          gasp(elements<QPlainTextEdit, 2>(window, "gasp")),
+          stasp(child<QLabel>(window, QStringLiteral("stasp")))
+    {
+    }
+
+    app::SortedList* tdn2;
+    app::TextBox* s_t2;
+    std::array<app::TextBox*, 4> tb2;
+    app::TextBox* pn2;
+    QPushButton* chpth_0;
+    QPushButton* Command8;
+    std::array<QPlainTextEdit*, 2> gasp;
+    QLabel* stasp;
+};
+
+} // namespace testsupport
