@@ -13,6 +13,9 @@ namespace
 
 constexpr int kPreviewCount = generators::kPreviewAspxVb + 1;
 constexpr qint64 kFlushIntervalMs = 50;
+// Short enough that a click is handled as at once; long enough that most lines go by
+// without an event-loop pass.
+constexpr qint64 kYieldIntervalMs = 5;
 
 bool onVbPage(int index)
 {
@@ -29,6 +32,10 @@ bool onAspxPage(int index)
 WindowHost::WindowHost(MainWindow& window) : window_(window)
 {
     sinceFlush_.start();
+    for (int index = 0; index < kPreviewCount; ++index) {
+        if (QPlainTextEdit* box = preview(window_, index))
+            box->setMaximumBlockCount(kPreviewLines);
+    }
 }
 
 WindowHost::~WindowHost()
@@ -83,7 +90,10 @@ void WindowHost::showPreview(int index)
 
 void WindowHost::yield()
 {
+    if (sinceYield_.isValid() && sinceYield_.elapsed() < kYieldIntervalMs)
+        return;
     platform::yield();
+    sinceYield_.start();
 }
 
 void WindowHost::setProgressVisible(bool visible)

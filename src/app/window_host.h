@@ -12,6 +12,10 @@ namespace app {
 
 class MainWindow;
 
+// A preview box keeps the last lines written into it, this many at most, so that its
+// memory does not grow with the output; the files hold everything.
+constexpr int kPreviewLines = 30000;
+
 class WindowHost : public generators::Host {
 public:
     explicit WindowHost(MainWindow& window);
@@ -26,6 +30,8 @@ public:
     // message, when the run hides the bar or restores the pointer, and at the end.
     void flushPreviews();
     void showPreview(int index) override;
+    // Lets the window handle its events, at most once every few milliseconds: a run
+    // yields after every line, and a pass per line would cost more than the lines.
     void yield() override;
 
     void setProgressVisible(bool visible) override;
@@ -44,6 +50,7 @@ private:
     MainWindow& window_;
     std::array<QString, generators::kPreviewAspxVb + 1> pending_;
     QElapsedTimer sinceFlush_;
+    QElapsedTimer sinceYield_; // invalid until the first pass
 };
 
 } // namespace app
