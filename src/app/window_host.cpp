@@ -5,6 +5,8 @@
 #include "app/vb_generator_page.h"
 #include "platform/user_feedback.h"
 
+#include <QPlainTextEdit>
+
 namespace app
 {
 
@@ -32,8 +34,10 @@ bool onAspxPage(int index)
 WindowHost::WindowHost(MainWindow& window) : window_(window)
 {
     sinceFlush_.start();
-    for (int index = 0; index < kPreviewCount; ++index) {
-        if (QPlainTextEdit* box = preview(window_, index))
+    // Every preview box keeps its last lines only, so memory does not follow the output.
+    for (QPlainTextEdit* box : window_.findChildren<QPlainTextEdit*>()) {
+        const QString name = box->objectName();
+        if (name.startsWith(QLatin1String("gnl_")) || name.startsWith(QLatin1String("gasp_")))
             box->setMaximumBlockCount(kPreviewLines);
     }
 }
