@@ -7,7 +7,7 @@ namespace generators::oracle {
 namespace {
 
 // The closing ");" lines carry 19 leading blanks.
-const LineTable kPackageSpecification{u"package specification", {u"table", u"column", u"type", u"comma"}, {u"column"}, uR"(
+const LineTable kPackageHeader{u"package header", {u"table", u"column", u"type", u"comma"}, {u"column"}, uR"(
 CREATE OR REPLACE PACKAGE <table>_PKG as
 TYPE MY_CURSOR IS REF CURSOR;
 PROCEDURE Get_Rows(z_CURSOR IN OUT MY_CURSOR,
@@ -34,13 +34,13 @@ END <table>_PKG;
 void writePackageSpecification(ModuleFile& file, const QString& table,
                                const QList<platform::ado::Field>& columns)
 {
-    writeLineTable(file, kPackageSpecification, {{QStringLiteral("table"), table}},
+    writeLineTable(file, kPackageHeader, {{QStringLiteral("table"), table}},
                    {{QStringLiteral("column"), packageColumnRows(columns)}});
 }
 
 QList<const LineTable*> packageSpecLineTables()
 {
-    return {&kPackageSpecification};
+    return {&kPackageHeader};
 }
 
 } // namespace generators::oracle
