@@ -10,7 +10,7 @@
 #include "generators/dataclasses/web_config_writer.h"
 #include "generators/oracle/package_access_writer.h"
 #include "generators/oracle/package_body_writer.h"
-#include "generators/oracle/package_spec_writer.h"
+#include "generators/oracle/package_header_writer.h"
 #include "generators/vbnet/data_access_writer.h"
 #include "generators/vbnet/data_manager_writer.h"
 #include "generators/web/edit_page_code_handlers.h"

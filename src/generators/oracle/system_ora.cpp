@@ -4,7 +4,7 @@
 #include "generators/common/module_file.h"
 #include "generators/oracle/package_access_writer.h"
 #include "generators/oracle/package_body_writer.h"
-#include "generators/oracle/package_spec_writer.h"
+#include "generators/oracle/package_header_writer.h"
 
 namespace generators
 {

@@ -1,4 +1,4 @@
-#include "generators/oracle/package_spec_writer.h"
+#include "generators/oracle/package_header_writer.h"
 
 #include "generators/oracle/package_rows.h"
 
