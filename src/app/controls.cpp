@@ -13,7 +13,9 @@
 #include <QScrollBar>
 #include <QStyleOptionProgressBar>
 #include <QStylePainter>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace app
 {
@@ -221,13 +223,39 @@ void ProgressBar::paintEvent(QPaintEvent* event)
     painter.drawControl(QStyle::CE_ProgressBar, option);
 }
 
+bool keepLastLines(QString& text, int count)
+{
+    qsizetype at = text.size();
+    for (int seen = 0; seen < count; ++seen) {
+        at = at > 0 ? text.lastIndexOf(QLatin1Char('\n'), at - 1) : -1;
+        if (at < 0)
+            return false;
+    }
+    text.remove(0, at);
+    return true;
+}
+
 void appendToPreview(QPlainTextEdit* box, const QString& text)
 {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Text the box would drop at once never goes in: its cost is the lines it lays out.
+    if (keepLastLines(lines, kPreviewLines))
+        box->clear();
     QTextCursor cursor(box->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(lines);
+    // The oldest lines go in one cut. The document's own block limit would walk the
+    // cursor over them block by block, laying out every line it drops.
+    QTextDocument* document = box->document();
+    const int excess = document->blockCount() - kPreviewLines;
+    if (excess > 0) {
+        QTextCursor oldest(document);
+        oldest.beginEditBlock();
+        oldest.setPosition(document->findBlockByNumber(excess).position(), QTextCursor::KeepAnchor);
+        oldest.removeSelectedText();
+        oldest.endEditBlock();
+    }
     box->moveCursor(QTextCursor::End);
     box->ensureCursorVisible();
 }

@@ -118,8 +118,17 @@ void setTextIfChanged(QLineEdit* box, const QString& text);
 // A folder value ends in one separator once its box has lost the focus.
 void endWithSeparator(QLineEdit* box);
 
+// A preview box keeps the last lines written into it, this many at most, so that its
+// memory does not grow with the output; the files hold everything.
+constexpr int kPreviewLines = 10000;
+
+// Cuts `text` down to its last `count` line breaks and what follows the last one; true
+// when something was cut.
+bool keepLastLines(QString& text, int count);
+
 // Appends generated text at the end of a preview box, CR LF becoming the box's own line
-// break; the caret follows, so the box shows the latest lines rather than its top.
+// break, and drops the oldest lines beyond kPreviewLines; the caret follows, so the box
+// shows the latest lines rather than its top.
 void appendToPreview(QPlainTextEdit* box, const QString& text);
 
 } // namespace app

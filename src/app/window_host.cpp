@@ -1,11 +1,12 @@
 #include "app/window_host.h"
 
 #include "app/aspx_generator_page.h"
+#include "app/controls.h"
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
 #include "platform/user_feedback.h"
 
-#include <QPlainTextEdit>
+#include <utility>
 
 namespace app
 {
@@ -14,7 +15,9 @@ namespace
 {
 
 constexpr int kPreviewCount = generators::kPreviewAspxVb + 1;
-constexpr qint64 kFlushIntervalMs = 50;
+// A flush lays out at most a box's worth of lines; a few a second keep that cost small
+// against the run and the boxes still moving.
+constexpr qint64 kFlushIntervalMs = 250;
 // Short enough that a click is handled as at once; long enough that most lines go by
 // without an event-loop pass.
 constexpr qint64 kYieldIntervalMs = 5;
@@ -34,12 +37,6 @@ bool onAspxPage(int index)
 WindowHost::WindowHost(MainWindow& window) : window_(window)
 {
     sinceFlush_.start();
-    // Every preview box keeps its last lines only, so memory does not follow the output.
-    for (QPlainTextEdit* box : window_.findChildren<QPlainTextEdit*>()) {
-        const QString name = box->objectName();
-        if (name.startsWith(QLatin1String("gnl_")) || name.startsWith(QLatin1String("gasp_")))
-            box->setMaximumBlockCount(kPreviewLines);
-    }
 }
 
 WindowHost::~WindowHost()
@@ -55,28 +52,34 @@ void WindowHost::clearPreview(int index)
         window_.aspxGenerator->clearPreview(index - generators::kPreviewAspx);
     else
         return;
-    pending_[std::size_t(index)].clear();
+    pending_[std::size_t(index)] = {};
 }
 
 void WindowHost::appendPreview(int index, const QString& text)
 {
     if (!onVbPage(index) && !onAspxPage(index))
         return;
-    pending_[std::size_t(index)].append(text);
+    Pending& pending = pending_[std::size_t(index)];
+    pending.text.append(text);
+    pending.lines += int(text.count(QLatin1Char('\n')));
+    // Lines the box would drop at the next flush are not kept waiting for it.
+    if (pending.lines >= 2 * kPreviewLines) {
+        keepLastLines(pending.text, kPreviewLines);
+        pending.lines = kPreviewLines;
+    }
     if (sinceFlush_.elapsed() >= kFlushIntervalMs)
         flushPreviews();
 }
 
 void WindowHost::flush(int index)
 {
-    QString& text = pending_[std::size_t(index)];
+    QString text = std::exchange(pending_[std::size_t(index)], {}).text;
     if (text.isEmpty())
         return;
     if (onVbPage(index))
         window_.vbGenerator->appendPreview(index, text);
     else
         window_.aspxGenerator->appendPreview(index - generators::kPreviewAspx, text);
-    text.clear();
 }
 
 void WindowHost::flushPreviews()

@@ -12,10 +12,6 @@ namespace app {
 
 class MainWindow;
 
-// A preview box keeps the last lines written into it, this many at most, so that its
-// memory does not grow with the output; the files hold everything.
-constexpr int kPreviewLines = 30000;
-
 class WindowHost : public generators::Host {
 public:
     explicit WindowHost(MainWindow& window);
@@ -48,7 +44,12 @@ private:
     void flush(int index);
 
     MainWindow& window_;
-    std::array<QString, generators::kPreviewAspxVb + 1> pending_;
+    // Text written since the last flush, and its line breaks.
+    struct Pending {
+        QString text;
+        int lines = 0;
+    };
+    std::array<Pending, generators::kPreviewAspxVb + 1> pending_;
     QElapsedTimer sinceFlush_;
     QElapsedTimer sinceYield_; // invalid until the first pass
 };
