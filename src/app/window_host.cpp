@@ -34,9 +34,22 @@ bool onAspxPage(int index)
 
 } // namespace
 
+bool WindowHost::Pacer::due(qint64 intervalMs)
+{
+    if (!since_.isValid())
+        return true;
+    return ++asked_ % 16 == 0 && since_.elapsed() >= intervalMs;
+}
+
+void WindowHost::Pacer::restart()
+{
+    since_.start();
+    asked_ = 0;
+}
+
 WindowHost::WindowHost(MainWindow& window) : window_(window)
 {
-    sinceFlush_.start();
+    flushPacer_.restart();
 }
 
 WindowHost::~WindowHost()
@@ -67,7 +80,7 @@ void WindowHost::appendPreview(int index, const QString& text)
         keepLastLines(pending.text, kPreviewLines);
         pending.lines = kPreviewLines;
     }
-    if (sinceFlush_.elapsed() >= kFlushIntervalMs)
+    if (flushPacer_.due(kFlushIntervalMs))
         flushPreviews();
 }
 
@@ -86,7 +99,7 @@ void WindowHost::flushPreviews()
 {
     for (int index = 0; index < kPreviewCount; ++index)
         flush(index);
-    sinceFlush_.restart();
+    flushPacer_.restart();
 }
 
 void WindowHost::showPreview(int index)
@@ -97,10 +110,10 @@ void WindowHost::showPreview(int index)
 
 void WindowHost::yield()
 {
-    if (sinceYield_.isValid() && sinceYield_.elapsed() < kYieldIntervalMs)
+    if (!yieldPacer_.due(kYieldIntervalMs))
         return;
     platform::yield();
-    sinceYield_.start();
+    yieldPacer_.restart();
 }
 
 void WindowHost::setProgressVisible(bool visible)

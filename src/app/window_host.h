@@ -50,8 +50,20 @@ private:
         int lines = 0;
     };
     std::array<Pending, generators::kPreviewAspxVb + 1> pending_;
-    QElapsedTimer sinceFlush_;
-    QElapsedTimer sinceYield_; // invalid until the first pass
+    // Tells when an interval has passed since it was last restarted. A run asks after
+    // every line, so the clock is read at every 16th question only.
+    class Pacer
+    {
+    public:
+        bool due(qint64 intervalMs);
+        void restart();
+
+    private:
+        QElapsedTimer since_; // invalid until the first restart: due at once
+        unsigned asked_ = 0;
+    };
+    Pacer flushPacer_;
+    Pacer yieldPacer_;
 };
 
 } // namespace app

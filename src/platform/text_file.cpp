@@ -41,10 +41,19 @@ QString failureReason(const QFile& file, int systemError)
 
 QByteArray toWindows1252(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (char32_t cp : text.toUcs4())
-        out.append(windows1252Byte(cp));
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* byte = out.data();
+    const QChar* end = text.constEnd();
+    for (const QChar* at = text.constBegin(); at != end; ++at) {
+        char32_t cp = at->unicode();
+        // A pair of surrogates is one character beyond the code page: one '?'.
+        if (at->isHighSurrogate() && at + 1 != end && (at + 1)->isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(at[0], at[1]);
+            ++at;
+        }
+        *byte++ = cp < 0x80 ? char(cp) : windows1252Byte(cp);
+    }
+    out.truncate(byte - out.data());
     return out;
 }
 

@@ -49,6 +49,8 @@ first
     void windows1252()
     {
         QCOMPARE(platform::toWindows1252(QStringLiteral("Propriétés €\u4e2d")), QByteArray("Propri\xe9t\xe9s \x80?"));
+        // A character beyond the basic plane is one '?', a lone surrogate another.
+        QCOMPARE(platform::toWindows1252(QStringLiteral("a\U0001F600b") + QChar(0xD800)), QByteArray("a?b?"));
         QCOMPARE(platform::fromWindows1252(QByteArray("\xe9\x80")), QStringLiteral("é€"));
     }
 

@@ -154,7 +154,7 @@ TableSchemas AdoCatalogue::tableSchemas(const QString& table)
     // Restrictions: catalog, schema, table. The table restriction is a pattern to some
     // drivers ('_' matches any character), so the names are compared again.
     const Status status =
-        connection_->openSchema(platform::ado::adSchemaTables, {QVariant(), QVariant(), table}, &rs);
+        connection_->openSchema(platform::ado::adSchemaTables, {QVariant(), QVariant(), table}, &rs, rowsetCache());
     result.ok = status.ok;
     result.error = status.message;
     for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext()) {
