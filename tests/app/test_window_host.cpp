@@ -1,4 +1,5 @@
 #include "app/aspx_generator_page.h"
+#include "app/controls.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/vb_generator_page.h"
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 
 class WindowHostTest : public QObject
 {
@@ -69,23 +71,28 @@ private slots:
         QCOMPARE(testsupport::VbPageControls(w).gnl[1]->toPlainText(), QString("\nNameSpace Common.Data\nEnd NameSpace"));
     }
 
-    // Appending must not rebuild the whole text per line.
+    // Appending must not rebuild the whole text per line; the box keeps its last lines.
     void appendingStaysFast()
     {
         app::WindowHost host(*w);
         w->vvbg_Click(0);
         const QString line = QStringLiteral(
-            "\r\n        sql = sql & \" and \" & \"COLUMN_NAME = '\" & z_TABLE.COLUMN_NAME & \"'\"");
+            "\r\n        sql = sql & \" and \" & \"COLUMN_NAME = '\" & z_TABLE.COLUMN_NAME & \"'\" ' %1");
         QElapsedTimer clock;
         clock.start();
-        for (int i = 0; i < 20000; ++i) {
-            host.appendPreview(0, line);
+        for (int i = 0; i < 2 * app::kPreviewLines + 5000; ++i) {
+            host.appendPreview(0, line.arg(i));
             if (i % 100 == 0)
                 host.yield();
+            if (i == 300)
+                host.flushPreviews(); // the box holds lines before the rest arrives
         }
         host.flushPreviews();
         QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(testsupport::VbPageControls(w).gnl[0]->document()->blockCount(), 20001);
+        const QTextDocument* document = testsupport::VbPageControls(w).gnl[0]->document();
+        QCOMPARE(document->blockCount(), app::kPreviewLines);
+        QCOMPARE(document->firstBlock().text(), line.mid(2).arg(app::kPreviewLines + 5000));
+        QCOMPARE(document->lastBlock().text(), line.mid(2).arg(2 * app::kPreviewLines + 4999));
     }
 
     // A flushed preview shows its last line, not its top: the caret sits at the end.
