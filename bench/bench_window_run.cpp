@@ -18,6 +18,7 @@
 #include "platform/ado/ado.h"
 #include "platform/user_feedback.h"
 #include "support/fixture_db.h"
+#include "support/synthetic_schema.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,7 +28,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -59,32 +59,6 @@ bool parse(int argc, char** argv, Options* options)
     }
     return options->tables > 0 && (options->backend == "sqlite" || options->backend == "pg") &&
            (options->run == "vbnet" || options->run == "classes" || options->run == "solution");
-}
-
-QString tableName(int t)
-{
-    return QStringLiteral("t%1").arg(t, 5, 10, QLatin1Char('0'));
-}
-
-// The synthetic schema as a script for either database.
-bool writeSchema(const QString& path, const Options& options)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const bool pg = options.backend == "pg";
-    QTextStream out(&file);
-    out << "BEGIN;\n";
-    for (int t = 0; t < options.tables; ++t) {
-        out << "CREATE TABLE " << tableName(t) << " (id integer PRIMARY KEY, amount integer, label varchar(40), "
-            << "price numeric(10, 2), placed timestamp, due date, done " << (pg ? "boolean" : "bit")
-            << ", ratio double precision, prev_id integer";
-        if (t > 0)
-            out << " REFERENCES " << tableName(t - 1) << " (id)";
-        out << ");\n";
-    }
-    out << "COMMIT;\n";
-    return true;
 }
 
 // The process's peak resident memory so far, in MB.
@@ -130,7 +104,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
 
     const QString script = dir.filePath(QStringLiteral("synthetic.sql"));
-    if (!writeSchema(script, options))
+    const auto dialect =
+        options.backend == "pg" ? testsupport::SchemaDialect::Postgres : testsupport::SchemaDialect::Sqlite;
+    if (!testsupport::writeSyntheticSchema(script, options.tables, dialect))
         return 1;
     QString cnx;
     if (options.backend == "sqlite") {

@@ -56,6 +56,7 @@ private slots:
         QTest::newRow("Close Connexion") << generate << "Command6" << false;
         QTest::newRow("arrow") << generate << "tadd_3" << false;
         QTest::newRow("look switch") << generate << "look_1" << false;
+        QTest::newRow("Generate Solution!") << generate << "Command19" << true;
         QTest::newRow("three modules, joins and Web.config") << generate << "" << true;
     }
     void generateThroughTheWindow()
@@ -142,6 +143,7 @@ private slots:
             QVERIFY(!QFile::exists(dir.filePath("out/Shop_Classes.vb")));
         }
         QVERIFY(child<QWidget>(window, "pb1")->isHidden());
+        QVERIFY(!window->solutionDialogVisible());
         QCOMPARE(child<QListWidget>(window, "tdn1")->count(), 3);
         QVERIFY(window->form().db_cnx && window->form().db_cnx->state() == platform::ado::adStateOpen);
     }

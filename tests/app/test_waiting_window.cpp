@@ -46,7 +46,8 @@ QString silentServerString(quint16 port)
 }
 
 // The child: the real end step; Connect to the silent listener, then Exit while the login
-// waits. It prints the clock as it stood early in the wait and just before Exit.
+// waits. It prints the clock as it stood early in the wait and just before Exit, and whether
+// the Connect was still waiting then (no message box up).
 int exitWhileConnectWaits(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -57,6 +58,7 @@ int exitWhileConnectWaits(int argc, char** argv)
     QTimer::singleShot(300, &w, [&] { early = w.statusPanel(2); });
     QTimer::singleShot(1600, &w, [&] {
         std::printf("clock %s -> %s\n", qPrintable(early), qPrintable(w.statusPanel(2)));
+        std::printf("waiting %d\n", program.session().runGuard().busy() && !QApplication::activeModalWidget());
         std::printf("exit at %lld\n", QDateTime::currentMSecsSinceEpoch());
         std::fflush(stdout);
         w.fin_0->click();
@@ -125,11 +127,12 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
         const QStringList lines = QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n');
-        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.size(), 4);
         const QStringList clock = lines[0].mid(6).split(" -> ");
         QCOMPARE(clock.size(), 2);
         QVERIFY2(clock[0] != clock[1], qPrintable(lines[0]));
-        const qint64 exitClicked = lines[1].mid(8).toLongLong();
+        QCOMPARE(lines[1], QStringLiteral("waiting 1"));
+        const qint64 exitClicked = lines[2].mid(8).toLongLong();
         QVERIFY2(ended - exitClicked < 1000, qPrintable(QString::number(ended - exitClicked)));
     }
 
