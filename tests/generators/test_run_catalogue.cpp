@@ -196,6 +196,58 @@ private slots:
         }
     }
 
+    // Column queries described ahead, several connections at once, give each query's fields
+    // as a describe of that query alone does; a query that fails is left to be asked.
+    void describedAheadAsOneByOne_data()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::newRow("sqlite") << "sqlite";
+        QTest::newRow("pg") << "pg";
+    }
+    void describedAheadAsOneByOne()
+    {
+        QFETCH(QString, backend);
+        if (backend == "pg" && !testsupport::pgAvailable())
+            QSKIP("no PostgreSQL test server (run through scripts/run-tests.sh)");
+        QTemporaryDir dir;
+        const QString cnx = fixture(backend, dir.path());
+        QVERIFY2(!cnx.isEmpty(), "the fixture database could not be built");
+        testsupport::FixtureCatalogue direct(cnx);
+        QVERIFY2(direct.opened.ok, qPrintable(direct.opened.message));
+
+        platform::ado::Recordset tables;
+        QVERIFY(direct.connection->openSchema(platform::ado::adSchemaTables, {}, &tables).ok);
+        QStringList queries{"SELECT * from no_such_table"};
+        for (tables.moveFirst(); !tables.eof(); tables.moveNext()) {
+            const QString schema = tables.value("TABLE_SCHEMA");
+            const QString name = tables.value("TABLE_NAME");
+            queries << "SELECT * from " + name << "SELECT * from " + name + " where 1 = 0"
+                    << "SELECT * from " + name + " where 2 = 2";
+            if (!schema.isEmpty())
+                queries << QString("SELECT * from \"%1\".\"%2\"").arg(schema, name);
+        }
+        queries.removeDuplicates();
+        QVERIFY(queries.size() >= 16);
+
+        QHash<QString, QList<platform::ado::Field>> ahead;
+        QVERIFY(direct.data3.describeAhead(queries, &ahead).ok);
+        if (backend == "sqlite") {
+            QVERIFY(ahead.isEmpty()); // a describe there is a local call: nothing to gain
+            return;
+        }
+        QVERIFY(ahead.size() >= 16);
+        for (const QString& query : queries) {
+            const ColumnList one = direct.catalogue.columns(DataControlId::data4, query);
+            QCOMPARE(one.ok, ahead.contains(query));
+            QStringList expected, actual;
+            for (const platform::ado::Field& field : one.columns)
+                expected << field.name + ':' + QString::number(field.type);
+            for (const platform::ado::Field& field : ahead.value(query))
+                actual << field.name + ':' + QString::number(field.type);
+            QCOMPARE(query + ' ' + actual.join(','), query + ' ' + expected.join(','));
+        }
+    }
+
     // A column query asked again in the same run is answered from what the run kept, and
     // the data control ends as the query would have left it.
     void aColumnQueryRunsOncePerRun()

@@ -75,6 +75,21 @@ ColumnList AdoCatalogue::columns(DataControlId control, const QString& query)
     return result;
 }
 
+void AdoCatalogue::describeAhead(const QStringList& queries)
+{
+    if (!cache_)
+        return;
+    QStringList unknown;
+    for (const QString& query : queries) {
+        if (!cache_->columns.contains(query) && !unknown.contains(query))
+            unknown.append(query);
+    }
+    QHash<QString, QList<platform::ado::Field>> described;
+    // What could not be read ahead is read when asked, and a failure is reported then.
+    data3_.describeAhead(unknown, &described);
+    cache_->columns.insert(described);
+}
+
 platform::ado::CatalogueCache* AdoCatalogue::rowsetCache() const
 {
     return cache_ ? &cache_->rowsets : nullptr;

@@ -16,6 +16,8 @@ public:
                  RunCatalogueCache* cache = nullptr);
 
     ColumnList columns(DataControlId control, const QString& query) override;
+    // Only with a run's cache, which keeps what was read ahead.
+    void describeAhead(const QStringList& queries) override;
     KeyColumns primaryKey(const QString& table, const QString& schema) override;
     ForeignKeyRows foreignKeys() override;
     IndexRows indexes(const QString& table, const QString& schema) override;

@@ -60,6 +60,9 @@ public:
 
     // Sets the control's record source to `query`, refreshes it and returns its fields.
     virtual ColumnList columns(DataControlId control, const QString& query) = 0;
+    // Reads ahead the fields of these column queries, where that is faster than reading
+    // them one by one; columns() then answers them as it would have. By default nothing.
+    virtual void describeAhead(const QStringList& queries) { Q_UNUSED(queries); }
     // Primary-key rowset (kind 28) of a table; an empty schema means any schema.
     virtual KeyColumns primaryKey(const QString& table, const QString& schema) = 0;
     // Every foreign key of the database (kind 27, no restriction).

@@ -11,6 +11,9 @@ namespace generators {
 // driver's identifier quote (an embedded quote doubled); plain names stay as listed.
 QString columnQuery(const QString& table, const QString& suffix, const QString& identifierQuote);
 
+// Asks the catalogue ahead for the columns of these tables, as discoverColumns will ask.
+void describeAhead(RunContext& ctx, const QStringList& tables, bool withRowLimit);
+
 QList<platform::ado::Field> discoverColumns(RunContext& ctx, DataControlId control, const QString& table,
                                             bool withRowLimit);
 

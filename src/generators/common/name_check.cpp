@@ -109,6 +109,12 @@ NameFit nameFit(const QString& name, QString* reason)
 
 QStringList tablesFitForCode(RunContext& ctx, const QStringList& tables, bool withRowLimit)
 {
+    QStringList described;
+    for (const QString& table : tables) {
+        if (nameFit(table) != NameFit::breaksCode)
+            described.append(table);
+    }
+    describeAhead(ctx, described, withRowLimit);
     QStringList fit;
     for (const QString& table : tables) {
         QString reason;

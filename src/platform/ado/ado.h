@@ -3,6 +3,7 @@
 // designed around (connection, schema rowsets, recordsets, the data control), built
 // over unixODBC. It offers what the callers use and nothing more.
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -171,6 +172,12 @@ public:
     // The number of rows a query gives, counted by the database where it can.
     Status countRows(const QString& sql, qint64* count);
 
+    // The fields of many queries, prepared and described on a few connections of their own
+    // at once, opened as this one was, where a describe waits on the server (PostgreSQL).
+    // Each query's fields are those query(sql, out, true) gives; a query that fails is
+    // left out. Elsewhere, or for a few queries, it describes nothing.
+    Status describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out) const;
+
     struct Impl;
 
 private:
@@ -212,6 +219,8 @@ public:
     Status countRows(const QString& sql, qint64* count);
     // The driver's identifier quote on the control's own connection ('"' before it opens).
     QString identifierQuote();
+    // Connection::describeAhead, over the control's own connection.
+    Status describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out);
 
 private:
     Status ensureOpen(ResultReading reading);

@@ -104,10 +104,6 @@ Connection::Connection() : impl_(std::make_unique<Impl>()) {}
 
 Connection::~Connection() = default;
 
-namespace
-{
-
-// Connects `dbc` with an ODBC string, without prompts; the driver's message on failure.
 Status driverConnect(SQLHDBC dbc, const QString& odbcString)
 {
     SQLWCHAR completed[1024] = {};
@@ -123,15 +119,13 @@ Status driverConnect(SQLHDBC dbc, const QString& odbcString)
                                              : reasons.join(QLatin1Char('\n')));
 }
 
-} // namespace
-
 Status Connection::open(const QString& connectionString, ResultReading reading)
 {
     impl_->release();
     QString odbcString = toOdbcConnectionString(connectionString);
     auto link = std::make_shared<Link>();
     Status status;
-    QString quote, dbmsName;
+    QString quote, dbmsName, openedWith;
     // The login timeout bounds the wait; the window stays live meanwhile.
     runWhileYielding([&] {
         SQLHENV env = odbc::environment();
@@ -162,6 +156,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         if (!status.ok)
             return;
         link->connected = true;
+        openedWith = odbcString;
         quote = readIdentifierQuote(link->dbc);
         dbmsName = readInfo(link->dbc, SQL_DBMS_NAME);
     });
@@ -169,6 +164,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         impl_->link = std::move(link);
         impl_->identifierQuote = quote;
         impl_->dbmsName = dbmsName;
+        impl_->odbcString = openedWith;
     }
     return status;
 }
@@ -301,6 +297,13 @@ Status DataControl::countRows(const QString& sql, qint64* count)
     if (!opened.ok)
         return opened;
     return connection_->countRows(sql, count);
+}
+
+Status DataControl::describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out)
+{
+    out->clear();
+    const Status opened = ensureOpen(ResultReading::Whole);
+    return opened.ok ? connection_->describeAhead(queries, out) : opened;
 }
 
 QString DataControl::identifierQuote()

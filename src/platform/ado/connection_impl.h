@@ -27,6 +27,7 @@ struct Connection::Impl {
     std::shared_ptr<Link> link; // null while closed
     QString identifierQuote = QStringLiteral("\"");
     QString dbmsName;
+    QString odbcString; // as the link was opened, the driver's own settings included
 
     bool open() const { return link && link->connected; }
     // Lets go of the link: closed at once, or by the call still using it when it returns.
@@ -39,6 +40,9 @@ struct Connection::Impl {
 // call still waiting, and the status says the server did not answer in time.
 Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
                 std::function<Status(SQLHDBC)> work);
+
+// Connects `dbc` with an ODBC string, without prompts; the driver's message on failure.
+Status driverConnect(SQLHDBC dbc, const QString& odbcString);
 
 // The limit of catalogue requests and column discovery.
 std::chrono::milliseconds catalogueTimeLimit();
