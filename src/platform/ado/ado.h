@@ -206,7 +206,8 @@ public:
     // refresh, connection string or close ends it, so a reader keeps it as a weak_ptr.
     Status refreshCursor();
     std::shared_ptr<RowCursor> cursor() const { return cursor_; }
-    // Another cursor over the record source, from its first row (the export walks it).
+    // Another cursor over the record source, from its first row, on a connection of its
+    // own (the export walks it while the grid's cursor stays where it is).
     Status openCursor(std::unique_ptr<RowCursor>* out);
     // The number of rows `sql` gives, on the control's own connection.
     Status countRows(const QString& sql, qint64* count);

@@ -279,9 +279,12 @@ Status DataControl::refreshCursor()
 {
     recordset_ = Recordset();
     cursor_.reset();
-    std::unique_ptr<RowCursor> opened;
-    const Status status = openCursor(&opened);
-    cursor_ = std::move(opened);
+    const Status opened = ensureOpen(ResultReading::OnDemand);
+    if (!opened.ok)
+        return opened;
+    std::unique_ptr<RowCursor> cursor;
+    const Status status = connection_->openCursor(recordSource_, &cursor);
+    cursor_ = std::move(cursor);
     return status;
 }
 
@@ -291,7 +294,15 @@ Status DataControl::openCursor(std::unique_ptr<RowCursor>* out)
     const Status opened = ensureOpen(ResultReading::OnDemand);
     if (!opened.ok)
         return opened;
-    return connection_->openCursor(recordSource_, out);
+    // A second reader goes through a connection of its own: a driver that steps through
+    // one result at a time per connection (SQLite's) would otherwise read the rest of
+    // the grid's result into memory to make way for it. The cursor keeps that
+    // connection's handle for as long as it lives.
+    Connection own;
+    const Status ownOpened = own.open(connectionString_, ResultReading::OnDemand);
+    if (!ownOpened.ok)
+        return ownOpened;
+    return own.openCursor(recordSource_, out);
 }
 
 Status DataControl::countRows(const QString& sql, qint64* count)
