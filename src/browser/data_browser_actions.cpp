@@ -50,7 +50,7 @@ void DataBrowserPage::reportFailure(const QString& reason)
 QString DataBrowserPage::selectedTable()
 {
     const QString table = t->selectedText();
-    return data2_ ? platform::ado::tableInSql(table, data2_->identifierQuote()) : table;
+    return data2_ ? data2_->tableInSql(table) : table;
 }
 
 void DataBrowserPage::fitColumns()

@@ -34,6 +34,10 @@ private slots:
                                         "(11, '2024-12-31'), (12, '2024-05-01')"),
                          &none)
                     .ok);
+        QVERIFY(db.query(QStringLiteral("CREATE SCHEMA \"Ledger\"; CREATE TABLE \"Ledger\".entries (id integer); "
+                                        "INSERT INTO \"Ledger\".entries VALUES (1)"),
+                         &none)
+                    .ok);
     }
     void init()
     {
@@ -114,6 +118,38 @@ private slots:
         found.sort();
         QCOMPARE(found, keys);
         QCOMPARE(p.nr->text(), QString::number(keys.size()));
+    }
+
+    // Names the server would fold to lower case go into the queries quoted, part by
+    // part; plain lower-case names keep the query text as written.
+    void tableNames_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("mixed-case table in a schema") << "sales.Customers"
+                                                      << "SELECT * from sales.\"Customers\""
+                                                      << "2";
+        QTest::newRow("lower case") << "sales.orders"
+                                    << "SELECT * from sales.orders"
+                                    << "3";
+        QTest::newRow("mixed-case schema") << "Ledger.entries"
+                                           << "SELECT * from \"Ledger\".entries"
+                                           << "1";
+    }
+    void tableNames()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, query);
+        QFETCH(QString, count);
+        auto& p = *f->page;
+        QSignalSpy failures(&p, &browser::DataBrowserPage::queryFailed);
+        p.t->addItem(table);
+        f->open(table);
+        QCOMPARE(f->data2->recordSource(), query);
+        QVERIFY2(failures.isEmpty(), failures.isEmpty() ? "" : qPrintable(failures.first().first().toString()));
+        QCOMPARE(p.nr->text(), count);
+        QCOMPARE(f->grid()->rowCount(), count.toInt());
     }
 
     // A refused query leaves the grid and count empty; the connection goes on serving

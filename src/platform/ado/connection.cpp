@@ -27,6 +27,21 @@ QString readIdentifierQuote(SQLHDBC dbc)
     return quote.isEmpty() ? QStringLiteral("\"") : quote;
 }
 
+UnquotedCase readUnquotedCase(SQLHDBC dbc)
+{
+    SQLUSMALLINT identifierCase = 0;
+    if (!odbc::succeeded(SQLGetInfoW(dbc, SQL_IDENTIFIER_CASE, &identifierCase, sizeof(identifierCase), nullptr)))
+        return UnquotedCase::AsWritten;
+    switch (identifierCase) {
+    case SQL_IC_UPPER:
+        return UnquotedCase::Upper;
+    case SQL_IC_LOWER:
+        return UnquotedCase::Lower;
+    default:
+        return UnquotedCase::AsWritten;
+    }
+}
+
 // Runs one statement on an open connection; `lost` tells whether a failure lost the link.
 Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset* out, bool* lost)
 {
@@ -132,6 +147,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
     auto link = std::make_shared<Link>();
     Status status;
     QString quote, dbmsName;
+    UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     // The login timeout bounds the wait; the window stays live meanwhile.
     runWhileYielding([&] {
         SQLHENV env = odbc::environment();
@@ -163,11 +179,13 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
             return;
         link->connected = true;
         quote = readIdentifierQuote(link->dbc);
+        unquotedCase = readUnquotedCase(link->dbc);
         dbmsName = readInfo(link->dbc, SQL_DBMS_NAME);
     });
     if (status.ok) {
         impl_->link = std::move(link);
         impl_->identifierQuote = quote;
+        impl_->unquotedCase = unquotedCase;
         impl_->dbmsName = dbmsName;
     }
     return status;
@@ -195,6 +213,11 @@ Status Connection::openSchema(int kind, const QList<QVariant>& restrictions, Rec
 QString Connection::identifierQuote() const
 {
     return impl_->identifierQuote;
+}
+
+UnquotedCase Connection::unquotedCase() const
+{
+    return impl_->unquotedCase;
 }
 
 Status Connection::query(const QString& sql, Recordset* out, bool fieldsOnly)
@@ -314,9 +337,11 @@ Status DataControl::countRows(const QString& sql, qint64* count)
     return connection_->countRows(sql, count);
 }
 
-QString DataControl::identifierQuote()
+QString DataControl::tableInSql(const QString& table)
 {
-    return ensureOpen(ResultReading::OnDemand).ok ? connection_->identifierQuote() : QStringLiteral("\"");
+    if (!ensureOpen(ResultReading::OnDemand).ok)
+        return platform::ado::tableInSql(table, QStringLiteral("\""));
+    return platform::ado::tableInSql(table, connection_->identifierQuote(), connection_->unquotedCase());
 }
 
 } // namespace platform::ado
