@@ -34,10 +34,11 @@ private slots:
                                         "(11, '2024-12-31'), (12, '2024-05-01')"),
                          &none)
                     .ok);
-        QVERIFY(db.query(QStringLiteral("CREATE SCHEMA \"Ledger\"; CREATE TABLE \"Ledger\".entries (id integer); "
-                                        "INSERT INTO \"Ledger\".entries VALUES (1)"),
-                         &none)
-                    .ok);
+        QVERIFY(
+            db.query(QStringLiteral("CREATE SCHEMA \"Ledger\"; CREATE TABLE \"Ledger\".entries (id integer); "
+                                    "INSERT INTO \"Ledger\".entries VALUES (1)"),
+                     &none)
+                .ok);
     }
     void init()
     {
@@ -147,7 +148,8 @@ private slots:
         p.t->addItem(table);
         f->open(table);
         QCOMPARE(f->data2->recordSource(), query);
-        QVERIFY2(failures.isEmpty(), failures.isEmpty() ? "" : qPrintable(failures.first().first().toString()));
+        QVERIFY2(failures.isEmpty(),
+                 failures.isEmpty() ? "" : qPrintable(failures.first().first().toString()));
         QCOMPARE(p.nr->text(), count);
         QCOMPARE(f->grid()->rowCount(), count.toInt());
     }

@@ -365,16 +365,26 @@ private slots:
         const int asWritten = int(UnquotedCase::AsWritten);
         const int upper = int(UnquotedCase::Upper);
         const int lower = int(UnquotedCase::Lower);
-        QTest::newRow("as written, mixed case") << "sales.Customers" << asWritten << "\"" << "sales.Customers";
-        QTest::newRow("lower, plain") << "sales.orders" << lower << "\"" << "sales.orders";
-        QTest::newRow("lower, mixed-case table") << "sales.Customers" << lower << "\"" << "sales.\"Customers\"";
-        QTest::newRow("lower, mixed-case schema") << "Ledger.entries" << lower << "\"" << "\"Ledger\".entries";
-        QTest::newRow("lower, no schema") << "Customers" << lower << "`" << "`Customers`";
-        QTest::newRow("upper, plain") << "HR.EMP" << upper << "\"" << "HR.EMP";
-        QTest::newRow("upper, lower-case table") << "HR.emp" << upper << "\"" << "HR.\"emp\"";
-        QTest::newRow("not an identifier") << "Order Lines" << lower << "\"" << "\"Order Lines\"";
-        QTest::newRow("quote inside") << "a\"b" << asWritten << "\"" << "\"a\"\"b\"";
-        QTest::newRow("empty") << "" << lower << "\"" << "";
+        QTest::newRow("as written, mixed case") << "sales.Customers" << asWritten << "\""
+                                                << "sales.Customers";
+        QTest::newRow("lower, plain") << "sales.orders" << lower << "\""
+                                      << "sales.orders";
+        QTest::newRow("lower, mixed-case table") << "sales.Customers" << lower << "\""
+                                                 << "sales.\"Customers\"";
+        QTest::newRow("lower, mixed-case schema") << "Ledger.entries" << lower << "\""
+                                                  << "\"Ledger\".entries";
+        QTest::newRow("lower, no schema") << "Customers" << lower << "`"
+                                          << "`Customers`";
+        QTest::newRow("upper, plain") << "HR.EMP" << upper << "\""
+                                      << "HR.EMP";
+        QTest::newRow("upper, lower-case table") << "HR.emp" << upper << "\""
+                                                 << "HR.\"emp\"";
+        QTest::newRow("not an identifier") << "Order Lines" << lower << "\""
+                                           << "\"Order Lines\"";
+        QTest::newRow("quote inside") << "a\"b" << asWritten << "\""
+                                      << "\"a\"\"b\"";
+        QTest::newRow("empty") << "" << lower << "\""
+                               << "";
     }
     void tableInSql()
     {

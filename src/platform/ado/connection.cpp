@@ -30,7 +30,8 @@ QString readIdentifierQuote(SQLHDBC dbc)
 UnquotedCase readUnquotedCase(SQLHDBC dbc)
 {
     SQLUSMALLINT identifierCase = 0;
-    if (!odbc::succeeded(SQLGetInfoW(dbc, SQL_IDENTIFIER_CASE, &identifierCase, sizeof(identifierCase), nullptr)))
+    if (!odbc::succeeded(
+            SQLGetInfoW(dbc, SQL_IDENTIFIER_CASE, &identifierCase, sizeof(identifierCase), nullptr)))
         return UnquotedCase::AsWritten;
     switch (identifierCase) {
     case SQL_IC_UPPER:
