@@ -34,6 +34,10 @@ private slots:
                                         "(11, '2024-12-31'), (12, '2024-05-01')"),
                          &none)
                     .ok);
+        QVERIFY(db.query(QStringLiteral("CREATE TABLE sales.shifts (shift_id integer, starts time); "
+                                        "INSERT INTO sales.shifts VALUES (1, '06:00'), (2, '09:30'), (3, '22:15')"),
+                         &none)
+                    .ok);
         QVERIFY(
             db.query(QStringLiteral("CREATE SCHEMA \"Ledger\"; CREATE TABLE \"Ledger\".entries (id integer); "
                                     "INSERT INTO \"Ledger\".entries VALUES (1)"),
@@ -43,7 +47,7 @@ private slots:
     void init()
     {
         f->startPage();
-        f->page->t->addItems({"sales.orders", "sales.products", "sales.deliveries"});
+        f->page->t->addItems({"sales.orders", "sales.products", "sales.deliveries", "sales.shifts"});
     }
     void cleanup() { f->stopPage(); }
 
@@ -77,6 +81,11 @@ private slots:
                                                 << "12/31/2024"
                                                 << "05/02/2024"
                                                 << "12/31/2024" << QStringList{"10", "11"};
+        QTest::newRow("time column, both ends") << "sales.shifts" << 1 << "134"
+                                                << "9:30 AM"
+                                                << "22:15"
+                                                << "9:30 AM"
+                                                << "22:15" << QStringList{"2", "3"};
         QTest::newRow("integers") << "sales.orders" << 0 << "3"
                                   << "11"
                                   << "12"
@@ -115,6 +124,7 @@ private slots:
         QTest::mouseClick(p.Command10, Qt::LeftButton);
         QCOMPARE(p.sfr->text(), fromShown);
         QCOMPARE(p.sto->text(), toShown);
+        QVERIFY2(!f->headers().isEmpty(), "the range search was refused");
         QStringList found = f->column(f->headers().first());
         found.sort();
         QCOMPARE(found, keys);
