@@ -2,6 +2,7 @@
 
 #include "platform/ado/row_cursor.h"
 #include "platform/spreadsheet.h"
+#include "platform/yielding_call.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -220,7 +221,10 @@ ExportOutcome exportRows(platform::ado::RowCursor* rows, const QString& sheetNam
         chunk.clear();
         rows->fetch(kExportChunk, &chunk);
     }
-    if (!book.save())
+    // Packing a large workbook takes seconds: the window goes on meanwhile.
+    bool saved = false;
+    platform::runWhileYielding([&] { saved = book.save(); });
+    if (!saved)
         return ExportOutcome::Failed;
     cleanup.keep();
     if (writtenPath)
