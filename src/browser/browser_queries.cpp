@@ -39,6 +39,8 @@ QString boundLiteral(RangeKind kind, const QString& bound)
         return quoted(bound);
     case RangeKind::Date:
         return QStringLiteral("{d ") + quoted(bound) + QLatin1Char('}');
+    case RangeKind::Time:
+        return QStringLiteral("{t ") + quoted(bound) + QLatin1Char('}');
     case RangeKind::Timestamp: {
         static const QRegularExpression day(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
         const QString stamp = day.match(bound).hasMatch() ? bound + QStringLiteral(" 00:00:00") : bound;
@@ -73,8 +75,11 @@ RangeKind rangeKind(const QString& typeCode)
     // bound would leave out the first day of the range.
     case adDBDate:
         return RangeKind::Date;
-    case adDate:
+    // A time of day is compared with a time: databases refuse to compare it with a
+    // timestamp.
     case adDBTime:
+        return RangeKind::Time;
+    case adDate:
     case adDBTimeStamp:
         return RangeKind::Timestamp;
     default:

@@ -12,9 +12,10 @@ namespace browser
 enum FilterKind : int { BeginWith = 0, EndWith = 1, Contain = 2, Equal = 3, NoFilter = -1 };
 
 // How the range search writes a bound, by the data type code shown in `tp`: a number
-// bare, a text in quotes, a date or a timestamp in the driver's escape for it, which
-// each driver turns into its own database's form. Codes of no such type: no bound.
-enum class RangeKind { None, Number, Text, Date, Timestamp };
+// bare, a text in quotes, a date, a time of day or a timestamp in the driver's escape for
+// it, which each driver turns into its own database's form. Codes of no such type: no
+// bound.
+enum class RangeKind { None, Number, Text, Date, Time, Timestamp };
 RangeKind rangeKind(const QString& typeCode);
 
 // The text between the quotes of a string literal: every quote doubled.
@@ -23,8 +24,8 @@ QString sqlString(const QString& value);
 QString openQuery(const QString& table);
 QString sortQuery(const QString& table, const QString& column, bool descending);
 QString filterQuery(const QString& table, const QString& column, const QString& value, int kind);
-// Empty bounds are left out; a date or timestamp bound is "yyyy-mm-dd" or anything typed
-// that reads as no date (which the database then refuses).
+// Empty bounds are left out; a date or timestamp bound is "yyyy-mm-dd", a time bound
+// "hh:mm:ss", or anything typed that reads as neither (which the database then refuses).
 QString rangeQuery(const QString& table, const QString& column, RangeKind kind, const QString& from,
                    const QString& to);
 

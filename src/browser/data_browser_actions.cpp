@@ -50,7 +50,7 @@ void DataBrowserPage::reportFailure(const QString& reason)
 QString DataBrowserPage::selectedTable()
 {
     const QString table = t->selectedText();
-    return data2_ ? platform::ado::tableInSql(table, data2_->identifierQuote()) : table;
+    return data2_ ? data2_->tableInSql(table) : table;
 }
 
 void DataBrowserPage::fitColumns()
@@ -128,15 +128,17 @@ void DataBrowserPage::Command10_Click()
     const RangeKind kind = rangeKind(tp->text());
     QString from = sfr->text();
     QString to = sto->text();
-    if (kind == RangeKind::Date || kind == RangeKind::Timestamp) {
-        // The boxes show the dates as month/day/year; the query takes them in the form
-        // the driver's escape reads.
-        const QLocale locale;
-        for (auto [box, bound] : {std::pair{sfr, &from}, std::pair{sto, &to}}) {
-            if (box->text().isEmpty())
-                continue;
+    const QLocale locale;
+    for (auto [box, bound] : {std::pair{sfr, &from}, std::pair{sto, &to}}) {
+        if (box->text().isEmpty())
+            continue;
+        // The boxes show the dates as month/day/year; the query takes dates and times
+        // in the form the driver's escape reads.
+        if (kind == RangeKind::Date || kind == RangeKind::Timestamp) {
             *bound = dateForQuery(box->text(), locale);
             box->setText(rewriteDateBound(box->text(), locale));
+        } else if (kind == RangeKind::Time) {
+            *bound = timeForQuery(box->text(), locale);
         }
     }
     showQuery(rangeQuery(selectedTable(), c->text(), kind, from, to));

@@ -56,6 +56,18 @@ QStringList namedFormats(const QLocale& locale)
     return formats;
 }
 
+// The locale's short time form with one or two digits for the hour, without and with
+// seconds.
+QStringList timeFormats(const QLocale& locale)
+{
+    static const QRegularExpression hour(QStringLiteral("([Hh])\\1"));
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.replace(hour, QStringLiteral("\\1"));
+    QString withSeconds = format;
+    withSeconds.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
+    return {format, withSeconds};
+}
+
 } // namespace
 
 std::optional<QDate> readDate(const QString& text, const QLocale& locale)
@@ -110,6 +122,28 @@ QString rewriteDateBound(const QString& text, const QLocale& locale)
     };
     return digits(date->month(), 2) + separator + digits(date->day(), 2) + separator +
            digits(date->year(), 4);
+}
+
+std::optional<QTime> readTime(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    static const QRegularExpression clock(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
+    if (const auto match = clock.match(trimmed); match.hasMatch()) {
+        const QTime time(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+        return time.isValid() ? std::optional(time) : std::nullopt;
+    }
+    for (const QString& format : timeFormats(locale)) {
+        const QTime time = locale.toTime(trimmed, format);
+        if (time.isValid())
+            return time;
+    }
+    return std::nullopt;
+}
+
+QString timeForQuery(const QString& text, const QLocale& locale)
+{
+    const std::optional<QTime> time = readTime(text, locale);
+    return time ? time->toString(QStringLiteral("HH:mm:ss")) : text;
 }
 
 QString dateForQuery(const QString& text, const QLocale& locale)

@@ -1,11 +1,12 @@
 #pragma once
-// The date bounds of the range search: a date box is rewritten as month/day/year
-// before it goes into the query, so the database reads it one way whatever the user's
-// locale writes.
+// The date and time bounds of the range search: a date box is rewritten as
+// month/day/year before it goes into the query, so the database reads it one way
+// whatever the user's locale writes; a time is read in the locale too.
 
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QTime>
 #include <optional>
 
 namespace browser
@@ -27,5 +28,13 @@ QString rewriteDateBound(const QString& text, const QLocale& locale);
 // The date as a query writes it, "yyyy-mm-dd", or the text unchanged when it reads as
 // no date.
 QString dateForQuery(const QString& text, const QLocale& locale);
+
+// The time of day a text stands for in the locale: "h:mm" or "h:mm:ss" on the 24-hour
+// clock, or the locale's short time, also with seconds ("8:30 PM", "8:30:15 PM").
+std::optional<QTime> readTime(const QString& text, const QLocale& locale);
+
+// The time as a query writes it, "hh:mm:ss", or the text unchanged when it reads as no
+// time.
+QString timeForQuery(const QString& text, const QLocale& locale);
 
 } // namespace browser

@@ -2,6 +2,7 @@
 
 #include "platform/ado/row_cursor.h"
 #include "platform/spreadsheet.h"
+#include "platform/yielding_call.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -45,19 +46,29 @@ std::optional<platform::DateTimeShown> dateTimeShown(int type)
 }
 
 // The driver's text of a date, time or timestamp ("2024-06-15 08:30:00.5"); invalid when
-// it reads as none of them.
+// it reads as none of them. Read as UTC: the value is written as it stands, never shifted
+// by the local clock's rules (a time in a summer-time gap stays as it is), and no time
+// zone is looked up for each cell.
 QDateTime parseDateTime(const QString& value)
 {
-    QString iso = value.trimmed();
-    iso.replace(QLatin1Char(' '), QLatin1Char('T'));
-    QDateTime stamp = QDateTime::fromString(iso, Qt::ISODateWithMs);
-    if (stamp.isValid())
-        return stamp;
-    const QDate date = QDate::fromString(iso, Qt::ISODate);
-    if (date.isValid())
-        return QDateTime(date, QTime(0, 0));
-    const QTime time = QTime::fromString(iso, Qt::ISODateWithMs);
-    return time.isValid() ? QDateTime(QDate(2000, 1, 1), time) : QDateTime();
+    const QString text = value.trimmed();
+    static const QRegularExpression between(QStringLiteral("[ T]"));
+    const qsizetype gap = text.indexOf(between);
+    if (gap > 0) {
+        const QDate date = QDate::fromString(text.left(gap), Qt::ISODate);
+        const QTime time = QTime::fromString(text.mid(gap + 1), Qt::ISODateWithMs);
+        return date.isValid() && time.isValid() ? QDateTime(date, time, Qt::UTC) : QDateTime();
+    }
+    if (const QDate date = QDate::fromString(text, Qt::ISODate); date.isValid())
+        return QDateTime(date, QTime(0, 0), Qt::UTC);
+    const QTime time = QTime::fromString(text, Qt::ISODateWithMs);
+    return time.isValid() ? QDateTime(QDate(2000, 1, 1), time, Qt::UTC) : QDateTime();
+}
+
+// The number of decimal digits in a text.
+qsizetype digitCount(const QString& text)
+{
+    return std::count_if(text.cbegin(), text.cend(), [](QChar ch) { return ch.isDigit(); });
 }
 
 // The default text of a boolean: "True" or "False" whatever the driver's spelling.
@@ -90,10 +101,9 @@ void writeCell(platform::SpreadsheetWorkbook& book, int row, int column, int typ
             return;
     }
     if (platform::ado::isNumericType(type)) {
-        static const QRegularExpression digits(QStringLiteral("\\d"));
         bool ok = false;
         const double number = value.toDouble(&ok);
-        if (ok && value.count(digits) <= kExactDigits && book.setNumber(row, column, number))
+        if (ok && digitCount(value) <= kExactDigits && book.setNumber(row, column, number))
             return;
     }
     book.setText(row, column, value);
@@ -211,7 +221,10 @@ ExportOutcome exportRows(platform::ado::RowCursor* rows, const QString& sheetNam
         chunk.clear();
         rows->fetch(kExportChunk, &chunk);
     }
-    if (!book.save())
+    // Packing a large workbook takes seconds: the window goes on meanwhile.
+    bool saved = false;
+    platform::runWhileYielding([&] { saved = book.save(); });
+    if (!saved)
         return ExportOutcome::Failed;
     cleanup.keep();
     if (writtenPath)

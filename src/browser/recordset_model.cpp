@@ -12,8 +12,8 @@ void RecordsetModel::rebind(const std::shared_ptr<platform::ado::RowCursor>& cur
     beginResetModel();
     cursor_ = cursor;
     fields_ = cursor ? cursor->fields() : QList<platform::ado::Field>();
-    rows_.clear();
-    rows_ = readChunk();
+    rows_.reset(int(fields_.size()));
+    rows_.append(readChunk());
     endResetModel();
 }
 
@@ -34,7 +34,7 @@ QList<QStringList> RecordsetModel::readChunk()
 
 int RecordsetModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(rows_.size());
+    return parent.isValid() ? 0 : rows_.rowCount();
 }
 
 int RecordsetModel::columnCount(const QModelIndex& parent) const
@@ -44,7 +44,7 @@ int RecordsetModel::columnCount(const QModelIndex& parent) const
 
 QVariant RecordsetModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rows_.size() || index.column() >= fields_.size())
+    if (!index.isValid() || index.row() >= rows_.rowCount() || index.column() >= fields_.size())
         return {};
     if (role == Qt::TextAlignmentRole) {
         const bool number = platform::ado::isNumericType(fields_.at(index.column()).type);
@@ -52,8 +52,7 @@ QVariant RecordsetModel::data(const QModelIndex& index, int role) const
     }
     if (role != Qt::DisplayRole)
         return {};
-    const QStringList& row = rows_.at(index.row());
-    return index.column() < row.size() ? row.at(index.column()) : QString();
+    return rows_.value(index.row(), index.column());
 }
 
 QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -79,11 +78,11 @@ void RecordsetModel::fetchMore(const QModelIndex& parent)
 {
     if (!canFetchMore(parent))
         return;
-    QList<QStringList> more = readChunk();
+    const QList<QStringList> more = readChunk();
     if (more.isEmpty())
         return;
-    beginInsertRows({}, int(rows_.size()), int(rows_.size() + more.size()) - 1);
-    rows_.append(std::move(more));
+    beginInsertRows({}, rows_.rowCount(), rows_.rowCount() + int(more.size()) - 1);
+    rows_.append(more);
     endInsertRows();
 }
 

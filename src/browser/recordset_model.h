@@ -4,6 +4,7 @@
 // a time as the view scrolls to them, so a large table opens at once and only the rows
 // looked at are held.
 
+#include "browser/packed_rows.h"
 #include "platform/ado/ado.h"
 
 #include <QAbstractTableModel>
@@ -42,7 +43,7 @@ private:
 
     std::weak_ptr<platform::ado::RowCursor> cursor_;
     QList<platform::ado::Field> fields_;
-    QList<QStringList> rows_;
+    PackedRows rows_;
     bool reading_ = false;
 };
 

@@ -353,6 +353,29 @@ private slots:
                                 "OrderDate <= {ts 'someday'}"));
     }
 
+    // A time column takes time bounds, read in the user's locale; both ends included.
+    void timeRange()
+    {
+        QVERIFY(f.exec(QStringLiteral("CREATE TABLE Shifts (Name VARCHAR(10), Starts TIME)")));
+        QVERIFY(f.exec(QStringLiteral(
+            "INSERT INTO Shifts VALUES ('early', '06:00:00'), ('day', '09:30:00'), ('late', '22:15:00')")));
+        auto& p = *f.page;
+        p.t->addItem(QStringLiteral("Shifts"));
+        f.open(QStringLiteral("Shifts"));
+        p.ss2_pick_column(1);
+        QCOMPARE(p.tp->text(), QStringLiteral("134"));
+        p.sfr->setText(QStringLiteral("9:30 AM"));
+        p.sto->setText(QStringLiteral("22:15"));
+        QTest::mouseClick(p.Command10, Qt::LeftButton);
+        QCOMPARE(f.data2->recordSource(),
+                 QStringLiteral("SELECT * from Shifts where Starts >= {t '09:30:00'} and Starts <= {t '22:15:00'}"));
+        QCOMPARE(p.sfr->text(), QStringLiteral("9:30 AM"));
+        QCOMPARE(f.column("Name"), QStringList({"day", "late"}));
+        QCOMPARE(p.nr->text(), QStringLiteral("2"));
+        f.stopPage();
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE Shifts")));
+    }
+
     void gridPicks()
     {
         auto& p = *f.page;

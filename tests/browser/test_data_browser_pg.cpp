@@ -34,11 +34,20 @@ private slots:
                                         "(11, '2024-12-31'), (12, '2024-05-01')"),
                          &none)
                     .ok);
+        QVERIFY(db.query(QStringLiteral("CREATE TABLE sales.shifts (shift_id integer, starts time); "
+                                        "INSERT INTO sales.shifts VALUES (1, '06:00'), (2, '09:30'), (3, '22:15')"),
+                         &none)
+                    .ok);
+        QVERIFY(
+            db.query(QStringLiteral("CREATE SCHEMA \"Ledger\"; CREATE TABLE \"Ledger\".entries (id integer); "
+                                    "INSERT INTO \"Ledger\".entries VALUES (1)"),
+                     &none)
+                .ok);
     }
     void init()
     {
         f->startPage();
-        f->page->t->addItems({"sales.orders", "sales.products", "sales.deliveries"});
+        f->page->t->addItems({"sales.orders", "sales.products", "sales.deliveries", "sales.shifts"});
     }
     void cleanup() { f->stopPage(); }
 
@@ -72,6 +81,11 @@ private slots:
                                                 << "12/31/2024"
                                                 << "05/02/2024"
                                                 << "12/31/2024" << QStringList{"10", "11"};
+        QTest::newRow("time column, both ends") << "sales.shifts" << 1 << "134"
+                                                << "9:30 AM"
+                                                << "22:15"
+                                                << "9:30 AM"
+                                                << "22:15" << QStringList{"2", "3"};
         QTest::newRow("integers") << "sales.orders" << 0 << "3"
                                   << "11"
                                   << "12"
@@ -110,10 +124,44 @@ private slots:
         QTest::mouseClick(p.Command10, Qt::LeftButton);
         QCOMPARE(p.sfr->text(), fromShown);
         QCOMPARE(p.sto->text(), toShown);
+        QVERIFY2(!f->headers().isEmpty(), "the range search was refused");
         QStringList found = f->column(f->headers().first());
         found.sort();
         QCOMPARE(found, keys);
         QCOMPARE(p.nr->text(), QString::number(keys.size()));
+    }
+
+    // Names the server would fold to lower case go into the queries quoted, part by
+    // part; plain lower-case names keep the query text as written.
+    void tableNames_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("mixed-case table in a schema") << "sales.Customers"
+                                                      << "SELECT * from sales.\"Customers\""
+                                                      << "2";
+        QTest::newRow("lower case") << "sales.orders"
+                                    << "SELECT * from sales.orders"
+                                    << "3";
+        QTest::newRow("mixed-case schema") << "Ledger.entries"
+                                           << "SELECT * from \"Ledger\".entries"
+                                           << "1";
+    }
+    void tableNames()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, query);
+        QFETCH(QString, count);
+        auto& p = *f->page;
+        QSignalSpy failures(&p, &browser::DataBrowserPage::queryFailed);
+        p.t->addItem(table);
+        f->open(table);
+        QCOMPARE(f->data2->recordSource(), query);
+        QVERIFY2(failures.isEmpty(),
+                 failures.isEmpty() ? "" : qPrintable(failures.first().first().toString()));
+        QCOMPARE(p.nr->text(), count);
+        QCOMPARE(f->grid()->rowCount(), count.toInt());
     }
 
     // A refused query leaves the grid and count empty; the connection goes on serving

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <ctime>
 
 class GridExportTest : public QObject
 {
@@ -87,8 +89,8 @@ private slots:
     void everyRowAndFittedColumns()
     {
         QVERIFY(f.createNumbers(QStringLiteral("Numbers"), 1234));
-        QVERIFY(f.exec(QStringLiteral("CREATE TABLE Many AS SELECT i AS Id, 'row number ' || i AS LongLabel "
-                                      "FROM Numbers")));
+        QVERIFY(f.exec(QStringLiteral("CREATE TABLE Many (Id INTEGER, LongLabel VARCHAR(20))")));
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO Many SELECT i, 'row number ' || i FROM Numbers")));
         f.page->t->addItem(QStringLiteral("Many"));
         f.open(QStringLiteral("Many"));
         QVERIFY(f.grid()->rowCount() < 1234);
@@ -109,6 +111,32 @@ private slots:
             testsupport::xlsxPart(f.opened.first(), QStringLiteral("xl/worksheets/sheet1.xml"));
         QVERIFY(sheet.contains(R"(<col min="1" max="1" width="5.)"));
         QVERIFY(sheet.contains(R"(<col min="2" max="2" width="16.)"));
+    }
+
+    // A timestamp is written as it stands, even one the local clock skips when summer
+    // time begins.
+    void timestampInTheLocalClockGap()
+    {
+        const QByteArray zone = qgetenv("TZ");
+        const auto restoreZone = qScopeGuard([&] {
+            qputenv("TZ", zone);
+            tzset();
+        });
+        qputenv("TZ", "America/New_York");
+        tzset();
+        QVERIFY(f.exec(QStringLiteral("CREATE TABLE Stamps (At TIMESTAMP)")));
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO Stamps VALUES ('2024-03-10 02:30:00')")));
+        f.page->t->addItem(QStringLiteral("Stamps"));
+        f.open(QStringLiteral("Stamps"));
+        QTest::mouseClick(f.page->Command4, Qt::LeftButton);
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE Stamps")));
+        QCOMPARE(f.opened.size(), 1);
+        if (!testsupport::unzipAvailable())
+            QSKIP("no unzip to read the workbook back");
+        const QString cell = testsupport::xlsxCells(f.opened.first()).value("A2");
+        QVERIFY2(cell.startsWith(QLatin1Char('#')), qPrintable(cell));
+        const double serial = QDate(1899, 12, 30).daysTo(QDate(2024, 3, 10)) + 2.5 / 24;
+        QVERIFY2(qAbs(cell.mid(1).toDouble() - serial) < 1e-6, qPrintable(cell));
     }
 
     void failures_data()

@@ -56,6 +56,8 @@ private slots:
             << rangeQuery(t, k, RangeKind::Timestamp, "2003-12-31", "2004-01-05 12:30:00")
             << "SELECT * from Customers where Id >= {ts '2003-12-31 00:00:00'} and Id <= {ts '2004-01-05 "
                "12:30:00'}";
+        QTest::newRow("time range") << rangeQuery(t, k, RangeKind::Time, "08:30:00", "22:15:00")
+                                    << "SELECT * from Customers where Id >= {t '08:30:00'} and Id <= {t '22:15:00'}";
         QTest::newRow("date as typed") << rangeQuery(t, k, RangeKind::Date, "soon'", QString())
                                        << "SELECT * from Customers where Id >= {d 'soon'''}";
         QTest::newRow("no bounds") << rangeQuery(t, k, RangeKind::Text, QString(), QString())
@@ -83,7 +85,8 @@ private slots:
         for (const char* code : {"129", "130", "200", "201", "202", "203"})
             QTest::newRow(code) << code << text;
         QTest::newRow("133") << "133" << int(RangeKind::Date);
-        for (const char* code : {"7", "134", "135"})
+        QTest::newRow("134") << "134" << int(RangeKind::Time);
+        for (const char* code : {"7", "135"})
             QTest::newRow(code) << code << int(RangeKind::Timestamp);
         for (const char* code : {"", "0", "11", "72", "128", "204", "205", " 131", "131 ", "0131", "x"})
             QTest::newRow(qPrintable(QStringLiteral("'%1'").arg(QLatin1String(code)))) << code << none;
@@ -206,6 +209,42 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, forQuery);
         QCOMPARE(dateForQuery(typed, QLocale(locale)), forQuery);
+    }
+
+    // What the query takes from a time box: the time on the 24-hour clock, with seconds.
+    void timesForQuery_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("forQuery");
+        QTest::newRow("24-hour, one-digit hour") << "en_US"
+                                                 << "8:30"
+                                                 << "08:30:00";
+        QTest::newRow("24-hour, seconds") << "en_US"
+                                          << " 22:15:07 "
+                                          << "22:15:07";
+        QTest::newRow("us, afternoon") << "en_US"
+                                       << "9:05 PM"
+                                       << "21:05:00";
+        QTest::newRow("us, seconds") << "en_US"
+                                     << "12:00:30 AM"
+                                     << "00:00:30";
+        QTest::newRow("german") << "de_DE"
+                                << "07:45"
+                                << "07:45:00";
+        QTest::newRow("no such hour") << "en_US"
+                                      << "25:00"
+                                      << "25:00";
+        QTest::newRow("no time") << "en_US"
+                                 << "noon"
+                                 << "noon";
+    }
+    void timesForQuery()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, forQuery);
+        QCOMPARE(timeForQuery(typed, QLocale(locale)), forQuery);
     }
 };
 

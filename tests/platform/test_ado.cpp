@@ -354,6 +354,65 @@ private slots:
         QCOMPARE(rs.fieldIndex("nosuchfield"), -1);
     }
 
+    // A name is quoted where the database would not read it back as written: a part it
+    // would fold to another case, or a name that is no plain identifier.
+    void tableInSql_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("unquoted");
+        QTest::addColumn<QString>("quote");
+        QTest::addColumn<QString>("expected");
+        const int asWritten = int(UnquotedCase::AsWritten);
+        const int upper = int(UnquotedCase::Upper);
+        const int lower = int(UnquotedCase::Lower);
+        QTest::newRow("as written, mixed case") << "sales.Customers" << asWritten << "\""
+                                                << "sales.Customers";
+        QTest::newRow("lower, plain") << "sales.orders" << lower << "\""
+                                      << "sales.orders";
+        QTest::newRow("lower, mixed-case table") << "sales.Customers" << lower << "\""
+                                                 << "sales.\"Customers\"";
+        QTest::newRow("lower, mixed-case schema") << "Ledger.entries" << lower << "\""
+                                                  << "\"Ledger\".entries";
+        QTest::newRow("lower, no schema") << "Customers" << lower << "`"
+                                          << "`Customers`";
+        QTest::newRow("upper, plain") << "HR.EMP" << upper << "\""
+                                      << "HR.EMP";
+        QTest::newRow("upper, lower-case table") << "HR.emp" << upper << "\""
+                                                 << "HR.\"emp\"";
+        QTest::newRow("not an identifier") << "Order Lines" << lower << "\""
+                                           << "\"Order Lines\"";
+        QTest::newRow("quote inside") << "a\"b" << asWritten << "\""
+                                      << "\"a\"\"b\"";
+        QTest::newRow("empty") << "" << lower << "\""
+                               << "";
+    }
+    void tableInSql()
+    {
+        QFETCH(QString, table);
+        QFETCH(int, unquoted);
+        QFETCH(QString, quote);
+        QFETCH(QString, expected);
+        QCOMPARE(platform::ado::tableInSql(table, quote, UnquotedCase(unquoted)), expected);
+    }
+
+    // The drivers tell how their database keeps unquoted names.
+    void unquotedCase_data()
+    {
+        QTest::addColumn<QString>("db");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("sqlite") << "sqlite" << int(UnquotedCase::AsWritten);
+        QTest::newRow("pg") << "pg" << int(UnquotedCase::Lower);
+    }
+    void unquotedCase()
+    {
+        QFETCH(QString, db);
+        QFETCH(int, expected);
+        QUILLMERE_BACKEND(db, cs);
+        Connection c;
+        openOrFail(c, cs);
+        QCOMPARE(int(c.unquotedCase()), expected);
+    }
+
     void failedRefreshLeavesNoFields_data()
     {
         QTest::addColumn<QString>("db");

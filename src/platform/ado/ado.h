@@ -79,6 +79,10 @@ void setCatalogueTimeLimit(std::chrono::seconds limit);
 
 class RowCursor;
 
+// How a database keeps an identifier written without quotes: as written (matched with or
+// without regard to case), or folded to upper or to lower case.
+enum class UnquotedCase { AsWritten, Upper, Lower };
+
 // How a connection reads a result: whole when the statement runs, or as it is fetched.
 enum class ResultReading { Whole, OnDemand };
 
@@ -160,6 +164,8 @@ public:
 
     // The driver's identifier quote character ('"' when the driver gives none).
     QString identifierQuote() const;
+    // What the database does with an identifier written without quotes.
+    UnquotedCase unquotedCase() const;
 
     // Runs a statement and fetches its rows (fieldsOnly: prepare and describe only, under
     // the catalogue time limit). A failure that lost the link, or the limit passing,
@@ -213,12 +219,14 @@ public:
     // refresh, connection string or close ends it, so a reader keeps it as a weak_ptr.
     Status refreshCursor();
     std::shared_ptr<RowCursor> cursor() const { return cursor_; }
-    // Another cursor over the record source, from its first row (the export walks it).
+    // Another cursor over the record source, from its first row, on a connection of its
+    // own (the export walks it while the grid's cursor stays where it is).
     Status openCursor(std::unique_ptr<RowCursor>* out);
     // The number of rows `sql` gives, on the control's own connection.
     Status countRows(const QString& sql, qint64* count);
-    // The driver's identifier quote on the control's own connection ('"' before it opens).
-    QString identifierQuote();
+    // A table name as queries on the control's own connection write it (tableInSql with
+    // that connection's quote and case; as by default before it opens).
+    QString tableInSql(const QString& table);
     // Connection::describeAhead, over the control's own connection.
     Status describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out);
 
@@ -264,8 +272,11 @@ QString missingDatabaseFile(const QString& odbcString);
 QString oleDbValue(const QString& value);
 
 // A table name as a query writes it: unchanged when it is a plain identifier (or a
-// dotted owner.table of them, or empty), else in the driver's identifier quotes, inner
-// quotes doubled.
-QString tableInSql(const QString& table, const QString& identifierQuote);
+// dotted owner.table of them, or empty) that the database reads back as written, else
+// in the driver's identifier quotes, inner quotes doubled. In a dotted name of plain
+// identifiers only the parts that the database would fold to another case are quoted
+// ("sales.Customers" on a database that folds to lower case: sales."Customers").
+QString tableInSql(const QString& table, const QString& identifierQuote,
+                   UnquotedCase unquoted = UnquotedCase::AsWritten);
 
 } // namespace platform::ado

@@ -27,6 +27,22 @@ QString readIdentifierQuote(SQLHDBC dbc)
     return quote.isEmpty() ? QStringLiteral("\"") : quote;
 }
 
+UnquotedCase readUnquotedCase(SQLHDBC dbc)
+{
+    SQLUSMALLINT identifierCase = 0;
+    if (!odbc::succeeded(
+            SQLGetInfoW(dbc, SQL_IDENTIFIER_CASE, &identifierCase, sizeof(identifierCase), nullptr)))
+        return UnquotedCase::AsWritten;
+    switch (identifierCase) {
+    case SQL_IC_UPPER:
+        return UnquotedCase::Upper;
+    case SQL_IC_LOWER:
+        return UnquotedCase::Lower;
+    default:
+        return UnquotedCase::AsWritten;
+    }
+}
+
 // Runs one statement on an open connection; `lost` tells whether a failure lost the link.
 Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset* out, bool* lost)
 {
@@ -126,6 +142,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
     auto link = std::make_shared<Link>();
     Status status;
     QString quote, dbmsName, openedWith;
+    UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     // The login timeout bounds the wait; the window stays live meanwhile.
     runWhileYielding([&] {
         SQLHENV env = odbc::environment();
@@ -158,11 +175,13 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         link->connected = true;
         openedWith = odbcString;
         quote = readIdentifierQuote(link->dbc);
+        unquotedCase = readUnquotedCase(link->dbc);
         dbmsName = readInfo(link->dbc, SQL_DBMS_NAME);
     });
     if (status.ok) {
         impl_->link = std::move(link);
         impl_->identifierQuote = quote;
+        impl_->unquotedCase = unquotedCase;
         impl_->dbmsName = dbmsName;
         impl_->odbcString = openedWith;
     }
@@ -191,6 +210,11 @@ Status Connection::openSchema(int kind, const QList<QVariant>& restrictions, Rec
 QString Connection::identifierQuote() const
 {
     return impl_->identifierQuote;
+}
+
+UnquotedCase Connection::unquotedCase() const
+{
+    return impl_->unquotedCase;
 }
 
 Status Connection::query(const QString& sql, Recordset* out, bool fieldsOnly)
@@ -275,9 +299,12 @@ Status DataControl::refreshCursor()
 {
     recordset_ = Recordset();
     cursor_.reset();
-    std::unique_ptr<RowCursor> opened;
-    const Status status = openCursor(&opened);
-    cursor_ = std::move(opened);
+    const Status opened = ensureOpen(ResultReading::OnDemand);
+    if (!opened.ok)
+        return opened;
+    std::unique_ptr<RowCursor> cursor;
+    const Status status = connection_->openCursor(recordSource_, &cursor);
+    cursor_ = std::move(cursor);
     return status;
 }
 
@@ -287,7 +314,15 @@ Status DataControl::openCursor(std::unique_ptr<RowCursor>* out)
     const Status opened = ensureOpen(ResultReading::OnDemand);
     if (!opened.ok)
         return opened;
-    return connection_->openCursor(recordSource_, out);
+    // A second reader goes through a connection of its own: a driver that steps through
+    // one result at a time per connection (SQLite's) would otherwise read the rest of
+    // the grid's result into memory to make way for it. The cursor keeps that
+    // connection's handle for as long as it lives.
+    Connection own;
+    const Status ownOpened = own.open(connectionString_, ResultReading::OnDemand);
+    if (!ownOpened.ok)
+        return ownOpened;
+    return own.openCursor(recordSource_, out);
 }
 
 Status DataControl::countRows(const QString& sql, qint64* count)
@@ -306,9 +341,11 @@ Status DataControl::describeAhead(const QStringList& queries, QHash<QString, QLi
     return opened.ok ? connection_->describeAhead(queries, out) : opened;
 }
 
-QString DataControl::identifierQuote()
+QString DataControl::tableInSql(const QString& table)
 {
-    return ensureOpen(ResultReading::OnDemand).ok ? connection_->identifierQuote() : QStringLiteral("\"");
+    if (!ensureOpen(ResultReading::OnDemand).ok)
+        return platform::ado::tableInSql(table, QStringLiteral("\""));
+    return platform::ado::tableInSql(table, connection_->identifierQuote(), connection_->unquotedCase());
 }
 
 } // namespace platform::ado

@@ -26,6 +26,7 @@ struct Link {
 struct Connection::Impl {
     std::shared_ptr<Link> link; // null while closed
     QString identifierQuote = QStringLiteral("\"");
+    UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     QString dbmsName;
     QString odbcString; // as the link was opened, the driver's own settings included
 

@@ -5,16 +5,47 @@
 namespace platform::ado
 {
 
-QString tableInSql(const QString& table, const QString& identifierQuote)
+namespace
+{
+
+QString quotedName(const QString& name, const QString& identifierQuote)
+{
+    const QString q = identifierQuote.trimmed().isEmpty() ? QStringLiteral("\"") : identifierQuote.trimmed();
+    return q + QString(name).replace(q, q + q) + q;
+}
+
+// Whether the database reads a plain identifier written without quotes as this name.
+bool keepsItsCase(const QString& identifier, UnquotedCase unquoted)
+{
+    switch (unquoted) {
+    case UnquotedCase::Upper:
+        return identifier == identifier.toUpper();
+    case UnquotedCase::Lower:
+        return identifier == identifier.toLower();
+    case UnquotedCase::AsWritten:
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+QString tableInSql(const QString& table, const QString& identifierQuote, UnquotedCase unquoted)
 {
     // Letters, digits, '_', '$' and '#', not starting with a digit; a dotted
     // owner.table name counts as plain too.
     static const QRegularExpression plain(
         QStringLiteral(R"(^[A-Za-z_][A-Za-z0-9_$#]*(\.[A-Za-z_][A-Za-z0-9_$#]*)*$)"));
-    if (table.isEmpty() || plain.match(table).hasMatch())
+    if (table.isEmpty())
         return table;
-    const QString q = identifierQuote.trimmed().isEmpty() ? QStringLiteral("\"") : identifierQuote.trimmed();
-    return q + QString(table).replace(q, q + q) + q;
+    if (!plain.match(table).hasMatch())
+        return quotedName(table, identifierQuote);
+    QStringList parts = table.split(QLatin1Char('.'));
+    for (QString& part : parts) {
+        if (!keepsItsCase(part, unquoted))
+            part = quotedName(part, identifierQuote);
+    }
+    return parts.join(QLatin1Char('.'));
 }
 
 } // namespace platform::ado
