@@ -4,10 +4,10 @@ namespace generators {
 
 void forEachChosenTable(RunContext& ctx, const std::function<void(const QString& table)>& writeTable)
 {
-    for (int index = 0; index <= ctx.nbmax && index < ctx.in.tdn1.size(); ++index) {
+    for (const QString& table : ctx.chosenTables()) {
         stepProgress(ctx.host);
         ctx.host.yield();
-        writeTable(ctx.in.tdn1.at(index));
+        writeTable(table);
     }
 }
 

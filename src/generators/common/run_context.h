@@ -61,6 +61,9 @@ struct RunContext {
     QString ns = QStringLiteral("Common.Data"); // generated namespace
     int nbmax = -1;                             // index of the last chosen table
 
+    // The chosen tables the run writes: those of tdn1 up to nbmax, in list order.
+    QStringList chosenTables() const { return in.tdn1.mid(0, qMax(nbmax + 1, 0)); }
+
     // The solution dialog pt(5) is shown: asked when it matters, not only at the start.
     bool solutionVisible() const { return host.solutionDialogShown().value_or(in.solutionVisible); }
 

@@ -30,12 +30,10 @@ void scanForeignKeys(RunContext& ctx)
             ctx.problem(QStringLiteral("The foreign keys could not be read (%1)").arg(keys.error));
         return;
     }
-    // How often each name stands among the chosen tables up to nbmax.
-    const QStringList& chosen = ctx.in.tdn1;
-    const int last = qMin(ctx.nbmax, int(chosen.size()) - 1);
+    // How often each name stands among the chosen tables.
     QHash<QString, int> timesChosen;
-    for (int i = 0; i <= last; ++i)
-        ++timesChosen[chosen.at(i)];
+    for (const QString& table : ctx.chosenTables())
+        ++timesChosen[table];
     ParentKeyColumns parentColumns(ctx.catalogue);
 
     for (const ForeignKeyRow& row : keys.rows) {

@@ -1,8 +1,6 @@
 #include "generators/dataclasses/join_classes_writer.h"
 
-#include "generators/common/column_discovery.h"
-#include "generators/dataclasses/fk_work_list.h"
-#include "generators/dataclasses/join_section_head.h"
+#include "generators/dataclasses/join_pass.h"
 #include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
@@ -55,26 +53,16 @@ void writeJoinProperties(ModuleFile& file, const QString& owner, const QList<pla
 
 void writeJoinClasses(RunContext& ctx, ModuleFile& file)
 {
-    const int last = qMin(ctx.nbmax, int(ctx.in.tdn1.size()) - 1);
-    for (int i = 0; i <= last; ++i) {
-        stepProgress(ctx.host);
-        ctx.host.yield();
-        const QString child = ctx.in.tdn1.at(i);
-        const Relations relations = relationsOf(ctx.fk_rows, child, /*withChildren=*/false);
-        if (relations.linked)
-            writeLineTable(file, kJoinSectionHead, {});
-        for (const QString& parent : relations.parents) {
-            const auto childColumns = discoverColumns(ctx, DataControlId::data3, child, /*withRowLimit=*/false);
-            const auto parentColumns = discoverColumns(ctx, DataControlId::data4, parent, /*withRowLimit=*/false);
-            const Placeholders names{{QStringLiteral("child"), child}, {QStringLiteral("parent"), parent}};
-            writeLineTable(file, kJoinClass, names,
-                           {{QStringLiteral("child column"), columnRows(childColumns)},
-                            {QStringLiteral("parent column"), columnRows(parentColumns)}});
-            writeJoinProperties(file, child, childColumns);
-            writeJoinProperties(file, parent, parentColumns);
-            writeLineTable(file, kJoinClassEnd, names);
-        }
-    }
+    forEachJoin(ctx, file, /*withRowLimit=*/false, [&](const JoinPair& join) {
+        const Placeholders names{{QStringLiteral("child"), join.child},
+                                 {QStringLiteral("parent"), join.parent}};
+        writeLineTable(file, kJoinClass, names,
+                       {{QStringLiteral("child column"), columnRows(join.childColumns)},
+                        {QStringLiteral("parent column"), columnRows(join.parentColumns)}});
+        writeJoinProperties(file, join.child, join.childColumns);
+        writeJoinProperties(file, join.parent, join.parentColumns);
+        writeLineTable(file, kJoinClassEnd, names);
+    });
 }
 
 QList<const LineTable*> joinClassLineTables()

@@ -1,8 +1,7 @@
 #include "generators/dataclasses/join_managers_writer.h"
 
 #include "generators/common/column_discovery.h"
-#include "generators/dataclasses/fk_work_list.h"
-#include "generators/dataclasses/join_section_head.h"
+#include "generators/dataclasses/join_pass.h"
 #include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
@@ -60,28 +59,18 @@ End Module
 
 void writeJoinManagers(RunContext& ctx, ModuleFile& file)
 {
-    const int last = qMin(ctx.nbmax, int(ctx.in.tdn1.size()) - 1);
-    for (int i = 0; i <= last; ++i) {
-        stepProgress(ctx.host);
-        ctx.host.yield();
-        const QString child = ctx.in.tdn1.at(i);
-        const Relations relations = relationsOf(ctx.fk_rows, child, /*withChildren=*/false);
-        if (relations.linked)
-            writeLineTable(file, kJoinSectionHead, {});
-        for (const QString& parent : relations.parents) {
-            const auto childColumns = discoverColumns(ctx, DataControlId::data3, child, /*withRowLimit=*/true);
-            const auto parentColumns = discoverColumns(ctx, DataControlId::data4, parent, /*withRowLimit=*/true);
-            const auto listedChildColumns =
-                discoverColumns(ctx, DataControlId::data3, child, /*withRowLimit=*/true);
-            const auto listedParentColumns =
-                discoverColumns(ctx, DataControlId::data4, parent, /*withRowLimit=*/true);
-            writeLineTable(file, kJoinManager, {{QStringLiteral("child"), child}, {QStringLiteral("parent"), parent}},
-                           {{QStringLiteral("child column"), columnRows(childColumns)},
-                            {QStringLiteral("parent column"), columnRows(parentColumns)},
-                            {QStringLiteral("listed child column"), columnRows(listedChildColumns)},
-                            {QStringLiteral("listed parent column"), columnRows(listedParentColumns)}});
-        }
-    }
+    forEachJoin(ctx, file, /*withRowLimit=*/true, [&](const JoinPair& join) {
+        const auto listedChildColumns =
+            discoverColumns(ctx, DataControlId::data3, join.child, /*withRowLimit=*/true);
+        const auto listedParentColumns =
+            discoverColumns(ctx, DataControlId::data4, join.parent, /*withRowLimit=*/true);
+        writeLineTable(file, kJoinManager,
+                       {{QStringLiteral("child"), join.child}, {QStringLiteral("parent"), join.parent}},
+                       {{QStringLiteral("child column"), columnRows(join.childColumns)},
+                        {QStringLiteral("parent column"), columnRows(join.parentColumns)},
+                        {QStringLiteral("listed child column"), columnRows(listedChildColumns)},
+                        {QStringLiteral("listed parent column"), columnRows(listedParentColumns)}});
+    });
 }
 
 QList<const LineTable*> joinManagerLineTables()

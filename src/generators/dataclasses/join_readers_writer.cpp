@@ -1,9 +1,7 @@
 #include "generators/dataclasses/join_readers_writer.h"
 
-#include "generators/common/column_discovery.h"
 #include "generators/common/dal_command.h"
-#include "generators/dataclasses/fk_work_list.h"
-#include "generators/dataclasses/join_section_head.h"
+#include "generators/dataclasses/join_pass.h"
 #include "generators/dataclasses/net_type.h"
 
 namespace generators::dataclasses {
@@ -53,27 +51,17 @@ RowSet joinTerms(const FkWorkList& rows, const QString& parent, const QString& c
 
 void writeJoinReaders(RunContext& ctx, ModuleFile& file)
 {
-    const int last = qMin(ctx.nbmax, int(ctx.in.tdn1.size()) - 1);
-    for (int i = 0; i <= last; ++i) {
-        stepProgress(ctx.host);
-        ctx.host.yield();
-        const QString child = ctx.in.tdn1.at(i);
-        const Relations relations = relationsOf(ctx.fk_rows, child, /*withChildren=*/false);
-        if (relations.linked)
-            writeLineTable(file, kJoinSectionHead, {});
-        for (const QString& parent : relations.parents) {
-            const auto childColumns = discoverColumns(ctx, DataControlId::data3, child, /*withRowLimit=*/true);
-            const auto parentColumns = discoverColumns(ctx, DataControlId::data4, parent, /*withRowLimit=*/true);
-            writeLineTable(file, kJoinReader,
-                           {{QStringLiteral("child"), child},
-                            {QStringLiteral("parent"), parent},
-                            {QStringLiteral("net_prefix"), ctx.in.net_prefix}},
-                           {{QStringLiteral("child column"), selectTerms(childColumns, 0)},
-                            {QStringLiteral("parent column"), selectTerms(parentColumns, childColumns.size())},
-                            {QStringLiteral("key"), joinTerms(ctx.fk_rows, parent, child)}});
-            writeDalCommandRun(file, ctx.in.net_prefix, DalCommand::Reader);
-        }
-    }
+    forEachJoin(ctx, file, /*withRowLimit=*/true, [&](const JoinPair& join) {
+        writeLineTable(
+            file, kJoinReader,
+            {{QStringLiteral("child"), join.child},
+             {QStringLiteral("parent"), join.parent},
+             {QStringLiteral("net_prefix"), ctx.in.net_prefix}},
+            {{QStringLiteral("child column"), selectTerms(join.childColumns, 0)},
+             {QStringLiteral("parent column"), selectTerms(join.parentColumns, join.childColumns.size())},
+             {QStringLiteral("key"), joinTerms(ctx.fk_rows, join.parent, join.child)}});
+        writeDalCommandRun(file, ctx.in.net_prefix, DalCommand::Reader);
+    });
 }
 
 QList<const LineTable*> joinReaderLineTables()

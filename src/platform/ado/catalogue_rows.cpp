@@ -53,6 +53,18 @@ odbc::WideArg argument(const QString& value)
     return value.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(value);
 }
 
+// A catalogue function that names one table by its schema and name.
+using TableFunction = SQLRETURN (*)(SQLHSTMT statement, const odbc::WideArg& schema,
+                                    const odbc::WideArg& name);
+
+Status askAboutTable(Connection::Impl& connection, const TableRef& table, TableFunction function,
+                     RawRows* out)
+{
+    const odbc::WideArg schema = argument(table.schema), name(table.name);
+    return catalogueCall(
+        connection, [=](SQLHSTMT h) { return function(h, schema, name); }, out);
+}
+
 } // namespace
 
 Status DriverRows::tables(const QString& name, QList<TableRef>* out)
@@ -83,38 +95,29 @@ Status DriverRows::tables(const QString& name, QList<TableRef>* out)
 
 Status DriverRows::primaryKey(const TableRef& table, RawRows* out)
 {
-    const odbc::WideArg schema = argument(table.schema), name(table.name);
-    return catalogueCall(
-        connection_,
-        [=](SQLHSTMT h) {
-            return SQLPrimaryKeysW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length());
-        },
-        out);
+    const auto function = [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
+        return SQLPrimaryKeysW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length());
+    };
+    return askAboutTable(connection_, table, function, out);
 }
 
 Status DriverRows::foreignKeys(const TableRef& table, RawRows* out)
 {
     // ODBC refuses a request with neither table named; the child side is named here.
-    const odbc::WideArg schema = argument(table.schema), name(table.name);
-    return catalogueCall(
-        connection_,
-        [=](SQLHSTMT h) {
-            return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schema.data(),
-                                   schema.length(), name.data(), name.length());
-        },
-        out);
+    const auto function = [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
+        return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schema.data(),
+                               schema.length(), name.data(), name.length());
+    };
+    return askAboutTable(connection_, table, function, out);
 }
 
 Status DriverRows::statistics(const TableRef& table, RawRows* out)
 {
-    const odbc::WideArg schema = argument(table.schema), name(table.name);
-    return catalogueCall(
-        connection_,
-        [=](SQLHSTMT h) {
-            return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length(),
-                                  SQL_INDEX_ALL, SQL_QUICK);
-        },
-        out);
+    const auto function = [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
+        return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length(),
+                              SQL_INDEX_ALL, SQL_QUICK);
+    };
+    return askAboutTable(connection_, table, function, out);
 }
 
 Status DriverRows::tableInfo(const TableRef& table, RawRows* out)

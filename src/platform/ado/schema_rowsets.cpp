@@ -22,23 +22,73 @@ bool matches(const QList<QVariant>& restrictions, int index, const QString& valu
     return !restricted(restrictions, index) || restrictions[index].toString() == value;
 }
 
+// Where a rowset's restrictions name the catalogue, the schema and the table.
+struct TablePositions {
+    int catalog, schema, table;
+};
+
 // The tables a restricted rowset covers: those named by the table restriction, in any
 // schema unless a schema is given; every base table when no table is named.
-Status coveredTables(CatalogueRows& source, const QList<QVariant>& restrictions, int catalogIndex,
-                     int schemaIndex, int tableIndex, QList<TableRef>* out)
+Status coveredTables(CatalogueRows& source, const QList<QVariant>& restrictions, TablePositions positions,
+                     QList<TableRef>* out)
 {
-    const bool named = restricted(restrictions, tableIndex);
+    const bool named = restricted(restrictions, positions.table);
     QList<TableRef> all;
-    const Status status = source.tables(named ? restrictions[tableIndex].toString() : QString(), &all);
+    const Status status = source.tables(named ? restrictions[positions.table].toString() : QString(), &all);
     if (!status.ok)
         return status;
     for (const TableRef& t : all) {
         if (!named && t.type != QLatin1String("TABLE"))
             continue;
-        if (matches(restrictions, catalogIndex, t.catalog) && matches(restrictions, schemaIndex, t.schema))
+        if (matches(restrictions, positions.catalog, t.catalog) &&
+            matches(restrictions, positions.schema, t.schema))
             out->append(t);
     }
     return {};
+}
+
+// `rows` stably sorted by the number in `column` (a key's or an index's column position).
+QList<QStringList> byPosition(QList<QStringList> rows, int column)
+{
+    std::stable_sort(rows.begin(), rows.end(), [column](const QStringList& a, const QStringList& b) {
+        return at(a, column).toInt() < at(b, column).toInt();
+    });
+    return rows;
+}
+
+// Drivers list the columns of several keys or indexes of a table interleaved. Regroups
+// them: one group per identity, groups in first-seen order, each group's rows by the
+// position in `positionColumn`. With `repeatStartsGroup`, a position that the group of an
+// identity already holds starts another group of that identity (two keys with one name).
+QList<QList<QStringList>> regrouped(const QList<QStringList>& rows, int positionColumn,
+                                    const std::function<QString(const QStringList&)>& identityOf,
+                                    bool repeatStartsGroup)
+{
+    struct Group {
+        QList<QStringList> rows;
+        QSet<int> positions;
+    };
+    QList<Group> groups;
+    QHash<QString, QList<qsizetype>> groupsOf; // by identity, in first-seen order
+    for (const QStringList& row : rows) {
+        const int position = at(row, positionColumn).toInt();
+        QList<qsizetype>& candidates = groupsOf[identityOf(row)];
+        const auto found = std::find_if(candidates.cbegin(), candidates.cend(), [&](qsizetype g) {
+            return !repeatStartsGroup || !groups.at(g).positions.contains(position);
+        });
+        const qsizetype target = found == candidates.cend() ? groups.size() : *found;
+        if (target == groups.size()) {
+            groups.append(Group{});
+            candidates.append(target);
+        }
+        groups[target].rows.append(row);
+        groups[target].positions.insert(position);
+    }
+    QList<QList<QStringList>> result;
+    result.reserve(groups.size());
+    for (const Group& group : groups)
+        result.append(byPosition(group.rows, positionColumn));
+    return result;
 }
 
 struct PrimaryKey {
@@ -74,10 +124,7 @@ Status primaryKeyOf(CatalogueRows& source, const QString& dbmsName, const TableR
     if (!status.ok)
         return status;
     const int seq = key->raw.column("KEY_SEQ"), pkName = key->raw.column("PK_NAME");
-    key->rows = key->raw.rows;
-    std::stable_sort(key->rows.begin(), key->rows.end(), [seq](const QStringList& a, const QStringList& b) {
-        return at(a, seq).toInt() < at(b, seq).toInt();
-    });
+    key->rows = byPosition(key->raw.rows, seq);
     if (!key->rows.isEmpty())
         key->name = at(key->rows.first(), pkName);
     if (key->rows.size() > 1 && dbmsName == QLatin1String("SQLite"))
@@ -124,28 +171,44 @@ Status tablesRowset(CatalogueRows& source, const QList<QVariant>& restrictions, 
     return {};
 }
 
-Status primaryKeysRowset(CatalogueRows& source, const QString& dbmsName, const QList<QVariant>& restrictions,
-                         Recordset* out)
+// A rowset made of the rows of every table the restrictions cover, in table order;
+// `tableRows` adds one table's rows, and its failure is the rowset's.
+Status perTableRowset(CatalogueRows& source, const QList<QVariant>& restrictions, TablePositions positions,
+                      QList<Field> fields,
+                      const std::function<Status(const TableRef&, QList<QStringList>*)>& tableRows,
+                      Recordset* out)
 {
     QList<TableRef> tables;
-    Status status = coveredTables(source, restrictions, 0, 1, 2, &tables);
+    Status status = coveredTables(source, restrictions, positions, &tables);
     if (!status.ok)
         return status;
     QList<QStringList> rows;
     for (const TableRef& t : tables) {
+        status = tableRows(t, &rows);
+        if (!status.ok)
+            return status;
+    }
+    *out = Recordset(std::move(fields), std::move(rows));
+    return {};
+}
+
+Status primaryKeysRowset(CatalogueRows& source, const QString& dbmsName, const QList<QVariant>& restrictions,
+                         Recordset* out)
+{
+    QList<Field> fields =
+        textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "COLUMN_NAME", "ORDINAL", "PK_NAME"});
+    setType(fields, "ORDINAL", adInteger);
+    const auto keyRows = [&](const TableRef& t, QList<QStringList>* rows) {
         PrimaryKey key;
-        status = primaryKeyOf(source, dbmsName, t, &key);
+        const Status status = primaryKeyOf(source, dbmsName, t, &key);
         if (!status.ok)
             return status;
         const int column = key.raw.column("COLUMN_NAME"), seq = key.raw.column("KEY_SEQ");
         for (const QStringList& row : key.rows)
-            rows.append({t.catalog, t.schema, t.name, at(row, column), at(row, seq), key.name});
-    }
-    QList<Field> fields =
-        textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "COLUMN_NAME", "ORDINAL", "PK_NAME"});
-    setType(fields, "ORDINAL", adInteger);
-    *out = Recordset(std::move(fields), std::move(rows));
-    return {};
+            rows->append({t.catalog, t.schema, t.name, at(row, column), at(row, seq), key.name});
+        return Status{};
+    };
+    return perTableRowset(source, restrictions, {0, 1, 2}, std::move(fields), keyRows, out);
 }
 
 QString ruleText(const QString& odbcRule)
@@ -164,16 +227,16 @@ QString ruleText(const QString& odbcRule)
 
 Status foreignKeysRowset(CatalogueRows& source, const QList<QVariant>& restrictions, Recordset* out)
 {
+    QList<Field> fields =
+        textFields({"PK_TABLE_CATALOG", "PK_TABLE_SCHEMA", "PK_TABLE_NAME", "PK_COLUMN_NAME",
+                    "FK_TABLE_CATALOG", "FK_TABLE_SCHEMA", "FK_TABLE_NAME", "FK_COLUMN_NAME", "ORDINAL",
+                    "UPDATE_RULE", "DELETE_RULE", "PK_NAME", "FK_NAME"});
+    setType(fields, "ORDINAL", adInteger);
     // ODBC refuses a request with neither table named, so every foreign key of the
     // database is gathered table by table from the child side.
-    QList<TableRef> tables;
-    Status status = coveredTables(source, restrictions, 3, 4, 5, &tables);
-    if (!status.ok)
-        return status;
-    QList<QStringList> rows;
-    for (const TableRef& t : tables) {
+    const auto foreignKeyRows = [&](const TableRef& t, QList<QStringList>* rows) {
         RawRows raw;
-        status = source.foreignKeys(t, &raw);
+        const Status status = source.foreignKeys(t, &raw);
         if (!status.ok)
             return status;
         const int pkCat = raw.column("PKTABLE_CAT"), pkSchem = raw.column("PKTABLE_SCHEM"),
@@ -184,68 +247,42 @@ Status foreignKeysRowset(CatalogueRows& source, const QList<QVariant>& restricti
                   del = raw.column("DELETE_RULE"), fkName = raw.column("FK_NAME"),
                   pkName = raw.column("PK_NAME");
 
-        // Drivers order by parent table and KEY_SEQ, which interleaves two keys to one
-        // parent. Regroup: one group per key (parent and key name; a repeated KEY_SEQ
-        // starts another key), groups in first-seen order, columns by KEY_SEQ.
-        struct Key {
-            QString identity;
-            QList<QStringList> rows;
-            QSet<int> positions;
-        };
-        QList<Key> keys;
+        QList<QStringList> wanted;
         for (const QStringList& row : raw.rows) {
-            if (at(row, fkTable) != t.name)
-                continue;
-            if (!matches(restrictions, 0, at(row, pkCat)) || !matches(restrictions, 1, at(row, pkSchem)) ||
-                !matches(restrictions, 2, at(row, pkTable)))
-                continue;
-            const QString identity =
-                QStringList{at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, fkName)}.join(
-                    QChar(0x1f));
-            const int position = at(row, seq).toInt();
-            auto key = std::find_if(keys.begin(), keys.end(), [&](const Key& k) {
-                return k.identity == identity && !k.positions.contains(position);
-            });
-            if (key == keys.end()) {
-                keys.append({identity, {}, {}});
-                key = keys.end() - 1;
-            }
-            key->rows.append(row);
-            key->positions.insert(position);
+            if (at(row, fkTable) == t.name && matches(restrictions, 0, at(row, pkCat)) &&
+                matches(restrictions, 1, at(row, pkSchem)) && matches(restrictions, 2, at(row, pkTable)))
+                wanted.append(row);
         }
-        for (Key& key : keys) {
-            std::stable_sort(key.rows.begin(), key.rows.end(),
-                             [seq](const QStringList& a, const QStringList& b) {
-                                 return at(a, seq).toInt() < at(b, seq).toInt();
-                             });
-            for (const QStringList& row : key.rows) {
-                rows.append({at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, pkColumn),
-                             at(row, fkCat), at(row, fkSchem), at(row, fkTable), at(row, fkColumn),
-                             at(row, seq), ruleText(at(row, update)), ruleText(at(row, del)), at(row, pkName),
-                             at(row, fkName)});
+        // Drivers order by parent table and KEY_SEQ, which interleaves two keys to one
+        // parent. A key is its parent and its name; a repeated KEY_SEQ starts another key.
+        const auto keyOf = [&](const QStringList& row) {
+            return QStringList{at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, fkName)}.join(
+                QChar(0x1f));
+        };
+        for (const QList<QStringList>& key : regrouped(wanted, seq, keyOf, /*repeatStartsGroup=*/true)) {
+            for (const QStringList& row : key) {
+                rows->append({at(row, pkCat), at(row, pkSchem), at(row, pkTable), at(row, pkColumn),
+                              at(row, fkCat), at(row, fkSchem), at(row, fkTable), at(row, fkColumn),
+                              at(row, seq), ruleText(at(row, update)), ruleText(at(row, del)),
+                              at(row, pkName), at(row, fkName)});
             }
         }
-    }
-    QList<Field> fields =
-        textFields({"PK_TABLE_CATALOG", "PK_TABLE_SCHEMA", "PK_TABLE_NAME", "PK_COLUMN_NAME",
-                    "FK_TABLE_CATALOG", "FK_TABLE_SCHEMA", "FK_TABLE_NAME", "FK_COLUMN_NAME", "ORDINAL",
-                    "UPDATE_RULE", "DELETE_RULE", "PK_NAME", "FK_NAME"});
-    setType(fields, "ORDINAL", adInteger);
-    *out = Recordset(std::move(fields), std::move(rows));
-    return {};
+        return Status{};
+    };
+    return perTableRowset(source, restrictions, {3, 4, 5}, std::move(fields), foreignKeyRows, out);
 }
 
 Status indexesRowset(CatalogueRows& source, const QString& dbmsName, const QList<QVariant>& restrictions,
                      Recordset* out)
 {
-    QList<TableRef> tables;
-    Status status = coveredTables(source, restrictions, 0, 1, 4, &tables);
-    if (!status.ok)
-        return status;
-    QList<QStringList> rows;
-    for (const TableRef& t : tables) {
+    QList<Field> fields = textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "INDEX_NAME",
+                                      "PRIMARY_KEY", "UNIQUE", "ORDINAL_POSITION", "COLUMN_NAME"});
+    setType(fields, "PRIMARY_KEY", adBoolean);
+    setType(fields, "UNIQUE", adBoolean);
+    setType(fields, "ORDINAL_POSITION", adInteger);
+    const auto indexRows = [&](const TableRef& t, QList<QStringList>* rows) {
         RawRows raw;
-        status = source.statistics(t, &raw);
+        Status status = source.statistics(t, &raw);
         if (!status.ok)
             return status;
         PrimaryKey key;
@@ -259,41 +296,29 @@ Status indexesRowset(CatalogueRows& source, const QString& dbmsName, const QList
         const int type = raw.column("TYPE"), nonUnique = raw.column("NON_UNIQUE"),
                   indexName = raw.column("INDEX_NAME"), position = raw.column("ORDINAL_POSITION"),
                   column = raw.column("COLUMN_NAME");
-        QStringList order;
-        QHash<QString, QList<QStringList>> byIndex;
+        QList<QStringList> wanted;
         for (const QStringList& row : raw.rows) {
-            if (at(row, type).toInt() == SQL_TABLE_STAT || at(row, indexName).isEmpty())
-                continue;
-            if (!matches(restrictions, 2, at(row, indexName)))
-                continue;
-            if (!byIndex.contains(at(row, indexName)))
-                order.append(at(row, indexName));
-            byIndex[at(row, indexName)].append(row);
+            if (at(row, type).toInt() != SQL_TABLE_STAT && !at(row, indexName).isEmpty() &&
+                matches(restrictions, 2, at(row, indexName)))
+                wanted.append(row);
         }
-        for (const QString& index : order) {
-            QList<QStringList>& indexRows = byIndex[index];
-            std::stable_sort(indexRows.begin(), indexRows.end(),
-                             [position](const QStringList& a, const QStringList& b) {
-                                 return at(a, position).toInt() < at(b, position).toInt();
-                             });
-            const bool unique = at(indexRows.first(), nonUnique).toInt() == 0;
+        const auto indexOf = [indexName](const QStringList& row) { return at(row, indexName); };
+        for (const QList<QStringList>& index :
+             regrouped(wanted, position, indexOf, /*repeatStartsGroup=*/false)) {
+            const QString name = at(index.first(), indexName);
+            const bool unique = at(index.first(), nonUnique).toInt() == 0;
             QStringList columns;
-            for (const QStringList& row : indexRows)
+            for (const QStringList& row : index)
                 columns.append(at(row, column));
-            const bool primary = (!key.name.isEmpty() && key.name == index) ||
+            const bool primary = (!key.name.isEmpty() && key.name == name) ||
                                  (unique && !keyColumns.isEmpty() && columns == keyColumns);
-            for (const QStringList& row : indexRows)
-                rows.append({t.catalog, t.schema, t.name, index, boolText(primary), boolText(unique),
-                             at(row, position), at(row, column)});
+            for (const QStringList& row : index)
+                rows->append({t.catalog, t.schema, t.name, name, boolText(primary), boolText(unique),
+                              at(row, position), at(row, column)});
         }
-    }
-    QList<Field> fields = textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "INDEX_NAME",
-                                      "PRIMARY_KEY", "UNIQUE", "ORDINAL_POSITION", "COLUMN_NAME"});
-    setType(fields, "PRIMARY_KEY", adBoolean);
-    setType(fields, "UNIQUE", adBoolean);
-    setType(fields, "ORDINAL_POSITION", adInteger);
-    *out = Recordset(std::move(fields), std::move(rows));
-    return {};
+        return Status{};
+    };
+    return perTableRowset(source, restrictions, {0, 1, 4}, std::move(fields), indexRows, out);
 }
 
 Status rowsetOf(CatalogueRows& source, const QString& dbmsName, int kind, const QList<QVariant>& restrictions,
