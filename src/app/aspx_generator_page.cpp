@@ -8,7 +8,7 @@
 
 namespace app {
 
-AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt_3"), parent)
+AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLiteral("pt_3"), parent)
 {
     auto* top = new QVBoxLayout(this);
     top->addWidget(heading(QStringLiteral("Label2"), QStringLiteral("ASPX Generator"), this));
@@ -85,25 +85,7 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt
     connect(s_t2, &QLineEdit::textChanged, this, &AspxGeneratorPage::s_t2_Change);
     for (int i = 0; i < int(tb2.size()); ++i)
         connect(tb2[std::size_t(i)], &QLineEdit::textChanged, this, [this, i] { tb2_Change(i); });
-    connect(pn2, &QLineEdit::textChanged, this, &AspxGeneratorPage::outputFolderEdited);
-    connect(pn2, &TextBox::lostFocus, this, &AspxGeneratorPage::outputFolderLeft);
-    connect(chpth_0, &QPushButton::clicked, this, &AspxGeneratorPage::folderPickRequested);
-    connect(Command8, &QPushButton::clicked, this, &AspxGeneratorPage::generateRequested);
-}
-
-QString AspxGeneratorPage::outputFolder() const
-{
-    return pn2->text();
-}
-
-void AspxGeneratorPage::setOutputFolder(const QString& folder)
-{
-    setTextIfChanged(pn2, folder);
-}
-
-void AspxGeneratorPage::endOutputFolderWithSeparator()
-{
-    endWithSeparator(pn2);
+    shareControls(pn2, chpth_0, Command8, {gasp.begin(), gasp.end()});
 }
 
 QString AspxGeneratorPage::projectName() const
@@ -173,16 +155,6 @@ void AspxGeneratorPage::tb2_Change(int index)
     const QString table = tb2[0]->text();
     tb2[1]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx"));
     tb2[2]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx.vb"));
-}
-
-void AspxGeneratorPage::clearPreview(int index)
-{
-    gasp[std::size_t(index)]->clear();
-}
-
-void AspxGeneratorPage::appendPreview(int index, const QString& text)
-{
-    appendToPreview(gasp[std::size_t(index)], text);
 }
 
 } // namespace app

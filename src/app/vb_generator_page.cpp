@@ -25,7 +25,7 @@ const char* const kInnerPhases[4][2] = {{">   ", "   <"}, {" >  ", "  < "}, {"  
 } // namespace
 
 VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
-    : Panel(QStringLiteral("pt_1"), parent), guard_(guard)
+    : GeneratorPage(QStringLiteral("pt_1"), parent), guard_(guard)
 {
     auto* top = new QVBoxLayout(this);
     top->addWidget(heading(QStringLiteral("Label1"), QStringLiteral("VB Net Generator"), this));
@@ -157,10 +157,7 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     connect(s_t, &TextBox::clicked, this, &VbGeneratorPage::s_t_Change);
     connect(s_t, &TextBox::doubleClicked, this, &VbGeneratorPage::s_t_Change);
     connect(dbn, &QLineEdit::textChanged, this, &VbGeneratorPage::dbn_Change);
-    connect(pn, &QLineEdit::textChanged, this, &VbGeneratorPage::outputFolderEdited);
-    connect(pn, &TextBox::lostFocus, this, &VbGeneratorPage::outputFolderLeft);
-    connect(chpth_1, &QPushButton::clicked, this, &VbGeneratorPage::folderPickRequested);
-    connect(Command11, &QPushButton::clicked, this, &VbGeneratorPage::generateRequested);
+    shareControls(pn, chpth_1, Command11, {gnl.begin(), gnl.end()});
     connect(Command18, &QPushButton::clicked, this, &VbGeneratorPage::classModulesRequested);
     connect(Command19, &QPushButton::clicked, this, &VbGeneratorPage::solutionRequested);
 }
@@ -173,21 +170,6 @@ QString VbGeneratorPage::prefix() const
 void VbGeneratorPage::setPrefix(const QString& prefix)
 {
     dbn->setText(prefix);
-}
-
-QString VbGeneratorPage::outputFolder() const
-{
-    return pn->text();
-}
-
-void VbGeneratorPage::setOutputFolder(const QString& folder)
-{
-    setTextIfChanged(pn, folder);
-}
-
-void VbGeneratorPage::endOutputFolderWithSeparator()
-{
-    endWithSeparator(pn);
 }
 
 QStringList VbGeneratorPage::chosenTables() const
@@ -245,16 +227,6 @@ void VbGeneratorPage::startWithTables(const QStringList& tables)
 void VbGeneratorPage::tickWebConfig()
 {
     gwcf->setChecked(true);
-}
-
-void VbGeneratorPage::clearPreview(int index)
-{
-    gnl[std::size_t(index)]->clear();
-}
-
-void VbGeneratorPage::appendPreview(int index, const QString& text)
-{
-    appendToPreview(gnl[std::size_t(index)], text);
 }
 
 void VbGeneratorPage::setProgressVisible(bool visible)

@@ -21,20 +21,9 @@ Public Class Edit_<table>
     Inherits System.Web.UI.Page
 )~"};
 
-const LineTable kKeyDropDown{u"edit page setup key drop down", {u"column"}, {}, uR"~(
-    Protected WithEvents Ddl<column> As System.Web.UI.WebControls.DropDownList
-)~"};
-
-const LineTable kLookupDropDown{u"edit page setup lookup drop down", {u"column"}, {}, uR"~(
-    Protected WithEvents Ddl_f_<column> As System.Web.UI.WebControls.DropDownList
-)~"};
-
-const LineTable kTextBox{u"edit page setup text box", {u"column"}, {}, uR"~(
-    Protected WithEvents Txt<column> As System.Web.UI.WebControls.TextBox
-)~"};
-
-const LineTable kChildGrid{u"edit page setup child grid", {u"child"}, {}, uR"~(
-    Protected WithEvents Dtg<child> As System.Web.UI.WebControls.DataGrid
+// <control> the control's name, <class> its web control class.
+const LineTable kControlDeclaration{u"edit page setup control declaration", {u"control", u"class"}, {}, uR"~(
+    Protected WithEvents <control> As System.Web.UI.WebControls.<class>
 )~"};
 
 const LineTable kPageSetup{u"edit page setup page setup", {u"table"}, {}, uR"~(
@@ -117,24 +106,22 @@ void writeCodeHead(ModuleFile& code, const EditPageNames& names)
     writeLineTable(code, kClassHead, names.placeholders());
 }
 
-void declareKeyDropDown(ModuleFile& code, const QString& column)
+void declareControl(ModuleFile& code, DeclaredControl control, const QString& name)
 {
-    writeLineTable(code, kKeyDropDown, {{QStringLiteral("column"), column}});
-}
-
-void declareLookupDropDown(ModuleFile& code, const QString& column)
-{
-    writeLineTable(code, kLookupDropDown, {{QStringLiteral("column"), column}});
-}
-
-void declareTextBox(ModuleFile& code, const QString& column)
-{
-    writeLineTable(code, kTextBox, {{QStringLiteral("column"), column}});
-}
-
-void declareChildGrid(ModuleFile& code, const QString& child)
-{
-    writeLineTable(code, kChildGrid, {{QStringLiteral("child"), child}});
+    struct Kind {
+        const char* prefix;
+        const char* webClass;
+    };
+    static constexpr Kind kinds[] = {
+        {"Ddl", "DropDownList"},    // DeclaredControl::KeyDropDown
+        {"Ddl_f_", "DropDownList"}, // DeclaredControl::LookupDropDown
+        {"Txt", "TextBox"},         // DeclaredControl::TextBox
+        {"Dtg", "DataGrid"},        // DeclaredControl::ChildGrid
+    };
+    const Kind& kind = kinds[int(control)];
+    writeLineTable(code, kControlDeclaration,
+                   {{QStringLiteral("control"), QString::fromLatin1(kind.prefix) + name},
+                    {QStringLiteral("class"), QString::fromLatin1(kind.webClass)}});
 }
 
 void writePageSetup(ModuleFile& code, const EditPageNames& names, const QStringList& parentTables)
@@ -172,8 +159,8 @@ void writeInitEnd(ModuleFile& code, const EditPageNames& names, const QStringLis
 
 QList<const LineTable*> codeSetupLineTables()
 {
-    return {&kImportsWithoutProject, &kImportsOfProject, &kClassHead, &kKeyDropDown, &kLookupDropDown,
-            &kTextBox, &kChildGrid, &kPageSetup, &kParentCriteria, &kKeyBinding, &kLookupBinding,
+    return {&kImportsWithoutProject, &kImportsOfProject, &kClassHead,  &kControlDeclaration,
+            &kPageSetup,             &kParentCriteria,   &kKeyBinding, &kLookupBinding,
             &kGridBinding, &kEmptyTextBox, &kNoKeySelection, &kInitEnd};
 }
 
