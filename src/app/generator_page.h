@@ -3,9 +3,13 @@
 // button, the generate button, and the code previews a generation run writes.
 
 #include "app/controls.h"
+#include "app/sorted_list.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QList>
 #include <QPlainTextEdit>
+#include <utility>
 
 namespace app {
 
@@ -31,6 +35,21 @@ signals:
 
 protected:
     using Panel::Panel;
+
+    // The type-ahead row (its caption "DataBase Tables:" and the search box) above the
+    // list of the database's tables, in the first column of `grid`: the box and the list.
+    std::pair<TextBox*, SortedList*> addTableList(QGridLayout* grid, const QString& captionName, const QString& searchName,
+                           const QString& listName);
+    // Selects the table that the search text leads to; false when none qualifies (the list
+    // keeps its selection then).
+    static bool selectTypedTable(SortedList* list, const QString& search);
+    // The output folder box and its picker button chpth(pickerIndex), in one row.
+    struct FolderRow {
+        QHBoxLayout* row;
+        TextBox* folder;
+        QPushButton* picker;
+    };
+    FolderRow makeFolderRow(const QString& folderName, int pickerIndex);
     // Takes the page's shared controls and wires them to the signals above.
     void shareControls(TextBox* folder, QPushButton* picker, QPushButton* generate,
                        const QList<QPlainTextEdit*>& previews);
