@@ -16,7 +16,8 @@ namespace app {
 
 // The output folder is pn2, the picker chpth(0), the generate button Command8 ("Generate
 // ASPX!") and the previews gasp(0..1).
-class AspxGeneratorPage : public GeneratorPage {
+class AspxGeneratorPage : public GeneratorPage
+{
     Q_OBJECT
 public:
     explicit AspxGeneratorPage(QWidget* parent = nullptr);

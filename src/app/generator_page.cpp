@@ -2,9 +2,11 @@
 
 #include "app/type_ahead.h"
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 // The width of a table list's search box.
 constexpr int kSearchBoxWidth = 70;
@@ -12,7 +14,8 @@ constexpr int kSearchBoxWidth = 70;
 } // namespace
 
 std::pair<TextBox*, SortedList*> GeneratorPage::addTableList(QGridLayout* grid, const QString& captionName,
-                                                             const QString& searchName, const QString& listName)
+                                                             const QString& searchName,
+                                                             const QString& listName)
 {
     auto* searchRow = new QHBoxLayout();
     searchRow->addWidget(label(captionName, QStringLiteral("DataBase Tables:"), this));
@@ -40,8 +43,8 @@ GeneratorPage::FolderRow GeneratorPage::makeFolderRow(const QString& folderName,
     auto* row = new QHBoxLayout();
     auto* folder = new TextBox(folderName, this);
     row->addWidget(folder);
-    QPushButton* picker =
-        pictureButton(element("chpth", pickerIndex), QStyle::SP_DirOpenIcon, QStringLiteral("Search..."), this);
+    QPushButton* picker = pictureButton(element("chpth", pickerIndex), QStyle::SP_DirOpenIcon,
+                                        QStringLiteral("Search..."), this);
     row->addWidget(picker);
     return {row, folder, picker};
 }

@@ -11,9 +11,11 @@
 #include <QPlainTextEdit>
 #include <utility>
 
-namespace app {
+namespace app
+{
 
-class GeneratorPage : public Panel {
+class GeneratorPage : public Panel
+{
     Q_OBJECT
 public:
     // The output folder; a change is reported by outputFolderEdited, and an unchanged
@@ -38,8 +40,8 @@ protected:
 
     // The type-ahead row (its caption "DataBase Tables:" and the search box) above the
     // list of the database's tables, in the first column of `grid`: the box and the list.
-    std::pair<TextBox*, SortedList*> addTableList(QGridLayout* grid, const QString& captionName, const QString& searchName,
-                           const QString& listName);
+    std::pair<TextBox*, SortedList*> addTableList(QGridLayout* grid, const QString& captionName,
+                                                  const QString& searchName, const QString& listName);
     // Selects the table that the search text leads to; false when none qualifies (the list
     // keeps its selection then).
     static bool selectTypedTable(SortedList* list, const QString& search);

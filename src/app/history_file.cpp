@@ -93,8 +93,8 @@ HistoryLists parseHistoryLines(const QStringList& lines)
         taken.append(line);
     }
     // The list of each kind; a line of another kind is dropped.
-    static constexpr QStringList HistoryLists::* kListOfKind[] = {&HistoryLists::db, &HistoryLists::adb,
-                                                                  &HistoryLists::ocnx, &HistoryLists::sdb};
+    static constexpr QStringList HistoryLists::*kListOfKind[] = {&HistoryLists::db, &HistoryLists::adb,
+                                                                 &HistoryLists::ocnx, &HistoryLists::sdb};
     HistoryLists lists;
     for (const QString& line : taken) {
         const int kind = lineKind(line.at(0));

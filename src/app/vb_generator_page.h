@@ -19,7 +19,8 @@ class RunGuard;
 
 // The output folder is pn, the picker chpth(1), the generate button Command11 ("Generate
 // VB.Net Files!") and the previews gnl(0..4).
-class VbGeneratorPage : public GeneratorPage {
+class VbGeneratorPage : public GeneratorPage
+{
     Q_OBJECT
 public:
     VbGeneratorPage(RunGuard& guard, QWidget* parent = nullptr);

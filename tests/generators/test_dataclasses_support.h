@@ -44,11 +44,17 @@ inline QStringList workList(const generators::FkWorkList& rows)
 // EMPLOYEES referencing itself (BOSS_ID) and DEPTS.
 inline void scriptShop(testsupport::ScriptedCatalogue& catalogue)
 {
-    catalogue.setTableColumns("CUSTOMERS", {{"ID", adInteger}, {"NAME", adVarWChar}, {"BALANCE", adCurrency}});
-    catalogue.setTableColumns("ORDERS", {{"ORDER_NO", adInteger}, {"CUSTOMER_ID", adInteger}, {"ORDERED", adDBTimeStamp}});
-    catalogue.setTableColumns("ORDER_LINES", {{"ORDER_NO", adInteger}, {"LINE_NO", adSmallInt}, {"ITEM", adVarWChar}});
-    catalogue.setTableColumns("SHIPMENTS", {{"SHIP_ID", adInteger}, {"ORDER_NO", adInteger}, {"LINE_NO", adSmallInt}});
-    catalogue.setTableColumns("EMPLOYEES", {{"ID", adInteger}, {"BOSS_ID", adInteger}, {"DEPT_ID", adInteger}, {"NOTE", adVariant}});
+    catalogue.setTableColumns("CUSTOMERS",
+                              {{"ID", adInteger}, {"NAME", adVarWChar}, {"BALANCE", adCurrency}});
+    catalogue.setTableColumns(
+        "ORDERS", {{"ORDER_NO", adInteger}, {"CUSTOMER_ID", adInteger}, {"ORDERED", adDBTimeStamp}});
+    catalogue.setTableColumns("ORDER_LINES",
+                              {{"ORDER_NO", adInteger}, {"LINE_NO", adSmallInt}, {"ITEM", adVarWChar}});
+    catalogue.setTableColumns("SHIPMENTS",
+                              {{"SHIP_ID", adInteger}, {"ORDER_NO", adInteger}, {"LINE_NO", adSmallInt}});
+    catalogue.setTableColumns(
+        "EMPLOYEES",
+        {{"ID", adInteger}, {"BOSS_ID", adInteger}, {"DEPT_ID", adInteger}, {"NOTE", adVariant}});
     catalogue.setTableColumns("DEPTS", {{"ID", adInteger}, {"TITLE", adVarChar}, {"CODE", 999}});
     catalogue.setForeignKeys({
         fk("CUSTOMERS", "ID", "ORDERS", "CUSTOMER_ID"),

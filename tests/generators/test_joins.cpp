@@ -103,7 +103,8 @@ private slots:
         QFETCH(QString, golden);
         QTemporaryDir dir;
         testsupport::ScriptedCatalogue catalogue;
-        catalogue.setTableColumns("C", {{"id", adInteger}, {"a", adInteger}, {"b", adInteger}, {"c", adInteger}});
+        catalogue.setTableColumns("C",
+                                  {{"id", adInteger}, {"a", adInteger}, {"b", adInteger}, {"c", adInteger}});
         if (childFails)
             catalogue.failQuery("SELECT * from C");
         for (const char* parent : {"P1", "P2", "P3"})

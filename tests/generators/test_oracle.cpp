@@ -174,10 +174,14 @@ private slots:
         QTemporaryDir dir;
         testsupport::ScriptedCatalogue catalogue;
         catalogue.failQuery("SELECT * from AUDIT_LOG where rownum<2");
-        catalogue.setTableColumns(
-            "EMP", fields({{"EMPNO", adVarNumeric}, {"ENAME", adVarChar}, {"HIREDATE", adDBTimeStamp}, {"SAL", adNumeric}, {"DEPTNO", adInteger}}));
+        catalogue.setTableColumns("EMP", fields({{"EMPNO", adVarNumeric},
+                                                 {"ENAME", adVarChar},
+                                                 {"HIREDATE", adDBTimeStamp},
+                                                 {"SAL", adNumeric},
+                                                 {"DEPTNO", adInteger}}));
         catalogue.setPrimaryKey("EMP", {"EMPNO"});
-        catalogue.setTableColumns("ORDER_LINE", fields({{"ORDER_ID", adNumeric}, {"LINE_NO", adNumeric}, {"ITEM", adVarChar}}));
+        catalogue.setTableColumns(
+            "ORDER_LINE", fields({{"ORDER_ID", adNumeric}, {"LINE_NO", adNumeric}, {"ITEM", adVarChar}}));
         catalogue.setPrimaryKey("ORDER_LINE", {"ORDER_ID", "LINE_NO"});
         testsupport::RecordingHost host;
         RunInputs in = oracleInputs(dir.path(), "Scott", {"AUDIT_LOG", "EMP", "ORDER_LINE"});

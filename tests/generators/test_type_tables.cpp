@@ -33,22 +33,23 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<Words>("words");
-        const QList<int> text{adEmpty,  adBSTR,  adIDispatch,   adError,  adIUnknown,    adGUID,       adChar,
-                              adWChar,  adUserDefined, adVarChar, adLongVarChar, adVarWChar, adLongVarWChar,
-                              adLongVarBinary};
+        const QList<int> text{adEmpty,       adBSTR,     adIDispatch,    adError,        adIUnknown,
+                              adGUID,        adChar,     adWChar,        adUserDefined,  adVarChar,
+                              adLongVarChar, adVarWChar, adLongVarWChar, adLongVarBinary};
         const QList<int> dates{adDate, adDBDate, adDBTime, adDBTimeStamp};
         // The VB6 word holds every value of its code: no overflow, no rounding.
         QTest::newRow("vb_types") << "vb_types"
-                                  << Words{{"String", text},
-                                           {"Integer", {adSmallInt, adTinyInt, adUnsignedTinyInt}},
-                                           {"Long", {adInteger, adUnsignedSmallInt}},
-                                           {"Single", {adSingle}},
-                                           {"Double", {adDouble, adDecimal, adNumeric, adVarNumeric}},
-                                           {"Currency", {adCurrency}},
-                                           {"Date", dates},
-                                           {"Boolean", {adBoolean}},
-                                           {"Variant", {adVariant, adUnsignedInt, adBigInt, adUnsignedBigInt}},
-                                           {"Byte", {adBinary, adVarBinary}}};
+                                  << Words{
+                                         {"String", text},
+                                         {"Integer", {adSmallInt, adTinyInt, adUnsignedTinyInt}},
+                                         {"Long", {adInteger, adUnsignedSmallInt}},
+                                         {"Single", {adSingle}},
+                                         {"Double", {adDouble, adDecimal, adNumeric, adVarNumeric}},
+                                         {"Currency", {adCurrency}},
+                                         {"Date", dates},
+                                         {"Boolean", {adBoolean}},
+                                         {"Variant", {adVariant, adUnsignedInt, adBigInt, adUnsignedBigInt}},
+                                         {"Byte", {adBinary, adVarBinary}}};
         // A GUID and a variant are quoted like text, and so is a variable-length binary;
         // a fixed binary is not.
         QTest::newRow("sql_quotes") << "sql_quotes"
@@ -57,11 +58,11 @@ private slots:
                                    << Words{{"String", text},
                                             {" String ", {adVariant}},
                                             {"Integer",
-                                             {adSmallInt, adInteger, adTinyInt, adUnsignedTinyInt, adUnsignedSmallInt,
-                                              adUnsignedInt}},
+                                             {adSmallInt, adInteger, adTinyInt, adUnsignedTinyInt,
+                                              adUnsignedSmallInt, adUnsignedInt}},
                                             {"Decimal",
-                                             {adSingle, adDouble, adDecimal, adBigInt, adUnsignedBigInt, adNumeric,
-                                              adVarNumeric}},
+                                             {adSingle, adDouble, adDecimal, adBigInt, adUnsignedBigInt,
+                                              adNumeric, adVarNumeric}},
                                             {" Decimal ", {adCurrency}},
                                             {"Date", dates},
                                             {"Boolean", {adBoolean}},

@@ -61,11 +61,13 @@ private slots:
         QTemporaryDir dir;
         const RunInputs in = oracleInputs(dir.path());
         FailingKeyCatalogue catalogue;
-        catalogue.setColumns("SELECT * from DEPT where rownum<2", {{"DEPTNO", adNumeric}, {"DNAME", adVarChar}});
+        catalogue.setColumns("SELECT * from DEPT where rownum<2",
+                             {{"DEPTNO", adNumeric}, {"DNAME", adVarChar}});
         catalogue.setColumns("SELECT * from DEPT", {{"DEPTNO", adNumeric}, {"DNAME", adVarChar}});
         catalogue.setColumns("SELECT * from EMP where rownum<2",
                              {{"EMPNO", adNumeric}, {"ENAME", adVarChar}, {"DEPTNO", adNumeric}});
-        catalogue.setColumns("SELECT * from EMP", {{"EMPNO", adNumeric}, {"ENAME", adVarChar}, {"DEPTNO", adNumeric}});
+        catalogue.setColumns("SELECT * from EMP",
+                             {{"EMPNO", adNumeric}, {"ENAME", adVarChar}, {"DEPTNO", adNumeric}});
         catalogue.setPrimaryKey("DEPT", {"DEPTNO"});
         catalogue.setPrimaryKey("EMP", {"EMPNO"});
         catalogue.failingTable = "EMP";

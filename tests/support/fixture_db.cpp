@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QHash>
 #include <QStringList>
 #include <QTest>
 #include <QtDebug>
@@ -81,8 +81,11 @@ namespace
 
 QStringList psqlServerArguments(const QString& host, const QString& port, const QString& user)
 {
-    return {QStringLiteral("-h"), host, QStringLiteral("-p"), port, QStringLiteral("-U"), user,
-            QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1")};
+    return {QStringLiteral("-h"), host,
+            QStringLiteral("-p"), port,
+            QStringLiteral("-U"), user,
+            QStringLiteral("-X"), QStringLiteral("-q"),
+            QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1")};
 }
 
 // Whether the server answers a query; asked once per server in a process.
@@ -115,9 +118,10 @@ bool pgAvailable()
         return true;
     // The caller skips; a run that started a server counts that skip as a failure.
     if (pgRequired())
-        QTest::qFail(named ? "the PostgreSQL test server does not answer, although this run started one"
-                           : "QUILLMERE_PG_HOST, QUILLMERE_PG_PORT and QUILLMERE_PG_USER are not set, although "
-                             "this run started a PostgreSQL test server",
+        QTest::qFail(named
+                         ? "the PostgreSQL test server does not answer, although this run started one"
+                         : "QUILLMERE_PG_HOST, QUILLMERE_PG_PORT and QUILLMERE_PG_USER are not set, although "
+                           "this run started a PostgreSQL test server",
                      __FILE__, __LINE__);
     return false;
 }

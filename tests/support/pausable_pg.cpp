@@ -52,7 +52,8 @@ PausablePg::PausablePg()
     if (!start.waitForFinished(120000) || start.exitCode() != 0) {
         qWarning() << "cannot start a PostgreSQL server:" << start.readAllStandardError();
         if (pgRequired())
-            QTest::qFail("cannot start a PostgreSQL server, although this run started one", __FILE__, __LINE__);
+            QTest::qFail("cannot start a PostgreSQL server, although this run started one", __FILE__,
+                         __LINE__);
         return;
     }
     port_ = QString::fromLatin1(start.readAllStandardOutput().trimmed());

@@ -51,7 +51,8 @@ const LineTable kDelete{u"class module delete", {u"table", u"filter"}, {}, uR"(
 )"};
 
 // The set list comes from the flagged columns.
-const LineTable kUpdateSet{u"class module update set", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
+const LineTable kUpdateSet{
+    u"class module update set", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
     my_sql="update <table>"
     sep=" set "
 [column]    If b_<column> = 1 then my_sql = my_sql & sep & "<column> = <sqlquote>" & <value> & "<sqlquote>": sep=", "
@@ -72,7 +73,8 @@ const LineTable kUpdateByInputs{u"class module update by inputs", {}, {}, uR"(
 
 // The names and the values of the flagged columns come from the same walk, so they
 // stand in the same order.
-const LineTable kInsert{u"class module insert", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
+const LineTable kInsert{
+    u"class module insert", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
     my_sql="insert into <table>"
     sep=" ("
 [column]    If b_<column> = 1 then my_sql = my_sql & sep & "<column>": sep=", "
@@ -106,15 +108,17 @@ void writeStatementMethods(ModuleFile& file, const ClassTable& table)
         if (table.primaryKey.isEmpty())
             writeClassLines(file, kUpdateByInputs, table);
         else
-            writeClassLines(file, kUpdateByKey, ClassTable{table.table, primaryKeyColumns(table), {}, {}, {}});
+            writeClassLines(file, kUpdateByKey,
+                            ClassTable{table.table, primaryKeyColumns(table), {}, {}, {}});
     });
-    writeStatementMethod(file, table, QStringLiteral("insert"), [&] { writeClassLines(file, kInsert, table); });
+    writeStatementMethod(file, table, QStringLiteral("insert"),
+                         [&] { writeClassLines(file, kInsert, table); });
 }
 
 QList<const LineTable*> statementLineTables()
 {
-    return {&kCount,     &kStatementHead,  &kStatementTail, &kDelete,
-            &kUpdateSet, &kUpdateByKey,    &kUpdateByInputs, &kInsert};
+    return {&kCount,     &kStatementHead, &kStatementTail,  &kDelete,
+            &kUpdateSet, &kUpdateByKey,   &kUpdateByInputs, &kInsert};
 }
 
 } // namespace generators::classmodule

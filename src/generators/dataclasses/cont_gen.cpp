@@ -12,7 +12,8 @@ namespace generators {
 
 using namespace dataclasses;
 
-namespace {
+namespace
+{
 
 using ModuleWriter = void (*)(RunContext&, ModuleFile&);
 

@@ -55,7 +55,8 @@ const LineTable kParentCriteria{u"edit page setup parent criteria", {u"parent"},
 
 // The drop-down <control> lists the rows of <source> ordered by <field>, which gives
 // both its texts and its values.
-const LineTable kDropDownBinding{u"edit page setup drop down binding", {u"control", u"source", u"field"}, {}, uR"~(
+const LineTable kDropDownBinding{
+    u"edit page setup drop down binding", {u"control", u"source", u"field"}, {}, uR"~(
     z_<source>.OrderClause = "<field>"
     <control>.DataSource = List<source>(z_<source>)
     <control>.DataTextField = "<field>"
@@ -104,7 +105,8 @@ QString controlName(DeclaredControl control, const QString& name)
     return QString::fromLatin1(kindOf(control).prefix) + name;
 }
 
-void writeDropDownBinding(ModuleFile& code, const QString& control, const QString& source, const QString& field)
+void writeDropDownBinding(ModuleFile& code, const QString& control, const QString& source,
+                          const QString& field)
 {
     writeLineTable(code, kDropDownBinding,
                    {{QStringLiteral("control"), control},
@@ -143,8 +145,8 @@ void writeKeyBinding(ModuleFile& code, const EditPageNames& names, const QString
 void writeLookupBindings(ModuleFile& code, const EditPageLists& lists)
 {
     for (const ForeignKeyEntry& entry : lists.lookupEntries()) {
-        writeDropDownBinding(code, controlName(DeclaredControl::LookupDropDown, entry.column), entry.parentTable,
-                             entry.parentColumn);
+        writeDropDownBinding(code, controlName(DeclaredControl::LookupDropDown, entry.column),
+                             entry.parentTable, entry.parentColumn);
     }
 }
 
@@ -161,9 +163,10 @@ void writeInitEnd(ModuleFile& code, const EditPageNames& names, const QStringLis
 
 QList<const LineTable*> codeSetupLineTables()
 {
-    return {&kImportsWithoutProject, &kImportsOfProject, &kClassHead,     &kControlDeclaration,
-            &kPageSetup,             &kParentCriteria,   &kDropDownBinding, &kGridBinding,
-            &kEmptyTextBox,          &kNoKeySelection,   &kInitEnd};
+    return {&kImportsWithoutProject, &kImportsOfProject, &kClassHead,
+            &kControlDeclaration,    &kPageSetup,        &kParentCriteria,
+            &kDropDownBinding,       &kGridBinding,      &kEmptyTextBox,
+            &kNoKeySelection,        &kInitEnd};
 }
 
 } // namespace generators::web
