@@ -13,7 +13,9 @@ trap cleanup EXIT INT TERM
 QUILLMERE_PG_PORT=$("$root/scripts/pg-test-server.sh" start "$pgdir")
 QUILLMERE_PG_HOST=127.0.0.1
 QUILLMERE_PG_USER=quillmere
-export QUILLMERE_PG_PORT QUILLMERE_PG_HOST QUILLMERE_PG_USER
+# With a server started, a test that cannot reach it fails instead of skipping.
+QUILLMERE_PG_REQUIRED=1
+export QUILLMERE_PG_PORT QUILLMERE_PG_HOST QUILLMERE_PG_USER QUILLMERE_PG_REQUIRED
 echo "run-tests: PostgreSQL on 127.0.0.1:$QUILLMERE_PG_PORT"
 
 export QT_QPA_PLATFORM=offscreen

@@ -1,28 +1,21 @@
 #include "app/aspx_generator_page.h"
 
-#include "app/type_ahead.h"
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace app {
 
-AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt_3"), parent)
+AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLiteral("pt_3"), parent)
 {
     auto* top = new QVBoxLayout(this);
     top->addWidget(heading(QStringLiteral("Label2"), QStringLiteral("ASPX Generator"), this));
 
     auto* upper = new QHBoxLayout();
     auto* listColumn = new QGridLayout();
-    auto* searchRow = new QHBoxLayout();
-    searchRow->addWidget(label(QStringLiteral("Etiquette6_5"), QStringLiteral("DataBase Tables:"), this));
-    s_t2 = new TextBox(QStringLiteral("s_t2"), this);
-    s_t2->setMaximumWidth(70);
-    searchRow->addWidget(s_t2);
-    listColumn->addLayout(searchRow, 0, 0);
-    tdn2 = new SortedList(QStringLiteral("tdn2"), this);
-    listColumn->addWidget(tdn2, 1, 0);
+    std::tie(s_t2, tdn2) = addTableList(listColumn, QStringLiteral("Etiquette6_5"), QStringLiteral("s_t2"),
+                                        QStringLiteral("tdn2"));
     upper->addLayout(listColumn, 1);
 
     auto* fields = new QGridLayout();
@@ -35,12 +28,10 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt
         fields->addWidget(tb2[std::size_t(i)], i, 1);
     }
     fields->addWidget(label(QStringLiteral("Etiquette6_10"), QStringLiteral("Path"), this), 4, 0);
-    auto* pathRow = new QHBoxLayout();
-    pn2 = new TextBox(QStringLiteral("pn2"), this);
-    pathRow->addWidget(pn2);
-    chpth_0 = pictureButton(element("chpth", 0), QStyle::SP_DirOpenIcon, QStringLiteral("Search..."), this);
-    pathRow->addWidget(chpth_0);
-    fields->addLayout(pathRow, 4, 1);
+    const FolderRow folderRow = makeFolderRow(QStringLiteral("pn2"), 0);
+    pn2 = folderRow.folder;
+    chpth_0 = folderRow.picker;
+    fields->addLayout(folderRow.row, 4, 1);
     auto* generateRow = new QHBoxLayout();
     Command8 = pictureButton(QStringLiteral("Command8"), QStyle::SP_MediaPlay, QStringLiteral("VB.Net Generation !"),
                              this);
@@ -85,25 +76,7 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : Panel(QStringLiteral("pt
     connect(s_t2, &QLineEdit::textChanged, this, &AspxGeneratorPage::s_t2_Change);
     for (int i = 0; i < int(tb2.size()); ++i)
         connect(tb2[std::size_t(i)], &QLineEdit::textChanged, this, [this, i] { tb2_Change(i); });
-    connect(pn2, &QLineEdit::textChanged, this, &AspxGeneratorPage::outputFolderEdited);
-    connect(pn2, &TextBox::lostFocus, this, &AspxGeneratorPage::outputFolderLeft);
-    connect(chpth_0, &QPushButton::clicked, this, &AspxGeneratorPage::folderPickRequested);
-    connect(Command8, &QPushButton::clicked, this, &AspxGeneratorPage::generateRequested);
-}
-
-QString AspxGeneratorPage::outputFolder() const
-{
-    return pn2->text();
-}
-
-void AspxGeneratorPage::setOutputFolder(const QString& folder)
-{
-    setTextIfChanged(pn2, folder);
-}
-
-void AspxGeneratorPage::endOutputFolderWithSeparator()
-{
-    endWithSeparator(pn2);
+    shareControls(pn2, chpth_0, Command8, {gasp.begin(), gasp.end()});
 }
 
 QString AspxGeneratorPage::projectName() const
@@ -158,12 +131,8 @@ void AspxGeneratorPage::tdn2_Click()
 
 void AspxGeneratorPage::s_t2_Change()
 {
-    const int row = typeAheadRow(tdn2->items(), s_t2->text());
-    if (row < 0)
-        return;
-    tdn2->setCurrentRow(row);
-    tdn2->item(row)->setSelected(true);
-    tb2[0]->setText(tdn2->selectedText());
+    if (selectTypedTable(tdn2, s_t2->text()))
+        tb2[0]->setText(tdn2->selectedText());
 }
 
 void AspxGeneratorPage::tb2_Change(int index)
@@ -173,16 +142,6 @@ void AspxGeneratorPage::tb2_Change(int index)
     const QString table = tb2[0]->text();
     tb2[1]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx"));
     tb2[2]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx.vb"));
-}
-
-void AspxGeneratorPage::clearPreview(int index)
-{
-    gasp[std::size_t(index)]->clear();
-}
-
-void AspxGeneratorPage::appendPreview(int index, const QString& text)
-{
-    appendToPreview(gasp[std::size_t(index)], text);
 }
 
 } // namespace app

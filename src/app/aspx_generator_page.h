@@ -5,7 +5,7 @@
 // its code-behind in tb2(1) and tb2(2). Its controls are its own; the window and the
 // session work through the methods and signals below.
 
-#include "app/controls.h"
+#include "app/generator_page.h"
 #include "app/sorted_list.h"
 #include "generators/web/edit_page_run.h"
 
@@ -14,17 +14,13 @@
 
 namespace app {
 
-class AspxGeneratorPage : public Panel {
+// The output folder is pn2, the picker chpth(0), the generate button Command8 ("Generate
+// ASPX!") and the previews gasp(0..1).
+class AspxGeneratorPage : public GeneratorPage
+{
     Q_OBJECT
 public:
     explicit AspxGeneratorPage(QWidget* parent = nullptr);
-
-    // The output folder (pn2); a change is reported by outputFolderEdited, and an
-    // unchanged write raises none.
-    QString outputFolder() const;
-    void setOutputFolder(const QString& folder);
-    // Ends the output folder with one separator, as when its box loses the focus.
-    void endOutputFolderWithSeparator();
 
     // The Visual Studio project name (tb2(3)).
     QString projectName() const;
@@ -39,16 +35,6 @@ public:
 
     // After a catalogue read: the database's tables.
     void listTables(const QStringList& tables);
-
-    // The page previews gasp(0..1), written by a generation run.
-    void clearPreview(int index);
-    void appendPreview(int index, const QString& text);
-
-signals:
-    void outputFolderEdited();
-    void outputFolderLeft();
-    void folderPickRequested();
-    void generateRequested(); // "Generate ASPX!"
 
 private:
     void tdn2_Click();

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's form-level values. They live outside the widgets: unloading the
 // window and showing it again rebuilds every control, while these keep their values
-// (the start-up sets only look_style and the type tables again).
+// (the start-up sets only look_style again).
 
 #include "generators/common/run_catalogue_cache.h"
 #include "generators/common/run_context.h"
@@ -31,8 +31,8 @@ struct FormState {
 
     int look_style = 0; // colour look: 0 system colours, 1 designed colours
 
-    // vb_types, sql_quotes and net_types by data type code, filled at every start-up.
-    generators::TypeTables typeTables;
+    // vb_types, sql_quotes and net_types by data type code: the generators' constant tables.
+    const generators::TypeTables& typeTables = generators::standardTypeTables();
 
     // The data controls: Data2 feeds the browser's grid; data3 and data4 run the
     // generators' column queries.

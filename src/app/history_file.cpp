@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <cstdio>
+#include <iterator>
 
 #include <cerrno>
 
@@ -91,26 +92,14 @@ HistoryLists parseHistoryLines(const QStringList& lines)
         seen.insert(line);
         taken.append(line);
     }
+    // The list of each kind; a line of another kind is dropped.
+    static constexpr QStringList HistoryLists::*kListOfKind[] = {&HistoryLists::db, &HistoryLists::adb,
+                                                                 &HistoryLists::ocnx, &HistoryLists::sdb};
     HistoryLists lists;
     for (const QString& line : taken) {
         const int kind = lineKind(line.at(0));
-        const QString value = platform::trimSpaces(line.mid(1));
-        switch (kind) {
-        case 0:
-            lists.db.append(value);
-            break;
-        case 1:
-            lists.adb.append(value);
-            break;
-        case 2:
-            lists.ocnx.append(value);
-            break;
-        case 3:
-            lists.sdb.append(value);
-            break;
-        default:
-            break;
-        }
+        if (kind < int(std::size(kListOfKind)))
+            (lists.*kListOfKind[kind]).append(platform::trimSpaces(line.mid(1)));
     }
     return lists;
 }

@@ -112,9 +112,8 @@ void MainWindow::Form_Load()
     // 15: colour pass.
     apply_look(this, form().look_style);
 
-    // 16: preview 0, type tables, Connection page.
+    // 16: preview 0, Connection page (the type tables are constants the form refers to).
     vvbg_Click(0);
-    form().typeTables.fill();
     Command_Click(2);
 
     // 17: history lists.

@@ -1,12 +1,12 @@
 #include "app/vb_generator_page.h"
 
 #include "app/action_guard.h"
-#include "app/type_ahead.h"
 #include "platform/colours.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace app {
 
@@ -25,21 +25,15 @@ const char* const kInnerPhases[4][2] = {{">   ", "   <"}, {" >  ", "  < "}, {"  
 } // namespace
 
 VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
-    : Panel(QStringLiteral("pt_1"), parent), guard_(guard)
+    : GeneratorPage(QStringLiteral("pt_1"), parent), guard_(guard)
 {
     auto* top = new QVBoxLayout(this);
     top->addWidget(heading(QStringLiteral("Label1"), QStringLiteral("VB Net Generator"), this));
 
     // Table lists and arrows.
     auto* lists = new QGridLayout();
-    auto* searchRow = new QHBoxLayout();
-    searchRow->addWidget(label(QStringLiteral("Etiquette6_0"), QStringLiteral("DataBase Tables:"), this));
-    s_t = new TextBox(QStringLiteral("s_t"), this);
-    s_t->setMaximumWidth(70);
-    searchRow->addWidget(s_t);
-    lists->addLayout(searchRow, 0, 0);
-    tdn = new SortedList(QStringLiteral("tdn"), this);
-    lists->addWidget(tdn, 1, 0);
+    std::tie(s_t, tdn) =
+        addTableList(lists, QStringLiteral("Etiquette6_0"), QStringLiteral("s_t"), QStringLiteral("tdn"));
     auto* arrows = new QVBoxLayout();
     arrows->addStretch();
     for (int i = 0; i < 4; ++i) {
@@ -61,12 +55,10 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     dbn = new TextBox(QStringLiteral("dbn"), this);
     choices->addWidget(dbn, 0, 1);
     choices->addWidget(label(QStringLiteral("Etiquette6_3"), QStringLiteral("Path"), this), 1, 0);
-    auto* pathRow = new QHBoxLayout();
-    pn = new TextBox(QStringLiteral("pn"), this);
-    pathRow->addWidget(pn);
-    chpth_1 = pictureButton(element("chpth", 1), QStyle::SP_DirOpenIcon, QStringLiteral("Search..."), this);
-    pathRow->addWidget(chpth_1);
-    choices->addLayout(pathRow, 1, 1);
+    const FolderRow folderRow = makeFolderRow(QStringLiteral("pn"), 1);
+    pn = folderRow.folder;
+    chpth_1 = folderRow.picker;
+    choices->addLayout(folderRow.row, 1, 1);
     choices->addWidget(label(QStringLiteral("Etiquette6_4"), QStringLiteral("Files to be created"), this), 2, 1);
     for (int i = 0; i < 3; ++i) {
         gn[std::size_t(i)] = new QCheckBox(QString::fromLatin1(kModuleCaptions[i]), this);
@@ -157,10 +149,7 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     connect(s_t, &TextBox::clicked, this, &VbGeneratorPage::s_t_Change);
     connect(s_t, &TextBox::doubleClicked, this, &VbGeneratorPage::s_t_Change);
     connect(dbn, &QLineEdit::textChanged, this, &VbGeneratorPage::dbn_Change);
-    connect(pn, &QLineEdit::textChanged, this, &VbGeneratorPage::outputFolderEdited);
-    connect(pn, &TextBox::lostFocus, this, &VbGeneratorPage::outputFolderLeft);
-    connect(chpth_1, &QPushButton::clicked, this, &VbGeneratorPage::folderPickRequested);
-    connect(Command11, &QPushButton::clicked, this, &VbGeneratorPage::generateRequested);
+    shareControls(pn, chpth_1, Command11, {gnl.begin(), gnl.end()});
     connect(Command18, &QPushButton::clicked, this, &VbGeneratorPage::classModulesRequested);
     connect(Command19, &QPushButton::clicked, this, &VbGeneratorPage::solutionRequested);
 }
@@ -173,21 +162,6 @@ QString VbGeneratorPage::prefix() const
 void VbGeneratorPage::setPrefix(const QString& prefix)
 {
     dbn->setText(prefix);
-}
-
-QString VbGeneratorPage::outputFolder() const
-{
-    return pn->text();
-}
-
-void VbGeneratorPage::setOutputFolder(const QString& folder)
-{
-    setTextIfChanged(pn, folder);
-}
-
-void VbGeneratorPage::endOutputFolderWithSeparator()
-{
-    endWithSeparator(pn);
 }
 
 QStringList VbGeneratorPage::chosenTables() const
@@ -245,16 +219,6 @@ void VbGeneratorPage::startWithTables(const QStringList& tables)
 void VbGeneratorPage::tickWebConfig()
 {
     gwcf->setChecked(true);
-}
-
-void VbGeneratorPage::clearPreview(int index)
-{
-    gnl[std::size_t(index)]->clear();
-}
-
-void VbGeneratorPage::appendPreview(int index, const QString& text)
-{
-    appendToPreview(gnl[std::size_t(index)], text);
 }
 
 void VbGeneratorPage::setProgressVisible(bool visible)
@@ -316,11 +280,7 @@ void VbGeneratorPage::tadd_Click(int index)
 
 void VbGeneratorPage::s_t_Change()
 {
-    const int row = typeAheadRow(tdn->items(), s_t->text());
-    if (row < 0)
-        return;
-    tdn->setCurrentRow(row);
-    tdn->item(row)->setSelected(true);
+    selectTypedTable(tdn, s_t->text());
 }
 
 void VbGeneratorPage::gn_Click(int index)

@@ -4,7 +4,7 @@
 // the five code previews with their tabs. Its controls are its own; the window and
 // the session work through the methods and signals below.
 
-#include "app/controls.h"
+#include "app/generator_page.h"
 #include "app/sorted_list.h"
 #include "generators/common/run_inputs.h"
 
@@ -17,7 +17,10 @@ namespace app {
 
 class RunGuard;
 
-class VbGeneratorPage : public Panel {
+// The output folder is pn, the picker chpth(1), the generate button Command11 ("Generate
+// VB.Net Files!") and the previews gnl(0..4).
+class VbGeneratorPage : public GeneratorPage
+{
     Q_OBJECT
 public:
     VbGeneratorPage(RunGuard& guard, QWidget* parent = nullptr);
@@ -25,12 +28,6 @@ public:
     // The class prefix (dbn); setting it renews the module file names.
     QString prefix() const;
     void setPrefix(const QString& prefix);
-    // The output folder (pn); a change is reported by outputFolderEdited, and an
-    // unchanged write raises none.
-    QString outputFolder() const;
-    void setOutputFolder(const QString& folder);
-    // Ends the output folder with one separator, as when its box loses the focus.
-    void endOutputFolderWithSeparator();
 
     QStringList chosenTables() const;
     // The module file names shown beside the module boxes (gnn).
@@ -46,9 +43,7 @@ public:
     void startWithTables(const QStringList& tables);
     void tickWebConfig();
 
-    // The previews gnl(0..4) and the progress bar pb1, written by a generation run.
-    void clearPreview(int index);
-    void appendPreview(int index, const QString& text);
+    // The progress bar pb1, written by a generation run.
     void setProgressVisible(bool visible);
     // A value outside the bar's range is refused; the bar keeps its value.
     void setProgressValue(double value);
@@ -63,10 +58,6 @@ public:
     void animateArrows();
 
 signals:
-    void outputFolderEdited();
-    void outputFolderLeft();
-    void folderPickRequested();
-    void generateRequested();     // "Generate VB.Net Files!"
     void classModulesRequested(); // "VB6 Classes only!"
     void solutionRequested();     // "Generate Solution!"
 

@@ -17,7 +17,7 @@ namespace dataclassestest {
 
 using generators::ForeignKeyRow;
 using generators::RunInputs;
-using platform::ado::Field;
+using namespace platform::ado;
 
 inline ForeignKeyRow fk(const QString& parent, const QString& parentColumn, const QString& child,
                         const QString& childColumn, int ordinal = 1)
@@ -44,12 +44,18 @@ inline QStringList workList(const generators::FkWorkList& rows)
 // EMPLOYEES referencing itself (BOSS_ID) and DEPTS.
 inline void scriptShop(testsupport::ScriptedCatalogue& catalogue)
 {
-    catalogue.setTableColumns("CUSTOMERS", {{"ID", 3}, {"NAME", 202}, {"BALANCE", 6}});
-    catalogue.setTableColumns("ORDERS", {{"ORDER_NO", 3}, {"CUSTOMER_ID", 3}, {"ORDERED", 135}});
-    catalogue.setTableColumns("ORDER_LINES", {{"ORDER_NO", 3}, {"LINE_NO", 2}, {"ITEM", 202}});
-    catalogue.setTableColumns("SHIPMENTS", {{"SHIP_ID", 3}, {"ORDER_NO", 3}, {"LINE_NO", 2}});
-    catalogue.setTableColumns("EMPLOYEES", {{"ID", 3}, {"BOSS_ID", 3}, {"DEPT_ID", 3}, {"NOTE", 12}});
-    catalogue.setTableColumns("DEPTS", {{"ID", 3}, {"TITLE", 200}, {"CODE", 999}});
+    catalogue.setTableColumns("CUSTOMERS",
+                              {{"ID", adInteger}, {"NAME", adVarWChar}, {"BALANCE", adCurrency}});
+    catalogue.setTableColumns(
+        "ORDERS", {{"ORDER_NO", adInteger}, {"CUSTOMER_ID", adInteger}, {"ORDERED", adDBTimeStamp}});
+    catalogue.setTableColumns("ORDER_LINES",
+                              {{"ORDER_NO", adInteger}, {"LINE_NO", adSmallInt}, {"ITEM", adVarWChar}});
+    catalogue.setTableColumns("SHIPMENTS",
+                              {{"SHIP_ID", adInteger}, {"ORDER_NO", adInteger}, {"LINE_NO", adSmallInt}});
+    catalogue.setTableColumns(
+        "EMPLOYEES",
+        {{"ID", adInteger}, {"BOSS_ID", adInteger}, {"DEPT_ID", adInteger}, {"NOTE", adVariant}});
+    catalogue.setTableColumns("DEPTS", {{"ID", adInteger}, {"TITLE", adVarChar}, {"CODE", 999}});
     catalogue.setForeignKeys({
         fk("CUSTOMERS", "ID", "ORDERS", "CUSTOMER_ID"),
         fk("ORDERS", "ORDER_NO", "ORDER_LINES", "ORDER_NO"),

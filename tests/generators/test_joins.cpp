@@ -8,6 +8,7 @@
 
 using namespace generators;
 using namespace dataclassestest;
+using namespace platform::ado;
 
 namespace
 {
@@ -102,11 +103,12 @@ private slots:
         QFETCH(QString, golden);
         QTemporaryDir dir;
         testsupport::ScriptedCatalogue catalogue;
-        catalogue.setTableColumns("C", {{"id", 3}, {"a", 3}, {"b", 3}, {"c", 3}});
+        catalogue.setTableColumns("C",
+                                  {{"id", adInteger}, {"a", adInteger}, {"b", adInteger}, {"c", adInteger}});
         if (childFails)
             catalogue.failQuery("SELECT * from C");
         for (const char* parent : {"P1", "P2", "P3"})
-            catalogue.setTableColumns(parent, {{"id", 3}, {"label", 202}});
+            catalogue.setTableColumns(parent, {{"id", adInteger}, {"label", adVarWChar}});
         catalogue.setForeignKeys({fk("P2", "id", "C", "a"), fk("P1", "id", "C", "b"),
                                   fk("P2", "label", "C", "c"), fk("P3", "id", "C", "c")});
         ContGenRun run;

@@ -11,7 +11,7 @@
 
 using namespace generators;
 using generators::oracle::ora_types;
-using platform::ado::Field;
+using namespace platform::ado;
 
 namespace
 {
@@ -103,15 +103,15 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("word");
-        QTest::newRow("timestamp") << 135 << "Date";
-        QTest::newRow("numeric") << 131 << "Number";
-        QTest::newRow("139") << 139 << "Number";
-        QTest::newRow("variable text") << 200 << "Varchar2";
-        QTest::newRow("date alone") << 133 << "Varchar2";
-        QTest::newRow("time alone") << 134 << "Varchar2";
-        QTest::newRow("double") << 5 << "Varchar2";
-        QTest::newRow("integer") << 3 << "Varchar2";
-        QTest::newRow("empty") << 0 << "Varchar2";
+        QTest::newRow("timestamp") << int(adDBTimeStamp) << "Date";
+        QTest::newRow("numeric") << int(adNumeric) << "Number";
+        QTest::newRow("variable numeric") << int(adVarNumeric) << "Number";
+        QTest::newRow("variable text") << int(adVarChar) << "Varchar2";
+        QTest::newRow("date alone") << int(adDBDate) << "Varchar2";
+        QTest::newRow("time alone") << int(adDBTime) << "Varchar2";
+        QTest::newRow("double") << int(adDouble) << "Varchar2";
+        QTest::newRow("integer") << int(adInteger) << "Varchar2";
+        QTest::newRow("empty") << int(adEmpty) << "Varchar2";
         QTest::newRow("negative") << -1 << "Varchar2";
         QTest::newRow("beyond the type tables") << 100000 << "Varchar2";
     }
@@ -127,7 +127,7 @@ private slots:
     {
         QTemporaryDir dir;
         testsupport::ScriptedCatalogue catalogue;
-        catalogue.setTableColumns("DEPT", fields({{"DEPTNO", 131}, {"DNAME", 200}}));
+        catalogue.setTableColumns("DEPT", fields({{"DEPTNO", adNumeric}, {"DNAME", adVarChar}}));
         catalogue.setPrimaryKey("DEPT", {"DEPTNO"});
         testsupport::RecordingHost host;
         const RunInputs in = oracleInputs(dir.path(), "Scott", {"DEPT"});
@@ -174,10 +174,14 @@ private slots:
         QTemporaryDir dir;
         testsupport::ScriptedCatalogue catalogue;
         catalogue.failQuery("SELECT * from AUDIT_LOG where rownum<2");
-        catalogue.setTableColumns(
-            "EMP", fields({{"EMPNO", 139}, {"ENAME", 200}, {"HIREDATE", 135}, {"SAL", 131}, {"DEPTNO", 3}}));
+        catalogue.setTableColumns("EMP", fields({{"EMPNO", adVarNumeric},
+                                                 {"ENAME", adVarChar},
+                                                 {"HIREDATE", adDBTimeStamp},
+                                                 {"SAL", adNumeric},
+                                                 {"DEPTNO", adInteger}}));
         catalogue.setPrimaryKey("EMP", {"EMPNO"});
-        catalogue.setTableColumns("ORDER_LINE", fields({{"ORDER_ID", 131}, {"LINE_NO", 131}, {"ITEM", 200}}));
+        catalogue.setTableColumns(
+            "ORDER_LINE", fields({{"ORDER_ID", adNumeric}, {"LINE_NO", adNumeric}, {"ITEM", adVarChar}}));
         catalogue.setPrimaryKey("ORDER_LINE", {"ORDER_ID", "LINE_NO"});
         testsupport::RecordingHost host;
         RunInputs in = oracleInputs(dir.path(), "Scott", {"AUDIT_LOG", "EMP", "ORDER_LINE"});
@@ -225,7 +229,7 @@ private slots:
         testsupport::ScriptedCatalogue catalogue;
         QList<Field> list;
         for (int i = 0; i < columns; ++i)
-            list.append(Field{QStringLiteral("C%1").arg(i), 200});
+            list.append(Field{QStringLiteral("C%1").arg(i), adVarChar});
         catalogue.setTableColumns("T", list);
         catalogue.setPrimaryKey("T", keys);
         testsupport::RecordingHost host;
@@ -307,7 +311,7 @@ private slots:
             old.write("old contents\r\n");
         }
         testsupport::ScriptedCatalogue catalogue;
-        catalogue.setTableColumns("T", fields({{"ID", 131}}));
+        catalogue.setTableColumns("T", fields({{"ID", adNumeric}}));
         testsupport::RecordingHost host;
         RunInputs in = oracleInputs(dir.path(), prefix, {"T"});
         in.cnxstr = cnxstr;
@@ -355,7 +359,7 @@ private slots:
         testsupport::ScriptedCatalogue& catalogue = keysFail ? keyless : scripted;
         catalogue.reconnectFails = reconnectFails;
         for (const char* table : {"A", "B"})
-            catalogue.setTableColumns(table, fields({{"ID", 131}}));
+            catalogue.setTableColumns(table, fields({{"ID", adNumeric}}));
         testsupport::RecordingHost host;
         const RunResult run = runSystemOra(oracleInputs(dir.path(), "P", {"A", "B"}), catalogue, host);
 
@@ -372,7 +376,7 @@ private slots:
     {
         QTemporaryDir dir;
         testsupport::ScriptedCatalogue catalogue;
-        catalogue.setTableColumns("T", fields({{"ID", 131}}));
+        catalogue.setTableColumns("T", fields({{"ID", adNumeric}}));
         testsupport::RecordingHost host;
         const RunInputs in = oracleInputs(dir.filePath("missing/folder"), "P", {"T"});
         const RunResult run = runSystemOra(in, catalogue, host);

@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace generators;
+using namespace platform::ado;
 
 namespace
 {
@@ -60,11 +61,13 @@ private slots:
         QTemporaryDir dir;
         const RunInputs in = oracleInputs(dir.path());
         FailingKeyCatalogue catalogue;
-        catalogue.setColumns("SELECT * from DEPT where rownum<2", {{"DEPTNO", 131}, {"DNAME", 200}});
-        catalogue.setColumns("SELECT * from DEPT", {{"DEPTNO", 131}, {"DNAME", 200}});
+        catalogue.setColumns("SELECT * from DEPT where rownum<2",
+                             {{"DEPTNO", adNumeric}, {"DNAME", adVarChar}});
+        catalogue.setColumns("SELECT * from DEPT", {{"DEPTNO", adNumeric}, {"DNAME", adVarChar}});
         catalogue.setColumns("SELECT * from EMP where rownum<2",
-                             {{"EMPNO", 131}, {"ENAME", 200}, {"DEPTNO", 131}});
-        catalogue.setColumns("SELECT * from EMP", {{"EMPNO", 131}, {"ENAME", 200}, {"DEPTNO", 131}});
+                             {{"EMPNO", adNumeric}, {"ENAME", adVarChar}, {"DEPTNO", adNumeric}});
+        catalogue.setColumns("SELECT * from EMP",
+                             {{"EMPNO", adNumeric}, {"ENAME", adVarChar}, {"DEPTNO", adNumeric}});
         catalogue.setPrimaryKey("DEPT", {"DEPTNO"});
         catalogue.setPrimaryKey("EMP", {"EMPNO"});
         catalogue.failingTable = "EMP";
@@ -105,8 +108,8 @@ private slots:
         in.ps = true;
         in.gn = {false, true, false};
         testsupport::ScriptedCatalogue catalogue;
-        catalogue.setTableColumns("DEPT", {{"DEPTNO", 131}, {"DNAME", 200}});
-        catalogue.setTableColumns("EMP", {{"EMPNO", 131}, {"ENAME", 200}, {"DEPTNO", 131}});
+        catalogue.setTableColumns("DEPT", {{"DEPTNO", adNumeric}, {"DNAME", adVarChar}});
+        catalogue.setTableColumns("EMP", {{"EMPNO", adNumeric}, {"ENAME", adVarChar}, {"DEPTNO", adNumeric}});
         testsupport::RecordingHost host;
         RunContext ctx(in, catalogue, host);
         vbnet::runGeneration(ctx);
@@ -130,8 +133,8 @@ private slots:
         RunInputs in = oracleInputs(dir.path());
         in.tdn1 = QStringList{"A", "B", "C"};
         testsupport::ScriptedCatalogue catalogue;
-        catalogue.setTableColumns("A", {{"Id", 3}});
-        catalogue.setTableColumns("C", {{"Code", 200}, {"Label", 200}});
+        catalogue.setTableColumns("A", {{"Id", adInteger}});
+        catalogue.setTableColumns("C", {{"Code", adVarChar}, {"Label", adVarChar}});
         catalogue.setPrimaryKey("A", {"Id"});
         catalogue.setPrimaryKey("B", {"Id"});
         catalogue.setPrimaryKey("C", {"Code"});

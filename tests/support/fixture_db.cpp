@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTest>
 #include <QtDebug>
 
 #include <atomic>
@@ -74,19 +76,60 @@ QString sqliteFile(const QString& connectionString)
     return database.match(connectionString).captured(1);
 }
 
+namespace
+{
+
+QStringList psqlServerArguments(const QString& host, const QString& port, const QString& user)
+{
+    return {QStringLiteral("-h"), host,
+            QStringLiteral("-p"), port,
+            QStringLiteral("-U"), user,
+            QStringLiteral("-X"), QStringLiteral("-q"),
+            QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1")};
+}
+
+// Whether the server answers a query; asked once per server in a process.
+bool pgAnswers(const QString& host, const QString& port, const QString& user)
+{
+    static QHash<QString, bool> answers;
+    const QString key = host + QLatin1Char(':') + port + QLatin1Char(':') + user;
+    if (!answers.contains(key))
+        answers.insert(key, runTool(QStringLiteral("psql"),
+                                    psqlServerArguments(host, port, user) +
+                                        QStringList{QStringLiteral("-d"), QStringLiteral("postgres"),
+                                                    QStringLiteral("-c"), QStringLiteral("SELECT 1")}));
+    return answers.value(key);
+}
+
+} // namespace
+
+bool pgRequired()
+{
+    return qEnvironmentVariable("QUILLMERE_PG_REQUIRED") == QLatin1String("1");
+}
+
 bool pgAvailable()
 {
-    return !qEnvironmentVariable("QUILLMERE_PG_HOST").isEmpty() &&
-           !qEnvironmentVariable("QUILLMERE_PG_PORT").isEmpty() &&
-           !qEnvironmentVariable("QUILLMERE_PG_USER").isEmpty();
+    const QString host = qEnvironmentVariable("QUILLMERE_PG_HOST");
+    const QString port = qEnvironmentVariable("QUILLMERE_PG_PORT");
+    const QString user = qEnvironmentVariable("QUILLMERE_PG_USER");
+    const bool named = !host.isEmpty() && !port.isEmpty() && !user.isEmpty();
+    if (named && pgAnswers(host, port, user))
+        return true;
+    // The caller skips; a run that started a server counts that skip as a failure.
+    if (pgRequired())
+        QTest::qFail(named
+                         ? "the PostgreSQL test server does not answer, although this run started one"
+                         : "QUILLMERE_PG_HOST, QUILLMERE_PG_PORT and QUILLMERE_PG_USER are not set, although "
+                           "this run started a PostgreSQL test server",
+                     __FILE__, __LINE__);
+    return false;
 }
 
 QString pgFixture(const QString& script)
 {
-    if (!pgAvailable()) {
-        qWarning() << "QUILLMERE_PG_HOST, QUILLMERE_PG_PORT and QUILLMERE_PG_USER are not set";
+    if (!pgAvailable())
         return {};
-    }
     const QString path = fixturePath(script);
     const QString host = qEnvironmentVariable("QUILLMERE_PG_HOST");
     const QString port = qEnvironmentVariable("QUILLMERE_PG_PORT");
@@ -98,11 +141,7 @@ QString pgFixture(const QString& script)
             .arg(QFileInfo(path).completeBaseName().toLower().replace(QLatin1Char('-'), QLatin1Char('_')))
             .arg(QCoreApplication::applicationPid())
             .arg(++counter);
-    const QStringList server{QStringLiteral("-h"), host,
-                             QStringLiteral("-p"), port,
-                             QStringLiteral("-U"), user,
-                             QStringLiteral("-X"), QStringLiteral("-q"),
-                             QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1")};
+    const QStringList server = psqlServerArguments(host, port, user);
     if (!runTool(QStringLiteral("psql"),
                  server + QStringList{QStringLiteral("-d"), QStringLiteral("postgres"), QStringLiteral("-c"),
                                       QStringLiteral("CREATE DATABASE %1").arg(name)}))

@@ -27,7 +27,13 @@ QString sqliteFixture(const QString& script, const QString& dir);
 // The database file of an ODBC string made by sqliteFixture.
 QString sqliteFile(const QString& connectionString);
 
-// True when scripts/run-tests.sh (or the caller) exported QUILLMERE_PG_HOST, _PORT, _USER.
+// True when scripts/run-tests.sh started a PostgreSQL server for this run and said so
+// with QUILLMERE_PG_REQUIRED=1: a test that cannot reach a server then fails instead of
+// skipping.
+bool pgRequired();
+// True when QUILLMERE_PG_HOST, _PORT and _USER (exported by scripts/run-tests.sh or set by
+// the caller) name a server that answers. When they do not and pgRequired() holds, it
+// records a failure of the running test, so the caller's skip counts as failed.
 bool pgAvailable();
 // Creates a fresh database on the test server, runs the script into it and returns
 // "DRIVER={PostgreSQL Unicode};Server=<host>;Port=<port>;Database=<db>;Uid=<user>;Pwd=;BoolsAsChar=0;".

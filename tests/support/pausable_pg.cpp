@@ -1,9 +1,11 @@
 #include "support/pausable_pg.h"
+#include "support/fixture_db.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTest>
 #include <QtDebug>
 
 #include <signal.h>
@@ -49,6 +51,9 @@ PausablePg::PausablePg()
     start.start(QStringLiteral("sh"), {script(), QStringLiteral("start"), dir_});
     if (!start.waitForFinished(120000) || start.exitCode() != 0) {
         qWarning() << "cannot start a PostgreSQL server:" << start.readAllStandardError();
+        if (pgRequired())
+            QTest::qFail("cannot start a PostgreSQL server, although this run started one", __FILE__,
+                         __LINE__);
         return;
     }
     port_ = QString::fromLatin1(start.readAllStandardOutput().trimmed());

@@ -2,7 +2,8 @@
 // A PostgreSQL server of the test's own (scripts/pg-test-server.sh), which the test can
 // freeze with SIGSTOP and thaw with SIGCONT: a server that stops answering in the middle
 // of a call. While it lives, QUILLMERE_PG_HOST/_PORT/_USER name it, so pgFixture builds
-// databases on it.
+// databases on it. When the run requires PostgreSQL (pgRequired()), a server that cannot
+// be started fails the running test.
 
 #include <QByteArray>
 #include <QString>

@@ -29,12 +29,15 @@ Public Function count(ByVal my_cnx As ADODB.Connection) As Long
 End Function
 )"};
 
-// raz empties the table; delete removes the rows matching the input values.
-const LineTable kDelete{u"class module delete", {u"method", u"table", u"filter"}, {}, uR"(
+// Every statement method (raz, delete, update, insert) builds my_sql between this head
+// and this tail, which runs it: z_return_code is 0 when it ran and 1 when it failed.
+const LineTable kStatementHead{u"class module statement head", {u"method"}, {}, uR"(
 Public Sub <method>(ByVal my_cnx As ADODB.Connection)
     on error goto err_<method>
     z_return_code = 0
-    my_sql="delete * from <table>"<filter>
+)"};
+
+const LineTable kStatementTail{u"class module statement tail", {u"method"}, {}, uR"(
     my_cnx.execute my_sql
     exit Sub
     err_<method>:
@@ -42,11 +45,14 @@ Public Sub <method>(ByVal my_cnx As ADODB.Connection)
 End Sub
 )"};
 
+// raz empties the table; delete removes the rows matching the input values.
+const LineTable kDelete{u"class module delete", {u"table", u"filter"}, {}, uR"(
+    my_sql="delete * from <table>"<filter>
+)"};
+
 // The set list comes from the flagged columns.
-const LineTable kUpdateHead{u"class module update head", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
-Public Sub update(ByVal my_cnx As ADODB.Connection)
-    on error goto err_update
-    z_return_code = 0
+const LineTable kUpdateSet{
+    u"class module update set", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
     my_sql="update <table>"
     sep=" set "
 [column]    If b_<column> = 1 then my_sql = my_sql & sep & "<column> = <sqlquote>" & <value> & "<sqlquote>": sep=", "
@@ -65,56 +71,54 @@ const LineTable kUpdateByInputs{u"class module update by inputs", {}, {}, uR"(
     my_sql = my_sql & my_where
 )"};
 
-const LineTable kUpdateTail{u"class module update tail", {}, {}, uR"(
-    my_cnx.execute my_sql
-    exit Sub
-    err_update:
-        z_return_code = 1
-End Sub
-)"};
-
 // The names and the values of the flagged columns come from the same walk, so they
 // stand in the same order.
-const LineTable kInsert{u"class module insert", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
-Public Sub insert(ByVal my_cnx As ADODB.Connection)
-    on error goto err_insert
-    z_return_code = 0
+const LineTable kInsert{
+    u"class module insert", {u"table", u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
     my_sql="insert into <table>"
     sep=" ("
 [column]    If b_<column> = 1 then my_sql = my_sql & sep & "<column>": sep=", "
     my_sql = my_sql & ") select "
     sep=""
 [column]    If b_<column> = 1 then my_sql = my_sql & sep & "<sqlquote>" & <value> & "<sqlquote>": sep=", "
-    my_cnx.execute my_sql
-    exit Sub
-    err_insert:
-        z_return_code = 1
-End Sub
 )"};
+
+void writeStatementMethod(ModuleFile& file, const ClassTable& table, const QString& method,
+                          const std::function<void()>& writeStatement)
+{
+    const Placeholders name{{QStringLiteral("method"), method}};
+    writeClassLines(file, kStatementHead, table, name);
+    writeStatement();
+    writeClassLines(file, kStatementTail, table, name);
+}
 
 } // namespace
 
 void writeStatementMethods(ModuleFile& file, const ClassTable& table)
 {
     writeClassLines(file, kCount, table);
-    writeClassLines(
-        file, kDelete, table,
-        {{QStringLiteral("method"), QStringLiteral("raz")}, {QStringLiteral("filter"), QString()}});
-    writeClassLines(file, kDelete, table,
-                    {{QStringLiteral("method"), QStringLiteral("delete")},
-                     {QStringLiteral("filter"), QStringLiteral(" & my_where")}});
-    writeClassLines(file, kUpdateHead, table);
-    if (table.primaryKey.isEmpty())
-        writeClassLines(file, kUpdateByInputs, table);
-    else
-        writeClassLines(file, kUpdateByKey, ClassTable{table.table, primaryKeyColumns(table), {}, {}, {}});
-    writeClassLines(file, kUpdateTail, table);
-    writeClassLines(file, kInsert, table);
+    writeStatementMethod(file, table, QStringLiteral("raz"), [&] {
+        writeClassLines(file, kDelete, table, {{QStringLiteral("filter"), QString()}});
+    });
+    writeStatementMethod(file, table, QStringLiteral("delete"), [&] {
+        writeClassLines(file, kDelete, table, {{QStringLiteral("filter"), QStringLiteral(" & my_where")}});
+    });
+    writeStatementMethod(file, table, QStringLiteral("update"), [&] {
+        writeClassLines(file, kUpdateSet, table);
+        if (table.primaryKey.isEmpty())
+            writeClassLines(file, kUpdateByInputs, table);
+        else
+            writeClassLines(file, kUpdateByKey,
+                            ClassTable{table.table, primaryKeyColumns(table), {}, {}, {}});
+    });
+    writeStatementMethod(file, table, QStringLiteral("insert"),
+                         [&] { writeClassLines(file, kInsert, table); });
 }
 
 QList<const LineTable*> statementLineTables()
 {
-    return {&kCount, &kDelete, &kUpdateHead, &kUpdateByKey, &kUpdateByInputs, &kUpdateTail, &kInsert};
+    return {&kCount,     &kStatementHead, &kStatementTail,  &kDelete,
+            &kUpdateSet, &kUpdateByKey,   &kUpdateByInputs, &kInsert};
 }
 
 } // namespace generators::classmodule

@@ -1,8 +1,11 @@
 #include "generators/common/type_tables.h"
+#include "platform/ado/ado.h"
 
 namespace generators {
 
 namespace {
+
+using namespace platform::ado;
 
 struct TypeRow {
     int code;
@@ -11,42 +14,62 @@ struct TypeRow {
     const char* net;
 };
 
-// Note the blanks around " Decimal " (6) and " String " (12): they are written as they stand.
+// Note the blanks around " Decimal " (adCurrency) and " String " (adVariant): they are
+// written as they stand.
 // The VB6 names hold every value of their code: 32-bit integers and unsigned 16-bit ones
 // as Long, unsigned 32-bit and 64-bit integers as Variant (a Long or a Single would
 // overflow or round them). A GUID is text and is quoted like any other.
 constexpr TypeRow kRows[] = {
-    {0, "String", "'", "String"},      {2, "Integer", "", "Integer"},     {3, "Long", "", "Integer"},
-    {4, "Single", "", "Decimal"},      {5, "Double", "", "Decimal"},      {6, "Currency", "", " Decimal "},
-    {7, "Date", "#", "Date"},          {8, "String", "'", "String"},      {9, "String", "'", "String"},
-    {10, "String", "'", "String"},     {11, "Boolean", "", "Boolean"},    {12, "Variant", "'", " String "},
-    {13, "String", "'", "String"},     {14, "Double", "", "Decimal"},     {16, "Integer", "", "Integer"},
-    {17, "Integer", "", "Integer"},    {18, "Long", "", "Integer"},       {19, "Variant", "", "Integer"},
-    {20, "Variant", "", "Decimal"},    {21, "Variant", "", "Decimal"},    {72, "String", "'", "String"},
-    {128, "Byte", "", "Byte"},         {129, "String", "'", "String"},    {130, "String", "'", "String"},
-    {131, "Double", "", "Decimal"},    {132, "String", "'", "String"},    {133, "Date", "#", "Date"},
-    {134, "Date", "#", "Date"},        {135, "Date", "#", "Date"},        {139, "Double", "", "Decimal"},
-    {200, "String", "'", "String"},    {201, "String", "'", "String"},    {202, "String", "'", "String"},
-    {203, "String", "'", "String"},    {204, "Byte", "'", "Byte"},        {205, "String", "'", "String"},
+    {adEmpty, "String", "'", "String"},
+    {adSmallInt, "Integer", "", "Integer"},
+    {adInteger, "Long", "", "Integer"},
+    {adSingle, "Single", "", "Decimal"},
+    {adDouble, "Double", "", "Decimal"},
+    {adCurrency, "Currency", "", " Decimal "},
+    {adDate, "Date", "#", "Date"},
+    {adBSTR, "String", "'", "String"},
+    {adIDispatch, "String", "'", "String"},
+    {adError, "String", "'", "String"},
+    {adBoolean, "Boolean", "", "Boolean"},
+    {adVariant, "Variant", "'", " String "},
+    {adIUnknown, "String", "'", "String"},
+    {adDecimal, "Double", "", "Decimal"},
+    {adTinyInt, "Integer", "", "Integer"},
+    {adUnsignedTinyInt, "Integer", "", "Integer"},
+    {adUnsignedSmallInt, "Long", "", "Integer"},
+    {adUnsignedInt, "Variant", "", "Integer"},
+    {adBigInt, "Variant", "", "Decimal"},
+    {adUnsignedBigInt, "Variant", "", "Decimal"},
+    {adGUID, "String", "'", "String"},
+    {adBinary, "Byte", "", "Byte"},
+    {adChar, "String", "'", "String"},
+    {adWChar, "String", "'", "String"},
+    {adNumeric, "Double", "", "Decimal"},
+    {adUserDefined, "String", "'", "String"},
+    {adDBDate, "Date", "#", "Date"},
+    {adDBTime, "Date", "#", "Date"},
+    {adDBTimeStamp, "Date", "#", "Date"},
+    {adVarNumeric, "Double", "", "Decimal"},
+    {adVarChar, "String", "'", "String"},
+    {adLongVarChar, "String", "'", "String"},
+    {adVarWChar, "String", "'", "String"},
+    {adLongVarWChar, "String", "'", "String"},
+    {adVarBinary, "Byte", "'", "Byte"},
+    {adLongVarBinary, "String", "'", "String"},
 };
 
 } // namespace
-
-void TypeTables::fill()
-{
-    for (const TypeRow& row : kRows)
-        vb_types[std::size_t(row.code)] = QString::fromLatin1(row.vb);
-    for (const TypeRow& row : kRows)
-        sql_quotes[std::size_t(row.code)] = QString::fromLatin1(row.quote);
-    for (const TypeRow& row : kRows)
-        net_types[std::size_t(row.code)] = QString::fromLatin1(row.net);
-}
 
 const TypeTables& standardTypeTables()
 {
     static const TypeTables tables = [] {
         TypeTables t;
-        t.fill();
+        for (const TypeRow& row : kRows) {
+            const auto code = std::size_t(row.code);
+            t.vb_types[code] = QString::fromLatin1(row.vb);
+            t.sql_quotes[code] = QString::fromLatin1(row.quote);
+            t.net_types[code] = QString::fromLatin1(row.net);
+        }
         return t;
     }();
     return tables;

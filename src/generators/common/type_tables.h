@@ -1,7 +1,8 @@
 #pragma once
 // The three type tables, indexed by data type code 0..300: the VB6 type name, the quote
 // around a literal of that type in generated SQL, and the VB.NET type name. A code that
-// is not listed, or lies outside 0..300, gives "".
+// is not listed, or lies outside 0..300, gives "". They are constants, built once from
+// one list of codes; the window's form and every generator read the same tables.
 
 #include <QString>
 #include <array>
@@ -15,16 +16,13 @@ struct TypeTables {
     std::array<QString, kTypeTableSize> sql_quotes;
     std::array<QString, kTypeTableSize> net_types;
 
-    // Sets every listed entry (the start-up fill); other entries are left as they are.
-    void fill();
-
     static QString lookup(const std::array<QString, kTypeTableSize>& table, int code)
     {
         return code >= 0 && code < kTypeTableSize ? table[std::size_t(code)] : QString();
     }
 };
 
-// The filled tables, for generators that need a type name.
+// The tables.
 const TypeTables& standardTypeTables();
 
 } // namespace generators

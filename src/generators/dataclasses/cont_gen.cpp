@@ -12,6 +12,28 @@ namespace generators {
 
 using namespace dataclasses;
 
+namespace
+{
+
+using ModuleWriter = void (*)(RunContext&, ModuleFile&);
+
+// One module's part of the pass: what comes before its joins (data classes only), the
+// joins when they are ticked, then its closing lines.
+void writeModule(RunContext& ctx, int preview, platform::OpenMode mode, ModuleWriter writeBeforeJoins,
+                 ModuleWriter writeJoins, const QStringList& closing)
+{
+    ModuleFile file(ctx, preview);
+    file.openModule(mode);
+    if (writeBeforeJoins)
+        writeBeforeJoins(ctx, file);
+    if (ctx.in.gcfk)
+        writeJoins(ctx, file);
+    file.emitLines(closing);
+    file.close();
+}
+
+} // namespace
+
 void cont_gen(RunContext& ctx, int nbmax)
 {
     ctx.nbmax = nbmax;
@@ -19,31 +41,16 @@ void cont_gen(RunContext& ctx, int nbmax)
 
     scanForeignKeys(ctx);
 
-    if (ctx.in.gn[2]) {
-        ModuleFile file(ctx, kPreviewDataClasses);
-        file.openModule(platform::OpenMode::Output);
-        writeDataClasses(ctx, file);
-        if (ctx.in.gcfk)
-            writeJoinClasses(ctx, file);
-        file.emit_line(QStringLiteral("End NameSpace"));
-        file.close();
-    }
-    if (ctx.in.gn[0]) {
-        ModuleFile file(ctx, kPreviewDataAccess);
-        file.openModule(platform::OpenMode::Append);
-        if (ctx.in.gcfk)
-            writeJoinReaders(ctx, file);
-        file.emitLines({QString(), QStringLiteral("End Class"), QStringLiteral("End NameSpace")});
-        file.close();
-    }
-    if (ctx.in.gn[1]) {
-        ModuleFile file(ctx, kPreviewDataManager);
-        file.openModule(platform::OpenMode::Append);
-        if (ctx.in.gcfk)
-            writeJoinManagers(ctx, file);
-        file.emit_line(QStringLiteral("End NameSpace"));
-        file.close();
-    }
+    const QString endNamespace = QStringLiteral("End NameSpace");
+    if (ctx.in.gn[2])
+        writeModule(ctx, kPreviewDataClasses, platform::OpenMode::Output, writeDataClasses, writeJoinClasses,
+                    {endNamespace});
+    if (ctx.in.gn[0])
+        writeModule(ctx, kPreviewDataAccess, platform::OpenMode::Append, nullptr, writeJoinReaders,
+                    {QString(), QStringLiteral("End Class"), endNamespace});
+    if (ctx.in.gn[1])
+        writeModule(ctx, kPreviewDataManager, platform::OpenMode::Append, nullptr, writeJoinManagers,
+                    {endNamespace});
     if (ctx.in.gwcf)
         writeWebConfig(ctx);
 

@@ -33,33 +33,20 @@ const LineTable kWebConfig{u"web config", {u"prefix", u"cnxstr"}, {}, uR"(
 
 QString xmlAttributeValue(const QString& text)
 {
+    // &, <, > and " by their names (the names are ASCII), then every character beyond
+    // ASCII by its number.
+    const QString named = text.toHtmlEscaped();
     QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        switch (c.unicode()) {
-        case '&':
-            out += QStringLiteral("&amp;");
-            continue;
-        case '<':
-            out += QStringLiteral("&lt;");
-            continue;
-        case '>':
-            out += QStringLiteral("&gt;");
-            continue;
-        case '"':
-            out += QStringLiteral("&quot;");
-            continue;
-        default:
-            break;
-        }
+    out.reserve(named.size());
+    for (qsizetype i = 0; i < named.size(); ++i) {
+        const QChar c = named.at(i);
         if (c.unicode() < 0x80) {
             out += c;
             continue;
         }
         char32_t code = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(c, text.at(i + 1));
+        if (c.isHighSurrogate() && i + 1 < named.size() && named.at(i + 1).isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(c, named.at(i + 1));
             ++i;
         } else if (c.isSurrogate()) {
             code = QChar::ReplacementCharacter; // a lone half of a pair names no character

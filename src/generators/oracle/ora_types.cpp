@@ -1,4 +1,5 @@
 #include "generators/oracle/ora_types.h"
+#include "platform/ado/ado.h"
 
 #include <iterator>
 
@@ -11,12 +12,12 @@ struct OraType {
     const char* word;
 };
 
-// Only these codes have a word of their own; date alone (133) and time alone (134)
-// stay text like everything else.
+// Only these codes have a word of their own; date alone (adDBDate) and time alone
+// (adDBTime) stay text like everything else.
 constexpr OraType kOraTypes[] = {
-    {135, "Date"},
-    {131, "Number"},
-    {139, "Number"},
+    {platform::ado::adDBTimeStamp, "Date"},
+    {platform::ado::adNumeric, "Number"},
+    {platform::ado::adVarNumeric, "Number"},
 };
 
 } // namespace

@@ -6,8 +6,8 @@
 
 namespace generators::oracle {
 
-// "Date" for timestamps (135), "Number" for numeric (131) and 139, "Varchar2" for
-// every other code, including codes outside any known range.
+// "Date" for timestamps (adDBTimeStamp), "Number" for adNumeric and adVarNumeric,
+// "Varchar2" for every other code, including codes outside any known range.
 QString ora_types(int adoType);
 
 } // namespace generators::oracle

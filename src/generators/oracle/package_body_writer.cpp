@@ -91,8 +91,7 @@ END <table>_PKG;
 void writePackageBodyGetRows(ModuleFile& file, const QString& table,
                              const QList<platform::ado::Field>& columns)
 {
-    writeLineTable(file, kGetRows, {{QStringLiteral("table"), table}},
-                   {{QStringLiteral("column"), packageColumnRows(columns)}});
+    writeTableColumns(file, kGetRows, table, columns);
 }
 
 void writePackageBodyRowProcedures(ModuleFile& file, const QString& table,

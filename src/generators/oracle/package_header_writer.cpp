@@ -34,8 +34,7 @@ END <table>_PKG;
 void writePackageSpecification(ModuleFile& file, const QString& table,
                                const QList<platform::ado::Field>& columns)
 {
-    writeLineTable(file, kPackageHeader, {{QStringLiteral("table"), table}},
-                   {{QStringLiteral("column"), packageColumnRows(columns)}});
+    writeTableColumns(file, kPackageHeader, table, columns);
 }
 
 QList<const LineTable*> packageSpecLineTables()

@@ -9,6 +9,13 @@ RowSet packageColumnRows(const QList<platform::ado::Field>& columns)
     return withListComma(fieldRows(columns, ora_types));
 }
 
+void writeTableColumns(ModuleFile& file, const LineTable& lines, const QString& table,
+                       const QList<platform::ado::Field>& columns)
+{
+    writeLineTable(file, lines, {{QStringLiteral("table"), table}},
+                   {{QStringLiteral("column"), packageColumnRows(columns)}});
+}
+
 RowSet keyColumnRows(const QStringList& keyColumns)
 {
     RowSet rows = rowsOf(QStringLiteral("key_column"), keyColumns);

@@ -9,6 +9,10 @@ namespace generators::oracle {
 // the list comma.
 RowSet packageColumnRows(const QList<platform::ado::Field>& columns);
 
+// Writes a template whose lines name <table> and the column rows above.
+void writeTableColumns(ModuleFile& file, const LineTable& lines, const QString& table,
+                       const QList<platform::ado::Field>& columns);
+
 // One row per key column: <key_column>, and <key_joiner> " where " for the first and
 // " and " for the others.
 RowSet keyColumnRows(const QStringList& keyColumns);

@@ -21,20 +21,9 @@ Public Class Edit_<table>
     Inherits System.Web.UI.Page
 )~"};
 
-const LineTable kKeyDropDown{u"edit page setup key drop down", {u"column"}, {}, uR"~(
-    Protected WithEvents Ddl<column> As System.Web.UI.WebControls.DropDownList
-)~"};
-
-const LineTable kLookupDropDown{u"edit page setup lookup drop down", {u"column"}, {}, uR"~(
-    Protected WithEvents Ddl_f_<column> As System.Web.UI.WebControls.DropDownList
-)~"};
-
-const LineTable kTextBox{u"edit page setup text box", {u"column"}, {}, uR"~(
-    Protected WithEvents Txt<column> As System.Web.UI.WebControls.TextBox
-)~"};
-
-const LineTable kChildGrid{u"edit page setup child grid", {u"child"}, {}, uR"~(
-    Protected WithEvents Dtg<child> As System.Web.UI.WebControls.DataGrid
+// <control> the control's name, <class> its web control class.
+const LineTable kControlDeclaration{u"edit page setup control declaration", {u"control", u"class"}, {}, uR"~(
+    Protected WithEvents <control> As System.Web.UI.WebControls.<class>
 )~"};
 
 const LineTable kPageSetup{u"edit page setup page setup", {u"table"}, {}, uR"~(
@@ -64,21 +53,15 @@ const LineTable kParentCriteria{u"edit page setup parent criteria", {u"parent"},
     Dim z_<parent> As New <parent>()
 )~"};
 
-const LineTable kKeyBinding{u"edit page setup key binding", {u"table", u"column"}, {}, uR"~(
-    z_<table>.OrderClause = "<column>"
-    Ddl<column>.DataSource = List<table>(z_<table>)
-    Ddl<column>.DataTextField = "<column>"
-    Ddl<column>.DataValueField = "<column>"
-    Ddl<column>.DataBind()
-
-)~"};
-
-const LineTable kLookupBinding{u"edit page setup lookup binding", {u"parent", u"pcolumn", u"column"}, {}, uR"~(
-    z_<parent>.OrderClause = "<pcolumn>"
-    Ddl_f_<column>.DataSource = List<parent>(z_<parent>)
-    Ddl_f_<column>.DataTextField = "<pcolumn>"
-    Ddl_f_<column>.DataValueField = "<pcolumn>"
-    Ddl_f_<column>.DataBind()
+// The drop-down <control> lists the rows of <source> ordered by <field>, which gives
+// both its texts and its values.
+const LineTable kDropDownBinding{
+    u"edit page setup drop down binding", {u"control", u"source", u"field"}, {}, uR"~(
+    z_<source>.OrderClause = "<field>"
+    <control>.DataSource = List<source>(z_<source>)
+    <control>.DataTextField = "<field>"
+    <control>.DataValueField = "<field>"
+    <control>.DataBind()
 
 )~"};
 
@@ -101,11 +84,34 @@ End Sub
 
 )~"};
 
-Placeholders withColumn(const EditPageNames& names, const QString& column)
+struct ControlKind {
+    const char* prefix; // of the control's name, before its column or table
+    const char* webClass;
+};
+
+const ControlKind& kindOf(DeclaredControl control)
 {
-    Placeholders values = names.placeholders();
-    values.append({QStringLiteral("column"), column});
-    return values;
+    static constexpr ControlKind kinds[] = {
+        {"Ddl", "DropDownList"},    // DeclaredControl::KeyDropDown
+        {"Ddl_f_", "DropDownList"}, // DeclaredControl::LookupDropDown
+        {"Txt", "TextBox"},         // DeclaredControl::TextBox
+        {"Dtg", "DataGrid"},        // DeclaredControl::ChildGrid
+    };
+    return kinds[int(control)];
+}
+
+QString controlName(DeclaredControl control, const QString& name)
+{
+    return QString::fromLatin1(kindOf(control).prefix) + name;
+}
+
+void writeDropDownBinding(ModuleFile& code, const QString& control, const QString& source,
+                          const QString& field)
+{
+    writeLineTable(code, kDropDownBinding,
+                   {{QStringLiteral("control"), control},
+                    {QStringLiteral("source"), source},
+                    {QStringLiteral("field"), field}});
 }
 
 } // namespace
@@ -117,24 +123,11 @@ void writeCodeHead(ModuleFile& code, const EditPageNames& names)
     writeLineTable(code, kClassHead, names.placeholders());
 }
 
-void declareKeyDropDown(ModuleFile& code, const QString& column)
+void declareControl(ModuleFile& code, DeclaredControl control, const QString& name)
 {
-    writeLineTable(code, kKeyDropDown, {{QStringLiteral("column"), column}});
-}
-
-void declareLookupDropDown(ModuleFile& code, const QString& column)
-{
-    writeLineTable(code, kLookupDropDown, {{QStringLiteral("column"), column}});
-}
-
-void declareTextBox(ModuleFile& code, const QString& column)
-{
-    writeLineTable(code, kTextBox, {{QStringLiteral("column"), column}});
-}
-
-void declareChildGrid(ModuleFile& code, const QString& child)
-{
-    writeLineTable(code, kChildGrid, {{QStringLiteral("child"), child}});
+    writeLineTable(code, kControlDeclaration,
+                   {{QStringLiteral("control"), controlName(control, name)},
+                    {QStringLiteral("class"), QString::fromLatin1(kindOf(control).webClass)}});
 }
 
 void writePageSetup(ModuleFile& code, const EditPageNames& names, const QStringList& parentTables)
@@ -146,16 +139,14 @@ void writePageSetup(ModuleFile& code, const EditPageNames& names, const QStringL
 
 void writeKeyBinding(ModuleFile& code, const EditPageNames& names, const QString& column)
 {
-    writeLineTable(code, kKeyBinding, withColumn(names, column));
+    writeDropDownBinding(code, controlName(DeclaredControl::KeyDropDown, column), names.table, column);
 }
 
 void writeLookupBindings(ModuleFile& code, const EditPageLists& lists)
 {
     for (const ForeignKeyEntry& entry : lists.lookupEntries()) {
-        writeLineTable(code, kLookupBinding,
-                       {{QStringLiteral("column"), entry.column},
-                        {QStringLiteral("parent"), entry.parentTable},
-                        {QStringLiteral("pcolumn"), entry.parentColumn}});
+        writeDropDownBinding(code, controlName(DeclaredControl::LookupDropDown, entry.column),
+                             entry.parentTable, entry.parentColumn);
     }
 }
 
@@ -172,9 +163,10 @@ void writeInitEnd(ModuleFile& code, const EditPageNames& names, const QStringLis
 
 QList<const LineTable*> codeSetupLineTables()
 {
-    return {&kImportsWithoutProject, &kImportsOfProject, &kClassHead, &kKeyDropDown, &kLookupDropDown,
-            &kTextBox, &kChildGrid, &kPageSetup, &kParentCriteria, &kKeyBinding, &kLookupBinding,
-            &kGridBinding, &kEmptyTextBox, &kNoKeySelection, &kInitEnd};
+    return {&kImportsWithoutProject, &kImportsOfProject, &kClassHead,
+            &kControlDeclaration,    &kPageSetup,        &kParentCriteria,
+            &kDropDownBinding,       &kGridBinding,      &kEmptyTextBox,
+            &kNoKeySelection,        &kInitEnd};
 }
 
 } // namespace generators::web

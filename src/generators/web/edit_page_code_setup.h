@@ -12,11 +12,9 @@ namespace generators::web
 
 // The import of the data layer's namespace and the class head.
 void writeCodeHead(ModuleFile& code, const EditPageNames& names);
-// Declarations of a key drop-down, a lookup drop-down, a text box and a child grid.
-void declareKeyDropDown(ModuleFile& code, const QString& column);
-void declareLookupDropDown(ModuleFile& code, const QString& column);
-void declareTextBox(ModuleFile& code, const QString& column);
-void declareChildGrid(ModuleFile& code, const QString& child);
+// The declaration of a control named for a column (a child table for a grid).
+enum class DeclaredControl { KeyDropDown, LookupDropDown, TextBox, ChildGrid };
+void declareControl(ModuleFile& code, DeclaredControl control, const QString& name);
 // The buttons and the table's grid, the designer region, Page_Load and the start of
 // initpage with one criteria object per parent table.
 void writePageSetup(ModuleFile& code, const EditPageNames& names, const QStringList& parentTables);

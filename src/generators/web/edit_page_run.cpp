@@ -60,7 +60,7 @@ public:
         writeTableGrid(page_, names_, columns_);
         for (const ChildEntry& child : lists_.children) {
             writeChildGrid(page_, child.table, columnNames(ctx_, DataControlId::data4, child.table));
-            declareChildGrid(code_, child.table);
+            declareControl(code_, DeclaredControl::ChildGrid, child.table);
         }
         writePageTail(page_);
 
@@ -89,7 +89,7 @@ private:
         step(QStringLiteral("Search Primary Key"));
         for (const QString& column : readPrimaryKey(ctx_, names_.table, QString())) {
             writeKeyRow(page_, column);
-            declareKeyDropDown(code_, column);
+            declareControl(code_, DeclaredControl::KeyDropDown, column);
         }
     }
 
@@ -105,8 +105,8 @@ private:
                 lists_.foreignKeys[k].seen = true;
             writeFormRow(page_, column, k >= 0);
             if (k >= 0)
-                declareLookupDropDown(code_, column);
-            declareTextBox(code_, column);
+                declareControl(code_, DeclaredControl::LookupDropDown, column);
+            declareControl(code_, DeclaredControl::TextBox, column);
         }
     }
 
