@@ -31,7 +31,7 @@ void readTablesRowset(app::FormState& form)
 {
     form.db_schema = platform::ado::Recordset();
     const platform::ado::Status read =
-        form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+        form.db_cnx.openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
     if (!read.ok)
         app::logDropped(QStringLiteral("Reading the tables"), read.message);
 }
@@ -76,11 +76,10 @@ void ConnectionHandlers::connect_db()
     if (!showPhase(QStringLiteral("Open connection")))
         return;
 
-    form.db_cnx = std::make_unique<platform::ado::Connection>();
     form.db_schema = platform::ado::Recordset();
     // The state judges the outcome; the status carries the driver's reason for the message.
-    const platform::ado::Status opened = form.db_cnx->open(form.db_cnxstr);
-    if (form.db_cnx->state() != platform::ado::adStateOpen) {
+    const platform::ado::Status opened = form.db_cnx.open(form.db_cnxstr);
+    if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
         cp.fmain->clear();
         const QString message = notOpenedMessage(opened.message, form.db_cnxstr);
@@ -149,7 +148,7 @@ void ConnectionHandlers::Command1_Click()
 
     startScan();
     window.session().proposeSchemaPrefix(cp.o->currentText());
-    if (!form.db_cnx || form.db_cnx->state() != platform::ado::adStateOpen) {
+    if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
         platform::messageBox(QStringLiteral("Connection not opened"), &window);
         return;

@@ -113,8 +113,7 @@ void ConnectionHandlers::Command6_Click()
         platform::messageBox(QStringLiteral("Not connected"), &window);
         return;
     }
-    if (window.form().db_cnx)
-        window.form().db_cnx->close();
+    window.form().db_cnx.close();
     // The data controls' own connections too: they open again at the next Connect.
     window.form().Data2.closeConnection();
     window.form().data3.closeConnection();

@@ -145,7 +145,7 @@ private slots:
         QVERIFY(child<QWidget>(window, "pb1")->isHidden());
         QVERIFY(!window->solutionDialogVisible());
         QCOMPARE(child<QListWidget>(window, "tdn1")->count(), 3);
-        QVERIFY(window->form().db_cnx && window->form().db_cnx->state() == platform::ado::adStateOpen);
+        QVERIFY(window->form().db_cnx.state() == platform::ado::adStateOpen);
     }
 
 private:

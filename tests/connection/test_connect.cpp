@@ -451,7 +451,7 @@ private slots:
         QCOMPARE(w().dataBrowser->t->count(), 1500);
         // The counter counts every row of the rowset, whatever its type.
         platform::ado::Recordset all;
-        QVERIFY(w().form().db_cnx->openSchema(platform::ado::adSchemaTables, {}, &all).ok);
+        QVERIFY(w().form().db_cnx.openSchema(platform::ado::adSchemaTables, {}, &all).ok);
         QCOMPARE(cp().pc->text(), QString::number(all.recordCount()));
     }
 
@@ -489,7 +489,7 @@ private slots:
         QCOMPARE(cp().o->count(), 0);
         QCOMPARE(cp().ocnx->count(), 0); // history additions since start-up are lost
         QCOMPARE(shownPage(), 2);
-        QVERIFY(!w().form().db_cnx || w().form().db_cnx->state() != platform::ado::adStateOpen);
+        QVERIFY(w().form().db_cnx.state() != platform::ado::adStateOpen);
         QCOMPARE(messages_, QStringList{"Not connected"});
     }
 

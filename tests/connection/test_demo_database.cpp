@@ -50,7 +50,7 @@ private slots:
         QVERIFY(vb.gn[0]->isChecked());
 
         platform::ado::Recordset keys;
-        QVERIFY(w.form().db_cnx->openSchema(platform::ado::adSchemaForeignKeys, {}, &keys).ok);
+        QVERIFY(w.form().db_cnx.openSchema(platform::ado::adSchemaForeignKeys, {}, &keys).ok);
         QCOMPARE(keys.recordCount(), 4);
         platform::setMessageSink({});
     }
