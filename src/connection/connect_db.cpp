@@ -38,22 +38,16 @@ void readTablesRowset(app::FormState& form)
 
 } // namespace
 
-QString ConnectionHandlers::wantedType() const
-{
-    return page().dbo[0]->isChecked() ? QStringLiteral("TABLE") : QStringLiteral("VIEW");
-}
-
 void ConnectionHandlers::startScan()
 {
     platform::setWaitCursor(true);
-    page().pc->show();
-    page().pc->clear();
+    page().startScan();
     window_->dataBrowser->clearRecordCount();
 }
 
 bool ConnectionHandlers::showPhase(const QString& phase)
 {
-    page().fmain->setText(phase);
+    page().showPhase(phase);
     platform::yield();
     return alive();
 }
@@ -72,7 +66,7 @@ void ConnectionHandlers::connect_db()
     form.data3.setConnectionString(form.db_cnxstr);
     form.data4.setConnectionString(form.db_cnxstr);
 
-    const QString wanted = wantedType();
+    const QString wanted = cp.wantedTableType();
     if (!showPhase(QStringLiteral("Open connection")))
         return;
 
@@ -81,7 +75,7 @@ void ConnectionHandlers::connect_db()
     const platform::ado::Status opened = form.db_cnx.open(form.db_cnxstr);
     if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
-        cp.fmain->clear();
+        cp.clearPhase();
         const QString message = notOpenedMessage(opened.message, form.db_cnxstr);
         qWarning().noquote() << message;
         platform::messageBox(message, &window);
@@ -99,7 +93,7 @@ void ConnectionHandlers::connect_db()
 
     int counter = 0;
     window.dataBrowser->clearTables();
-    cp.o->clear();
+    cp.clearSchemas();
     if (!showPhase(QStringLiteral("Search Tables")))
         return;
 
@@ -113,7 +107,7 @@ void ConnectionHandlers::connect_db()
     const int schemaField = rows.fieldIndex(kTableSchema);
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         ++counter;
-        cp.pc->setText(QString::number(counter));
+        cp.showRowCount(counter);
         platform::yield();
         if (!alive())
             return;
@@ -128,12 +122,8 @@ void ConnectionHandlers::connect_db()
     }
 
     form.db_schema.close();
-    cp.fmain->clear();
-    cp.o->addItems(schemaSlots.mid(0, kSchemasShown));
-    // Filling the list picks no schema: the box's text stays empty until the user chooses.
-    cp.o->setCurrentIndex(-1);
-    cp.o->setEditText(QString());
-    cp.pc->hide();
+    cp.listSchemas(schemaSlots.mid(0, kSchemasShown));
+    cp.endScan();
     platform::setWaitCursor(false);
 }
 
@@ -147,15 +137,15 @@ void ConnectionHandlers::Command1_Click()
     ConnectionPage& cp = page();
 
     startScan();
-    window.session().proposeSchemaPrefix(cp.o->currentText());
+    window.session().proposeSchemaPrefix(cp.chosenSchema());
     if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
         platform::messageBox(QStringLiteral("Connection not opened"), &window);
         return;
     }
 
-    const QString wanted = wantedType();
-    const QString chosen = cp.o->currentText();
+    const QString wanted = cp.wantedTableType();
+    const QString chosen = cp.chosenSchema();
     form.schema_filter = chosen;
     if (!showPhase(QStringLiteral("Open Schema Recordset")))
         return;
@@ -174,15 +164,14 @@ void ConnectionHandlers::Command1_Click()
             continue;
         window.dataBrowser->addTable(rows.value(nameField));
         ++counter;
-        cp.pc->setText(QString::number(counter));
+        cp.showRowCount(counter);
         platform::yield();
         if (!alive())
             return;
     }
 
-    cp.fmain->clear();
     form.db_schema.close();
-    cp.pc->hide();
+    cp.endScan();
     window.Command_Click(1);
     after_connect();
     platform::setWaitCursor(false);

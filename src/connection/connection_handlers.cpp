@@ -6,33 +6,15 @@
 #include "connection/connection_page.h"
 #include "platform/user_feedback.h"
 
-
 namespace connection
 {
 
 ConnectionHandlers::ConnectionHandlers(app::MainWindow& window) : QObject(&window), window_(&window)
 {
-    setObjectName(QStringLiteral("connectionHandlers"));
     ConnectionPage& cp = page();
-    connect(cp.Command12, &QPushButton::clicked, this, &ConnectionHandlers::Command12_Click);
-    connect(cp.Command13, &QPushButton::clicked, this, &ConnectionHandlers::Command13_Click);
-    connect(cp.Command3, &QPushButton::clicked, this, &ConnectionHandlers::Command3_Click);
-    connect(cp.Command5, &QPushButton::clicked, this, &ConnectionHandlers::Command5_Click);
-    connect(cp.Command6, &QPushButton::clicked, this, &ConnectionHandlers::Command6_Click);
-    connect(cp.Command1, &QPushButton::clicked, this, &ConnectionHandlers::Command1_Click);
-    connect(cp.Command15, &QPushButton::clicked, this, &ConnectionHandlers::Command15_Click);
-    connect(cp.db, &QComboBox::activated, this, &ConnectionHandlers::db_Click);
-    connect(cp.sdb, &QComboBox::activated, this, &ConnectionHandlers::sdb_Click);
-    connect(cp.db, &app::ComboBox::lostFocus, this, &ConnectionHandlers::db_LostFocus);
-    connect(cp.sdb, &app::ComboBox::lostFocus, this, &ConnectionHandlers::sdb_LostFocus);
-    connect(cp.ocnx, &app::ComboBox::lostFocus, this, &ConnectionHandlers::ocnx_LostFocus);
-    connect(cp.adb, &app::ComboBox::lostFocus, this, &ConnectionHandlers::adb_LostFocus);
-}
-
-ConnectionHandlers* handlersOf(app::MainWindow& window)
-{
-    return window.findChild<ConnectionHandlers*>(QStringLiteral("connectionHandlers"),
-                                                 Qt::FindDirectChildrenOnly);
+    connect(&cp, &ConnectionPage::connectRequested, this, &ConnectionHandlers::connectKind);
+    connect(&cp, &ConnectionPage::schemaSelectionRequested, this, &ConnectionHandlers::Command1_Click);
+    connect(&cp, &ConnectionPage::closeRequested, this, &ConnectionHandlers::Command6_Click);
 }
 
 ConnectionPage& ConnectionHandlers::page() const
@@ -56,7 +38,6 @@ void ConnectionHandlers::connectKind(const KindValues& values)
     if (!alive())
         return;
 
-    page().cnxstr->setText(values.cnxstr);
     window.session().applyConnectionKind(values);
 
     if (form.connected != 1)
@@ -70,37 +51,14 @@ void ConnectionHandlers::connectKind(const KindValues& values)
     case Kind::sqlServer:
         window.Command_Click(1);
         after_connect();
-        saveSqlServerLogin();
+        page().rememberLogin(values.kind);
         break;
     case Kind::oracle:
         after_connect();
-        saveOracleLogin();
-        page().o->setFocus();
+        page().rememberLogin(values.kind);
+        page().focusSchema();
         break;
     }
-}
-
-void ConnectionHandlers::Command12_Click()
-{
-    connectKind(accessValues(page().adb->currentText()));
-}
-
-void ConnectionHandlers::Command13_Click()
-{
-    connectKind(otherValues(page().ocnx->currentText()));
-}
-
-void ConnectionHandlers::Command3_Click()
-{
-    const ConnectionPage& cp = page();
-    connectKind(oracleValues(cp.db->currentText(), cp.uid->text(), cp.pwd->text()));
-}
-
-void ConnectionHandlers::Command5_Click()
-{
-    const ConnectionPage& cp = page();
-    connectKind(sqlServerValues(cp.spro->text(), cp.sdb->currentText(), cp.so->text(), cp.suid->text(),
-                                cp.spwd->text()));
 }
 
 void ConnectionHandlers::Command6_Click()

@@ -36,7 +36,7 @@ private slots:
         program.start();
         app::MainWindow& w = *program.window();
         const testsupport::VbPageControls vb(&w);
-        connection::ConnectionPage& cp = *w.connectionPage;
+        testsupport::ConnectionPageControls cp(&w);
         QCOMPARE(cp.ocnx->count(), 1);
         QCOMPARE(cp.ocnx->itemText(0), cs);
 
