@@ -85,7 +85,7 @@ MainWindow::MainWindow(Session& session, Program& program)
     dataBrowser = new browser::DataBrowserPage(central);
     dataBrowser->attachDataControl(&form().Data2);
     vbGenerator = new VbGeneratorPage(session_.runGuard(), central);
-    connectionPage = new connection::ConnectionPage(session_.fileChooser(), central);
+    connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), central);
     aspxGenerator = new AspxGeneratorPage(central);
     session_.attach({dataBrowser, vbGenerator, connectionPage, aspxGenerator});
     auto* pages = new QGridLayout();

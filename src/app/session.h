@@ -7,12 +7,17 @@
 #include "app/action_guard.h"
 #include "app/file_chooser.h"
 #include "app/form_state.h"
+#include "platform/settings_store.h"
 
 #include <QPointer>
 
 namespace browser
 {
 class DataBrowserPage;
+}
+namespace cssbuilder
+{
+class CssBuilderWindow;
 }
 namespace connection
 {
@@ -41,6 +46,10 @@ public:
     RunGuard& runGuard() { return runGuard_; }
     // How the pages ask for a file; empty, they show the file dialog.
     FileChooser& fileChooser() { return fileChooser_; }
+    // The settings store the windows save through.
+    platform::settings::Store& settings() { return settings_; }
+    // The style-sheet builder while it is open: one at a time, whichever main window opened it.
+    QPointer<cssbuilder::CssBuilderWindow>& builderWindow() { return builderWindow_; }
 
     void attach(const Pages& pages) { pages_ = pages; }
 
@@ -57,6 +66,8 @@ private:
     FormState form_;
     RunGuard runGuard_;
     FileChooser fileChooser_;
+    platform::settings::Store settings_;
+    QPointer<cssbuilder::CssBuilderWindow> builderWindow_;
     Pages pages_;
 };
 

@@ -24,14 +24,14 @@ namespace
 
 const QString kApplication = QStringLiteral("kvl_net");
 
-QString stored(const char* section, const char* key)
+QString stored(const platform::settings::Store& store, const char* section, const char* key)
 {
-    return platform::settings::get(kApplication, QString::fromLatin1(section), QString::fromLatin1(key));
+    return store.get(kApplication, QString::fromLatin1(section), QString::fromLatin1(key));
 }
 
-void save(const char* section, const char* key, const QString& value)
+void save(platform::settings::Store& store, const char* section, const char* key, const QString& value)
 {
-    platform::settings::save(kApplication, QString::fromLatin1(section), QString::fromLatin1(key), value);
+    store.save(kApplication, QString::fromLatin1(section), QString::fromLatin1(key), value);
 }
 
 // A stored tick: "0" unticked, "1" ticked; anything else leaves the tick as it is.
@@ -64,13 +64,15 @@ QPoint centredOrigin(const QSize& screen, const QSize& window)
 
 void MainWindow::Form_Load()
 {
+    const platform::settings::Store& store = session_.settings();
+
     // 1-3: colour look, style-sheet path, project name.
     bool ok = false;
-    const int look_style = stored("style", "s").toInt(&ok);
+    const int look_style = stored(store, "style", "s").toInt(&ok);
     if (ok)
         form().look_style = look_style;
-    solution->setStyleSheetPath(stored("style", "stcss"));
-    aspxGenerator->setProjectName(stored("sn", "s"));
+    solution->setStyleSheetPath(stored(store, "style", "stcss"));
+    aspxGenerator->setProjectName(stored(store, "sn", "s"));
 
     // 4-6: status panels.
     setStatusPanel(1, QString::fromLatin1(kNotConnected));
@@ -89,13 +91,13 @@ void MainWindow::Form_Load()
 
     // 11-14: Save Password boxes, provider, output folder.
     connection::ConnectionPage::KeptChoices kept = connectionPage->keptChoices();
-    restoreTick(kept.saveOraclePassword, stored("c1", "c1"));
-    restoreTick(kept.saveSqlServerPassword, stored("sc1", "sc1"));
-    kept.provider = stored("access", "spro");
+    restoreTick(kept.saveOraclePassword, stored(store, "c1", "c1"));
+    restoreTick(kept.saveSqlServerPassword, stored(store, "sc1", "sc1"));
+    kept.provider = stored(store, "access", "spro");
     if (kept.provider.isEmpty())
         kept.provider = QStringLiteral("SQLOLEDB.1");
     connectionPage->restoreKeptChoices(kept);
-    vbGenerator->setOutputFolder(stored("access", "pn"));
+    vbGenerator->setOutputFolder(stored(store, "access", "pn"));
     if (vbGenerator->outputFolder().isEmpty())
         vbGenerator->setOutputFolder(platform::withTrailingSeparator(platform::programFolder()));
 
@@ -118,12 +120,13 @@ void MainWindow::fin_Click(int)
 {
     QDir::setCurrent(platform::programFolder());
     writeHistory();
+    platform::settings::Store& store = session_.settings();
     const connection::ConnectionPage::KeptChoices kept = connectionPage->keptChoices();
-    save("c1", "c1", tickValue(kept.saveOraclePassword));
-    save("sc1", "sc1", tickValue(kept.saveSqlServerPassword));
-    save("access", "spro", kept.provider);
-    save("access", "pn", vbGenerator->outputFolder());
-    save("sn", "s", aspxGenerator->projectName());
+    save(store, "c1", "c1", tickValue(kept.saveOraclePassword));
+    save(store, "sc1", "sc1", tickValue(kept.saveSqlServerPassword));
+    save(store, "access", "spro", kept.provider);
+    save(store, "access", "pn", vbGenerator->outputFolder());
+    save(store, "sn", "s", aspxGenerator->projectName());
     program_.endProgram();
 }
 
@@ -153,7 +156,7 @@ void MainWindow::writeHistory()
 
 void MainWindow::stcss_Change()
 {
-    save("style", "stcss", solution->styleSheetPath());
+    save(session_.settings(), "style", "stcss", solution->styleSheetPath());
 }
 
 } // namespace app

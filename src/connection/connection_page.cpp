@@ -37,8 +37,9 @@ QCheckBox* savePasswordBox(const char* name, QWidget* parent)
 
 } // namespace
 
-ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, QWidget* parent)
-    : app::Panel(QStringLiteral("pt_2"), parent), chooseFile_(chooseFile)
+ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, platform::settings::Store& settings,
+                               QWidget* parent)
+    : app::Panel(QStringLiteral("pt_2"), parent), chooseFile_(chooseFile), settings_(settings)
 {
     auto* top = new QVBoxLayout(this);
     top->addWidget(app::heading(QStringLiteral("Label3"), QStringLiteral("Connection"), this));

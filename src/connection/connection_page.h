@@ -10,6 +10,7 @@
 #include "app/file_chooser.h"
 #include "app/history_file.h"
 #include "connection/connection_kinds.h"
+#include "platform/settings_store.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -23,9 +24,10 @@ class ConnectionPage : public app::Panel
 {
     Q_OBJECT
 public:
-    // `chooseFile` asks for the Access file (an empty one shows the file dialog); it must
-    // outlive the page.
-    explicit ConnectionPage(const app::FileChooser& chooseFile, QWidget* parent = nullptr);
+    // `chooseFile` asks for the Access file (an empty one shows the file dialog);
+    // `settings` keeps the logins. Both must outlive the page.
+    ConnectionPage(const app::FileChooser& chooseFile, platform::settings::Store& settings,
+                   QWidget* parent = nullptr);
 
     // The choices kept from one session to the next: the two "Save Password" ticks and the
     // SQL Server provider.
@@ -84,6 +86,7 @@ private:
     void connectHandlers();
 
     const app::FileChooser& chooseFile_;
+    platform::settings::Store& settings_;
 
     // Oracle.
     app::ComboBox* db = nullptr; // service

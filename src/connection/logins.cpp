@@ -31,14 +31,13 @@ void ConnectionPage::rememberLogin(Kind kind)
 {
     if (kind == Kind::oracle) {
         const QString service = db->currentText();
-        platform::settings::save(kOracleLogins, service, kUid, uid->text());
-        platform::settings::save(kOracleLogins, service, kPwd, c1->isChecked() ? pwd->text() : QString());
+        settings_.save(kOracleLogins, service, kUid, uid->text());
+        settings_.save(kOracleLogins, service, kPwd, c1->isChecked() ? pwd->text() : QString());
     } else if (kind == Kind::sqlServer) {
         const QString database = sdb->currentText();
-        platform::settings::save(kSqlServerLogins, database, kUid, suid->text());
-        platform::settings::save(kSqlServerLogins, database, kSo, so->text());
-        platform::settings::save(kSqlServerLogins, database, kPwd,
-                                 sc1->isChecked() ? spwd->text() : QString());
+        settings_.save(kSqlServerLogins, database, kUid, suid->text());
+        settings_.save(kSqlServerLogins, database, kSo, so->text());
+        settings_.save(kSqlServerLogins, database, kPwd, sc1->isChecked() ? spwd->text() : QString());
     }
 }
 
@@ -47,8 +46,8 @@ void ConnectionPage::db_Click()
     const QString service = trimBox(db);
     if (service.isEmpty())
         return;
-    uid->setText(platform::settings::get(kOracleLogins, service, kUid));
-    pwd->setText(platform::settings::get(kOracleLogins, service, kPwd));
+    uid->setText(settings_.get(kOracleLogins, service, kUid));
+    pwd->setText(settings_.get(kOracleLogins, service, kPwd));
 }
 
 void ConnectionPage::sdb_Click()
@@ -56,9 +55,9 @@ void ConnectionPage::sdb_Click()
     const QString database = trimBox(sdb);
     if (database.isEmpty())
         return;
-    suid->setText(platform::settings::get(kSqlServerLogins, database, kUid));
-    spwd->setText(platform::settings::get(kSqlServerLogins, database, kPwd));
-    so->setText(platform::settings::get(kSqlServerLogins, database, kSo));
+    suid->setText(settings_.get(kSqlServerLogins, database, kUid));
+    spwd->setText(settings_.get(kSqlServerLogins, database, kPwd));
+    so->setText(settings_.get(kSqlServerLogins, database, kSo));
 }
 
 } // namespace connection

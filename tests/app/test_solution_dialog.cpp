@@ -37,11 +37,7 @@ private slots:
         fixture = std::make_unique<WindowFixture>();
         fixture->start();
     }
-    void cleanup()
-    {
-        platform::settings::setSaveObserver({});
-        fixture.reset();
-    }
+    void cleanup() { fixture.reset(); }
 
     void fill_data()
     {
@@ -165,7 +161,9 @@ private slots:
     {
         app::MainWindow& w = fixture->window();
         QList<Save> saves;
-        platform::settings::setSaveObserver([&saves](auto a, auto s, auto k, auto v) { saves.append({a, s, k, v}); });
+        fixture->program().session().settings().setSaveObserver([&saves](auto a, auto s, auto k, auto v) {
+            saves.append({a, s, k, v});
+        });
 
         QTest::keyClicks(testsupport::SolutionPanelControls(&w).stcss, QStringLiteral("/css/b.cs"));
         QTest::keyClick(testsupport::SolutionPanelControls(&w).stcss, Qt::Key_Backspace);

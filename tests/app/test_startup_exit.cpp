@@ -179,14 +179,14 @@ private slots:
 
         QStringList saves;
         QByteArray historyAtFirstSave;
-        settings::setSaveObserver([&](const QString& application, const QString& section, const QString& key,
-                                      const QString& value) {
+        p.program.session().settings().setSaveObserver([&](const QString& application, const QString& section,
+                                                           const QString& key, const QString& value) {
             if (saves.isEmpty())
                 historyAtFirstSave = readAll(home.historyFile());
             saves.append(application + '/' + section + '/' + key + '=' + value);
         });
         QTest::mouseClick(w.fin_0, Qt::LeftButton);
-        settings::setSaveObserver({});
+        p.program.session().settings().setSaveObserver({});
 
         QCOMPARE(historyAtFirstSave, QByteArray("0ORCL\r\n1/data/shop.mdb\r\n"));
         QCOMPARE(saves, (QStringList{"kvl_net/c1/c1=1", "kvl_net/sc1/sc1=0", "kvl_net/access/spro=SQLNCLI",
