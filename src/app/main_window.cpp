@@ -172,7 +172,7 @@ void MainWindow::connectHandlers()
     connect(dataBrowser, &browser::DataBrowserPage::queryFailed, st1,
             [this](const QString& reason) { st1->showMessage(reason); });
     connect(dataBrowser, &browser::DataBrowserPage::queryShown, st1, &QStatusBar::clearMessage);
-    new connection::ConnectionHandlers(*this);
+    connection::connectConnectionPage(*this);
     connectLookButtons(*this);
     connectSolutionDialog(*this);
     connectCaptionLinks(*this);

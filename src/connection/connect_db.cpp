@@ -1,5 +1,4 @@
-// Opening the connection and reading the catalogue (connect_db), Select Schema and
-// after_connect.
+// Opening the connection and reading the catalogue (connect_db), and Select Schema.
 #include "connection/connection_handlers.h"
 
 #include "app/action_guard.h"
@@ -11,6 +10,7 @@
 #include "platform/user_feedback.h"
 
 #include <QDebug>
+#include <QPointer>
 #include <QSet>
 
 namespace connection
@@ -36,30 +36,33 @@ void readTablesRowset(app::FormState& form)
         app::logDropped(QStringLiteral("Reading the tables"), read.message);
 }
 
-} // namespace
-
-void ConnectionHandlers::startScan()
+// The start of a catalogue read: the busy pointer, the row counter shown empty and no
+// record count on the browser.
+void startScan(app::MainWindow& window)
 {
     platform::setWaitCursor(true);
-    page().startScan();
-    window_->dataBrowser->clearRecordCount();
+    window.connectionPage->startScan();
+    window.dataBrowser->clearRecordCount();
 }
 
-bool ConnectionHandlers::showPhase(const QString& phase)
+// Shows the phase of the read and yields; false when the window went away meanwhile.
+bool showPhase(const QPointer<app::MainWindow>& window, const QString& phase)
 {
-    page().showPhase(phase);
+    window->connectionPage->showPhase(phase);
     platform::yield();
-    return alive();
+    return !window.isNull();
 }
 
-void ConnectionHandlers::connect_db()
-{
-    app::MainWindow& window = *window_;
-    app::FormState& form = window.form();
-    ConnectionPage& cp = page();
+} // namespace
 
-    startScan();
-    if (!showPhase(QStringLiteral("Search Parameters for connection")))
+void connect_db(app::MainWindow& window)
+{
+    const QPointer<app::MainWindow> alive(&window);
+    app::FormState& form = window.form();
+    ConnectionPage& cp = *window.connectionPage;
+
+    startScan(window);
+    if (!showPhase(alive, QStringLiteral("Search Parameters for connection")))
         return;
 
     form.Data2.setConnectionString(form.db_cnxstr);
@@ -67,7 +70,7 @@ void ConnectionHandlers::connect_db()
     form.data4.setConnectionString(form.db_cnxstr);
 
     const QString wanted = cp.wantedTableType();
-    if (!showPhase(QStringLiteral("Open connection")))
+    if (!showPhase(alive, QStringLiteral("Open connection")))
         return;
 
     form.db_schema = platform::ado::Recordset();
@@ -79,7 +82,7 @@ void ConnectionHandlers::connect_db()
         const QString message = notOpenedMessage(opened.message, form.db_cnxstr);
         qWarning().noquote() << message;
         platform::messageBox(message, &window);
-        if (!alive())
+        if (!alive)
             return;
         window.setStatusPanel(1, QString::fromLatin1(app::kNotConnected));
         form.connected = 0;
@@ -87,14 +90,14 @@ void ConnectionHandlers::connect_db()
     }
 
     form.connected = 1;
-    if (!showPhase(QStringLiteral("Open Schema Recordset")))
+    if (!showPhase(alive, QStringLiteral("Open Schema Recordset")))
         return;
     readTablesRowset(form);
 
     int counter = 0;
     window.dataBrowser->clearTables();
     cp.clearSchemas();
-    if (!showPhase(QStringLiteral("Search Tables")))
+    if (!showPhase(alive, QStringLiteral("Search Tables")))
         return;
 
     // The slots of first-seen schemas: a set finds a stored name at once, the list keeps
@@ -109,7 +112,7 @@ void ConnectionHandlers::connect_db()
         ++counter;
         cp.showRowCount(counter);
         platform::yield();
-        if (!alive())
+        if (!alive)
             return;
         if (rows.value(typeField) != wanted)
             continue;
@@ -127,16 +130,16 @@ void ConnectionHandlers::connect_db()
     platform::setWaitCursor(false);
 }
 
-void ConnectionHandlers::Command1_Click()
+void Command1_Click(app::MainWindow& window)
 {
-    app::ActionGuard guard(window_->session().runGuard());
+    app::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
-    app::MainWindow& window = *window_;
+    const QPointer<app::MainWindow> alive(&window);
     app::FormState& form = window.form();
-    ConnectionPage& cp = page();
+    ConnectionPage& cp = *window.connectionPage;
 
-    startScan();
+    startScan(window);
     window.session().proposeSchemaPrefix(cp.chosenSchema());
     if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
@@ -147,13 +150,13 @@ void ConnectionHandlers::Command1_Click()
     const QString wanted = cp.wantedTableType();
     const QString chosen = cp.chosenSchema();
     form.schema_filter = chosen;
-    if (!showPhase(QStringLiteral("Open Schema Recordset")))
+    if (!showPhase(alive, QStringLiteral("Open Schema Recordset")))
         return;
     readTablesRowset(form);
 
     int counter = 0;
     window.dataBrowser->clearTables();
-    if (!showPhase(QStringLiteral("Search Tables")))
+    if (!showPhase(alive, QStringLiteral("Search Tables")))
         return;
     platform::ado::Recordset rows = form.db_schema;
     const int nameField = rows.fieldIndex(kTableName);
@@ -166,20 +169,15 @@ void ConnectionHandlers::Command1_Click()
         ++counter;
         cp.showRowCount(counter);
         platform::yield();
-        if (!alive())
+        if (!alive)
             return;
     }
 
     form.db_schema.close();
     cp.endScan();
     window.Command_Click(1);
-    after_connect();
+    window.session().after_connect();
     platform::setWaitCursor(false);
-}
-
-void ConnectionHandlers::after_connect()
-{
-    window_->session().after_connect();
 }
 
 } // namespace connection

@@ -6,67 +6,56 @@
 #include "connection/connection_page.h"
 #include "platform/user_feedback.h"
 
+#include <QPointer>
+
 namespace connection
 {
 
-ConnectionHandlers::ConnectionHandlers(app::MainWindow& window) : QObject(&window), window_(&window)
-{
-    ConnectionPage& cp = page();
-    connect(&cp, &ConnectionPage::connectRequested, this, &ConnectionHandlers::connectKind);
-    connect(&cp, &ConnectionPage::schemaSelectionRequested, this, &ConnectionHandlers::Command1_Click);
-    connect(&cp, &ConnectionPage::closeRequested, this, &ConnectionHandlers::Command6_Click);
-}
-
-ConnectionPage& ConnectionHandlers::page() const
-{
-    return *window_->connectionPage;
-}
-
-void ConnectionHandlers::connectKind(const KindValues& values)
+void connectKind(app::MainWindow& window, const KindValues& values)
 {
     // The catalogue read yields, so a second Connect, Select Schema, Close Connexion or
     // look switch could run in the middle of it: they are refused until it ends.
-    app::ActionGuard guard(window_->session().runGuard());
+    app::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
-    app::MainWindow& window = *window_;
+    const QPointer<app::MainWindow> alive(&window);
     app::FormState& form = window.form();
 
     form.db_cnxstr = values.db_cnxstr;
     window.setStatusPanel(1, values.panel);
-    connect_db();
-    if (!alive())
+    connect_db(window);
+    if (!alive)
         return;
 
     window.session().applyConnectionKind(values);
 
     if (form.connected != 1)
         return;
+    ConnectionPage& page = *window.connectionPage;
     switch (values.kind) {
     case Kind::access:
     case Kind::other:
         window.Command_Click(1);
-        after_connect();
+        window.session().after_connect();
         break;
     case Kind::sqlServer:
         window.Command_Click(1);
-        after_connect();
-        page().rememberLogin(values.kind);
+        window.session().after_connect();
+        page.rememberLogin(values.kind);
         break;
     case Kind::oracle:
-        after_connect();
-        page().rememberLogin(values.kind);
-        page().focusSchema();
+        window.session().after_connect();
+        page.rememberLogin(values.kind);
+        page.focusSchema();
         break;
     }
 }
 
-void ConnectionHandlers::Command6_Click()
+void Command6_Click(app::MainWindow& window)
 {
-    app::ActionGuard guard(window_->session().runGuard());
+    app::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
-    app::MainWindow& window = *window_;
     if (window.statusPanel(1) == QLatin1String(app::kNotConnected)) {
         platform::messageBox(QStringLiteral("Not connected"), &window);
         return;
@@ -77,6 +66,16 @@ void ConnectionHandlers::Command6_Click()
     window.form().data3.closeConnection();
     window.form().data4.closeConnection();
     window.reloadWindow();
+}
+
+void connectConnectionPage(app::MainWindow& window)
+{
+    app::MainWindow* w = &window;
+    ConnectionPage* page = window.connectionPage;
+    QObject::connect(page, &ConnectionPage::connectRequested, w,
+                     [w](const KindValues& values) { connectKind(*w, values); });
+    QObject::connect(page, &ConnectionPage::schemaSelectionRequested, w, [w] { Command1_Click(*w); });
+    QObject::connect(page, &ConnectionPage::closeRequested, w, [w] { Command6_Click(*w); });
 }
 
 } // namespace connection

@@ -1,13 +1,9 @@
 #pragma once
 // What the Connection page's requests do in the window: the four Connect buttons, the
-// catalogue read (connect_db), Select Schema, after_connect and Close Connexion. They
-// work through the session, the status bar and the pages' own methods. One object per
-// main window, created with it.
+// catalogue read (connect_db), Select Schema and Close Connexion. They work through the
+// session, the status bar and the pages' own methods.
 
 #include "connection/connection_kinds.h"
-
-#include <QObject>
-#include <QPointer>
 
 namespace app
 {
@@ -17,35 +13,16 @@ class MainWindow;
 namespace connection
 {
 
-class ConnectionPage;
+// Steps 1 to 6 of every Connect button, for the values of one kind.
+void connectKind(app::MainWindow& window, const KindValues& values);
+// Opens the connection and reads the tables and schemas of the catalogue.
+void connect_db(app::MainWindow& window);
+// Select Schema.
+void Command1_Click(app::MainWindow& window);
+// Close Connexion.
+void Command6_Click(app::MainWindow& window);
 
-class ConnectionHandlers : public QObject
-{
-    Q_OBJECT
-public:
-    // Answers the requests of the window's Connection page; the window owns it.
-    explicit ConnectionHandlers(app::MainWindow& window);
-
-private:
-    // Steps 1 to 6 of every Connect button, for the values of one kind.
-    void connectKind(const KindValues& values);
-    void connect_db();
-    // Select Schema.
-    void Command1_Click();
-    // Close Connexion.
-    void Command6_Click();
-    void after_connect();
-
-    // The start of a catalogue read: the busy pointer, the row counter shown empty and
-    // no record count on the browser.
-    void startScan();
-    // Shows the phase of the read and yields; false when the window went away meanwhile.
-    bool showPhase(const QString& phase);
-    ConnectionPage& page() const;
-    // False when the window went away during a yield.
-    bool alive() const { return !window_.isNull(); }
-
-    QPointer<app::MainWindow> window_;
-};
+// Connects the Connection page's requests to the handlers above.
+void connectConnectionPage(app::MainWindow& window);
 
 } // namespace connection
