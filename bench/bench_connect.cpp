@@ -64,11 +64,11 @@ int main(int argc, char** argv)
     program.setEndStep([] {});
     program.start();
     app::MainWindow& window = *program.window();
-    window.connectionPage->ocnx->setEditText(QStringLiteral("DRIVER=SQLite3;Database=%1;").arg(file));
+    testsupport::ConnectionPageControls(&window).ocnx->setEditText(QStringLiteral("DRIVER=SQLite3;Database=%1;").arg(file));
 
     QElapsedTimer timer;
     timer.start();
-    window.connectionPage->Command13->click();
+    testsupport::ConnectionPageControls(&window).Command13->click();
     const double ms = double(timer.nsecsElapsed()) / 1e6;
 
     const QStringList tables = window.dataBrowser->t->items();

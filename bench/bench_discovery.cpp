@@ -59,7 +59,7 @@ void measure(const char* label, const QString& cnx, const QString& big, const QS
     platform::ado::DataControl data3, data4;
     data3.setConnectionString(cnx);
     data4.setConnectionString(cnx);
-    generators::AdoCatalogue catalogue(connection, cnx, data3, data4);
+    generators::AdoCatalogue catalogue(*connection, cnx, data3, data4);
     int bigFields = 0, emptyFields = 0;
     discoveryMs(catalogue, empty, &emptyFields); // opens the data control's own connection
     const double bigMs = discoveryMs(catalogue, big, &bigFields);

@@ -142,7 +142,7 @@ int main(int argc, char** argv)
     platform::ado::DataControl data3, data4;
     data3.setConnectionString(cnx);
     data4.setConnectionString(cnx);
-    generators::AdoCatalogue ado(connection, cnx, data3, data4);
+    generators::AdoCatalogue ado(*connection, cnx, data3, data4);
     TimedCatalogue catalogue(ado);
 
     generators::RunInputs in;

@@ -12,12 +12,11 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
-#include "connection/connection_page.h"
 #include "platform/ado/ado.h"
 #include "platform/user_feedback.h"
 #include "support/fixture_db.h"
+#include "support/page_controls.h"
 #include "support/synthetic_schema.h"
 
 #include <QApplication>
@@ -126,8 +125,8 @@ int main(int argc, char** argv)
     program.setEndStep([] {});
     program.start();
     app::MainWindow& window = *program.window();
-    window.connectionPage->ocnx->setEditText(cnx);
-    window.connectionPage->Command13->click();
+    testsupport::ConnectionPageControls(&window).ocnx->setEditText(cnx);
+    testsupport::ConnectionPageControls(&window).Command13->click();
     if (window.form().connected != 1) {
         std::fprintf(stderr, "cannot connect: %s\n", qPrintable(messages.join(QLatin1String("; "))));
         return 1;
@@ -154,7 +153,7 @@ int main(int argc, char** argv)
         button("Command18")->click();
     } else {
         button("Command19")->click();
-        window.solution->Command21->click();
+        testsupport::SolutionPanelControls(&window).Command21->click();
     }
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     const double statements = double(platform::ado::statementsRun() - statementsBefore);

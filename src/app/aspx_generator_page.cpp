@@ -35,7 +35,7 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLit
     auto* generateRow = new QHBoxLayout();
     Command8 = pictureButton(QStringLiteral("Command8"), QStyle::SP_MediaPlay, QStringLiteral("VB.Net Generation !"),
                              this);
-    Etiquette6_17 = captionLink(QStringLiteral("Etiquette6_17"), QStringLiteral("Generate ASPX!"), this);
+    Etiquette6_17 = captionLink(17, QStringLiteral("Generate ASPX!"), this);
     generateRow->addWidget(Command8);
     generateRow->addWidget(Etiquette6_17);
     generateRow->addStretch();

@@ -7,8 +7,6 @@
 #include "app/solution_dialog.h"
 #include "app/vb_generator_page.h"
 
-#include <QRegularExpression>
-
 namespace app
 {
 
@@ -62,14 +60,9 @@ void connectCaptionLinks(MainWindow& window)
     MainWindow* w = &window;
     QObject::connect(window.vbGenerator, &VbGeneratorPage::classModulesRequested, w, [w] { Command18_Click(*w); });
     QObject::connect(window.aspxGenerator, &AspxGeneratorPage::generateRequested, w, [w] { Command8_Click(*w); });
-    static const QRegularExpression elementName(QStringLiteral("^Etiquette6_(\\d+)$"));
-    for (ClickLabel* caption : window.findChildren<ClickLabel*>()) {
-        const QRegularExpressionMatch match = elementName.match(caption->objectName());
-        if (!match.hasMatch())
-            continue;
-        const int index = match.captured(1).toInt();
-        QObject::connect(caption, &ClickLabel::clicked, w, [w, index] { Etiquette6_Click(*w, index); });
-    }
+    for (Panel* page : {static_cast<Panel*>(window.vbGenerator), static_cast<Panel*>(window.aspxGenerator)})
+        QObject::connect(page, &Panel::captionLinkClicked, w,
+                         [w](int index) { Etiquette6_Click(*w, index); });
 }
 
 } // namespace app

@@ -25,8 +25,8 @@ LinkHandler linkHandler(int index);
 
 void Etiquette6_Click(MainWindow& window, int index);
 
-// Connects the picture buttons Command18 and Command8 to their generators and every clickable
-// element of Etiquette6 to Etiquette6_Click.
+// Connects the picture buttons Command18 and Command8 to their generators and the caption
+// links of the generator pages to Etiquette6_Click.
 void connectCaptionLinks(MainWindow& window);
 
 } // namespace app

@@ -266,11 +266,13 @@ void centreOnParent(QWidget* panel)
     panel->move((area->width() - panel->width()) / 2, (area->height() - panel->height()) / 2);
 }
 
-ClickLabel* captionLink(const QString& name, const QString& caption, QWidget* parent)
+ClickLabel* captionLink(int index, const QString& caption, Panel* panel)
 {
     constexpr quint32 kLinkBack = 0x8000;   // dark green
     constexpr quint32 kLinkText = 0xC0FFFF; // light yellow
-    auto* link = new ClickLabel(name, caption, parent);
+    auto* link = new ClickLabel(element("Etiquette6", index), caption, panel);
+    QObject::connect(link, &ClickLabel::clicked, panel,
+                     [panel, index] { emit panel->captionLinkClicked(index); });
     platform::setTag(link, QStringLiteral("link"));
     platform::setBackColor(link, kLinkBack);
     platform::setForeColor(link, kLinkText);

@@ -89,6 +89,8 @@ public:
     explicit Panel(const QString& name, QWidget* parent = nullptr);
 signals:
     void mouseMoved();
+    // Element `index` of the caption array Etiquette6, a link on this panel, was clicked.
+    void captionLinkClicked(int index);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -110,8 +112,9 @@ QString element(const char* name, int index);
 // Centres a floating panel on its parent, the window's client area.
 void centreOnParent(QWidget* panel);
 
-// A caption that works as a link: light yellow on dark green, a pointing hand.
-ClickLabel* captionLink(const QString& name, const QString& caption, QWidget* parent);
+// Caption `index` of the array Etiquette6 working as a link: light yellow on dark green,
+// a pointing hand; a click is reported by the panel's captionLinkClicked.
+ClickLabel* captionLink(int index, const QString& caption, Panel* panel);
 
 // Writes a box only when its text differs: an unchanged write raises no change.
 void setTextIfChanged(QLineEdit* box, const QString& text);

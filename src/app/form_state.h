@@ -14,9 +14,10 @@
 namespace app {
 
 struct FormState {
-    // Connection of the open database and the string it was opened with.
+    // Connection of the open database and the string it was opened with. Every Connect
+    // opens this one object again, so a run's catalogue may hold on to it.
     QString db_cnxstr;
-    std::unique_ptr<platform::ado::Connection> db_cnx;
+    platform::ado::Connection db_cnx;
     int connected = 0; // 1 after a successful open, 0 after a failed one
 
     // Scratch holder of the tables' schema rowset.

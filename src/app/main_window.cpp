@@ -85,7 +85,7 @@ MainWindow::MainWindow(Session& session, Program& program)
     dataBrowser = new browser::DataBrowserPage(central);
     dataBrowser->attachDataControl(&form().Data2);
     vbGenerator = new VbGeneratorPage(session_.runGuard(), central);
-    connectionPage = new connection::ConnectionPage(central);
+    connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), central);
     aspxGenerator = new AspxGeneratorPage(central);
     session_.attach({dataBrowser, vbGenerator, connectionPage, aspxGenerator});
     auto* pages = new QGridLayout();
@@ -165,14 +165,14 @@ void MainWindow::connectHandlers()
     connect(folderPicker, &FolderPicker::okClicked, this, &MainWindow::Command9_Click);
     connect(folderPicker, &FolderPicker::cancelClicked, this, &MainWindow::Command17_Click);
     connect(vbGenerator, &VbGeneratorPage::generateRequested, this, &MainWindow::Command11_Click);
-    connect(solution->stcss, &QLineEdit::textChanged, this, &MainWindow::stcss_Change);
+    connect(solution, &SolutionPanel::styleSheetEdited, this, &MainWindow::stcss_Change);
     connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
     // A browser query the database refused is named in the status bar until the next
     // one runs.
     connect(dataBrowser, &browser::DataBrowserPage::queryFailed, st1,
             [this](const QString& reason) { st1->showMessage(reason); });
     connect(dataBrowser, &browser::DataBrowserPage::queryShown, st1, &QStatusBar::clearMessage);
-    new connection::ConnectionHandlers(*this);
+    connection::connectConnectionPage(*this);
     connectLookButtons(*this);
     connectSolutionDialog(*this);
     connectCaptionLinks(*this);

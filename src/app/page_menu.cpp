@@ -44,7 +44,7 @@ QSize helpTextSize(const QPlainTextEdit& box)
 void MainWindow::Command_Click(int index)
 {
     if (index == 4) {
-        cssbuilder::CssBuilderWindow::showBuilder();
+        cssbuilder::CssBuilderWindow::showBuilder(session_.builderWindow());
         return;
     }
     if (index < 0 || index > 4)

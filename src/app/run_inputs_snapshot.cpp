@@ -5,13 +5,14 @@
 #include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
 
-namespace app {
+namespace app
+{
 
 generators::RunInputs MainWindow::runInputs() const
 {
     generators::RunInputs in;
     vbGenerator->fillRunInputs(in);
-    in.cnxstr = connectionPage->cnxstr->text();
+    in.cnxstr = connectionPage->generatedCodeConnection();
     in.db_cnxstr = form().db_cnxstr;
     in.net_ns = form().net_ns;
     in.net_prefix = form().net_prefix;
@@ -19,7 +20,7 @@ generators::RunInputs MainWindow::runInputs() const
     in.row_limit = form().row_limit;
     in.schema_filter = form().schema_filter;
     in.solutionVisible = solutionDialogVisible();
-    in.ppg = solution->ppg->text();
+    in.ppg = solution->projectFolder();
     return in;
 }
 

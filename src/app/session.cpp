@@ -4,11 +4,14 @@
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
+#include "connection/connection_page.h"
 
-namespace app {
+namespace app
+{
 
 void Session::applyConnectionKind(const connection::KindValues& values)
 {
+    pages_.connection->setGeneratedCodeConnection(values.cnxstr);
     pages_.vbGenerator->allowStoredProcedures(values.oracle());
     form_.net_ns = values.net_ns;
     form_.net_prefix = values.net_prefix;

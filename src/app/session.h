@@ -5,19 +5,28 @@
 // their state.
 
 #include "app/action_guard.h"
+#include "app/file_chooser.h"
 #include "app/form_state.h"
+#include "platform/settings_store.h"
 
 #include <QPointer>
 
-namespace browser {
+namespace browser
+{
 class DataBrowserPage;
 }
-namespace connection {
+namespace cssbuilder
+{
+class CssBuilderWindow;
+}
+namespace connection
+{
 class ConnectionPage;
 struct KindValues;
 } // namespace connection
 
-namespace app {
+namespace app
+{
 
 class AspxGeneratorPage;
 class VbGeneratorPage;
@@ -29,17 +38,24 @@ struct Pages {
     QPointer<AspxGeneratorPage> aspxGenerator;
 };
 
-class Session {
+class Session
+{
 public:
     FormState& form() { return form_; }
     const FormState& form() const { return form_; }
     RunGuard& runGuard() { return runGuard_; }
+    // How the pages ask for a file; empty, they show the file dialog.
+    FileChooser& fileChooser() { return fileChooser_; }
+    // The settings store the windows save through.
+    platform::settings::Store& settings() { return settings_; }
+    // The style-sheet builder while it is open: one at a time, whichever main window opened it.
+    QPointer<cssbuilder::CssBuilderWindow>& builderWindow() { return builderWindow_; }
 
     void attach(const Pages& pages) { pages_ = pages; }
 
-    // What a Connect sets beside the connection: the connection kind's words for the
-    // generators, the stored-procedure box (Oracle only), the connection string for
-    // generated code and, for some kinds, the class prefix.
+    // What a Connect sets beside the connection: the connection string for generated
+    // code, the connection kind's words for the generators, the stored-procedure box
+    // (Oracle only) and, for some kinds, the class prefix.
     void applyConnectionKind(const connection::KindValues& values);
     // Select Schema proposes the schema's name as the class prefix.
     void proposeSchemaPrefix(const QString& schema);
@@ -49,6 +65,9 @@ public:
 private:
     FormState form_;
     RunGuard runGuard_;
+    FileChooser fileChooser_;
+    platform::settings::Store settings_;
+    QPointer<cssbuilder::CssBuilderWindow> builderWindow_;
     Pages pages_;
 };
 

@@ -1,16 +1,16 @@
 #pragma once
-// The solution dialog pt(5): filled from the class prefix and the output folder when it opens,
-// it keeps the prefix, the project name and the project folder in step with the solution name.
+// Opening the solution dialog pt(5) and what it does to the other pages: it opens on the
+// class prefix and the output folder, its solution name becomes the class prefix, and
+// its Ok starts the solution run (Command21_Click).
 
-namespace app {
+namespace app
+{
 
 class MainWindow;
 
 void Command19_Click(MainWindow& window);
-void sng_Change(MainWindow& window);
-void Command20_Click(MainWindow& window);
 
-// Connects Command19 (open), sng, Ok (Command21) and Cancel (Command20).
+// Connects Command19 (open), the solution name and Ok (Command21).
 void connectSolutionDialog(MainWindow& window);
 
 } // namespace app

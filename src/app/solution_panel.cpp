@@ -5,14 +5,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-namespace app {
+namespace app
+{
 
 SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), parent)
 {
     setAutoFillBackground(true);
     resize(480, 330);
     auto* layout = new QGridLayout(this);
-    Label8 = label(QStringLiteral("Label8"), QStringLiteral("Full Solution Generation! New, Beta version"), this);
+    Label8 =
+        label(QStringLiteral("Label8"), QStringLiteral("Full Solution Generation! New, Beta version"), this);
     layout->addWidget(Label8, 0, 0, 1, 2);
     struct Row {
         const char* labelName;
@@ -29,7 +31,8 @@ SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), pa
     };
     int line = 1;
     for (const Row& row : rows) {
-        layout->addWidget(label(QString::fromLatin1(row.labelName), QString::fromLatin1(row.caption), this), line, 0);
+        layout->addWidget(label(QString::fromLatin1(row.labelName), QString::fromLatin1(row.caption), this),
+                          line, 0);
         *row.box = new TextBox(QString::fromLatin1(row.boxName), this);
         (*row.box)->setReadOnly(!row.editable);
         // Without the frame of a box to type in, a value that follows the solution name reads
@@ -38,9 +41,11 @@ SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), pa
         layout->addWidget(*row.box, line, 1);
         ++line;
     }
-    Label7 = label(QStringLiteral("Label7"), QStringLiteral("Share this Folder (Web Sharing Property)"), this);
+    Label7 =
+        label(QStringLiteral("Label7"), QStringLiteral("Share this Folder (Web Sharing Property)"), this);
     layout->addWidget(Label7, line++, 1);
-    layout->addWidget(label(QStringLiteral("Etiquette6_27"), QStringLiteral("Styles.css File"), this), line, 0);
+    layout->addWidget(label(QStringLiteral("Etiquette6_27"), QStringLiteral("Styles.css File"), this), line,
+                      0);
     stcss = new TextBox(QStringLiteral("stcss"), this);
     layout->addWidget(stcss, line++, 1);
     avasn = label(QStringLiteral("avasn"), QString(), this);
@@ -55,6 +60,70 @@ SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), pa
     // Floating over a page of the same colour, the panel needs its edge to read as a dialog.
     platform::static_edge(this);
     hide();
+
+    connect(sng, &QLineEdit::textChanged, this, &SolutionPanel::sng_Change);
+    connect(stcss, &QLineEdit::textChanged, this, &SolutionPanel::styleSheetEdited);
+    connect(Command21, &QPushButton::clicked, this, &SolutionPanel::okClicked);
+    connect(Command20, &QPushButton::clicked, this, &SolutionPanel::hide);
+}
+
+void SolutionPanel::openFor(const QString& prefix, const QString& folder)
+{
+    centreOnParent(this);
+    // The name goes in first: its change handler renews the project from the folder shown so far,
+    // and the lines below then set the folder and the project again.
+    sng->setText(prefix);
+    spg->setText(folder);
+    png->setText(sng->text() + QStringLiteral("Web"));
+    ppg->setText(projectFolderOfName());
+    raise();
+    show();
+}
+
+void SolutionPanel::sng_Change()
+{
+    emit solutionNameEdited(sng->text());
+    png->setText(sng->text() + QStringLiteral("Web"));
+    ppg->setText(projectFolderOfName());
+}
+
+QString SolutionPanel::projectFolderOfName() const
+{
+    return spg->text() + png->text() + QLatin1Char('/');
+}
+
+QString SolutionPanel::projectName() const
+{
+    return png->text();
+}
+
+QString SolutionPanel::projectFolder() const
+{
+    return ppg->text();
+}
+
+QString SolutionPanel::styleSheetPath() const
+{
+    return stcss->text();
+}
+
+void SolutionPanel::setStyleSheetPath(const QString& path)
+{
+    stcss->setText(path);
+}
+
+void SolutionPanel::fillSolutionInputs(generators::web::SolutionInputs& in) const
+{
+    in.sng = sng->text();
+    in.spg = spg->text();
+    in.png = png->text();
+    in.ppg = ppg->text();
+    in.stcss = stcss->text();
+}
+
+void SolutionPanel::showStep(const QString& text)
+{
+    avasn->setText(text);
 }
 
 } // namespace app

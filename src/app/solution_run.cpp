@@ -27,13 +27,8 @@ namespace
 
 generators::web::SolutionInputs solutionInputs(MainWindow& window, const QStringList& tables)
 {
-    const SolutionPanel& dialog = *window.solution;
     generators::web::SolutionInputs in;
-    in.sng = dialog.sng->text();
-    in.spg = dialog.spg->text();
-    in.png = dialog.png->text();
-    in.ppg = dialog.ppg->text();
-    in.stcss = dialog.stcss->text();
+    window.solution->fillSolutionInputs(in);
     in.gnn = window.vbGenerator->moduleFileNames();
     in.tdn1 = tables;
     in.psEnabled = window.vbGenerator->storedProceduresAllowed();
@@ -71,16 +66,16 @@ void Command21_Click(MainWindow& window)
     SolutionPanel& dialog = *window.solution;
     // The solution name stays editable while the run yields; the pages still go into the
     // project whose files the run wrote.
-    const QString project = dialog.ppg->text();
+    const QString project = dialog.projectFolder();
 
     page.tickWebConfig();
     QStringList tables = page.chosenTables();
-    aspx.setProjectName(dialog.png->text());
+    aspx.setProjectName(dialog.projectName());
 
     QStringList problems = writeSolution(window, tables);
 
     page.setOutputFolder(project + QStringLiteral("Data_Access/"));
-    dialog.avasn->setText(QStringLiteral("Generate Data Access Files"));
+    dialog.showStep(QStringLiteral("Generate Data Access Files"));
     // A run that ends after Cancel has shown its problems with its own message.
     const QStringList dataProblems = runVbNetGeneration(window);
     if (!alive)
@@ -96,7 +91,7 @@ void Command21_Click(MainWindow& window)
         }
         platform::yield();
         aspx.chooseTable(table);
-        dialog.avasn->setText(QStringLiteral("Generate Aspx for ") + aspx.chosenTable());
+        dialog.showStep(QStringLiteral("Generate Aspx for ") + aspx.chosenTable());
         platform::yield();
         const QStringList pageProblems = runEditPageGeneration(window);
         if (!alive)

@@ -10,57 +10,47 @@
 #include "platform/folders.h"
 #include "platform/settings_store.h"
 
-#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 const QString kApplication = QStringLiteral("kvl_net");
 
-QString stored(const char* section, const char* key)
+QString stored(const platform::settings::Store& store, const char* section, const char* key)
 {
-    return platform::settings::get(kApplication, QString::fromLatin1(section), QString::fromLatin1(key));
+    return store.get(kApplication, QString::fromLatin1(section), QString::fromLatin1(key));
 }
 
-void save(const char* section, const char* key, const QString& value)
+void save(platform::settings::Store& store, const char* section, const char* key, const QString& value)
 {
-    platform::settings::save(kApplication, QString::fromLatin1(section), QString::fromLatin1(key), value);
+    store.save(kApplication, QString::fromLatin1(section), QString::fromLatin1(key), value);
 }
 
-// A stored box state: "0" unticked, "1" ticked; anything else leaves the box as it is.
-void restoreTick(QCheckBox* box, const QString& value)
+// A stored tick: "0" unticked, "1" ticked; anything else leaves the tick as it is.
+void restoreTick(bool& tick, const QString& value)
 {
     bool ok = false;
     const int state = value.toInt(&ok);
     if (ok && (state == 0 || state == 1))
-        box->setChecked(state == 1);
+        tick = state == 1;
+}
+
+QString tickValue(bool tick)
+{
+    return tick ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 QString historyPath()
 {
     return platform::programFolder() + QLatin1Char('/') + QString::fromLatin1(kHistoryFileName);
-}
-
-void fillCombo(QComboBox* box, const QStringList& entries)
-{
-    box->clear();
-    box->addItems(entries);
-    box->setCurrentIndex(-1);
-    box->setEditText(QString());
-}
-
-QStringList comboEntries(const QComboBox* box)
-{
-    QStringList entries;
-    for (int i = 0; i < box->count(); ++i)
-        entries.append(box->itemText(i));
-    return entries;
 }
 
 } // namespace
@@ -74,15 +64,15 @@ QPoint centredOrigin(const QSize& screen, const QSize& window)
 
 void MainWindow::Form_Load()
 {
-    connection::ConnectionPage& cp = *connectionPage;
+    const platform::settings::Store& store = session_.settings();
 
     // 1-3: colour look, style-sheet path, project name.
     bool ok = false;
-    const int look_style = stored("style", "s").toInt(&ok);
+    const int look_style = stored(store, "style", "s").toInt(&ok);
     if (ok)
         form().look_style = look_style;
-    solution->stcss->setText(stored("style", "stcss"));
-    aspxGenerator->setProjectName(stored("sn", "s"));
+    solution->setStyleSheetPath(stored(store, "style", "stcss"));
+    aspxGenerator->setProjectName(stored(store, "sn", "s"));
 
     // 4-6: status panels.
     setStatusPanel(1, QString::fromLatin1(kNotConnected));
@@ -100,14 +90,16 @@ void MainWindow::Form_Load()
     setWindowTitle(QStringLiteral("Quillmere " QUILLMERE_VERSION));
 
     // 11-14: Save Password boxes, provider, output folder.
-    restoreTick(cp.c1, stored("c1", "c1"));
-    restoreTick(cp.sc1, stored("sc1", "sc1"));
-    cp.spro->setText(stored("access", "spro"));
-    vbGenerator->setOutputFolder(stored("access", "pn"));
+    connection::ConnectionPage::KeptChoices kept = connectionPage->keptChoices();
+    restoreTick(kept.saveOraclePassword, stored(store, "c1", "c1"));
+    restoreTick(kept.saveSqlServerPassword, stored(store, "sc1", "sc1"));
+    kept.provider = stored(store, "access", "spro");
+    if (kept.provider.isEmpty())
+        kept.provider = QStringLiteral("SQLOLEDB.1");
+    connectionPage->restoreKeptChoices(kept);
+    vbGenerator->setOutputFolder(stored(store, "access", "pn"));
     if (vbGenerator->outputFolder().isEmpty())
         vbGenerator->setOutputFolder(platform::withTrailingSeparator(platform::programFolder()));
-    if (cp.spro->text().isEmpty())
-        cp.spro->setText(QStringLiteral("SQLOLEDB.1"));
 
     // 15: colour pass.
     apply_look(this, form().look_style);
@@ -127,35 +119,29 @@ void MainWindow::fin_Click(int)
 {
     QDir::setCurrent(platform::programFolder());
     writeHistory();
-    const connection::ConnectionPage& cp = *connectionPage;
-    save("c1", "c1", cp.c1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    save("sc1", "sc1", cp.sc1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    save("access", "spro", cp.spro->text());
-    save("access", "pn", vbGenerator->outputFolder());
-    save("sn", "s", aspxGenerator->projectName());
+    platform::settings::Store& store = session_.settings();
+    const connection::ConnectionPage::KeptChoices kept = connectionPage->keptChoices();
+    save(store, "c1", "c1", tickValue(kept.saveOraclePassword));
+    save(store, "sc1", "sc1", tickValue(kept.saveSqlServerPassword));
+    save(store, "access", "spro", kept.provider);
+    save(store, "access", "pn", vbGenerator->outputFolder());
+    save(store, "sn", "s", aspxGenerator->projectName());
     program_.endProgram();
 }
 
 void MainWindow::readHistory()
 {
     QDir::setCurrent(platform::programFolder());
-    connection::ConnectionPage& cp = *connectionPage;
-    for (QComboBox* box : {static_cast<QComboBox*>(cp.db), static_cast<QComboBox*>(cp.adb),
-                           static_cast<QComboBox*>(cp.ocnx), static_cast<QComboBox*>(cp.sdb)})
-        fillCombo(box, {});
+    connectionPage->setHistoryLists({});
     const HistoryRead read = readHistoryFile(historyPath());
     historyReadable_ = read.readable;
     historyOriginals_ = read.originals;
-    fillCombo(cp.db, read.lists.db);
-    fillCombo(cp.adb, read.lists.adb);
-    fillCombo(cp.ocnx, read.lists.ocnx);
-    fillCombo(cp.sdb, read.lists.sdb);
+    connectionPage->setHistoryLists(read.lists);
 }
 
 HistoryLists MainWindow::historyLists() const
 {
-    const connection::ConnectionPage& cp = *connectionPage;
-    return {comboEntries(cp.db), comboEntries(cp.adb), comboEntries(cp.ocnx), comboEntries(cp.sdb)};
+    return connectionPage->historyLists();
 }
 
 void MainWindow::writeHistory()
@@ -169,7 +155,7 @@ void MainWindow::writeHistory()
 
 void MainWindow::stcss_Change()
 {
-    save("style", "stcss", solution->stcss->text());
+    save(session_.settings(), "style", "stcss", solution->styleSheetPath());
 }
 
 } // namespace app

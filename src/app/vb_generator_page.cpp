@@ -86,14 +86,14 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     auto* generate = new QGridLayout();
     Command11 = pictureButton(QStringLiteral("Command11"), QStyle::SP_MediaPlay, QStringLiteral("VB.Net Generation !"),
                               this);
-    Etiquette6_13 = captionLink(QStringLiteral("Etiquette6_13"), QStringLiteral("Generate VB.Net Files!"), this);
+    Etiquette6_13 = captionLink(13, QStringLiteral("Generate VB.Net Files!"), this);
     Command18 = pictureButton(QStringLiteral("Command18"), QStyle::SP_FileIcon,
                               QStringLiteral("VB6 Generation ! This generate one class file <prefix><table>.cls by table"),
                               this);
-    Etiquette6_14 = captionLink(QStringLiteral("Etiquette6_14"), QStringLiteral("VB6 Classes only!"), this);
+    Etiquette6_14 = captionLink(14, QStringLiteral("VB6 Classes only!"), this);
     Command19 = pictureButton(QStringLiteral("Command19"), QStyle::SP_DirHomeIcon,
                               QStringLiteral("VB.Net Full solution Generation ! (Beta version)"), this);
-    Etiquette6_22 = captionLink(QStringLiteral("Etiquette6_22"), QStringLiteral("Generate Solution!"), this);
+    Etiquette6_22 = captionLink(22, QStringLiteral("Generate Solution!"), this);
     generate->addWidget(Command11, 0, 0);
     generate->addWidget(Etiquette6_13, 0, 1);
     generate->addWidget(Command18, 1, 0);

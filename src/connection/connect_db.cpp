@@ -1,5 +1,4 @@
-// Opening the connection and reading the catalogue (connect_db), Select Schema and
-// after_connect.
+// Opening the connection and reading the catalogue (connect_db), and Select Schema.
 #include "connection/connection_handlers.h"
 
 #include "app/action_guard.h"
@@ -11,6 +10,7 @@
 #include "platform/user_feedback.h"
 
 #include <QDebug>
+#include <QPointer>
 #include <QSet>
 
 namespace connection
@@ -31,62 +31,58 @@ void readTablesRowset(app::FormState& form)
 {
     form.db_schema = platform::ado::Recordset();
     const platform::ado::Status read =
-        form.db_cnx->openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+        form.db_cnx.openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
     if (!read.ok)
         app::logDropped(QStringLiteral("Reading the tables"), read.message);
 }
 
-} // namespace
-
-QString ConnectionHandlers::wantedType() const
-{
-    return page().dbo[0]->isChecked() ? QStringLiteral("TABLE") : QStringLiteral("VIEW");
-}
-
-void ConnectionHandlers::startScan()
+// The start of a catalogue read: the busy pointer, the row counter shown empty and no
+// record count on the browser.
+void startScan(app::MainWindow& window)
 {
     platform::setWaitCursor(true);
-    page().pc->show();
-    page().pc->clear();
-    window_->dataBrowser->clearRecordCount();
+    window.connectionPage->startScan();
+    window.dataBrowser->clearRecordCount();
 }
 
-bool ConnectionHandlers::showPhase(const QString& phase)
+// Shows the phase of the read and yields; false when the window went away meanwhile.
+bool showPhase(const QPointer<app::MainWindow>& window, const QString& phase)
 {
-    page().fmain->setText(phase);
+    window->connectionPage->showPhase(phase);
     platform::yield();
-    return alive();
+    return !window.isNull();
 }
 
-void ConnectionHandlers::connect_db()
-{
-    app::MainWindow& window = *window_;
-    app::FormState& form = window.form();
-    ConnectionPage& cp = page();
+} // namespace
 
-    startScan();
-    if (!showPhase(QStringLiteral("Search Parameters for connection")))
+void connect_db(app::MainWindow& window)
+{
+    const QPointer<app::MainWindow> alive(&window);
+    app::FormState& form = window.form();
+    ConnectionPage& cp = *window.connectionPage;
+
+    startScan(window);
+    if (!showPhase(alive, QStringLiteral("Search Parameters for connection")))
         return;
 
     form.Data2.setConnectionString(form.db_cnxstr);
     form.data3.setConnectionString(form.db_cnxstr);
     form.data4.setConnectionString(form.db_cnxstr);
 
-    const QString wanted = wantedType();
-    if (!showPhase(QStringLiteral("Open connection")))
+    const QString wanted = cp.wantedTableType();
+    if (!showPhase(alive, QStringLiteral("Open connection")))
         return;
 
-    form.db_cnx = std::make_unique<platform::ado::Connection>();
     form.db_schema = platform::ado::Recordset();
     // The state judges the outcome; the status carries the driver's reason for the message.
-    const platform::ado::Status opened = form.db_cnx->open(form.db_cnxstr);
-    if (form.db_cnx->state() != platform::ado::adStateOpen) {
+    const platform::ado::Status opened = form.db_cnx.open(form.db_cnxstr);
+    if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
-        cp.fmain->clear();
+        cp.clearPhase();
         const QString message = notOpenedMessage(opened.message, form.db_cnxstr);
         qWarning().noquote() << message;
         platform::messageBox(message, &window);
-        if (!alive())
+        if (!alive)
             return;
         window.setStatusPanel(1, QString::fromLatin1(app::kNotConnected));
         form.connected = 0;
@@ -94,14 +90,14 @@ void ConnectionHandlers::connect_db()
     }
 
     form.connected = 1;
-    if (!showPhase(QStringLiteral("Open Schema Recordset")))
+    if (!showPhase(alive, QStringLiteral("Open Schema Recordset")))
         return;
     readTablesRowset(form);
 
     int counter = 0;
     window.dataBrowser->clearTables();
-    cp.o->clear();
-    if (!showPhase(QStringLiteral("Search Tables")))
+    cp.clearSchemas();
+    if (!showPhase(alive, QStringLiteral("Search Tables")))
         return;
 
     // The slots of first-seen schemas: a set finds a stored name at once, the list keeps
@@ -114,9 +110,9 @@ void ConnectionHandlers::connect_db()
     const int schemaField = rows.fieldIndex(kTableSchema);
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         ++counter;
-        cp.pc->setText(QString::number(counter));
+        cp.showRowCount(counter);
         platform::yield();
-        if (!alive())
+        if (!alive)
             return;
         if (rows.value(typeField) != wanted)
             continue;
@@ -129,42 +125,38 @@ void ConnectionHandlers::connect_db()
     }
 
     form.db_schema.close();
-    cp.fmain->clear();
-    cp.o->addItems(schemaSlots.mid(0, kSchemasShown));
-    // Filling the list picks no schema: the box's text stays empty until the user chooses.
-    cp.o->setCurrentIndex(-1);
-    cp.o->setEditText(QString());
-    cp.pc->hide();
+    cp.listSchemas(schemaSlots.mid(0, kSchemasShown));
+    cp.endScan();
     platform::setWaitCursor(false);
 }
 
-void ConnectionHandlers::Command1_Click()
+void Command1_Click(app::MainWindow& window)
 {
-    app::ActionGuard guard(window_->session().runGuard());
+    app::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
-    app::MainWindow& window = *window_;
+    const QPointer<app::MainWindow> alive(&window);
     app::FormState& form = window.form();
-    ConnectionPage& cp = page();
+    ConnectionPage& cp = *window.connectionPage;
 
-    startScan();
-    window.session().proposeSchemaPrefix(cp.o->currentText());
-    if (!form.db_cnx || form.db_cnx->state() != platform::ado::adStateOpen) {
+    startScan(window);
+    window.session().proposeSchemaPrefix(cp.chosenSchema());
+    if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
         platform::messageBox(QStringLiteral("Connection not opened"), &window);
         return;
     }
 
-    const QString wanted = wantedType();
-    const QString chosen = cp.o->currentText();
+    const QString wanted = cp.wantedTableType();
+    const QString chosen = cp.chosenSchema();
     form.schema_filter = chosen;
-    if (!showPhase(QStringLiteral("Open Schema Recordset")))
+    if (!showPhase(alive, QStringLiteral("Open Schema Recordset")))
         return;
     readTablesRowset(form);
 
     int counter = 0;
     window.dataBrowser->clearTables();
-    if (!showPhase(QStringLiteral("Search Tables")))
+    if (!showPhase(alive, QStringLiteral("Search Tables")))
         return;
     platform::ado::Recordset rows = form.db_schema;
     const int nameField = rows.fieldIndex(kTableName);
@@ -175,23 +167,17 @@ void ConnectionHandlers::Command1_Click()
             continue;
         window.dataBrowser->addTable(rows.value(nameField));
         ++counter;
-        cp.pc->setText(QString::number(counter));
+        cp.showRowCount(counter);
         platform::yield();
-        if (!alive())
+        if (!alive)
             return;
     }
 
-    cp.fmain->clear();
     form.db_schema.close();
-    cp.pc->hide();
+    cp.endScan();
     window.Command_Click(1);
-    after_connect();
+    window.session().after_connect();
     platform::setWaitCursor(false);
-}
-
-void ConnectionHandlers::after_connect()
-{
-    window_->session().after_connect();
 }
 
 } // namespace connection

@@ -4,18 +4,21 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace connection {
+namespace connection
+{
 
 using app::ComboBox;
 using app::label;
 using app::pictureButton;
 using app::TextBox;
 
-namespace {
+namespace
+{
 
 QPushButton* connectButton(const char* name, QWidget* parent)
 {
-    return pictureButton(QString::fromLatin1(name), QStyle::SP_DialogApplyButton, QStringLiteral("Connect"), parent);
+    return pictureButton(QString::fromLatin1(name), QStyle::SP_DialogApplyButton, QStringLiteral("Connect"),
+                         parent);
 }
 
 QGroupBox* frame(const char* name, const char* caption, QWidget* parent)
@@ -34,14 +37,16 @@ QCheckBox* savePasswordBox(const char* name, QWidget* parent)
 
 } // namespace
 
-ConnectionPage::ConnectionPage(QWidget* parent) : app::Panel(QStringLiteral("pt_2"), parent)
+ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, platform::settings::Store& settings,
+                               QWidget* parent)
+    : app::Panel(QStringLiteral("pt_2"), parent), chooseFile_(chooseFile), settings_(settings)
 {
     auto* top = new QVBoxLayout(this);
     top->addWidget(app::heading(QStringLiteral("Label3"), QStringLiteral("Connection"), this));
     auto* frames = new QGridLayout();
 
     // Oracle.
-    oracleFrame = frame("Frame_0", "Oracle Connection", this);
+    QGroupBox* oracleFrame = frame("Frame_0", "Oracle Connection", this);
     {
         auto* g = new QGridLayout(oracleFrame);
         db = new ComboBox(QStringLiteral("db"), oracleFrame);
@@ -67,7 +72,7 @@ ConnectionPage::ConnectionPage(QWidget* parent) : app::Panel(QStringLiteral("pt_
     frames->addWidget(oracleFrame, 0, 0);
 
     // SQL Server.
-    sqlServerFrame = frame("Frame_1", "SQL Server Connection", this);
+    QGroupBox* sqlServerFrame = frame("Frame_1", "SQL Server Connection", this);
     {
         auto* g = new QGridLayout(sqlServerFrame);
         spro = new TextBox(QStringLiteral("spro"), sqlServerFrame);
@@ -81,12 +86,15 @@ ConnectionPage::ConnectionPage(QWidget* parent) : app::Panel(QStringLiteral("pt_
             const char* name;
             const char* caption;
             QWidget* box;
-        } rows[] = {{"Etiquette6_32", "Provider", spro},       {"Etiquette6_33", "Data Source", so},
-                    {"Etiquette6_34", "Initial Catalog", sdb}, {"Etiquette6_35", "User Id", suid},
+        } rows[] = {{"Etiquette6_32", "Provider", spro},
+                    {"Etiquette6_33", "Data Source", so},
+                    {"Etiquette6_34", "Initial Catalog", sdb},
+                    {"Etiquette6_35", "User Id", suid},
                     {"Etiquette6_36", "Password", spwd}};
         int row = 0;
         for (const auto& r : rows) {
-            g->addWidget(label(QString::fromLatin1(r.name), QString::fromLatin1(r.caption), sqlServerFrame), row, 0);
+            g->addWidget(label(QString::fromLatin1(r.name), QString::fromLatin1(r.caption), sqlServerFrame),
+                         row, 0);
             g->addWidget(r.box, row, 1);
             ++row;
         }
@@ -96,15 +104,15 @@ ConnectionPage::ConnectionPage(QWidget* parent) : app::Panel(QStringLiteral("pt_
     frames->addWidget(sqlServerFrame, 0, 1);
 
     // Access.
-    accessFrame = frame("Frame_2", "Access Connection", this);
+    QGroupBox* accessFrame = frame("Frame_2", "Access Connection", this);
     {
         auto* g = new QGridLayout(accessFrame);
         adb = new ComboBox(QStringLiteral("adb"), accessFrame);
         Command12 = connectButton("Command12", accessFrame);
-        Command15 = pictureButton(QStringLiteral("Command15"), QStyle::SP_DirOpenIcon, QStringLiteral("Search..."),
-                                  accessFrame);
-        g->addWidget(label(QStringLiteral("Etiquette6_37"), QStringLiteral("Full Path and Database Name (.mdb)"),
-                           accessFrame),
+        Command15 = pictureButton(QStringLiteral("Command15"), QStyle::SP_DirOpenIcon,
+                                  QStringLiteral("Search..."), accessFrame);
+        g->addWidget(label(QStringLiteral("Etiquette6_37"),
+                           QStringLiteral("Full Path and Database Name (.mdb)"), accessFrame),
                      0, 0, 1, 2);
         g->addWidget(adb, 1, 0);
         g->addWidget(Command15, 1, 1);
@@ -114,13 +122,14 @@ ConnectionPage::ConnectionPage(QWidget* parent) : app::Panel(QStringLiteral("pt_
     frames->addWidget(accessFrame, 1, 0);
 
     // Other connections.
-    otherFrame = frame("Frame_3", "Other Connections", this);
+    QGroupBox* otherFrame = frame("Frame_3", "Other Connections", this);
     {
         auto* g = new QGridLayout(otherFrame);
         ocnx = new ComboBox(QStringLiteral("ocnx"), otherFrame);
         Command13 = connectButton("Command13", otherFrame);
-        g->addWidget(label(QStringLiteral("Etiquette6_38"), QStringLiteral("Full ADO Connection String"), otherFrame),
-                     0, 0, 1, 2);
+        g->addWidget(
+            label(QStringLiteral("Etiquette6_38"), QStringLiteral("Full ADO Connection String"), otherFrame),
+            0, 0, 1, 2);
         g->addWidget(ocnx, 1, 0);
         g->addWidget(Command13, 1, 1);
         g->setColumnStretch(0, 1);
@@ -151,11 +160,128 @@ ConnectionPage::ConnectionPage(QWidget* parent) : app::Panel(QStringLiteral("pt_
     pc->hide();
     bottom->addWidget(fmain, 1, 1);
     bottom->addWidget(pc, 1, 2);
-    bottom->addWidget(label(QStringLiteral("Etiquette6_40"), QStringLiteral("Connection String"), this), 2, 0);
+    bottom->addWidget(label(QStringLiteral("Etiquette6_40"), QStringLiteral("Connection String"), this), 2,
+                      0);
     cnxstr = new TextBox(QStringLiteral("cnxstr"), this);
     bottom->addWidget(cnxstr, 2, 1, 1, 2);
     top->addLayout(bottom);
     top->addStretch();
+    connectHandlers();
+}
+
+void ConnectionPage::connectHandlers()
+{
+    connect(Command12, &QPushButton::clicked, this, &ConnectionPage::Command12_Click);
+    connect(Command13, &QPushButton::clicked, this, &ConnectionPage::Command13_Click);
+    connect(Command3, &QPushButton::clicked, this, &ConnectionPage::Command3_Click);
+    connect(Command5, &QPushButton::clicked, this, &ConnectionPage::Command5_Click);
+    connect(Command1, &QPushButton::clicked, this, &ConnectionPage::schemaSelectionRequested);
+    connect(Command6, &QPushButton::clicked, this, &ConnectionPage::closeRequested);
+    connect(Command15, &QPushButton::clicked, this, &ConnectionPage::Command15_Click);
+    connect(db, &QComboBox::activated, this, &ConnectionPage::db_Click);
+    connect(sdb, &QComboBox::activated, this, &ConnectionPage::sdb_Click);
+    connect(db, &ComboBox::lostFocus, this, [this] { rememberEntry(db, false); });
+    connect(sdb, &ComboBox::lostFocus, this, [this] { rememberEntry(sdb, false); });
+    connect(ocnx, &ComboBox::lostFocus, this, [this] { rememberEntry(ocnx, false); });
+    connect(adb, &ComboBox::lostFocus, this, [this] { rememberEntry(adb, true); });
+}
+
+void ConnectionPage::Command12_Click()
+{
+    emit connectRequested(accessValues(adb->currentText()));
+}
+
+void ConnectionPage::Command13_Click()
+{
+    emit connectRequested(otherValues(ocnx->currentText()));
+}
+
+void ConnectionPage::Command3_Click()
+{
+    emit connectRequested(oracleValues(db->currentText(), uid->text(), pwd->text()));
+}
+
+void ConnectionPage::Command5_Click()
+{
+    emit connectRequested(
+        sqlServerValues(spro->text(), sdb->currentText(), so->text(), suid->text(), spwd->text()));
+}
+
+ConnectionPage::KeptChoices ConnectionPage::keptChoices() const
+{
+    return {c1->isChecked(), sc1->isChecked(), spro->text()};
+}
+
+void ConnectionPage::restoreKeptChoices(const KeptChoices& choices)
+{
+    c1->setChecked(choices.saveOraclePassword);
+    sc1->setChecked(choices.saveSqlServerPassword);
+    spro->setText(choices.provider);
+}
+
+void ConnectionPage::startScan()
+{
+    pc->show();
+    pc->clear();
+}
+
+void ConnectionPage::showPhase(const QString& phase)
+{
+    fmain->setText(phase);
+}
+
+void ConnectionPage::showRowCount(int count)
+{
+    pc->setText(QString::number(count));
+}
+
+void ConnectionPage::clearPhase()
+{
+    fmain->clear();
+}
+
+void ConnectionPage::endScan()
+{
+    fmain->clear();
+    pc->hide();
+}
+
+QString ConnectionPage::wantedTableType() const
+{
+    return dbo[0]->isChecked() ? QStringLiteral("TABLE") : QStringLiteral("VIEW");
+}
+
+void ConnectionPage::clearSchemas()
+{
+    o->clear();
+}
+
+void ConnectionPage::listSchemas(const QStringList& schemas)
+{
+    o->addItems(schemas);
+    // Filling the list picks no schema: the box's text stays empty until the user chooses.
+    o->setCurrentIndex(-1);
+    o->setEditText(QString());
+}
+
+QString ConnectionPage::chosenSchema() const
+{
+    return o->currentText();
+}
+
+void ConnectionPage::focusSchema()
+{
+    o->setFocus();
+}
+
+QString ConnectionPage::generatedCodeConnection() const
+{
+    return cnxstr->text();
+}
+
+void ConnectionPage::setGeneratedCodeConnection(const QString& text)
+{
+    cnxstr->setText(text);
 }
 
 } // namespace connection

@@ -1,14 +1,12 @@
 // The connection history lists of the four boxes, and the Access file dialog.
-#include "connection/connection_handlers.h"
-
-#include "app/history_file.h"
-#include "app/main_window.h"
 #include "connection/connection_page.h"
+
 #include "platform/trim_spaces.h"
 #include "platform/user_feedback.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QPointer>
 
 namespace connection
 {
@@ -31,20 +29,38 @@ QString showFileDialog(QWidget* parent, const QString& fileName, const QString& 
     return dialog.selectedFiles().first();
 }
 
-ConnectionHandlers::FileChooser& fileChooser()
+void fillCombo(QComboBox* box, const QStringList& entries)
 {
-    static ConnectionHandlers::FileChooser chooser = showFileDialog;
-    return chooser;
+    box->clear();
+    box->addItems(entries);
+    box->setCurrentIndex(-1);
+    box->setEditText(QString());
+}
+
+QStringList comboEntries(const QComboBox* box)
+{
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries.append(box->itemText(i));
+    return entries;
 }
 
 } // namespace
 
-void ConnectionHandlers::setFileChooser(FileChooser chooser)
+app::HistoryLists ConnectionPage::historyLists() const
 {
-    fileChooser() = chooser ? std::move(chooser) : FileChooser(showFileDialog);
+    return {comboEntries(db), comboEntries(adb), comboEntries(ocnx), comboEntries(sdb)};
 }
 
-void ConnectionHandlers::rememberEntry(QComboBox* box, bool skipEmpty)
+void ConnectionPage::setHistoryLists(const app::HistoryLists& lists)
+{
+    fillCombo(db, lists.db);
+    fillCombo(adb, lists.adb);
+    fillCombo(ocnx, lists.ocnx);
+    fillCombo(sdb, lists.sdb);
+}
+
+void ConnectionPage::rememberEntry(QComboBox* box, bool skipEmpty)
 {
     const QString text = platform::trimSpaces(box->currentText());
     box->setEditText(text);
@@ -59,33 +75,19 @@ void ConnectionHandlers::rememberEntry(QComboBox* box, bool skipEmpty)
     box->setEditText(text);
 }
 
-void ConnectionHandlers::db_LostFocus()
+void ConnectionPage::Command15_Click()
 {
-    rememberEntry(page().db, false);
-}
-void ConnectionHandlers::sdb_LostFocus()
-{
-    rememberEntry(page().sdb, false);
-}
-void ConnectionHandlers::ocnx_LostFocus()
-{
-    rememberEntry(page().ocnx, false);
-}
-void ConnectionHandlers::adb_LostFocus()
-{
-    rememberEntry(page().adb, true);
-}
-
-void ConnectionHandlers::Command15_Click()
-{
-    const QString chosen = fileChooser()(window_, QStringLiteral("*.mdb"), QStringLiteral("mdb"));
-    if (!alive())
+    const app::FileChooser chooser = chooseFile_ ? chooseFile_ : app::FileChooser(showFileDialog);
+    // The dialog and the yield below let every other handler run, Close Connexion included.
+    QPointer<ConnectionPage> alive(this);
+    const QString chosen = chooser(window(), QStringLiteral("*.mdb"), QStringLiteral("mdb"));
+    if (!alive)
         return;
-    page().adb->setEditText(chosen);
+    adb->setEditText(chosen);
     platform::yield();
-    if (!alive())
+    if (!alive)
         return;
-    adb_LostFocus();
+    rememberEntry(adb, true);
 }
 
 } // namespace connection

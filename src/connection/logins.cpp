@@ -1,14 +1,9 @@
 // Remembered logins: one per Oracle service (kvl_net) and per SQL Server database
 // (kvl_nets), written after a successful Connect and read back when the name is picked.
-#include "connection/connection_handlers.h"
-
-#include "app/history_file.h"
-#include "app/main_window.h"
 #include "connection/connection_page.h"
+
 #include "platform/settings_store.h"
 #include "platform/trim_spaces.h"
-
-#include <QCheckBox>
 
 namespace connection
 {
@@ -32,43 +27,37 @@ QString trimBox(QComboBox* box)
 
 } // namespace
 
-void ConnectionHandlers::saveOracleLogin()
+void ConnectionPage::rememberLogin(Kind kind)
 {
-    const ConnectionPage& cp = page();
-    const QString service = cp.db->currentText();
-    platform::settings::save(kOracleLogins, service, kUid, cp.uid->text());
-    platform::settings::save(kOracleLogins, service, kPwd, cp.c1->isChecked() ? cp.pwd->text() : QString());
+    if (kind == Kind::oracle) {
+        const QString service = db->currentText();
+        settings_.save(kOracleLogins, service, kUid, uid->text());
+        settings_.save(kOracleLogins, service, kPwd, c1->isChecked() ? pwd->text() : QString());
+    } else if (kind == Kind::sqlServer) {
+        const QString database = sdb->currentText();
+        settings_.save(kSqlServerLogins, database, kUid, suid->text());
+        settings_.save(kSqlServerLogins, database, kSo, so->text());
+        settings_.save(kSqlServerLogins, database, kPwd, sc1->isChecked() ? spwd->text() : QString());
+    }
 }
 
-void ConnectionHandlers::saveSqlServerLogin()
+void ConnectionPage::db_Click()
 {
-    const ConnectionPage& cp = page();
-    const QString database = cp.sdb->currentText();
-    platform::settings::save(kSqlServerLogins, database, kUid, cp.suid->text());
-    platform::settings::save(kSqlServerLogins, database, kSo, cp.so->text());
-    platform::settings::save(kSqlServerLogins, database, kPwd,
-                             cp.sc1->isChecked() ? cp.spwd->text() : QString());
-}
-
-void ConnectionHandlers::db_Click()
-{
-    ConnectionPage& cp = page();
-    const QString service = trimBox(cp.db);
+    const QString service = trimBox(db);
     if (service.isEmpty())
         return;
-    cp.uid->setText(platform::settings::get(kOracleLogins, service, kUid));
-    cp.pwd->setText(platform::settings::get(kOracleLogins, service, kPwd));
+    uid->setText(settings_.get(kOracleLogins, service, kUid));
+    pwd->setText(settings_.get(kOracleLogins, service, kPwd));
 }
 
-void ConnectionHandlers::sdb_Click()
+void ConnectionPage::sdb_Click()
 {
-    ConnectionPage& cp = page();
-    const QString database = trimBox(cp.sdb);
+    const QString database = trimBox(sdb);
     if (database.isEmpty())
         return;
-    cp.suid->setText(platform::settings::get(kSqlServerLogins, database, kUid));
-    cp.spwd->setText(platform::settings::get(kSqlServerLogins, database, kPwd));
-    cp.so->setText(platform::settings::get(kSqlServerLogins, database, kSo));
+    suid->setText(settings_.get(kSqlServerLogins, database, kUid));
+    spwd->setText(settings_.get(kSqlServerLogins, database, kPwd));
+    so->setText(settings_.get(kSqlServerLogins, database, kSo));
 }
 
 } // namespace connection

@@ -173,7 +173,7 @@ QWidget* optionColumn(BuilderControls& c, QWidget* parent)
     return scroll;
 }
 
-QWidget* ruleColumn(BuilderControls& c, QWidget* parent)
+QWidget* ruleColumn(BuilderControls& c, QWidget* parent, PreviewEngine engine)
 {
     auto* column = new QWidget(parent);
     auto* stack = new QVBoxLayout(column);
@@ -192,7 +192,7 @@ QWidget* ruleColumn(BuilderControls& c, QWidget* parent)
     c.css->setObjectName(QStringLiteral("css"));
     stack->addWidget(new DecorativeShape(app::element("Shape1", 2), c.css, column), 1);
     stack->addWidget(app::label(QStringLiteral("Label3"), QStringLiteral("Your Style is:"), column));
-    c.wb = new StylePreview(column);
+    c.wb = new StylePreview(engine, column);
     c.wb->setObjectName(QStringLiteral("wb"));
     stack->addWidget(new DecorativeShape(app::element("Shape1", 3), c.wb, column), 2);
     return column;
@@ -252,13 +252,13 @@ const std::array<ColourRowDef, kColourCount>& colourRows()
     return rows;
 }
 
-BuilderControls buildControls(QWidget* window)
+BuilderControls buildControls(QWidget* window, PreviewEngine engine)
 {
     BuilderControls c;
     auto* row = new QHBoxLayout(window);
     row->addWidget(new DecorativeShape(app::element("Shape1", 0), propertyColumn(c, window), window));
     row->addWidget(new DecorativeShape(app::element("Shape1", 1), optionColumn(c, window), window));
-    row->addWidget(ruleColumn(c, window), 1);
+    row->addWidget(ruleColumn(c, window, engine), 1);
     return c;
 }
 

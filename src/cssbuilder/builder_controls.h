@@ -4,6 +4,7 @@
 // each carrying its control name, in the state the window starts from.
 
 #include "cssbuilder/option_groups.h"
+#include "cssbuilder/style_preview.h"
 
 #include <QList>
 #include <QString>
@@ -21,8 +22,6 @@ class QWidget;
 
 namespace cssbuilder
 {
-
-class StylePreview;
 
 inline constexpr int kLengthCount = 16;
 inline constexpr int kListCount = 2;
@@ -71,6 +70,6 @@ struct BuilderControls {
 
 // Creates every control inside `window`, lays them out and gives them their start state.
 // No handler is connected yet.
-BuilderControls buildControls(QWidget* window);
+BuilderControls buildControls(QWidget* window, PreviewEngine engine);
 
 } // namespace cssbuilder

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -29,12 +28,6 @@ namespace
 constexpr int kClientWidthTwips = 13620;
 constexpr int kClientHeightTwips = 10455;
 constexpr quint32 kWindowColour = 0xFFFFC0;
-
-QPointer<CssBuilderWindow>& current()
-{
-    static QPointer<CssBuilderWindow> window;
-    return window;
-}
 
 // The lists are kept in alphabetical order whatever the order of adding; the empty item
 // sorts first.
@@ -57,14 +50,14 @@ int storedLook()
 
 } // namespace
 
-CssBuilderWindow::CssBuilderWindow() : QWidget(nullptr)
+CssBuilderWindow::CssBuilderWindow(PreviewEngine engine) : QWidget(nullptr)
 {
     setObjectName(QStringLiteral("fcss"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("CSS Builder"));
     resize(platform::twipsToPixels(kClientWidthTwips), platform::twipsToPixels(kClientHeightTwips));
     platform::setBackColor(this, kWindowColour);
-    c_ = buildControls(this);
+    c_ = buildControls(this, engine);
     connectHandlers();
     Form_Load();
 }
@@ -136,19 +129,14 @@ void CssBuilderWindow::fin_Click(int)
     close();
 }
 
-CssBuilderWindow* CssBuilderWindow::showBuilder()
+CssBuilderWindow* CssBuilderWindow::showBuilder(QPointer<CssBuilderWindow>& open, PreviewEngine engine)
 {
-    if (!current())
-        current() = new CssBuilderWindow();
-    current()->show();
-    current()->raise();
-    current()->activateWindow();
-    return current();
-}
-
-CssBuilderWindow* CssBuilderWindow::openWindow()
-{
-    return current();
+    if (!open)
+        open = new CssBuilderWindow(engine);
+    open->show();
+    open->raise();
+    open->activateWindow();
+    return open;
 }
 
 } // namespace cssbuilder

@@ -8,6 +8,7 @@
 #include "cssbuilder/builder_controls.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,12 +21,12 @@ class CssBuilderWindow : public QWidget
 {
     Q_OBJECT
 public:
-    CssBuilderWindow();
+    explicit CssBuilderWindow(PreviewEngine engine = PreviewEngine::browser);
 
-    // Shows the window, creating it (and running its load) when none is open, or
-    // brings the open one forward.
-    static CssBuilderWindow* showBuilder();
-    static CssBuilderWindow* openWindow();
+    // Shows the builder held by `open`, creating it (and running its load) when none is
+    // open, or brings the open one forward.
+    static CssBuilderWindow* showBuilder(QPointer<CssBuilderWindow>& open,
+                                         PreviewEngine engine = PreviewEngine::browser);
 
     int lookStyle() const { return look_style_; }
     const BuilderControls& controls() const { return c_; }

@@ -19,12 +19,6 @@ namespace cssbuilder
 namespace
 {
 
-bool& browserEngineAllowed()
-{
-    static bool allowed = true;
-    return allowed;
-}
-
 #ifdef QUILLMERE_HAVE_WEBENGINE
 // The browser engine refuses to start its sandbox for root; it must be told before its
 // first page is created.
@@ -37,22 +31,19 @@ void allowEngineWithoutSandboxForRoot()
 
 } // namespace
 
-void StylePreview::setBrowserEngineAllowed(bool allowed)
-{
-    browserEngineAllowed() = allowed;
-}
-
-StylePreview::StylePreview(QWidget* parent) : QWidget(parent)
+StylePreview::StylePreview(PreviewEngine engine, QWidget* parent) : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 #ifdef QUILLMERE_HAVE_WEBENGINE
-    if (browserEngineAllowed()) {
+    if (engine == PreviewEngine::browser) {
         allowEngineWithoutSandboxForRoot();
         engine_ = new QWebEngineView(this);
         layout->addWidget(engine_);
         return;
     }
+#else
+    Q_UNUSED(engine)
 #endif
     plain_ = new QTextBrowser(this);
     layout->addWidget(plain_);

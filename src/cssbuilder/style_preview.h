@@ -15,11 +15,15 @@ class QWebEngineView;
 namespace cssbuilder
 {
 
+// What shows the page: the browser engine when the program was built with it, or a
+// plain rich-text view that knows a part of CSS (tests use it: it starts at once).
+enum class PreviewEngine { browser, plainText };
+
 class StylePreview : public QWidget
 {
     Q_OBJECT
 public:
-    explicit StylePreview(QWidget* parent = nullptr);
+    explicit StylePreview(PreviewEngine engine, QWidget* parent = nullptr);
 
     // Asks the browser to load the local file `path` (and so reload it when it is shown).
     void navigate(const QString& path);
@@ -27,10 +31,6 @@ public:
     QUrl requestedUrl() const { return requested_; }
     int navigationCount() const { return navigations_; }
     bool usesBrowserEngine() const;
-
-    // Whether new previews use the browser engine when the program was built with it.
-    // Without it the page is shown by a plain rich-text view that knows a part of CSS.
-    static void setBrowserEngineAllowed(bool allowed);
 
 signals:
     void navigationRequested(const QUrl& url);

@@ -16,12 +16,6 @@ namespace platform::settings {
 
 namespace {
 
-SaveObserver& observer()
-{
-    static SaveObserver instance;
-    return instance;
-}
-
 // QSettings reads '/' (and '\' in INI keys) as a group separator. A service name such
 // as "host/orcl" must stay one section, so both are escaped, and '%' with them so the
 // escape reads back unambiguously.
@@ -94,13 +88,19 @@ void save(const QString& application, const QString& section, const QString& key
     if (store.status() != QSettings::NoError)
         std::fprintf(stderr, "Quillmere: the setting %s/%s could not be saved in %s\n", qPrintable(section),
                      qPrintable(key), qPrintable(path));
-    if (observer())
-        observer()(application, section, key, value);
 }
 
-void setSaveObserver(SaveObserver o)
+QString Store::get(const QString& application, const QString& section, const QString& key,
+                   const QString& defaultValue) const
 {
-    observer() = std::move(o);
+    return settings::get(application, section, key, defaultValue);
+}
+
+void Store::save(const QString& application, const QString& section, const QString& key, const QString& value)
+{
+    settings::save(application, section, key, value);
+    if (observer_)
+        observer_(application, section, key, value);
 }
 
 } // namespace platform::settings

@@ -16,9 +16,22 @@ void save(const QString& application, const QString& section, const QString& key
 // The file that holds an application's entries.
 QString filePath(const QString& application);
 
-// Called after every save, in the order of the saves (lets a test see the sequence).
+// Called after a save, in the order of the saves (lets a test see the sequence).
 using SaveObserver = std::function<void(const QString& application, const QString& section,
                                         const QString& key, const QString& value)>;
-void setSaveObserver(SaveObserver observer);
+
+// The store as the running program uses it: the same files, and an observer told of
+// every save made through it.
+class Store
+{
+public:
+    QString get(const QString& application, const QString& section, const QString& key,
+                const QString& defaultValue = QString()) const;
+    void save(const QString& application, const QString& section, const QString& key, const QString& value);
+    void setSaveObserver(SaveObserver observer) { observer_ = std::move(observer); }
+
+private:
+    SaveObserver observer_;
+};
 
 } // namespace platform::settings

@@ -33,7 +33,7 @@ QStringList outcome(WindowFixture& fixture)
     QStringList state = fixture.messages;
     state << QStringLiteral("dialog %1").arg(w.solution->isHidden() ? 0 : 1)
           << QStringLiteral("progress %1").arg(vb.pb1->isHidden() ? 0 : 1)
-          << w.solution->sng->text() << vb.dbn->text();
+          << testsupport::SolutionPanelControls(&w).sng->text() << vb.dbn->text();
     for (QPlainTextEdit* preview : w.findChildren<QPlainTextEdit*>())
         state << preview->objectName() + QLatin1Char('=') + preview->toPlainText();
     return state;
@@ -149,7 +149,7 @@ private slots:
         fixture.window().Command_Click(1);
         click(fixture.find<QLabel>(QStringLiteral("Etiquette6_22")));
         QVERIFY(fixture.window().solution->isVisible());
-        QCOMPARE(fixture.window().solution->sng->text(), QStringLiteral("shop_"));
+        QCOMPARE(testsupport::SolutionPanelControls(&fixture.window()).sng->text(), QStringLiteral("shop_"));
     }
 
     // "Table", "Path", "VB Prefix" and the others are captions only.

@@ -98,8 +98,8 @@ private slots:
         app::MainWindow& w = fixture.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.connectionPage->ocnx->setEditText(cnx);
-        w.connectionPage->Command13->click();
+        testsupport::ConnectionPageControls(&w).ocnx->setEditText(cnx);
+        testsupport::ConnectionPageControls(&w).Command13->click();
         const testsupport::VbPageControls vb(&w);
         QCOMPARE(vb.tdn->count(), kTables);
         vb.tadd[0]->click();

@@ -43,8 +43,6 @@ QString storedLook()
 class LookWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { platform::settings::setSaveObserver({}); }
-
     void startUpColours_data()
     {
         QTest::addColumn<int>("look");
@@ -160,7 +158,9 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         QList<Save> saves;
-        platform::settings::setSaveObserver([&saves](auto a, auto s, auto k, auto v) { saves.append({a, s, k, v}); });
+        fixture.program().session().settings().setSaveObserver([&saves](auto a, auto s, auto k, auto v) {
+            saves.append({a, s, k, v});
+        });
         app::MainWindow* before = &fixture.window();
         before->setStatusPanel(1, panel);
 
@@ -202,7 +202,9 @@ private slots:
         first->findChild<QLineEdit*>(QStringLiteral("pn"))->setText(QStringLiteral("/typed/since/"));
         first->findChild<QLineEdit*>(QStringLiteral("spro"))->setText(QStringLiteral("SQLOLEDB.9"));
         QList<Save> saves;
-        platform::settings::setSaveObserver([&saves](auto a, auto s, auto k, auto v) { saves.append({a, s, k, v}); });
+        fixture.program().session().settings().setSaveObserver([&saves](auto a, auto s, auto k, auto v) {
+            saves.append({a, s, k, v});
+        });
 
         QTest::mouseClick(first->look[1], Qt::LeftButton);
 

@@ -34,9 +34,9 @@ private slots:
     }
     void cleanup()
     {
+        delete program->session().builderWindow().data();
         program.reset();
         home.reset();
-        delete cssbuilder::CssBuilderWindow::openWindow();
     }
 
     void menuOrderAndNames()
@@ -92,7 +92,7 @@ private slots:
     {
         w->Command_Click(1);
         QTest::mouseClick(w->Command[4], Qt::LeftButton);
-        cssbuilder::CssBuilderWindow* builder = cssbuilder::CssBuilderWindow::openWindow();
+        cssbuilder::CssBuilderWindow* builder = program->session().builderWindow().data();
         QVERIFY(builder);
         QVERIFY(builder->isVisible());
         QCOMPARE(builder->objectName(), QString("fcss"));
@@ -102,12 +102,12 @@ private slots:
         QCOMPARE(backColor(w->Command[1]), colourFromBgr(0xFFFF00));
         QCOMPARE(backColor(w->Command[4]), colourFromBgr(0xFFFFC0));
         QTest::mouseClick(w->Command[4], Qt::LeftButton);
-        QCOMPARE(cssbuilder::CssBuilderWindow::openWindow(), builder);
+        QCOMPARE(program->session().builderWindow().data(), builder);
         // Its Exit unloads it; the next opening builds a new one.
         QTest::mouseClick(builder->findChild<QPushButton*>("fin_0"), Qt::LeftButton);
-        QTRY_VERIFY(cssbuilder::CssBuilderWindow::openWindow() == nullptr);
+        QTRY_VERIFY(program->session().builderWindow().data() == nullptr);
         w->Command_Click(4);
-        QVERIFY(cssbuilder::CssBuilderWindow::openWindow());
+        QVERIFY(program->session().builderWindow().data());
     }
 
     void previewTabs_data()

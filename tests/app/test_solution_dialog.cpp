@@ -37,11 +37,7 @@ private slots:
         fixture = std::make_unique<WindowFixture>();
         fixture->start();
     }
-    void cleanup()
-    {
-        platform::settings::setSaveObserver({});
-        fixture.reset();
-    }
+    void cleanup() { fixture.reset(); }
 
     void fill_data()
     {
@@ -70,8 +66,8 @@ private slots:
 
         vb.Command19->click();
 
-        const app::SolutionPanel& d = *w.solution;
-        QVERIFY(!d.isHidden());
+        const testsupport::SolutionPanelControls d(&w);
+        QVERIFY(!w.solution->isHidden());
         QCOMPARE(d.sng->text(), prefix);
         QCOMPARE(d.spg->text(), solutionFolder);
         QCOMPARE(d.png->text(), project);
@@ -108,7 +104,7 @@ private slots:
         vb.dbn->setText(QStringLiteral("shop_"));
         vb.pn->setText(QStringLiteral("/out"));
         vb.Command19->click();
-        app::SolutionPanel& d = *w.solution;
+        const testsupport::SolutionPanelControls d(&w);
 
         d.sng->selectAll();
         QTest::keyClicks(d.sng, QStringLiteral("crm"));
@@ -123,7 +119,7 @@ private slots:
 
         // Cancel only hides: the prefix keeps the solution name.
         d.Command20->click();
-        QVERIFY(d.isHidden());
+        QVERIFY(w.solution->isHidden());
         QCOMPARE(vb.dbn->text(), QStringLiteral("crm"));
         QCOMPARE(vb.gnn[1]->text(), QStringLiteral("crmManager.vb"));
         QCOMPARE(vb.pn->text(), QStringLiteral("/out"));
@@ -135,7 +131,7 @@ private slots:
     {
         app::MainWindow& w = fixture->window();
         const testsupport::VbPageControls vb(&w);
-        app::SolutionPanel& d = *w.solution;
+        const testsupport::SolutionPanelControls d(&w);
         vb.dbn->setText(QStringLiteral("x"));
         vb.pn->setText(QStringLiteral("/a/"));
         vb.Command19->click();
@@ -165,11 +161,13 @@ private slots:
     {
         app::MainWindow& w = fixture->window();
         QList<Save> saves;
-        platform::settings::setSaveObserver([&saves](auto a, auto s, auto k, auto v) { saves.append({a, s, k, v}); });
+        fixture->program().session().settings().setSaveObserver([&saves](auto a, auto s, auto k, auto v) {
+            saves.append({a, s, k, v});
+        });
 
-        QTest::keyClicks(w.solution->stcss, QStringLiteral("/css/b.cs"));
-        QTest::keyClick(w.solution->stcss, Qt::Key_Backspace);
-        QTest::keyClicks(w.solution->stcss, QStringLiteral("ss"));
+        QTest::keyClicks(testsupport::SolutionPanelControls(&w).stcss, QStringLiteral("/css/b.cs"));
+        QTest::keyClick(testsupport::SolutionPanelControls(&w).stcss, Qt::Key_Backspace);
+        QTest::keyClicks(testsupport::SolutionPanelControls(&w).stcss, QStringLiteral("ss"));
 
         const QString typed = QStringLiteral("/css/b.cs");
         QList<Save> expected;
@@ -182,7 +180,7 @@ private slots:
 
         // A rebuilt window reads it back.
         fixture->program().reloadMainWindow();
-        QCOMPARE(fixture->window().solution->stcss->text(), QStringLiteral("/css/b.css"));
+        QCOMPARE(testsupport::SolutionPanelControls(&fixture->window()).stcss->text(), QStringLiteral("/css/b.css"));
     }
 
 private:

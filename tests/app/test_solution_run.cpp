@@ -94,7 +94,7 @@ private slots:
         app::MainWindow& w = fixture->window();
         const testsupport::VbPageControls page(&w);
         const testsupport::AspxPageControls aspx(&w);
-        app::SolutionPanel& dialog = *w.solution;
+        const testsupport::SolutionPanelControls dialog(&w);
         connectAndChoose(tables);
         for (std::size_t i = 0; i < 3; ++i)
             page.gn[i]->setChecked(modules[qsizetype(i)]);
@@ -130,7 +130,7 @@ private slots:
         dialog.Command21->click();
 
         QCOMPARE(fixture->messages, messages);
-        QVERIFY(dialog.isHidden());
+        QVERIFY(w.solution->isHidden());
         const QString project = dir().filePath("out/Shop_Web/");
         QCOMPARE(page.pn->text(), project + "User_Interface/");
         QCOMPARE(aspx.pn2->text(), project + "User_Interface/");
@@ -213,7 +213,7 @@ private slots:
         QVERIFY(QDir().mkpath(project + "Data_Access/Shop_Manager.vb"));
         QVERIFY(QDir().mkpath(project + "User_Interface/edit_Customers.aspx.vb"));
 
-        w.solution->Command21->click();
+        testsupport::SolutionPanelControls(&w).Command21->click();
 
         QCOMPARE(fixture->messages.size(), 1);
         const QStringList lines = fixture->messages.first().split('\n');
@@ -239,7 +239,7 @@ private slots:
         aspx.tb2[0]->setText(QStringLiteral("Customers"));
         aspx.tb2[1]->setText(QStringLiteral("mine.aspx"));
         testsupport::VbPageControls(&w).Command19->click();
-        w.solution->Command21->click();
+        testsupport::SolutionPanelControls(&w).Command21->click();
 
         const QString pages = dir().filePath("out/Shop_Web/User_Interface/");
         QVERIFY(QFile::exists(pages + "edit_Customers.aspx"));

@@ -55,7 +55,7 @@ int exitDuringLongAction(int argc, char** argv)
     Program program;
     program.start();
     MainWindow& w = *program.window();
-    w.connectionPage->db->addItem("ORCL");
+    testsupport::ConnectionPageControls(&w).db->addItem("ORCL");
     QTimer::singleShot(0, w.fin_0, [&w] { w.fin_0->click(); });
     for (int i = 0; i < 200; ++i)
         platform::yield();
@@ -84,9 +84,9 @@ private slots:
         MainWindow& w = p.window();
         const testsupport::AspxPageControls aspxPage(&w);
         const testsupport::VbPageControls vb(&w);
-        const connection::ConnectionPage& cp = *w.connectionPage;
+        const testsupport::ConnectionPageControls cp(&w);
         QCOMPARE(w.form().look_style, 0);
-        QCOMPARE(w.solution->stcss->text(), QString());
+        QCOMPARE(testsupport::SolutionPanelControls(&w).stcss->text(), QString());
         QCOMPARE(aspxPage.tb2[3]->text(), QString());
         QVERIFY(!cp.c1->isChecked());
         QVERIFY(!cp.sc1->isChecked());
@@ -131,9 +131,9 @@ private slots:
         TestProgram p;
         MainWindow& w = p.window();
         const testsupport::AspxPageControls aspxPage(&w);
-        const connection::ConnectionPage& cp = *w.connectionPage;
+        const testsupport::ConnectionPageControls cp(&w);
         QCOMPARE(w.form().look_style, 1);
-        QCOMPARE(w.solution->stcss->text(), QString("/css/Styles.css"));
+        QCOMPARE(testsupport::SolutionPanelControls(&w).stcss->text(), QString("/css/Styles.css"));
         QCOMPARE(aspxPage.tb2[3]->text(), QString("ShopWeb"));
         QVERIFY(cp.c1->isChecked());
         QVERIFY(!cp.sc1->isChecked());
@@ -160,8 +160,8 @@ private slots:
         p.program.reloadMainWindow();
         MainWindow& w = p.window();
         QCOMPARE(w.form().look_style, 1); // kept from before
-        QVERIFY(!w.connectionPage->c1->isChecked());
-        QVERIFY(!w.connectionPage->sc1->isChecked());
+        QVERIFY(!testsupport::ConnectionPageControls(&w).c1->isChecked());
+        QVERIFY(!testsupport::ConnectionPageControls(&w).sc1->isChecked());
     }
 
     void exitSavesHistoryThenSettingsInOrder()
@@ -169,7 +169,7 @@ private slots:
         testsupport::TempHome home;
         TestProgram p;
         MainWindow& w = p.window();
-        connection::ConnectionPage& cp = *w.connectionPage;
+        testsupport::ConnectionPageControls cp(&w);
         cp.c1->setChecked(true);
         cp.spro->setText("SQLNCLI");
         testsupport::VbPageControls(&w).pn->setText("/out/x/");
@@ -179,14 +179,14 @@ private slots:
 
         QStringList saves;
         QByteArray historyAtFirstSave;
-        settings::setSaveObserver([&](const QString& application, const QString& section, const QString& key,
-                                      const QString& value) {
+        p.program.session().settings().setSaveObserver([&](const QString& application, const QString& section,
+                                                           const QString& key, const QString& value) {
             if (saves.isEmpty())
                 historyAtFirstSave = readAll(home.historyFile());
             saves.append(application + '/' + section + '/' + key + '=' + value);
         });
         QTest::mouseClick(w.fin_0, Qt::LeftButton);
-        settings::setSaveObserver({});
+        p.program.session().settings().setSaveObserver({});
 
         QCOMPARE(historyAtFirstSave, QByteArray("0ORCL\r\n1/data/shop.mdb\r\n"));
         QCOMPARE(saves, (QStringList{"kvl_net/c1/c1=1", "kvl_net/sc1/sc1=0", "kvl_net/access/spro=SQLNCLI",
@@ -214,8 +214,8 @@ private slots:
         TestProgram p;
         MainWindow& w = p.window();
         testsupport::VbPageControls(&w).pn->setText("/elsewhere/");
-        w.connectionPage->db->addItem("ORCL");
-        w.connectionPage->c1->setChecked(true);
+        testsupport::ConnectionPageControls(&w).db->addItem("ORCL");
+        testsupport::ConnectionPageControls(&w).c1->setChecked(true);
         QVERIFY(w.close());
         QCOMPARE(p.ended, 0);
         QVERIFY(!QFileInfo::exists(home.settingsFile("kvl_net")));
@@ -232,7 +232,7 @@ private slots:
         MainWindow& w = p.window();
         QVERIFY(!w.historyReadable());
         QVERIFY(w.Timer2->isActive());
-        w.connectionPage->db->addItem("ORCL");
+        testsupport::ConnectionPageControls(&w).db->addItem("ORCL");
         w.fin_Click(0);
         QVERIFY(QFileInfo(home.historyFile()).isDir());
         QCOMPARE(settings::get("kvl_net", "access", "spro"), QString("SQLOLEDB.1"));
@@ -268,7 +268,7 @@ private slots:
         first->form().schema_filter = "SALES";
         first->form().net_ns = "OracleClient";
         testsupport::VbPageControls(first).pn->setText("/chosen-since/");
-        first->connectionPage->ocnx->addItem("DSN=demo");
+        testsupport::ConnectionPageControls(first).ocnx->addItem("DSN=demo");
         testsupport::VbPageControls(first).dbn->setText("shop_");
         first->setStatusPanel(1, "DSN=demo");
         first->Command_Click(1);
@@ -280,7 +280,7 @@ private slots:
         QCOMPARE(second->form().schema_filter, QString("SALES"));
         QCOMPARE(second->form().net_ns, QString("OracleClient"));
         QCOMPARE(testsupport::VbPageControls(second).pn->text(), QString("/saved/"));
-        QCOMPARE(second->connectionPage->ocnx->count(), 0);
+        QCOMPARE(testsupport::ConnectionPageControls(second).ocnx->count(), 0);
         QCOMPARE(testsupport::VbPageControls(second).dbn->text(), QString());
         QCOMPARE(second->statusPanel(1), QString("Not connected"));
         QVERIFY(!second->connectionPage->isHidden());

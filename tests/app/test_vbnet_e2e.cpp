@@ -36,11 +36,7 @@ private slots:
         messages.clear();
         platform::setMessageSink([this](const QString& text) { messages.append(text); });
     }
-    void cleanup()
-    {
-        platform::setMessageSink({});
-        platform::settings::setSaveObserver({});
-    }
+    void cleanup() { platform::setMessageSink({}); }
 
     void generateThroughTheWindow_data()
     {
@@ -109,8 +105,9 @@ private slots:
             QCOMPARE(window->form().look_style, 0);
         }
         QStringList saves;
-        platform::settings::setSaveObserver([&saves](const QString&, const QString& section, const QString&,
-                                                     const QString&) { saves.append(section); });
+        program.session().settings().setSaveObserver([&saves](const QString&, const QString& section,
+                                                              const QString&,
+                                                              const QString&) { saves.append(section); });
         if (!clickedDuringTheRun.isEmpty()) {
             QPushButton* other = child<QPushButton>(window, clickedDuringTheRun);
             QVERIFY(other);
@@ -123,7 +120,7 @@ private slots:
             QVERIFY(caption);
             QTest::mouseClick(caption, Qt::LeftButton, {}, caption->rect().center());
         }
-        platform::settings::setSaveObserver({});
+        program.session().settings().setSaveObserver({});
 
         // One run, one end message, the same window, the same files.
         QCOMPARE(messages, QStringList{"End of Generation"});
@@ -145,7 +142,7 @@ private slots:
         QVERIFY(child<QWidget>(window, "pb1")->isHidden());
         QVERIFY(!window->solutionDialogVisible());
         QCOMPARE(child<QListWidget>(window, "tdn1")->count(), 3);
-        QVERIFY(window->form().db_cnx && window->form().db_cnx->state() == platform::ado::adStateOpen);
+        QVERIFY(window->form().db_cnx.state() == platform::ado::adStateOpen);
     }
 
 private:

@@ -63,8 +63,8 @@ int exitWhileConnectWaits(int argc, char** argv)
         std::fflush(stdout);
         w.fin_0->click();
     });
-    w.connectionPage->ocnx->setEditText(silentServerString(quint16(qEnvironmentVariableIntValue(kSilentPortVariable))));
-    w.connectionPage->Command13->click();
+    testsupport::ConnectionPageControls(&w).ocnx->setEditText(silentServerString(quint16(qEnvironmentVariableIntValue(kSilentPortVariable))));
+    testsupport::ConnectionPageControls(&w).Command13->click();
     return 3; // the connect returned: Exit did not end the program
 }
 
@@ -152,8 +152,8 @@ private slots:
         program.setEndStep([] {});
         program.start();
         app::MainWindow& w = *program.window();
-        w.connectionPage->ocnx->setEditText(pg);
-        w.connectionPage->Command13->click();
+        testsupport::ConnectionPageControls(&w).ocnx->setEditText(pg);
+        testsupport::ConnectionPageControls(&w).Command13->click();
         const testsupport::VbPageControls vb(&w);
         QVERIFY(vb.tdn->count() > 0);
         vb.tadd[0]->click();

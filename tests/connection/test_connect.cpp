@@ -6,7 +6,6 @@
 #include "app/program.h"
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
-#include "connection/connection_handlers.h"
 #include "connection/connection_page.h"
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
@@ -22,8 +21,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-using connection::ConnectionPage;
 
 namespace
 {
@@ -53,8 +50,9 @@ class ConnectTest : public QObject
     QStringList messages_;
 
     app::MainWindow& w() { return *program_->window(); }
-    ConnectionPage& cp() { return *w().connectionPage; }
-    connection::ConnectionHandlers& handlers() { return *connection::handlersOf(w()); }
+    testsupport::ConnectionPageControls cp() { return testsupport::ConnectionPageControls(&w()); }
+    // A name picked from the box's list, as the user picks it.
+    static void pick(QComboBox* box) { emit box->activated(box->currentIndex()); }
     int shownPage()
     {
         for (int k = 0; k < 4; ++k) {
@@ -451,7 +449,7 @@ private slots:
         QCOMPARE(w().dataBrowser->t->count(), 1500);
         // The counter counts every row of the rowset, whatever its type.
         platform::ado::Recordset all;
-        QVERIFY(w().form().db_cnx->openSchema(platform::ado::adSchemaTables, {}, &all).ok);
+        QVERIFY(w().form().db_cnx.openSchema(platform::ado::adSchemaTables, {}, &all).ok);
         QCOMPARE(cp().pc->text(), QString::number(all.recordCount()));
     }
 
@@ -489,7 +487,7 @@ private slots:
         QCOMPARE(cp().o->count(), 0);
         QCOMPARE(cp().ocnx->count(), 0); // history additions since start-up are lost
         QCOMPARE(shownPage(), 2);
-        QVERIFY(!w().form().db_cnx || w().form().db_cnx->state() != platform::ado::adStateOpen);
+        QVERIFY(w().form().db_cnx.state() != platform::ado::adStateOpen);
         QCOMPARE(messages_, QStringList{"Not connected"});
     }
 
@@ -528,7 +526,7 @@ private slots:
         cp().so->setText("x");
         QComboBox* box = oracle ? static_cast<QComboBox*>(cp().db) : cp().sdb;
         box->setEditText("  " + section + " ");
-        oracle ? handlers().db_Click() : handlers().sdb_Click();
+        pick(box);
         QCOMPARE(box->currentText(), section);
         QCOMPARE(user->text(), QString(oracle ? "scott" : "sa"));
         QCOMPARE(pass->text(), savePassword ? password : QString());
@@ -537,12 +535,12 @@ private slots:
 
         // A name never connected to empties the boxes; an empty name reads nothing.
         box->setEditText("never");
-        oracle ? handlers().db_Click() : handlers().sdb_Click();
+        pick(box);
         QCOMPARE(user->text(), QString());
         QCOMPARE(pass->text(), QString());
         user->setText("kept");
         box->setEditText("   ");
-        oracle ? handlers().db_Click() : handlers().sdb_Click();
+        pick(box);
         QCOMPARE(box->currentText(), QString());
         QCOMPARE(user->text(), QString("kept"));
     }
@@ -634,14 +632,14 @@ private slots:
 
         // The chooser receives the dialog's settings; a chosen path is trimmed and added.
         QString seenName, seenExtension;
-        connection::ConnectionHandlers::setFileChooser(
+        program_->session().fileChooser() =
             [&](QWidget*, const QString& name, const QString& extension) {
                 seenName = name;
                 seenExtension = extension;
                 return QString("/data/shop.mdb ");
-            });
+            };
         cp().Command15->click();
-        connection::ConnectionHandlers::setFileChooser({});
+        program_->session().fileChooser() = {};
         QCOMPARE(seenName, QString("*.mdb"));
         QCOMPARE(seenExtension, QString("mdb"));
         QCOMPARE(cp().adb->currentText(), QString("/data/shop.mdb"));

@@ -36,7 +36,7 @@ private slots:
         program.start();
         app::MainWindow& w = *program.window();
         const testsupport::VbPageControls vb(&w);
-        connection::ConnectionPage& cp = *w.connectionPage;
+        testsupport::ConnectionPageControls cp(&w);
         QCOMPARE(cp.ocnx->count(), 1);
         QCOMPARE(cp.ocnx->itemText(0), cs);
 
@@ -50,7 +50,7 @@ private slots:
         QVERIFY(vb.gn[0]->isChecked());
 
         platform::ado::Recordset keys;
-        QVERIFY(w.form().db_cnx->openSchema(platform::ado::adSchemaForeignKeys, {}, &keys).ok);
+        QVERIFY(w.form().db_cnx.openSchema(platform::ado::adSchemaForeignKeys, {}, &keys).ok);
         QCOMPARE(keys.recordCount(), 4);
         platform::setMessageSink({});
     }

@@ -33,6 +33,7 @@
 #include <memory>
 
 using cssbuilder::CssBuilderWindow;
+using cssbuilder::PreviewEngine;
 using cssbuilder::StylePreview;
 using testsupport::readFileBytes;
 
@@ -64,6 +65,9 @@ class BuilderWindowTest : public QObject
 private:
     std::unique_ptr<testsupport::TempHome> home;
     CssBuilderWindow* w = nullptr;
+    QPointer<CssBuilderWindow> builder; // the open builder, as the program holds it
+    // The plain preview starts at once; the browser engine is tried where it is asked for.
+    PreviewEngine engine = PreviewEngine::plainText;
     QString startFolder;
 
     template <class T> T* find(const QString& name) { return testsupport::child<T>(w, name); }
@@ -74,7 +78,7 @@ private:
 
     void open()
     {
-        w = CssBuilderWindow::showBuilder();
+        w = CssBuilderWindow::showBuilder(builder, engine);
         QVERIFY(w);
     }
 
@@ -104,11 +108,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        StylePreview::setBrowserEngineAllowed(false);
-        startFolder = QDir::currentPath();
-    }
+    void initTestCase() { startFolder = QDir::currentPath(); }
     void init()
     {
         home = std::make_unique<testsupport::TempHome>();
@@ -116,7 +116,7 @@ private slots:
     }
     void cleanup()
     {
-        delete CssBuilderWindow::openWindow();
+        delete builder.data();
         QDir::setCurrent(startFolder);
         home.reset();
     }
@@ -402,9 +402,9 @@ private slots:
     // same page. Its rendering is not waited for.
     void browserEngineWhenBuiltIn()
     {
-        StylePreview::setBrowserEngineAllowed(true);
+        engine = PreviewEngine::browser;
         open();
-        StylePreview::setBrowserEngineAllowed(false);
+        engine = PreviewEngine::plainText;
 #ifdef QUILLMERE_HAVE_WEBENGINE
         QVERIFY(preview()->usesBrowserEngine());
 #else
@@ -523,7 +523,7 @@ private slots:
         QPointer<CssBuilderWindow> first = w;
         QTest::mouseClick(find<QPushButton>("fin_0"), Qt::LeftButton);
         QTRY_VERIFY(first.isNull());
-        QVERIFY(CssBuilderWindow::openWindow() == nullptr);
+        QVERIFY(builder.isNull());
         // The files stay as last written.
         QVERIFY(readFileBytes(cssPath()).contains("BORDER-TOP-WIDTH: thick;"));
         open();
@@ -538,7 +538,7 @@ private slots:
     {
         open();
         act("h_pr_5=12");
-        CssBuilderWindow* again = CssBuilderWindow::showBuilder();
+        CssBuilderWindow* again = CssBuilderWindow::showBuilder(builder, engine);
         QCOMPARE(again, w);
         QCOMPARE(find<QLineEdit>("v_pr_5")->text(), QString("12"));
     }

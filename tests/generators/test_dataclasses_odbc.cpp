@@ -18,7 +18,7 @@ namespace
 struct OdbcCatalogue {
     explicit OdbcCatalogue(const QString& connectionString)
         : connection(std::make_unique<platform::ado::Connection>()),
-          catalogue(connection, connectionString, data3, data4)
+          catalogue(*connection, connectionString, data3, data4)
     {
         data3.setConnectionString(connectionString);
         data4.setConnectionString(connectionString);

@@ -15,7 +15,7 @@ struct FixtureCatalogue {
     // With `cache`, the catalogue keeps what it reads there, as a run in the window does.
     explicit FixtureCatalogue(const QString& connectionString, generators::RunCatalogueCache* cache = nullptr)
         : connection(std::make_unique<platform::ado::Connection>()),
-          catalogue(connection, connectionString, data3, data4, cache)
+          catalogue(*connection, connectionString, data3, data4, cache)
     {
         data3.setConnectionString(connectionString);
         data4.setConnectionString(connectionString);

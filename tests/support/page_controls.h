@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <array>
 
 namespace testsupport
@@ -32,8 +33,7 @@ struct VbPageControls {
           dbn(child<app::TextBox>(window, QStringLiteral("dbn"))),
           pn(child<app::TextBox>(window, QStringLiteral("pn"))),
           chpth_1(child<QPushButton>(window, QStringLiteral("chpth_1"))),
-          gn(elements<QCheckBox, 3>(window, "gn")),
-          gnn(elements<QLabel, 3>(window, "gnn")),
+          gn(elements<QCheckBox, 3>(window, "gn")), gnn(elements<QLabel, 3>(window, "gnn")),
           ps(child<QCheckBox>(window, QStringLiteral("ps"))),
           gcfk(child<QCheckBox>(window, QStringLiteral("gcfk"))),
           gwcf(child<QCheckBox>(window, QStringLiteral("gwcf"))),
@@ -41,8 +41,7 @@ struct VbPageControls {
           Command18(child<QPushButton>(window, QStringLiteral("Command18"))),
           Command19(child<QPushButton>(window, QStringLiteral("Command19"))),
           pb1(child<QProgressBar>(window, QStringLiteral("pb1"))),
-          gnl(elements<QPlainTextEdit, 5>(window, "gnl")),
-          vvbg(elements<app::ClickLabel, 5>(window, "vvbg")),
+          gnl(elements<QPlainTextEdit, 5>(window, "gnl")), vvbg(elements<app::ClickLabel, 5>(window, "vvbg")),
           l_def(child<QLabel>(window, QStringLiteral("l_def")))
     {
     }
@@ -90,6 +89,86 @@ struct AspxPageControls {
     QPushButton* Command8;
     std::array<QPlainTextEdit*, 2> gasp;
     QLabel* stasp;
+};
+
+// The Connection page.
+struct ConnectionPageControls {
+    explicit ConnectionPageControls(QWidget* window)
+        : db(child<app::ComboBox>(window, QStringLiteral("db"))),
+          uid(child<app::TextBox>(window, QStringLiteral("uid"))),
+          pwd(child<app::PasswordBox>(window, QStringLiteral("pwd"))),
+          c1(child<QCheckBox>(window, QStringLiteral("c1"))),
+          o(child<app::ComboBox>(window, QStringLiteral("o"))),
+          Command3(child<QPushButton>(window, QStringLiteral("Command3"))),
+          Command1(child<QPushButton>(window, QStringLiteral("Command1"))),
+          spro(child<app::TextBox>(window, QStringLiteral("spro"))),
+          so(child<app::TextBox>(window, QStringLiteral("so"))),
+          sdb(child<app::ComboBox>(window, QStringLiteral("sdb"))),
+          suid(child<app::TextBox>(window, QStringLiteral("suid"))),
+          spwd(child<app::PasswordBox>(window, QStringLiteral("spwd"))),
+          sc1(child<QCheckBox>(window, QStringLiteral("sc1"))),
+          Command5(child<QPushButton>(window, QStringLiteral("Command5"))),
+          adb(child<app::ComboBox>(window, QStringLiteral("adb"))),
+          Command12(child<QPushButton>(window, QStringLiteral("Command12"))),
+          Command15(child<QPushButton>(window, QStringLiteral("Command15"))),
+          ocnx(child<app::ComboBox>(window, QStringLiteral("ocnx"))),
+          Command13(child<QPushButton>(window, QStringLiteral("Command13"))),
+          Command6(child<QPushButton>(window, QStringLiteral("Command6"))),
+          dbo(elements<QRadioButton, 2>(window, "dbo")),
+          fmain(child<app::TextBox>(window, QStringLiteral("fmain"))),
+          pc(child<app::TextBox>(window, QStringLiteral("pc"))),
+          cnxstr(child<app::TextBox>(window, QStringLiteral("cnxstr")))
+    {
+    }
+
+    app::ComboBox* db;
+    app::TextBox* uid;
+    app::PasswordBox* pwd;
+    QCheckBox* c1;
+    app::ComboBox* o;
+    QPushButton* Command3;
+    QPushButton* Command1;
+    app::TextBox* spro;
+    app::TextBox* so;
+    app::ComboBox* sdb;
+    app::TextBox* suid;
+    app::PasswordBox* spwd;
+    QCheckBox* sc1;
+    QPushButton* Command5;
+    app::ComboBox* adb;
+    QPushButton* Command12;
+    QPushButton* Command15;
+    app::ComboBox* ocnx;
+    QPushButton* Command13;
+    QPushButton* Command6;
+    std::array<QRadioButton*, 2> dbo;
+    app::TextBox* fmain;
+    app::TextBox* pc;
+    app::TextBox* cnxstr;
+};
+
+// The solution dialog.
+struct SolutionPanelControls {
+    explicit SolutionPanelControls(QWidget* window)
+        : sng(child<app::TextBox>(window, QStringLiteral("sng"))),
+          spg(child<app::TextBox>(window, QStringLiteral("spg"))),
+          png(child<app::TextBox>(window, QStringLiteral("png"))),
+          ppg(child<app::TextBox>(window, QStringLiteral("ppg"))),
+          stcss(child<app::TextBox>(window, QStringLiteral("stcss"))),
+          avasn(child<QLabel>(window, QStringLiteral("avasn"))),
+          Command21(child<QPushButton>(window, QStringLiteral("Command21"))),
+          Command20(child<QPushButton>(window, QStringLiteral("Command20")))
+    {
+    }
+
+    app::TextBox* sng;
+    app::TextBox* spg;
+    app::TextBox* png;
+    app::TextBox* ppg;
+    app::TextBox* stcss;
+    QLabel* avasn;
+    QPushButton* Command21;
+    QPushButton* Command20;
 };
 
 } // namespace testsupport

@@ -24,8 +24,8 @@ void look_Click(MainWindow& window, int index)
         platform::messageBox(QString::fromLatin1(look::refusalText), &window);
         return;
     case look::LookSwitch::Switch:
-        platform::settings::save(QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("s"),
-                                 QString::number(index));
+        window.session().settings().save(QStringLiteral("kvl_net"), QStringLiteral("style"),
+                                         QStringLiteral("s"), QString::number(index));
         window.reloadWindow();
         return;
     }

@@ -9,9 +9,9 @@ using platform::ado::Status;
 namespace {
 
 // A rowset read needs an open connection; without one the result says so.
-template <class Result> bool refusedWithoutConnection(const Connection* connection, Result& result)
+template <class Result> bool refusedWithoutConnection(const Connection& connection, Result& result)
 {
-    if (connection && connection->state() == platform::ado::adStateOpen)
+    if (connection.state() == platform::ado::adStateOpen)
         return false;
     result.ok = false;
     result.error = QStringLiteral("not connected");
@@ -44,7 +44,7 @@ QVariant schemaRestriction(const QString& schema)
 
 } // namespace
 
-AdoCatalogue::AdoCatalogue(std::unique_ptr<Connection>& connection, QString connectionString,
+AdoCatalogue::AdoCatalogue(Connection& connection, QString connectionString,
                            platform::ado::DataControl& data3, platform::ado::DataControl& data4,
                            RunCatalogueCache* cache)
     : connection_(connection), connectionString_(std::move(connectionString)), data3_(data3), data4_(data4),
@@ -98,11 +98,11 @@ platform::ado::CatalogueCache* AdoCatalogue::rowsetCache() const
 KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
 {
     KeyColumns result;
-    if (refusedWithoutConnection(connection_.get(), result))
+    if (refusedWithoutConnection(connection_, result))
         return result;
     return kept(cache_ ? &cache_->primaryKeys : nullptr, tableKey(table, schema), [&] {
         Recordset rs;
-        const Status status = connection_->openSchema(
+        const Status status = connection_.openSchema(
             platform::ado::adSchemaPrimaryKeys, {QVariant(), schemaRestriction(schema), table}, &rs,
             rowsetCache());
         result.ok = status.ok;
@@ -116,12 +116,12 @@ KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
 ForeignKeyRows AdoCatalogue::foreignKeys()
 {
     ForeignKeyRows result;
-    if (refusedWithoutConnection(connection_.get(), result))
+    if (refusedWithoutConnection(connection_, result))
         return result;
     if (cache_ && cache_->foreignKeys)
         return *cache_->foreignKeys;
     Recordset rs;
-    const Status status = connection_->openSchema(platform::ado::adSchemaForeignKeys, {}, &rs, rowsetCache());
+    const Status status = connection_.openSchema(platform::ado::adSchemaForeignKeys, {}, &rs, rowsetCache());
     result.ok = status.ok;
     result.error = status.message;
     for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext()) {
@@ -143,12 +143,12 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
 IndexRows AdoCatalogue::indexes(const QString& table, const QString& schema)
 {
     IndexRows result;
-    if (refusedWithoutConnection(connection_.get(), result))
+    if (refusedWithoutConnection(connection_, result))
         return result;
     return kept(cache_ ? &cache_->indexes : nullptr, tableKey(table, schema), [&] {
         Recordset rs;
         // Restrictions: catalog, schema, index name, type, table.
-        const Status status = connection_->openSchema(
+        const Status status = connection_.openSchema(
             platform::ado::adSchemaIndexes,
             {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table}, &rs, rowsetCache());
         result.ok = status.ok;
@@ -163,13 +163,13 @@ IndexRows AdoCatalogue::indexes(const QString& table, const QString& schema)
 TableSchemas AdoCatalogue::tableSchemas(const QString& table)
 {
     TableSchemas result;
-    if (refusedWithoutConnection(connection_.get(), result))
+    if (refusedWithoutConnection(connection_, result))
         return result;
     Recordset rs;
     // Restrictions: catalog, schema, table. The table restriction is a pattern to some
     // drivers ('_' matches any character), so the names are compared again.
     const Status status =
-        connection_->openSchema(platform::ado::adSchemaTables, {QVariant(), QVariant(), table}, &rs, rowsetCache());
+        connection_.openSchema(platform::ado::adSchemaTables, {QVariant(), QVariant(), table}, &rs, rowsetCache());
     result.ok = status.ok;
     result.error = status.message;
     for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext()) {
@@ -182,15 +182,13 @@ TableSchemas AdoCatalogue::tableSchemas(const QString& table)
 
 QString AdoCatalogue::identifierQuote()
 {
-    return connection_ ? connection_->identifierQuote() : QStringLiteral("\"");
+    return connection_.identifierQuote();
 }
 
 Status AdoCatalogue::reconnect()
 {
-    if (connection_)
-        connection_->close();
-    connection_ = std::make_unique<Connection>();
-    return connection_->open(connectionString_);
+    // Opening drops the link the connection held.
+    return connection_.open(connectionString_);
 }
 
 } // namespace generators

@@ -4,14 +4,12 @@
 
 #include "generators/common/run_catalogue_cache.h"
 
-#include <memory>
-
 namespace generators {
 
 class AdoCatalogue : public Catalogue {
 public:
-    // `connection` is the window's db_cnx; reconnect() replaces the object it holds.
-    AdoCatalogue(std::unique_ptr<platform::ado::Connection>& connection, QString connectionString,
+    // `connection` is the window's db_cnx; reconnect() opens it again on `connectionString`.
+    AdoCatalogue(platform::ado::Connection& connection, QString connectionString,
                  platform::ado::DataControl& data3, platform::ado::DataControl& data4,
                  RunCatalogueCache* cache = nullptr);
 
@@ -28,7 +26,7 @@ public:
 private:
     platform::ado::CatalogueCache* rowsetCache() const;
 
-    std::unique_ptr<platform::ado::Connection>& connection_;
+    platform::ado::Connection& connection_;
     QString connectionString_;
     platform::ado::DataControl& data3_;
     platform::ado::DataControl& data4_;

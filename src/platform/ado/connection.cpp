@@ -137,7 +137,9 @@ Status driverConnect(SQLHDBC dbc, const QString& odbcString)
 
 Status Connection::open(const QString& connectionString, ResultReading reading)
 {
-    impl_->release();
+    // Opened again, the object is as a new one: nothing of the previous link is kept,
+    // whether or not this open succeeds.
+    *impl_ = Impl();
     QString odbcString = toOdbcConnectionString(connectionString);
     auto link = std::make_shared<Link>();
     Status status;
