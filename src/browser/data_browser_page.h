@@ -23,30 +23,6 @@ class DataBrowserPage : public app::Panel
 public:
     explicit DataBrowserPage(QWidget* parent = nullptr);
 
-    app::SortedList* t = nullptr;            // tables (or views) of the catalogue
-    QPushButton* Command2 = nullptr;         // "Open Table..."
-    app::TextBox* tp = nullptr;              // data type code of the picked column
-    QTableView* ss2 = nullptr;               // the grid
-    app::TextBox* nr = nullptr;              // "Records Count"
-    std::array<app::ClickLabel*, 3> chdbc{}; // "Sort", "Select Value", "Search from..to.."
-    std::array<app::Panel*, 3> dbs{};        // their criteria panels
-    // Panel 0: the column and the two sort buttons.
-    app::TextBox* c = nullptr;
-    std::array<QPushButton*, 2> c_srt{}; // "Sort Asc", "Sort Desc"
-    // Panel 1: the value filter.
-    app::TextBox* v = nullptr;
-    std::array<QRadioButton*, 4> s1{}; // "Begin with", "End with", "Contain", "Equal"
-    QLabel* cv1 = nullptr;
-    QPushButton* Command7 = nullptr; // "Select"
-    // Panel 2: the range search.
-    app::TextBox* sfr = nullptr;
-    app::TextBox* sto = nullptr;
-    QLabel* cv2 = nullptr;
-    QPushButton* Command10 = nullptr; // "Search"
-    // The export.
-    QPushButton* Command4 = nullptr; // "Export Grid to Excel"
-    QLabel* exp_e = nullptr;
-
     // The table list t, filled by a catalogue read.
     QStringList tables() const;
     void clearTables();
@@ -93,6 +69,30 @@ signals:
     void queryShown();
 
 private:
+    app::SortedList* t = nullptr;            // tables (or views) of the catalogue
+    QPushButton* Command2 = nullptr;         // "Open Table..."
+    app::TextBox* tp = nullptr;              // data type code of the picked column
+    QTableView* ss2 = nullptr;               // the grid
+    app::TextBox* nr = nullptr;              // "Records Count"
+    std::array<app::ClickLabel*, 3> chdbc{}; // "Sort", "Select Value", "Search from..to.."
+    std::array<app::Panel*, 3> dbs{};        // their criteria panels
+    // Panel 0: the column and the two sort buttons.
+    app::TextBox* c = nullptr;
+    std::array<QPushButton*, 2> c_srt{}; // "Sort Asc", "Sort Desc"
+    // Panel 1: the value filter.
+    app::TextBox* v = nullptr;
+    std::array<QRadioButton*, 4> s1{}; // "Begin with", "End with", "Contain", "Equal"
+    QLabel* cv1 = nullptr;
+    QPushButton* Command7 = nullptr; // "Select"
+    // Panel 2: the range search.
+    app::TextBox* sfr = nullptr;
+    app::TextBox* sto = nullptr;
+    QLabel* cv2 = nullptr;
+    QPushButton* Command10 = nullptr; // "Search"
+    // The export.
+    QPushButton* Command4 = nullptr; // "Export Grid to Excel"
+    QLabel* exp_e = nullptr;
+
     void buildCriteriaPanels();
     void keepCriteriaSteady();
     void connectHandlers();

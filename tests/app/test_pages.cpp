@@ -74,6 +74,7 @@ private slots:
         w->folderPicker->show();
         w->solution->show();
         w->dataBrowser->chdbc_Click(2);
+        const testsupport::BrowserPageControls browserPage(w);
         QTest::mouseClick(w->Command[std::size_t(index)], Qt::LeftButton);
         for (int k = 0; k < 4; ++k) {
             QCOMPARE(w->pt[std::size_t(k)]->isHidden(), k != index);
@@ -82,10 +83,10 @@ private slots:
         QCOMPARE(backColor(w->Command[4]), colourFromBgr(0xFFFFC0));
         QVERIFY(w->folderPicker->isHidden());      // the picker closes without taking its folder
         QVERIFY(!w->solution->isHidden());         // the solution dialog stays open
-        QVERIFY(!w->dataBrowser->dbs[0]->isHidden()); // back on the "Sort" tab
-        QVERIFY(w->dataBrowser->dbs[1]->isHidden() && w->dataBrowser->dbs[2]->isHidden());
-        QCOMPARE(backColor(w->dataBrowser->chdbc[0]), colourFromBgr(0xFFFF00));
-        QCOMPARE(backColor(w->dataBrowser->chdbc[2]), colourFromBgr(0xFDFEDA));
+        QVERIFY(!browserPage.dbs[0]->isHidden()); // back on the "Sort" tab
+        QVERIFY(browserPage.dbs[1]->isHidden() && browserPage.dbs[2]->isHidden());
+        QCOMPARE(backColor(browserPage.chdbc[0]), colourFromBgr(0xFFFF00));
+        QCOMPARE(backColor(browserPage.chdbc[2]), colourFromBgr(0xFDFEDA));
     }
 
     void cssBuilderLeavesTheMainWindowAlone()
@@ -157,12 +158,13 @@ private slots:
         QCOMPARE(platform::borderStyle(page.vvbg[4]), 1);
         QCOMPARE(platform::borderStyle(page.vvbg[2]), 0);
         w->dataBrowser->chdbc_MouseMove(1);
-        QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[1]), 1);
+        const testsupport::BrowserPageControls browserPage(w);
+        QCOMPARE(platform::borderStyle(browserPage.chdbc[1]), 1);
         QWidget* vbPage = w->vbGenerator;
         QTest::mouseMove(vbPage, QPoint(vbPage->width() - 5, vbPage->height() / 2));
         for (int k = 0; k < 5; ++k)
             QCOMPARE(platform::borderStyle(page.vvbg[std::size_t(k)]), 0);
-        QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[1]), 0);
+        QCOMPARE(platform::borderStyle(browserPage.chdbc[1]), 0);
     }
 
     // The folder picker and the solution dialog float over the pages; the mouse on their
@@ -181,7 +183,8 @@ private slots:
         QTest::mouseMove(page.vvbg[3]);
         QCOMPARE(platform::borderStyle(page.vvbg[3]), 1);
         w->dataBrowser->chdbc_MouseMove(2);
-        QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[2]), 1);
+        const testsupport::BrowserPageControls browserPage(w);
+        QCOMPARE(platform::borderStyle(browserPage.chdbc[2]), 1);
 
         QWidget* floating = w->pt[std::size_t(panel)];
         floating->move(0, 0);
@@ -195,7 +198,7 @@ private slots:
         QVERIFY(background.x() >= 0);
         QTest::mouseMove(floating, background);
         QCOMPARE(platform::borderStyle(page.vvbg[3]), 0);
-        QCOMPARE(platform::borderStyle(w->dataBrowser->chdbc[2]), 0);
+        QCOMPARE(platform::borderStyle(browserPage.chdbc[2]), 0);
     }
 
     // The window is opened large enough for every page, so switching pages neither grows

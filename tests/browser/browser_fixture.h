@@ -7,12 +7,14 @@
 #include "browser/recordset_model.h"
 #include "platform/user_feedback.h"
 #include "support/fixture_db.h"
+#include "support/page_controls.h"
 
 #include <QDir>
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 class BrowserFixture
 {
@@ -61,6 +63,7 @@ public:
         QDir(exportDir_.path()).removeRecursively();
         QDir().mkpath(exportDir_.path());
         page = std::make_unique<browser::DataBrowserPage>();
+        ui.emplace(page.get());
         data2 = std::make_unique<platform::ado::DataControl>();
         data2->setConnectionString(connectionString_);
         page->attachDataControl(data2.get());
@@ -69,7 +72,7 @@ public:
             opened << path;
             return openerAnswer;
         });
-        page->t->addItems({"Customers", "Employees", "Orders", "Products", "order_lines", "CustomerOrders"});
+        ui->t->addItems({"Customers", "Employees", "Orders", "Products", "order_lines", "CustomerOrders"});
         page->resize(1000, 600);
         page->show();
         messages.clear();
@@ -80,25 +83,26 @@ public:
     void stopPage()
     {
         platform::setMessageSink({});
+        ui.reset();
         page.reset();
         data2.reset();
     }
 
     void select(const QString& table)
     {
-        const QList<QListWidgetItem*> items = page->t->findItems(table, Qt::MatchExactly);
+        const QList<QListWidgetItem*> items = ui->t->findItems(table, Qt::MatchExactly);
         QVERIFY(!items.isEmpty());
-        page->t->setCurrentItem(items.first());
-        QTest::mouseClick(page->t->viewport(), Qt::LeftButton, {},
-                          page->t->visualItemRect(items.first()).center());
+        ui->t->setCurrentItem(items.first());
+        QTest::mouseClick(ui->t->viewport(), Qt::LeftButton, {},
+                          ui->t->visualItemRect(items.first()).center());
     }
     void open(const QString& table)
     {
         select(table);
-        QTest::mouseClick(page->Command2, Qt::LeftButton);
+        QTest::mouseClick(ui->Command2, Qt::LeftButton);
     }
 
-    QAbstractItemModel* grid() const { return page->ss2->model(); }
+    QAbstractItemModel* grid() const { return ui->ss2->model(); }
     QStringList headers() const
     {
         QStringList names;
@@ -119,6 +123,8 @@ public:
     QString connectionString() const { return connectionString_; }
 
     std::unique_ptr<browser::DataBrowserPage> page;
+    // Its controls, found by their names.
+    std::optional<testsupport::BrowserPageControls> ui;
     std::unique_ptr<platform::ado::DataControl> data2;
     QStringList messages;
     QStringList opened;

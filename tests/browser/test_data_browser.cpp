@@ -19,27 +19,27 @@ private slots:
 
     void openShowsTheTableAndItsCount()
     {
-        auto& p = *f.page;
-        p.c->setText(QStringLiteral("Name"));
-        p.v->setText(QStringLiteral("x"));
-        p.tp->setText(QStringLiteral("200"));
-        p.sfr->setText(QStringLiteral("A"));
-        p.sto->setText(QStringLiteral("Z"));
-        p.s1[2]->setChecked(true);
+        const auto& ui = *f.ui;
+        ui.c->setText(QStringLiteral("Name"));
+        ui.v->setText(QStringLiteral("x"));
+        ui.tp->setText(QStringLiteral("200"));
+        ui.sfr->setText(QStringLiteral("A"));
+        ui.sto->setText(QStringLiteral("Z"));
+        ui.s1[2]->setChecked(true);
 
         f.open(QStringLiteral("Customers"));
         QCOMPARE(f.data2->recordSource(), QStringLiteral("SELECT * from Customers"));
         QCOMPARE(f.headers(), QStringList({"CustomerId", "Name", "Email", "Balance", "Active", "Born"}));
         QCOMPARE(f.column("Name"), QStringList({"Ada", "Brian", "O'Brien"}));
         QCOMPARE(f.column("Email"), QStringList({"ada@example.org", "", ""}));
-        QCOMPARE(p.nr->text(), QStringLiteral("3"));
+        QCOMPARE(ui.nr->text(), QStringLiteral("3"));
         // Opening empties the column (and its two echoes) and the value, nothing else.
-        QVERIFY(p.c->text().isEmpty() && p.cv1->text().isEmpty() && p.cv2->text().isEmpty());
-        QVERIFY(p.v->text().isEmpty());
-        QCOMPARE(p.tp->text(), QStringLiteral("200"));
-        QCOMPARE(p.sfr->text(), QStringLiteral("A"));
-        QCOMPARE(p.sto->text(), QStringLiteral("Z"));
-        QVERIFY(p.s1[2]->isChecked());
+        QVERIFY(ui.c->text().isEmpty() && ui.cv1->text().isEmpty() && ui.cv2->text().isEmpty());
+        QVERIFY(ui.v->text().isEmpty());
+        QCOMPARE(ui.tp->text(), QStringLiteral("200"));
+        QCOMPARE(ui.sfr->text(), QStringLiteral("A"));
+        QCOMPARE(ui.sto->text(), QStringLiteral("Z"));
+        QVERIFY(ui.s1[2]->isChecked());
         QVERIFY(f.messages.isEmpty());
     }
 
@@ -47,47 +47,48 @@ private slots:
     {
         f.open(QStringLiteral("Customers"));
         f.select(QStringLiteral("Orders"));
-        QVERIFY(f.page->nr->text().isEmpty());
+        QVERIFY(f.ui->nr->text().isEmpty());
         QCOMPARE(f.column("Name").size(), 3);
-        QTest::mouseClick(f.page->Command2, Qt::LeftButton);
+        QTest::mouseClick(f.ui->Command2, Qt::LeftButton);
         QCOMPARE(f.headers(), QStringList({"OrderId", "CustomerId", "SoldBy", "OrderDate"}));
-        QCOMPARE(f.page->nr->text(), QStringLiteral("1"));
+        QCOMPARE(f.ui->nr->text(), QStringLiteral("1"));
     }
 
     // Moving through the list by the keyboard is a click on the new row; emptying the
     // list is none.
     void keyboardSelectionActsAsAClick()
     {
-        auto& p = *f.page;
+        const auto& ui = *f.ui;
         f.open(QStringLiteral("Customers"));
-        p.t->setFocus();
-        QTest::keyClick(p.t, Qt::Key_Down);
-        QCOMPARE(p.t->selectedText(), QStringLiteral("Employees"));
-        QVERIFY(p.nr->text().isEmpty());
-        QTest::mouseClick(p.Command2, Qt::LeftButton);
-        QCOMPARE(p.nr->text(), QStringLiteral("2"));
-        p.t->clear();
-        QCOMPARE(p.nr->text(), QStringLiteral("2"));
+        ui.t->setFocus();
+        QTest::keyClick(ui.t, Qt::Key_Down);
+        QCOMPARE(ui.t->selectedText(), QStringLiteral("Employees"));
+        QVERIFY(ui.nr->text().isEmpty());
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        QCOMPARE(ui.nr->text(), QStringLiteral("2"));
+        ui.t->clear();
+        QCOMPARE(ui.nr->text(), QStringLiteral("2"));
     }
 
     // Changing the criteria tab or hovering over one leaves the grid where it was.
     void gridStaysInPlace()
     {
         auto& p = *f.page;
+        const auto& ui = *f.ui;
         p.resize(900, 600);
         p.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p));
         p.chdbc_Click(0);
         QCoreApplication::processEvents();
-        const QRect grid = p.ss2->geometry();
+        const QRect grid = ui.ss2->geometry();
         for (int tab : {1, 2, 0, 2}) {
             p.chdbc_Click(tab);
             p.chdbc_MouseMove(tab);
             QCoreApplication::processEvents();
-            QCOMPARE(p.ss2->geometry(), grid);
+            QCOMPARE(ui.ss2->geometry(), grid);
             p.clearTabFrames();
             QCoreApplication::processEvents();
-            QCOMPARE(p.ss2->geometry(), grid);
+            QCOMPARE(ui.ss2->geometry(), grid);
         }
     }
 
@@ -103,11 +104,11 @@ private slots:
         QFETCH(int, button);
         QFETCH(QStringList, names);
         f.open(QStringLiteral("Customers"));
-        f.page->c->setText(QStringLiteral("Name"));
-        QTest::mouseClick(f.page->c_srt[std::size_t(button)], Qt::LeftButton);
+        f.ui->c->setText(QStringLiteral("Name"));
+        QTest::mouseClick(f.ui->c_srt[std::size_t(button)], Qt::LeftButton);
         QCOMPARE(f.column("Name"), names);
-        QCOMPARE(f.page->nr->text(), QStringLiteral("3"));
-        QCOMPARE(f.page->c->text(), QStringLiteral("Name"));
+        QCOMPARE(f.ui->nr->text(), QStringLiteral("3"));
+        QCOMPARE(f.ui->c->text(), QStringLiteral("Name"));
     }
 
     // A query the database refuses leaves the grid and the count empty, and names the
@@ -136,22 +137,23 @@ private slots:
         QFETCH(QString, column);
         QFETCH(QString, reason);
         auto& p = *f.page;
+        const auto& ui = *f.ui;
         QSignalSpy failures(&p, &browser::DataBrowserPage::queryFailed);
         f.open(QStringLiteral("Customers"));
-        QCOMPARE(p.nr->text(), QStringLiteral("3"));
-        p.c->setText(column);
-        p.v->setText(QStringLiteral("A"));
-        p.tp->setText(QStringLiteral("3"));
-        p.sfr->setText(QStringLiteral("1"));
+        QCOMPARE(ui.nr->text(), QStringLiteral("3"));
+        ui.c->setText(column);
+        ui.v->setText(QStringLiteral("A"));
+        ui.tp->setText(QStringLiteral("3"));
+        ui.sfr->setText(QStringLiteral("1"));
         if (action == QLatin1String("sort"))
-            QTest::mouseClick(p.c_srt[0], Qt::LeftButton);
+            QTest::mouseClick(ui.c_srt[0], Qt::LeftButton);
         else if (action == QLatin1String("filter"))
-            QTest::mouseClick(p.Command7, Qt::LeftButton);
+            QTest::mouseClick(ui.Command7, Qt::LeftButton);
         else
-            QTest::mouseClick(p.Command10, Qt::LeftButton);
+            QTest::mouseClick(ui.Command10, Qt::LeftButton);
         QCOMPARE(f.grid()->columnCount(), 0);
         QCOMPARE(f.grid()->rowCount(), 0);
-        QVERIFY(p.nr->text().isEmpty());
+        QVERIFY(ui.nr->text().isEmpty());
         QCOMPARE(failures.size(), 1);
         QVERIFY2(failures.first().first().toString().contains(reason),
                  qPrintable(failures.first().first().toString()));
@@ -161,16 +163,16 @@ private slots:
         QSignalSpy shown(&p, &browser::DataBrowserPage::queryShown);
         f.open(QStringLiteral("Employees"));
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(p.nr->text(), QStringLiteral("2"));
+        QCOMPARE(ui.nr->text(), QStringLiteral("2"));
     }
 
     // A click on the table already selected empties the count as a click on another does.
     void clickOnTheSelectedTable()
     {
         f.open(QStringLiteral("Customers"));
-        QCOMPARE(f.page->nr->text(), QStringLiteral("3"));
+        QCOMPARE(f.ui->nr->text(), QStringLiteral("3"));
         f.select(QStringLiteral("Customers"));
-        QVERIFY(f.page->nr->text().isEmpty());
+        QVERIFY(f.ui->nr->text().isEmpty());
         QCOMPARE(f.column("Name").size(), 3);
     }
 
@@ -179,14 +181,14 @@ private slots:
     {
         QVERIFY(f.exec(QStringLiteral("CREATE TABLE \"Order Notes\" (Id INTEGER, Note TEXT)")));
         QVERIFY(f.exec(QStringLiteral("INSERT INTO \"Order Notes\" VALUES (1, 'late'), (2, 'lost')")));
-        f.page->t->addItem(QStringLiteral("Order Notes"));
+        f.ui->t->addItem(QStringLiteral("Order Notes"));
         f.open(QStringLiteral("Order Notes"));
         QCOMPARE(f.data2->recordSource(), QStringLiteral("SELECT * from \"Order Notes\""));
-        QCOMPARE(f.page->nr->text(), QStringLiteral("2"));
-        f.page->c->setText(QStringLiteral("Id"));
-        QTest::mouseClick(f.page->c_srt[1], Qt::LeftButton);
+        QCOMPARE(f.ui->nr->text(), QStringLiteral("2"));
+        f.ui->c->setText(QStringLiteral("Id"));
+        QTest::mouseClick(f.ui->c_srt[1], Qt::LeftButton);
         QCOMPARE(f.column("Note"), QStringList({"lost", "late"}));
-        QCOMPARE(f.page->nr->text(), QStringLiteral("2"));
+        QCOMPARE(f.ui->nr->text(), QStringLiteral("2"));
         f.stopPage();
         QVERIFY(f.exec(QStringLiteral("DROP TABLE \"Order Notes\"")));
     }
@@ -212,13 +214,13 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QStringList, names);
         f.open(QStringLiteral("Customers"));
-        f.page->c->setText(QStringLiteral("Name"));
-        f.page->v->setText(value);
-        f.page->s1[std::size_t(option)]->setChecked(true);
-        QTest::mouseClick(f.page->Command7, Qt::LeftButton);
+        f.ui->c->setText(QStringLiteral("Name"));
+        f.ui->v->setText(value);
+        f.ui->s1[std::size_t(option)]->setChecked(true);
+        QTest::mouseClick(f.ui->Command7, Qt::LeftButton);
         QCOMPARE(f.column("Name"), names);
         QCOMPARE(f.headers().size(), 6);
-        QCOMPARE(f.page->nr->text(), QString::number(names.size()));
+        QCOMPARE(f.ui->nr->text(), QString::number(names.size()));
     }
 
     void range_data()
@@ -274,15 +276,15 @@ private slots:
         QFETCH(QString, to);
         QFETCH(QStringList, names);
         f.open(QStringLiteral("Customers"));
-        f.page->tp->setText(type);
-        f.page->c->setText(column);
-        f.page->sfr->setText(from);
-        f.page->sto->setText(to);
-        QTest::mouseClick(f.page->Command10, Qt::LeftButton);
+        f.ui->tp->setText(type);
+        f.ui->c->setText(column);
+        f.ui->sfr->setText(from);
+        f.ui->sto->setText(to);
+        QTest::mouseClick(f.ui->Command10, Qt::LeftButton);
         QCOMPARE(f.column("Name"), names);
-        QCOMPARE(f.page->nr->text(), QString::number(names.size()));
-        QCOMPARE(f.page->sfr->text(), from);
-        QCOMPARE(f.page->sto->text(), to);
+        QCOMPARE(f.ui->nr->text(), QString::number(names.size()));
+        QCOMPARE(f.ui->sfr->text(), from);
+        QCOMPARE(f.ui->sto->text(), to);
     }
 
     // Date bounds are rewritten as month/day/year in their boxes and go to the database
@@ -318,17 +320,18 @@ private slots:
         QFETCH(QString, query);
         QFETCH(QStringList, names);
         auto& p = *f.page;
+        const auto& ui = *f.ui;
         f.open(QStringLiteral("Customers"));
         p.ss2_pick_column(5);
-        QCOMPARE(p.tp->text(), QStringLiteral("133"));
-        p.sfr->setText(from);
-        p.sto->setText(to);
-        QTest::mouseClick(p.Command10, Qt::LeftButton);
-        QCOMPARE(p.sfr->text(), fromShown);
-        QCOMPARE(p.sto->text(), toShown);
+        QCOMPARE(ui.tp->text(), QStringLiteral("133"));
+        ui.sfr->setText(from);
+        ui.sto->setText(to);
+        QTest::mouseClick(ui.Command10, Qt::LeftButton);
+        QCOMPARE(ui.sfr->text(), fromShown);
+        QCOMPARE(ui.sto->text(), toShown);
         QCOMPARE(f.data2->recordSource(), query);
         QCOMPARE(f.column("Name"), names);
-        QCOMPARE(p.nr->text(), QString::number(names.size()));
+        QCOMPARE(ui.nr->text(), QString::number(names.size()));
     }
 
     // A timestamp column takes timestamp bounds; a text that reads as no date stays as
@@ -336,18 +339,19 @@ private slots:
     void timestampRange()
     {
         auto& p = *f.page;
+        const auto& ui = *f.ui;
         f.open(QStringLiteral("Orders"));
         p.ss2_pick_column(3);
-        QCOMPARE(p.tp->text(), QStringLiteral("135"));
-        p.sfr->setText(QStringLiteral("2024-05-01"));
-        QTest::mouseClick(p.Command10, Qt::LeftButton);
-        QCOMPARE(p.sfr->text(), QStringLiteral("05/01/2024"));
+        QCOMPARE(ui.tp->text(), QStringLiteral("135"));
+        ui.sfr->setText(QStringLiteral("2024-05-01"));
+        QTest::mouseClick(ui.Command10, Qt::LeftButton);
+        QCOMPARE(ui.sfr->text(), QStringLiteral("05/01/2024"));
         QCOMPARE(f.data2->recordSource(),
                  QStringLiteral("SELECT * from Orders where OrderDate >= {ts '2024-05-01 00:00:00'}"));
-        QCOMPARE(p.nr->text(), QStringLiteral("1"));
-        p.sto->setText(QStringLiteral("someday"));
-        QTest::mouseClick(p.Command10, Qt::LeftButton);
-        QCOMPARE(p.sto->text(), QStringLiteral("someday"));
+        QCOMPARE(ui.nr->text(), QStringLiteral("1"));
+        ui.sto->setText(QStringLiteral("someday"));
+        QTest::mouseClick(ui.Command10, Qt::LeftButton);
+        QCOMPARE(ui.sto->text(), QStringLiteral("someday"));
         QCOMPARE(f.data2->recordSource(),
                  QStringLiteral("SELECT * from Orders where OrderDate >= {ts '2024-05-01 00:00:00'} and "
                                 "OrderDate <= {ts 'someday'}"));
@@ -360,52 +364,53 @@ private slots:
         QVERIFY(f.exec(QStringLiteral(
             "INSERT INTO Shifts VALUES ('early', '06:00:00'), ('day', '09:30:00'), ('late', '22:15:00')")));
         auto& p = *f.page;
-        p.t->addItem(QStringLiteral("Shifts"));
+        const auto& ui = *f.ui;
+        ui.t->addItem(QStringLiteral("Shifts"));
         f.open(QStringLiteral("Shifts"));
         p.ss2_pick_column(1);
-        QCOMPARE(p.tp->text(), QStringLiteral("134"));
-        p.sfr->setText(QStringLiteral("9:30 AM"));
-        p.sto->setText(QStringLiteral("22:15"));
-        QTest::mouseClick(p.Command10, Qt::LeftButton);
+        QCOMPARE(ui.tp->text(), QStringLiteral("134"));
+        ui.sfr->setText(QStringLiteral("9:30 AM"));
+        ui.sto->setText(QStringLiteral("22:15"));
+        QTest::mouseClick(ui.Command10, Qt::LeftButton);
         QCOMPARE(f.data2->recordSource(),
                  QStringLiteral("SELECT * from Shifts where Starts >= {t '09:30:00'} and Starts <= {t '22:15:00'}"));
-        QCOMPARE(p.sfr->text(), QStringLiteral("9:30 AM"));
+        QCOMPARE(ui.sfr->text(), QStringLiteral("9:30 AM"));
         QCOMPARE(f.column("Name"), QStringList({"day", "late"}));
-        QCOMPARE(p.nr->text(), QStringLiteral("2"));
+        QCOMPARE(ui.nr->text(), QStringLiteral("2"));
         f.stopPage();
         QVERIFY(f.exec(QStringLiteral("DROP TABLE Shifts")));
     }
 
     void gridPicks()
     {
-        auto& p = *f.page;
+        const auto& ui = *f.ui;
         f.open(QStringLiteral("Customers"));
-        QHeaderView* header = p.ss2->horizontalHeader();
+        QHeaderView* header = ui.ss2->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
-        QCOMPARE(p.c->text(), QStringLiteral("Name"));
-        QCOMPARE(p.cv1->text(), QStringLiteral("Name"));
-        QCOMPARE(p.cv2->text(), QStringLiteral("Name"));
-        QCOMPARE(p.tp->text(), QStringLiteral("200"));
+        QCOMPARE(ui.c->text(), QStringLiteral("Name"));
+        QCOMPARE(ui.cv1->text(), QStringLiteral("Name"));
+        QCOMPARE(ui.cv2->text(), QStringLiteral("Name"));
+        QCOMPARE(ui.tp->text(), QStringLiteral("200"));
 
         const QModelIndex born = f.grid()->index(0, 5);
-        QTest::mouseClick(p.ss2->viewport(), Qt::LeftButton, {}, p.ss2->visualRect(born).center());
-        QCOMPARE(p.c->text(), QStringLiteral("Born"));
-        QCOMPARE(p.tp->text(), QStringLiteral("133"));
+        QTest::mouseClick(ui.ss2->viewport(), Qt::LeftButton, {}, ui.ss2->visualRect(born).center());
+        QCOMPARE(ui.c->text(), QStringLiteral("Born"));
+        QCOMPARE(ui.tp->text(), QStringLiteral("133"));
 
         // A double click: a click, then the second press.
         const QModelIndex name = f.grid()->index(2, 1);
-        QTest::mouseClick(p.ss2->viewport(), Qt::LeftButton, {}, p.ss2->visualRect(name).center());
-        QTest::mouseDClick(p.ss2->viewport(), Qt::LeftButton, {}, p.ss2->visualRect(name).center());
-        QCOMPARE(p.v->text(), QStringLiteral("O'Brien"));
-        QCOMPARE(p.c->text(), QStringLiteral("Name"));               // the click picked its column
+        QTest::mouseClick(ui.ss2->viewport(), Qt::LeftButton, {}, ui.ss2->visualRect(name).center());
+        QTest::mouseDClick(ui.ss2->viewport(), Qt::LeftButton, {}, ui.ss2->visualRect(name).center());
+        QCOMPARE(ui.v->text(), QStringLiteral("O'Brien"));
+        QCOMPARE(ui.c->text(), QStringLiteral("Name"));               // the click picked its column
         QCOMPARE(f.column("Name").at(2), QStringLiteral("O'Brien")); // the grid takes no edits
 
         // A column typed by hand is echoed, the type stays the last pick's.
-        p.c->setText(QStringLiteral("Email"));
-        QCOMPARE(p.cv1->text(), QStringLiteral("Email"));
-        QCOMPARE(p.cv2->text(), QStringLiteral("Email"));
-        QCOMPARE(p.tp->text(), QStringLiteral("200"));
+        ui.c->setText(QStringLiteral("Email"));
+        QCOMPARE(ui.cv1->text(), QStringLiteral("Email"));
+        QCOMPARE(ui.cv2->text(), QStringLiteral("Email"));
+        QCOMPARE(ui.tp->text(), QStringLiteral("200"));
     }
 
     // The picked value filters as it is, quote included.
@@ -413,12 +418,12 @@ private slots:
     {
         f.open(QStringLiteral("Customers"));
         const QModelIndex name = f.grid()->index(2, 1);
-        QTest::mouseClick(f.page->ss2->viewport(), Qt::LeftButton, {},
-                          f.page->ss2->visualRect(name).center());
-        QTest::mouseDClick(f.page->ss2->viewport(), Qt::LeftButton, {},
-                           f.page->ss2->visualRect(name).center());
-        f.page->s1[3]->setChecked(true);
-        QTest::mouseClick(f.page->Command7, Qt::LeftButton);
+        QTest::mouseClick(f.ui->ss2->viewport(), Qt::LeftButton, {},
+                          f.ui->ss2->visualRect(name).center());
+        QTest::mouseDClick(f.ui->ss2->viewport(), Qt::LeftButton, {},
+                           f.ui->ss2->visualRect(name).center());
+        f.ui->s1[3]->setChecked(true);
+        QTest::mouseClick(f.ui->Command7, Qt::LeftButton);
         QCOMPARE(f.column("CustomerId"), QStringList{"3"});
     }
 
@@ -432,11 +437,11 @@ private slots:
                                         "SELECT i + 1 FROM n WHERE i < 5000) SELECT i FROM n"),
                          &none)
                     .ok);
-        f.page->t->addItem(QStringLiteral("Big"));
+        f.ui->t->addItem(QStringLiteral("Big"));
         f.open(QStringLiteral("Big"));
-        QCOMPARE(f.page->nr->text(), QStringLiteral("5000"));
+        QCOMPARE(f.ui->nr->text(), QStringLiteral("5000"));
         QVERIFY(f.grid()->rowCount() < 5000);
-        f.page->ss2->scrollToBottom();
+        f.ui->ss2->scrollToBottom();
         while (f.grid()->canFetchMore({}))
             f.grid()->fetchMore({});
         QCOMPARE(f.grid()->rowCount(), 5000);
@@ -456,7 +461,7 @@ private slots:
     {
         QFETCH(bool, close);
         QVERIFY(f.createNumbers(QStringLiteral("Big"), 1200));
-        f.page->t->addItem(QStringLiteral("Big"));
+        f.ui->t->addItem(QStringLiteral("Big"));
         f.open(QStringLiteral("Big"));
         const int shown = f.grid()->rowCount();
         QVERIFY(shown > 0 && shown < 1200);
@@ -465,10 +470,10 @@ private slots:
         else
             f.data2->setConnectionString(f.connectionString());
         QVERIFY(!f.grid()->canFetchMore({}));
-        f.page->ss2->scrollToBottom();
+        f.ui->ss2->scrollToBottom();
         QCOMPARE(f.grid()->rowCount(), shown);
         QCOMPARE(f.grid()->index(shown - 1, 0).data().toString(), QString::number(shown));
-        QCOMPARE(f.page->nr->text(), QStringLiteral("1200"));
+        QCOMPARE(f.ui->nr->text(), QStringLiteral("1200"));
         f.stopPage();
         QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
     }

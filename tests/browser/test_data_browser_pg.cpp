@@ -47,7 +47,7 @@ private slots:
     void init()
     {
         f->startPage();
-        f->page->t->addItems({"sales.orders", "sales.products", "sales.deliveries", "sales.shifts"});
+        f->ui->t->addItems({"sales.orders", "sales.products", "sales.deliveries", "sales.shifts"});
     }
     void cleanup() { f->stopPage(); }
 
@@ -112,23 +112,23 @@ private slots:
         QFETCH(QString, fromShown);
         QFETCH(QString, toShown);
         QFETCH(QStringList, keys);
-        auto& p = *f->page;
+        const auto& ui = *f->ui;
         f->open(table);
-        QHeaderView* header = p.ss2->horizontalHeader();
+        QHeaderView* header = ui.ss2->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
-        QCOMPARE(p.tp->text(), type);
-        p.sfr->setText(from);
-        p.sto->setText(to);
-        p.c_srt[0]->click(); // rows in key order
-        QTest::mouseClick(p.Command10, Qt::LeftButton);
-        QCOMPARE(p.sfr->text(), fromShown);
-        QCOMPARE(p.sto->text(), toShown);
+        QCOMPARE(ui.tp->text(), type);
+        ui.sfr->setText(from);
+        ui.sto->setText(to);
+        ui.c_srt[0]->click(); // rows in key order
+        QTest::mouseClick(ui.Command10, Qt::LeftButton);
+        QCOMPARE(ui.sfr->text(), fromShown);
+        QCOMPARE(ui.sto->text(), toShown);
         QVERIFY2(!f->headers().isEmpty(), "the range search was refused");
         QStringList found = f->column(f->headers().first());
         found.sort();
         QCOMPARE(found, keys);
-        QCOMPARE(p.nr->text(), QString::number(keys.size()));
+        QCOMPARE(ui.nr->text(), QString::number(keys.size()));
     }
 
     // Names the server would fold to lower case go into the queries quoted, part by
@@ -154,13 +154,14 @@ private slots:
         QFETCH(QString, query);
         QFETCH(QString, count);
         auto& p = *f->page;
+        const auto& ui = *f->ui;
         QSignalSpy failures(&p, &browser::DataBrowserPage::queryFailed);
-        p.t->addItem(table);
+        ui.t->addItem(table);
         f->open(table);
         QCOMPARE(f->data2->recordSource(), query);
         QVERIFY2(failures.isEmpty(),
                  failures.isEmpty() ? "" : qPrintable(failures.first().first().toString()));
-        QCOMPARE(p.nr->text(), count);
+        QCOMPARE(ui.nr->text(), count);
         QCOMPARE(f->grid()->rowCount(), count.toInt());
     }
 
@@ -169,19 +170,20 @@ private slots:
     void refusedQueryThenAnother()
     {
         auto& p = *f->page;
+        const auto& ui = *f->ui;
         QSignalSpy failures(&p, &browser::DataBrowserPage::queryFailed);
         f->open(QStringLiteral("sales.orders"));
-        p.c->setText(QStringLiteral("nope"));
-        QTest::mouseClick(p.c_srt[1], Qt::LeftButton);
+        ui.c->setText(QStringLiteral("nope"));
+        QTest::mouseClick(ui.c_srt[1], Qt::LeftButton);
         QCOMPARE(f->grid()->columnCount(), 0);
-        QVERIFY(p.nr->text().isEmpty());
+        QVERIFY(ui.nr->text().isEmpty());
         QCOMPARE(failures.size(), 1);
         QVERIFY2(failures.first().first().toString().contains(QStringLiteral("nope")),
                  qPrintable(failures.first().first().toString()));
-        p.c->setText(QStringLiteral("order_id"));
-        QTest::mouseClick(p.c_srt[1], Qt::LeftButton);
+        ui.c->setText(QStringLiteral("order_id"));
+        QTest::mouseClick(ui.c_srt[1], Qt::LeftButton);
         QCOMPARE(f->column(QStringLiteral("order_id")), QStringList({"12", "11", "10"}));
-        QCOMPARE(p.nr->text(), QStringLiteral("3"));
+        QCOMPARE(ui.nr->text(), QStringLiteral("3"));
     }
 
 private:

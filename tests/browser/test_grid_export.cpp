@@ -21,7 +21,7 @@ private slots:
     void exportsTheGridRows()
     {
         f.open(QStringLiteral("Customers"));
-        QTest::mouseClick(f.page->Command4, Qt::LeftButton);
+        QTest::mouseClick(f.ui->Command4, Qt::LeftButton);
         QVERIFY(f.messages.isEmpty());
         QCOMPARE(f.opened.size(), 1);
         const QString path = f.opened.first();
@@ -54,10 +54,10 @@ private slots:
     void sortedRowsUnderTheClickedName()
     {
         f.open(QStringLiteral("Customers"));
-        f.page->c->setText(QStringLiteral("Name"));
-        QTest::mouseClick(f.page->c_srt[1], Qt::LeftButton);
+        f.ui->c->setText(QStringLiteral("Name"));
+        QTest::mouseClick(f.ui->c_srt[1], Qt::LeftButton);
         f.select(QStringLiteral("Orders"));
-        QTest::mouseClick(f.page->Command4, Qt::LeftButton);
+        QTest::mouseClick(f.ui->Command4, Qt::LeftButton);
         QCOMPARE(f.opened.size(), 1);
         if (!testsupport::unzipAvailable())
             QSKIP("no unzip to read the workbook back");
@@ -73,7 +73,7 @@ private slots:
     {
         f.openerAnswer = false;
         f.open(QStringLiteral("Customers"));
-        QTest::mouseClick(f.page->Command4, Qt::LeftButton);
+        QTest::mouseClick(f.ui->Command4, Qt::LeftButton);
         const QStringList files = QDir(f.exportFolder()).entryList(QDir::Files);
         QCOMPARE(files.size(), 1);
         const QString path = QDir(f.exportFolder()).filePath(files.first());
@@ -91,10 +91,10 @@ private slots:
         QVERIFY(f.createNumbers(QStringLiteral("Numbers"), 1234));
         QVERIFY(f.exec(QStringLiteral("CREATE TABLE Many (Id INTEGER, LongLabel VARCHAR(20))")));
         QVERIFY(f.exec(QStringLiteral("INSERT INTO Many SELECT i, 'row number ' || i FROM Numbers")));
-        f.page->t->addItem(QStringLiteral("Many"));
+        f.ui->t->addItem(QStringLiteral("Many"));
         f.open(QStringLiteral("Many"));
         QVERIFY(f.grid()->rowCount() < 1234);
-        QTest::mouseClick(f.page->Command4, Qt::LeftButton);
+        QTest::mouseClick(f.ui->Command4, Qt::LeftButton);
         QVERIFY(f.messages.isEmpty());
         QCOMPARE(f.opened.size(), 1);
         f.stopPage();
@@ -126,9 +126,9 @@ private slots:
         tzset();
         QVERIFY(f.exec(QStringLiteral("CREATE TABLE Stamps (At TIMESTAMP)")));
         QVERIFY(f.exec(QStringLiteral("INSERT INTO Stamps VALUES ('2024-03-10 02:30:00')")));
-        f.page->t->addItem(QStringLiteral("Stamps"));
+        f.ui->t->addItem(QStringLiteral("Stamps"));
         f.open(QStringLiteral("Stamps"));
-        QTest::mouseClick(f.page->Command4, Qt::LeftButton);
+        QTest::mouseClick(f.ui->Command4, Qt::LeftButton);
         QVERIFY(f.exec(QStringLiteral("DROP TABLE Stamps")));
         QCOMPARE(f.opened.size(), 1);
         if (!testsupport::unzipAvailable())
@@ -159,24 +159,25 @@ private slots:
         QFETCH(QString, situation);
         QFETCH(QString, message);
         auto& p = *f.page;
+        const auto& ui = *f.ui;
         if (situation != QLatin1String("none"))
             f.open(QStringLiteral("Customers"));
         else
             f.select(QStringLiteral("Customers"));
         if (situation == QLatin1String("unselected"))
-            p.t->clearSelection();
+            ui.t->clearSelection();
         if (situation == QLatin1String("rejected"))
-            QTest::mouseClick(p.c_srt[0], Qt::LeftButton); // no column: the database refuses
+            QTest::mouseClick(ui.c_srt[0], Qt::LeftButton); // no column: the database refuses
         if (situation == QLatin1String("no folder"))
             p.setExportFolder(f.exportFolder() + QStringLiteral("/missing"));
         if (situation == QLatin1String("empty")) {
-            p.c->setText(QStringLiteral("Name"));
-            p.v->setText(QStringLiteral("Nobody"));
-            p.s1[3]->setChecked(true);
-            QTest::mouseClick(p.Command7, Qt::LeftButton);
-            QCOMPARE(p.nr->text(), QStringLiteral("0"));
+            ui.c->setText(QStringLiteral("Name"));
+            ui.v->setText(QStringLiteral("Nobody"));
+            ui.s1[3]->setChecked(true);
+            QTest::mouseClick(ui.Command7, Qt::LeftButton);
+            QCOMPARE(ui.nr->text(), QStringLiteral("0"));
         }
-        QTest::mouseClick(p.Command4, Qt::LeftButton);
+        QTest::mouseClick(ui.Command4, Qt::LeftButton);
         QCOMPARE(f.messages, QStringList{message});
         QVERIFY(f.opened.isEmpty());
         // A workbook that is not shown leaves no file behind.

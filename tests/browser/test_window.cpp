@@ -5,6 +5,7 @@
 #include "app/window_fixture.h"
 #include "browser/data_browser_page.h"
 #include "support/fixture_db.h"
+#include "support/page_controls.h"
 
 #include <QComboBox>
 #include <QStatusBar>
@@ -33,16 +34,16 @@ private slots:
             auto* page = fixture.find<browser::DataBrowserPage>(QStringLiteral("pt_0"));
             if (!page || !page->isVisible())
                 return -1;
-            if (page->t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).isEmpty())
-                page->t->addItem(QStringLiteral("Customers")); // a reloaded window lists no tables
-            page->t->setCurrentItem(
-                page->t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).first());
-            QTest::mouseClick(page->Command2, Qt::LeftButton);
+            const testsupport::BrowserPageControls ui(page);
+            if (ui.t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).isEmpty())
+                ui.t->addItem(QStringLiteral("Customers")); // a reloaded window lists no tables
+            ui.t->setCurrentItem(ui.t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).first());
+            QTest::mouseClick(ui.Command2, Qt::LeftButton);
             if (fixture.window().form().Data2.recordSource() != QLatin1String("SELECT * from Customers"))
                 return -1;
-            if (page->ss2->model()->columnCount() > 0 && page->nr->text() != QLatin1String("2"))
+            if (ui.ss2->model()->columnCount() > 0 && ui.nr->text() != QLatin1String("2"))
                 return -1;
-            return page->ss2->model()->columnCount();
+            return ui.ss2->model()->columnCount();
         };
         connectAgain();
         QCOMPARE(browse(), 6);
@@ -75,21 +76,21 @@ private slots:
         fixture.find<QPushButton>(QStringLiteral("Command_0"))->click();
         auto* page = fixture.find<browser::DataBrowserPage>(QStringLiteral("pt_0"));
         QVERIFY(page);
+        const testsupport::BrowserPageControls ui(page);
         auto* bar = fixture.find<QStatusBar>(QStringLiteral("st1"));
         QVERIFY(bar);
         const auto open = [&] {
-            page->t->setCurrentItem(
-                page->t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).first());
-            QTest::mouseClick(page->Command2, Qt::LeftButton);
-            QCOMPARE(page->nr->text(), QStringLiteral("2"));
+            ui.t->setCurrentItem(ui.t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).first());
+            QTest::mouseClick(ui.Command2, Qt::LeftButton);
+            QCOMPARE(ui.nr->text(), QStringLiteral("2"));
             QVERIFY(bar->currentMessage().isEmpty());
         };
-        for (QPushButton* action : {page->c_srt[1], page->Command7}) {
+        for (QPushButton* action : {ui.c_srt[1], ui.Command7}) {
             open();
-            page->c->setText(QStringLiteral("Missing"));
+            ui.c->setText(QStringLiteral("Missing"));
             QTest::mouseClick(action, Qt::LeftButton);
-            QCOMPARE(page->ss2->model()->columnCount(), 0);
-            QVERIFY(page->nr->text().isEmpty());
+            QCOMPARE(ui.ss2->model()->columnCount(), 0);
+            QVERIFY(ui.nr->text().isEmpty());
             QVERIFY2(bar->currentMessage().contains(QStringLiteral("no such column: Missing")),
                      qPrintable(bar->currentMessage()));
         }

@@ -51,6 +51,7 @@ class ConnectTest : public QObject
 
     app::MainWindow& w() { return *program_->window(); }
     testsupport::ConnectionPageControls cp() { return testsupport::ConnectionPageControls(&w()); }
+    app::SortedList* browserTables() { return testsupport::BrowserPageControls(&w()).t; }
     // A name picked from the box's list, as the user picks it.
     static void pick(QComboBox* box) { emit box->activated(box->currentIndex()); }
     int shownPage()
@@ -189,7 +190,7 @@ private slots:
         const app::FormState& form = w().form();
         QCOMPARE(messages_, QStringList{});
         QCOMPARE(form.connected, 1);
-        QCOMPARE(w().dataBrowser->t->items(), tables);
+        QCOMPARE(browserTables()->items(), tables);
         QCOMPARE(comboItems(cp().o), schemas);
         QCOMPARE(cp().o->currentText(), QString());
         QCOMPARE(vb.tdn->items(), tables);
@@ -255,7 +256,7 @@ private slots:
         vb.dbn->setText("before_");
         connectWith("other pg");
         QCOMPARE(w().form().connected, 1);
-        const QStringList tables = w().dataBrowser->t->items();
+        const QStringList tables = browserTables()->items();
         QCOMPARE(comboItems(cp().o), kPgSchemas);
         QCOMPARE(shownPage(), 1);
 
@@ -268,7 +269,7 @@ private slots:
         QVERIFY(!cp().pc->isHidden());
         QCOMPARE(cp().pc->text(), QString());
         QCOMPARE(cp().fmain->text(), QString());
-        QCOMPARE(w().dataBrowser->t->items(), tables);
+        QCOMPARE(browserTables()->items(), tables);
         QCOMPARE(vb.tdn->items(), tables);
         QCOMPARE(comboItems(cp().o), kPgSchemas);
         QVERIFY(!platform::waitCursorShown());
@@ -381,7 +382,7 @@ private slots:
             QSKIP("no PostgreSQL test server");
         cp().dbo[1]->setChecked(true);
         connectWith(kind);
-        QStringList listed = w().dataBrowser->t->items();
+        QStringList listed = browserTables()->items();
         listed.removeIf(
             [](const QString& v) { return v.startsWith("pg_") || v.startsWith("information_schema"); });
         QCOMPARE(listed, views);
@@ -415,7 +416,7 @@ private slots:
         QCOMPARE(messages_, QStringList{});
         QCOMPARE(vb.dbn->text(), schema + "_");
         QCOMPARE(w().form().schema_filter, schema);
-        QCOMPARE(w().dataBrowser->t->items(), tables);
+        QCOMPARE(browserTables()->items(), tables);
         QCOMPARE(vb.tdn->items(), tables);
         QCOMPARE(testsupport::AspxPageControls(&w()).tdn2->items(), tables);
         QCOMPARE(vb.tdn1->count(), 0);
@@ -446,7 +447,7 @@ private slots:
         shown.removeAll("information_schema");
         shown.removeAll("pg_catalog");
         QCOMPARE(shown, expected);
-        QCOMPARE(w().dataBrowser->t->count(), 1500);
+        QCOMPARE(browserTables()->count(), 1500);
         // The counter counts every row of the rowset, whatever its type.
         platform::ado::Recordset all;
         QVERIFY(w().form().db_cnx.openSchema(platform::ado::adSchemaTables, {}, &all).ok);
@@ -482,7 +483,7 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(&w() != first);
         QCOMPARE(w().statusPanel(1), QString("Not connected"));
-        QCOMPARE(w().dataBrowser->t->count(), 0);
+        QCOMPARE(browserTables()->count(), 0);
         QCOMPARE(testsupport::VbPageControls(&w()).tdn->count(), 0);
         QCOMPARE(cp().o->count(), 0);
         QCOMPARE(cp().ocnx->count(), 0); // history additions since start-up are lost
@@ -672,7 +673,7 @@ private slots:
         QCOMPARE(messages_, QStringList{});
         QCOMPARE(w().form().connected, 1);
         QCOMPARE(w().form().db_cnxstr, sqlite_);
-        QCOMPARE(w().dataBrowser->t->items(), kSqliteTables);
+        QCOMPARE(browserTables()->items(), kSqliteTables);
         QVERIFY(!w().session().runGuard().busy());
     }
 };

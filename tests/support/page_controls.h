@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QTableView>
 #include <array>
 
 namespace testsupport
@@ -22,6 +23,50 @@ template <typename T, std::size_t N> std::array<T*, N> elements(QWidget* window,
         found[i] = child<T>(window, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
     return found;
 }
+
+// The Data Browser page.
+struct BrowserPageControls {
+    explicit BrowserPageControls(QWidget* window)
+        : t(child<app::SortedList>(window, QStringLiteral("t"))),
+          Command2(child<QPushButton>(window, QStringLiteral("Command2"))),
+          tp(child<app::TextBox>(window, QStringLiteral("tp"))),
+          ss2(child<QTableView>(window, QStringLiteral("ss2"))),
+          nr(child<app::TextBox>(window, QStringLiteral("nr"))),
+          chdbc(elements<app::ClickLabel, 3>(window, "chdbc")), dbs(elements<app::Panel, 3>(window, "dbs")),
+          c(child<app::TextBox>(window, QStringLiteral("c"))),
+          c_srt(elements<QPushButton, 2>(window, "c_srt")),
+          v(child<app::TextBox>(window, QStringLiteral("v"))), s1(elements<QRadioButton, 4>(window, "s1")),
+          cv1(child<QLabel>(window, QStringLiteral("cv1"))),
+          Command7(child<QPushButton>(window, QStringLiteral("Command7"))),
+          sfr(child<app::TextBox>(window, QStringLiteral("sfr"))),
+          sto(child<app::TextBox>(window, QStringLiteral("sto"))),
+          cv2(child<QLabel>(window, QStringLiteral("cv2"))),
+          Command10(child<QPushButton>(window, QStringLiteral("Command10"))),
+          Command4(child<QPushButton>(window, QStringLiteral("Command4"))),
+          exp_e(child<QLabel>(window, QStringLiteral("exp_e")))
+    {
+    }
+
+    app::SortedList* t;
+    QPushButton* Command2;
+    app::TextBox* tp;
+    QTableView* ss2;
+    app::TextBox* nr;
+    std::array<app::ClickLabel*, 3> chdbc;
+    std::array<app::Panel*, 3> dbs;
+    app::TextBox* c;
+    std::array<QPushButton*, 2> c_srt;
+    app::TextBox* v;
+    std::array<QRadioButton*, 4> s1;
+    QLabel* cv1;
+    QPushButton* Command7;
+    app::TextBox* sfr;
+    app::TextBox* sto;
+    QLabel* cv2;
+    QPushButton* Command10;
+    QPushButton* Command4;
+    QLabel* exp_e;
+};
 
 // The VB Generator page.
 struct VbPageControls {
