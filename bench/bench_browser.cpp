@@ -8,6 +8,7 @@
 #include "platform/ado/ado.h"
 #include "platform/user_feedback.h"
 #include "support/fixture_db.h"
+#include "support/page_controls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -98,48 +99,49 @@ bool runOn(const char* database, const QString& connectionString)
     browser::DataBrowserPage page;
     page.attachDataControl(&data2);
     page.setExportFolder(exportDir.path());
+    const testsupport::BrowserPageControls ui(&page);
     QString exported;
     page.setSpreadsheetOpener([&](const QString& path) {
         exported = path;
         return true;
     });
-    page.t->addItems({QStringLiteral("big")});
+    ui.t->addItems({QStringLiteral("big")});
     page.resize(1000, 700);
     page.show();
     QStringList failures;
     QObject::connect(&page, &browser::DataBrowserPage::queryFailed,
                      [&](const QString& reason) { failures << reason; });
 
-    const auto rows = [&] { return page.ss2->model()->rowCount(); };
-    page.t->setCurrentRow(0);
-    Figures f = measure(page, [&] { page.Command2->click(); });
-    report(database, "open", f, page.nr->text(), rows());
-    const bool countRight = page.nr->text() == QString::number(kRows);
+    const auto rows = [&] { return ui.ss2->model()->rowCount(); };
+    ui.t->setCurrentRow(0);
+    Figures f = measure(page, [&] { ui.Command2->click(); });
+    report(database, "open", f, ui.nr->text(), rows());
+    const bool countRight = ui.nr->text() == QString::number(kRows);
 
-    f = measure(page, [&] { page.Command4->click(); });
+    f = measure(page, [&] { ui.Command4->click(); });
     std::printf("%-10s  %-22s  written  %8.0f ms                    peak +%6.1f MB  %.1f MB workbook\n",
                 database, "export, every row", f.countMs, f.peakGrowthMb,
                 double(QFileInfo(exported).size()) / 1e6);
 
-    page.c->setText(QStringLiteral("name"));
-    f = measure(page, [&] { page.c_srt[1]->click(); });
-    report(database, "sort desc (no index)", f, page.nr->text(), rows());
+    ui.c->setText(QStringLiteral("name"));
+    f = measure(page, [&] { ui.c_srt[1]->click(); });
+    report(database, "sort desc (no index)", f, ui.nr->text(), rows());
 
-    page.c->setText(QStringLiteral("id"));
-    f = measure(page, [&] { page.c_srt[1]->click(); });
-    report(database, "sort desc (key)", f, page.nr->text(), rows());
+    ui.c->setText(QStringLiteral("id"));
+    f = measure(page, [&] { ui.c_srt[1]->click(); });
+    report(database, "sort desc (key)", f, ui.nr->text(), rows());
 
-    page.c->setText(QStringLiteral("name"));
-    page.v->setText(QStringLiteral("99"));
-    page.s1[2]->setChecked(true);
-    f = measure(page, [&] { page.Command7->click(); });
-    report(database, "filter contains '99'", f, page.nr->text(), rows());
+    ui.c->setText(QStringLiteral("name"));
+    ui.v->setText(QStringLiteral("99"));
+    ui.s1[2]->setChecked(true);
+    f = measure(page, [&] { ui.Command7->click(); });
+    report(database, "filter contains '99'", f, ui.nr->text(), rows());
 
     // Scrolling to the end reads every row into the grid.
-    page.Command2->click();
+    ui.Command2->click();
     f = measure(page, [&] {
-        while (page.ss2->model()->canFetchMore({}))
-            page.ss2->model()->fetchMore({});
+        while (ui.ss2->model()->canFetchMore({}))
+            ui.ss2->model()->fetchMore({});
     });
     std::printf("%-10s  %-22s  read all %8.0f ms                    peak +%6.1f MB  grid=%d\n", database,
                 "scroll to the end", f.countMs, f.peakGrowthMb, rows());

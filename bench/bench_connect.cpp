@@ -71,7 +71,7 @@ int main(int argc, char** argv)
     testsupport::ConnectionPageControls(&window).Command13->click();
     const double ms = double(timer.nsecsElapsed()) / 1e6;
 
-    const QStringList tables = window.dataBrowser->t->items();
+    const QStringList tables = testsupport::BrowserPageControls(&window).t->items();
     const bool sorted = std::is_sorted(tables.begin(), tables.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });

@@ -173,7 +173,7 @@ void MainWindow::connectHandlers()
             [this](const QString& reason) { st1->showMessage(reason); });
     connect(dataBrowser, &browser::DataBrowserPage::queryShown, st1, &QStatusBar::clearMessage);
     connection::connectConnectionPage(*this);
-    connectLookButtons(*this);
+    connectLookButtons(*this, look);
     connectSolutionDialog(*this);
     connectCaptionLinks(*this);
 }

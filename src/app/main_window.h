@@ -57,15 +57,9 @@ public:
     AspxGeneratorPage* aspxGenerator = nullptr;        // pt(3)
     FolderPicker* folderPicker = nullptr;              // pt(4)
     SolutionPanel* solution = nullptr;                 // pt(5)
-    std::array<QWidget*, 6> pt{};
 
-    std::array<QPushButton*, 5> Command{}; // page menu
-    QPushButton* fin_0 = nullptr;          // Exit
-    std::array<QPushButton*, 2> look{};    // colour looks
-    QPushButton* Command16 = nullptr;      // help button
-    QPlainTextEdit* help = nullptr;
-    QTimer* Timer2 = nullptr;
-    QStatusBar* st1 = nullptr;
+    // The clock stops for good: the window is being put to rest.
+    void stopClock();
 
     // Status panels 1 (connection), 2 (clock), 3 (folder).
     QString statusPanel(int panel) const;
@@ -111,6 +105,16 @@ public:
 
 private:
     void buildMenu(QWidget* central);
+
+    std::array<QWidget*, 6> pt{};
+    std::array<QPushButton*, 5> Command{}; // page menu
+    QPushButton* fin_0 = nullptr;          // Exit
+    std::array<QPushButton*, 2> look{};    // colour looks
+    QPushButton* Command16 = nullptr;      // help button
+    QPlainTextEdit* help = nullptr;
+    QTimer* Timer2 = nullptr;
+    QStatusBar* st1 = nullptr;
+
     void connectHandlers();
 
     Session& session_;

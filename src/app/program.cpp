@@ -52,7 +52,7 @@ void Program::reloadMainWindow()
     // not end the program, and the old window is only deleted once the new one shows.
     MainWindow* old = window_.data();
     if (old) {
-        old->Timer2->stop();
+        old->stopClock();
         old->setEnabled(false);
         old->hide();
     }

@@ -5,6 +5,7 @@
 #include "platform/user_feedback.h"
 
 #include <QDateTime>
+#include <QTimer>
 
 namespace app {
 
@@ -15,6 +16,11 @@ void MainWindow::Timer2_Timer()
     // A click handled inside the tick would run its whole action there, and the clock
     // would stand still until it ended.
     platform::yieldWithoutInput();
+}
+
+void MainWindow::stopClock()
+{
+    Timer2->stop();
 }
 
 } // namespace app

@@ -126,7 +126,7 @@ private slots:
         });
         sampler.start();
 
-        ClickAtNextTick click(w.Timer2, vb.Command11);
+        ClickAtNextTick click(testsupport::MainWindowControls(&w).Timer2, vb.Command11);
         QTRY_VERIFY_WITH_TIMEOUT(!fixture.messages.isEmpty(), 120000);
         QVERIFY(click.queued());
         QVERIFY2(fixture.messages.first().startsWith(QLatin1String("End of Generation")),

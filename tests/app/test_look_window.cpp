@@ -5,6 +5,7 @@
 #include "platform/colours.h"
 #include "platform/settings_store.h"
 #include "platform/static_edge.h"
+#include "support/page_controls.h"
 #include "window_fixture.h"
 
 #include <QAbstractScrollArea>
@@ -164,7 +165,7 @@ private slots:
         app::MainWindow* before = &fixture.window();
         before->setStatusPanel(1, panel);
 
-        before->look[1]->click();
+        testsupport::MainWindowControls(before).look[1]->click();
 
         QCOMPARE(fixture.messages, QStringList{QStringLiteral("Make this change when you are not connected!")});
         QCOMPARE(&fixture.window(), before);
@@ -186,7 +187,7 @@ private slots:
         fixture.start();
         app::MainWindow* before = &fixture.window();
         before->setStatusPanel(1, panel);
-        before->look[0]->click();
+        testsupport::MainWindowControls(before).look[0]->click();
         QVERIFY(fixture.messages.isEmpty());
         QCOMPARE(&fixture.window(), before);
         QVERIFY(storedLook().isEmpty());
@@ -206,7 +207,7 @@ private slots:
             saves.append({a, s, k, v});
         });
 
-        QTest::mouseClick(first->look[1], Qt::LeftButton);
+        QTest::mouseClick(testsupport::MainWindowControls(first).look[1], Qt::LeftButton);
 
         QCOMPARE(saves, (QList<Save>{{kvlNet, QStringLiteral("style"), QStringLiteral("s"), QStringLiteral("1")}}));
         QVERIFY(fixture.messages.isEmpty());
@@ -223,7 +224,7 @@ private slots:
         QVERIFY(first.isNull());
 
         // And back to the system look.
-        second.look[0]->click();
+        testsupport::MainWindowControls(&second).look[0]->click();
         QCOMPARE(storedLook(), QStringLiteral("0"));
         QCOMPARE(fixture.window().form().look_style, 0);
         QCOMPARE(platform::backColor(fixture.find<QWidget>(QStringLiteral("pt_1"))),
@@ -238,7 +239,7 @@ private slots:
         app::MainWindow* before = &fixture.window();
         {
             app::ActionGuard running(fixture.program().session().runGuard());
-            before->look[1]->click();
+            testsupport::MainWindowControls(before).look[1]->click();
         }
         QCOMPARE(&fixture.window(), before);
         QVERIFY(storedLook().isEmpty());

@@ -75,12 +75,12 @@ private slots:
         w->solution->show();
         w->dataBrowser->chdbc_Click(2);
         const testsupport::BrowserPageControls browserPage(w);
-        QTest::mouseClick(w->Command[std::size_t(index)], Qt::LeftButton);
+        QTest::mouseClick(mw().Command[std::size_t(index)], Qt::LeftButton);
         for (int k = 0; k < 4; ++k) {
-            QCOMPARE(w->pt[std::size_t(k)]->isHidden(), k != index);
-            QCOMPARE(backColor(w->Command[std::size_t(k)]), colourFromBgr(k == index ? 0xFFFF00 : 0xFFFFC0));
+            QCOMPARE(mw().pt[std::size_t(k)]->isHidden(), k != index);
+            QCOMPARE(backColor(mw().Command[std::size_t(k)]), colourFromBgr(k == index ? 0xFFFF00 : 0xFFFFC0));
         }
-        QCOMPARE(backColor(w->Command[4]), colourFromBgr(0xFFFFC0));
+        QCOMPARE(backColor(mw().Command[4]), colourFromBgr(0xFFFFC0));
         QVERIFY(w->folderPicker->isHidden());      // the picker closes without taking its folder
         QVERIFY(!w->solution->isHidden());         // the solution dialog stays open
         QVERIFY(!browserPage.dbs[0]->isHidden()); // back on the "Sort" tab
@@ -92,7 +92,7 @@ private slots:
     void cssBuilderLeavesTheMainWindowAlone()
     {
         w->Command_Click(1);
-        QTest::mouseClick(w->Command[4], Qt::LeftButton);
+        QTest::mouseClick(mw().Command[4], Qt::LeftButton);
         cssbuilder::CssBuilderWindow* builder = program->session().builderWindow().data();
         QVERIFY(builder);
         QVERIFY(builder->isVisible());
@@ -100,9 +100,9 @@ private slots:
         QVERIFY(builder->parentWidget() == nullptr);
         QVERIFY(!builder->isModal());
         QVERIFY(!w->vbGenerator->isHidden());
-        QCOMPARE(backColor(w->Command[1]), colourFromBgr(0xFFFF00));
-        QCOMPARE(backColor(w->Command[4]), colourFromBgr(0xFFFFC0));
-        QTest::mouseClick(w->Command[4], Qt::LeftButton);
+        QCOMPARE(backColor(mw().Command[1]), colourFromBgr(0xFFFF00));
+        QCOMPARE(backColor(mw().Command[4]), colourFromBgr(0xFFFFC0));
+        QTest::mouseClick(mw().Command[4], Qt::LeftButton);
         QCOMPARE(program->session().builderWindow().data(), builder);
         // Its Exit unloads it; the next opening builds a new one.
         QTest::mouseClick(builder->findChild<QPushButton*>("fin_0"), Qt::LeftButton);
@@ -186,7 +186,7 @@ private slots:
         const testsupport::BrowserPageControls browserPage(w);
         QCOMPARE(platform::borderStyle(browserPage.chdbc[2]), 1);
 
-        QWidget* floating = w->pt[std::size_t(panel)];
+        QWidget* floating = mw().pt[std::size_t(panel)];
         floating->move(0, 0);
         floating->show();
         floating->raise();
@@ -225,27 +225,27 @@ private slots:
         QVERIFY(text.endsWith("\r\n\r\nClick to close.\r\n"));
         QCOMPARE(text.count("\r\n"), 36);
 
-        QVERIFY(w->help->isHidden());
-        QCOMPARE(w->help->parentWidget(), w->centralWidget());
-        QVERIFY(!w->Command16->toolTip().isEmpty());
-        QTest::mouseClick(w->Command16, Qt::LeftButton);
-        QVERIFY(!w->help->isHidden());
+        QVERIFY(mw().help->isHidden());
+        QCOMPARE(mw().help->parentWidget(), w->centralWidget());
+        QVERIFY(!mw().Command16->toolTip().isEmpty());
+        QTest::mouseClick(mw().Command16, Qt::LeftButton);
+        QVERIFY(!mw().help->isHidden());
         // At 1400, 500 twips, 7700 x 7700 twips or what the text needs: it shows whole, down
         // to its last line.
-        const QRect shown = w->help->geometry();
+        const QRect shown = mw().help->geometry();
         QCOMPARE(shown.topLeft(), QPoint(93, 33));
         QVERIFY(shown.width() >= 513 && shown.height() >= 513);
-        QCOMPARE(w->help->toPlainText(), QString(text).replace("\r\n", "\n"));
-        QTRY_COMPARE(w->help->verticalScrollBar()->maximum(), 0);
-        QCOMPARE(w->help->horizontalScrollBar()->maximum(), 0);
-        const QTextBlock last = w->help->document()->findBlockByNumber(35);
+        QCOMPARE(mw().help->toPlainText(), QString(text).replace("\r\n", "\n"));
+        QTRY_COMPARE(mw().help->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(mw().help->horizontalScrollBar()->maximum(), 0);
+        const QTextBlock last = mw().help->document()->findBlockByNumber(35);
         QCOMPARE(last.text(), QString("Click to close."));
-        QVERIFY(w->help->cursorRect(QTextCursor(last)).bottom() < w->help->viewport()->height());
-        QTest::mouseClick(w->Command16, Qt::LeftButton);
-        QVERIFY(w->help->isHidden());
-        QTest::mouseClick(w->Command16, Qt::LeftButton);
-        QTest::mouseClick(w->help->viewport(), Qt::LeftButton);
-        QVERIFY(w->help->isHidden());
+        QVERIFY(mw().help->cursorRect(QTextCursor(last)).bottom() < mw().help->viewport()->height());
+        QTest::mouseClick(mw().Command16, Qt::LeftButton);
+        QVERIFY(mw().help->isHidden());
+        QTest::mouseClick(mw().Command16, Qt::LeftButton);
+        QTest::mouseClick(mw().help->viewport(), Qt::LeftButton);
+        QVERIFY(mw().help->isHidden());
     }
 
     // Enter (either key) on a focused button presses it, as Space does.
@@ -274,8 +274,8 @@ private slots:
     void focusMarkOnAPictureButton()
     {
         QVERIFY(QTest::qWaitForWindowActive(w));
-        QPushButton* button = w->Command16;
-        w->fin_0->setFocus(Qt::TabFocusReason);
+        QPushButton* button = mw().Command16;
+        mw().fin_0->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(!button->hasFocus());
         const QImage unfocused = button->grab().toImage();
         button->setFocus(Qt::TabFocusReason);
@@ -308,6 +308,8 @@ private slots:
     }
 
 private:
+    testsupport::MainWindowControls mw() const { return testsupport::MainWindowControls(w); }
+
     std::unique_ptr<testsupport::TempHome> home;
     std::unique_ptr<app::Program> program;
     MainWindow* w = nullptr;

@@ -56,7 +56,8 @@ int exitDuringLongAction(int argc, char** argv)
     program.start();
     MainWindow& w = *program.window();
     testsupport::ConnectionPageControls(&w).db->addItem("ORCL");
-    QTimer::singleShot(0, w.fin_0, [&w] { w.fin_0->click(); });
+    QPushButton* exit = testsupport::MainWindowControls(&w).fin_0;
+    QTimer::singleShot(0, exit, [exit] { exit->click(); });
     for (int i = 0; i < 200; ++i)
         platform::yield();
     QFile wentOn(qEnvironmentVariable(kWentOnVariable));
@@ -101,11 +102,11 @@ private slots:
         for (const QComboBox* list : {(QComboBox*)cp.db, (QComboBox*)cp.adb, (QComboBox*)cp.ocnx, (QComboBox*)cp.sdb})
             QCOMPARE(list->count(), 0);
         QVERIFY(!w.connectionPage->isHidden());
-        QVERIFY(w.vbGenerator->isHidden() && w.aspxGenerator->isHidden() && w.pt[0]->isHidden());
+        QVERIFY(w.vbGenerator->isHidden() && w.aspxGenerator->isHidden() && testsupport::MainWindowControls(&w).pt[0]->isHidden());
         QVERIFY(!vb.gnl[0]->isHidden());
         QCOMPARE(QDir::currentPath(), home.programFolder());
-        QVERIFY(w.Timer2->isActive());
-        QCOMPARE(w.Timer2->interval(), 500);
+        QVERIFY(testsupport::MainWindowControls(&w).Timer2->isActive());
+        QCOMPARE(testsupport::MainWindowControls(&w).Timer2->interval(), 500);
         QVERIFY(QRegularExpression("^Quillmere \\d+\\.\\d+\\.\\d+$").match(w.windowTitle()).hasMatch());
         QCOMPARE(w.windowTitle(), QString("Quillmere " QUILLMERE_VERSION));
         QVERIFY(messages.isEmpty());
@@ -185,7 +186,7 @@ private slots:
                 historyAtFirstSave = readAll(home.historyFile());
             saves.append(application + '/' + section + '/' + key + '=' + value);
         });
-        QTest::mouseClick(w.fin_0, Qt::LeftButton);
+        QTest::mouseClick(testsupport::MainWindowControls(&w).fin_0, Qt::LeftButton);
         p.program.session().settings().setSaveObserver({});
 
         QCOMPARE(historyAtFirstSave, QByteArray("0ORCL\r\n1/data/shop.mdb\r\n"));
@@ -231,7 +232,7 @@ private slots:
         TestProgram p;
         MainWindow& w = p.window();
         QVERIFY(!w.historyReadable());
-        QVERIFY(w.Timer2->isActive());
+        QVERIFY(testsupport::MainWindowControls(&w).Timer2->isActive());
         testsupport::ConnectionPageControls(&w).db->addItem("ORCL");
         w.fin_Click(0);
         QVERIFY(QFileInfo(home.historyFile()).isDir());
@@ -297,7 +298,7 @@ private slots:
         testsupport::TempHome home;
         TestProgram p;
         QPointer<MainWindow> first = p.program.window();
-        QVERIFY(first->Timer2->isActive());
+        QVERIFY(testsupport::MainWindowControls(first).Timer2->isActive());
         int lastClosed = 0;
         connect(qApp, &QGuiApplication::lastWindowClosed, this, [&] { ++lastClosed; });
         struct Seen {
@@ -308,7 +309,7 @@ private slots:
             seen.duringStartup = current != first && !current->isVisible();
             seen.oldVisible = first->isVisible();
             seen.oldEnabled = first->isEnabled();
-            seen.oldTicking = first->Timer2->isActive();
+            seen.oldTicking = testsupport::MainWindowControls(first).Timer2->isActive();
         });
         first->reloadWindow();
         QVERIFY(seen.duringStartup);
@@ -316,7 +317,7 @@ private slots:
         QVERIFY(!seen.oldEnabled);
         QVERIFY(!seen.oldTicking);
         QVERIFY(p.program.window()->isVisible());
-        QVERIFY(p.program.window()->Timer2->isActive());
+        QVERIFY(testsupport::MainWindowControls(p.program.window()).Timer2->isActive());
         QTRY_VERIFY(first.isNull());
         QCOMPARE(lastClosed, 0);
         QCOMPARE(p.ended, 0);

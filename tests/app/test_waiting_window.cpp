@@ -61,7 +61,7 @@ int exitWhileConnectWaits(int argc, char** argv)
         std::printf("waiting %d\n", program.session().runGuard().busy() && !QApplication::activeModalWidget());
         std::printf("exit at %lld\n", QDateTime::currentMSecsSinceEpoch());
         std::fflush(stdout);
-        w.fin_0->click();
+        testsupport::MainWindowControls(&w).fin_0->click();
     });
     testsupport::ConnectionPageControls(&w).ocnx->setEditText(silentServerString(quint16(qEnvironmentVariableIntValue(kSilentPortVariable))));
     testsupport::ConnectionPageControls(&w).Command13->click();

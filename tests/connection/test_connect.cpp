@@ -57,7 +57,7 @@ class ConnectTest : public QObject
     int shownPage()
     {
         for (int k = 0; k < 4; ++k) {
-            if (!w().pt[std::size_t(k)]->isHidden())
+            if (!testsupport::MainWindowControls(&w()).pt[std::size_t(k)]->isHidden())
                 return k;
         }
         return -1;

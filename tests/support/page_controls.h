@@ -10,7 +10,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <array>
 
 namespace testsupport
@@ -23,6 +25,30 @@ template <typename T, std::size_t N> std::array<T*, N> elements(QWidget* window,
         found[i] = child<T>(window, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
     return found;
 }
+
+// The main window's own controls: the page menu, Exit, the colour looks, help, the
+// status bar, the clock and the pages pt(0..5).
+struct MainWindowControls {
+    explicit MainWindowControls(QWidget* window)
+        : Command(elements<QPushButton, 5>(window, "Command")),
+          fin_0(child<QPushButton>(window, QStringLiteral("fin_0"))),
+          look(elements<QPushButton, 2>(window, "look")),
+          Command16(child<QPushButton>(window, QStringLiteral("Command16"))),
+          help(child<QPlainTextEdit>(window, QStringLiteral("help"))),
+          Timer2(child<QTimer>(window, QStringLiteral("Timer2"))),
+          st1(child<QStatusBar>(window, QStringLiteral("st1"))), pt(elements<QWidget, 6>(window, "pt"))
+    {
+    }
+
+    std::array<QPushButton*, 5> Command;
+    QPushButton* fin_0;
+    std::array<QPushButton*, 2> look;
+    QPushButton* Command16;
+    QPlainTextEdit* help;
+    QTimer* Timer2;
+    QStatusBar* st1;
+    std::array<QWidget*, 6> pt;
+};
 
 // The Data Browser page.
 struct BrowserPageControls {

@@ -31,11 +31,11 @@ void look_Click(MainWindow& window, int index)
     }
 }
 
-void connectLookButtons(MainWindow& window)
+void connectLookButtons(MainWindow& window, const std::array<QPushButton*, 2>& buttons)
 {
     MainWindow* w = &window;
-    for (int i = 0; i < int(window.look.size()); ++i)
-        QObject::connect(window.look[std::size_t(i)], &QPushButton::clicked, w, [w, i] { look_Click(*w, i); });
+    for (int i = 0; i < int(buttons.size()); ++i)
+        QObject::connect(buttons[std::size_t(i)], &QPushButton::clicked, w, [w, i] { look_Click(*w, i); });
 }
 
 } // namespace app
