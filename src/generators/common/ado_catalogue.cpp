@@ -56,6 +56,29 @@ Result readSchema(Connection& connection, platform::ado::CatalogueCache* cache, 
     return result;
 }
 
+// A rowset of one table, kept in `keptRows` under the table's name once read.
+template <class Result, class ReadRow>
+Result readTableSchema(Connection& connection, platform::ado::CatalogueCache* cache,
+                       QHash<QString, Result>* keptRows, const QString& table, const QString& schema, int kind,
+                       const QList<QVariant>& restrictions, ReadRow readRow)
+{
+    Result result;
+    if (refusedWithoutConnection(connection, result))
+        return result;
+    return kept(keptRows, tableKey(table, schema),
+                [&] { return readSchema(connection, cache, kind, restrictions, result, readRow); });
+}
+
+void readKeyColumn(const Recordset& rs, KeyColumns& key)
+{
+    key.columns.append(rs.value(QStringLiteral("COLUMN_NAME")));
+}
+
+void readIndexColumn(const Recordset& rs, IndexRows& index)
+{
+    index.rows.append({rs.value(QStringLiteral("INDEX_NAME")), rs.value(QStringLiteral("COLUMN_NAME"))});
+}
+
 void readForeignKey(const Recordset& rs, ForeignKeyRows& keys)
 {
     ForeignKeyRow row;
@@ -124,16 +147,9 @@ platform::ado::CatalogueCache* AdoCatalogue::rowsetCache() const
 
 KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
 {
-    KeyColumns result;
-    if (refusedWithoutConnection(connection_, result))
-        return result;
-    return kept(cache_ ? &cache_->primaryKeys : nullptr, tableKey(table, schema), [&] {
-        return readSchema(connection_, rowsetCache(), platform::ado::adSchemaPrimaryKeys,
-                          {QVariant(), schemaRestriction(schema), table}, result,
-                          [](const Recordset& rs, KeyColumns& key) {
-                              key.columns.append(rs.value(QStringLiteral("COLUMN_NAME")));
-                          });
-    });
+    return readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->primaryKeys : nullptr, table, schema,
+                           platform::ado::adSchemaPrimaryKeys, {QVariant(), schemaRestriction(schema), table},
+                           readKeyColumn);
 }
 
 ForeignKeyRows AdoCatalogue::foreignKeys()
@@ -151,18 +167,10 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
 
 IndexRows AdoCatalogue::indexes(const QString& table, const QString& schema)
 {
-    IndexRows result;
-    if (refusedWithoutConnection(connection_, result))
-        return result;
-    return kept(cache_ ? &cache_->indexes : nullptr, tableKey(table, schema), [&] {
-        // Restrictions: catalog, schema, index name, type, table.
-        return readSchema(connection_, rowsetCache(), platform::ado::adSchemaIndexes,
-                          {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table}, result,
-                          [](const Recordset& rs, IndexRows& index) {
-                              index.rows.append({rs.value(QStringLiteral("INDEX_NAME")),
-                                                 rs.value(QStringLiteral("COLUMN_NAME"))});
-                          });
-    });
+    // Restrictions: catalog, schema, index name, type, table.
+    return readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->indexes : nullptr, table, schema,
+                           platform::ado::adSchemaIndexes,
+                           {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table}, readIndexColumn);
 }
 
 TableSchemas AdoCatalogue::tableSchemas(const QString& table)
