@@ -17,6 +17,13 @@ const QString kUid = QStringLiteral("uid");
 const QString kPwd = QStringLiteral("pwd");
 const QString kSo = QStringLiteral("so");
 
+// A remembered login's boxes under their keys; the password only when its box is to be kept.
+struct LoginBox {
+    const QString& key;
+    QLineEdit* box;
+    bool kept = true;
+};
+
 // Trims the box's text and writes it back; returns it.
 QString trimBox(QComboBox* box)
 {
@@ -25,39 +32,43 @@ QString trimBox(QComboBox* box)
     return text;
 }
 
+void saveLogin(platform::settings::Store& settings, const QString& group, const QString& name,
+               std::initializer_list<LoginBox> boxes)
+{
+    for (const LoginBox& field : boxes)
+        settings.save(group, name, field.key, field.kept ? field.box->text() : QString());
+}
+
+// Fills the boxes from the login remembered under the name picked in `picker`.
+void restoreLogin(platform::settings::Store& settings, const QString& group, QComboBox* picker,
+                  std::initializer_list<LoginBox> boxes)
+{
+    const QString name = trimBox(picker);
+    if (name.isEmpty())
+        return;
+    for (const LoginBox& field : boxes)
+        field.box->setText(settings.get(group, name, field.key));
+}
+
 } // namespace
 
 void ConnectionPage::rememberLogin(Kind kind)
 {
-    if (kind == Kind::oracle) {
-        const QString service = db->currentText();
-        settings_.save(kOracleLogins, service, kUid, uid->text());
-        settings_.save(kOracleLogins, service, kPwd, c1->isChecked() ? pwd->text() : QString());
-    } else if (kind == Kind::sqlServer) {
-        const QString database = sdb->currentText();
-        settings_.save(kSqlServerLogins, database, kUid, suid->text());
-        settings_.save(kSqlServerLogins, database, kSo, so->text());
-        settings_.save(kSqlServerLogins, database, kPwd, sc1->isChecked() ? spwd->text() : QString());
-    }
+    if (kind == Kind::oracle)
+        saveLogin(settings_, kOracleLogins, db->currentText(), {{kUid, uid}, {kPwd, pwd, c1->isChecked()}});
+    else if (kind == Kind::sqlServer)
+        saveLogin(settings_, kSqlServerLogins, sdb->currentText(),
+                  {{kUid, suid}, {kSo, so}, {kPwd, spwd, sc1->isChecked()}});
 }
 
 void ConnectionPage::db_Click()
 {
-    const QString service = trimBox(db);
-    if (service.isEmpty())
-        return;
-    uid->setText(settings_.get(kOracleLogins, service, kUid));
-    pwd->setText(settings_.get(kOracleLogins, service, kPwd));
+    restoreLogin(settings_, kOracleLogins, db, {{kUid, uid}, {kPwd, pwd}});
 }
 
 void ConnectionPage::sdb_Click()
 {
-    const QString database = trimBox(sdb);
-    if (database.isEmpty())
-        return;
-    suid->setText(settings_.get(kSqlServerLogins, database, kUid));
-    spwd->setText(settings_.get(kSqlServerLogins, database, kPwd));
-    so->setText(settings_.get(kSqlServerLogins, database, kSo));
+    restoreLogin(settings_, kSqlServerLogins, sdb, {{kUid, suid}, {kPwd, spwd}, {kSo, so}});
 }
 
 } // namespace connection

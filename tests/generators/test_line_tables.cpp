@@ -1,5 +1,6 @@
 #include "generators/classmodule/class_module_writers.h"
 #include "generators/common/dal_command.h"
+#include "generators/common/dal_reader.h"
 #include "generators/common/line_table.h"
 #include "generators/dataclasses/data_class_properties.h"
 #include "generators/dataclasses/data_class_relations.h"
@@ -33,7 +34,7 @@ QList<const LineTable*> allLineTables()
 {
     QList<const LineTable*> tables;
     for (const auto& writerTables :
-         {dalCommandLineTables(), vbnet::dataAccessLineTables(), vbnet::dataManagerLineTables(), dataclasses::dataClassLineTables(),
+         {dalCommandLineTables(), dalReaderLineTables(), vbnet::dataAccessLineTables(), vbnet::dataManagerLineTables(), dataclasses::dataClassLineTables(),
           dataclasses::propertyLineTables(), dataclasses::relationLineTables(), dataclasses::webConfigLineTables(),
           dataclasses::joinClassLineTables(), dataclasses::joinManagerLineTables(),
           dataclasses::joinReaderLineTables(), oracle::packageAccessLineTables(), oracle::packageSpecLineTables(),

@@ -17,9 +17,10 @@ Public Function list(ByVal my_cnx As ADODB.Connection, num_index As Integer) As 
 End Function
 )"};
 
-// findfirst and findlast read the same selection; findlast moves to its end first,
-// unless the selection is empty.
-const LineTable kFind{u"class module find", {u"method", u"table"}, {u"last"}, uR"(
+// findfirst, findlast and search read the same selection; findlast moves to its end first,
+// unless the selection is empty, and search tries again with greater-or-equal terms when
+// the first recordset does not open.
+const LineTable kFind{u"class module find", {u"method", u"table"}, {u"last", u"retry"}, uR"(
 Public Sub <method>(ByVal my_cnx As ADODB.Connection, num_index As Integer)
     my_sql="select * from <table>" & my_where & my_order(num_index)
     Set dbl = New ADODB.Recordset
@@ -30,32 +31,17 @@ Public Sub <method>(ByVal my_cnx As ADODB.Connection, num_index As Integer)
         my_lect
         dbl.close
         else
-        z_return_code = 1
-    End If
-End Sub
-)"};
-
-// A second try with greater-or-equal terms when the first recordset does not open.
-const LineTable kSearch{u"class module search", {u"table"}, {}, uR"(
-Public Sub search(ByVal my_cnx As ADODB.Connection, num_index As Integer)
-    my_sql="select * from <table>" & my_where & my_order(num_index)
-    Set dbl = New ADODB.Recordset
-    dbl.Open my_sql, my_cnx, 2, 3, 8
-    If dbl.state <> 0 then
-        z_return_code = 0
-        my_lect
-        dbl.close
-        else
-        my_sql="select * from <table>" & my_where_sup & my_order(num_index)
-        Set dbl = New ADODB.Recordset
-        dbl.Open my_sql, my_cnx, 2, 3, 8
-        If dbl.state <> 0 then
-            z_return_code = 2
-            my_lect
-            dbl.close
-            else
-            z_return_code = 1
-        End If
+[!retry]        z_return_code = 1
+[retry]        my_sql="select * from <table>" & my_where_sup & my_order(num_index)
+[retry]        Set dbl = New ADODB.Recordset
+[retry]        dbl.Open my_sql, my_cnx, 2, 3, 8
+[retry]        If dbl.state <> 0 then
+[retry]            z_return_code = 2
+[retry]            my_lect
+[retry]            dbl.close
+[retry]            else
+[retry]            z_return_code = 1
+[retry]        End If
     End If
 End Sub
 )"};
@@ -89,11 +75,13 @@ End Sub
 void writeFinderMethods(ModuleFile& file, const ClassTable& table)
 {
     writeClassLines(file, kList, table);
-    writeClassLines(file, kFind, table, {{QStringLiteral("method"), QStringLiteral("findfirst")}},
-                    {{QStringLiteral("last"), when(false)}});
-    writeClassLines(file, kFind, table, {{QStringLiteral("method"), QStringLiteral("findlast")}},
-                    {{QStringLiteral("last"), when(true)}});
-    writeClassLines(file, kSearch, table);
+    const auto find = [&](const QString& method, bool last, bool retry) {
+        writeClassLines(file, kFind, table, {{QStringLiteral("method"), method}},
+                        {{QStringLiteral("last"), when(last)}, {QStringLiteral("retry"), when(retry)}});
+    };
+    find(QStringLiteral("findfirst"), /*last=*/false, /*retry=*/false);
+    find(QStringLiteral("findlast"), /*last=*/true, /*retry=*/false);
+    find(QStringLiteral("search"), /*last=*/false, /*retry=*/true);
     writeClassLines(file, kStep, table,
                     {{QStringLiteral("method"), QStringLiteral("findnext")},
                      {QStringLiteral("row_test"), QStringLiteral("not dbl.eof")},
@@ -106,7 +94,7 @@ void writeFinderMethods(ModuleFile& file, const ClassTable& table)
 
 QList<const LineTable*> finderLineTables()
 {
-    return {&kList, &kFind, &kSearch, &kStep};
+    return {&kList, &kFind, &kStep};
 }
 
 } // namespace generators::classmodule

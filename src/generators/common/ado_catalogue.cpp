@@ -42,6 +42,56 @@ QVariant schemaRestriction(const QString& schema)
     return schema.isEmpty() ? QVariant() : QVariant(schema);
 }
 
+// Opens a schema rowset into `result`'s status and hands each of its rows to `readRow`.
+template <class Result, class ReadRow>
+Result readSchema(Connection& connection, platform::ado::CatalogueCache* cache, int kind,
+                  const QList<QVariant>& restrictions, Result result, ReadRow readRow)
+{
+    Recordset rs;
+    const Status status = connection.openSchema(kind, restrictions, &rs, cache);
+    result.ok = status.ok;
+    result.error = status.message;
+    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
+        readRow(rs, result);
+    return result;
+}
+
+// A rowset of one table, kept in `keptRows` under the table's name once read.
+template <class Result, class ReadRow>
+Result readTableSchema(Connection& connection, platform::ado::CatalogueCache* cache,
+                       QHash<QString, Result>* keptRows, const QString& table, const QString& schema, int kind,
+                       const QList<QVariant>& restrictions, ReadRow readRow)
+{
+    Result result;
+    if (refusedWithoutConnection(connection, result))
+        return result;
+    return kept(keptRows, tableKey(table, schema),
+                [&] { return readSchema(connection, cache, kind, restrictions, result, readRow); });
+}
+
+void readKeyColumn(const Recordset& rs, KeyColumns& key)
+{
+    key.columns.append(rs.value(QStringLiteral("COLUMN_NAME")));
+}
+
+void readIndexColumn(const Recordset& rs, IndexRows& index)
+{
+    index.rows.append({rs.value(QStringLiteral("INDEX_NAME")), rs.value(QStringLiteral("COLUMN_NAME"))});
+}
+
+void readForeignKey(const Recordset& rs, ForeignKeyRows& keys)
+{
+    ForeignKeyRow row;
+    row.pkSchema = rs.value(QStringLiteral("PK_TABLE_SCHEMA"));
+    row.pkTable = rs.value(QStringLiteral("PK_TABLE_NAME"));
+    row.pkColumn = rs.value(QStringLiteral("PK_COLUMN_NAME"));
+    row.fkSchema = rs.value(QStringLiteral("FK_TABLE_SCHEMA"));
+    row.fkTable = rs.value(QStringLiteral("FK_TABLE_NAME"));
+    row.fkColumn = rs.value(QStringLiteral("FK_COLUMN_NAME"));
+    row.ordinal = rs.value(QStringLiteral("ORDINAL")).toInt();
+    keys.rows.append(row);
+}
+
 } // namespace
 
 AdoCatalogue::AdoCatalogue(Connection& connection, QString connectionString,
@@ -97,20 +147,9 @@ platform::ado::CatalogueCache* AdoCatalogue::rowsetCache() const
 
 KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
 {
-    KeyColumns result;
-    if (refusedWithoutConnection(connection_, result))
-        return result;
-    return kept(cache_ ? &cache_->primaryKeys : nullptr, tableKey(table, schema), [&] {
-        Recordset rs;
-        const Status status = connection_.openSchema(
-            platform::ado::adSchemaPrimaryKeys, {QVariant(), schemaRestriction(schema), table}, &rs,
-            rowsetCache());
-        result.ok = status.ok;
-        result.error = status.message;
-        for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
-            result.columns.append(rs.value(QStringLiteral("COLUMN_NAME")));
-        return result;
-    });
+    return readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->primaryKeys : nullptr, table, schema,
+                           platform::ado::adSchemaPrimaryKeys, {QVariant(), schemaRestriction(schema), table},
+                           readKeyColumn);
 }
 
 ForeignKeyRows AdoCatalogue::foreignKeys()
@@ -120,21 +159,7 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
         return result;
     if (cache_ && cache_->foreignKeys)
         return *cache_->foreignKeys;
-    Recordset rs;
-    const Status status = connection_.openSchema(platform::ado::adSchemaForeignKeys, {}, &rs, rowsetCache());
-    result.ok = status.ok;
-    result.error = status.message;
-    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext()) {
-        ForeignKeyRow row;
-        row.pkSchema = rs.value(QStringLiteral("PK_TABLE_SCHEMA"));
-        row.pkTable = rs.value(QStringLiteral("PK_TABLE_NAME"));
-        row.pkColumn = rs.value(QStringLiteral("PK_COLUMN_NAME"));
-        row.fkSchema = rs.value(QStringLiteral("FK_TABLE_SCHEMA"));
-        row.fkTable = rs.value(QStringLiteral("FK_TABLE_NAME"));
-        row.fkColumn = rs.value(QStringLiteral("FK_COLUMN_NAME"));
-        row.ordinal = rs.value(QStringLiteral("ORDINAL")).toInt();
-        result.rows.append(row);
-    }
+    result = readSchema(connection_, rowsetCache(), platform::ado::adSchemaForeignKeys, {}, result, readForeignKey);
     if (cache_ && result.ok)
         cache_->foreignKeys = result;
     return result;
@@ -142,22 +167,10 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
 
 IndexRows AdoCatalogue::indexes(const QString& table, const QString& schema)
 {
-    IndexRows result;
-    if (refusedWithoutConnection(connection_, result))
-        return result;
-    return kept(cache_ ? &cache_->indexes : nullptr, tableKey(table, schema), [&] {
-        Recordset rs;
-        // Restrictions: catalog, schema, index name, type, table.
-        const Status status = connection_.openSchema(
-            platform::ado::adSchemaIndexes,
-            {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table}, &rs, rowsetCache());
-        result.ok = status.ok;
-        result.error = status.message;
-        for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
-            result.rows.append(
-                {rs.value(QStringLiteral("INDEX_NAME")), rs.value(QStringLiteral("COLUMN_NAME"))});
-        return result;
-    });
+    // Restrictions: catalog, schema, index name, type, table.
+    return readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->indexes : nullptr, table, schema,
+                           platform::ado::adSchemaIndexes,
+                           {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table}, readIndexColumn);
 }
 
 TableSchemas AdoCatalogue::tableSchemas(const QString& table)
@@ -165,19 +178,14 @@ TableSchemas AdoCatalogue::tableSchemas(const QString& table)
     TableSchemas result;
     if (refusedWithoutConnection(connection_, result))
         return result;
-    Recordset rs;
     // Restrictions: catalog, schema, table. The table restriction is a pattern to some
     // drivers ('_' matches any character), so the names are compared again.
-    const Status status =
-        connection_.openSchema(platform::ado::adSchemaTables, {QVariant(), QVariant(), table}, &rs, rowsetCache());
-    result.ok = status.ok;
-    result.error = status.message;
-    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext()) {
-        const QString schema = rs.value(QStringLiteral("TABLE_SCHEMA"));
-        if (rs.value(QStringLiteral("TABLE_NAME")) == table && !result.schemas.contains(schema))
-            result.schemas.append(schema);
-    }
-    return result;
+    return readSchema(connection_, rowsetCache(), platform::ado::adSchemaTables, {QVariant(), QVariant(), table},
+                      result, [&table](const Recordset& rs, TableSchemas& found) {
+                          const QString schema = rs.value(QStringLiteral("TABLE_SCHEMA"));
+                          if (rs.value(QStringLiteral("TABLE_NAME")) == table && !found.schemas.contains(schema))
+                              found.schemas.append(schema);
+                      });
 }
 
 QString AdoCatalogue::identifierQuote()

@@ -1,6 +1,7 @@
 #include "generators/dataclasses/join_managers_writer.h"
 
 #include "generators/common/column_discovery.h"
+#include "generators/common/dal_reader.h"
 #include "generators/dataclasses/join_pass.h"
 #include "generators/dataclasses/net_type.h"
 
@@ -8,8 +9,9 @@ namespace generators::dataclasses {
 
 namespace {
 
-// The List function reads the columns of a second pair of column queries.
-const LineTable kJoinManager{u"join manager", {u"child", u"parent", u"column"}, {u"child column", u"parent column", u"listed child column", u"listed parent column"}, uR"(
+// Get reads the columns of the join's own column queries; List reads those of a second
+// pair of column queries.
+const LineTable kJoinGet{u"join manager get", {u"child", u"parent", u"column"}, {u"child column", u"parent column"}, uR"(
 Public Module <child>_<parent>Manager
     Public Function Get<child>_<parent>(ByVal z_<child>_<parent> as <child>_<parent>) As <child>_<parent>
         dim y_<child>_<parent> as New <child>_<parent>()
@@ -22,14 +24,15 @@ Public Module <child>_<parent>Manager
             Else
                 'Throw New ApplicationException(<dq>No record found<dq>)
             End If
-        Finally
-            If Not rdr Is Nothing Then
-                rdr.Close()
-            End If
-        End Try
+)"};
+
+const LineTable kJoinGetReturn{u"join manager get return", {u"child", u"parent"}, {}, uR"(
         Return y_<child>_<parent>
     End Function
 
+)"};
+
+const LineTable kJoinList{u"join manager list", {u"child", u"parent", u"column"}, {u"listed child column", u"listed parent column"}, uR"(
 
     Public Function List<child>_<parent>(ByVal z_<child>_<parent> as <child>_<parent>) As ArrayList
         dim liste as New ArrayList()
@@ -43,11 +46,9 @@ Public Module <child>_<parent>Manager
 [listed parent column]                If Not IsDBNull(rdr(<dq>B_<column><dq>)) Then y_<child>_<parent>.<parent>_<column>=rdr(<dq>B_<column><dq>)
                 liste.Add (y_<child>_<parent>)
             End While
-        Finally
-            If Not rdr Is Nothing Then
-                rdr.Close()
-            End If
-        End Try
+)"};
+
+const LineTable kJoinListReturn{u"join manager list return", {}, {}, uR"(
         Return liste
     End Function
 
@@ -64,18 +65,19 @@ void writeJoinManagers(RunContext& ctx, ModuleFile& file)
             discoverColumns(ctx, DataControlId::data3, join.child, /*withRowLimit=*/true);
         const auto listedParentColumns =
             discoverColumns(ctx, DataControlId::data4, join.parent, /*withRowLimit=*/true);
-        writeLineTable(file, kJoinManager,
-                       {{QStringLiteral("child"), join.child}, {QStringLiteral("parent"), join.parent}},
+        const Placeholders values{{QStringLiteral("child"), join.child}, {QStringLiteral("parent"), join.parent}};
+        writeReaderUse(file, kJoinGet, kJoinGetReturn, values,
                        {{QStringLiteral("child column"), columnRows(join.childColumns)},
-                        {QStringLiteral("parent column"), columnRows(join.parentColumns)},
-                        {QStringLiteral("listed child column"), columnRows(listedChildColumns)},
+                        {QStringLiteral("parent column"), columnRows(join.parentColumns)}});
+        writeReaderUse(file, kJoinList, kJoinListReturn, values,
+                       {{QStringLiteral("listed child column"), columnRows(listedChildColumns)},
                         {QStringLiteral("listed parent column"), columnRows(listedParentColumns)}});
     });
 }
 
 QList<const LineTable*> joinManagerLineTables()
 {
-    return {&kJoinManager};
+    return {&kJoinGet, &kJoinGetReturn, &kJoinList, &kJoinListReturn};
 }
 
 } // namespace generators::dataclasses

@@ -42,32 +42,22 @@ Public Class DAL
     '        <TableClass> contains fields to populate in insert statement
 )"};
 
-const LineTable kReader{u"data access reader", {u"table", u"net_prefix", u"column"}, {u"column"}, uR"(
-    Public Shared Function Get<table>Reader(ByVal z_<table> as <table>) As IDataReader
+// The reader and the delete pick their rows by the same where clause; only the reader
+// orders them.
+const LineTable kSelection{u"data access selection", {u"table", u"net_prefix", u"column"}, {u"column", u"read"}, uR"(
+[read]    Public Shared Function Get<table>Reader(ByVal z_<table> as <table>) As IDataReader
+[!read]    Public Shared Sub Del<table>(ByVal z_<table> as <table>)
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim z_sep As String
         Dim z_sql As String
         z_sep = " where "
-        z_sql = "select * from <table>"
+[read]        z_sql = "select * from <table>"
+[!read]        z_sql = "Delete from <table>"
 [column]        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = " and "
         if not z_<table>.WhereClause Is Nothing then 
             z_sql = z_sql & z_sep & z_<table>.WhereClause
         End If 
-        if Not z_<table>.OrderClause Is Nothing then  z_sql = z_sql & " order by " & z_<table>.OrderClause
-        Dim cmd As New <net_prefix>Command(z_sql, cnx)
-)"};
-
-const LineTable kDelete{u"data access delete", {u"table", u"net_prefix", u"column"}, {u"column"}, uR"(
-    Public Shared Sub Del<table>(ByVal z_<table> as <table>)
-        Dim cnx As <net_prefix>Connection = Get_Connection()
-        Dim z_sep As String
-        Dim z_sql As String
-        z_sep = " where "
-        z_sql = "Delete from <table>"
-[column]        If z_<table>.IsDirty.<column> then z_sql = z_sql & z_sep & "<column>='" & Replace(z_<table>.<column>, "'", "''") & "'": z_sep = " and "
-        if not z_<table>.WhereClause Is Nothing then 
-            z_sql = z_sql & z_sep & z_<table>.WhereClause
-        End If 
+[read]        if Not z_<table>.OrderClause Is Nothing then  z_sql = z_sql & " order by " & z_<table>.OrderClause
         Dim cmd As New <net_prefix>Command(z_sql, cnx)
 )"};
 
@@ -104,12 +94,12 @@ const LineTable kInsert{u"data access insert", {u"table", u"net_prefix", u"from_
 
 // Each member runs its own discovery query; only the insert's carries no row_limit.
 void writeMember(RunContext& ctx, ModuleFile& file, const LineTable& member, const QString& table,
-                 bool withRowLimit, DalCommand command)
+                 bool withRowLimit, DalCommand command, RowSets rows = {})
 {
     const Placeholders values{{QStringLiteral("table"), table},
                               {QStringLiteral("net_prefix"), ctx.in.net_prefix},
                               {QStringLiteral("from_dual"), ctx.in.from_dual}};
-    writeLineTable(file, member, values, RowSets().addFetched(QStringLiteral("column"), [&] {
+    writeLineTable(file, member, values, rows.addFetched(QStringLiteral("column"), [&] {
         return rowsOf(QStringLiteral("column"), discoverColumnNames(ctx, table, withRowLimit));
     }));
     writeDalCommandRun(file, ctx.in.net_prefix, command);
@@ -128,8 +118,10 @@ void writeDataAccessModule(RunContext& ctx)
                     {QStringLiteral("cnxstr"), ctx.in.cnxstr},
                     {QStringLiteral("namespace"), ctx.ns}});
     forEachChosenTable(ctx, [&](const QString& table) {
-        writeMember(ctx, file, kReader, table, true, DalCommand::Reader);
-        writeMember(ctx, file, kDelete, table, true, DalCommand::StatementThenClose);
+        writeMember(ctx, file, kSelection, table, true, DalCommand::Reader,
+                    {{QStringLiteral("read"), when(true)}});
+        writeMember(ctx, file, kSelection, table, true, DalCommand::StatementThenClose,
+                    {{QStringLiteral("read"), when(false)}});
         writeMember(ctx, file, kUpdate, table, true, DalCommand::StatementThenClose);
         writeMember(ctx, file, kInsert, table, false, DalCommand::StatementThenClose);
     });
@@ -138,7 +130,7 @@ void writeDataAccessModule(RunContext& ctx)
 
 QList<const LineTable*> dataAccessLineTables()
 {
-    return {&kHead, &kReader, &kDelete, &kUpdate, &kInsert};
+    return {&kHead, &kSelection, &kUpdate, &kInsert};
 }
 
 } // namespace generators::vbnet

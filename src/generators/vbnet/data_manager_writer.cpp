@@ -1,5 +1,6 @@
 #include "generators/vbnet/data_manager_writer.h"
 
+#include "generators/common/dal_reader.h"
 #include "generators/common/line_table.h"
 #include "generators/common/primary_key_read.h"
 #include "generators/vbnet/column_names.h"
@@ -52,11 +53,9 @@ const LineTable kGet{u"data manager get", {u"table", u"column"}, {u"ps", u"colum
             Else
                 'Throw New ApplicationException("No record found")
             End If
-        Finally
-            If Not rdr Is Nothing Then
-                rdr.Close()
-            End If
-        End Try
+)"};
+
+const LineTable kGetReturn{u"data manager get return", {u"table"}, {}, uR"(
         Return y_<table>
     End Function
 
@@ -77,11 +76,9 @@ const LineTable kSave{u"data manager save", {u"table"}, {u"ps"}, uR"(
                 else
                 DAL.Insert<table>(update_<table>)
             End If
-        Finally
-            If Not rdr Is Nothing Then
-                rdr.Close()
-            End If
-        End Try
+)"};
+
+const LineTable kSaveEnd{u"data manager save end", {}, {}, uR"(
     End Sub
 
 )"};
@@ -119,11 +116,9 @@ const LineTable kList{u"data manager list", {u"table", u"column"}, {u"ps", u"col
 [column]                If Not IsDBNull(rdr("<column>")) Then y_<table>.<column>=rdr("<column>")
                 liste.Add (y_<table>)
             End While
-        Finally
-            If Not rdr Is Nothing Then
-                rdr.Close()
-            End If
-        End Try
+)"};
+
+const LineTable kListReturn{u"data manager list return", {}, {}, uR"(
         Return liste
     End Function
 
@@ -140,9 +135,9 @@ void writeTableModule(RunContext& ctx, ModuleFile& file, const QString& table)
     };
 
     writeLineTable(file, kModuleOpen, values);
-    writeLineTable(file, kGet, values,
+    writeReaderUse(file, kGet, kGetReturn, values,
                    RowSets{{QStringLiteral("ps"), when(ps)}}.addFetched(QStringLiteral("column"), columns(true)));
-    writeLineTable(file, kSave, values, {{QStringLiteral("ps"), when(ps)}});
+    writeReaderUse(file, kSave, kSaveEnd, values, {{QStringLiteral("ps"), when(ps)}});
     if (!ps) {
         std::optional<QStringList> key;
         const auto keyColumns = [&]() -> const QStringList& {
@@ -157,7 +152,7 @@ void writeTableModule(RunContext& ctx, ModuleFile& file, const QString& table)
                            .addFetched(QStringLiteral("keyed"), [&] { return when(!keyColumns().isEmpty()); }));
     }
     writeLineTable(file, kDelete, values);
-    writeLineTable(file, kList, values,
+    writeReaderUse(file, kList, kListReturn, values,
                    RowSets{{QStringLiteral("ps"), when(ps)}}.addFetched(QStringLiteral("column"), columns(false)));
     writeLineTable(file, kModuleClose, values);
 }
@@ -175,7 +170,8 @@ void writeDataManagerModule(RunContext& ctx)
 
 QList<const LineTable*> dataManagerLineTables()
 {
-    return {&kHead, &kModuleOpen, &kModuleClose, &kGet, &kSave, &kSaveByKey, &kDelete, &kList};
+    return {&kHead, &kModuleOpen, &kModuleClose, &kGet, &kGetReturn, &kSave, &kSaveEnd, &kSaveByKey, &kDelete, &kList,
+            &kListReturn};
 }
 
 } // namespace generators::vbnet
