@@ -21,6 +21,16 @@ namespace
 // Room above and below a grid row's text.
 constexpr int kRowPadding = 4;
 
+// A caption and its text box side by side in the first row of a panel, from `column` on.
+app::TextBox* captionedBox(QGridLayout* panel, const QString& name, const QString& caption, int column)
+{
+    QWidget* parent = panel->parentWidget();
+    panel->addWidget(app::label(name + QStringLiteral("_label"), caption, parent), 0, column);
+    auto* box = new app::TextBox(name, parent);
+    panel->addWidget(box, 0, column + 1);
+    return box;
+}
+
 } // namespace
 
 DataBrowserPage::DataBrowserPage(QWidget* parent)
@@ -120,9 +130,7 @@ void DataBrowserPage::buildCriteriaPanels()
     auto* filterPanel = new QGridLayout(dbs[1]);
     cv1 = app::label(QStringLiteral("cv1"), QString(), dbs[1]);
     filterPanel->addWidget(cv1, 0, 0);
-    filterPanel->addWidget(app::label(QStringLiteral("v_label"), QStringLiteral("Value"), dbs[1]), 0, 1);
-    v = new app::TextBox(QStringLiteral("v"), dbs[1]);
-    filterPanel->addWidget(v, 0, 2);
+    v = captionedBox(filterPanel, QStringLiteral("v"), QStringLiteral("Value"), 1);
     Command7 = app::pictureButton(QStringLiteral("Command7"), QStyle::SP_DialogApplyButton,
                                   QStringLiteral("Select"), dbs[1]);
     filterPanel->addWidget(Command7, 0, 3);
@@ -141,12 +149,8 @@ void DataBrowserPage::buildCriteriaPanels()
     auto* rangePanel = new QGridLayout(dbs[2]);
     cv2 = app::label(QStringLiteral("cv2"), QString(), dbs[2]);
     rangePanel->addWidget(cv2, 0, 0);
-    rangePanel->addWidget(app::label(QStringLiteral("sfr_label"), QStringLiteral("From"), dbs[2]), 0, 1);
-    sfr = new app::TextBox(QStringLiteral("sfr"), dbs[2]);
-    rangePanel->addWidget(sfr, 0, 2);
-    rangePanel->addWidget(app::label(QStringLiteral("sto_label"), QStringLiteral("To"), dbs[2]), 0, 3);
-    sto = new app::TextBox(QStringLiteral("sto"), dbs[2]);
-    rangePanel->addWidget(sto, 0, 4);
+    sfr = captionedBox(rangePanel, QStringLiteral("sfr"), QStringLiteral("From"), 1);
+    sto = captionedBox(rangePanel, QStringLiteral("sto"), QStringLiteral("To"), 3);
     Command10 = app::pictureButton(QStringLiteral("Command10"), QStyle::SP_FileDialogContentsView,
                                    QStringLiteral("Search"), dbs[2]);
     rangePanel->addWidget(Command10, 0, 5);
