@@ -26,13 +26,16 @@ namespace
 constexpr int kRows = 1000000;
 
 const char* const kSqliteScript =
-    "CREATE TABLE big (id INTEGER PRIMARY KEY, name VARCHAR(40), amount NUMERIC(12,2), day DATE, grp INTEGER);\n"
+    "CREATE TABLE big (id INTEGER PRIMARY KEY, name VARCHAR(40), amount NUMERIC(12,2), day DATE, grp "
+    "INTEGER);\n"
     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000000)\n"
-    "INSERT INTO big SELECT i, 'name ' || i, i * 1.5, date('2020-01-01', '+' || (i % 1500) || ' days'), i % 7 "
+    "INSERT INTO big SELECT i, 'name ' || i, i * 1.5, date('2020-01-01', '+' || (i % 1500) || ' days'), i % "
+    "7 "
     "FROM n;\n";
 
 const char* const kPgScript =
-    "CREATE TABLE big (id integer PRIMARY KEY, name varchar(40), amount numeric(12,2), day date, grp integer);\n"
+    "CREATE TABLE big (id integer PRIMARY KEY, name varchar(40), amount numeric(12,2), day date, grp "
+    "integer);\n"
     "INSERT INTO big SELECT i, 'name ' || i, i * 1.5, date '2020-01-01' + (i % 1500), i % 7 "
     "FROM generate_series(1, 1000000) i;\n"
     "ANALYZE big;\n";
@@ -74,9 +77,8 @@ Figures measure(browser::DataBrowserPage& page, const std::function<void()>& act
     const long before = statusKb("VmRSS:");
     Figures figures;
     QElapsedTimer timer;
-    const auto shown = QObject::connect(&page, &browser::DataBrowserPage::queryShown, [&] {
-        figures.firstRowsMs = double(timer.nsecsElapsed()) / 1e6;
-    });
+    const auto shown = QObject::connect(&page, &browser::DataBrowserPage::queryShown,
+                                        [&] { figures.firstRowsMs = double(timer.nsecsElapsed()) / 1e6; });
     timer.start();
     action();
     figures.countMs = double(timer.nsecsElapsed()) / 1e6;
@@ -87,8 +89,8 @@ Figures measure(browser::DataBrowserPage& page, const std::function<void()>& act
 
 void report(const char* database, const char* action, const Figures& f, const QString& count, int gridRows)
 {
-    std::printf("%-10s  %-22s  first rows %8.0f ms  count %8.0f ms  peak +%6.1f MB  nr=%s grid=%d\n", database,
-                action, f.firstRowsMs, f.countMs, f.peakGrowthMb, qPrintable(count), gridRows);
+    std::printf("%-10s  %-22s  first rows %8.0f ms  count %8.0f ms  peak +%6.1f MB  nr=%s grid=%d\n",
+                database, action, f.firstRowsMs, f.countMs, f.peakGrowthMb, qPrintable(count), gridRows);
 }
 
 bool runOn(const char* database, const QString& connectionString)
@@ -176,7 +178,8 @@ int main(int argc, char** argv)
 
     std::printf("building the %d-row tables...\n", kRows);
     std::fflush(stdout);
-    const QString sqlite = testsupport::sqliteFixture(writeScript(dir, "big_sqlite.sql", kSqliteScript), dir.path());
+    const QString sqlite =
+        testsupport::sqliteFixture(writeScript(dir, "big_sqlite.sql", kSqliteScript), dir.path());
     if (sqlite.isEmpty()) {
         std::fprintf(stderr, "bench_browser: the SQLite table could not be built\n");
         return 1;

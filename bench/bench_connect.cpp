@@ -64,7 +64,8 @@ int main(int argc, char** argv)
     program.setEndStep([] {});
     program.start();
     app::MainWindow& window = *program.window();
-    testsupport::ConnectionPageControls(&window).ocnx->setEditText(QStringLiteral("DRIVER=SQLite3;Database=%1;").arg(file));
+    testsupport::ConnectionPageControls(&window).ocnx->setEditText(
+        QStringLiteral("DRIVER=SQLite3;Database=%1;").arg(file));
 
     QElapsedTimer timer;
     timer.start();

@@ -11,7 +11,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 constexpr int kRows = 1000000;
 constexpr int kRepeats = 20;
@@ -72,8 +73,8 @@ void measure(const char* label, const QString& cnx, const QString& big, const QS
     const platform::ado::Status fetched = data3.refresh(/*fieldsOnly=*/false);
     const double fetchMs = double(timer.nsecsElapsed()) / 1e6;
 
-    std::printf("%s: discovery on %d rows: %.3f ms (%d fields); on an empty table: %.3f ms (%d fields)\n", label,
-                kRows, bigMs, bigFields, emptyMs, emptyFields);
+    std::printf("%s: discovery on %d rows: %.3f ms (%d fields); on an empty table: %.3f ms (%d fields)\n",
+                label, kRows, bigMs, bigFields, emptyMs, emptyFields);
     std::printf("%s: the same query fetching its rows: %.1f ms (%s, %d rows)\n", label, fetchMs,
                 fetched.ok ? "ok" : qPrintable(fetched.message), data3.recordset().recordCount());
 }
@@ -85,13 +86,14 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const QString dbPath = dir.filePath(QStringLiteral("big.db"));
-    const QByteArray sqliteScript = QStringLiteral(
-        "CREATE TABLE Big (Id INTEGER PRIMARY KEY, Label VARCHAR(40), Amount NUMERIC(10,2));\n"
-        "CREATE TABLE Empty (Id INTEGER PRIMARY KEY, Label VARCHAR(40), Amount NUMERIC(10,2));\n"
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)\n"
-        "INSERT INTO Big SELECT i, 'label ' || i, i * 0.5 FROM n;\n")
-                                        .arg(kRows)
-                                        .toUtf8();
+    const QByteArray sqliteScript =
+        QStringLiteral(
+            "CREATE TABLE Big (Id INTEGER PRIMARY KEY, Label VARCHAR(40), Amount NUMERIC(10,2));\n"
+            "CREATE TABLE Empty (Id INTEGER PRIMARY KEY, Label VARCHAR(40), Amount NUMERIC(10,2));\n"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)\n"
+            "INSERT INTO Big SELECT i, 'label ' || i, i * 0.5 FROM n;\n")
+            .arg(kRows)
+            .toUtf8();
     if (runTool(QStringLiteral("sqlite3"), {dbPath}, sqliteScript))
         measure("SQLite", QStringLiteral("DRIVER=SQLite3;Database=") + dbPath, QStringLiteral("Big"),
                 QStringLiteral("Empty"));
@@ -100,19 +102,30 @@ int main(int argc, char** argv)
     const QString port = qEnvironmentVariable("QUILLMERE_PG_PORT");
     const QString user = qEnvironmentVariable("QUILLMERE_PG_USER");
     if (host.isEmpty() || port.isEmpty() || user.isEmpty()) {
-        std::printf("PostgreSQL: skipped (QUILLMERE_PG_HOST, QUILLMERE_PG_PORT, QUILLMERE_PG_USER not set)\n");
+        std::printf(
+            "PostgreSQL: skipped (QUILLMERE_PG_HOST, QUILLMERE_PG_PORT, QUILLMERE_PG_USER not set)\n");
         return 0;
     }
-    const QStringList psql{QStringLiteral("-q"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
-                           QStringLiteral("-h"), host, QStringLiteral("-p"), port, QStringLiteral("-U"), user,
-                           QStringLiteral("-d"), QStringLiteral("postgres")};
-    const QByteArray pgScript = QStringLiteral(
-        "DROP TABLE IF EXISTS bench_big, bench_empty;\n"
-        "CREATE TABLE bench_empty (id integer PRIMARY KEY, label varchar(40), amount numeric(10,2));\n"
-        "CREATE TABLE bench_big AS SELECT g AS id, 'label ' || g AS label, (g * 0.5)::numeric(10,2) AS amount\n"
-        "  FROM generate_series(1, %1) g;\n")
-                                    .arg(kRows)
-                                    .toUtf8();
+    const QStringList psql{QStringLiteral("-q"),
+                           QStringLiteral("-v"),
+                           QStringLiteral("ON_ERROR_STOP=1"),
+                           QStringLiteral("-h"),
+                           host,
+                           QStringLiteral("-p"),
+                           port,
+                           QStringLiteral("-U"),
+                           user,
+                           QStringLiteral("-d"),
+                           QStringLiteral("postgres")};
+    const QByteArray pgScript =
+        QStringLiteral(
+            "DROP TABLE IF EXISTS bench_big, bench_empty;\n"
+            "CREATE TABLE bench_empty (id integer PRIMARY KEY, label varchar(40), amount numeric(10,2));\n"
+            "CREATE TABLE bench_big AS SELECT g AS id, 'label ' || g AS label, (g * 0.5)::numeric(10,2) AS "
+            "amount\n"
+            "  FROM generate_series(1, %1) g;\n")
+            .arg(kRows)
+            .toUtf8();
     if (!runTool(QStringLiteral("psql"), psql, pgScript))
         return 1;
     measure("PostgreSQL",

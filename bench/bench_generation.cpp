@@ -19,13 +19,15 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 constexpr int kTables = 1000;
 constexpr int kColumns = 10;
 
 // Previews kept as growing texts; a yield runs the event loop as the window does.
-class AppendingHost : public generators::Host {
+class AppendingHost : public generators::Host
+{
 public:
     void clearPreview(int index) override { previews[index].clear(); }
     void appendPreview(int index, const QString& text) override
@@ -61,7 +63,8 @@ public:
 };
 
 // The real catalogue, timed.
-class TimedCatalogue : public generators::Catalogue {
+class TimedCatalogue : public generators::Catalogue
+{
 public:
     explicit TimedCatalogue(generators::Catalogue& inner) : inner_(inner) {}
     generators::ColumnList columns(generators::DataControlId control, const QString& query) override

@@ -21,11 +21,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -89,8 +89,9 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parse(argc, argv, &options)) {
-        std::fprintf(stderr, "usage: %s [--tables N] [--backend sqlite|pg] [--run vbnet|classes|solution] "
-                             "[--no-joins]\n",
+        std::fprintf(stderr,
+                     "usage: %s [--tables N] [--backend sqlite|pg] [--run vbnet|classes|solution] "
+                     "[--no-joins]\n",
                      argv[0]);
         return 2;
     }
@@ -113,7 +114,8 @@ int main(int argc, char** argv)
     } else if (testsupport::pgAvailable()) {
         cnx = testsupport::pgFixture(script);
     } else {
-        std::fprintf(stderr, "no PostgreSQL server: set QUILLMERE_PG_HOST, QUILLMERE_PG_PORT, QUILLMERE_PG_USER\n");
+        std::fprintf(stderr,
+                     "no PostgreSQL server: set QUILLMERE_PG_HOST, QUILLMERE_PG_PORT, QUILLMERE_PG_USER\n");
         return 1;
     }
     if (cnx.isEmpty())

@@ -15,7 +15,8 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
+namespace
+{
 
 constexpr int kCalls = 100000;
 constexpr int kDiscoveries = 20000;
@@ -65,7 +66,8 @@ int main(int argc, char** argv)
     const double worker =
         microsecondsPerCall(kDiscoveries, [dbc] { platform::runWhileYielding([dbc] { discover(dbc); }); });
     std::printf("column discovery on the calling thread: %.2f us per call\n", direct);
-    std::printf("column discovery through the worker:    %.2f us per call (%+.2f us)\n", worker, worker - direct);
+    std::printf("column discovery through the worker:    %.2f us per call (%+.2f us)\n", worker,
+                worker - direct);
     SQLDisconnect(dbc);
     SQLFreeHandle(SQL_HANDLE_DBC, dbc);
     SQLFreeHandle(SQL_HANDLE_ENV, env);

@@ -1,6 +1,7 @@
 #include "app/action_guard.h"
 
-namespace app {
+namespace app
+{
 
 ActionGuard::ActionGuard(RunGuard& guard) : guard_(guard)
 {

@@ -4,10 +4,12 @@
 // (connect, select schema, close connection, look switch, generation, the arrow
 // buttons) takes the guard and is refused while another holds it.
 
-namespace app {
+namespace app
+{
 
 // The state itself, held by the session and shared by every window of the program.
-class RunGuard {
+class RunGuard
+{
 public:
     bool busy() const { return underWay_; }
 
@@ -16,7 +18,8 @@ private:
     bool underWay_ = false;
 };
 
-class ActionGuard {
+class ActionGuard
+{
 public:
     // Takes the guard when no action is under way; otherwise holds nothing.
     explicit ActionGuard(RunGuard& guard);

@@ -5,7 +5,8 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-namespace app {
+namespace app
+{
 
 AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLiteral("pt_3"), parent)
 {
@@ -22,7 +23,8 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLit
     const char* const captions[4] = {"Table", "aspx", "aspx.vb", "VS Projet Name"};
     const int captionIndex[4] = {6, 7, 8, 9};
     for (int i = 0; i < 4; ++i) {
-        fields->addWidget(label(element("Etiquette6", captionIndex[i]), QString::fromLatin1(captions[i]), this), i, 0);
+        fields->addWidget(
+            label(element("Etiquette6", captionIndex[i]), QString::fromLatin1(captions[i]), this), i, 0);
         tb2[std::size_t(i)] = new TextBox(element("tb2", i), this);
         tb2[std::size_t(i)]->setReadOnly(i < 3);
         fields->addWidget(tb2[std::size_t(i)], i, 1);
@@ -33,8 +35,8 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLit
     chpth_0 = folderRow.picker;
     fields->addLayout(folderRow.row, 4, 1);
     auto* generateRow = new QHBoxLayout();
-    Command8 = pictureButton(QStringLiteral("Command8"), QStyle::SP_MediaPlay, QStringLiteral("VB.Net Generation !"),
-                             this);
+    Command8 = pictureButton(QStringLiteral("Command8"), QStyle::SP_MediaPlay,
+                             QStringLiteral("VB.Net Generation !"), this);
     Etiquette6_17 = captionLink(17, QStringLiteral("Generate ASPX!"), this);
     generateRow->addWidget(Command8);
     generateRow->addWidget(Etiquette6_17);
@@ -42,10 +44,11 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLit
     fields->addLayout(generateRow, 5, 1);
     stasp = label(QStringLiteral("stasp"), QString(), this);
     fields->addWidget(stasp, 6, 1);
-    Label6 = label(QStringLiteral("Label6"),
-                   QStringLiteral("This is not done to create your application, but to build templates of your aspx "
-                                  "using the generated Data Access modules and save many time."),
-                   this);
+    Label6 = label(
+        QStringLiteral("Label6"),
+        QStringLiteral("This is not done to create your application, but to build templates of your aspx "
+                       "using the generated Data Access modules and save many time."),
+        this);
     Label6->setWordWrap(true);
     fields->addWidget(Label6, 7, 0, 1, 2);
     fields->setRowStretch(8, 1);
@@ -57,8 +60,9 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLit
     const char* const previewCaptions[2] = {"Aspx", "Aspx.Vb"};
     const int previewCaptionIndex[2] = {12, 15};
     for (int i = 0; i < 2; ++i) {
-        previews->addWidget(
-            label(element("Etiquette6", previewCaptionIndex[i]), QString::fromLatin1(previewCaptions[i]), this), 0, i);
+        previews->addWidget(label(element("Etiquette6", previewCaptionIndex[i]),
+                                  QString::fromLatin1(previewCaptions[i]), this),
+                            0, i);
         gasp[std::size_t(i)] = previewBox(element("gasp", i), this);
         previews->addWidget(gasp[std::size_t(i)], 1, i);
     }

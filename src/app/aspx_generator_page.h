@@ -12,7 +12,8 @@
 #include <QPlainTextEdit>
 #include <array>
 
-namespace app {
+namespace app
+{
 
 // The output folder is pn2, the picker chpth(0), the generate button Command8 ("Generate
 // ASPX!") and the previews gasp(0..1).

@@ -58,8 +58,10 @@ void Etiquette6_Click(MainWindow& window, int index)
 void connectCaptionLinks(MainWindow& window)
 {
     MainWindow* w = &window;
-    QObject::connect(window.vbGenerator, &VbGeneratorPage::classModulesRequested, w, [w] { Command18_Click(*w); });
-    QObject::connect(window.aspxGenerator, &AspxGeneratorPage::generateRequested, w, [w] { Command8_Click(*w); });
+    QObject::connect(window.vbGenerator, &VbGeneratorPage::classModulesRequested, w,
+                     [w] { Command18_Click(*w); });
+    QObject::connect(window.aspxGenerator, &AspxGeneratorPage::generateRequested, w,
+                     [w] { Command8_Click(*w); });
     for (Panel* page : {static_cast<Panel*>(window.vbGenerator), static_cast<Panel*>(window.aspxGenerator)})
         QObject::connect(page, &Panel::captionLinkClicked, w,
                          [w](int index) { Etiquette6_Click(*w, index); });

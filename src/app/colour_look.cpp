@@ -2,7 +2,8 @@
 
 #include "app/look/widget_look.h"
 
-namespace app {
+namespace app
+{
 
 void apply_look(QWidget* window, int look_style)
 {

@@ -3,7 +3,8 @@
 
 class QWidget;
 
-namespace app {
+namespace app
+{
 
 // Visits every control of `window` in its control order, once each, yielding to the
 // event loop per control.

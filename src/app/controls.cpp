@@ -3,9 +3,9 @@
 #include "platform/colours.h"
 
 #include <QAbstractItemView>
-#include <QFontDatabase>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProxyStyle>

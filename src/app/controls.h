@@ -15,9 +15,11 @@
 
 class QPlainTextEdit;
 
-namespace app {
+namespace app
+{
 
-class TextBox : public QLineEdit {
+class TextBox : public QLineEdit
+{
     Q_OBJECT
 public:
     explicit TextBox(const QString& name, QWidget* parent = nullptr);
@@ -32,7 +34,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
-class PasswordBox : public TextBox {
+class PasswordBox : public TextBox
+{
     Q_OBJECT
 public:
     explicit PasswordBox(const QString& name, QWidget* parent = nullptr);
@@ -40,7 +43,8 @@ public:
 
 // A drop-down list that keeps its designed width whatever it holds (a long remembered entry
 // must not squeeze its neighbours); its pop-up opens wide enough to show whole items.
-class DropDown : public QComboBox {
+class DropDown : public QComboBox
+{
     Q_OBJECT
 public:
     explicit DropDown(const QString& name, QWidget* parent = nullptr);
@@ -48,7 +52,8 @@ public:
 };
 
 // An editable drop-down list (the connection history boxes, the schema box).
-class ComboBox : public DropDown {
+class ComboBox : public DropDown
+{
     Q_OBJECT
 public:
     explicit ComboBox(const QString& name, QWidget* parent = nullptr);
@@ -59,7 +64,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 };
 
-class ClickLabel : public QLabel {
+class ClickLabel : public QLabel
+{
     Q_OBJECT
 public:
     explicit ClickLabel(const QString& name, const QString& caption, QWidget* parent = nullptr);
@@ -74,7 +80,8 @@ protected:
 
 // A progress bar whose empty range (a run of one table has a maximum of 0) stands
 // still as an empty bar instead of turning into a busy animation.
-class ProgressBar : public QProgressBar {
+class ProgressBar : public QProgressBar
+{
     Q_OBJECT
 public:
     using QProgressBar::QProgressBar;
@@ -83,7 +90,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class Panel : public QWidget {
+class Panel : public QWidget
+{
     Q_OBJECT
 public:
     explicit Panel(const QString& name, QWidget* parent = nullptr);

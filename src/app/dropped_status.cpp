@@ -1,6 +1,7 @@
 #include "app/dropped_status.h"
 
-namespace app {
+namespace app
+{
 
 Q_LOGGING_CATEGORY(droppedStatus, "quillmere.windows.dropped")
 

@@ -6,7 +6,8 @@
 #include <QLoggingCategory>
 #include <QString>
 
-namespace app {
+namespace app
+{
 
 Q_DECLARE_LOGGING_CATEGORY(droppedStatus)
 

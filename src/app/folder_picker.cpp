@@ -10,9 +10,11 @@
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 constexpr int kPathRole = Qt::UserRole;
 }
 
@@ -32,7 +34,8 @@ QString driveOf(const QString& path, const QStringList& drives)
 {
     QString best = QStringLiteral("/");
     for (const QString& drive : drives) {
-        const bool holds = path == drive || path.startsWith(drive == QLatin1String("/") ? drive : drive + '/');
+        const bool holds =
+            path == drive || path.startsWith(drive == QLatin1String("/") ? drive : drive + '/');
         if (holds && drive.size() > best.size())
             best = drive;
     }
@@ -78,7 +81,8 @@ void FolderList::refill()
             setCurrentItem(entry);
         ++depth;
     }
-    const QStringList children = QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList children =
+        QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& child : children) {
         auto* entry = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + child, this);
         entry->setData(kPathRole, QDir(path_).filePath(child));

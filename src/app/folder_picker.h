@@ -8,11 +8,13 @@
 #include <QComboBox>
 #include <QListWidget>
 
-namespace app {
+namespace app
+{
 
 // The folder list: the levels of the current folder from the root down, then its
 // sub-folders; a double click opens an entry.
-class FolderList : public QListWidget {
+class FolderList : public QListWidget
+{
     Q_OBJECT
 public:
     explicit FolderList(const QString& name, QWidget* parent = nullptr);
@@ -27,7 +29,8 @@ private:
     QString path_;
 };
 
-class FolderPicker : public Panel {
+class FolderPicker : public Panel
+{
     Q_OBJECT
 public:
     explicit FolderPicker(QWidget* parent = nullptr);

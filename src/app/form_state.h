@@ -11,7 +11,8 @@
 #include <QString>
 #include <memory>
 
-namespace app {
+namespace app
+{
 
 struct FormState {
     // Connection of the open database and the string it was opened with. Every Connect

@@ -3,7 +3,8 @@
 // main window: the class-module generator (Command18), the page generator (Command8) and the
 // solution generator (Command21, the solution dialog's Ok).
 
-namespace app {
+namespace app
+{
 
 class MainWindow;
 

@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-namespace app {
+namespace app
+{
 
 QString helpText()
 {

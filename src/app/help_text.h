@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace app {
+namespace app
+{
 
 QString helpText();
 

@@ -16,9 +16,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
@@ -53,7 +55,8 @@ HistoryOriginals undecodableLines(const QByteArray& bytes)
         const int kind = lineKind(text.at(0));
         // The bytes after the kind character: the shortest tail that reads as the value.
         qsizetype kindBytes = 1;
-        while (kindBytes < 4 && kindBytes < line.size() && QString::fromUtf8(line.mid(kindBytes)) != text.mid(1))
+        while (kindBytes < 4 && kindBytes < line.size() &&
+               QString::fromUtf8(line.mid(kindBytes)) != text.mid(1))
             ++kindBytes;
         const QByteArray value = line.mid(kindBytes);
         if (kind > 3 || QString::fromUtf8(value) != text.mid(1))
@@ -64,7 +67,8 @@ HistoryOriginals undecodableLines(const QByteArray& bytes)
             ++from;
         while (to > from && value.at(to - 1) == ' ')
             --to;
-        originals.insert(QString::number(kind) + trimmed, QByteArray::number(kind) + value.mid(from, to - from));
+        originals.insert(QString::number(kind) + trimmed,
+                         QByteArray::number(kind) + value.mid(from, to - from));
     }
     return originals;
 }
@@ -74,7 +78,8 @@ HistoryOriginals undecodableLines(const QByteArray& bytes)
 bool replaceable(const QString& path)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
+    struct stat info {
+    };
     if (::stat(name.constData(), &info) != 0)
         return errno == ENOENT;
     return (info.st_mode & S_IWUSR) && ::access(name.constData(), W_OK) == 0;

@@ -8,7 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace app {
+namespace app
+{
 
 inline constexpr char kHistoryFileName[] = "Quillmere.ini";
 inline constexpr int kHistorySlots = 1000;

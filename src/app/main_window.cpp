@@ -25,16 +25,20 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 // Menu buttons from the top: Connection, VB Generator, ASPX Generator, Data Browser, Css Builder.
 constexpr int kMenuOrder[5] = {2, 1, 3, 0, 4};
-const char* const kMenuCaptions[5] = {"Data Browser", "VB Generator", "Connection", "ASPX Generator", "Css Builder"};
+const char* const kMenuCaptions[5] = {"Data Browser", "VB Generator", "Connection", "ASPX Generator",
+                                      "Css Builder"};
 
 // Hides the help box when its text is clicked.
-class HelpClickFilter : public QObject {
+class HelpClickFilter : public QObject
+{
 public:
     HelpClickFilter(MainWindow* window, QObject* parent) : QObject(parent), window_(window) {}
 
@@ -73,10 +77,12 @@ MainWindow::MainWindow(Session& session, Program& program)
     auto* right = new QVBoxLayout();
     auto* topBar = new QHBoxLayout();
     topBar->addStretch();
-    look[0] = pictureButton(element("look", 0), QStyle::SP_DesktopIcon, QStringLiteral("System colours"), central);
-    look[1] = pictureButton(element("look", 1), QStyle::SP_DriveNetIcon, QStringLiteral("Designed colours"), central);
-    Command16 = pictureButton(QStringLiteral("Command16"), QStyle::SP_MessageBoxQuestion, QStringLiteral("Help"),
-                              central);
+    look[0] =
+        pictureButton(element("look", 0), QStyle::SP_DesktopIcon, QStringLiteral("System colours"), central);
+    look[1] = pictureButton(element("look", 1), QStyle::SP_DriveNetIcon, QStringLiteral("Designed colours"),
+                            central);
+    Command16 = pictureButton(QStringLiteral("Command16"), QStyle::SP_MessageBoxQuestion,
+                              QStringLiteral("Help"), central);
     fin_0 = pictureButton(element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"), central);
     for (QPushButton* button : {look[0], look[1], Command16, fin_0})
         topBar->addWidget(button);
@@ -140,7 +146,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenu(QWidget* central)
 {
     for (int i = 0; i < 5; ++i) {
-        Command[std::size_t(i)] = commandButton(element("Command", i), QString::fromLatin1(kMenuCaptions[i]), central);
+        Command[std::size_t(i)] =
+            commandButton(element("Command", i), QString::fromLatin1(kMenuCaptions[i]), central);
         Command[std::size_t(i)]->setMinimumSize(120, 40);
         platform::setBackColor(Command[std::size_t(i)], kMenuColour);
     }

@@ -4,8 +4,8 @@
 // pages share lives in the session, outside the widgets, so that unloading the window
 // and showing it again keeps it.
 
-#include "app/session.h"
 #include "app/history_file.h"
+#include "app/session.h"
 #include "generators/common/run_inputs.h"
 
 #include <QMainWindow>
@@ -17,14 +17,17 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 
-namespace browser {
+namespace browser
+{
 class DataBrowserPage;
 }
-namespace connection {
+namespace connection
+{
 class ConnectionPage;
 }
 
-namespace app {
+namespace app
+{
 
 class AspxGeneratorPage;
 class FolderPicker;
@@ -39,7 +42,8 @@ inline constexpr quint32 kPageColour = 0xE4FEFC;
 inline constexpr int kTimerInterval = 500;
 inline constexpr char kNotConnected[] = "Not connected";
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow
+{
     Q_OBJECT
 public:
     MainWindow(Session& session, Program& program);
@@ -51,12 +55,12 @@ public:
     Program& program() { return program_; }
 
     // Pages and panels, pt(0..5).
-    browser::DataBrowserPage* dataBrowser = nullptr;   // pt(0)
-    VbGeneratorPage* vbGenerator = nullptr;            // pt(1)
+    browser::DataBrowserPage* dataBrowser = nullptr;      // pt(0)
+    VbGeneratorPage* vbGenerator = nullptr;               // pt(1)
     connection::ConnectionPage* connectionPage = nullptr; // pt(2)
-    AspxGeneratorPage* aspxGenerator = nullptr;        // pt(3)
-    FolderPicker* folderPicker = nullptr;              // pt(4)
-    SolutionPanel* solution = nullptr;                 // pt(5)
+    AspxGeneratorPage* aspxGenerator = nullptr;           // pt(3)
+    FolderPicker* folderPicker = nullptr;                 // pt(4)
+    SolutionPanel* solution = nullptr;                    // pt(5)
 
     // The clock stops for good: the window is being put to rest.
     void stopClock();

@@ -6,7 +6,8 @@
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
 
-namespace app {
+namespace app
+{
 
 void MainWindow::pn_Change()
 {

@@ -16,9 +16,11 @@
 
 #include <cmath>
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 constexpr int kHelpLeft = 1400;
 constexpr int kHelpTop = 500;
 constexpr int kHelpSize = 7700;

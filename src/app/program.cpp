@@ -9,9 +9,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 // Exit is often clicked while a long action yields to the event loop; returning would
 // let that action carry on writing files. So the process ends here, after Exit's saves,

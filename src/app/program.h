@@ -8,11 +8,13 @@
 #include <QPointer>
 #include <functional>
 
-namespace app {
+namespace app
+{
 
 class MainWindow;
 
-class Program : public QObject {
+class Program : public QObject
+{
     Q_OBJECT
 public:
     Program();

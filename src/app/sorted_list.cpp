@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace app {
+namespace app
+{
 
 SortedList::SortedList(const QString& name, QWidget* parent) : QListWidget(parent)
 {

@@ -6,9 +6,11 @@
 #include <QListWidget>
 #include <QStringList>
 
-namespace app {
+namespace app
+{
 
-class SortedList : public QListWidget {
+class SortedList : public QListWidget
+{
     Q_OBJECT
 public:
     explicit SortedList(const QString& name, QWidget* parent = nullptr);

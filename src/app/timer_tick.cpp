@@ -7,7 +7,8 @@
 #include <QDateTime>
 #include <QTimer>
 
-namespace app {
+namespace app
+{
 
 void MainWindow::Timer2_Timer()
 {

@@ -2,9 +2,11 @@
 
 #include "platform/text_file.h"
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 // Code of the first character in the single-byte code page; 0 for an empty text.
 int firstCode(const QString& upper)

@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-namespace app {
+namespace app
+{
 
 // The row to select for `search` among `items`, or -1 when none qualifies (the list
 // keeps its selection then). An empty search selects nothing.

@@ -8,9 +8,11 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-namespace app {
+namespace app
+{
 
-namespace {
+namespace
+{
 
 const char* const kModuleCaptions[3] = {"Data Access Module", "Data Manager Module", "Data Classes Module"};
 const char* const kModuleTags[3] = {"Access", "Manager", "Classes"};
@@ -20,7 +22,8 @@ const char* const kArrowCaptions[4] = {">>", ">", "<", "<<"};
 
 // Captions of the arrow buttons per animation phase.
 const char* const kOuterPhases[3][2] = {{">>  ", "  <<"}, {" >> ", " << "}, {"  >>", "<<  "}};
-const char* const kInnerPhases[4][2] = {{">   ", "   <"}, {" >  ", "  < "}, {"  > ", " <  "}, {"   >", "<   "}};
+const char* const kInnerPhases[4][2] = {
+    {">   ", "   <"}, {" >  ", "  < "}, {"  > ", " <  "}, {"   >", "<   "}};
 
 } // namespace
 
@@ -37,15 +40,17 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     auto* arrows = new QVBoxLayout();
     arrows->addStretch();
     for (int i = 0; i < 4; ++i) {
-        tadd[std::size_t(i)] = commandButton(element("tadd", i), QString::fromLatin1(kArrowCaptions[i]), this);
+        tadd[std::size_t(i)] =
+            commandButton(element("tadd", i), QString::fromLatin1(kArrowCaptions[i]), this);
         tadd[std::size_t(i)]->setFixedWidth(48);
         arrows->addWidget(tadd[std::size_t(i)]);
         connect(tadd[std::size_t(i)], &QPushButton::clicked, this, [this, i] { tadd_Click(i); });
     }
     arrows->addStretch();
     lists->addLayout(arrows, 1, 1);
-    lists->addWidget(label(QStringLiteral("Etiquette6_1"), QStringLiteral("Tables used for VB Net Generator:"), this),
-                     0, 2);
+    lists->addWidget(
+        label(QStringLiteral("Etiquette6_1"), QStringLiteral("Tables used for VB Net Generator:"), this), 0,
+        2);
     tdn1 = new SortedList(QStringLiteral("tdn1"), this);
     lists->addWidget(tdn1, 1, 2);
 
@@ -59,7 +64,8 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     pn = folderRow.folder;
     chpth_1 = folderRow.picker;
     choices->addLayout(folderRow.row, 1, 1);
-    choices->addWidget(label(QStringLiteral("Etiquette6_4"), QStringLiteral("Files to be created"), this), 2, 1);
+    choices->addWidget(label(QStringLiteral("Etiquette6_4"), QStringLiteral("Files to be created"), this), 2,
+                       1);
     for (int i = 0; i < 3; ++i) {
         gn[std::size_t(i)] = new QCheckBox(QString::fromLatin1(kModuleCaptions[i]), this);
         gn[std::size_t(i)]->setObjectName(element("gn", i));
@@ -84,12 +90,12 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     choices->addWidget(gwcf, 8, 0, 1, 2);
 
     auto* generate = new QGridLayout();
-    Command11 = pictureButton(QStringLiteral("Command11"), QStyle::SP_MediaPlay, QStringLiteral("VB.Net Generation !"),
-                              this);
+    Command11 = pictureButton(QStringLiteral("Command11"), QStyle::SP_MediaPlay,
+                              QStringLiteral("VB.Net Generation !"), this);
     Etiquette6_13 = captionLink(13, QStringLiteral("Generate VB.Net Files!"), this);
-    Command18 = pictureButton(QStringLiteral("Command18"), QStyle::SP_FileIcon,
-                              QStringLiteral("VB6 Generation ! This generate one class file <prefix><table>.cls by table"),
-                              this);
+    Command18 = pictureButton(
+        QStringLiteral("Command18"), QStyle::SP_FileIcon,
+        QStringLiteral("VB6 Generation ! This generate one class file <prefix><table>.cls by table"), this);
     Etiquette6_14 = captionLink(14, QStringLiteral("VB6 Classes only!"), this);
     Command19 = pictureButton(QStringLiteral("Command19"), QStyle::SP_DirHomeIcon,
                               QStringLiteral("VB.Net Full solution Generation ! (Beta version)"), this);
@@ -127,10 +133,11 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
         connect(vvbg[std::size_t(i)], &ClickLabel::clicked, this, [this, i] { vvbg_Click(i); });
         connect(vvbg[std::size_t(i)], &ClickLabel::mouseMoved, this, [this, i] { vvbg_MouseMove(i); });
     }
-    l_def = label(QStringLiteral("l_def"),
-                  QStringLiteral("If generated code is too large, these text boxes may have not whole information. "
-                                 "See created files to get full source code."),
-                  this);
+    l_def = label(
+        QStringLiteral("l_def"),
+        QStringLiteral("If generated code is too large, these text boxes may have not whole information. "
+                       "See created files to get full source code."),
+        this);
     l_def->setWordWrap(true);
     l_def->setMaximumWidth(130);
     tabs->addWidget(l_def);
@@ -288,8 +295,8 @@ void VbGeneratorPage::gn_Click(int index)
     if (index < 0 || index > 2)
         return;
     QCheckBox* box = gn[std::size_t(index)];
-    gnn[std::size_t(index)]->setText(box->isChecked() ? dbn->text() + platform::tag(box) + QStringLiteral(".vb")
-                                                      : QString());
+    gnn[std::size_t(index)]->setText(
+        box->isChecked() ? dbn->text() + platform::tag(box) + QStringLiteral(".vb") : QString());
 }
 
 void VbGeneratorPage::dbn_Change()

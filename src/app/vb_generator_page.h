@@ -13,7 +13,8 @@
 #include <QProgressBar>
 #include <array>
 
-namespace app {
+namespace app
+{
 
 class RunGuard;
 

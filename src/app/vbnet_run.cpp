@@ -7,7 +7,8 @@
 #include "app/window_run.h"
 #include "generators/vbnet/generation_run.h"
 
-namespace app {
+namespace app
+{
 
 QStringList runVbNetGeneration(MainWindow& window)
 {

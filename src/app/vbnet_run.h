@@ -3,7 +3,8 @@
 
 #include <QStringList>
 
-namespace app {
+namespace app
+{
 
 class MainWindow;
 

@@ -8,11 +8,13 @@
 #include <QString>
 #include <array>
 
-namespace app {
+namespace app
+{
 
 class MainWindow;
 
-class WindowHost : public generators::Host {
+class WindowHost : public generators::Host
+{
 public:
     explicit WindowHost(MainWindow& window);
     ~WindowHost() override;

@@ -88,8 +88,7 @@ bool isPasswordKey(const QString& key)
 // Walks the attributes of a connection string and rebuilds it with each value replaced by
 // what `replace` returns for it; keys, separators and everything between stay byte-identical.
 // A value runs to the next ';' outside quotes or braces and is passed as written.
-template <typename Replace>
-QString rewriteValues(const QString& s, Replace replace)
+template <typename Replace> QString rewriteValues(const QString& s, Replace replace)
 {
     QString out;
     qsizetype i = 0;
@@ -143,7 +142,8 @@ QString unquoted(const QString& written)
         return value;
     const QChar open = value.front();
     const QChar close = open == QLatin1Char('{') ? QLatin1Char('}') : open;
-    if ((open != QLatin1Char('"') && open != QLatin1Char('\'') && open != QLatin1Char('{')) || value.back() != close)
+    if ((open != QLatin1Char('"') && open != QLatin1Char('\'') && open != QLatin1Char('{')) ||
+        value.back() != close)
         return value;
     return value.mid(1, value.size() - 2).replace(QString(2, close), QString(close));
 }

@@ -110,7 +110,8 @@ void CssBuilderWindow::writeFile(const QString& path, const QStringList& lines)
     reported = failure;
     if (failure.isEmpty())
         return;
-    const QString message = QStringLiteral("%1: cannot be written (%2)").arg(QDir::toNativeSeparators(path), failure);
+    const QString message =
+        QStringLiteral("%1: cannot be written (%2)").arg(QDir::toNativeSeparators(path), failure);
     qWarning().noquote() << message;
     platform::messageBox(message, this);
 }

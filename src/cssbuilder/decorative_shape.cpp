@@ -32,7 +32,8 @@ void DecorativeShape::paintEvent(QPaintEvent*)
     painter.setPen(QPen(platform::colourFromBgr(kOutlineColour), kOutlineWidth));
     painter.setBrush(Qt::NoBrush);
     const qreal inset = kOutlineWidth / 2.0;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), kCornerRadius, kCornerRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), kCornerRadius,
+                            kCornerRadius);
 }
 
 } // namespace cssbuilder

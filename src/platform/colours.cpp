@@ -9,9 +9,11 @@
 #include <QVariant>
 #include <QWidget>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 // The system colours the layout uses, by index, mapped to the palette roles that show
 // the same thing on this desktop.

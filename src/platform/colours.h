@@ -9,7 +9,8 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform
+{
 
 constexpr quint32 kSystemColourFlag = 0x80000000u;
 constexpr quint32 kButtonFace = 0x8000000Fu; // system colour 15

@@ -7,7 +7,8 @@
 
 #include <unistd.h>
 
-namespace platform {
+namespace platform
+{
 
 QString programFolder()
 {

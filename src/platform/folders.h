@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 // The program's folder, without a trailing '/': $QUILLMERE_HOME when set; otherwise
 // the folder of the executable, or the per-user data folder when that one cannot be

@@ -2,7 +2,8 @@
 
 #include <QUuid>
 
-namespace platform {
+namespace platform
+{
 
 QString new_guid()
 {

@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 QString new_guid();
 

@@ -2,7 +2,8 @@
 // Positions and sizes of the window layout are given in twips (1/1440 inch); the
 // screen works in pixels at 15 twips per pixel.
 
-namespace platform {
+namespace platform
+{
 
 constexpr int kTwipsPerPixel = 15;
 

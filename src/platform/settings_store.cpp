@@ -12,9 +12,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace platform::settings {
+namespace platform::settings
+{
 
-namespace {
+namespace
+{
 
 // QSettings reads '/' (and '\' in INI keys) as a group separator. A service name such
 // as "host/orcl" must stay one section, so both are escaped, and '%' with them so the
@@ -44,10 +46,12 @@ void prepareFile(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QByteArray name = QFile::encodeName(path);
-    const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
+    const int descriptor =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
     if (descriptor < 0)
         return;
-    struct stat info {};
+    struct stat info {
+    };
     if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
         (info.st_mode & 0777) != 0600)
         ::fchmod(descriptor, 0600);

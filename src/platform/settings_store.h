@@ -7,7 +7,8 @@
 #include <QString>
 #include <functional>
 
-namespace platform::settings {
+namespace platform::settings
+{
 
 QString get(const QString& application, const QString& section, const QString& key,
             const QString& defaultValue = QString());

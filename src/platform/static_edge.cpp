@@ -6,16 +6,19 @@
 #include <QPainter>
 #include <QWidget>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 const char* const kEdgeName = "static_edge";
 constexpr int kFocusMarkWidth = 2;
 
 // A frame on top of the button that follows its size; it takes no mouse events, so
 // the button behaves as before.
-class EdgeFrame : public QFrame {
+class EdgeFrame : public QFrame
+{
 public:
     explicit EdgeFrame(QWidget* owner) : QFrame(owner)
     {

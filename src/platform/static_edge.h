@@ -3,7 +3,8 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform
+{
 
 // Gives the widget a one-pixel sunken frame drawn over its edge, kept in step with
 // its size; a button with the focus shows its focus mark inside the frame. Applying it

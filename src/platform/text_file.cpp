@@ -6,9 +6,11 @@
 #include <cerrno>
 #include <cstring>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 // Code points of bytes 0x80..0x9F in Windows-1252 (0 where the byte is undefined).
 constexpr char16_t kHighControls[32] = {

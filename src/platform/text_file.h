@@ -9,7 +9,8 @@
 #include <QStringList>
 #include <memory>
 
-namespace platform {
+namespace platform
+{
 
 enum class TextEncoding { Windows1252, Utf8 };
 enum class OpenMode { Output, Append };
@@ -18,7 +19,8 @@ enum class OpenMode { Output, Append };
 QByteArray toWindows1252(const QString& text);
 QString fromWindows1252(const QByteArray& bytes);
 
-class TextFileWriter {
+class TextFileWriter
+{
 public:
     TextFileWriter() = default;
     ~TextFileWriter();

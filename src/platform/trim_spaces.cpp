@@ -1,6 +1,7 @@
 #include "platform/trim_spaces.h"
 
-namespace platform {
+namespace platform
+{
 
 QString trimSpaces(const QString& text)
 {

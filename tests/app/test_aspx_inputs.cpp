@@ -7,7 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class AspxInputsTest : public QObject {
+class AspxInputsTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init()
@@ -43,7 +44,8 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, table);
         QListWidget* list = page->tdn2;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
         QCOMPARE(page->tb2[0]->text(), table);
         QCOMPARE(page->tb2[1]->text(), QStringLiteral("edit_") + table + QStringLiteral(".aspx"));
         QCOMPARE(page->tb2[2]->text(), QStringLiteral("edit_") + table + QStringLiteral(".aspx.vb"));
@@ -62,14 +64,22 @@ private slots:
     {
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("table"); // empty: nothing selected, boxes untouched
-        QTest::newRow("cu") << "cu" << "CUSTOMER";
-        QTest::newRow("upper case") << "CUS" << "CUSTOMER";
-        QTest::newRow("b lands on the next name") << "b" << "CUSTOMER";
-        QTest::newRow("a") << "a" << "ADDRESS";
-        QTest::newRow("o") << "o" << "ORDERS";
-        QTest::newRow("z selects nothing") << "z" << "";
-        QTest::newRow("ox selects nothing") << "ox" << "";
-        QTest::newRow("digit before every name") << "0" << "ADDRESS";
+        QTest::newRow("cu") << "cu"
+                            << "CUSTOMER";
+        QTest::newRow("upper case") << "CUS"
+                                    << "CUSTOMER";
+        QTest::newRow("b lands on the next name") << "b"
+                                                  << "CUSTOMER";
+        QTest::newRow("a") << "a"
+                           << "ADDRESS";
+        QTest::newRow("o") << "o"
+                           << "ORDERS";
+        QTest::newRow("z selects nothing") << "z"
+                                           << "";
+        QTest::newRow("ox selects nothing") << "ox"
+                                            << "";
+        QTest::newRow("digit before every name") << "0"
+                                                 << "ADDRESS";
     }
     void typeAhead()
     {

@@ -13,7 +13,8 @@ using app::HistoryLists;
 
 Q_DECLARE_METATYPE(app::HistoryLists)
 
-namespace {
+namespace
+{
 
 QByteArray readAll(const QString& path)
 {
@@ -30,7 +31,8 @@ void writeAll(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-class HistoryFileTest : public QObject {
+class HistoryFileTest : public QObject
+{
     Q_OBJECT
 private slots:
     // File contents -> the four lists -> the file written back at Exit.
@@ -61,11 +63,12 @@ private slots:
         QTest::newRow("kinds 4 to 9 add nothing")
             << QByteArray("4a\r\n9b\r\n") << HistoryLists{} << QByteArray();
         QTest::newRow("only the first character is the kind")
-            << QByteArray("12024.mdb\r\n") << HistoryLists{{}, {"2024.mdb"}, {}, {}} << QByteArray("12024.mdb\r\n");
+            << QByteArray("12024.mdb\r\n") << HistoryLists{{}, {"2024.mdb"}, {}, {}}
+            << QByteArray("12024.mdb\r\n");
         QTest::newRow("LF line ends and empty lines")
             << QByteArray("0a\n\n0b\n") << HistoryLists{{"a", "b"}, {}, {}, {}} << QByteArray("0a\r\n0b\r\n");
-        QTest::newRow("no final line end") << QByteArray("2DSN=x") << HistoryLists{{}, {}, {"DSN=x"}, {}}
-                                           << QByteArray("2DSN=x\r\n");
+        QTest::newRow("no final line end")
+            << QByteArray("2DSN=x") << HistoryLists{{}, {}, {"DSN=x"}, {}} << QByteArray("2DSN=x\r\n");
         QTest::newRow("UTF-8 text") << QByteArray("1/données/été.mdb\r\n")
                                     << HistoryLists{{}, {QString::fromUtf8("/données/été.mdb")}, {}, {}}
                                     << QByteArray("1/données/été.mdb\r\n");
@@ -163,7 +166,8 @@ private slots:
         QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
         QCOMPARE(app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}), replaced);
         QCOMPARE(readAll(path), replaced ? QByteArray("0other\r\n") : QByteArray("0ORCL\r\n"));
-        struct stat info {};
+        struct stat info {
+        };
         QCOMPARE(::stat(name.constData(), &info), 0);
         QCOMPARE(int(info.st_mode & 07777), replaced ? 0600 : mode);
     }

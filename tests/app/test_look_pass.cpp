@@ -19,7 +19,8 @@
 
 using namespace app::look;
 
-namespace {
+namespace
+{
 
 constexpr quint32 darkRed = 0x80;
 constexpr quint32 darkGreen = 0x8000;
@@ -52,8 +53,8 @@ std::unique_ptr<QWidget> designedWindow()
     QWidget* w = window.get();
 
     paint(named(w, "heading", new QLabel(QStringLiteral("Connection"))), darkRed, colour::lightYellow, "h");
-    paint(named(w, "link", new QLabel(QStringLiteral("Generate VB.Net Files!"))), darkGreen, colour::lightYellow,
-          "link");
+    paint(named(w, "link", new QLabel(QStringLiteral("Generate VB.Net Files!"))), darkGreen,
+          colour::lightYellow, "link");
     paint(named(w, "yellowLabel", new QLabel(QStringLiteral("Path"))), darkRed, colour::lightYellow);
     paint(named(w, "blackLabel", new QLabel(QStringLiteral("Path"))), pageBack, black);
     paint(named(w, "boxed", new QLineEdit()), white, black);
@@ -80,7 +81,8 @@ std::unique_ptr<QWidget> designedWindow()
     auto* page = named(w, "page", new QWidget());
     paint(page, pageBack, black);
     paint(named(page, "pageLabel", new QLabel(QStringLiteral("on the page"))), pageBack, colour::lightYellow);
-    paint(named(page, "pageHeading", new QLabel(QStringLiteral("ASPX Generator"))), darkRed, colour::lightYellow, "h");
+    paint(named(page, "pageHeading", new QLabel(QStringLiteral("ASPX Generator"))), darkRed,
+          colour::lightYellow, "h");
     named(w, "progress", new QProgressBar());
     auto* framedPanel = named(w, "framedPanel", new QWidget());
     paint(framedPanel, pageBack, black);
@@ -95,7 +97,8 @@ QColor screen(quint32 value)
 
 } // namespace
 
-class LookPassTest : public QObject {
+class LookPassTest : public QObject
+{
     Q_OBJECT
 private slots:
     void controls_data()
@@ -113,12 +116,16 @@ private slots:
             auto row = [&](const char* name) -> QTestData& { return QTest::newRow((l + name).constData()); };
             const quint32 face = colour::buttonFace;
 
-            row("heading keeps its colours") << look << "heading" << darkRed << colour::lightYellow << 1 << false;
-            row("caption link keeps its colours") << look << "link" << darkGreen << colour::lightYellow << 1 << false;
+            row("heading keeps its colours")
+                << look << "heading" << darkRed << colour::lightYellow << 1 << false;
+            row("caption link keeps its colours")
+                << look << "link" << darkGreen << colour::lightYellow << 1 << false;
             row("heading on a page") << look << "pageHeading" << darkRed << colour::lightYellow << 1 << false;
             row("untagged label is transparent")
-                << look << "yellowLabel" << skip << (sys ? colour::windowText : colour::lightYellow) << 0 << false;
-            row("untagged label keeps other lettering") << look << "blackLabel" << skip << black << 0 << false;
+                << look << "yellowLabel" << skip << (sys ? colour::windowText : colour::lightYellow) << 0
+                << false;
+            row("untagged label keeps other lettering")
+                << look << "blackLabel" << skip << black << 0 << false;
             row("label on a page") << look << "pageLabel" << skip
                                    << (sys ? colour::windowText : colour::lightYellow) << 0 << false;
             row("bordered text box") << look << "boxed" << colour::paleCyan << black << -1 << false;
@@ -129,15 +136,20 @@ private slots:
             row("borderless list box") << look << "bareList" << (sys ? face : white) << black << -1 << false;
             row("tagged list box") << look << "taggedList" << (sys ? face : white) << black << -1 << false;
             row("drop-down list") << look << "combo" << colour::lightOrange << black << -1 << false;
-            row("editable drop-down list") << look << "editableCombo" << colour::lightOrange << black << -1 << false;
-            row("tagged drop-down list") << look << "taggedCombo" << (sys ? face : white) << black << -1 << false;
-            row("drive list is no drop-down list") << look << "Drive1" << (sys ? face : white) << black << -1 << false;
-            row("folder list is no list box") << look << "Dir1" << (sys ? face : white) << black << -1 << false;
+            row("editable drop-down list")
+                << look << "editableCombo" << colour::lightOrange << black << -1 << false;
+            row("tagged drop-down list")
+                << look << "taggedCombo" << (sys ? face : white) << black << -1 << false;
+            row("drive list is no drop-down list")
+                << look << "Drive1" << (sys ? face : white) << black << -1 << false;
+            row("folder list is no list box")
+                << look << "Dir1" << (sys ? face : white) << black << -1 << false;
             row("command button") << look << "button" << face << skip << -1 << true;
             row("tagged command button") << look << "taggedButton" << face << skip << -1 << true;
             row("check box") << look << "check" << (sys ? face : pageBack) << black << -1 << false;
             row("page") << look << "page" << (sys ? face : pageBack) << black << 1 << false;
-            row("panel with an edge") << look << "framedPanel" << (sys ? face : pageBack) << black << 1 << true;
+            row("panel with an edge")
+                << look << "framedPanel" << (sys ? face : pageBack) << black << 1 << true;
         }
     }
     void controls()

@@ -4,7 +4,8 @@
 
 using namespace app::look;
 
-namespace {
+namespace
+{
 
 using OptColour = std::optional<quint32>;
 using OptInt = std::optional<int>;
@@ -41,7 +42,8 @@ Q_DECLARE_METATYPE(ControlLook)
 Q_DECLARE_METATYPE(OptColour)
 Q_DECLARE_METATYPE(OptInt)
 
-class LookRulesTest : public QObject {
+class LookRulesTest : public QObject
+{
     Q_OBJECT
 private slots:
     void pass_data()
@@ -69,13 +71,13 @@ private slots:
                 << false;
             row("tagged caption link keeps dark green")
                 << look << control(Kind::Label, heading, darkGreen, colour::lightYellow, opaqueBackStyle, 0)
-                << OptColour(darkGreen) << OptColour(colour::lightYellow) << OptInt(opaqueBackStyle)
-                << false << false;
+                << OptColour(darkGreen) << OptColour(colour::lightYellow) << OptInt(opaqueBackStyle) << false
+                << false;
             row("untagged label turns transparent, light yellow becomes window text in look 0")
                 << look << control(Kind::Label, {}, darkRed, colour::lightYellow, opaqueBackStyle, 0)
                 << OptColour(sys ? colour::buttonFace : darkRed)
-                << OptColour(sys ? colour::windowText : colour::lightYellow)
-                << OptInt(transparentBackStyle) << false << sys;
+                << OptColour(sys ? colour::windowText : colour::lightYellow) << OptInt(transparentBackStyle)
+                << false << sys;
             row("untagged label in other lettering keeps it")
                 << look << control(Kind::Label, {}, pageBack, black, opaqueBackStyle, 0)
                 << OptColour(sys ? colour::buttonFace : pageBack) << OptColour(black)
@@ -124,15 +126,15 @@ private slots:
                 << OptColour(sys ? colour::buttonFace : white) << OptColour(black) << noStyle << false << sys;
 
             // Other kinds: a page, a bordered folder list, a check box with a Tag, a timer.
-            row("page panel")
-                << look << control(Kind::Other, {}, pageBack, black, noStyle, fixedSingleBorder)
-                << OptColour(sys ? colour::buttonFace : pageBack) << OptColour(black) << noStyle << false << sys;
+            row("page panel") << look << control(Kind::Other, {}, pageBack, black, noStyle, fixedSingleBorder)
+                              << OptColour(sys ? colour::buttonFace : pageBack) << OptColour(black) << noStyle
+                              << false << sys;
             row("tagged check box is painted in look 0")
                 << look << control(Kind::Other, heading, pageBack, black, noStyle, noStyle)
-                << OptColour(sys ? colour::buttonFace : pageBack) << OptColour(black) << noStyle << false << sys;
-            row("timer has no colours")
-                << look << control(Kind::Other, {}, none, none, noStyle, noStyle) << none << none << noStyle
-                << false << sys;
+                << OptColour(sys ? colour::buttonFace : pageBack) << OptColour(black) << noStyle << false
+                << sys;
+            row("timer has no colours") << look << control(Kind::Other, {}, none, none, noStyle, noStyle)
+                                        << none << none << noStyle << false << sys;
             row("label without a back colour still turns transparent")
                 << look << control(Kind::Label, {}, none, colour::lightYellow, opaqueBackStyle, 0) << none
                 << OptColour(sys ? colour::windowText : colour::lightYellow) << OptInt(transparentBackStyle)

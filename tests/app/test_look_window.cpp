@@ -19,7 +19,8 @@
 
 using namespace app::look;
 
-namespace {
+namespace
+{
 
 constexpr quint32 skip = 0xFFFFFFFF;
 const QString kvlNet = QStringLiteral("kvl_net");
@@ -41,7 +42,8 @@ QString storedLook()
 
 } // namespace
 
-class LookWindowTest : public QObject {
+class LookWindowTest : public QObject
+{
     Q_OBJECT
 private slots:
     void startUpColours_data()
@@ -60,7 +62,8 @@ private slots:
             row("page") << look << "pt_1" << (sys ? colour::buttonFace : quint32(0xE4FEFC)) << skip << 1;
             row("section heading") << look << "Label1" << quint32(0x80) << colour::lightYellow << 1;
             row("caption link") << look << "Etiquette6_13" << quint32(0x8000) << colour::lightYellow << 1;
-            row("ASPX caption link") << look << "Etiquette6_17" << quint32(0x8000) << colour::lightYellow << 1;
+            row("ASPX caption link") << look << "Etiquette6_17" << quint32(0x8000) << colour::lightYellow
+                                     << 1;
             row("untagged caption") << look << "Etiquette6_6" << skip << skip << 0;
             row("bordered text box") << look << "pn" << colour::paleCyan << skip << -1;
             row("list box") << look << "tdn1" << colour::paleCyan << skip << -1;
@@ -110,7 +113,8 @@ private slots:
             row("ASPX list box") << look << "tdn2" << colour::paleCyan;
             row("preview") << look << "gnl_0" << colour::paleCyan;
             row("history drop-down") << look << "adb" << colour::lightOrange;
-            row("page margin") << look << "pt_1" << (look == systemLook ? colour::buttonFace : quint32(0xE4FEFC));
+            row("page margin") << look << "pt_1"
+                               << (look == systemLook ? colour::buttonFace : quint32(0xE4FEFC));
         }
     }
     void paintedColours()
@@ -167,7 +171,8 @@ private slots:
 
         testsupport::MainWindowControls(before).look[1]->click();
 
-        QCOMPARE(fixture.messages, QStringList{QStringLiteral("Make this change when you are not connected!")});
+        QCOMPARE(fixture.messages,
+                 QStringList{QStringLiteral("Make this change when you are not connected!")});
         QCOMPARE(&fixture.window(), before);
         QCOMPARE(fixture.window().form().look_style, 0);
         QVERIFY(saves.isEmpty());
@@ -197,7 +202,8 @@ private slots:
     void switchSavesLookAndRebuilds()
     {
         WindowFixture fixture;
-        platform::settings::save(kvlNet, QStringLiteral("access"), QStringLiteral("pn"), QStringLiteral("/saved/"));
+        platform::settings::save(kvlNet, QStringLiteral("access"), QStringLiteral("pn"),
+                                 QStringLiteral("/saved/"));
         fixture.start();
         QPointer<app::MainWindow> first = &fixture.window();
         first->findChild<QLineEdit*>(QStringLiteral("pn"))->setText(QStringLiteral("/typed/since/"));
@@ -209,7 +215,8 @@ private slots:
 
         QTest::mouseClick(testsupport::MainWindowControls(first).look[1], Qt::LeftButton);
 
-        QCOMPARE(saves, (QList<Save>{{kvlNet, QStringLiteral("style"), QStringLiteral("s"), QStringLiteral("1")}}));
+        QCOMPARE(saves,
+                 (QList<Save>{{kvlNet, QStringLiteral("style"), QStringLiteral("s"), QStringLiteral("1")}}));
         QVERIFY(fixture.messages.isEmpty());
         QCOMPARE(storedLook(), QStringLiteral("1"));
         app::MainWindow& second = fixture.window();

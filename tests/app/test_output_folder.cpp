@@ -12,7 +12,8 @@
 
 using app::MainWindow;
 
-class OutputFolderTest : public QObject {
+class OutputFolderTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init()
@@ -54,11 +55,16 @@ private slots:
         QTest::addColumn<bool>("onPn2");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
-        QTest::newRow("pn without separator") << false << "/tmp/out" << "/tmp/out/";
-        QTest::newRow("pn2 without separator") << true << "/tmp/out" << "/tmp/out/";
-        QTest::newRow("already ends in one") << false << "/tmp/out/" << "/tmp/out/";
-        QTest::newRow("emptied box becomes one separator") << false << "" << "/";
-        QTest::newRow("emptied pn2 too") << true << "" << "/";
+        QTest::newRow("pn without separator") << false << "/tmp/out"
+                                              << "/tmp/out/";
+        QTest::newRow("pn2 without separator") << true << "/tmp/out"
+                                               << "/tmp/out/";
+        QTest::newRow("already ends in one") << false << "/tmp/out/"
+                                             << "/tmp/out/";
+        QTest::newRow("emptied box becomes one separator") << false << ""
+                                                           << "/";
+        QTest::newRow("emptied pn2 too") << true << ""
+                                         << "/";
     }
     void lostFocusAddsOneSeparator()
     {
@@ -137,12 +143,18 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("drive");
-        QTest::newRow("root") << "/" << "/";
-        QTest::newRow("on the root volume") << "/tmp/out/" << "/";
-        QTest::newRow("on a mounted volume") << "/mnt/data/out/" << "/mnt/data";
-        QTest::newRow("volume root itself") << "/mnt/data" << "/mnt/data";
-        QTest::newRow("name that only starts alike") << "/mnt/database/" << "/";
-        QTest::newRow("relative text") << "out/" << "/";
+        QTest::newRow("root") << "/"
+                              << "/";
+        QTest::newRow("on the root volume") << "/tmp/out/"
+                                            << "/";
+        QTest::newRow("on a mounted volume") << "/mnt/data/out/"
+                                             << "/mnt/data";
+        QTest::newRow("volume root itself") << "/mnt/data"
+                                            << "/mnt/data";
+        QTest::newRow("name that only starts alike") << "/mnt/database/"
+                                                     << "/";
+        QTest::newRow("relative text") << "out/"
+                                       << "/";
     }
     void driveOfAPath()
     {

@@ -21,7 +21,8 @@ using app::MainWindow;
 using platform::backColor;
 using platform::colourFromBgr;
 
-class PagesTest : public QObject {
+class PagesTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init()
@@ -41,22 +42,26 @@ private slots:
 
     void menuOrderAndNames()
     {
-        const QStringList captions{"Connection", "VB Generator", "ASPX Generator", "Data Browser", "Css Builder"};
+        const QStringList captions{"Connection", "VB Generator", "ASPX Generator", "Data Browser",
+                                   "Css Builder"};
         const int indexes[] = {2, 1, 3, 0, 4};
         for (int position = 0; position < 5; ++position) {
             auto* button = w->findChild<QPushButton*>(QStringLiteral("Command_%1").arg(indexes[position]));
             QVERIFY(button);
             QCOMPARE(button->text(), captions[position]);
             if (position > 0) {
-                auto* above = w->findChild<QPushButton*>(QStringLiteral("Command_%1").arg(indexes[position - 1]));
+                auto* above =
+                    w->findChild<QPushButton*>(QStringLiteral("Command_%1").arg(indexes[position - 1]));
                 QVERIFY(above->y() < button->y());
             }
         }
-        for (const char* name : {"pt_0", "pt_1", "pt_2", "pt_3", "pt_4", "pt_5", "tdn", "tdn1", "tdn2", "t", "dbn",
-                                 "gn_2", "gnn_0", "gnl_4", "vvbg_3", "l_def", "pb1", "Command11", "tb2_3", "pn",
-                                 "pn2", "chpth_0", "chpth_1", "Drive1", "Dir1", "sng", "stcss", "avasn", "db",
-                                 "adb", "ocnx", "sdb", "c1", "sc1", "spro", "o", "Command6", "fin_0", "help",
-                                 "Command16", "chdbc_2", "dbs_0", "nr", "Timer2", "st1", "Etiquette6_13"})
+        for (const char* name :
+             {"pt_0",    "pt_1",      "pt_2",  "pt_3",   "pt_4",     "pt_5",         "tdn",     "tdn1",
+              "tdn2",    "t",         "dbn",   "gn_2",   "gnn_0",    "gnl_4",        "vvbg_3",  "l_def",
+              "pb1",     "Command11", "tb2_3", "pn",     "pn2",      "chpth_0",      "chpth_1", "Drive1",
+              "Dir1",    "sng",       "stcss", "avasn",  "db",       "adb",          "ocnx",    "sdb",
+              "c1",      "sc1",       "spro",  "o",      "Command6", "fin_0",        "help",    "Command16",
+              "chdbc_2", "dbs_0",     "nr",    "Timer2", "st1",      "Etiquette6_13"})
             QVERIFY2(w->findChild<QObject*>(QString::fromLatin1(name)), name);
     }
 
@@ -78,11 +83,12 @@ private slots:
         QTest::mouseClick(mw().Command[std::size_t(index)], Qt::LeftButton);
         for (int k = 0; k < 4; ++k) {
             QCOMPARE(mw().pt[std::size_t(k)]->isHidden(), k != index);
-            QCOMPARE(backColor(mw().Command[std::size_t(k)]), colourFromBgr(k == index ? 0xFFFF00 : 0xFFFFC0));
+            QCOMPARE(backColor(mw().Command[std::size_t(k)]),
+                     colourFromBgr(k == index ? 0xFFFF00 : 0xFFFFC0));
         }
         QCOMPARE(backColor(mw().Command[4]), colourFromBgr(0xFFFFC0));
-        QVERIFY(w->folderPicker->isHidden());      // the picker closes without taking its folder
-        QVERIFY(!w->solution->isHidden());         // the solution dialog stays open
+        QVERIFY(w->folderPicker->isHidden());     // the picker closes without taking its folder
+        QVERIFY(!w->solution->isHidden());        // the solution dialog stays open
         QVERIFY(!browserPage.dbs[0]->isHidden()); // back on the "Sort" tab
         QVERIFY(browserPage.dbs[1]->isHidden() && browserPage.dbs[2]->isHidden());
         QCOMPARE(backColor(browserPage.chdbc[0]), colourFromBgr(0xFFFF00));
@@ -143,9 +149,10 @@ private slots:
                                    "Oracle Stored Proc.", "VB6 Classes"};
         for (int k = 0; k < 5; ++k)
             QCOMPARE(vb.vvbg[std::size_t(k)]->text(), captions[k]);
-        QCOMPARE(vb.l_def->text(),
-                 QString("If generated code is too large, these text boxes may have not whole information. See "
-                         "created files to get full source code."));
+        QCOMPARE(
+            vb.l_def->text(),
+            QString("If generated code is too large, these text boxes may have not whole information. See "
+                    "created files to get full source code."));
     }
 
     void hoverFrameFollowsTheMouse()
@@ -219,7 +226,8 @@ private slots:
     {
         const QString text = app::helpText();
         QCOMPARE(text.size(), 1752);
-        QVERIFY(text.startsWith("This Generator browses a Data Base and builds VB Net Modules:\r\n\r\nData Class"));
+        QVERIFY(text.startsWith(
+            "This Generator browses a Data Base and builds VB Net Modules:\r\n\r\nData Class"));
         QVERIFY(text.contains(". A function with a Table Class argument, returns a Data Reader. \r\n"));
         QVERIFY(text.contains("syntax in Data Access Module to \r\ncall these procedures.\r\n"));
         QVERIFY(text.endsWith("\r\n\r\nClick to close.\r\n"));

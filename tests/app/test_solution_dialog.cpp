@@ -12,7 +12,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 struct Save {
     QString application, section, key, value;
@@ -29,7 +30,8 @@ QStringList values(const QSignalSpy& spy)
 
 } // namespace
 
-class SolutionDialogTest : public QObject {
+class SolutionDialogTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init()
@@ -46,11 +48,26 @@ private slots:
         QTest::addColumn<QString>("solutionFolder");
         QTest::addColumn<QString>("project");
         QTest::addColumn<QString>("projectFolder");
-        QTest::newRow("folder without trailing slash")
-            << "shop_" << "/out" << "/out/" << "shop_Web" << "/out/shop_Web/";
-        QTest::newRow("folder with trailing slash") << "shop_" << "/out/" << "/out/" << "shop_Web" << "/out/shop_Web/";
-        QTest::newRow("empty folder") << "shop_" << "" << "/" << "shop_Web" << "/shop_Web/";
-        QTest::newRow("empty prefix") << "" << "/out/" << "/out/" << "Web" << "/out/Web/";
+        QTest::newRow("folder without trailing slash") << "shop_"
+                                                       << "/out"
+                                                       << "/out/"
+                                                       << "shop_Web"
+                                                       << "/out/shop_Web/";
+        QTest::newRow("folder with trailing slash") << "shop_"
+                                                    << "/out/"
+                                                    << "/out/"
+                                                    << "shop_Web"
+                                                    << "/out/shop_Web/";
+        QTest::newRow("empty folder") << "shop_"
+                                      << ""
+                                      << "/"
+                                      << "shop_Web"
+                                      << "/shop_Web/";
+        QTest::newRow("empty prefix") << ""
+                                      << "/out/"
+                                      << "/out/"
+                                      << "Web"
+                                      << "/out/Web/";
     }
     void fill()
     {
@@ -143,7 +160,8 @@ private slots:
         QSignalSpy prefixes(vb.dbn, &QLineEdit::textChanged);
         vb.Command19->click();
 
-        QCOMPARE(values(projectFolders), (QStringList{QStringLiteral("/a/yWeb/"), QStringLiteral("/b/yWeb/")}));
+        QCOMPARE(values(projectFolders),
+                 (QStringList{QStringLiteral("/a/yWeb/"), QStringLiteral("/b/yWeb/")}));
         QVERIFY(prefixes.isEmpty());
         QCOMPARE(d.sng->text(), QStringLiteral("y"));
         QCOMPARE(d.spg->text(), QStringLiteral("/b/"));
@@ -172,15 +190,20 @@ private slots:
         const QString typed = QStringLiteral("/css/b.cs");
         QList<Save> expected;
         for (int n = 1; n <= typed.size(); ++n)
-            expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), typed.left(n)});
-        expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), typed.chopped(1)});
-        expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), QStringLiteral("/css/b.cs")});
-        expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), QStringLiteral("/css/b.css")});
+            expected.append(
+                {QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), typed.left(n)});
+        expected.append(
+            {QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"), typed.chopped(1)});
+        expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"),
+                         QStringLiteral("/css/b.cs")});
+        expected.append({QStringLiteral("kvl_net"), QStringLiteral("style"), QStringLiteral("stcss"),
+                         QStringLiteral("/css/b.css")});
         QCOMPARE(saves, expected);
 
         // A rebuilt window reads it back.
         fixture->program().reloadMainWindow();
-        QCOMPARE(testsupport::SolutionPanelControls(&fixture->window()).stcss->text(), QStringLiteral("/css/b.css"));
+        QCOMPARE(testsupport::SolutionPanelControls(&fixture->window()).stcss->text(),
+                 QStringLiteral("/css/b.css"));
     }
 
 private:

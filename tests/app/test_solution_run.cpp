@@ -222,7 +222,8 @@ private slots:
         QVERIFY2(lines[1].startsWith(project + "AssemblyInfo.vb: "), qPrintable(lines[1]));
         QCOMPARE(lines[2], project + "Styles.css: not written, no style sheet is named");
         QVERIFY2(lines[3].startsWith(project + "Data_Access/Shop_Manager.vb: "), qPrintable(lines[3]));
-        QVERIFY2(lines[4].startsWith(project + "User_Interface/edit_Customers.aspx.vb: "), qPrintable(lines[4]));
+        QVERIFY2(lines[4].startsWith(project + "User_Interface/edit_Customers.aspx.vb: "),
+                 qPrintable(lines[4]));
         QVERIFY(QFile::exists(project + "Global.asax"));
         QVERIFY(QFile::exists(project + "Data_Access/Shop_Access.vb"));
         QVERIFY(QFile::exists(project + "User_Interface/edit_Customers.aspx"));

@@ -24,7 +24,8 @@ using app::MainWindow;
 using app::Program;
 namespace settings = platform::settings;
 
-namespace {
+namespace
+{
 
 QByteArray readAll(const QString& path)
 {
@@ -68,7 +69,8 @@ int exitDuringLongAction(int argc, char** argv)
 
 } // namespace
 
-class StartupExitTest : public QObject {
+class StartupExitTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init()
@@ -96,13 +98,17 @@ private slots:
         QCOMPARE(aspxPage.pn2->text(), home.programFolder() + '/');
         QCOMPARE(w.statusPanel(3), home.programFolder() + '/');
         QCOMPARE(w.statusPanel(1), QString("Not connected"));
-        QVERIFY(QRegularExpression("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d$").match(w.statusPanel(2)).hasMatch());
+        QVERIFY(QRegularExpression("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d$")
+                    .match(w.statusPanel(2))
+                    .hasMatch());
         QVERIFY(QFileInfo::exists(home.historyFile()));
         QCOMPARE(QFileInfo(home.historyFile()).size(), 0);
-        for (const QComboBox* list : {(QComboBox*)cp.db, (QComboBox*)cp.adb, (QComboBox*)cp.ocnx, (QComboBox*)cp.sdb})
+        for (const QComboBox* list :
+             {(QComboBox*)cp.db, (QComboBox*)cp.adb, (QComboBox*)cp.ocnx, (QComboBox*)cp.sdb})
             QCOMPARE(list->count(), 0);
         QVERIFY(!w.connectionPage->isHidden());
-        QVERIFY(w.vbGenerator->isHidden() && w.aspxGenerator->isHidden() && testsupport::MainWindowControls(&w).pt[0]->isHidden());
+        QVERIFY(w.vbGenerator->isHidden() && w.aspxGenerator->isHidden() &&
+                testsupport::MainWindowControls(&w).pt[0]->isHidden());
         QVERIFY(!vb.gnl[0]->isHidden());
         QCOMPARE(QDir::currentPath(), home.programFolder());
         QVERIFY(testsupport::MainWindowControls(&w).Timer2->isActive());

@@ -10,7 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-class TableListsTest : public QObject {
+class TableListsTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init()
@@ -101,14 +102,22 @@ private slots:
     {
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("c") << "c" << "CUSTOMER";
-        QTest::newRow("b") << "b" << "CUSTOMER";
-        QTest::newRow("cz") << "cz" << "ORDERS";
-        QTest::newRow("q keeps the former selection") << "q" << "ADDRESS";
-        QTest::newRow("z keeps the former selection") << "z" << "ADDRESS";
-        QTest::newRow("digit 0") << "0" << "ADDRESS";
-        QTest::newRow("lower case") << "customer" << "CUSTOMER";
-        QTest::newRow("p") << "pr" << "PRODUCT";
+        QTest::newRow("c") << "c"
+                           << "CUSTOMER";
+        QTest::newRow("b") << "b"
+                           << "CUSTOMER";
+        QTest::newRow("cz") << "cz"
+                            << "ORDERS";
+        QTest::newRow("q keeps the former selection") << "q"
+                                                      << "ADDRESS";
+        QTest::newRow("z keeps the former selection") << "z"
+                                                      << "ADDRESS";
+        QTest::newRow("digit 0") << "0"
+                                 << "ADDRESS";
+        QTest::newRow("lower case") << "customer"
+                                    << "CUSTOMER";
+        QTest::newRow("p") << "pr"
+                           << "PRODUCT";
     }
     void typeAhead()
     {
@@ -143,7 +152,7 @@ private slots:
         page->dbn->setText("crm_");
         QCOMPARE(page->gnn[0]->text(), QString("crm_Access.vb"));
         QCOMPARE(page->gnn[1]->text(), QString()); // unticked boxes are not renamed
-        page->gn[1]->setChecked(true);            // a write from code counts as a click
+        page->gn[1]->setChecked(true);             // a write from code counts as a click
         QCOMPARE(page->gnn[1]->text(), QString("crm_Manager.vb"));
         page->dbn->clear();
         QCOMPARE(page->gnn[0]->text(), QString("Access.vb"));
@@ -167,10 +176,8 @@ private slots:
         app::MainWindow& w = *program->window();
         const QStringList expected[] = {
             {" >> ", " >  ", "  < ", " << "}, // first tick: phase 1 on both pairs
-            {"  >>", "  > ", " <  ", "<<  "},
-            {">>  ", "   >", "<   ", "  <<"},
-            {" >> ", ">   ", "   <", " << "},
-            {"  >>", " >  ", "  < ", "<<  "},
+            {"  >>", "  > ", " <  ", "<<  "}, {">>  ", "   >", "<   ", "  <<"},
+            {" >> ", ">   ", "   <", " << "}, {"  >>", " >  ", "  < ", "<<  "},
         };
         for (const QStringList& captions : expected) {
             w.Timer2_Timer();
@@ -180,7 +187,9 @@ private slots:
         }
         QCOMPARE(platform::tag(page->tadd[0]), QString("2"));
         QCOMPARE(platform::tag(page->tadd[1]), QString("1"));
-        QVERIFY(QRegularExpression("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d$").match(w.statusPanel(2)).hasMatch());
+        QVERIFY(QRegularExpression("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d$")
+                    .match(w.statusPanel(2))
+                    .hasMatch());
     }
 
     void timerDrivesTheAnimation()

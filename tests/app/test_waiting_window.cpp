@@ -18,9 +18,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
-#include <QPushButton>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,7 +42,8 @@ constexpr char kSilentPortVariable[] = "QUILLMERE_TEST_SILENT_PORT";
 
 QString silentServerString(quint16 port)
 {
-    return QStringLiteral("DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=%1;Database=x;Uid=x;Pwd=;").arg(port);
+    return QStringLiteral("DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=%1;Database=x;Uid=x;Pwd=;")
+        .arg(port);
 }
 
 // The child: the real end step; Connect to the silent listener, then Exit while the login
@@ -58,12 +59,14 @@ int exitWhileConnectWaits(int argc, char** argv)
     QTimer::singleShot(300, &w, [&] { early = w.statusPanel(2); });
     QTimer::singleShot(1600, &w, [&] {
         std::printf("clock %s -> %s\n", qPrintable(early), qPrintable(w.statusPanel(2)));
-        std::printf("waiting %d\n", program.session().runGuard().busy() && !QApplication::activeModalWidget());
+        std::printf("waiting %d\n",
+                    program.session().runGuard().busy() && !QApplication::activeModalWidget());
         std::printf("exit at %lld\n", QDateTime::currentMSecsSinceEpoch());
         std::fflush(stdout);
         testsupport::MainWindowControls(&w).fin_0->click();
     });
-    testsupport::ConnectionPageControls(&w).ocnx->setEditText(silentServerString(quint16(qEnvironmentVariableIntValue(kSilentPortVariable))));
+    testsupport::ConnectionPageControls(&w).ocnx->setEditText(
+        silentServerString(quint16(qEnvironmentVariableIntValue(kSilentPortVariable))));
     testsupport::ConnectionPageControls(&w).Command13->click();
     return 3; // the connect returned: Exit did not end the program
 }
@@ -80,7 +83,8 @@ public:
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t length = sizeof(address);
-        if (::bind(socket_, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(socket_, 8) == 0 &&
+        if (::bind(socket_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+            ::listen(socket_, 8) == 0 &&
             ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
             port_ = ntohs(address.sin_port);
     }
@@ -175,10 +179,14 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("panel");
-        QTest::newRow("Generate Solution!") << "Command19" << "solution";
-        QTest::newRow("its caption link") << "Etiquette6_22" << "solution";
-        QTest::newRow("output folder of the VB page") << "chpth_1" << "folderPicker";
-        QTest::newRow("output folder of the ASPX page") << "chpth_0" << "folderPicker";
+        QTest::newRow("Generate Solution!") << "Command19"
+                                            << "solution";
+        QTest::newRow("its caption link") << "Etiquette6_22"
+                                          << "solution";
+        QTest::newRow("output folder of the VB page") << "chpth_1"
+                                                      << "folderPicker";
+        QTest::newRow("output folder of the ASPX page") << "chpth_0"
+                                                        << "folderPicker";
     }
     void panelsRefusedDuringARun()
     {

@@ -49,8 +49,7 @@ private slots:
         host.appendPreview(1, "\r\n    'x \"quoted\" ");
         host.appendPreview(1, "\r\n");
         host.flushPreviews(); // lines reach the box in batches
-        QCOMPARE(vb.gnl[1]->toPlainText(),
-                 QString("\nPublic Module ORDERSManager\n    'x \"quoted\" \n"));
+        QCOMPARE(vb.gnl[1]->toPlainText(), QString("\nPublic Module ORDERSManager\n    'x \"quoted\" \n"));
         QCOMPARE(vb.gnl[0]->toPlainText(), QString());
         host.appendPreview(7, "ignored"); // no such preview
         host.clearPreview(-1);
@@ -68,7 +67,8 @@ private slots:
         file.emit_line("End NameSpace");
         file.close();
         host.flushPreviews();
-        QCOMPARE(testsupport::VbPageControls(w).gnl[1]->toPlainText(), QString("\nNameSpace Common.Data\nEnd NameSpace"));
+        QCOMPARE(testsupport::VbPageControls(w).gnl[1]->toPlainText(),
+                 QString("\nNameSpace Common.Data\nEnd NameSpace"));
     }
 
     // Appending must not rebuild the whole text per line; the box keeps its last lines.
@@ -123,8 +123,9 @@ private slots:
     {
         QFETCH(int, preview);
         const bool aspx = preview >= generators::kPreviewAspx;
-        QPlainTextEdit* box = aspx ? testsupport::AspxPageControls(w).gasp[std::size_t(preview - generators::kPreviewAspx)]
-                                   : testsupport::VbPageControls(w).gnl[std::size_t(preview)];
+        QPlainTextEdit* box =
+            aspx ? testsupport::AspxPageControls(w).gasp[std::size_t(preview - generators::kPreviewAspx)]
+                 : testsupport::VbPageControls(w).gnl[std::size_t(preview)];
         w->Command_Click(aspx ? 3 : 1);
         {
             app::WindowHost host(*w);

@@ -13,7 +13,8 @@
 #include <QStringList>
 #include <memory>
 
-class WindowFixture {
+class WindowFixture
+{
 public:
     WindowFixture()
     {

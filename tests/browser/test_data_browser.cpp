@@ -373,7 +373,8 @@ private slots:
         ui.sto->setText(QStringLiteral("22:15"));
         QTest::mouseClick(ui.Command10, Qt::LeftButton);
         QCOMPARE(f.data2->recordSource(),
-                 QStringLiteral("SELECT * from Shifts where Starts >= {t '09:30:00'} and Starts <= {t '22:15:00'}"));
+                 QStringLiteral(
+                     "SELECT * from Shifts where Starts >= {t '09:30:00'} and Starts <= {t '22:15:00'}"));
         QCOMPARE(ui.sfr->text(), QStringLiteral("9:30 AM"));
         QCOMPARE(f.column("Name"), QStringList({"day", "late"}));
         QCOMPARE(ui.nr->text(), QStringLiteral("2"));
@@ -403,7 +404,7 @@ private slots:
         QTest::mouseClick(ui.ss2->viewport(), Qt::LeftButton, {}, ui.ss2->visualRect(name).center());
         QTest::mouseDClick(ui.ss2->viewport(), Qt::LeftButton, {}, ui.ss2->visualRect(name).center());
         QCOMPARE(ui.v->text(), QStringLiteral("O'Brien"));
-        QCOMPARE(ui.c->text(), QStringLiteral("Name"));               // the click picked its column
+        QCOMPARE(ui.c->text(), QStringLiteral("Name"));              // the click picked its column
         QCOMPARE(f.column("Name").at(2), QStringLiteral("O'Brien")); // the grid takes no edits
 
         // A column typed by hand is echoed, the type stays the last pick's.
@@ -418,10 +419,8 @@ private slots:
     {
         f.open(QStringLiteral("Customers"));
         const QModelIndex name = f.grid()->index(2, 1);
-        QTest::mouseClick(f.ui->ss2->viewport(), Qt::LeftButton, {},
-                          f.ui->ss2->visualRect(name).center());
-        QTest::mouseDClick(f.ui->ss2->viewport(), Qt::LeftButton, {},
-                           f.ui->ss2->visualRect(name).center());
+        QTest::mouseClick(f.ui->ss2->viewport(), Qt::LeftButton, {}, f.ui->ss2->visualRect(name).center());
+        QTest::mouseDClick(f.ui->ss2->viewport(), Qt::LeftButton, {}, f.ui->ss2->visualRect(name).center());
         f.ui->s1[3]->setChecked(true);
         QTest::mouseClick(f.ui->Command7, Qt::LeftButton);
         QCOMPARE(f.column("CustomerId"), QStringList{"3"});

@@ -34,8 +34,9 @@ private slots:
                                         "(11, '2024-12-31'), (12, '2024-05-01')"),
                          &none)
                     .ok);
-        QVERIFY(db.query(QStringLiteral("CREATE TABLE sales.shifts (shift_id integer, starts time); "
-                                        "INSERT INTO sales.shifts VALUES (1, '06:00'), (2, '09:30'), (3, '22:15')"),
+        QVERIFY(db.query(QStringLiteral(
+                             "CREATE TABLE sales.shifts (shift_id integer, starts time); "
+                             "INSERT INTO sales.shifts VALUES (1, '06:00'), (2, '09:30'), (3, '22:15')"),
                          &none)
                     .ok);
         QVERIFY(

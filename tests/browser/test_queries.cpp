@@ -56,8 +56,9 @@ private slots:
             << rangeQuery(t, k, RangeKind::Timestamp, "2003-12-31", "2004-01-05 12:30:00")
             << "SELECT * from Customers where Id >= {ts '2003-12-31 00:00:00'} and Id <= {ts '2004-01-05 "
                "12:30:00'}";
-        QTest::newRow("time range") << rangeQuery(t, k, RangeKind::Time, "08:30:00", "22:15:00")
-                                    << "SELECT * from Customers where Id >= {t '08:30:00'} and Id <= {t '22:15:00'}";
+        QTest::newRow("time range")
+            << rangeQuery(t, k, RangeKind::Time, "08:30:00", "22:15:00")
+            << "SELECT * from Customers where Id >= {t '08:30:00'} and Id <= {t '22:15:00'}";
         QTest::newRow("date as typed") << rangeQuery(t, k, RangeKind::Date, "soon'", QString())
                                        << "SELECT * from Customers where Id >= {d 'soon'''}";
         QTest::newRow("no bounds") << rangeQuery(t, k, RangeKind::Text, QString(), QString())

@@ -16,8 +16,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -291,7 +291,8 @@ private slots:
         QTest::addColumn<QString>("connectionString");
         QTest::addColumn<QString>("reason");
         QTest::newRow("driver that does not exist")
-            << "DRIVER={Quillmere No Such Driver};UID=scott;PWD=tiger;" << "Quillmere No Such Driver";
+            << "DRIVER={Quillmere No Such Driver};UID=scott;PWD=tiger;"
+            << "Quillmere No Such Driver";
         QTest::newRow("refused port")
             << "DRIVER={PostgreSQL Unicode};Servername=127.0.0.1;Port=1;Database=shop;UID=scott;PWD=tiger;"
             << "refused";
@@ -299,8 +300,8 @@ private slots:
                                              << "the database file <dir>/typo.db does not exist";
         QTest::newRow("missing Access file") << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<dir>/shop.mdb"
                                              << "the database file <dir>/shop.mdb does not exist";
-        QTest::newRow("password named in the reason")
-            << "DRIVER={tiger};PWD=tiger;" << "Can't open lib '****'";
+        QTest::newRow("password named in the reason") << "DRIVER={tiger};PWD=tiger;"
+                                                      << "Can't open lib '****'";
     }
     void failedOpenSaysWhy()
     {
@@ -633,12 +634,11 @@ private slots:
 
         // The chooser receives the dialog's settings; a chosen path is trimmed and added.
         QString seenName, seenExtension;
-        program_->session().fileChooser() =
-            [&](QWidget*, const QString& name, const QString& extension) {
-                seenName = name;
-                seenExtension = extension;
-                return QString("/data/shop.mdb ");
-            };
+        program_->session().fileChooser() = [&](QWidget*, const QString& name, const QString& extension) {
+            seenName = name;
+            seenExtension = extension;
+            return QString("/data/shop.mdb ");
+        };
         cp().Command15->click();
         program_->session().fileChooser() = {};
         QCOMPARE(seenName, QString("*.mdb"));

@@ -177,7 +177,8 @@ private slots:
         QTest::newRow("database password of an Access file")
             << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/shop.mdb;Jet OLEDB:Database Password=s3;"
             << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/shop.mdb;Jet OLEDB:Database Password=****;";
-        QTest::newRow("pwd only as the whole name") << "Pwds=a;" << "Pwds=a;";
+        QTest::newRow("pwd only as the whole name") << "Pwds=a;"
+                                                    << "Pwds=a;";
     }
     void maskPasswords()
     {
@@ -193,19 +194,25 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("connectionString");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no reason") << "" << "DSN=a;" << "Connection not opened";
-        QTest::newRow("one record") << "[08001] connection refused" << "DSN=a;PWD=pw"
+        QTest::newRow("no reason") << ""
+                                   << "DSN=a;"
+                                   << "Connection not opened";
+        QTest::newRow("one record") << "[08001] connection refused"
+                                    << "DSN=a;PWD=pw"
                                     << "Connection not opened\n[08001] connection refused";
         QTest::newRow("records joined on one line")
-            << "[01000] first\n[08001] second, failed\n\tIs the server running?\n" << "DSN=a;"
+            << "[01000] first\n[08001] second, failed\n\tIs the server running?\n"
+            << "DSN=a;"
             << "Connection not opened\n[01000] first; [08001] second, failed; Is the server running?";
-        QTest::newRow("password repeated") << "login as scott/tiger failed" << "DSN=a;UID=scott;PWD=tiger;"
+        QTest::newRow("password repeated") << "login as scott/tiger failed"
+                                           << "DSN=a;UID=scott;PWD=tiger;"
                                            << "Connection not opened\nlogin as scott/**** failed";
-        QTest::newRow("quoted password, read unquoted")
-            << "bad password ti;g\"er" << "Provider=MSDAORA;Password=\"ti;g\"\"er\";"
-            << "Connection not opened\nbad password ****";
-        QTest::newRow("braced password, read unbraced")
-            << "bad password a}b" << "DRIVER={X};PWD={a}}b};" << "Connection not opened\nbad password ****";
+        QTest::newRow("quoted password, read unquoted") << "bad password ti;g\"er"
+                                                        << "Provider=MSDAORA;Password=\"ti;g\"\"er\";"
+                                                        << "Connection not opened\nbad password ****";
+        QTest::newRow("braced password, read unbraced") << "bad password a}b"
+                                                        << "DRIVER={X};PWD={a}}b};"
+                                                        << "Connection not opened\nbad password ****";
     }
     void notOpenedMessage()
     {

@@ -14,6 +14,7 @@
 #include "support/golden.h"
 #include "support/temp_home.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -24,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QAbstractItemView>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -482,7 +482,8 @@ private slots:
             widest = std::max(widest, fonts->view()->sizeHintForColumn(0));
         fonts->showPopup();
         QTRY_VERIFY(fonts->view()->isVisible());
-        QVERIFY(fonts->view()->viewport()->width() >= std::min(widest, fonts->screen()->availableGeometry().width() / 2));
+        QVERIFY(fonts->view()->viewport()->width() >=
+                std::min(widest, fonts->screen()->availableGeometry().width() / 2));
         fonts->hidePopup();
     }
 

@@ -137,9 +137,8 @@ private slots:
     {
         QTemporaryDir dir;
         testsupport::ScriptedCatalogue catalogue;
-        catalogue.setTableColumns("Notes", {{"Id", platform::ado::adInteger},
-                                            {"Body", platform::ado::adVarWChar},
-                                            {"Extra", 12}});
+        catalogue.setTableColumns(
+            "Notes", {{"Id", platform::ado::adInteger}, {"Body", platform::ado::adVarWChar}, {"Extra", 12}});
         catalogue.setIndexes("Notes", {{"pk_notes", "Id"}});
         testsupport::RecordingHost host;
         RunContext ctx(classInputs(dir.filePath("out/"), {"Notes"}), catalogue, host);
@@ -238,7 +237,8 @@ private slots:
             << updateHead +
                    QStringList{
                        R"(    sep=" where ")",
-                       "    If b_Name = 1 then my_sql = my_sql & sep & \"Name = '\" & Replace(zi_Name, \"'\", \"''\") & \"'\": "
+                       "    If b_Name = 1 then my_sql = my_sql & sep & \"Name = '\" & Replace(zi_Name, "
+                       "\"'\", \"''\") & \"'\": "
                        "sep=\" and \" else goto err_update",
                        R"(    If b_Id = 1 then my_sql = my_sql & sep & "Id = " & zi_Id & "": sep=" and " else goto err_update)"} +
                    updateTail;

@@ -93,8 +93,9 @@ private slots:
             const QString golden = "classmodule/emp_orders_" + tables[i] + ".cls";
             const QByteArray bytes = testsupport::readFileBytes(in.pn + in.tdn1[i] + ".cls");
             if (postgres)
-                QCOMPARE(bytes.toLower(),
-                         testsupport::readFileBytes(QStringLiteral(QUILLMERE_GOLDEN_DIR "/") + golden).toLower());
+                QCOMPARE(
+                    bytes.toLower(),
+                    testsupport::readFileBytes(QStringLiteral(QUILLMERE_GOLDEN_DIR "/") + golden).toLower());
             else
                 QUILLMERE_COMPARE_GOLDEN(golden, bytes);
         }

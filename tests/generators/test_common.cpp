@@ -11,20 +11,26 @@
 
 using namespace generators;
 
-class CommonTest : public QObject {
+class CommonTest : public QObject
+{
     Q_OBJECT
 private slots:
     void expand_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("table and column") << "Get<table>Reader(<column>)" << "GetOrdersReader(Id)";
+        QTest::newRow("table and column") << "Get<table>Reader(<column>)"
+                                          << "GetOrdersReader(Id)";
         QTest::newRow("comment words stay") << "'    Function Get<Table>Reader(<TableClass>)"
                                             << "'    Function Get<Table>Reader(<TableClass>)";
-        QTest::newRow("dq") << "#Region <dq>x<dq>" << "#Region \"x\"";
-        QTest::newRow("value not re-expanded") << "<prefix>" << "<table>";
-        QTest::newRow("xml stays") << "<add key=\"<prefix>cnxstr\" />" << "<add key=\"<table>cnxstr\" />";
-        QTest::newRow("trailing blanks") << "  x  " << "  x  ";
+        QTest::newRow("dq") << "#Region <dq>x<dq>"
+                            << "#Region \"x\"";
+        QTest::newRow("value not re-expanded") << "<prefix>"
+                                               << "<table>";
+        QTest::newRow("xml stays") << "<add key=\"<prefix>cnxstr\" />"
+                                   << "<add key=\"<table>cnxstr\" />";
+        QTest::newRow("trailing blanks") << "  x  "
+                                         << "  x  ";
     }
     void expand()
     {
@@ -48,7 +54,8 @@ first
 
     void windows1252()
     {
-        QCOMPARE(platform::toWindows1252(QStringLiteral("Propriétés €\u4e2d")), QByteArray("Propri\xe9t\xe9s \x80?"));
+        QCOMPARE(platform::toWindows1252(QStringLiteral("Propriétés €\u4e2d")),
+                 QByteArray("Propri\xe9t\xe9s \x80?"));
         // A character beyond the basic plane is one '?', a lone surrogate another.
         QCOMPARE(platform::toWindows1252(QStringLiteral("a\U0001F600b") + QChar(0xD800)), QByteArray("a?b?"));
         QCOMPARE(platform::fromWindows1252(QByteArray("\xe9\x80")), QStringLiteral("é€"));
@@ -82,10 +89,14 @@ first
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "Orders" << "SELECT * from Orders where rownum<2";
-        QTest::newRow("owner.table") << "HR.EMP" << "SELECT * from HR.EMP where rownum<2";
-        QTest::newRow("blank") << "Order Lines" << "SELECT * from \"Order Lines\" where rownum<2";
-        QTest::newRow("quote") << "a\"b" << "SELECT * from \"a\"\"b\" where rownum<2";
+        QTest::newRow("plain") << "Orders"
+                               << "SELECT * from Orders where rownum<2";
+        QTest::newRow("owner.table") << "HR.EMP"
+                                     << "SELECT * from HR.EMP where rownum<2";
+        QTest::newRow("blank") << "Order Lines"
+                               << "SELECT * from \"Order Lines\" where rownum<2";
+        QTest::newRow("quote") << "a\"b"
+                               << "SELECT * from \"a\"\"b\" where rownum<2";
     }
     void columnQueryQuotesOnlyOddNames()
     {

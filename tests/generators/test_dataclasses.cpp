@@ -12,7 +12,8 @@ using generators::dataclasses::relationsOf;
 
 Q_DECLARE_METATYPE(QList<generators::ForeignKeyRow>)
 
-namespace {
+namespace
+{
 
 ForeignKeyRow inSchemas(ForeignKeyRow row, const QString& pkSchema, const QString& fkSchema)
 {
@@ -32,7 +33,8 @@ QByteArray previewBytes(const QByteArray& file)
 
 } // namespace
 
-class DataClassesTest : public QObject {
+class DataClassesTest : public QObject
+{
     Q_OBJECT
 private slots:
     void foreignKeyScan_data()
@@ -51,16 +53,18 @@ private slots:
         ForeignKeyRow noOrdinal = fk("L", "", "S", "LINE_NO", 0);
         ForeignKeyRow noChildTable = fk("L", "ORDER_NO", "", "ORDER_NO");
 
-        QTest::newRow("no keys") << QList<ForeignKeyRow>{} << QStringList{"ORDERS"} << "" << QStringList{} << 0;
+        QTest::newRow("no keys") << QList<ForeignKeyRow>{} << QStringList{"ORDERS"} << "" << QStringList{}
+                                 << 0;
         QTest::newRow("both tables chosen: two adjacent copies")
             << QList{orders, fk("X", "a", "Y", "b")} << QStringList{"CUSTOMERS", "ORDERS", "Y"} << ""
             << QStringList{ordersEntry, ordersEntry, "X.a<Y.b"} << 0;
-        QTest::newRow("only the parent chosen") << QList{orders} << QStringList{"CUSTOMERS"} << ""
-                                                << QStringList{ordersEntry} << 0;
-        QTest::newRow("only the child chosen") << QList{orders} << QStringList{"ORDERS"} << ""
-                                               << QStringList{ordersEntry} << 0;
+        QTest::newRow("only the parent chosen")
+            << QList{orders} << QStringList{"CUSTOMERS"} << "" << QStringList{ordersEntry} << 0;
+        QTest::newRow("only the child chosen")
+            << QList{orders} << QStringList{"ORDERS"} << "" << QStringList{ordersEntry} << 0;
         QTest::newRow("neither chosen") << QList{orders} << QStringList{"DEPTS"} << "" << QStringList{} << 0;
-        QTest::newRow("letter case counts") << QList{orders} << QStringList{"orders"} << "" << QStringList{} << 0;
+        QTest::newRow("letter case counts")
+            << QList{orders} << QStringList{"orders"} << "" << QStringList{} << 0;
         QTest::newRow("self-reference: two copies")
             << QList{fk("EMP", "ID", "EMP", "BOSS_ID")} << QStringList{"EMP"} << ""
             << QStringList{"EMP.ID<EMP.BOSS_ID", "EMP.ID<EMP.BOSS_ID"} << 0;
@@ -70,16 +74,17 @@ private slots:
                            "L.LINE_NO<S.LINE_NO"}
             << 0;
         QTest::newRow("filter passes both schemas")
-            << QList{inSchemas(orders, "APP", "APP")} << QStringList{"ORDERS"} << "APP" << QStringList{ordersEntry}
-            << 0;
+            << QList{inSchemas(orders, "APP", "APP")} << QStringList{"ORDERS"} << "APP"
+            << QStringList{ordersEntry} << 0;
         QTest::newRow("filter: parent in another schema")
             << QList{inSchemas(orders, "HR", "APP")} << QStringList{"ORDERS"} << "APP" << QStringList{} << 0;
         QTest::newRow("filter: child in another schema")
             << QList{inSchemas(orders, "APP", "HR")} << QStringList{"ORDERS"} << "APP" << QStringList{} << 0;
-        QTest::newRow("filter is exact") << QList{inSchemas(orders, "app", "app")} << QStringList{"ORDERS"}
-                                         << "APP" << QStringList{} << 0;
-        QTest::newRow("no filter: every schema") << QList{inSchemas(orders, "HR", "APP")} << QStringList{"ORDERS"}
-                                                 << "" << QStringList{ordersEntry} << 0;
+        QTest::newRow("filter is exact")
+            << QList{inSchemas(orders, "app", "app")} << QStringList{"ORDERS"} << "APP" << QStringList{} << 0;
+        QTest::newRow("no filter: every schema")
+            << QList{inSchemas(orders, "HR", "APP")} << QStringList{"ORDERS"} << ""
+            << QStringList{ordersEntry} << 0;
         QTest::newRow("missing parent column taken from the key at its position")
             << QList{noParentColumn} << QStringList{"S"} << "" << QStringList{"L.LINE_NO<S.LINE_NO"} << 0;
         QTest::newRow("missing parent column, position unknown: left out")
@@ -129,7 +134,8 @@ private slots:
         QTest::newRow("adjacent copies change nothing")
             << QStringList{"P<C", "P<C"} << "P" << QStringList{} << QStringList{"C"} << true;
         QTest::newRow("no entry") << QStringList{"P<C"} << "X" << QStringList{} << QStringList{} << false;
-        QTest::newRow("letter case counts") << QStringList{"P<C"} << "c" << QStringList{} << QStringList{} << false;
+        QTest::newRow("letter case counts")
+            << QStringList{"P<C"} << "c" << QStringList{} << QStringList{} << false;
         QTest::newRow("self-reference left out, other relations kept")
             << QStringList{"E<E", "E<E", "D<E", "E<X"} << "E" << QStringList{"D"} << QStringList{"X"} << true;
         QTest::newRow("only a self-reference: no relation at all")
@@ -238,7 +244,8 @@ private slots:
         QTest::newRow("ordinary run") << false << false << QStringList{"End of Generation"};
         QTest::newRow("solution run: no message") << true << false << QStringList{};
         QTest::newRow("foreign keys unreadable: reported, run goes on")
-            << false << true << QStringList{"End of Generation\nThe foreign keys could not be read (scripted failure)"};
+            << false << true
+            << QStringList{"End of Generation\nThe foreign keys could not be read (scripted failure)"};
     }
     void endOfRun()
     {

@@ -10,7 +10,8 @@
 using namespace generators;
 using namespace dataclassestest;
 
-namespace {
+namespace
+{
 
 int countLines(const QStringList& lines, const QString& pattern)
 {
@@ -23,7 +24,8 @@ int countLines(const QStringList& lines, const QString& pattern)
 
 } // namespace
 
-class DataClassesRunTest : public QObject {
+class DataClassesRunTest : public QObject
+{
     Q_OBJECT
 private slots:
     void threeFinishedModules_data()
@@ -44,7 +46,8 @@ private slots:
         for (const char* table : {"CUSTOMERS", "EMPLOYEES", "ORDERS", "ORDER_LINES", "SHIPMENTS"})
             catalogue.setPrimaryKey(table, {"ID"});
         testsupport::RecordingHost host;
-        RunInputs in = shopInputs(dir.path(), {"CUSTOMERS", "EMPLOYEES", "ORDERS", "ORDER_LINES", "SHIPMENTS"});
+        RunInputs in =
+            shopInputs(dir.path(), {"CUSTOMERS", "EMPLOYEES", "ORDERS", "ORDER_LINES", "SHIPMENTS"});
         in.gcfk = gcfk;
         in.ps = ps;
         if (ps) {
@@ -73,7 +76,8 @@ private slots:
         const QStringList access =
             platform::readTextLines(in.pn + in.gnn[0], platform::TextEncoding::Windows1252).lines;
         QCOMPARE(countLines(access, "^Public Class DAL$"), 1);
-        QCOMPARE(countLines(access, "Reader\\(ByVal z_ORDERS_CUSTOMERS as ORDERS_CUSTOMERS\\)"), gcfk ? 1 : 0);
+        QCOMPARE(countLines(access, "Reader\\(ByVal z_ORDERS_CUSTOMERS as ORDERS_CUSTOMERS\\)"),
+                 gcfk ? 1 : 0);
     }
 };
 

@@ -13,7 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace dataclassestest {
+namespace dataclassestest
+{
 
 using generators::ForeignKeyRow;
 using generators::RunInputs;
@@ -72,7 +73,8 @@ inline RunInputs shopInputs(const QString& folder, const QStringList& tables)
     in.pn = folder + '/';
     in.dbn = QStringLiteral("Shop");
     in.gn = {true, true, true};
-    in.gnn = {QStringLiteral("ShopAccess.vb"), QStringLiteral("ShopManager.vb"), QStringLiteral("ShopClasses.vb")};
+    in.gnn = {QStringLiteral("ShopAccess.vb"), QStringLiteral("ShopManager.vb"),
+              QStringLiteral("ShopClasses.vb")};
     in.tdn1 = tables;
     in.cnxstr = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=shop.mdb");
     in.net_ns = QStringLiteral("OleDB");

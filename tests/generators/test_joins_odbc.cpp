@@ -11,12 +11,13 @@
 using namespace generators;
 using namespace dataclassestest;
 
-namespace {
-
+namespace
+{
 
 } // namespace
 
-class JoinsOdbcTest : public QObject {
+class JoinsOdbcTest : public QObject
+{
     Q_OBJECT
 private:
     QTemporaryDir dir_;
@@ -35,8 +36,10 @@ private slots:
         QTest::addColumn<QStringList>("tables");
         QTest::addColumn<QString>("modules");
         QTest::addColumn<QString>("golden");
-        QTest::newRow("example reader") << QStringList{"T"} << "0" << "example";
-        QTest::newRow("parents P2, P1, P2, P3") << QStringList{"C"} << "012" << "parents";
+        QTest::newRow("example reader") << QStringList{"T"} << "0"
+                                        << "example";
+        QTest::newRow("parents P2, P1, P2, P3") << QStringList{"C"} << "012"
+                                                << "parents";
     }
     void sameTextAsScripted()
     {

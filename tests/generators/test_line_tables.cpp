@@ -27,29 +27,40 @@ using namespace generators;
 
 Q_DECLARE_METATYPE(const generators::LineTable*)
 
-namespace {
+namespace
+{
 
 // Every line table of every generator module.
 QList<const LineTable*> allLineTables()
 {
     QList<const LineTable*> tables;
-    for (const auto& writerTables :
-         {dalCommandLineTables(), dalReaderLineTables(), vbnet::dataAccessLineTables(), vbnet::dataManagerLineTables(), dataclasses::dataClassLineTables(),
-          dataclasses::propertyLineTables(), dataclasses::relationLineTables(), dataclasses::webConfigLineTables(),
-          dataclasses::joinClassLineTables(), dataclasses::joinManagerLineTables(),
-          dataclasses::joinReaderLineTables(), oracle::packageAccessLineTables(), oracle::packageSpecLineTables(),
-          oracle::packageBodyLineTables(), classmodule::headerLineTables(),
-          classmodule::privateProcedureLineTables(), classmodule::finderLineTables(),
-          classmodule::statementLineTables(), web::markupLineTables(), web::codeSetupLineTables(),
-          web::codeHandlerLineTables(), web::templates::solutionLineTables()})
+    for (const auto& writerTables : {dalCommandLineTables(),
+                                     dalReaderLineTables(),
+                                     vbnet::dataAccessLineTables(),
+                                     vbnet::dataManagerLineTables(),
+                                     dataclasses::dataClassLineTables(),
+                                     dataclasses::propertyLineTables(),
+                                     dataclasses::relationLineTables(),
+                                     dataclasses::webConfigLineTables(),
+                                     dataclasses::joinClassLineTables(),
+                                     dataclasses::joinManagerLineTables(),
+                                     dataclasses::joinReaderLineTables(),
+                                     oracle::packageAccessLineTables(),
+                                     oracle::packageSpecLineTables(),
+                                     oracle::packageBodyLineTables(),
+                                     classmodule::headerLineTables(),
+                                     classmodule::privateProcedureLineTables(),
+                                     classmodule::finderLineTables(),
+                                     classmodule::statementLineTables(),
+                                     web::markupLineTables(),
+                                     web::codeSetupLineTables(),
+                                     web::codeHandlerLineTables(),
+                                     web::templates::solutionLineTables()})
         tables += writerTables;
     return tables;
 }
 
-const LineTable kSample{u"sample",
-                        {u"table", u"column", u"comma"},
-                        {u"column", u"ps", u"key"},
-                        uR"(
+const LineTable kSample{u"sample", {u"table", u"column", u"comma"}, {u"column", u"ps", u"key"}, uR"(
 Get<table>
 [column]  <column><comma>
 [ps]  rowid
@@ -60,7 +71,8 @@ Get<table>
 
 } // namespace
 
-class LineTablesTest : public QObject {
+class LineTablesTest : public QObject
+{
     Q_OBJECT
 private slots:
     // Every template of every module names only the tags and placeholders declared with it.
@@ -86,8 +98,9 @@ private slots:
             for (QStringView tag : names.tags) {
                 if (tag.startsWith(QLatin1Char('!')))
                     tag = tag.sliced(1);
-                QVERIFY2(table->rowSets.contains(tag),
-                         qPrintable(QStringLiteral("line %1: tag [%2] is not declared").arg(number).arg(tag)));
+                QVERIFY2(
+                    table->rowSets.contains(tag),
+                    qPrintable(QStringLiteral("line %1: tag [%2] is not declared").arg(number).arg(tag)));
             }
             for (const QStringView name : names.placeholders)
                 QVERIFY2(table->placeholders.contains(name),
@@ -113,11 +126,9 @@ private slots:
         QFETCH(QStringList, columns);
         QFETCH(QStringList, expected);
         QStringList errors;
-        const QStringList lines = expandLineTable(kSample, {{"table", "T"}},
-                                                  {{"column", withListComma(rowsOf("column", columns))},
-                                                   {"ps", when(ps)},
-                                                   {"key", {}}},
-                                                  errors);
+        const QStringList lines = expandLineTable(
+            kSample, {{"table", "T"}},
+            {{"column", withListComma(rowsOf("column", columns))}, {"ps", when(ps)}, {"key", {}}}, errors);
         QCOMPARE(lines, expected);
         QVERIFY(errors.isEmpty());
     }
@@ -142,9 +153,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("misspelt placeholder") << "a\n<tabel>\nb" << "sample, line 2: <tabel> has no value";
-        QTest::newRow("missing row set") << "a\n[colum]<table>\nb" << "sample, line 2: [colum] has no row set";
-        QTest::newRow("negated missing row set") << "a\n[!colum]x\nb" << "sample, line 2: [colum] has no row set";
+        QTest::newRow("misspelt placeholder") << "a\n<tabel>\nb"
+                                              << "sample, line 2: <tabel> has no value";
+        QTest::newRow("missing row set") << "a\n[colum]<table>\nb"
+                                         << "sample, line 2: [colum] has no row set";
+        QTest::newRow("negated missing row set") << "a\n[!colum]x\nb"
+                                                 << "sample, line 2: [colum] has no row set";
     }
     void unknownTagOrPlaceholderIsAProblemOfTheRun()
     {
@@ -163,8 +177,8 @@ private slots:
     void markupAndCommentsStayLiteral()
     {
         QStringList errors;
-        const QStringList lines =
-            expandLineTable({u"markup", {}, {}, u"<lt>title><Table> <system.web> <dq>x<dq></title>"}, {}, {}, errors);
+        const QStringList lines = expandLineTable(
+            {u"markup", {}, {}, u"<lt>title><Table> <system.web> <dq>x<dq></title>"}, {}, {}, errors);
         QCOMPARE(lines, QStringList{"<title><Table> <system.web> \"x\"</title>"});
         QVERIFY(errors.isEmpty());
     }

@@ -36,7 +36,6 @@ RunInputs packageInputs(const QString& folder, const QString& connectionString, 
     return in;
 }
 
-
 struct PackageRun {
     QStringList problems;
     QStringList package;

@@ -20,7 +20,8 @@ using namespace generators;
 namespace
 {
 
-const QStringList kChosen{"audit_log", "customers", "employees", "notes", "order_lines", "orders", "shipments"};
+const QStringList kChosen{"audit_log",   "customers", "employees", "notes",
+                          "order_lines", "orders",    "shipments"};
 
 // The fixture's connection string, or empty (after a skip or a failure message).
 QString fixture(const QString& backend, const QString& dir)
@@ -38,7 +39,8 @@ RunInputs runInputs(const QString& folder, const QString& schemaFilter, const QS
     in.pn = folder + '/';
     in.dbn = QStringLiteral("Shop");
     in.gn = {true, true, true};
-    in.gnn = {QStringLiteral("ShopAccess.vb"), QStringLiteral("ShopManager.vb"), QStringLiteral("ShopClasses.vb")};
+    in.gnn = {QStringLiteral("ShopAccess.vb"), QStringLiteral("ShopManager.vb"),
+              QStringLiteral("ShopClasses.vb")};
     in.gcfk = true;
     in.gwcf = true;
     in.ps = false;
@@ -104,7 +106,12 @@ QStringList foreignKeyTexts(const ForeignKeyRows& rows)
 {
     QStringList items{QString("%1 %2").arg(rows.ok).arg(rows.error)};
     for (const ForeignKeyRow& r : rows.rows)
-        items << QStringList{r.pkSchema, r.pkTable, r.pkColumn, r.fkSchema, r.fkTable, r.fkColumn,
+        items << QStringList{r.pkSchema,
+                             r.pkTable,
+                             r.pkColumn,
+                             r.fkSchema,
+                             r.fkTable,
+                             r.fkColumn,
                              QString::number(r.ordinal)}
                      .join('|');
     return items;
@@ -120,9 +127,12 @@ private slots:
     {
         QTest::addColumn<QString>("backend");
         QTest::addColumn<QString>("schemaFilter");
-        QTest::newRow("sqlite") << "sqlite" << "";
-        QTest::newRow("pg, every schema") << "pg" << "";
-        QTest::newRow("pg, one schema chosen") << "pg" << "sales";
+        QTest::newRow("sqlite") << "sqlite"
+                                << "";
+        QTest::newRow("pg, every schema") << "pg"
+                                          << "";
+        QTest::newRow("pg, one schema chosen") << "pg"
+                                               << "sales";
     }
     void sameFilesAsTableByTable()
     {
@@ -136,7 +146,8 @@ private slots:
 
         testsupport::FixtureCatalogue direct(cnx);
         QVERIFY2(direct.opened.ok, qPrintable(direct.opened.message));
-        const Output expected = generateEverything(direct.catalogue, dir.filePath("direct"), schemaFilter, kChosen);
+        const Output expected =
+            generateEverything(direct.catalogue, dir.filePath("direct"), schemaFilter, kChosen);
 
         RunCatalogueCache cache;
         testsupport::FixtureCatalogue kept(cnx, &cache);
@@ -192,7 +203,8 @@ private slots:
                 QCOMPARE(what + indexText(kept.catalogue.indexes(table, schema)),
                          what + indexText(direct.catalogue.indexes(table, schema)));
             }
-            QCOMPARE(foreignKeyTexts(kept.catalogue.foreignKeys()), foreignKeyTexts(direct.catalogue.foreignKeys()));
+            QCOMPARE(foreignKeyTexts(kept.catalogue.foreignKeys()),
+                     foreignKeyTexts(direct.catalogue.foreignKeys()));
         }
     }
 
@@ -274,7 +286,6 @@ private slots:
         QCOMPARE(kept.data4.recordSource(), QString("SELECT * from orders"));
         QCOMPARE(kept.data4.fields().size(), first.columns.size());
         QCOMPARE(kept.data3.recordSource(), QString("SELECT * from customers"));
-
     }
 };
 

@@ -197,11 +197,15 @@ private slots:
     {
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("empty path") << "" << "no style sheet is named";
-        QTest::newRow("missing file") << "missing.css" << "the style sheet <dir>/missing.css does not exist";
-        QTest::newRow("a folder") << "sheets/" << "the style sheet <dir>/sheets/ is not a file";
-        QTest::newRow("unreadable file") << "locked.css"
-                                         << "the style sheet <dir>/locked.css cannot be read (Permission denied)";
+        QTest::newRow("empty path") << ""
+                                    << "no style sheet is named";
+        QTest::newRow("missing file") << "missing.css"
+                                      << "the style sheet <dir>/missing.css does not exist";
+        QTest::newRow("a folder") << "sheets/"
+                                  << "the style sheet <dir>/sheets/ is not a file";
+        QTest::newRow("unreadable file")
+            << "locked.css"
+            << "the style sheet <dir>/locked.css cannot be read (Permission denied)";
     }
     void styleSheetThatDoesNotOpen()
     {
@@ -221,7 +225,8 @@ private slots:
         run.run(in);
         QVERIFY(!QFile::exists(in.ppg + "Styles.css"));
         QVERIFY(testsupport::readFileBytes(in.ppg + "Shop_Web.vbproj").contains("RelPath = \"Styles.css\""));
-        QCOMPARE(run.problems, QStringList{in.ppg + "Styles.css: not written, " + problem.replace("<dir>", dir.path())});
+        QCOMPARE(run.problems,
+                 QStringList{in.ppg + "Styles.css: not written, " + problem.replace("<dir>", dir.path())});
     }
 
     // The sheet chosen is the project's own Styles.css: a second run copies it onto itself

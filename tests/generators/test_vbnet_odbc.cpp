@@ -18,7 +18,6 @@ using namespace generators;
 namespace
 {
 
-
 // What Connect leaves for a full connection string (the "other" kind).
 RunInputs otherKindInputs(const QString& folder, const QStringList& tables)
 {

@@ -9,20 +9,26 @@
 using namespace generators;
 using namespace dataclassestest;
 
-class WebConfigTest : public QObject {
+class WebConfigTest : public QObject
+{
     Q_OBJECT
 private slots:
     void attributeValue_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("ordinary string unchanged")
-            << "Provider=SQLOLEDB.1;Data Source=srv;User ID='sa'" << "Provider=SQLOLEDB.1;Data Source=srv;User ID='sa'";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("ampersand") << "Password=a&b" << "Password=a&amp;b";
-        QTest::newRow("angle brackets") << "<x>" << "&lt;x&gt;";
-        QTest::newRow("double quote") << "Password=\"q\"" << "Password=&quot;q&quot;";
-        QTest::newRow("entity text is escaped again") << "&amp;" << "&amp;amp;";
+        QTest::newRow("ordinary string unchanged") << "Provider=SQLOLEDB.1;Data Source=srv;User ID='sa'"
+                                                   << "Provider=SQLOLEDB.1;Data Source=srv;User ID='sa'";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("ampersand") << "Password=a&b"
+                                   << "Password=a&amp;b";
+        QTest::newRow("angle brackets") << "<x>"
+                                        << "&lt;x&gt;";
+        QTest::newRow("double quote") << "Password=\"q\""
+                                      << "Password=&quot;q&quot;";
+        QTest::newRow("entity text is escaped again") << "&amp;"
+                                                      << "&amp;amp;";
         QTest::newRow("Latin-1 letter") << QString::fromUtf8("Caf\xc3\xa9") << "Caf&#233;";
         QTest::newRow("euro sign") << QString::fromUtf8("\xe2\x82\xac") << "&#8364;";
         QTest::newRow("outside the basic plane") << QString::fromUtf8("\xf0\x9f\x98\x80") << "&#128512;";
@@ -55,7 +61,8 @@ private slots:
         run.in.gn = {false, false, false};
         run.in.gwcf = true;
         run.in.dbn = QString::fromUtf8("Caf\xc3\xa9_");
-        run.in.cnxstr = QString::fromUtf8("Provider=SQLOLEDB.1;Data Source=srv;User ID=sa;Password=\"R&D<\xc3\xa9>\"");
+        run.in.cnxstr =
+            QString::fromUtf8("Provider=SQLOLEDB.1;Data Source=srv;User ID=sa;Password=\"R&D<\xc3\xa9>\"");
         run.in.solutionVisible = solution;
         run.in.ppg = dir.path() + "/project/";
         run.catalogue = &catalogue;

@@ -157,15 +157,18 @@ private slots:
         QFETCH(QString, connectionString);
         const QString missing = dir_.filePath("typo.db");
         testsupport::writeProvidersFile(dir_.path(), {"sqloledb=DRIVER=SQLite3;Database=%catalog%;"});
-        QVERIFY(!testsupport::writeOdbcIni(dir_.path(), {{"QuillmereMissing", {"Driver=SQLite3", "Database=" + missing}}})
+        QVERIFY(!testsupport::writeOdbcIni(dir_.path(),
+                                           {{"QuillmereMissing", {"Driver=SQLite3", "Database=" + missing}}})
                      .isEmpty());
         Connection c;
-        const Status s = c.open(connectionString.contains("%1") ? connectionString.arg(missing) : connectionString);
+        const Status s =
+            c.open(connectionString.contains("%1") ? connectionString.arg(missing) : connectionString);
         QVERIFY(!s.ok);
         QCOMPARE(c.state(), int(adStateClosed));
         QVERIFY(!QFile::exists(missing));
         if (connectionString.contains("%1"))
-            QVERIFY2(s.message.endsWith("the database file " + missing + " does not exist"), qPrintable(s.message));
+            QVERIFY2(s.message.endsWith("the database file " + missing + " does not exist"),
+                     qPrintable(s.message));
     }
 
     void sqlServerKindThroughOverride()

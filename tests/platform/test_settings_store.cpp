@@ -1,9 +1,9 @@
 #include "platform/settings_store.h"
 #include "support/temp_home.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -14,12 +14,14 @@
 
 using namespace platform;
 
-namespace {
+namespace
+{
 constexpr QFile::Permissions kGroupOrOther = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+                                             QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 }
 
-class SettingsStoreTest : public QObject {
+class SettingsStoreTest : public QObject
+{
     Q_OBJECT
 private slots:
     void roundTrip_data()
@@ -27,13 +29,27 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("plain") << "style" << "stcss" << "/home/me/Styles.css";
-        QTest::newRow("slash in section") << "host/orcl" << "uid" << "scott";
-        QTest::newRow("backslash in section") << "SERVER\\SQLEXPRESS" << "so" << "srv";
-        QTest::newRow("percent in section") << "a%2Fb" << "pwd" << "x";
-        QTest::newRow("value with separators") << "access" << "pn" << "/out/a;b=c\\d/";
-        QTest::newRow("non-ascii") << "base-é" << "uid" << "Zoë";
-        QTest::newRow("empty value") << "c1" << "c1" << "";
+        QTest::newRow("plain") << "style"
+                               << "stcss"
+                               << "/home/me/Styles.css";
+        QTest::newRow("slash in section") << "host/orcl"
+                                          << "uid"
+                                          << "scott";
+        QTest::newRow("backslash in section") << "SERVER\\SQLEXPRESS"
+                                              << "so"
+                                              << "srv";
+        QTest::newRow("percent in section") << "a%2Fb"
+                                            << "pwd"
+                                            << "x";
+        QTest::newRow("value with separators") << "access"
+                                               << "pn"
+                                               << "/out/a;b=c\\d/";
+        QTest::newRow("non-ascii") << "base-é"
+                                   << "uid"
+                                   << "Zoë";
+        QTest::newRow("empty value") << "c1"
+                                     << "c1"
+                                     << "";
     }
     void roundTrip()
     {
@@ -132,7 +148,8 @@ private slots:
         ::dup2(savedStderr, 2);
         ::close(savedStderr);
 
-        struct stat info {};
+        struct stat info {
+        };
         QCOMPARE(::stat(name.constData(), &info), 0);
         QCOMPARE(int(info.st_mode & 07777), modeAfter);
         QCOMPARE(settings::get("kvl_net", "access", "pn") == "/out/", saved);

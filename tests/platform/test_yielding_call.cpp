@@ -75,7 +75,8 @@ private slots:
             },
             100ms);
         QVERIFY(!returned);
-        QVERIFY2(clock.elapsed() >= 100 && clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() >= 100 && clock.elapsed() < 1000,
+                 qPrintable(QString::number(clock.elapsed())));
 
         clock.restart();
         bool next = false;

@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QList>
 
-namespace testsupport {
+namespace testsupport
+{
 
 QByteArray readFileBytes(const QString& path)
 {

@@ -6,7 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace testsupport {
+namespace testsupport
+{
 
 QByteArray readFileBytes(const QString& path);
 // Returns an empty text when `actual` equals the golden; otherwise a description of the
@@ -16,8 +17,8 @@ QString compareWithGolden(const QString& goldenName, const QByteArray& actual);
 } // namespace testsupport
 
 // QVERIFY2-style check of bytes against a golden file.
-#define QUILLMERE_COMPARE_GOLDEN(name, bytes)                                                                  \
-    do {                                                                                                       \
-        const QString goldenDiff_ = testsupport::compareWithGolden((name), (bytes));                          \
-        QVERIFY2(goldenDiff_.isEmpty(), qPrintable(goldenDiff_));                                              \
+#define QUILLMERE_COMPARE_GOLDEN(name, bytes)                                                                \
+    do {                                                                                                     \
+        const QString goldenDiff_ = testsupport::compareWithGolden((name), (bytes));                         \
+        QVERIFY2(goldenDiff_.isEmpty(), qPrintable(goldenDiff_));                                            \
     } while (0)

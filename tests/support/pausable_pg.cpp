@@ -42,7 +42,8 @@ QList<qint64> serverProcesses(const QString& dataDir)
 } // namespace
 
 PausablePg::PausablePg()
-    : dir_(QDir::tempPath() + QStringLiteral("/quillmere-pausable-%1").arg(QCoreApplication::applicationPid())),
+    : dir_(QDir::tempPath() +
+           QStringLiteral("/quillmere-pausable-%1").arg(QCoreApplication::applicationPid())),
       savedHost_(qgetenv("QUILLMERE_PG_HOST")), savedPort_(qgetenv("QUILLMERE_PG_PORT")),
       savedUser_(qgetenv("QUILLMERE_PG_USER"))
 {

@@ -1,6 +1,7 @@
 #include "support/recording_host.h"
 
-namespace testsupport {
+namespace testsupport
+{
 
 void RecordingHost::clearPreview(int index)
 {

@@ -6,9 +6,11 @@
 #include <QMap>
 #include <QStringList>
 
-namespace testsupport {
+namespace testsupport
+{
 
-class RecordingHost : public generators::Host {
+class RecordingHost : public generators::Host
+{
 public:
     void clearPreview(int index) override;
     void appendPreview(int index, const QString& text) override;

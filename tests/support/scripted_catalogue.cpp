@@ -1,6 +1,7 @@
 #include "support/scripted_catalogue.h"
 
-namespace testsupport {
+namespace testsupport
+{
 
 using namespace generators;
 

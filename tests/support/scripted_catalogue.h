@@ -7,12 +7,17 @@
 #include <QMap>
 #include <QSet>
 
-namespace testsupport {
+namespace testsupport
+{
 
-class ScriptedCatalogue : public generators::Catalogue {
+class ScriptedCatalogue : public generators::Catalogue
+{
 public:
     // Columns answered for a query text exactly as the generator builds it.
-    void setColumns(const QString& query, const QList<platform::ado::Field>& fields) { columns_[query] = fields; }
+    void setColumns(const QString& query, const QList<platform::ado::Field>& fields)
+    {
+        columns_[query] = fields;
+    }
     // Columns answered for every query whose text starts with "SELECT * from <table>".
     void setTableColumns(const QString& table, const QList<platform::ado::Field>& fields)
     {
@@ -31,8 +36,8 @@ public:
     QString identifierQuote() override { return QStringLiteral("\""); }
     platform::ado::Status reconnect() override;
 
-    QStringList queries;      // "data3: SELECT * from T", in order
-    QStringList keyRequests;  // "schema.table", in order
+    QStringList queries;       // "data3: SELECT * from T", in order
+    QStringList keyRequests;   // "schema.table", in order
     QStringList indexRequests; // "schema.table", in order
     int reconnects = 0;
     bool reconnectFails = false;

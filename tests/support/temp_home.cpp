@@ -2,7 +2,8 @@
 
 #include <QDir>
 
-namespace testsupport {
+namespace testsupport
+{
 
 TempHome::TempHome()
 {

@@ -7,9 +7,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
-namespace testsupport {
+namespace testsupport
+{
 
-class TempHome {
+class TempHome
+{
 public:
     TempHome();
     ~TempHome();

@@ -1,6 +1,7 @@
 #include "app/look/look_rules.h"
 
-namespace app::look {
+namespace app::look
+{
 
 void applySystemColours(int lookStyle, ControlLook& control, std::optional<quint32>& windowBackColour)
 {

@@ -6,11 +6,13 @@
 #include <QtGlobal>
 #include <optional>
 
-namespace app::look {
+namespace app::look
+{
 
 // Colours as the window was designed: 24-bit blue-green-red values, or a system colour given as
 // 0x80000000 plus the system colour's index.
-namespace colour {
+namespace colour
+{
 inline constexpr quint32 buttonFace = 0x8000000F;
 inline constexpr quint32 windowText = 0x80000008;
 inline constexpr quint32 lightYellow = 0xC0FFFF; // the designed lettering that look 0 replaces

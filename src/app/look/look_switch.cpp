@@ -8,7 +8,8 @@
 
 #include <QPushButton>
 
-namespace app {
+namespace app
+{
 
 void look_Click(MainWindow& window, int index)
 {

@@ -5,7 +5,8 @@
 
 class QPushButton;
 
-namespace app {
+namespace app
+{
 
 class MainWindow;
 

@@ -18,9 +18,11 @@
 #include <QTextEdit>
 #include <QWidget>
 
-namespace app::look {
+namespace app::look
+{
 
-namespace {
+namespace
+{
 
 bool isControl(const QObject* object)
 {

@@ -8,7 +8,8 @@
 
 class QWidget;
 
-namespace app::look {
+namespace app::look
+{
 
 // The controls of `window` in its own control order (creation order, depth first). Qt's inner
 // widgets (viewports, scroll bars, the edit line of a drop-down) carry no control name and are

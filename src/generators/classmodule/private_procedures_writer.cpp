@@ -10,7 +10,8 @@ namespace
 // The comment line that opens the private section comes after the index scan; the
 // scan writes nothing, so it heads this block. my_lect reads no row when the recordset
 // stands before the first or after the last: the finders report 1 instead of stopping.
-const LineTable kOrderAndRead{u"class module order and read", {u"n", u"index_columns", u"column"}, {u"index", u"column"}, uR"(
+const LineTable kOrderAndRead{
+    u"class module order and read", {u"n", u"index_columns", u"column"}, {u"index", u"column"}, uR"(
     'Private functions and Subs
 Private Function my_order(num_index As Integer) As String
     my_order=""
@@ -24,7 +25,8 @@ End Sub
 
 // my_where (equality) and my_where_sup (greater or equal): one term per flagged column,
 // joined at run time through sep.
-const LineTable kWhere{u"class module where", {u"function", u"column", u"operator", u"sqlquote", u"value"}, {u"column"}, uR"(
+const LineTable kWhere{
+    u"class module where", {u"function", u"column", u"operator", u"sqlquote", u"value"}, {u"column"}, uR"(
 Private Function <function>() As String
     dim my_str as string
     sep=" where "

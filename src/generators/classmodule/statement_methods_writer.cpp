@@ -61,7 +61,8 @@ const LineTable kUpdateSet{
 // With a primary key the row to change is the one holding the key values given; a key
 // value not given is a failure and nothing runs. The criteria of the flagged columns
 // would compare each column with the very value it is set to, and change no row.
-const LineTable kUpdateByKey{u"class module update by key", {u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
+const LineTable kUpdateByKey{
+    u"class module update by key", {u"column", u"sqlquote", u"value"}, {u"column"}, uR"(
     sep=" where "
 [column]    If b_<column> = 1 then my_sql = my_sql & sep & "<column> = <sqlquote>" & <value> & "<sqlquote>": sep=" and " else goto err_update
 )"};

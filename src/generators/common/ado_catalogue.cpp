@@ -1,12 +1,14 @@
 #include "generators/common/ado_catalogue.h"
 
-namespace generators {
+namespace generators
+{
 
 using platform::ado::Connection;
 using platform::ado::Recordset;
 using platform::ado::Status;
 
-namespace {
+namespace
+{
 
 // A rowset read needs an open connection; without one the result says so.
 template <class Result> bool refusedWithoutConnection(const Connection& connection, Result& result)
@@ -24,8 +26,7 @@ QString tableKey(const QString& table, const QString& schema)
 }
 
 // The answer kept in `cache` under `key`, or a new one read and kept when it succeeds.
-template <class Result, class Read>
-Result kept(QHash<QString, Result>* cache, const QString& key, Read read)
+template <class Result, class Read> Result kept(QHash<QString, Result>* cache, const QString& key, Read read)
 {
     if (cache) {
         if (auto known = cache->constFind(key); known != cache->cend())
@@ -59,8 +60,8 @@ Result readSchema(Connection& connection, platform::ado::CatalogueCache* cache, 
 // A rowset of one table, kept in `keptRows` under the table's name once read.
 template <class Result, class ReadRow>
 Result readTableSchema(Connection& connection, platform::ado::CatalogueCache* cache,
-                       QHash<QString, Result>* keptRows, const QString& table, const QString& schema, int kind,
-                       const QList<QVariant>& restrictions, ReadRow readRow)
+                       QHash<QString, Result>* keptRows, const QString& table, const QString& schema,
+                       int kind, const QList<QVariant>& restrictions, ReadRow readRow)
 {
     Result result;
     if (refusedWithoutConnection(connection, result))
@@ -159,7 +160,8 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
         return result;
     if (cache_ && cache_->foreignKeys)
         return *cache_->foreignKeys;
-    result = readSchema(connection_, rowsetCache(), platform::ado::adSchemaForeignKeys, {}, result, readForeignKey);
+    result = readSchema(connection_, rowsetCache(), platform::ado::adSchemaForeignKeys, {}, result,
+                        readForeignKey);
     if (cache_ && result.ok)
         cache_->foreignKeys = result;
     return result;
@@ -170,7 +172,8 @@ IndexRows AdoCatalogue::indexes(const QString& table, const QString& schema)
     // Restrictions: catalog, schema, index name, type, table.
     return readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->indexes : nullptr, table, schema,
                            platform::ado::adSchemaIndexes,
-                           {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table}, readIndexColumn);
+                           {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table},
+                           readIndexColumn);
 }
 
 TableSchemas AdoCatalogue::tableSchemas(const QString& table)
@@ -180,12 +183,13 @@ TableSchemas AdoCatalogue::tableSchemas(const QString& table)
         return result;
     // Restrictions: catalog, schema, table. The table restriction is a pattern to some
     // drivers ('_' matches any character), so the names are compared again.
-    return readSchema(connection_, rowsetCache(), platform::ado::adSchemaTables, {QVariant(), QVariant(), table},
-                      result, [&table](const Recordset& rs, TableSchemas& found) {
-                          const QString schema = rs.value(QStringLiteral("TABLE_SCHEMA"));
-                          if (rs.value(QStringLiteral("TABLE_NAME")) == table && !found.schemas.contains(schema))
-                              found.schemas.append(schema);
-                      });
+    return readSchema(
+        connection_, rowsetCache(), platform::ado::adSchemaTables, {QVariant(), QVariant(), table}, result,
+        [&table](const Recordset& rs, TableSchemas& found) {
+            const QString schema = rs.value(QStringLiteral("TABLE_SCHEMA"));
+            if (rs.value(QStringLiteral("TABLE_NAME")) == table && !found.schemas.contains(schema))
+                found.schemas.append(schema);
+        });
 }
 
 QString AdoCatalogue::identifierQuote()

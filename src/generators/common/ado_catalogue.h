@@ -4,9 +4,11 @@
 
 #include "generators/common/run_catalogue_cache.h"
 
-namespace generators {
+namespace generators
+{
 
-class AdoCatalogue : public Catalogue {
+class AdoCatalogue : public Catalogue
+{
 public:
     // `connection` is the window's db_cnx; reconnect() opens it again on `connectionString`.
     AdoCatalogue(platform::ado::Connection& connection, QString connectionString,

@@ -8,7 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace generators {
+namespace generators
+{
 
 // The two data controls that run column queries: data3, and data4 for a second table.
 enum class DataControlId { data3, data4 };
@@ -54,7 +55,8 @@ struct TableSchemas {
     QStringList schemas; // distinct, in the order of the rowset
 };
 
-class Catalogue {
+class Catalogue
+{
 public:
     virtual ~Catalogue() = default;
 

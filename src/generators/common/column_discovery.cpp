@@ -1,13 +1,15 @@
 #include "generators/common/column_discovery.h"
 
-namespace generators {
+namespace generators
+{
 
 QString columnQuery(const QString& table, const QString& suffix, const QString& identifierQuote)
 {
     return QStringLiteral("SELECT * from ") + platform::ado::tableInSql(table, identifierQuote) + suffix;
 }
 
-namespace {
+namespace
+{
 
 QString discoveryQuery(RunContext& ctx, const QString& table, bool withRowLimit)
 {

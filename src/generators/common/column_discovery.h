@@ -5,7 +5,8 @@
 
 #include "generators/common/run_context.h"
 
-namespace generators {
+namespace generators
+{
 
 // The discovery query. A table name that is not a plain identifier is quoted with the
 // driver's identifier quote (an embedded quote doubled); plain names stay as listed.

@@ -1,10 +1,13 @@
 #include "generators/common/dal_command.h"
 
-namespace generators {
+namespace generators
+{
 
-namespace {
+namespace
+{
 
-const LineTable kCommandRun{u"data access command run", {u"net_prefix"}, {u"reader", u"statement", u"close"}, uR"(
+const LineTable kCommandRun{
+    u"data access command run", {u"net_prefix"}, {u"reader", u"statement", u"close"}, uR"(
 [reader]        Dim rdr As <net_prefix>DataReader
         Try
 [reader]            rdr = cmd.ExecuteReader(CommandBehavior.CloseConnection)

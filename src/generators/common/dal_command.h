@@ -5,7 +5,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators {
+namespace generators
+{
 
 enum class DalCommand {
     Reader,             // a Function returning the data reader, which closes the connection

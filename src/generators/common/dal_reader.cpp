@@ -1,8 +1,10 @@
 #include "generators/common/dal_reader.h"
 
-namespace generators {
+namespace generators
+{
 
-namespace {
+namespace
+{
 
 const LineTable kReaderClose{u"data reader close", {}, {}, uR"(
         Finally
@@ -14,8 +16,8 @@ const LineTable kReaderClose{u"data reader close", {}, {}, uR"(
 
 } // namespace
 
-void writeReaderUse(ModuleFile& file, const LineTable& read, const LineTable& after, const Placeholders& values,
-                    const RowSets& rows)
+void writeReaderUse(ModuleFile& file, const LineTable& read, const LineTable& after,
+                    const Placeholders& values, const RowSets& rows)
 {
     writeLineTable(file, read, values, rows);
     writeLineTable(file, kReaderClose);

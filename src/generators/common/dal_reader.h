@@ -4,12 +4,13 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators {
+namespace generators
+{
 
 // Writes `read`, which opens the reader inside a Try, then the lines that close it, then
 // `after` with the same values.
-void writeReaderUse(ModuleFile& file, const LineTable& read, const LineTable& after, const Placeholders& values,
-                    const RowSets& rows = {});
+void writeReaderUse(ModuleFile& file, const LineTable& read, const LineTable& after,
+                    const Placeholders& values, const RowSets& rows = {});
 
 QList<const LineTable*> dalReaderLineTables();
 

@@ -2,7 +2,8 @@
 
 #include <QHash>
 
-namespace generators {
+namespace generators
+{
 
 RowSets::RowSets(std::initializer_list<std::pair<QString, RowSet>> sets)
 {
@@ -50,12 +51,15 @@ RowSet withListComma(RowSet rows)
     return rows;
 }
 
-namespace {
+namespace
+{
 
 // One writing of a table: the row sets fetched so far and where errors go.
-class TableWriter {
+class TableWriter
+{
 public:
-    TableWriter(const LineTable& table, const RowSets& rows, const std::function<void(const QString&)>& emitLine,
+    TableWriter(const LineTable& table, const RowSets& rows,
+                const std::function<void(const QString&)>& emitLine,
                 const std::function<void(const QString&)>& reportError)
         : table_(table), rows_(rows), emitLine_(emitLine), reportError_(reportError)
     {
@@ -70,8 +74,9 @@ public:
             if (unknown.isEmpty())
                 emitLine_(expanded);
             else
-                reportError_(QStringLiteral("%1, line %2: <%3> has no value")
-                           .arg(table_.id.toString(), QString::number(number), unknown.first().toString()));
+                reportError_(
+                    QStringLiteral("%1, line %2: <%3> has no value")
+                        .arg(table_.id.toString(), QString::number(number), unknown.first().toString()));
             return;
         }
         const bool negated = tag->startsWith(QLatin1Char('!'));
@@ -79,7 +84,7 @@ public:
         const RowSet* rows = rowSet(name);
         if (!rows) {
             reportError_(QStringLiteral("%1, line %2: [%3] has no row set")
-                       .arg(table_.id.toString(), QString::number(number), name.toString()));
+                             .arg(table_.id.toString(), QString::number(number), name.toString()));
             return;
         }
         if (negated) {

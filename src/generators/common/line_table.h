@@ -23,7 +23,8 @@
 #include <functional>
 #include <initializer_list>
 
-namespace generators {
+namespace generators
+{
 
 // One row's placeholders per entry.
 using RowSet = QList<Placeholders>;
@@ -35,7 +36,8 @@ struct LineTable {
     QStringView text;                // the raw-string block
 };
 
-class RowSets {
+class RowSets
+{
 public:
     RowSets() = default;
     RowSets(std::initializer_list<std::pair<QString, RowSet>> sets);

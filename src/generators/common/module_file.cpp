@@ -2,7 +2,8 @@
 
 #include <QDir>
 
-namespace generators {
+namespace generators
+{
 
 ModuleFile::ModuleFile(RunContext& ctx, int preview) : ctx_(ctx), preview_(preview) {}
 

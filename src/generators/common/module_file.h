@@ -8,9 +8,11 @@
 
 #include <QStringList>
 
-namespace generators {
+namespace generators
+{
 
-class ModuleFile {
+class ModuleFile
+{
 public:
     // `preview` is the index of the preview box that echoes the lines, or kNoPreview.
     ModuleFile(RunContext& ctx, int preview);

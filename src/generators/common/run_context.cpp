@@ -1,6 +1,7 @@
 #include "generators/common/run_context.h"
 
-namespace generators {
+namespace generators
+{
 
 void forEachChosenTable(RunContext& ctx, const std::function<void(const QString& table)>& writeTable)
 {

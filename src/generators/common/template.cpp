@@ -1,8 +1,10 @@
 #include "generators/common/template.h"
 
-namespace generators {
+namespace generators
+{
 
-namespace {
+namespace
+{
 
 bool isBuiltIn(QStringView name)
 {
@@ -19,8 +21,7 @@ const QString* valueOf(QStringView name, const Placeholders& values)
 }
 
 // Calls `visit` for every "<name>" of the line with the name and the index of its ">".
-template <typename Visit>
-void forEachBracketed(QStringView line, Visit visit)
+template <typename Visit> void forEachBracketed(QStringView line, Visit visit)
 {
     qsizetype i = line.indexOf(QLatin1Char('<'));
     while (i >= 0) {

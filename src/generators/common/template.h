@@ -10,7 +10,8 @@
 #include <optional>
 #include <utility>
 
-namespace generators {
+namespace generators
+{
 
 using Placeholders = QList<std::pair<QString, QString>>;
 

@@ -1,9 +1,11 @@
 #include "generators/common/type_tables.h"
 #include "platform/ado/ado.h"
 
-namespace generators {
+namespace generators
+{
 
-namespace {
+namespace
+{
 
 using namespace platform::ado;
 

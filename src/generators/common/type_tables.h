@@ -7,7 +7,8 @@
 #include <QString>
 #include <array>
 
-namespace generators {
+namespace generators
+{
 
 constexpr int kTypeTableSize = 301;
 

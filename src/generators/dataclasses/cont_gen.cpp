@@ -8,7 +8,8 @@
 #include "generators/dataclasses/join_readers_writer.h"
 #include "generators/dataclasses/web_config_writer.h"
 
-namespace generators {
+namespace generators
+{
 
 using namespace dataclasses;
 

@@ -7,7 +7,8 @@
 
 #include "generators/common/run_context.h"
 
-namespace generators {
+namespace generators
+{
 
 void cont_gen(RunContext& ctx, int nbmax);
 

@@ -2,9 +2,11 @@
 
 #include "generators/dataclasses/net_type.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
-namespace {
+namespace
+{
 
 // Two indentation styles stand side by side: rowid, WhereClause and OrderClause put
 // Get and Set at 6 blanks, the column properties and IsDirty at 8.
@@ -66,8 +68,8 @@ const LineTable kIsDirtyProperty{u"is-dirty property", {u"table"}, {}, uR"(
 
 } // namespace
 
-void writeDataClassProperties(ModuleFile& file, const QString& table, const QList<platform::ado::Field>& columns,
-                              bool storedProcedures)
+void writeDataClassProperties(ModuleFile& file, const QString& table,
+                              const QList<platform::ado::Field>& columns, bool storedProcedures)
 {
     writeLineTable(file, kRegionStart);
     if (storedProcedures)
@@ -81,8 +83,8 @@ void writeDataClassProperties(ModuleFile& file, const QString& table, const QLis
 
 QList<const LineTable*> propertyLineTables()
 {
-    return {&kRegionStart, &kRowidProperty, &kColumnProperty, &kWhereClauseProperty, &kOrderClauseProperty,
-            &kIsDirtyProperty};
+    return {&kRegionStart,         &kRowidProperty,       &kColumnProperty,
+            &kWhereClauseProperty, &kOrderClauseProperty, &kIsDirtyProperty};
 }
 
 } // namespace generators::dataclasses

@@ -4,10 +4,11 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
-void writeDataClassProperties(ModuleFile& file, const QString& table, const QList<platform::ado::Field>& columns,
-                              bool storedProcedures);
+void writeDataClassProperties(ModuleFile& file, const QString& table,
+                              const QList<platform::ado::Field>& columns, bool storedProcedures);
 
 // The line tables this writer writes.
 QList<const LineTable*> propertyLineTables();

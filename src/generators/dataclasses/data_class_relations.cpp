@@ -2,9 +2,11 @@
 
 #include "generators/dataclasses/net_type.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
-namespace {
+namespace
+{
 
 const LineTable kParentProperty{u"parent property", {u"parent", u"pk_column", u"fk_column"}, {u"key"}, uR"(
     Public ReadOnly Property <parent>() As <parent>
@@ -34,7 +36,8 @@ const LineTable kChildProperty{u"child property", {u"child", u"pk_column", u"fk_
 )"};
 
 // A continuation of Init's parameters starts with 19 blanks, one fewer than the head.
-const LineTable kConstructors{u"constructors", {u"head", u"column", u"type", u"tail"}, {u"no parameters", u"parameter", u"column"}, uR"(
+const LineTable kConstructors{
+    u"constructors", {u"head", u"column", u"type", u"tail"}, {u"no parameters", u"parameter", u"column"}, uR"(
 #End Region
 
 #Region <dq>Constructeurs<dq>
@@ -89,8 +92,8 @@ void writeConstructors(ModuleFile& file, const QList<platform::ado::Field>& colu
     RowSet parameters = columnRows(columns);
     for (qsizetype k = 0; k < parameters.size(); ++k) {
         parameters[k].append({QStringLiteral("head"), k == 0 ? kParameterHead : kContinuationHead});
-        parameters[k].append(
-            {QStringLiteral("tail"), k == parameters.size() - 1 ? QStringLiteral(")") : QStringLiteral(", _")});
+        parameters[k].append({QStringLiteral("tail"),
+                              k == parameters.size() - 1 ? QStringLiteral(")") : QStringLiteral(", _")});
     }
     // Without columns Init still needs its head, or "End Sub" would stand alone.
     writeLineTable(file, kConstructors, {},

@@ -5,7 +5,8 @@
 #include "generators/common/line_table.h"
 #include "generators/dataclasses/fk_work_list.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
 void writeRelationProperties(ModuleFile& file, const FkWorkList& rows, const QString& table,
                              const Relations& relations);

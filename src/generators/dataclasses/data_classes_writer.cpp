@@ -6,9 +6,11 @@
 #include "generators/dataclasses/fk_work_list.h"
 #include "generators/dataclasses/net_type.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
-namespace {
+namespace
+{
 
 // M3 and M5 end in one blank; <TableClass> is text of the comment.
 const LineTable kModuleHead{u"data classes head", {u"ns"}, {}, uR"(
@@ -23,7 +25,10 @@ NameSpace <ns>
 )"};
 
 // The order clause comment ends in one blank.
-const LineTable kClassMembers{u"data class members", {u"table", u"column", u"type", u"parent", u"child"}, {u"ps", u"column", u"linked", u"parent", u"child"}, uR"(
+const LineTable kClassMembers{u"data class members",
+                              {u"table", u"column", u"type", u"parent", u"child"},
+                              {u"ps", u"column", u"linked", u"parent", u"child"},
+                              uR"(
 Public Class <table>
 [ps]    Private z_rowid As String
 [column]    Private z_<column> As <type>

@@ -5,7 +5,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
 // Writes the head and, for each chosen table after its progress step, its class.
 void writeDataClasses(RunContext& ctx, ModuleFile& file);

@@ -4,7 +4,8 @@
 
 #include "generators/common/run_context.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
 // A table lists at most this many distinct parents, and as many children.
 constexpr int kMaxRelations = 100;

@@ -3,11 +3,14 @@
 #include "generators/dataclasses/join_pass.h"
 #include "generators/dataclasses/net_type.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
-namespace {
+namespace
+{
 
-const LineTable kJoinClass{u"join class", {u"child", u"parent", u"column", u"type"}, {u"child column", u"parent column"}, uR"(
+const LineTable kJoinClass{
+    u"join class", {u"child", u"parent", u"column", u"type"}, {u"child column", u"parent column"}, uR"(
 Public Class <child>_<parent>
 [child column]    Private z_<child>_<column> As <type>
 [parent column]    Private z_<parent>_<column> As <type>

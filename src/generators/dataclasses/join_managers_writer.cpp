@@ -5,13 +5,16 @@
 #include "generators/dataclasses/join_pass.h"
 #include "generators/dataclasses/net_type.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
-namespace {
+namespace
+{
 
 // Get reads the columns of the join's own column queries; List reads those of a second
 // pair of column queries.
-const LineTable kJoinGet{u"join manager get", {u"child", u"parent", u"column"}, {u"child column", u"parent column"}, uR"(
+const LineTable kJoinGet{
+    u"join manager get", {u"child", u"parent", u"column"}, {u"child column", u"parent column"}, uR"(
 Public Module <child>_<parent>Manager
     Public Function Get<child>_<parent>(ByVal z_<child>_<parent> as <child>_<parent>) As <child>_<parent>
         dim y_<child>_<parent> as New <child>_<parent>()
@@ -32,7 +35,10 @@ const LineTable kJoinGetReturn{u"join manager get return", {u"child", u"parent"}
 
 )"};
 
-const LineTable kJoinList{u"join manager list", {u"child", u"parent", u"column"}, {u"listed child column", u"listed parent column"}, uR"(
+const LineTable kJoinList{u"join manager list",
+                          {u"child", u"parent", u"column"},
+                          {u"listed child column", u"listed parent column"},
+                          uR"(
 
     Public Function List<child>_<parent>(ByVal z_<child>_<parent> as <child>_<parent>) As ArrayList
         dim liste as New ArrayList()
@@ -65,7 +71,8 @@ void writeJoinManagers(RunContext& ctx, ModuleFile& file)
             discoverColumns(ctx, DataControlId::data3, join.child, /*withRowLimit=*/true);
         const auto listedParentColumns =
             discoverColumns(ctx, DataControlId::data4, join.parent, /*withRowLimit=*/true);
-        const Placeholders values{{QStringLiteral("child"), join.child}, {QStringLiteral("parent"), join.parent}};
+        const Placeholders values{{QStringLiteral("child"), join.child},
+                                  {QStringLiteral("parent"), join.parent}};
         writeReaderUse(file, kJoinGet, kJoinGetReturn, values,
                        {{QStringLiteral("child column"), columnRows(join.childColumns)},
                         {QStringLiteral("parent column"), columnRows(join.parentColumns)}});

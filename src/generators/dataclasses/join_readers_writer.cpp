@@ -4,13 +4,19 @@
 #include "generators/dataclasses/join_pass.h"
 #include "generators/dataclasses/net_type.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
-namespace {
+namespace
+{
 
 // <sep> is ", " before every select term but the first of the whole list. Filter values
 // go through Replace so that a quote inside a value cannot end the SQL literal.
-const LineTable kJoinReader{u"join reader", {u"child", u"parent", u"net_prefix", u"sep", u"column", u"fk_column", u"pk_column"}, {u"child column", u"parent column", u"key"}, uR"(
+const LineTable kJoinReader{
+    u"join reader",
+    {u"child", u"parent", u"net_prefix", u"sep", u"column", u"fk_column", u"pk_column"},
+    {u"child column", u"parent column", u"key"},
+    uR"(
     Public Shared Function Get<child>_<parent>Reader(ByVal z_<child>_<parent> as <child>_<parent>) As IDataReader
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim z_sep As String

@@ -4,7 +4,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
 // Takes one progress step per chosen table, parents or not.
 void writeJoinReaders(RunContext& ctx, ModuleFile& file);

@@ -5,7 +5,8 @@
 #include "generators/common/line_table.h"
 #include "generators/common/type_tables.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
 inline QString netType(int code)
 {

@@ -3,9 +3,11 @@
 #include "generators/common/module_file.h"
 #include "generators/dataclasses/net_type.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
-namespace {
+namespace
+{
 
 // <prefix> and <cnxstr> arrive escaped for XML; every other angle bracket is XML text,
 // written <lt> where the element name would read as a placeholder.

@@ -4,7 +4,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::dataclasses {
+namespace generators::dataclasses
+{
 
 // The text as an XML attribute value: &, <, > and " as entities, and every character
 // above U+007F as a numeric character reference, so the file stays well-formed and its

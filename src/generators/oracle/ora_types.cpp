@@ -3,9 +3,11 @@
 
 #include <iterator>
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
-namespace {
+namespace
+{
 
 struct OraType {
     int code;

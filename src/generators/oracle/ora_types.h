@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
 // "Date" for timestamps (adDBTimeStamp), "Number" for adNumeric and adVarNumeric,
 // "Varchar2" for every other code, including codes outside any known range.

@@ -4,9 +4,11 @@
 #include "generators/common/dal_command.h"
 #include "generators/oracle/ora_types.h"
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
-namespace {
+namespace
+{
 
 const LineTable kModuleHead{u"package access head", {u"net_ns", u"prefix", u"cnxstr"}, {}, uR"(
 Imports System.Data.<net_ns>
@@ -46,7 +48,10 @@ const LineTable kTableReader{u"package access reader", {u"table", u"net_prefix",
 // Update<table>, Insert<table> and Del<table>: <method> and <procedure> name the member
 // and the package procedure it runs; the row address is passed with stored procedures
 // ticked only.
-const LineTable kTableWriter{u"package access writer", {u"method", u"table", u"net_prefix", u"procedure", u"column"}, {u"ps", u"column"}, uR"(
+const LineTable kTableWriter{u"package access writer",
+                             {u"method", u"table", u"net_prefix", u"procedure", u"column"},
+                             {u"ps", u"column"},
+                             uR"(
     Public Shared Sub <method><table>(ByVal z_<table> as <table>)
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim cmd As New <net_prefix>Command()
@@ -101,7 +106,8 @@ void writePackageAccessHead(ModuleFile& file, const RunInputs& in)
 
 void writePackageTableReader(ModuleFile& file, RunContext& ctx, const QString& table)
 {
-    writeLineTable(file, kTableReader, tableValues(ctx.in, table), {{QStringLiteral("column"), columnRows(ctx, table)}});
+    writeLineTable(file, kTableReader, tableValues(ctx.in, table),
+                   {{QStringLiteral("column"), columnRows(ctx, table)}});
     writeDalCommandRun(file, ctx.in.net_prefix, DalCommand::Reader);
 }
 

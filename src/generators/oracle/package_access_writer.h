@@ -4,7 +4,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
 // The Imports and settings comment, the namespace and class heads, and Get_Connection.
 void writePackageAccessHead(ModuleFile& file, const RunInputs& in);

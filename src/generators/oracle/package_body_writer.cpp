@@ -2,9 +2,11 @@
 
 #include "generators/oracle/package_rows.h"
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
-namespace {
+namespace
+{
 
 // The WHERE line ends in eight blanks, written as they stand.
 const LineTable kGetRows{u"package body get rows", {u"table", u"column", u"type", u"comma"}, {u"column"}, uR"(
@@ -30,7 +32,10 @@ PROCEDURE Get_Rows(z_CURSOR IN OUT MY_CURSOR,
 )"};
 
 // One key condition per line, its joiner at the start; ";" ends the cursor.
-const LineTable kInsertRow{u"package body insert row", {u"table", u"column", u"type", u"comma", u"key_column", u"key_joiner"}, {u"column", u"key"}, uR"(
+const LineTable kInsertRow{u"package body insert row",
+                           {u"table", u"column", u"type", u"comma", u"key_column", u"key_joiner"},
+                           {u"column", u"key"},
+                           uR"(
 PROCEDURE Insert_Row(z_Rowid IN OUT VARCHAR2,
 [column]        z_<column> <type> DEFAULT NULL<comma>
 ) IS
@@ -54,7 +59,8 @@ END Insert_Row;
 )"};
 
 // A NULL parameter keeps the stored value of its column.
-const LineTable kUpdateRow{u"package body update row", {u"table", u"column", u"type", u"comma"}, {u"column"}, uR"(
+const LineTable kUpdateRow{
+    u"package body update row", {u"table", u"column", u"type", u"comma"}, {u"column"}, uR"(
 PROCEDURE Update_Row(z_Rowid IN OUT VARCHAR2,
 [column]        z_<column> <type> DEFAULT NULL<comma>
 ) IS
@@ -99,8 +105,9 @@ void writePackageBodyRowProcedures(ModuleFile& file, const QString& table,
 {
     const Placeholders values{{QStringLiteral("table"), table}};
     const RowSet columnRows = packageColumnRows(columns);
-    writeLineTable(file, kInsertRow, values,
-                   {{QStringLiteral("column"), columnRows}, {QStringLiteral("key"), keyColumnRows(keyColumns)}});
+    writeLineTable(
+        file, kInsertRow, values,
+        {{QStringLiteral("column"), columnRows}, {QStringLiteral("key"), keyColumnRows(keyColumns)}});
     writeLineTable(file, kUpdateRow, values, {{QStringLiteral("column"), columnRows}});
     writeLineTable(file, kDeleteRowAndEnd, values);
 }

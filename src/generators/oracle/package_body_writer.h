@@ -4,7 +4,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
 // The body's opening line and Get_Rows.
 void writePackageBodyGetRows(ModuleFile& file, const QString& table,

@@ -2,9 +2,11 @@
 
 #include "generators/oracle/package_rows.h"
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
-namespace {
+namespace
+{
 
 // The closing ");" lines carry 19 leading blanks.
 const LineTable kPackageHeader{u"package header", {u"table", u"column", u"type", u"comma"}, {u"column"}, uR"(

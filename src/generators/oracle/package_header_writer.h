@@ -4,7 +4,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
 void writePackageSpecification(ModuleFile& file, const QString& table,
                                const QList<platform::ado::Field>& columns);

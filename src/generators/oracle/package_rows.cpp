@@ -2,7 +2,8 @@
 
 #include "generators/oracle/ora_types.h"
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
 RowSet packageColumnRows(const QList<platform::ado::Field>& columns)
 {
@@ -20,7 +21,8 @@ RowSet keyColumnRows(const QStringList& keyColumns)
 {
     RowSet rows = rowsOf(QStringLiteral("key_column"), keyColumns);
     for (qsizetype j = 0; j < rows.size(); ++j)
-        rows[j].append({QStringLiteral("key_joiner"), j == 0 ? QStringLiteral(" where ") : QStringLiteral(" and ")});
+        rows[j].append(
+            {QStringLiteral("key_joiner"), j == 0 ? QStringLiteral(" where ") : QStringLiteral(" and ")});
     return rows;
 }
 

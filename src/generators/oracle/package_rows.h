@@ -3,7 +3,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::oracle {
+namespace generators::oracle
+{
 
 // One row per column, in field order: <column>, <type> its ora_types word and <comma>
 // the list comma.

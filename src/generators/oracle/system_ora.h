@@ -4,7 +4,8 @@
 
 #include "generators/common/run_context.h"
 
-namespace generators {
+namespace generators
+{
 
 // Reopens the database connection, then writes the data access module (class and
 // namespace left open: cont_gen, which always runs next, appends the join readers and

@@ -2,7 +2,8 @@
 
 #include "generators/common/column_discovery.h"
 
-namespace generators::vbnet {
+namespace generators::vbnet
+{
 
 QStringList discoverColumnNames(RunContext& ctx, const QString& table, bool withRowLimit)
 {

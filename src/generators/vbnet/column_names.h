@@ -3,7 +3,8 @@
 
 #include "generators/common/run_context.h"
 
-namespace generators::vbnet {
+namespace generators::vbnet
+{
 
 // The names of the fields of the table's discovery query through data3 (none when the
 // query fails; the failure is recorded as a problem of the run).

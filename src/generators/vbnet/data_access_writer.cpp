@@ -3,15 +3,18 @@
 #include "generators/common/dal_command.h"
 #include "generators/vbnet/column_names.h"
 
-namespace generators::vbnet {
+namespace generators::vbnet
+{
 
-namespace {
+namespace
+{
 
 // Every value put between single quotes in the generated SQL goes through
 // Replace(value, "'", "''"), so a quote inside a value cannot end the literal. The
 // members that run a statement close their connection once it has run.
 
-const LineTable kHead{u"data access head", {u"net_ns", u"net_prefix", u"prefix", u"cnxstr", u"namespace"}, {}, uR"(
+const LineTable kHead{
+    u"data access head", {u"net_ns", u"net_prefix", u"prefix", u"cnxstr", u"namespace"}, {}, uR"(
 Imports System.Data.<net_ns>
 Imports System.Configuration
     'Define in your Web Config <prefix>cnxstr as
@@ -44,7 +47,8 @@ Public Class DAL
 
 // The reader and the delete pick their rows by the same where clause; only the reader
 // orders them.
-const LineTable kSelection{u"data access selection", {u"table", u"net_prefix", u"column"}, {u"column", u"read"}, uR"(
+const LineTable kSelection{
+    u"data access selection", {u"table", u"net_prefix", u"column"}, {u"column", u"read"}, uR"(
 [read]    Public Shared Function Get<table>Reader(ByVal z_<table> as <table>) As IDataReader
 [!read]    Public Shared Sub Del<table>(ByVal z_<table> as <table>)
         Dim cnx As <net_prefix>Connection = Get_Connection()
@@ -77,7 +81,8 @@ const LineTable kUpdate{u"data access update", {u"table", u"net_prefix", u"colum
         Dim cmd As New <net_prefix>Command(z_sql, cnx)
 )"};
 
-const LineTable kInsert{u"data access insert", {u"table", u"net_prefix", u"from_dual", u"column"}, {u"column"}, uR"(
+const LineTable kInsert{
+    u"data access insert", {u"table", u"net_prefix", u"from_dual", u"column"}, {u"column"}, uR"(
     Public Shared Sub Insert<table>(ByVal z_<table> as <table>)
         Dim cnx As <net_prefix>Connection = Get_Connection()
         Dim z_sep As String

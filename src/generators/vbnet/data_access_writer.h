@@ -4,7 +4,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::vbnet {
+namespace generators::vbnet
+{
 
 // Writes the module into pn + gnn(0), echoed in preview 0. The class and the namespace
 // are left open: the closing lines are appended by cont_gen.

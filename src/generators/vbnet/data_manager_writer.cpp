@@ -5,9 +5,11 @@
 #include "generators/common/primary_key_read.h"
 #include "generators/vbnet/column_names.h"
 
-namespace generators::vbnet {
+namespace generators::vbnet
+{
 
-namespace {
+namespace
+{
 
 // Tags: [ps] lines are written in stored-procedure mode only, [!ps] lines outside it;
 // [key] once per primary-key column; [keyed] / [!keyed] depend on whether the table's
@@ -135,8 +137,9 @@ void writeTableModule(RunContext& ctx, ModuleFile& file, const QString& table)
     };
 
     writeLineTable(file, kModuleOpen, values);
-    writeReaderUse(file, kGet, kGetReturn, values,
-                   RowSets{{QStringLiteral("ps"), when(ps)}}.addFetched(QStringLiteral("column"), columns(true)));
+    writeReaderUse(
+        file, kGet, kGetReturn, values,
+        RowSets{{QStringLiteral("ps"), when(ps)}}.addFetched(QStringLiteral("column"), columns(true)));
     writeReaderUse(file, kSave, kSaveEnd, values, {{QStringLiteral("ps"), when(ps)}});
     if (!ps) {
         std::optional<QStringList> key;
@@ -145,15 +148,17 @@ void writeTableModule(RunContext& ctx, ModuleFile& file, const QString& table)
                 key = readPrimaryKey(ctx, table, ctx.in.schema_filter);
             return *key;
         };
-        writeLineTable(file, kSaveByKey, values,
-                       RowSets()
-                           .addFetched(QStringLiteral("key"),
-                                       [&] { return rowsOf(QStringLiteral("column"), keyColumns()); })
-                           .addFetched(QStringLiteral("keyed"), [&] { return when(!keyColumns().isEmpty()); }));
+        writeLineTable(
+            file, kSaveByKey, values,
+            RowSets()
+                .addFetched(QStringLiteral("key"),
+                            [&] { return rowsOf(QStringLiteral("column"), keyColumns()); })
+                .addFetched(QStringLiteral("keyed"), [&] { return when(!keyColumns().isEmpty()); }));
     }
     writeLineTable(file, kDelete, values);
-    writeReaderUse(file, kList, kListReturn, values,
-                   RowSets{{QStringLiteral("ps"), when(ps)}}.addFetched(QStringLiteral("column"), columns(false)));
+    writeReaderUse(
+        file, kList, kListReturn, values,
+        RowSets{{QStringLiteral("ps"), when(ps)}}.addFetched(QStringLiteral("column"), columns(false)));
     writeLineTable(file, kModuleClose, values);
 }
 
@@ -170,8 +175,8 @@ void writeDataManagerModule(RunContext& ctx)
 
 QList<const LineTable*> dataManagerLineTables()
 {
-    return {&kHead, &kModuleOpen, &kModuleClose, &kGet, &kGetReturn, &kSave, &kSaveEnd, &kSaveByKey, &kDelete, &kList,
-            &kListReturn};
+    return {&kHead,    &kModuleOpen, &kModuleClose, &kGet,  &kGetReturn, &kSave,
+            &kSaveEnd, &kSaveByKey,  &kDelete,      &kList, &kListReturn};
 }
 
 } // namespace generators::vbnet

@@ -4,7 +4,8 @@
 
 #include "generators/common/line_table.h"
 
-namespace generators::vbnet {
+namespace generators::vbnet
+{
 
 // Writes the module into pn + gnn(1), echoed in preview 1. The namespace is left open:
 // its last line is appended by cont_gen.

@@ -7,7 +7,8 @@
 #include "generators/vbnet/data_manager_writer.h"
 #include "platform/folders.h"
 
-namespace generators::vbnet {
+namespace generators::vbnet
+{
 
 int countSteps(const RunInputs& in)
 {

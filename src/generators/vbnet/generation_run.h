@@ -5,7 +5,8 @@
 
 #include "generators/common/run_context.h"
 
-namespace generators::vbnet {
+namespace generators::vbnet
+{
 
 // Passes over the table list that a run with these choices counts on (nb_steps).
 int countSteps(const RunInputs& in);

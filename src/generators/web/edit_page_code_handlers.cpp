@@ -204,11 +204,11 @@ void writeButtonHandlers(ModuleFile& code, const EditPageNames& names, const Edi
 
 QList<const LineTable*> codeHandlerLineTables()
 {
-    return {&kLookupHandler, &kPreRenderHandler, &kKeyHandlerStart, &kKeyCriterion, &kLaterKeySource,
-            &kKeyHandlerRead, &kRowToTextBox, &kChildRows, &kHandlerEnd, &kSaveStart, &kTextBoxToValue,
-            &kTextBoxToKey, &kSaveCall, &kNoKeyRefusal, &kButtonHandlerEnd, &kDeleteStart, &kDeleteCall,
-            &kCancelStart, &kSelectStart, &kSelectOrder, &kSelectRow, &kValueToTextBox, &kSelectKey,
-            &kClassEnd};
+    return {&kLookupHandler,  &kPreRenderHandler, &kKeyHandlerStart, &kKeyCriterion, &kLaterKeySource,
+            &kKeyHandlerRead, &kRowToTextBox,     &kChildRows,       &kHandlerEnd,   &kSaveStart,
+            &kTextBoxToValue, &kTextBoxToKey,     &kSaveCall,        &kNoKeyRefusal, &kButtonHandlerEnd,
+            &kDeleteStart,    &kDeleteCall,       &kCancelStart,     &kSelectStart,  &kSelectOrder,
+            &kSelectRow,      &kValueToTextBox,   &kSelectKey,       &kClassEnd};
 }
 
 } // namespace generators::web

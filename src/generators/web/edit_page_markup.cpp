@@ -12,7 +12,8 @@ namespace
 // class, the form id and the grid id); <tablebox> is the table box text as it stands,
 // used in the title, the headings and the plain HTML table ids. <schema> is the
 // designer's target schema.
-const LineTable kPageHead{u"edit page markup page head", {u"codefile", u"project", u"table", u"tablebox", u"schema"}, {}, uR"~(
+const LineTable kPageHead{
+    u"edit page markup page head", {u"codefile", u"project", u"table", u"tablebox", u"schema"}, {}, uR"~(
 <%@ Page Language="vb" AutoEventWireup="false" Codebehind="<codefile>" Inherits="<project>.edit_<table>"%>
 <!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0 Transitional//EN">
 <HTML>
@@ -169,9 +170,9 @@ void writePageTail(ModuleFile& page)
 
 QList<const LineTable*> markupLineTables()
 {
-    return {&kPageHead, &kKeyRow, &kFormStart, &kFormRow, &kFormRowWithLookup, &kButtons, &kChildLink,
-            &kTableGridHeading, &kChildGridHeading, &kGridStart, &kBoundColumn, &kSelectColumn, &kGridEnd,
-            &kPageTail};
+    return {&kPageHead,    &kKeyRow,       &kFormStart,        &kFormRow,          &kFormRowWithLookup,
+            &kButtons,     &kChildLink,    &kTableGridHeading, &kChildGridHeading, &kGridStart,
+            &kBoundColumn, &kSelectColumn, &kGridEnd,          &kPageTail};
 }
 
 } // namespace generators::web

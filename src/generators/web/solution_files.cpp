@@ -50,8 +50,8 @@ QStringList linesOf(RunContext& ctx, const LineTable& table, const Placeholders&
 QStringList referenceBlock(RunContext& ctx, const Reference& reference)
 {
     return linesOf(ctx, kProjectReference,
-                       {{QStringLiteral("refname"), QString::fromLatin1(reference.name)},
-                        {QStringLiteral("refassembly"), QString::fromLatin1(reference.assembly)}});
+                   {{QStringLiteral("refname"), QString::fromLatin1(reference.name)},
+                    {QStringLiteral("refassembly"), QString::fromLatin1(reference.assembly)}});
 }
 
 QStringList projectLines(RunContext& ctx, const SolutionInputs& in, const QString& guid)
@@ -88,8 +88,9 @@ void copyStyleSheet(RunContext& ctx, const QString& source, const QString& targe
     }
     const QFileInfo sheet(source);
     if (!sheet.exists() || !sheet.isFile()) {
-        notCopied(QStringLiteral("the style sheet %1 %2").arg(source, sheet.exists() ? QStringLiteral("is not a file")
-                                                                                    : QStringLiteral("does not exist")));
+        notCopied(QStringLiteral("the style sheet %1 %2")
+                      .arg(source, sheet.exists() ? QStringLiteral("is not a file")
+                                                  : QStringLiteral("does not exist")));
         return;
     }
     QFile in(source);
@@ -138,9 +139,10 @@ void writeSolutionFiles(RunContext& ctx, const SolutionInputs& in)
     writeFile(ctx, folder + QStringLiteral("Global.asax"),
               linesOf(ctx, kGlobalAsax, {{QStringLiteral("project"), in.png}}));
     writeFile(ctx, folder + QStringLiteral("Global.asax.resx"),
-              linesOf(ctx, kGlobalAsaxResx, {{QStringLiteral("xsdns"), xsdNamespace()},
-                                            {QStringLiteral("msdatans"), msdataNamespace()},
-                                            {QStringLiteral("fxtoken"), kFrameworkToken.toString()}}));
+              linesOf(ctx, kGlobalAsaxResx,
+                      {{QStringLiteral("xsdns"), xsdNamespace()},
+                       {QStringLiteral("msdatans"), msdataNamespace()},
+                       {QStringLiteral("fxtoken"), kFrameworkToken.toString()}}));
     writeFile(ctx, folder + QStringLiteral("Global.asax.vb"), linesOf(ctx, kGlobalAsaxClass));
     copyStyleSheet(ctx, in.stcss, folder + QStringLiteral("Styles.css"));
 

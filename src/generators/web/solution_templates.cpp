@@ -254,9 +254,18 @@ EndGlobal
 
 QList<const LineTable*> solutionLineTables()
 {
-    return {&kAssemblyInfo, &kGlobalAsax, &kGlobalAsaxResx, &kGlobalAsaxClass, &kProjectHead,
-            &kProjectReference, &kProjectImportsAndFiles, &kProjectModuleFile, &kProjectPageFiles,
-            &kProjectTail, &kWebInfo, &kSolution};
+    return {&kAssemblyInfo,
+            &kGlobalAsax,
+            &kGlobalAsaxResx,
+            &kGlobalAsaxClass,
+            &kProjectHead,
+            &kProjectReference,
+            &kProjectImportsAndFiles,
+            &kProjectModuleFile,
+            &kProjectPageFiles,
+            &kProjectTail,
+            &kWebInfo,
+            &kSolution};
 }
 
 } // namespace generators::web::templates

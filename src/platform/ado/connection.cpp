@@ -99,7 +99,8 @@ void setCatalogueTimeLimit(std::chrono::seconds limit)
     catalogueLimit = limit;
 }
 
-Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit, std::function<Status(SQLHDBC)> work)
+Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
+                std::function<Status(SQLHDBC)> work)
 {
     if (!connection.open())
         return Status::failure(QStringLiteral("the connection is not open"));
@@ -109,9 +110,9 @@ Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit, s
     if (answered)
         return *status;
     connection.release();
-    Status unanswered = Status::failure(
-        QStringLiteral("the server did not answer within %1 s")
-            .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count()));
+    Status unanswered =
+        Status::failure(QStringLiteral("the server did not answer within %1 s")
+                            .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count()));
     unanswered.unanswered = true;
     return unanswered;
 }

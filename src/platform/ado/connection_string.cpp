@@ -42,7 +42,8 @@ QList<Attribute> parseOleDb(const QString& text)
         i = equals + 1;
         while (i < n && text[i].isSpace())
             ++i;
-        if (i < n && (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\'') || text[i] == QLatin1Char('{'))) {
+        if (i < n &&
+            (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\'') || text[i] == QLatin1Char('{'))) {
             const QChar quote = text[i] == QLatin1Char('{') ? QLatin1Char('}') : text[i];
             ++i;
             while (i < n) {
@@ -157,7 +158,8 @@ QString driverOfDataSource(const QString& dsn)
                                              driver, SQLSMALLINT(std::size(driver)), &driverLength);
         if (!odbc::succeeded(rc))
             return {};
-        if (QString::fromUtf16(reinterpret_cast<const char16_t*>(name)).compare(dsn, Qt::CaseInsensitive) == 0)
+        if (QString::fromUtf16(reinterpret_cast<const char16_t*>(name)).compare(dsn, Qt::CaseInsensitive) ==
+            0)
             return QString::fromUtf16(reinterpret_cast<const char16_t*>(driver));
     }
 }

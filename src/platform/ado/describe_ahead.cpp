@@ -70,8 +70,9 @@ Status Connection::describeAhead(const QStringList& queries, QHash<QString, QLis
         },
         catalogueTimeLimit());
     if (!answered)
-        return Status::failure(QStringLiteral("the server did not answer within %1 s")
-                                   .arg(std::chrono::duration_cast<std::chrono::seconds>(catalogueTimeLimit()).count()));
+        return Status::failure(
+            QStringLiteral("the server did not answer within %1 s")
+                .arg(std::chrono::duration_cast<std::chrono::seconds>(catalogueTimeLimit()).count()));
     for (qsizetype at = 0; at < queries.size(); ++at) {
         if (work->fields[std::size_t(at)])
             out->insert(queries[at], *work->fields[std::size_t(at)]);

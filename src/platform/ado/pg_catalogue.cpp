@@ -46,7 +46,8 @@ Status pgPrimaryKeys(Connection::Impl& connection, RowsByTable* out)
             "from pg_catalog.pg_attribute ta, pg_catalog.pg_attribute ia, pg_catalog.pg_class tc, "
             "pg_catalog.pg_index i, pg_catalog.pg_namespace n, pg_catalog.pg_class ic "
             "where tc.oid = i.indrelid and n.oid = tc.relnamespace and i.indisprimary = 't' "
-            "and ia.attrelid = i.indexrelid and ta.attrelid = i.indrelid and ta.attnum = i.indkey[ia.attnum-1] "
+            "and ia.attrelid = i.indexrelid and ta.attrelid = i.indrelid and ta.attnum = "
+            "i.indkey[ia.attnum-1] "
             "and (not ta.attisdropped) and (not ia.attisdropped) and ic.oid = i.indexrelid and %1 "
             "order by n.nspname, tc.relname, ia.attnum")
             .arg(userSchemas(QStringLiteral("n")));
@@ -66,7 +67,8 @@ Status pgForeignKeys(Connection::Impl& connection, RowsByTable* out)
             "c2.relname as \"PKTABLE_NAME\", a2.attname as \"PKCOLUMN_NAME\", "
             "current_database()::name as \"FKTABLE_CAT\", n1.nspname as \"FKTABLE_SCHEM\", "
             "c1.relname as \"FKTABLE_NAME\", a1.attname as \"FKCOLUMN_NAME\", i::int2 as \"KEY_SEQ\", "
-            "%1 as \"UPDATE_RULE\", %2 as \"DELETE_RULE\", ref.conname as \"FK_NAME\", cn.conname as \"PK_NAME\" "
+            "%1 as \"UPDATE_RULE\", %2 as \"DELETE_RULE\", ref.conname as \"FK_NAME\", cn.conname as "
+            "\"PK_NAME\" "
             "from (select cn.oid, conrelid, conkey, confrelid, confkey, "
             "generate_series(array_lower(conkey, 1), array_upper(conkey, 1)) as i, "
             "confupdtype, confdeltype, conname from pg_catalog.pg_constraint cn where contype = 'f') ref "
