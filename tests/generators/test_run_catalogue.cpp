@@ -117,6 +117,26 @@ QStringList foreignKeyTexts(const ForeignKeyRows& rows)
     return items;
 }
 
+// The two databases a case runs on, as rows of its data table.
+void addBackends()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::newRow("sqlite") << "sqlite";
+    QTest::newRow("pg") << "pg";
+}
+
+// Every table of the catalogue, as (schema, name).
+QList<std::pair<QString, QString>> everyTable(platform::ado::Connection& connection)
+{
+    QList<std::pair<QString, QString>> found;
+    platform::ado::Recordset tables;
+    if (connection.openSchema(platform::ado::adSchemaTables, {}, &tables).ok) {
+        for (tables.moveFirst(); !tables.eof(); tables.moveNext())
+            found.append({tables.value("TABLE_SCHEMA"), tables.value("TABLE_NAME")});
+    }
+    return found;
+}
+
 } // namespace
 
 class RunCatalogueTest : public QObject
@@ -168,12 +188,7 @@ private slots:
     }
 
     // Every table of the catalogue, by name alone and by its own schema, as a generator asks.
-    void sameRowsAsTableByTable_data()
-    {
-        QTest::addColumn<QString>("backend");
-        QTest::newRow("sqlite") << "sqlite";
-        QTest::newRow("pg") << "pg";
-    }
+    void sameRowsAsTableByTable_data() { addBackends(); }
     void sameRowsAsTableByTable()
     {
         QFETCH(QString, backend);
@@ -187,12 +202,10 @@ private slots:
         testsupport::FixtureCatalogue kept(cnx, &cache);
         QVERIFY2(direct.opened.ok && kept.opened.ok, qPrintable(direct.opened.message));
 
-        platform::ado::Recordset tables;
-        QVERIFY(direct.connection->openSchema(platform::ado::adSchemaTables, {}, &tables).ok);
         QList<std::pair<QString, QString>> asked{{"no_such_table", ""}};
-        for (tables.moveFirst(); !tables.eof(); tables.moveNext()) {
-            asked.append({tables.value("TABLE_NAME"), QString()});
-            asked.append({tables.value("TABLE_NAME"), tables.value("TABLE_SCHEMA")});
+        for (const auto& [schema, name] : everyTable(*direct.connection)) {
+            asked.append({name, QString()});
+            asked.append({name, schema});
         }
         QVERIFY(asked.size() > 2 * kChosen.size());
         for (int pass = 0; pass < 2; ++pass) { // the second pass is served from what was kept
@@ -210,12 +223,7 @@ private slots:
 
     // Column queries described ahead, several connections at once, give each query's fields
     // as a describe of that query alone does; a query that fails is left to be asked.
-    void describedAheadAsOneByOne_data()
-    {
-        QTest::addColumn<QString>("backend");
-        QTest::newRow("sqlite") << "sqlite";
-        QTest::newRow("pg") << "pg";
-    }
+    void describedAheadAsOneByOne_data() { addBackends(); }
     void describedAheadAsOneByOne()
     {
         QFETCH(QString, backend);
@@ -227,12 +235,8 @@ private slots:
         testsupport::FixtureCatalogue direct(cnx);
         QVERIFY2(direct.opened.ok, qPrintable(direct.opened.message));
 
-        platform::ado::Recordset tables;
-        QVERIFY(direct.connection->openSchema(platform::ado::adSchemaTables, {}, &tables).ok);
         QStringList queries{"SELECT * from no_such_table"};
-        for (tables.moveFirst(); !tables.eof(); tables.moveNext()) {
-            const QString schema = tables.value("TABLE_SCHEMA");
-            const QString name = tables.value("TABLE_NAME");
+        for (const auto& [schema, name] : everyTable(*direct.connection)) {
             queries << "SELECT * from " + name << "SELECT * from " + name + " where 1 = 0"
                     << "SELECT * from " + name + " where 2 = 2";
             if (!schema.isEmpty())
