@@ -132,9 +132,10 @@ void AdoCatalogue::describeAhead(const QStringList& queries)
         return;
     QStringList unknown;
     for (const QString& query : queries) {
-        if (!cache_->columns.contains(query) && !unknown.contains(query))
+        if (!cache_->columns.contains(query))
             unknown.append(query);
     }
+    unknown.removeDuplicates();
     QHash<QString, QList<platform::ado::Field>> described;
     // What could not be read ahead is read when asked, and a failure is reported then.
     data3_.describeAhead(unknown, &described);
