@@ -93,12 +93,12 @@ void report(const char* database, const char* action, const Figures& f, const QS
                 database, action, f.firstRowsMs, f.countMs, f.peakGrowthMb, qPrintable(count), gridRows);
 }
 
-bool runOn(const char* database, const QString& connectionString)
+bool runOn(const char* database, const QString& connectionString, const platform::Messages& messages)
 {
     QTemporaryDir exportDir;
     platform::ado::DataControl data2;
     data2.setConnectionString(connectionString);
-    browser::DataBrowserPage page;
+    browser::DataBrowserPage page(messages);
     page.attachDataControl(&data2);
     page.setExportFolder(exportDir.path());
     const testsupport::BrowserPageControls ui(&page);
@@ -173,7 +173,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QStringList messages;
-    platform::setMessageSink([&](const QString& text) { messages << text; });
+    const platform::Messages messageBoxes([&](const QString& text) { messages << text; });
     QTemporaryDir dir;
 
     std::printf("building the %d-row tables...\n", kRows);
@@ -184,10 +184,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_browser: the SQLite table could not be built\n");
         return 1;
     }
-    bool ok = runOn("SQLite", sqlite);
+    bool ok = runOn("SQLite", sqlite, messageBoxes);
     if (testsupport::pgAvailable()) {
         const QString pg = testsupport::pgFixture(writeScript(dir, "big_pg.sql", kPgScript));
-        ok = !pg.isEmpty() && runOn("PostgreSQL", pg) && ok;
+        ok = !pg.isEmpty() && runOn("PostgreSQL", pg, messageBoxes) && ok;
     } else {
         std::printf("PostgreSQL: no test server named, skipped\n");
     }

@@ -6,7 +6,6 @@
 #include "app/program.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_page.h"
-#include "platform/user_feedback.h"
 #include "support/page_controls.h"
 #include "support/temp_home.h"
 
@@ -58,9 +57,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QStringList messages;
-    platform::setMessageSink([&](const QString& text) { messages << text; });
-
     app::Program program;
+    program.session().messages().setSink([&](const QString& text) { messages << text; });
     program.setEndStep([] {});
     program.start();
     app::MainWindow& window = *program.window();

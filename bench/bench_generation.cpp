@@ -165,7 +165,8 @@ int main(int argc, char** argv)
     app::Program program;
     std::unique_ptr<app::WindowHost> windowHost;
     if (inWindow) {
-        platform::setMessageSink([&memoryHost](const QString& text) { memoryHost.messages.append(text); });
+        program.session().messages().setSink(
+            [&memoryHost](const QString& text) { memoryHost.messages.append(text); });
         program.start();
         windowHost = std::make_unique<app::WindowHost>(*program.window());
     }

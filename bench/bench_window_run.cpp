@@ -14,7 +14,6 @@
 #include "app/program.h"
 #include "app/vb_generator_page.h"
 #include "platform/ado/ado.h"
-#include "platform/user_feedback.h"
 #include "support/fixture_db.h"
 #include "support/page_controls.h"
 #include "support/synthetic_schema.h"
@@ -122,8 +121,8 @@ int main(int argc, char** argv)
         return 1;
 
     QStringList messages;
-    platform::setMessageSink([&messages](const QString& text) { messages.append(text); });
     app::Program program;
+    program.session().messages().setSink([&messages](const QString& text) { messages.append(text); });
     program.setEndStep([] {});
     program.start();
     app::MainWindow& window = *program.window();

@@ -88,7 +88,7 @@ MainWindow::MainWindow(Session& session, Program& program)
         topBar->addWidget(button);
     right->addLayout(topBar);
 
-    dataBrowser = new browser::DataBrowserPage(central);
+    dataBrowser = new browser::DataBrowserPage(session_.messages(), central);
     dataBrowser->attachDataControl(&form().Data2);
     vbGenerator = new VbGeneratorPage(session_.runGuard(), central);
     connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), central);

@@ -65,6 +65,9 @@ public:
     // The clock stops for good: the window is being put to rest.
     void stopClock();
 
+    // A message for the user, over this window.
+    void showMessage(const QString& text) { session_.messages().show(text, this); }
+
     // Status panels 1 (connection), 2 (clock), 3 (folder).
     QString statusPanel(int panel) const;
     void setStatusPanel(int panel, const QString& text);

@@ -46,7 +46,7 @@ QSize helpTextSize(const QPlainTextEdit& box)
 void MainWindow::Command_Click(int index)
 {
     if (index == 4) {
-        cssbuilder::CssBuilderWindow::showBuilder(session_.builderWindow());
+        cssbuilder::CssBuilderWindow::showBuilder(session_.builderWindow(), session_.messages());
         return;
     }
     if (index < 0 || index > 4)

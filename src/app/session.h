@@ -8,6 +8,7 @@
 #include "app/file_chooser.h"
 #include "app/form_state.h"
 #include "platform/settings_store.h"
+#include "platform/user_feedback.h"
 
 #include <QPointer>
 
@@ -46,6 +47,8 @@ public:
     RunGuard& runGuard() { return runGuard_; }
     // How the pages ask for a file; empty, they show the file dialog.
     FileChooser& fileChooser() { return fileChooser_; }
+    // Where the windows' messages go: message boxes, or the sink a test sets.
+    platform::Messages& messages() { return messages_; }
     // The settings store the windows save through.
     platform::settings::Store& settings() { return settings_; }
     // The style-sheet builder while it is open: one at a time, whichever main window opened it.
@@ -67,6 +70,7 @@ private:
     RunGuard runGuard_;
     FileChooser fileChooser_;
     platform::settings::Store settings_;
+    platform::Messages messages_;
     QPointer<cssbuilder::CssBuilderWindow> builderWindow_;
     Pages pages_;
 };

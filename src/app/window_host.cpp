@@ -151,7 +151,7 @@ void WindowHost::setBusyPointer(bool busy)
 void WindowHost::message(const QString& text)
 {
     flushPreviews();
-    platform::messageBox(text, &window_);
+    window_.showMessage(text);
 }
 
 std::optional<bool> WindowHost::solutionDialogShown() const

@@ -181,7 +181,7 @@ void DataBrowserPage::Command4_Click()
     const ExportOutcome outcome = exportRows(rows.get(), t->selectedText(), exportFolder_, opener_, &written);
     platform::setWaitCursor(false);
     if (outcome != ExportOutcome::Shown)
-        platform::messageBox(exportMessage(outcome, written), window());
+        messages_.show(exportMessage(outcome, written), window());
 }
 
 } // namespace browser

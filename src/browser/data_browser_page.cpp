@@ -33,8 +33,8 @@ app::TextBox* captionedBox(QGridLayout* panel, const QString& name, const QStrin
 
 } // namespace
 
-DataBrowserPage::DataBrowserPage(QWidget* parent)
-    : app::Panel(QStringLiteral("pt_0"), parent), exportFolder_(QDir::tempPath())
+DataBrowserPage::DataBrowserPage(const platform::Messages& messages, QWidget* parent)
+    : app::Panel(QStringLiteral("pt_0"), parent), messages_(messages), exportFolder_(QDir::tempPath())
 {
     auto* top = new QVBoxLayout(this);
     top->addWidget(app::heading(QStringLiteral("Label4"), QStringLiteral("Data Browser"), this));

@@ -7,6 +7,7 @@
 #include "app/sorted_list.h"
 #include "browser/grid_export.h"
 #include "platform/ado/ado.h"
+#include "platform/user_feedback.h"
 
 #include <QRadioButton>
 #include <QTableView>
@@ -21,7 +22,8 @@ class DataBrowserPage : public app::Panel
 {
     Q_OBJECT
 public:
-    explicit DataBrowserPage(QWidget* parent = nullptr);
+    // Its messages go to `messages`.
+    explicit DataBrowserPage(const platform::Messages& messages, QWidget* parent = nullptr);
 
     // The table list t, filled by a catalogue read.
     QStringList tables() const;
@@ -106,6 +108,7 @@ private:
     // Columns as wide as their header and the rows read so far, within a sensible width.
     void fitColumns();
 
+    const platform::Messages& messages_;
     platform::ado::DataControl* data2_ = nullptr;
     RecordsetModel* model_ = nullptr;
     bool lastQueryRead_ = false;

@@ -81,7 +81,7 @@ void connect_db(app::MainWindow& window)
         cp.clearPhase();
         const QString message = notOpenedMessage(opened.message, form.db_cnxstr);
         qWarning().noquote() << message;
-        platform::messageBox(message, &window);
+        window.showMessage(message);
         if (!alive)
             return;
         window.setStatusPanel(1, QString::fromLatin1(app::kNotConnected));
@@ -143,7 +143,7 @@ void Command1_Click(app::MainWindow& window)
     window.session().proposeSchemaPrefix(cp.chosenSchema());
     if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
-        platform::messageBox(QStringLiteral("Connection not opened"), &window);
+        window.showMessage(QStringLiteral("Connection not opened"));
         return;
     }
 

@@ -4,7 +4,6 @@
 #include "app/action_guard.h"
 #include "app/main_window.h"
 #include "connection/connection_page.h"
-#include "platform/user_feedback.h"
 
 #include <QPointer>
 
@@ -57,7 +56,7 @@ void Command6_Click(app::MainWindow& window)
     if (!guard)
         return;
     if (window.statusPanel(1) == QLatin1String(app::kNotConnected)) {
-        platform::messageBox(QStringLiteral("Not connected"), &window);
+        window.showMessage(QStringLiteral("Not connected"));
         return;
     }
     window.form().db_cnx.close();

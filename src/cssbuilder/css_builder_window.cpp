@@ -8,7 +8,6 @@
 #include "platform/folders.h"
 #include "platform/screen_units.h"
 #include "platform/settings_store.h"
-#include "platform/user_feedback.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -50,7 +49,8 @@ int storedLook()
 
 } // namespace
 
-CssBuilderWindow::CssBuilderWindow(PreviewEngine engine) : QWidget(nullptr)
+CssBuilderWindow::CssBuilderWindow(const platform::Messages& messages, PreviewEngine engine)
+    : QWidget(nullptr), messages_(messages)
 {
     setObjectName(QStringLiteral("fcss"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -113,7 +113,7 @@ void CssBuilderWindow::writeFile(const QString& path, const QStringList& lines)
     const QString message =
         QStringLiteral("%1: cannot be written (%2)").arg(QDir::toNativeSeparators(path), failure);
     qWarning().noquote() << message;
-    platform::messageBox(message, this);
+    messages_.show(message, this);
 }
 
 void CssBuilderWindow::centreOnScreen()
@@ -130,10 +130,11 @@ void CssBuilderWindow::fin_Click(int)
     close();
 }
 
-CssBuilderWindow* CssBuilderWindow::showBuilder(QPointer<CssBuilderWindow>& open, PreviewEngine engine)
+CssBuilderWindow* CssBuilderWindow::showBuilder(QPointer<CssBuilderWindow>& open,
+                                                const platform::Messages& messages, PreviewEngine engine)
 {
     if (!open)
-        open = new CssBuilderWindow(engine);
+        open = new CssBuilderWindow(messages, engine);
     open->show();
     open->raise();
     open->activateWindow();

@@ -6,6 +6,7 @@
 // so the next opening builds it afresh.
 
 #include "cssbuilder/builder_controls.h"
+#include "platform/user_feedback.h"
 
 #include <QHash>
 #include <QPointer>
@@ -21,11 +22,13 @@ class CssBuilderWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CssBuilderWindow(PreviewEngine engine = PreviewEngine::browser);
+    // Its messages go to `messages`, which outlives it.
+    explicit CssBuilderWindow(const platform::Messages& messages,
+                              PreviewEngine engine = PreviewEngine::browser);
 
     // Shows the builder held by `open`, creating it (and running its load) when none is
     // open, or brings the open one forward.
-    static CssBuilderWindow* showBuilder(QPointer<CssBuilderWindow>& open,
+    static CssBuilderWindow* showBuilder(QPointer<CssBuilderWindow>& open, const platform::Messages& messages,
                                          PreviewEngine engine = PreviewEngine::browser);
 
     int lookStyle() const { return look_style_; }
@@ -53,6 +56,7 @@ private:
     StyleValues currentValues() const;
     void writeFile(const QString& path, const QStringList& lines);
 
+    const platform::Messages& messages_;
     BuilderControls c_;
     int look_style_ = 0;
     QString htm_file_;

@@ -17,12 +17,6 @@ bool& busyState()
     return busy;
 }
 
-MessageSink& sink()
-{
-    static MessageSink instance;
-    return instance;
-}
-
 } // namespace
 
 void setWaitCursor(bool busy)
@@ -43,10 +37,10 @@ bool waitCursorShown()
     return busyState();
 }
 
-void messageBox(const QString& text, QWidget* parent)
+void Messages::show(const QString& text, QWidget* parent) const
 {
-    if (sink()) {
-        sink()(text);
+    if (sink_) {
+        sink_(text);
         return;
     }
     const MessageBoxTexts texts = messageBoxTexts(text);
@@ -64,11 +58,6 @@ MessageBoxTexts messageBoxTexts(const QString& text)
     return {shown.join(QLatin1Char('\n')) +
                 QStringLiteral("\n\u2026 and %1 more").arg(lines.size() - kShownMessageLines),
             text};
-}
-
-void setMessageSink(MessageSink s)
-{
-    sink() = std::move(s);
 }
 
 void yield()

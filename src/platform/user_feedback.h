@@ -14,20 +14,32 @@ namespace platform
 void setWaitCursor(bool busy);
 bool waitCursorShown();
 
-// Shows a modal message box with an OK button. While a message sink is installed the
-// text goes to the sink instead and nothing is shown (tests read messages that way).
 // A text of more than kShownMessageLines lines (a run's long problem list) shows its first
-// kShownMessageLines lines and "… and N more" in the box; the whole text is the box's
-// detailed text.
-void messageBox(const QString& text, QWidget* parent = nullptr);
+// kShownMessageLines lines and "… and N more" in the message box; the whole text is the
+// box's detailed text.
 inline constexpr int kShownMessageLines = 20;
 struct MessageBoxTexts {
     QString text;
     QString detailedText; // empty when the whole text is shown
 };
 MessageBoxTexts messageBoxTexts(const QString& text);
+
 using MessageSink = std::function<void(const QString& text)>;
-void setMessageSink(MessageSink sink);
+
+// Where the windows' messages for the user go: a modal message box with an OK button,
+// titled "Quillmere", over the window that tells; or, while a sink is set, the sink
+// alone (tests read the messages that way). The session holds the one the windows use.
+class Messages
+{
+public:
+    Messages() = default;
+    explicit Messages(MessageSink sink) : sink_(std::move(sink)) {}
+    void show(const QString& text, QWidget* parent) const;
+    void setSink(MessageSink sink) { sink_ = std::move(sink); }
+
+private:
+    MessageSink sink_;
+};
 
 // Lets the event loop handle every pending event once.
 void yield();

@@ -33,12 +33,14 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// A program whose Exit does not end the test process.
+// A program whose Exit does not end the test process; its messages are kept.
 struct TestProgram {
     Program program;
     int ended = 0;
+    QStringList messages;
     TestProgram()
     {
+        program.session().messages().setSink([this](const QString& text) { messages.append(text); });
         program.setEndStep([this] { ++ended; });
         program.start();
     }
@@ -73,13 +75,6 @@ class StartupExitTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        platform::setMessageSink([this](const QString& text) { messages.append(text); });
-        messages.clear();
-    }
-    void cleanup() { platform::setMessageSink({}); }
-
     void firstStartDefaults()
     {
         testsupport::TempHome home;
@@ -115,7 +110,7 @@ private slots:
         QCOMPARE(testsupport::MainWindowControls(&w).Timer2->interval(), 500);
         QVERIFY(QRegularExpression("^Quillmere \\d+\\.\\d+\\.\\d+$").match(w.windowTitle()).hasMatch());
         QCOMPARE(w.windowTitle(), QString("Quillmere " QUILLMERE_VERSION));
-        QVERIFY(messages.isEmpty());
+        QVERIFY(p.messages.isEmpty());
         // Nothing is saved by a start-up that found no settings.
         QVERIFY(!QFileInfo::exists(home.settingsFile("kvl_net")));
     }
@@ -199,7 +194,7 @@ private slots:
         QCOMPARE(saves, (QStringList{"kvl_net/c1/c1=1", "kvl_net/sc1/sc1=0", "kvl_net/access/spro=SQLNCLI",
                                      "kvl_net/access/pn=/out/x/", "kvl_net/sn/s=proj"}));
         QCOMPARE(p.ended, 1);
-        QVERIFY(messages.isEmpty());
+        QVERIFY(p.messages.isEmpty());
     }
 
     void exitWithEmptyListsWritesZeroBytes()
@@ -256,6 +251,7 @@ private slots:
         history.write("0ORCL\r\n");
         history.close();
         Program program;
+        program.session().messages().setSink([](const QString& text) { QFAIL(qPrintable(text)); });
         int ended = 0;
         program.setEndStep([&] { ++ended; });
         MainWindow w(program.session(), program);
@@ -367,9 +363,6 @@ private slots:
         QFETCH(QPoint, origin);
         QCOMPARE(app::centredOrigin(screen, window), origin);
     }
-
-private:
-    QStringList messages;
 };
 
 int main(int argc, char** argv)

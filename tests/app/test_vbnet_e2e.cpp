@@ -8,7 +8,6 @@
 #include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
 #include "platform/settings_store.h"
-#include "platform/user_feedback.h"
 #include "support/find_control.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
@@ -31,12 +30,7 @@ class VbnetEndToEndTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        messages.clear();
-        platform::setMessageSink([this](const QString& text) { messages.append(text); });
-    }
-    void cleanup() { platform::setMessageSink({}); }
+    void init() { messages.clear(); }
 
     void generateThroughTheWindow_data()
     {
@@ -67,6 +61,7 @@ private slots:
         QVERIFY(!cnx.isEmpty());
 
         app::Program program;
+        program.session().messages().setSink([this](const QString& text) { messages.append(text); });
         program.start();
         QPointer<app::MainWindow> window = program.window();
         QVERIFY(window);

@@ -8,7 +8,6 @@
 #include "app/solution_panel.h"
 #include "connection/connection_page.h"
 #include "platform/ado/ado.h"
-#include "platform/user_feedback.h"
 #include "support/find_control.h"
 #include "support/fixture_db.h"
 #include "support/page_controls.h"
@@ -105,12 +104,7 @@ class WaitingWindowTest : public QObject
     QStringList messages_;
 
 private slots:
-    void init()
-    {
-        messages_.clear();
-        platform::setMessageSink([this](const QString& text) { messages_ << text; });
-    }
-    void cleanup() { platform::setMessageSink({}); }
+    void init() { messages_.clear(); }
 
     // The login waits on a listener that accepts and never answers: the clock goes on,
     // and Exit ends the process at once instead of after the login timeout.
@@ -153,6 +147,7 @@ private slots:
         testsupport::TempHome home;
         QTemporaryDir out;
         app::Program program;
+        program.session().messages().setSink([this](const QString& text) { messages_ << text; });
         program.setEndStep([] {});
         program.start();
         app::MainWindow& w = *program.window();
@@ -194,6 +189,7 @@ private slots:
         QFETCH(QString, panel);
         testsupport::TempHome home;
         app::Program program;
+        program.session().messages().setSink([this](const QString& text) { messages_ << text; });
         program.setEndStep([] {});
         program.start();
         app::MainWindow& w = *program.window();

@@ -35,7 +35,6 @@ private slots:
     {
         program.reset();
         home.reset();
-        platform::setMessageSink({});
         platform::setWaitCursor(false);
     }
 
@@ -215,7 +214,7 @@ private slots:
         host.setBusyPointer(false);
         QVERIFY(!QApplication::overrideCursor());
         QStringList messages;
-        platform::setMessageSink([&](const QString& text) { messages.append(text); });
+        program->session().messages().setSink([&](const QString& text) { messages.append(text); });
         host.message("Choose at least one table!");
         QCOMPARE(messages, QStringList{"Choose at least one table!"});
     }

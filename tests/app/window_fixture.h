@@ -4,7 +4,6 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "platform/user_feedback.h"
 #include "support/temp_home.h"
 
 #include <QCoreApplication>
@@ -16,21 +15,17 @@
 class WindowFixture
 {
 public:
-    WindowFixture()
-    {
-        QDir().mkpath(home_.programFolder());
-        platform::setMessageSink([this](const QString& text) { messages.append(text); });
-    }
+    WindowFixture() { QDir().mkpath(home_.programFolder()); }
     ~WindowFixture()
     {
         program_.reset();
         flushDeletes();
-        platform::setMessageSink({});
     }
 
     void start()
     {
         program_ = std::make_unique<app::Program>();
+        program_->session().messages().setSink([this](const QString& text) { messages.append(text); });
         program_->setEndStep([] {});
         program_->start();
     }

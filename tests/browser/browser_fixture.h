@@ -62,7 +62,7 @@ public:
     {
         QDir(exportDir_.path()).removeRecursively();
         QDir().mkpath(exportDir_.path());
-        page = std::make_unique<browser::DataBrowserPage>();
+        page = std::make_unique<browser::DataBrowserPage>(messageBoxes_);
         ui.emplace(page.get());
         data2 = std::make_unique<platform::ado::DataControl>();
         data2->setConnectionString(connectionString_);
@@ -78,11 +78,9 @@ public:
         messages.clear();
         opened.clear();
         openerAnswer = true;
-        platform::setMessageSink([this](const QString& text) { messages << text; });
     }
     void stopPage()
     {
-        platform::setMessageSink({});
         ui.reset();
         page.reset();
         data2.reset();
@@ -131,6 +129,7 @@ public:
     bool openerAnswer = true;
 
 private:
+    platform::Messages messageBoxes_{[this](const QString& text) { messages << text; }};
     QTemporaryDir dir_;
     QTemporaryDir exportDir_;
     QString connectionString_;

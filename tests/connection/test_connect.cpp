@@ -121,7 +121,6 @@ private slots:
                   "Port=" + qEnvironmentVariable("QUILLMERE_PG_PORT"), "Database=" + db}});
         }
         QVERIFY(!testsupport::writeOdbcIni(dir_.path(), sources).isEmpty());
-        platform::setMessageSink([this](const QString& text) { messages_ << text; });
     }
 
     void init()
@@ -129,6 +128,7 @@ private slots:
         home_ = std::make_unique<testsupport::TempHome>();
         QVERIFY(home_->isValid());
         program_ = std::make_unique<app::Program>();
+        program_->session().messages().setSink([this](const QString& text) { messages_ << text; });
         program_->setEndStep([] {});
         program_->start();
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
@@ -338,6 +338,7 @@ private slots:
             history.write(kind + QByteArray(400, 'x') + "\r\n");
         history.close();
         program_ = std::make_unique<app::Program>();
+        program_->session().messages().setSink([this](const QString& text) { messages_ << text; });
         program_->setEndStep([] {});
         program_->start();
         QVERIFY(QTest::qWaitForWindowExposed(&w()));

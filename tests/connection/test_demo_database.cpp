@@ -5,7 +5,6 @@
 #include "app/program.h"
 #include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
-#include "platform/user_feedback.h"
 #include "support/fixture_db.h"
 #include "support/page_controls.h"
 #include "support/temp_home.h"
@@ -30,8 +29,8 @@ private slots:
         history.close();
 
         QStringList messages;
-        platform::setMessageSink([&](const QString& text) { messages << text; });
         app::Program program;
+        program.session().messages().setSink([&](const QString& text) { messages << text; });
         program.setEndStep([] {});
         program.start();
         app::MainWindow& w = *program.window();
@@ -52,7 +51,6 @@ private slots:
         platform::ado::Recordset keys;
         QVERIFY(w.form().db_cnx.openSchema(platform::ado::adSchemaForeignKeys, {}, &keys).ok);
         QCOMPARE(keys.recordCount(), 4);
-        platform::setMessageSink({});
     }
 };
 

@@ -66,6 +66,7 @@ private:
     std::unique_ptr<testsupport::TempHome> home;
     CssBuilderWindow* w = nullptr;
     QPointer<CssBuilderWindow> builder; // the open builder, as the program holds it
+    platform::Messages messages;        // where its messages go, as the program's session holds it
     // The plain preview starts at once; the browser engine is tried where it is asked for.
     PreviewEngine engine = PreviewEngine::plainText;
     QString startFolder;
@@ -78,7 +79,7 @@ private:
 
     void open()
     {
-        w = CssBuilderWindow::showBuilder(builder, engine);
+        w = CssBuilderWindow::showBuilder(builder, messages, engine);
         QVERIFY(w);
     }
 
@@ -432,22 +433,22 @@ private slots:
     {
         // A folder where the sheet should be: it can be neither written nor read.
         QVERIFY(QDir().mkpath(cssPath()));
-        QStringList messages;
-        platform::setMessageSink([&messages](const QString& text) { messages << text; });
+        QStringList shown;
+        messages.setSink([&shown](const QString& text) { shown << text; });
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("css_builder.css: cannot be written"));
         open();
         act("sn:Name");
         act("h_pr_3=9");
-        platform::setMessageSink({});
+        messages.setSink({});
         QCOMPARE(find<QLineEdit>("v_pr_3")->text(), QString("9"));
         QCOMPARE(ruleBox(), QString(".Name"));
         QVERIFY(QFileInfo(cssPath()).isDir());
         QVERIFY(QFileInfo(htmPath()).isFile());
         // Told once with the system's reason, not at every rewrite.
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].startsWith(cssPath() + ": cannot be written (") && messages[0].endsWith(")") &&
-                     !messages[0].endsWith("()"),
-                 qPrintable(messages[0]));
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].startsWith(cssPath() + ": cannot be written (") && shown[0].endsWith(")") &&
+                     !shown[0].endsWith("()"),
+                 qPrintable(shown[0]));
     }
 
     // Four shapes frame the property columns, the rule box and the preview, and are drawn.
@@ -539,7 +540,7 @@ private slots:
     {
         open();
         act("h_pr_5=12");
-        CssBuilderWindow* again = CssBuilderWindow::showBuilder(builder, engine);
+        CssBuilderWindow* again = CssBuilderWindow::showBuilder(builder, messages, engine);
         QCOMPARE(again, w);
         QCOMPARE(find<QLineEdit>("v_pr_5")->text(), QString("12"));
     }

@@ -5,7 +5,6 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "platform/user_feedback.h"
 #include "support/find_control.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
@@ -28,12 +27,7 @@ class ClassModuleWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        messages.clear();
-        platform::setMessageSink([this](const QString& text) { messages.append(text); });
-    }
-    void cleanup() { platform::setMessageSink({}); }
+    void init() { messages.clear(); }
 
     void generateThroughTheWindow_data()
     {
@@ -59,6 +53,7 @@ private slots:
         QVERIFY(!cnx.isEmpty());
 
         app::Program program;
+        program.session().messages().setSink([this](const QString& text) { messages.append(text); });
         program.start();
         QPointer<app::MainWindow> window = program.window();
         QVERIFY(window);
@@ -111,6 +106,7 @@ private slots:
         testsupport::TempHome home;
         QVERIFY(home.isValid());
         app::Program program;
+        program.session().messages().setSink([this](const QString& text) { messages.append(text); });
         program.start();
         QPointer<app::MainWindow> window = program.window();
         QVERIFY(window);

@@ -176,9 +176,9 @@ private slots:
     void messagesGoToTheSink()
     {
         QStringList seen;
-        setMessageSink([&](const QString& text) { seen.append(text); });
-        messageBox("End of Generation");
-        setMessageSink({});
+        Messages messages;
+        messages.setSink([&](const QString& text) { seen.append(text); });
+        messages.show("End of Generation", nullptr);
         QCOMPARE(seen, QStringList{"End of Generation"});
     }
 

@@ -4,7 +4,6 @@
 #include "app/look/look_rules.h"
 #include "app/main_window.h"
 #include "platform/settings_store.h"
-#include "platform/user_feedback.h"
 
 #include <QPushButton>
 
@@ -22,7 +21,7 @@ void look_Click(MainWindow& window, int index)
     case look::LookSwitch::Nothing:
         return;
     case look::LookSwitch::Refuse:
-        platform::messageBox(QString::fromLatin1(look::refusalText), &window);
+        window.showMessage(QString::fromLatin1(look::refusalText));
         return;
     case look::LookSwitch::Switch:
         window.session().settings().save(QStringLiteral("kvl_net"), QStringLiteral("style"),
