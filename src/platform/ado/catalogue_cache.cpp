@@ -18,6 +18,24 @@ bool listsEveryObject(const Connection::Impl& connection)
     return isPostgreSql(connection) || connection.dbmsName == QLatin1String("SQLite");
 }
 
+// The statement that reads a rowset for every table at once (PostgreSQL only); none for
+// a rowset asked table by table everywhere.
+using WholeRead = Status (*)(Connection::Impl&, RowsByTable*);
+WholeRead wholeReadOf(TableRowset rowset)
+{
+    switch (rowset) {
+    case TableRowset::primaryKey:
+        return pgPrimaryKeys;
+    case TableRowset::foreignKeys:
+        return pgForeignKeys;
+    case TableRowset::statistics:
+        return pgStatistics;
+    case TableRowset::tableInfo:
+        break;
+    }
+    return nullptr;
+}
+
 QString refKey(const TableRef& table)
 {
     return QStringList{table.catalog, table.schema, table.name}.join(QChar(0x1f));
@@ -62,9 +80,10 @@ Status CatalogueCache::Impl::tables(const QString& name, QList<TableRef>* out)
     return status;
 }
 
-Status CatalogueCache::Impl::rowsOf(Kind& kind, WholeRead wholeRead, DriverCall call, const TableRef& table,
-                                    RawRows* out)
+Status CatalogueCache::Impl::tableRows(TableRowset rowset, const TableRef& table, RawRows* out)
 {
+    Kind& kind = kinds_[std::size_t(rowset)];
+    const WholeRead wholeRead = wholeReadOf(rowset);
     if (!kind.wholeRead && wholeRead && isPostgreSql(*connection_)) {
         // A failed whole read (an old server, a missing right) leaves the table-by-table way.
         kind.wholeRead = wholeRead(*connection_, &kind.whole).ok;
@@ -78,33 +97,12 @@ Status CatalogueCache::Impl::rowsOf(Kind& kind, WholeRead wholeRead, DriverCall 
         *out = *known;
         return {};
     }
-    DriverRows driver(*connection_);
     RawRows read;
-    const Status status = (driver.*call)(table, &read);
+    const Status status = DriverRows(*connection_).tableRows(rowset, table, &read);
     if (status.ok)
         kind.byTable.insert(key, read);
     *out = std::move(read);
     return status;
-}
-
-Status CatalogueCache::Impl::primaryKey(const TableRef& table, RawRows* out)
-{
-    return rowsOf(primaryKeys_, pgPrimaryKeys, &DriverRows::primaryKey, table, out);
-}
-
-Status CatalogueCache::Impl::foreignKeys(const TableRef& table, RawRows* out)
-{
-    return rowsOf(foreignKeys_, pgForeignKeys, &DriverRows::foreignKeys, table, out);
-}
-
-Status CatalogueCache::Impl::statistics(const TableRef& table, RawRows* out)
-{
-    return rowsOf(statistics_, pgStatistics, &DriverRows::statistics, table, out);
-}
-
-Status CatalogueCache::Impl::tableInfo(const TableRef& table, RawRows* out)
-{
-    return rowsOf(tableInfo_, nullptr, &DriverRows::tableInfo, table, out);
 }
 
 } // namespace platform::ado

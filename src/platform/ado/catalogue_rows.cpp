@@ -93,35 +93,37 @@ Status DriverRows::tables(const QString& name, QList<TableRef>* out)
     return {};
 }
 
-Status DriverRows::primaryKey(const TableRef& table, RawRows* out)
+Status DriverRows::tableRows(TableRowset rowset, const TableRef& table, RawRows* out)
 {
-    const auto function = [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
-        return SQLPrimaryKeysW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length());
-    };
-    return askAboutTable(connection_, table, function, out);
-}
-
-Status DriverRows::foreignKeys(const TableRef& table, RawRows* out)
-{
-    // ODBC refuses a request with neither table named; the child side is named here.
-    const auto function = [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
-        return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schema.data(),
-                               schema.length(), name.data(), name.length());
-    };
-    return askAboutTable(connection_, table, function, out);
-}
-
-Status DriverRows::statistics(const TableRef& table, RawRows* out)
-{
-    const auto function = [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
-        return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(), name.length(),
-                              SQL_INDEX_ALL, SQL_QUICK);
-    };
-    return askAboutTable(connection_, table, function, out);
-}
-
-Status DriverRows::tableInfo(const TableRef& table, RawRows* out)
-{
+    switch (rowset) {
+    case TableRowset::primaryKey:
+        return askAboutTable(
+            connection_, table,
+            [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
+                return SQLPrimaryKeysW(h, nullptr, 0, schema.data(), schema.length(), name.data(),
+                                       name.length());
+            },
+            out);
+    case TableRowset::foreignKeys:
+        // ODBC refuses a request with neither table named; the child side is named here.
+        return askAboutTable(
+            connection_, table,
+            [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
+                return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schema.data(),
+                                       schema.length(), name.data(), name.length());
+            },
+            out);
+    case TableRowset::statistics:
+        return askAboutTable(
+            connection_, table,
+            [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
+                return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(),
+                                      name.length(), SQL_INDEX_ALL, SQL_QUICK);
+            },
+            out);
+    case TableRowset::tableInfo:
+        break;
+    }
     const QString pragma = QStringLiteral("PRAGMA table_info(\"%1\")")
                                .arg(QString(table.name).replace(QLatin1Char('"'), QStringLiteral("\"\"")));
     const odbc::WideArg text(pragma);

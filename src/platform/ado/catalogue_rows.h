@@ -36,6 +36,11 @@ struct TableRef {
 // when the server stops answering.
 Status catalogueCall(Connection::Impl& connection, std::function<SQLRETURN(SQLHSTMT)> call, RawRows* out);
 
+// The catalogue functions asked about one table: SQLPrimaryKeys; SQLForeignKeys with the
+// table on the child side; SQLStatistics, every index; PRAGMA table_info (SQLite only).
+enum class TableRowset { primaryKey, foreignKeys, statistics, tableInfo };
+inline constexpr std::size_t kTableRowsets = 4;
+
 // Where the rowsets take the catalogue functions' rows from. Every answer is the one the
 // driver gives for that single request.
 class CatalogueRows
@@ -46,14 +51,8 @@ public:
     // Every object named `name` in any schema (every object when `name` is empty), in
     // SQLTables order.
     virtual Status tables(const QString& name, QList<TableRef>* out) = 0;
-    // SQLPrimaryKeys of one table.
-    virtual Status primaryKey(const TableRef& table, RawRows* out) = 0;
-    // SQLForeignKeys with `table` on the child side.
-    virtual Status foreignKeys(const TableRef& table, RawRows* out) = 0;
-    // SQLStatistics of one table, every index.
-    virtual Status statistics(const TableRef& table, RawRows* out) = 0;
-    // PRAGMA table_info of one table (SQLite only).
-    virtual Status tableInfo(const TableRef& table, RawRows* out) = 0;
+    // The rows of one catalogue function about `table`.
+    virtual Status tableRows(TableRowset rowset, const TableRef& table, RawRows* out) = 0;
 };
 
 // Asks the driver at every call.
@@ -63,10 +62,7 @@ public:
     explicit DriverRows(Connection::Impl& connection) : connection_(connection) {}
 
     Status tables(const QString& name, QList<TableRef>* out) override;
-    Status primaryKey(const TableRef& table, RawRows* out) override;
-    Status foreignKeys(const TableRef& table, RawRows* out) override;
-    Status statistics(const TableRef& table, RawRows* out) override;
-    Status tableInfo(const TableRef& table, RawRows* out) override;
+    Status tableRows(TableRowset rowset, const TableRef& table, RawRows* out) override;
 
 private:
     Connection::Impl& connection_;

@@ -102,7 +102,7 @@ struct PrimaryKey {
 Status sqliteKeyOrder(CatalogueRows& source, const TableRef& table, PrimaryKey* key)
 {
     RawRows info;
-    const Status status = source.tableInfo(table, &info);
+    const Status status = source.tableRows(TableRowset::tableInfo, table, &info);
     if (!status.ok)
         return status;
     QHash<QString, int> position;
@@ -120,7 +120,7 @@ Status sqliteKeyOrder(CatalogueRows& source, const TableRef& table, PrimaryKey* 
 // The primary key rows come from the SQLite driver in table order; `dbmsName` tells it apart.
 Status primaryKeyOf(CatalogueRows& source, const QString& dbmsName, const TableRef& table, PrimaryKey* key)
 {
-    Status status = source.primaryKey(table, &key->raw);
+    Status status = source.tableRows(TableRowset::primaryKey, table, &key->raw);
     if (!status.ok)
         return status;
     const int seq = key->raw.column("KEY_SEQ"), pkName = key->raw.column("PK_NAME");
@@ -236,7 +236,7 @@ Status foreignKeysRowset(CatalogueRows& source, const QList<QVariant>& restricti
     // database is gathered table by table from the child side.
     const auto foreignKeyRows = [&](const TableRef& t, QList<QStringList>* rows) {
         RawRows raw;
-        const Status status = source.foreignKeys(t, &raw);
+        const Status status = source.tableRows(TableRowset::foreignKeys, t, &raw);
         if (!status.ok)
             return status;
         const int pkCat = raw.column("PKTABLE_CAT"), pkSchem = raw.column("PKTABLE_SCHEM"),
@@ -282,7 +282,7 @@ Status indexesRowset(CatalogueRows& source, const QString& dbmsName, const QList
     setType(fields, "ORDINAL_POSITION", adInteger);
     const auto indexRows = [&](const TableRef& t, QList<QStringList>* rows) {
         RawRows raw;
-        Status status = source.statistics(t, &raw);
+        Status status = source.tableRows(TableRowset::statistics, t, &raw);
         if (!status.ok)
             return status;
         PrimaryKey key;
