@@ -187,6 +187,48 @@ private slots:
         QCOMPARE(connection::maskPasswords(input), masked);
     }
 
+    // How a string is cut into attributes, on the cases where quoting, blanks or a missing
+    // part could cut it wrongly; the masked string keeps every other byte.
+    void attributeEdgeCases_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("masked");
+        QTest::newRow("unclosed quote runs to the end") << "DSN=a;PWD=\"se;cret"
+                                                        << "DSN=a;PWD=****";
+        QTest::newRow("doubled quote inside quotes") << "Password=\"se\"\"cret\";UID=u"
+                                                     << "Password=****;UID=u";
+        QTest::newRow("braces with }}") << "PWD={a}}b;c};UID=u"
+                                        << "PWD=****;UID=u";
+        QTest::newRow("single quotes") << "Password='it''s;x';UID=u"
+                                       << "Password=****;UID=u";
+        QTest::newRow("text after the closing quote") << "Password=\"ab\" cd;UID=u"
+                                                      << "Password=****;UID=u";
+        QTest::newRow("lone quote before the last one") << "PWD=\"a\"b\";UID=u"
+                                                        << "PWD=****;UID=u";
+        QTest::newRow("segment without =") << "DSN=a;junk;PWD=x;tail"
+                                           << "DSN=a;junk;PWD=****;tail";
+        QTest::newRow("empty key") << "=secret; =s2;PWD=x"
+                                   << "=secret; =s2;PWD=****";
+        QTest::newRow("blanks around key and value") << " Password = se cret ;UID = u "
+                                                     << " Password =****;UID = u ";
+        QTest::newRow("blanks around a quoted value") << "PWD = \"a b\" ;UID=u"
+                                                      << "PWD =****;UID=u";
+        QTest::newRow("no trailing ;") << "UID=u;PWD=x"
+                                       << "UID=u;PWD=****";
+        QTest::newRow("; and = inside quotes") << "PWD=\"a;UID=b\";Data Source=c=d"
+                                               << "PWD=****;Data Source=c=d";
+        QTest::newRow("blank value stays, empty quotes do not") << "PWD= ;;Password=\"\";"
+                                                                << "PWD= ;;Password=****;";
+        QTest::newRow("empty string") << ""
+                                      << "";
+    }
+    void attributeEdgeCases()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, masked);
+        QCOMPARE(connection::maskPasswords(input), masked);
+    }
+
     // The driver's reason becomes one second line; a password it repeats, as written or as
     // the driver read it, is masked.
     void notOpenedMessage_data()
