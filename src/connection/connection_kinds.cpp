@@ -1,10 +1,14 @@
 #include "connection/connection_kinds.h"
 
 #include "platform/ado/ado.h"
+#include "platform/ado/connection_attributes.h"
 
 namespace connection
 {
 
+using platform::ado::closingQuote;
+using platform::ado::ConnectionAttribute;
+using platform::ado::connectionAttributes;
 using platform::ado::oleDbValue;
 
 KindValues accessValues(const QString& adb)
@@ -79,71 +83,21 @@ namespace
 {
 
 // "Jet OLEDB:Database Password", "OldPassword", "PWD": every name that says it.
-bool isPasswordKey(const QString& key)
+bool isPasswordKey(QStringView key)
 {
     return key.contains(QLatin1String("password"), Qt::CaseInsensitive) ||
            key.compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0;
 }
 
-// Walks the attributes of a connection string and rebuilds it with each value replaced by
-// what `replace` returns for it; keys, separators and everything between stay byte-identical.
-// A value runs to the next ';' outside quotes or braces and is passed as written.
-template <typename Replace> QString rewriteValues(const QString& s, Replace replace)
-{
-    QString out;
-    qsizetype i = 0;
-    const qsizetype n = s.size();
-    while (i < n) {
-        const qsizetype equals = s.indexOf(QLatin1Char('='), i);
-        const qsizetype semicolon = s.indexOf(QLatin1Char(';'), i);
-        if (equals < 0 || (semicolon >= 0 && semicolon < equals)) {
-            const qsizetype end = semicolon < 0 ? n : semicolon + 1;
-            out += s.mid(i, end - i);
-            i = end;
-            continue;
-        }
-        const QString key = s.mid(i, equals - i).trimmed();
-        out += s.mid(i, equals + 1 - i);
-        i = equals + 1;
-        qsizetype start = i;
-        while (start < n && s[start].isSpace())
-            ++start;
-        qsizetype end = start;
-        if (start < n &&
-            (s[start] == QLatin1Char('"') || s[start] == QLatin1Char('\'') || s[start] == QLatin1Char('{'))) {
-            const QChar close = s[start] == QLatin1Char('{') ? QLatin1Char('}') : s[start];
-            end = start + 1;
-            while (end < n) {
-                if (s[end] == close) {
-                    if (end + 1 < n && s[end + 1] == close) {
-                        end += 2;
-                        continue;
-                    }
-                    ++end;
-                    break;
-                }
-                ++end;
-            }
-        }
-        const qsizetype semi = s.indexOf(QLatin1Char(';'), end);
-        end = semi < 0 ? n : semi;
-        out += replace(key, s.mid(i, end - i));
-        i = end;
-    }
-    return out;
-}
-
-// A value as the driver sees it: without the quotes or braces around it, a doubled closing
-// character standing for one.
+// A value read leniently: all between its outer quotes or braces, a doubled closing
+// character standing for one. A driver may read a value with a stray quote inside that way.
 QString unquoted(const QString& written)
 {
     const QString value = written.trimmed();
     if (value.size() < 2)
         return value;
-    const QChar open = value.front();
-    const QChar close = open == QLatin1Char('{') ? QLatin1Char('}') : open;
-    if ((open != QLatin1Char('"') && open != QLatin1Char('\'') && open != QLatin1Char('{')) ||
-        value.back() != close)
+    const QChar close = closingQuote(value.front());
+    if (close.isNull() || value.back() != close)
         return value;
     return value.mid(1, value.size() - 2).replace(QString(2, close), QString(close));
 }
@@ -152,9 +106,16 @@ QString unquoted(const QString& written)
 
 QString maskPasswords(const QString& connectionString)
 {
-    return rewriteValues(connectionString, [](const QString& key, const QString& value) {
-        return isPasswordKey(key) && !value.trimmed().isEmpty() ? QStringLiteral("****") : value;
-    });
+    const QStringView text(connectionString);
+    QString out;
+    qsizetype copied = 0;
+    for (const ConnectionAttribute& a : connectionAttributes(connectionString)) {
+        if (!isPasswordKey(a.keyIn(connectionString)) || a.writtenIn(connectionString).trimmed().isEmpty())
+            continue;
+        out.append(text.mid(copied, a.valueStart - copied)).append(QLatin1String("****"));
+        copied = a.valueStart + a.valueLength;
+    }
+    return out.append(text.mid(copied));
 }
 
 QString notOpenedMessage(const QString& reason, const QString& connectionString)
@@ -170,16 +131,18 @@ QString notOpenedMessage(const QString& reason, const QString& connectionString)
     QString line = parts.join(QStringLiteral("; "));
     if (line.isEmpty())
         return notOpened;
-    // A driver may quote the string it was given; no password goes out in the message.
-    rewriteValues(connectionString, [&line](const QString& key, const QString& value) {
-        if (isPasswordKey(key)) {
-            for (const QString& secret : {value.trimmed(), unquoted(value)}) {
-                if (!secret.isEmpty())
-                    line.replace(secret, QStringLiteral("****"));
-            }
+    // A driver may quote the string it was given; no password goes out in the message, as
+    // written or however it is read. Each form is no longer than the one before it, so one
+    // masked first cannot leave part of a longer one showing.
+    for (const ConnectionAttribute& a : connectionAttributes(connectionString)) {
+        if (!isPasswordKey(a.keyIn(connectionString)))
+            continue;
+        const QString written = a.writtenIn(connectionString).trimmed().toString();
+        for (const QString& secret : {written, unquoted(written), a.value}) {
+            if (!secret.isEmpty())
+                line.replace(secret, QStringLiteral("****"));
         }
-        return value;
-    });
+    }
     return notOpened + QLatin1Char('\n') + line;
 }
 

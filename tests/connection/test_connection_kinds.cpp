@@ -1,5 +1,6 @@
 // What each Connect button builds: strings, summary, prefix and the generators' words.
 #include "connection/connection_kinds.h"
+#include "platform/ado/connection_attributes.h"
 
 #include <QTest>
 
@@ -187,6 +188,59 @@ private slots:
         QCOMPARE(connection::maskPasswords(input), masked);
     }
 
+    // How a string is cut into attributes, on the cases where quoting, blanks or a missing
+    // part could cut it wrongly: each attribute as name|written|read, and the masked string,
+    // which keeps every other byte.
+    void attributeEdgeCases_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QStringList>("attributes");
+        QTest::addColumn<QString>("masked");
+        QTest::newRow("unclosed quote runs to the end")
+            << "DSN=a;PWD=\"se;cret" << QStringList{"DSN|a|a", "PWD|\"se;cret|se;cret"} << "DSN=a;PWD=****";
+        QTest::newRow("doubled quote inside quotes")
+            << "Password=\"se\"\"cret\";UID=u" << QStringList{"Password|\"se\"\"cret\"|se\"cret", "UID|u|u"}
+            << "Password=****;UID=u";
+        QTest::newRow("braces with }}")
+            << "PWD={a}}b;c};UID=u" << QStringList{"PWD|{a}}b;c}|a}b;c", "UID|u|u"} << "PWD=****;UID=u";
+        QTest::newRow("single quotes")
+            << "Password='it''s;x';UID=u" << QStringList{"Password|'it''s;x'|it's;x", "UID|u|u"}
+            << "Password=****;UID=u";
+        QTest::newRow("text after the closing quote")
+            << "Password=\"ab\" cd;UID=u" << QStringList{"Password|\"ab\" cd|ab", "UID|u|u"}
+            << "Password=****;UID=u";
+        QTest::newRow("lone quote before the last one")
+            << "PWD=\"a\"b\";UID=u" << QStringList{"PWD|\"a\"b\"|a", "UID|u|u"} << "PWD=****;UID=u";
+        QTest::newRow("segment without =")
+            << "DSN=a;junk;PWD=x;tail" << QStringList{"DSN|a|a", "PWD|x|x"} << "DSN=a;junk;PWD=****;tail";
+        QTest::newRow("empty key") << "=secret; =s2;PWD=x" << QStringList{"PWD|x|x"}
+                                   << "=secret; =s2;PWD=****";
+        QTest::newRow("blanks around key and value")
+            << " Password = se cret ;UID = u " << QStringList{"Password| se cret |se cret", "UID| u |u"}
+            << " Password =****;UID = u ";
+        QTest::newRow("blanks around a quoted value")
+            << "PWD = \"a b\" ;UID=u" << QStringList{"PWD| \"a b\" |a b", "UID|u|u"} << "PWD =****;UID=u";
+        QTest::newRow("no trailing ;")
+            << "UID=u;PWD=x" << QStringList{"UID|u|u", "PWD|x|x"} << "UID=u;PWD=****";
+        QTest::newRow("; and = inside quotes")
+            << "PWD=\"a;UID=b\";Data Source=c=d"
+            << QStringList{"PWD|\"a;UID=b\"|a;UID=b", "Data Source|c=d|c=d"} << "PWD=****;Data Source=c=d";
+        QTest::newRow("blank value stays, empty quotes do not")
+            << "PWD= ;;Password=\"\";" << QStringList{"PWD| |", "Password|\"\"|"} << "PWD= ;;Password=****;";
+        QTest::newRow("empty string") << "" << QStringList{} << "";
+    }
+    void attributeEdgeCases()
+    {
+        QFETCH(QString, input);
+        QFETCH(QStringList, attributes);
+        QFETCH(QString, masked);
+        QStringList found;
+        for (const platform::ado::ConnectionAttribute& a : platform::ado::connectionAttributes(input))
+            found << a.keyIn(input).toString() + '|' + a.writtenIn(input).toString() + '|' + a.value;
+        QCOMPARE(found, attributes);
+        QCOMPARE(connection::maskPasswords(input), masked);
+    }
+
     // The driver's reason becomes one second line; a password it repeats, as written or as
     // the driver read it, is masked.
     void notOpenedMessage_data()
@@ -213,6 +267,15 @@ private slots:
         QTest::newRow("braced password, read unbraced") << "bad password a}b"
                                                         << "DRIVER={X};PWD={a}}b};"
                                                         << "Connection not opened\nbad password ****";
+        QTest::newRow("unclosed quote, read to the end") << "bad se;cret"
+                                                         << "DSN=a;PWD=\"se;cret"
+                                                         << "Connection not opened\nbad ****";
+        QTest::newRow("text after the closing quote, not read") << "bad ab"
+                                                                << "Password=\"ab\" cd;UID=u"
+                                                                << "Connection not opened\nbad ****";
+        QTest::newRow("stray quote, every reading masked") << "no x\"y\"z, \"x\"y\"\"z\" or x"
+                                                           << "PWD=\"x\"y\"\"z\";UID=u"
+                                                           << "Connection not opened\nno ****, **** or ****";
     }
     void notOpenedMessage()
     {

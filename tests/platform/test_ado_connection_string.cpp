@@ -63,6 +63,9 @@ private slots:
         QTest::newRow("quoted DRIVER= is only a value")
             << "Provider=MSDAORA;Data Source=ORCL;User Id=u;Password=\"x;DRIVER={SQLite3}\";"
             << "DSN=ORCL;UID=u;PWD={x;DRIVER={SQLite3}}};";
+        QTest::newRow("text after a closing quote is not read")
+            << "Provider=MSDAORA;Data Source=\"OR\"CL x; User Id = u ;Password=\"p;w"
+            << "DSN=OR;UID=u;PWD={p;w};";
         QTest::newRow("brace in a value")
             << "Provider=SQLOLEDB.1;Initial Catalog=a}b;Data Source=s;User Id=u;Password=p;"
             << "DRIVER={FreeTDS};Server=s;Database={a}}b};UID=u;PWD=p;";

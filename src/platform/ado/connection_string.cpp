@@ -1,6 +1,7 @@
 // Translation of the OLE DB strings the pages build into ODBC connection strings. The
 // strings themselves stay as built; only open() sees the ODBC form.
 #include "platform/ado/ado.h"
+#include "platform/ado/connection_attributes.h"
 #include "platform/ado/odbc_support.h"
 #include "platform/folders.h"
 
@@ -21,53 +22,12 @@ struct Attribute {
     QString value;
 };
 
-// "key=value;key=\"quoted; value\";..." with OLE DB quoting: a value in double or single
-// quotes runs to the matching quote, a doubled quote standing for one. ODBC strings are read
-// too: a value in braces runs to the matching brace, "}}" standing for one.
+// The attributes with their names in lower case, for look-ups by name.
 QList<Attribute> parseOleDb(const QString& text)
 {
     QList<Attribute> attributes;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n) {
-        const qsizetype equals = text.indexOf(QLatin1Char('='), i);
-        const qsizetype semicolon = text.indexOf(QLatin1Char(';'), i);
-        if (equals < 0 || (semicolon >= 0 && semicolon < equals)) {
-            if (semicolon < 0)
-                break;
-            i = semicolon + 1; // an attribute without '=' is passed over
-            continue;
-        }
-        Attribute attribute{text.mid(i, equals - i).trimmed().toLower(), {}};
-        i = equals + 1;
-        while (i < n && text[i].isSpace())
-            ++i;
-        if (i < n &&
-            (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\'') || text[i] == QLatin1Char('{'))) {
-            const QChar quote = text[i] == QLatin1Char('{') ? QLatin1Char('}') : text[i];
-            ++i;
-            while (i < n) {
-                if (text[i] == quote) {
-                    if (i + 1 < n && text[i + 1] == quote) {
-                        attribute.value += quote;
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                attribute.value += text[i++];
-            }
-            const qsizetype end = text.indexOf(QLatin1Char(';'), i);
-            i = end < 0 ? n : end + 1;
-        } else {
-            const qsizetype end = text.indexOf(QLatin1Char(';'), i);
-            attribute.value = text.mid(i, (end < 0 ? n : end) - i).trimmed();
-            i = end < 0 ? n : end + 1;
-        }
-        if (!attribute.key.isEmpty())
-            attributes.append(attribute);
-    }
+    for (const ConnectionAttribute& a : connectionAttributes(text))
+        attributes.append({a.keyIn(text).toString().toLower(), a.value});
     return attributes;
 }
 
