@@ -9,6 +9,13 @@
 namespace app
 {
 
+void Session::setCatalogueTimeLimit(std::chrono::milliseconds limit)
+{
+    form_.db_cnx.setCatalogueTimeLimit(limit);
+    for (platform::ado::DataControl* data : {&form_.Data2, &form_.data3, &form_.data4})
+        data->setCatalogueTimeLimit(limit);
+}
+
 void Session::applyConnectionKind(const connection::KindValues& values)
 {
     pages_.connection->setGeneratedCodeConnection(values.cnxstr);

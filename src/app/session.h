@@ -51,6 +51,9 @@ public:
     platform::Messages& messages() { return messages_; }
     // The settings store the windows save through.
     platform::settings::Store& settings() { return settings_; }
+    // Catalogue requests and column discovery on the session's connection and data
+    // controls give up after `limit` (tests shorten it).
+    void setCatalogueTimeLimit(std::chrono::milliseconds limit);
     // The style-sheet builder while it is open: one at a time, whichever main window opened it.
     QPointer<cssbuilder::CssBuilderWindow>& builderWindow() { return builderWindow_; }
 

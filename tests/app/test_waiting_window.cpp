@@ -143,11 +143,11 @@ private slots:
             QSKIP("no PostgreSQL server can be started here");
         const QString pg = testsupport::pgFixture("shop_pg.sql");
         QVERIFY(!pg.isEmpty());
-        platform::ado::setCatalogueTimeLimit(1s);
         testsupport::TempHome home;
         QTemporaryDir out;
         app::Program program;
         program.session().messages().setSink([this](const QString& text) { messages_ << text; });
+        program.session().setCatalogueTimeLimit(1s);
         program.setEndStep([] {});
         program.start();
         app::MainWindow& w = *program.window();
@@ -161,7 +161,6 @@ private slots:
         QTimer::singleShot(0, [&] { server.pause(); });
         vb.Command11->click();
         server.resume();
-        platform::ado::setCatalogueTimeLimit(30s);
 
         QCOMPARE(messages_.size(), 1);
         QVERIFY2(messages_[0].contains("did not answer within 1 s"), qPrintable(messages_[0]));

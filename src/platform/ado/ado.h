@@ -79,9 +79,9 @@ struct Status {
 };
 
 // Catalogue requests and column discovery give up when the server has not answered
-// within this limit, 30 s unless set otherwise (tests shorten it). Every other call
-// waits as long as the server needs; none of them keeps the window from its events.
-void setCatalogueTimeLimit(std::chrono::seconds limit);
+// within a connection's catalogue time limit, this one unless set otherwise. Every other
+// call waits as long as the server needs; none of them keeps the window from its events.
+inline constexpr std::chrono::seconds kCatalogueTimeLimit{30};
 
 class RowCursor;
 
@@ -161,6 +161,8 @@ public:
     Status open(const QString& connectionString, ResultReading reading = ResultReading::Whole);
     int state() const;
     void close();
+    // Kept across open() and close().
+    void setCatalogueTimeLimit(std::chrono::milliseconds limit);
 
     // Schema rowset of the given kind. An invalid QVariant in the restrictions is an
     // "empty" restriction (no filter); a string value filters on that value. With a
@@ -236,9 +238,13 @@ public:
     // Connection::describeAhead, over the control's own connection.
     Status describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out);
 
+    // The catalogue time limit of the control's own connection.
+    void setCatalogueTimeLimit(std::chrono::milliseconds limit);
+
 private:
     Status ensureOpen(ResultReading reading);
 
+    std::chrono::milliseconds catalogueLimit_ = kCatalogueTimeLimit;
     QString connectionString_;
     QString recordSource_;
     Recordset recordset_;

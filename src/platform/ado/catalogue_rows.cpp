@@ -19,7 +19,7 @@ Status catalogueCall(Connection::Impl& connection, std::function<SQLRETURN(SQLHS
 {
     auto rows = std::make_shared<RawRows>();
     const Status status =
-        onServer(connection, catalogueTimeLimit(), [call = std::move(call), rows](SQLHDBC dbc) {
+        onServer(connection, connection.catalogueLimit, [call = std::move(call), rows](SQLHDBC dbc) {
             odbc::Statement statement(dbc);
             if (!statement.valid())
                 return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));

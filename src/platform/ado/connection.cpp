@@ -76,8 +76,6 @@ Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset*
     return {};
 }
 
-std::chrono::milliseconds catalogueLimit = std::chrono::seconds(30);
-
 } // namespace
 
 Link::~Link()
@@ -87,16 +85,6 @@ Link::~Link()
     if (connected)
         SQLDisconnect(dbc);
     SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-}
-
-std::chrono::milliseconds catalogueTimeLimit()
-{
-    return catalogueLimit;
-}
-
-void setCatalogueTimeLimit(std::chrono::seconds limit)
-{
-    catalogueLimit = limit;
 }
 
 Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
@@ -140,7 +128,9 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
 {
     // Opened again, the object is as a new one: nothing of the previous link is kept,
     // whether or not this open succeeds.
+    const std::chrono::milliseconds limit = impl_->catalogueLimit;
     *impl_ = Impl();
+    impl_->catalogueLimit = limit;
     QString odbcString = toOdbcConnectionString(connectionString);
     auto link = std::make_shared<Link>();
     Status status;
@@ -201,6 +191,11 @@ void Connection::close()
     impl_->release();
 }
 
+void Connection::setCatalogueTimeLimit(std::chrono::milliseconds limit)
+{
+    impl_->catalogueLimit = limit;
+}
+
 Status Connection::openSchema(int kind, const QList<QVariant>& restrictions, Recordset* out,
                               CatalogueCache* cache)
 {
@@ -225,7 +220,7 @@ Status Connection::query(const QString& sql, Recordset* out, bool fieldsOnly)
     *out = Recordset();
     // Column discovery is a catalogue question and carries its limit; a query for rows
     // may take as long as the server needs.
-    const std::chrono::milliseconds limit = fieldsOnly ? catalogueLimit : kNoTimeLimit;
+    const std::chrono::milliseconds limit = fieldsOnly ? impl_->catalogueLimit : kNoTimeLimit;
     auto result = std::make_shared<Recordset>();
     auto lost = std::make_shared<bool>(false);
     const Status status = onServer(*impl_, limit, [sql, fieldsOnly, result, lost](SQLHDBC dbc) {
@@ -262,6 +257,13 @@ void DataControl::closeConnection()
     openFailure_ = Status::failure(QStringLiteral("the connection is closed"));
 }
 
+void DataControl::setCatalogueTimeLimit(std::chrono::milliseconds limit)
+{
+    catalogueLimit_ = limit;
+    if (connection_)
+        connection_->setCatalogueTimeLimit(limit);
+}
+
 Status DataControl::ensureOpen(ResultReading reading)
 {
     // A string that failed to open is not retried on every refresh (a generator refreshes
@@ -274,6 +276,7 @@ Status DataControl::ensureOpen(ResultReading reading)
         return {};
     cursor_.reset();
     connection_ = std::make_unique<Connection>();
+    connection_->setCatalogueTimeLimit(catalogueLimit_);
     openedWith_ = connectionString_;
     openedReading_ = reading;
     openFailure_.reset();

@@ -29,6 +29,7 @@ struct Connection::Impl {
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     QString dbmsName;
     QString odbcString; // as the link was opened, the driver's own settings included
+    std::chrono::milliseconds catalogueLimit = kCatalogueTimeLimit;
 
     bool open() const { return link && link->connected; }
     // Lets go of the link: closed at once, or by the call still using it when it returns.
@@ -44,9 +45,6 @@ Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
 
 // Connects `dbc` with an ODBC string, without prompts; the driver's message on failure.
 Status driverConnect(SQLHDBC dbc, const QString& odbcString);
-
-// The limit of catalogue requests and column discovery.
-std::chrono::milliseconds catalogueTimeLimit();
 
 // The catalogue rowsets, by kind (schema_rowsets.cpp); read through `cache` when given.
 Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,

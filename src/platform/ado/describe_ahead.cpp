@@ -68,11 +68,11 @@ Status Connection::describeAhead(const QStringList& queries, QHash<QString, QLis
             for (std::thread& thread : threads)
                 thread.join();
         },
-        catalogueTimeLimit());
+        impl_->catalogueLimit);
     if (!answered)
         return Status::failure(
             QStringLiteral("the server did not answer within %1 s")
-                .arg(std::chrono::duration_cast<std::chrono::seconds>(catalogueTimeLimit()).count()));
+                .arg(std::chrono::duration_cast<std::chrono::seconds>(impl_->catalogueLimit).count()));
     for (qsizetype at = 0; at < queries.size(); ++at) {
         if (work->fields[std::size_t(at)])
             out->insert(queries[at], *work->fields[std::size_t(at)]);
