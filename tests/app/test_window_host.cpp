@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -145,6 +147,17 @@ private slots:
                                 .arg(box->viewport()->height())));
     }
 
+    // What the user sees of a fixed-pitch font: a narrow and a wide glyph take the same room.
+    // Font-configuration metadata (QFontInfo::fixedPitch) is not trusted; some monospace
+    // fonts do not claim it.
+    static bool glyphsAdvanceAlike(const QFont& font)
+    {
+        const QFontMetrics metrics(font);
+        const int wide = metrics.horizontalAdvance(QLatin1Char('W'));
+        return wide > 0 && metrics.horizontalAdvance(QLatin1Char('i')) == wide &&
+               metrics.horizontalAdvance(QLatin1Char('.')) == wide;
+    }
+
     void previewsUseTheFixedPitchFont()
     {
         const testsupport::AspxPageControls aspx(w);
@@ -152,9 +165,13 @@ private slots:
         QList<QPlainTextEdit*> boxes{aspx.gasp.begin(), aspx.gasp.end()};
         boxes.append(QList<QPlainTextEdit*>(vb.gnl.begin(), vb.gnl.end()));
         for (QPlainTextEdit* box : boxes) {
-            QVERIFY2(QFontInfo(box->font()).fixedPitch(), qPrintable(box->objectName()));
+            QVERIFY2(glyphsAdvanceAlike(box->font()), qPrintable(box->objectName()));
             QCOMPARE(box->font(), vb.gnl[0]->font());
         }
+        // The check tells a proportional font apart: set one on a preview and it fails.
+        QPlainTextEdit* box = vb.gnl[0];
+        box->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+        QVERIFY(!glyphsAdvanceAlike(box->font()));
     }
 
     void showPreviewIsTheTabSwitch()
