@@ -151,6 +151,47 @@ private slots:
         QVERIFY(!text.contains("Replace(zi_Id"));
     }
 
+    // A Variant member joined without quotes would take "0 or 1=1" as SQL: every place it
+    // is joined (criteria, update set and where, insert values) goes through CDec.
+    void bareVariantGoesThroughCDec_data()
+    {
+        QTest::addColumn<int>("adoType");
+        QTest::addColumn<QString>("joined");
+        QTest::newRow("bigint") << int(platform::ado::adBigInt) << "CDec(zi_Ref)";
+        QTest::newRow("unsigned bigint") << int(platform::ado::adUnsignedBigInt) << "CDec(zi_Ref)";
+        QTest::newRow("unsigned int") << int(platform::ado::adUnsignedInt) << "CDec(zi_Ref)";
+        QTest::newRow("integer stays bare") << int(platform::ado::adInteger) << "zi_Ref";
+        QTest::newRow("quoted variant uses Replace")
+            << int(platform::ado::adVariant) << "Replace(\"\" & zi_Ref, \"'\", \"''\")";
+    }
+
+    void bareVariantGoesThroughCDec()
+    {
+        QFETCH(int, adoType);
+        QFETCH(QString, joined);
+        QTemporaryDir dir;
+        testsupport::ScriptedCatalogue catalogue;
+        catalogue.setTableColumns("Notes", {{"Ref", adoType}, {"Body", platform::ado::adVarWChar}});
+        catalogue.setIndexes("Notes", {{"pk_notes", "Ref"}});
+        testsupport::RecordingHost host;
+        RunContext ctx(classInputs(dir.filePath("out/"), {"Notes"}), catalogue, host);
+        classmodule::runClassModules(ctx, standardTypeTables());
+
+        const QStringList lines = fileText(dir.filePath("out/shop_Notes.cls")).split("\r\n");
+        QStringList joins;
+        for (const QString& line : lines)
+            if (line.contains("If b_Ref = 1 then") && line.contains("zi_Ref"))
+                joins << line;
+        // criteria (= and >=), update set, insert values, and the key's update where when
+        // the primary key is known
+        QVERIFY2(joins.size() >= 4, qPrintable(joins.join('\n')));
+        for (const QString& line : joins) {
+            QVERIFY2(line.contains("& " + joined + " &"), qPrintable(line));
+            if (joined != "zi_Ref")
+                QVERIFY2(!line.contains("& zi_Ref &"), qPrintable(line));
+        }
+    }
+
     // The methods as a VB6 program runs them over an ADO recordset. A miss, an empty
     // result or a step past the last row leaves the recordset at an end, where reading
     // the current row stops the program; update selects its row by the primary key

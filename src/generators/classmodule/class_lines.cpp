@@ -10,9 +10,13 @@ namespace
 // values have their apostrophes doubled, so a value such as O'Brien cannot end the
 // literal early or carry SQL of its own. A Variant member may hold Null, which Replace
 // refuses; joined to "" first it reads as the empty text, as the plain concatenation did.
+// A Variant joined bare takes any text, so it goes through CDec: a value that is no number
+// stops with a type mismatch inside the method's error trap instead of becoming SQL.
 QString sqlValue(const ClassColumn& column)
 {
     QString member = QStringLiteral("zi_") + column.name;
+    if (column.sqlquote.isEmpty() && column.vbtype == QLatin1String("Variant"))
+        return QStringLiteral("CDec(%1)").arg(member);
     if (column.sqlquote != QLatin1String("'"))
         return member;
     if (column.vbtype == QLatin1String("Variant"))
