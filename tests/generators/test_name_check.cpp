@@ -121,6 +121,13 @@ private slots:
         QTest::newRow("leading underscore") << "_x" << NameFit::uncompilable << notPlain;
         QTest::newRow("sign of the code page") << "€uro" << NameFit::uncompilable << notPlain;
         QTest::newRow("double quote") << kInjected << NameFit::breaksCode << "holds a double quote";
+        QTest::newRow("left curly double quote")
+            << QString::fromUtf8("n\u201C & Shell(\u201Ccalc\u201D) & \u201D") << NameFit::breaksCode
+            << "holds a double quote";
+        QTest::newRow("right curly double quote alone")
+            << QString::fromUtf8("a\u201Db") << NameFit::breaksCode << "holds a double quote";
+        QTest::newRow("curly single quote stays compilable")
+            << QString::fromUtf8("a\u2019b") << NameFit::uncompilable << notPlain;
         QTest::newRow("line feed") << "a\nb" << NameFit::breaksCode << "holds a line break";
         QTest::newRow("carriage return") << "a\rb" << NameFit::breaksCode << "holds a line break";
         QTest::newRow("outside the code page")

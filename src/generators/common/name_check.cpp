@@ -18,6 +18,12 @@ QString shown(QString name)
         .replace(QLatin1Char('\n'), QLatin1String("\\n"));
 }
 
+// VB.NET reads the curly double quotes (Windows-1252 0x93, 0x94) as the straight one.
+bool holdsDoubleQuote(const QString& name)
+{
+    return name.contains(QLatin1Char('"')) || name.contains(QChar(0x201C)) || name.contains(QChar(0x201D));
+}
+
 bool isPlainIdentifier(const QString& name)
 {
     if (name.isEmpty() || !name.front().isLetter())
@@ -88,7 +94,7 @@ NameFit nameFit(const QString& name, QString* reason)
     QString why;
     NameFit fit = NameFit::plain;
     const QString character = unencodable(name);
-    if (name.contains(QLatin1Char('"'))) {
+    if (holdsDoubleQuote(name)) {
         fit = NameFit::breaksCode;
         why = QStringLiteral("holds a double quote");
     } else if (name.contains(QLatin1Char('\r')) || name.contains(QLatin1Char('\n'))) {

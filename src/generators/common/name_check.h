@@ -1,6 +1,6 @@
 #pragma once
 // Table and column names go into generated code as they are. A name holding a double
-// quote or a line break would end a string literal or a line early and turn the rest
+// quote (straight or curly) or a line break would end a string literal or a line early and turn the rest
 // into code; a character the Windows-1252 files cannot hold would be written as '?'.
 // A table with such a name is left out of the run. A name that is merely not a plain
 // identifier (a blank, an apostrophe, a hyphen, a leading digit) is written as it is,
