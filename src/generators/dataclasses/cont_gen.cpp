@@ -41,6 +41,7 @@ void cont_gen(RunContext& ctx, int nbmax)
     ctx.ns = ctx.in.ps ? QStringLiteral("Common.Data.Pkg") : QStringLiteral("Common.Data");
 
     scanForeignKeys(ctx);
+    reportMutualReferences(ctx);
 
     const QString endNamespace = QStringLiteral("End NameSpace");
     if (ctx.in.gn[2])

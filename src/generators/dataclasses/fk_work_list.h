@@ -14,8 +14,14 @@ constexpr int kMaxRelations = 100;
 // chosen table to ctx.fk_rows: once when its child table is chosen and once more when its
 // parent table is chosen, so the copies of one pair are adjacent. A pair whose parent
 // column the catalogue leaves empty takes it from the parent's primary key at the same
-// key position; a pair that stays incomplete is left out and reported.
+// key position; a pair that stays incomplete is left out and reported. A chosen table
+// with several foreign keys to one parent is reported when a module that joins it or
+// writes its parent property is ticked.
 void scanForeignKeys(RunContext& ctx);
+
+// Reports each chosen table that is both parent and child of another table, when the
+// data classes are written: its class would declare that relation member twice.
+void reportMutualReferences(RunContext& ctx);
 
 struct Relations {
     QStringList parents;  // distinct, in order of first appearance, at most kMaxRelations
