@@ -3,6 +3,8 @@
 #include "platform/ado/ado.h"
 #include "platform/ado/connection_attributes.h"
 
+#include <algorithm>
+
 namespace connection
 {
 
@@ -10,6 +12,7 @@ using platform::ado::closingQuote;
 using platform::ado::ConnectionAttribute;
 using platform::ado::connectionAttributes;
 using platform::ado::oleDbValue;
+using platform::ado::QuoteReading;
 
 KindValues accessValues(const QString& adb)
 {
@@ -89,6 +92,20 @@ bool isPasswordKey(QStringView key)
            key.compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0;
 }
 
+constexpr QuoteReading kReadings[] = {QuoteReading::oleDb, QuoteReading::odbc};
+
+// The driver's diagnostics come one record a line (a record may span lines too); the
+// message gives them one line.
+QString oneLine(const QString& text)
+{
+    QStringList parts;
+    for (const QString& part : text.split(QLatin1Char('\n'))) {
+        if (!part.trimmed().isEmpty())
+            parts << part.trimmed();
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
 // A value read leniently: all between its outer quotes or braces, a doubled closing
 // character standing for one. A driver may read a value with a stray quote inside that way.
 QString unquoted(const QString& written)
@@ -106,14 +123,26 @@ QString unquoted(const QString& written)
 
 QString maskPasswords(const QString& connectionString)
 {
+    // The spans of every password value that either reading finds, in text order; one
+    // reading's span lies inside the other's or apart from it.
+    QList<std::pair<qsizetype, qsizetype>> spans;
+    for (const QuoteReading reading : kReadings) {
+        for (const ConnectionAttribute& a : connectionAttributes(connectionString, reading)) {
+            if (isPasswordKey(a.keyIn(connectionString)) &&
+                !a.writtenIn(connectionString).trimmed().isEmpty())
+                spans.append({a.valueStart, a.valueStart + a.valueLength});
+        }
+    }
+    std::sort(spans.begin(), spans.end());
     const QStringView text(connectionString);
     QString out;
     qsizetype copied = 0;
-    for (const ConnectionAttribute& a : connectionAttributes(connectionString)) {
-        if (!isPasswordKey(a.keyIn(connectionString)) || a.writtenIn(connectionString).trimmed().isEmpty())
+    for (const auto& [start, end] : spans) {
+        if (end <= copied)
             continue;
-        out.append(text.mid(copied, a.valueStart - copied)).append(QLatin1String("****"));
-        copied = a.valueStart + a.valueLength;
+        if (start >= copied)
+            out.append(text.mid(copied, start - copied)).append(QLatin1String("****"));
+        copied = end;
     }
     return out.append(text.mid(copied));
 }
@@ -121,29 +150,36 @@ QString maskPasswords(const QString& connectionString)
 QString notOpenedMessage(const QString& reason, const QString& connectionString)
 {
     const QString notOpened = QStringLiteral("Connection not opened");
-    // The driver's diagnostics come one record a line (a record may span lines too); the
-    // message gives them one line.
-    QStringList parts;
-    for (const QString& part : reason.split(QLatin1Char('\n'))) {
-        if (!part.trimmed().isEmpty())
-            parts << part.trimmed();
-    }
-    QString line = parts.join(QStringLiteral("; "));
-    if (line.isEmpty())
-        return notOpened;
     // A driver may quote the string it was given; no password goes out in the message, as
-    // written or however it is read. Each form is no longer than the one before it, so one
-    // masked first cannot leave part of a longer one showing.
-    for (const ConnectionAttribute& a : connectionAttributes(connectionString)) {
-        if (!isPasswordKey(a.keyIn(connectionString)))
-            continue;
-        const QString written = a.writtenIn(connectionString).trimmed().toString();
-        for (const QString& secret : {written, unquoted(written), a.value}) {
-            if (!secret.isEmpty())
-                line.replace(secret, QStringLiteral("****"));
+    // written or however either reading takes it. The longest go first, so a password that
+    // is part of a longer one cannot leave a piece of that one showing.
+    QStringList secrets;
+    for (const QuoteReading reading : kReadings) {
+        for (const ConnectionAttribute& a : connectionAttributes(connectionString, reading)) {
+            if (!isPasswordKey(a.keyIn(connectionString)))
+                continue;
+            const QString written = a.writtenIn(connectionString).trimmed().toString();
+            for (const QString& secret : {written, unquoted(written), a.value}) {
+                if (!secret.isEmpty() && !secrets.contains(secret))
+                    secrets.append(secret);
+            }
         }
     }
-    return notOpened + QLatin1Char('\n') + line;
+    std::stable_sort(secrets.begin(), secrets.end(),
+                     [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    const auto masked = [&secrets](QString text) {
+        for (const QString& secret : secrets)
+            text.replace(secret, QStringLiteral("****"));
+        return text;
+    };
+    // Masked before and after the reason becomes one line, so a password holding a line
+    // break is caught as the driver repeats it and as the line shows it.
+    QString line = oneLine(masked(reason));
+    if (line.isEmpty())
+        return notOpened;
+    for (QString& secret : secrets)
+        secret = oneLine(secret);
+    return notOpened + QLatin1Char('\n') + masked(line);
 }
 
 } // namespace connection

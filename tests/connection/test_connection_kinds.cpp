@@ -180,6 +180,17 @@ private slots:
             << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/shop.mdb;Jet OLEDB:Database Password=****;";
         QTest::newRow("pwd only as the whole name") << "Pwds=a;"
                                                     << "Pwds=a;";
+        // ODBC gets a DRIVER= or DSN= string as typed and quotes with braces only: a quote
+        // that OLE DB would read as opening a value hides nothing from it.
+        QTest::newRow("quote opened before the password") << "DRIVER={X};Description='Bob;PWD=Hunter2Secret;"
+                                                          << "DRIVER={X};Description='Bob;PWD=****;";
+        QTest::newRow("double quote opened before the password")
+            << "DSN=a;Description=\"x;Password=Hunter2Secret;UID=u"
+            << "DSN=a;Description=\"x;Password=****;UID=u";
+        QTest::newRow("quoted password, each reading masked") << "DSN=a;PWD='se;cret';UID=u"
+                                                              << "DSN=a;PWD=****;UID=u";
+        QTest::newRow("password holding a line break") << "DSN=a;PWD=ab\ncd;UID=u"
+                                                       << "DSN=a;PWD=****;UID=u";
     }
     void maskPasswords()
     {
@@ -276,6 +287,19 @@ private slots:
         QTest::newRow("stray quote, every reading masked") << "no x\"y\"z, \"x\"y\"\"z\" or x"
                                                            << "PWD=\"x\"y\"\"z\";UID=u"
                                                            << "Connection not opened\nno ****, **** or ****";
+        QTest::newRow("password part of a longer one") << "bad tiger or tigerlily"
+                                                       << "DSN=a;PWD=tiger;Password=tigerlily;"
+                                                       << "Connection not opened\nbad **** or ****";
+        QTest::newRow("password read by ODBC after an opened quote")
+            << "login failed for Hunter2Secret"
+            << "DRIVER={X};Description='Bob;PWD=Hunter2Secret;"
+            << "Connection not opened\nlogin failed for ****";
+        QTest::newRow("password holding a line break, as given") << "bad ab\ncd here"
+                                                                 << "DSN=a;PWD=ab\ncd;"
+                                                                 << "Connection not opened\nbad **** here";
+        QTest::newRow("password holding a line break, as one line") << "bad ab\n  cd here"
+                                                                    << "DSN=a;PWD=ab\ncd;"
+                                                                    << "Connection not opened\nbad **** here";
     }
     void notOpenedMessage()
     {

@@ -35,7 +35,7 @@ qsizetype readQuoted(const QString& text, qsizetype open, QChar close, QString& 
 
 } // namespace
 
-QList<ConnectionAttribute> connectionAttributes(const QString& text)
+QList<ConnectionAttribute> connectionAttributes(const QString& text, QuoteReading reading)
 {
     QList<ConnectionAttribute> attributes;
     const qsizetype n = text.size();
@@ -61,7 +61,9 @@ QList<ConnectionAttribute> connectionAttributes(const QString& text)
         qsizetype start = attribute.valueStart;
         while (start < n && text[start].isSpace())
             ++start;
-        const QChar close = start < n ? closingQuote(text[start]) : QChar();
+        QChar close = start < n ? closingQuote(text[start]) : QChar();
+        if (reading == QuoteReading::odbc && close != QLatin1Char('}'))
+            close = QChar();
         const bool quoted = !close.isNull();
         const qsizetype afterQuote = quoted ? readQuoted(text, start, close, attribute.value) : start;
         const qsizetype end = text.indexOf(QLatin1Char(';'), afterQuote);

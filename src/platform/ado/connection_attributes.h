@@ -27,11 +27,16 @@ struct ConnectionAttribute {
 // when `open` does not open a quoted value.
 QChar closingQuote(QChar open);
 
-// Every attribute of the text, in order. A value in double or single quotes, or in braces,
-// runs to its closing character, a doubled closing character standing for one, and may hold
-// ';'; text after the closing character up to the ';' is written but not read, and an
-// unclosed value runs to the end. Any other value is read trimmed. A segment without '=' and
-// an attribute with an empty name are passed over.
-QList<ConnectionAttribute> connectionAttributes(const QString& text);
+// How quotes are read: OLE DB quotes a value with double or single quotes or braces; ODBC,
+// which gets a DRIVER= or DSN= string as typed, quotes with braces only.
+enum class QuoteReading { oleDb, odbc };
+
+// Every attribute of the text, in order. A quoted value runs to its closing character, a
+// doubled closing character standing for one, and may hold ';'; text after the closing
+// character up to the ';' is written but not read, and an unclosed value runs to the end.
+// Any other value is read trimmed. A segment without '=' and an attribute with an empty
+// name are passed over.
+QList<ConnectionAttribute> connectionAttributes(const QString& text,
+                                                QuoteReading reading = QuoteReading::oleDb);
 
 } // namespace platform::ado
