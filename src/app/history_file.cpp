@@ -1,6 +1,6 @@
 #include "app/history_file.h"
 
-#include "platform/text_file.h"
+#include "platform/own_file.h"
 #include "platform/trim_spaces.h"
 
 #include <QFile>
@@ -22,8 +22,6 @@ namespace app
 namespace
 {
 
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
 // Makes a rename in the folder durable. The file is already replaced when this runs, so
 // a failure here changes nothing about the result.
 void syncFolder(const QString& folder)
@@ -41,67 +39,78 @@ int lineKind(QChar first)
     return first >= QLatin1Char('0') && first <= QLatin1Char('9') ? first.unicode() - '0' : 0;
 }
 
-// The original bytes of every line that UTF-8 cannot hold, keyed as historyLines writes
-// the entry it gives.
-HistoryOriginals undecodableLines(const QByteArray& bytes)
+// The entry of a line that UTF-8 cannot hold, keyed as historyLines writes the entry it
+// gives, with the line's own bytes; nothing for a line that reads back as its bytes.
+void keepUndecodable(const QByteArray& line, const QString& text, HistoryOriginals& originals)
 {
-    HistoryOriginals originals;
-    for (QByteArray line : bytes.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.isEmpty() || QString::fromUtf8(line).toUtf8() == line)
-            continue;
-        const QString text = QString::fromUtf8(line);
-        const int kind = lineKind(text.at(0));
-        // The bytes after the kind character: the shortest tail that reads as the value.
-        qsizetype kindBytes = 1;
-        while (kindBytes < 4 && kindBytes < line.size() &&
-               QString::fromUtf8(line.mid(kindBytes)) != text.mid(1))
-            ++kindBytes;
-        const QByteArray value = line.mid(kindBytes);
-        if (kind > 3 || QString::fromUtf8(value) != text.mid(1))
-            continue;
-        const QString trimmed = platform::trimSpaces(text.mid(1));
-        qsizetype from = 0, to = value.size();
-        while (from < to && value.at(from) == ' ')
-            ++from;
-        while (to > from && value.at(to - 1) == ' ')
-            --to;
-        originals.insert(QString::number(kind) + trimmed,
-                         QByteArray::number(kind) + value.mid(from, to - from));
-    }
-    return originals;
+    if (line.isEmpty() || text.toUtf8() == line)
+        return;
+    const int kind = lineKind(text.at(0));
+    // The bytes after the kind character: the shortest tail that reads as the value.
+    qsizetype kindBytes = 1;
+    while (kindBytes < 4 && kindBytes < line.size() && QString::fromUtf8(line.mid(kindBytes)) != text.mid(1))
+        ++kindBytes;
+    const QByteArray value = line.mid(kindBytes);
+    if (kind > 3 || QString::fromUtf8(value) != text.mid(1))
+        return;
+    const QString trimmed = platform::trimSpaces(text.mid(1));
+    qsizetype from = 0, to = value.size();
+    while (from < to && value.at(from) == ' ')
+        ++from;
+    while (to > from && value.at(to - 1) == ' ')
+        --to;
+    originals.insert(QString::number(kind) + trimmed, QByteArray::number(kind) + value.mid(from, to - from));
 }
 
-// Whether the file may be replaced: absent, or writable by the user and not made
-// read-only (a mode without the owner's write bit says "keep", even to root).
+// The lines parseHistoryLines takes, gathered one at a time: repeats and empty lines
+// passed over, at most kHistorySlots taken.
+class TakenLines
+{
+public:
+    bool full() const { return lines_.size() >= kHistorySlots; }
+    // Whether the line is taken.
+    bool offer(const QString& line)
+    {
+        if (line.isEmpty() || full() || seen_.contains(line))
+            return false;
+        seen_.insert(line);
+        lines_.append(line);
+        return true;
+    }
+    const QStringList& lines() const { return lines_; }
+
+private:
+    QStringList lines_;
+    QSet<QString> seen_;
+};
+
+// Whether the file may be replaced: absent, or a regular file writable by the user and
+// not made read-only (a mode without the owner's write bit says "keep", even to root).
 bool replaceable(const QString& path)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {
     };
-    if (::stat(name.constData(), &info) != 0)
+    if (::lstat(name.constData(), &info) != 0)
         return errno == ENOENT;
-    return (info.st_mode & S_IWUSR) && ::access(name.constData(), W_OK) == 0;
+    return S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) && ::access(name.constData(), W_OK) == 0;
 }
 
 } // namespace
 
 HistoryLists parseHistoryLines(const QStringList& lines)
 {
-    QStringList taken;
-    QSet<QString> seen;
+    TakenLines taken;
     for (const QString& line : lines) {
-        if (line.isEmpty() || seen.contains(line) || taken.size() >= kHistorySlots)
-            continue;
-        seen.insert(line);
-        taken.append(line);
+        if (taken.full())
+            break;
+        taken.offer(line);
     }
     // The list of each kind; a line of another kind is dropped.
     static constexpr QStringList HistoryLists::*kListOfKind[] = {&HistoryLists::db, &HistoryLists::adb,
                                                                  &HistoryLists::ocnx, &HistoryLists::sdb};
     HistoryLists lists;
-    for (const QString& line : taken) {
+    for (const QString& line : taken.lines()) {
         const int kind = lineKind(line.at(0));
         if (kind < int(std::size(kListOfKind)))
             (lists.*kListOfKind[kind]).append(platform::trimSpaces(line.mid(1)));
@@ -125,25 +134,43 @@ QStringList historyLines(const HistoryLists& lists)
 HistoryRead readHistoryFile(const QString& path)
 {
     HistoryRead result;
-    if (!QFileInfo::exists(path)) {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.close();
-            QFile::setPermissions(path, kOwnerOnly);
-        }
+    QString error;
+    const bool exists = QFileInfo::exists(path) || !platform::ownFileRefusal(path).isEmpty();
+    if (!exists) {
+        const int created = platform::openOwnFile(path, O_WRONLY | O_CREAT | O_EXCL, &error, 0600);
+        if (created >= 0)
+            ::close(created);
         return result;
     }
-    const platform::TextFileLines read = platform::readTextLines(path, platform::TextEncoding::Utf8);
-    if (!read.ok) {
+    // Read as a stream: only the lines the lists take are kept, and reading stops once
+    // they are all taken.
+    QFile file;
+    const int descriptor = platform::openOwnFile(path, O_RDONLY, &error);
+    if (descriptor < 0 || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (descriptor >= 0)
+            ::close(descriptor);
         result.readable = false;
         return result;
     }
-    result.lists = parseHistoryLines(read.lines);
-    if (read.lines.join(QString()).contains(QChar::ReplacementCharacter)) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            result.originals = undecodableLines(file.readAll());
+    TakenLines taken;
+    while (!taken.full()) {
+        QByteArray line = file.readLine();
+        if (line.isEmpty())
+            break;
+        if (line.endsWith('\n'))
+            line.chop(1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QString text = QString::fromUtf8(line);
+        if (taken.offer(text))
+            keepUndecodable(line, text, result.originals);
     }
+    if (file.error() != QFileDevice::NoError) {
+        result.readable = false;
+        result.originals.clear();
+        return result;
+    }
+    result.lists = parseHistoryLines(taken.lines());
     return result;
 }
 
@@ -155,12 +182,17 @@ bool writeHistoryFile(const QString& path, const HistoryLists& lists, const Hist
     for (const QString& line : historyLines(lists))
         bytes += originals.value(line, line.toUtf8()) + "\r\n";
 
-    const QString temporary = path + QStringLiteral(".new");
-    QFile file(temporary);
-    // Created owner-only; a temporary left over from an earlier run is narrowed as well.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, kOwnerOnly))
+    // A new owner-only file of its own: nothing planted beside the history is written to.
+    QString temporary;
+    const int descriptor = platform::createTemporaryBeside(path, &temporary, nullptr);
+    QFile file;
+    if (descriptor < 0)
         return false;
-    file.setPermissions(kOwnerOnly);
+    if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        QFile::remove(temporary);
+        return false;
+    }
     // The bytes reach the disk before the rename, so a crash or power loss right after
     // Exit leaves the old file or the new one, never an empty or partial one.
     const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
@@ -169,7 +201,7 @@ bool writeHistoryFile(const QString& path, const HistoryLists& lists, const Hist
         QFile::remove(temporary);
         return false;
     }
-    // rename() replaces the old file in one step.
+    // rename() replaces the old file in one step (a link put there since is replaced, not followed).
     if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
         QFile::remove(temporary);
         return false;

@@ -43,11 +43,14 @@ HistoryLists parseHistoryLines(const QStringList& lines);
 // Lists to lines, grouped by kind; entries that are blank once trimmed are left out.
 QStringList historyLines(const HistoryLists& lists);
 
-// Reads the file; a missing file is created empty (owner-only).
+// Reads the file as a stream, keeping only the lines the lists take; a missing file is
+// created empty (owner-only). Anything but a regular file at the name (a link, a FIFO) is
+// not read, and so never replaced.
 HistoryRead readHistoryFile(const QString& path);
-// Rewrites the file through a temporary file, synced to disk, and a rename, so a failure
-// or a crash leaves the old file whole. A file the user cannot write, or made read-only,
-// is left as it is. Returns false when nothing was replaced.
+// Rewrites the file through a new temporary file of its own, synced to disk, and a rename,
+// so a failure or a crash leaves the old file whole. A file the user cannot write, made
+// read-only, or that is not a regular file is left as it is. Returns false when nothing
+// was replaced.
 bool writeHistoryFile(const QString& path, const HistoryLists& lists, const HistoryOriginals& originals = {});
 
 } // namespace app

@@ -1,5 +1,13 @@
 #include "cssbuilder/builder_files.h"
 
+#include "platform/own_file.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace cssbuilder
 {
 
@@ -10,14 +18,29 @@ constexpr platform::TextEncoding kEncoding = platform::TextEncoding::Utf8;
 
 QString writeBuilderFile(const QString& path, const QStringList& lines)
 {
-    platform::TextFileWriter file;
-    if (!file.open(path, platform::OpenMode::Output, kEncoding))
-        return file.errorString();
-    for (const QString& line : lines) {
-        if (!file.writeLine(line))
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    // Opened in place without following a link, and never waiting on a FIFO: anything but
+    // a regular file at the name is refused like a file that cannot be written.
+    QString error;
+    const int descriptor = platform::openOwnFile(path, O_WRONLY | O_CREAT | O_TRUNC, &error);
+    if (descriptor < 0)
+        return error;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = QString::fromLocal8Bit(std::strerror(n < 0 ? errno : ENOSPC));
             break;
+        }
+        done += n;
     }
-    return file.close() ? QString() : file.errorString();
+    if (::close(descriptor) != 0 && error.isEmpty())
+        error = QString::fromLocal8Bit(std::strerror(errno));
+    return error;
 }
 
 platform::TextFileLines readBuilderFile(const QString& path)

@@ -2,15 +2,18 @@
 
 #include "cssbuilder/builder_files.h"
 #include "cssbuilder/style_rules.h"
+#include "platform/own_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #ifdef QUILLMERE_HAVE_WEBENGINE
 #include <QWebEngineView>
-#include <unistd.h>
 #endif
 
 namespace cssbuilder
@@ -29,6 +32,30 @@ void allowEngineWithoutSandboxForRoot()
 }
 #endif
 
+// The plain view reads what a page refers to (its style sheet) as the program's own files
+// are read: a link there is not followed and a FIFO not waited on.
+class PlainPage : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        if (!name.isLocalFile() && !name.isRelative())
+            return QTextBrowser::loadResource(type, name);
+        const QString path = name.isLocalFile() ? name.toLocalFile() : QDir::current().filePath(name.path());
+        const int descriptor = platform::openOwnFile(path, O_RDONLY, nullptr);
+        QFile file;
+        if (descriptor < 0 || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            if (descriptor >= 0)
+                ::close(descriptor);
+            // An empty resource, not none: the document would then open the file itself.
+            return QByteArray();
+        }
+        return file.readAll();
+    }
+};
+
 } // namespace
 
 StylePreview::StylePreview(PreviewEngine engine, QWidget* parent) : QWidget(parent)
@@ -45,7 +72,7 @@ StylePreview::StylePreview(PreviewEngine engine, QWidget* parent) : QWidget(pare
 #else
     Q_UNUSED(engine)
 #endif
-    plain_ = new QTextBrowser(this);
+    plain_ = new PlainPage(this);
     layout->addWidget(plain_);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/settings_store.h"
 
+#include "platform/own_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,22 +42,29 @@ QString encodeSection(const QString& section)
 
 // Creates the file owner-only before QSettings first writes it (QSettings keeps the
 // mode of an existing file when it rewrites it), and narrows a settings file of ours that
-// others can read. Anything else in its place (a folder, a link, another user's file) is
-// left alone; the save then fails and says so.
-void prepareFile(const QString& path)
+// others can read. Anything else in its place (a folder, a link, a FIFO) is left alone and
+// the save refused, since QSettings would write through a link to its target; another
+// user's file keeps its mode. Returns why the save is refused, or an empty text.
+QString prepareFile(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const QByteArray name = QFile::encodeName(path);
-    const int descriptor =
-        ::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
+    const int descriptor = openOwnFile(path, O_WRONLY | O_CREAT, nullptr, 0600);
     if (descriptor < 0)
-        return;
+        return ownFileRefusal(path);
     struct stat info {
     };
-    if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-        (info.st_mode & 0777) != 0600)
+    if (::fstat(descriptor, &info) == 0 && info.st_uid == ::geteuid() && (info.st_mode & 0777) != 0600)
         ::fchmod(descriptor, 0600);
     ::close(descriptor);
+    return {};
+}
+
+void reportUnsaved(const QString& section, const QString& key, const QString& path, const QString& reason)
+{
+    // The window shows nothing here; the trace on standard error is all a failed save leaves.
+    const QString because = reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason);
+    std::fprintf(stderr, "Quillmere: the setting %s/%s could not be saved in %s%s\n", qPrintable(section),
+                 qPrintable(key), qPrintable(path), qPrintable(because));
 }
 
 } // namespace
@@ -70,7 +79,8 @@ QString get(const QString& application, const QString& section, const QString& k
             const QString& defaultValue)
 {
     const QString path = filePath(application);
-    if (!QFileInfo::exists(path))
+    // A FIFO would hold the read for good, a link would read another file.
+    if (!QFileInfo::exists(path) || !ownFileRefusal(path).isEmpty())
         return defaultValue;
     QSettings store(path, QSettings::IniFormat);
     store.beginGroup(encodeSection(section));
@@ -82,16 +92,26 @@ QString get(const QString& application, const QString& section, const QString& k
 void save(const QString& application, const QString& section, const QString& key, const QString& value)
 {
     const QString path = filePath(application);
-    prepareFile(path);
+    const QString refusal = prepareFile(path);
+    if (!refusal.isEmpty()) {
+        reportUnsaved(section, key, path, refusal);
+        return;
+    }
     QSettings store(path, QSettings::IniFormat);
     store.beginGroup(encodeSection(section));
     store.setValue(key, value);
     store.endGroup();
     store.sync();
-    // The window shows nothing here; the trace on standard error is all a failed save leaves.
-    if (store.status() != QSettings::NoError)
-        std::fprintf(stderr, "Quillmere: the setting %s/%s could not be saved in %s\n", qPrintable(section),
-                     qPrintable(key), qPrintable(path));
+    // A file that held garbage reads as a format error, and the save rewrites it all the
+    // same; only a failed write, or a value that does not read back, is a failed save.
+    bool saved = store.status() == QSettings::NoError;
+    if (store.status() == QSettings::FormatError) {
+        QSettings written(path, QSettings::IniFormat);
+        saved = written.status() == QSettings::NoError &&
+                written.value(encodeSection(section) + QLatin1Char('/') + key).toString() == value;
+    }
+    if (!saved)
+        reportUnsaved(section, key, path, QString());
 }
 
 QString Store::get(const QString& application, const QString& section, const QString& key,

@@ -1,10 +1,15 @@
 #include "platform/text_file.h"
 
+#include "platform/own_file.h"
+
 #include <QFileInfo>
 #include <QStringDecoder>
 
 #include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform
 {
@@ -135,13 +140,18 @@ bool TextFileWriter::close()
 TextFileLines readTextLines(const QString& path, TextEncoding encoding)
 {
     TextFileLines result;
-    QFile file(path);
-    result.exists = file.exists();
+    QFile file;
+    result.exists = QFileInfo::exists(path) || !ownFileRefusal(path).isEmpty();
     if (!result.exists) {
         result.error = QStringLiteral("file not found");
         return result;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // The program's own files: a link or a FIFO at the name is refused, not waited on.
+    const int descriptor = openOwnFile(path, O_RDONLY, &result.error);
+    if (descriptor < 0)
+        return result;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         result.error = file.errorString();
         return result;
     }

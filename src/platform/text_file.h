@@ -46,7 +46,8 @@ private:
     bool failed_ = false;
 };
 
-// Reads a whole text file into lines (CR LF or LF); ok is false when it cannot be read.
+// Reads a whole text file into lines (CR LF or LF); ok is false when it cannot be read,
+// or when the name holds anything but a regular file (a link, a FIFO: refused, not waited on).
 struct TextFileLines {
     bool ok = false;
     bool exists = false;

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using app::HistoryLists;
@@ -28,6 +31,30 @@ void writeAll(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
+
+// Limits the size of the files this process writes while it lives; a write past it fails
+// (EFBIG) rather than raising SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = old_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*previousHandler_)(int) = nullptr;
+};
 
 } // namespace
 
@@ -141,9 +168,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Quillmere.ini");
         writeAll(path, "0ORCL\r\n");
-        QVERIFY(QDir(dir.path()).mkdir("Quillmere.ini.new")); // the temporary cannot be created
-        QVERIFY(!app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}));
+        {
+            // The temporary cannot take the new lines: files are limited to 4 bytes.
+            const FileSizeLimit limit(4);
+            QVERIFY(!app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}));
+        }
         QCOMPARE(readAll(path), QByteArray("0ORCL\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Quillmere.ini"});
     }
 
     // A file made read-only is kept as it is, by root too; a writable one is replaced.
@@ -180,6 +211,83 @@ private slots:
         const app::HistoryRead read = app::readHistoryFile(path);
         QVERIFY(!read.readable);
         QCOMPARE(read.lists, HistoryLists{});
+    }
+
+    // What may be planted in the program's folder: no link is followed, no FIFO waited on,
+    // and a name that does not hold a regular file is never read nor replaced.
+    void plantedFiles_data()
+    {
+        QTest::addColumn<QString>("planted"); // what stands at the history's name
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("link to another file") << "link" << false << false;
+        QTest::newRow("dangling link") << "dangling" << false << false;
+        QTest::newRow("FIFO") << "fifo" << false << false;
+        QTest::newRow("link at the old temporary name") << "temporary link" << true << true;
+    }
+    void plantedFiles()
+    {
+        QFETCH(QString, planted);
+        QFETCH(bool, readable);
+        QFETCH(bool, replaced);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        const QString target = dir.filePath("target");
+        const QByteArray name = QFile::encodeName(path);
+        if (planted != "dangling")
+            writeAll(target, "0KEEP\r\n");
+        if (planted == "fifo")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (planted == "temporary link")
+            writeAll(path, "0ORCL\r\n");
+        const QString linkName = planted == "temporary link" ? path + ".new" : path;
+        if (planted != "fifo")
+            QCOMPARE(
+                ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(linkName).constData()), 0);
+
+        const app::HistoryRead read = app::readHistoryFile(path);
+        QCOMPARE(read.readable, readable);
+        const HistoryLists expected = readable ? HistoryLists{{"ORCL"}, {}, {}, {}} : HistoryLists{};
+        QCOMPARE(read.lists, expected);
+        QCOMPARE(app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}), replaced);
+        if (planted != "dangling")
+            QCOMPARE(readAll(target), QByteArray("0KEEP\r\n"));
+        else
+            QVERIFY(!QFileInfo::exists(target));
+        if (replaced) {
+            QCOMPARE(readAll(path), QByteArray("0other\r\n"));
+            QVERIFY(!QFileInfo(path).isSymLink());
+        } else {
+            QCOMPARE(QFileInfo(path).isSymLink(), planted != "fifo");
+        }
+    }
+
+    // A huge file is read as a stream: the memory taken is what the lists keep, not the file.
+    void hugeFileReadAsAStream()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            // 100 MB of a few entries over and over, so every line must be read.
+            QByteArray block;
+            for (int i = 0; i < 1000; ++i)
+                block +=
+                    "2DSN=shop;UID=user" + QByteArray::number(i % 7) + ";" + QByteArray(80, 'x') + "\r\n";
+            while (file.size() < 100 * 1024 * 1024)
+                QVERIFY(file.write(block) == block.size());
+        }
+        rusage before{};
+        ::getrusage(RUSAGE_SELF, &before);
+        const app::HistoryRead read = app::readHistoryFile(path);
+        rusage after{};
+        ::getrusage(RUSAGE_SELF, &after);
+        QVERIFY(read.readable);
+        QCOMPARE(read.lists.ocnx.size(), 7);
+        // Peak resident size, in kB: the whole file as text would take several hundred MB.
+        QVERIFY2(after.ru_maxrss - before.ru_maxrss < 32 * 1024,
+                 qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss)));
     }
 
     void trimSpacesOnlyBlanks()

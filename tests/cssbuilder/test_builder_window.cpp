@@ -32,6 +32,9 @@
 #include <QTest>
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using cssbuilder::CssBuilderWindow;
 using cssbuilder::PreviewEngine;
 using cssbuilder::StylePreview;
@@ -449,6 +452,52 @@ private slots:
         QVERIFY2(shown[0].startsWith(cssPath() + ": cannot be written (") && shown[0].endsWith(")") &&
                      !shown[0].endsWith("()"),
                  qPrintable(shown[0]));
+    }
+
+    // Something planted at a builder file's name: a link's target is never written, a FIFO
+    // never waited on; each is told once, like a file that cannot be written, and the
+    // window works on.
+    void plantedFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("planted"); // "link" or "fifo"
+        QTest::newRow("link at css_builder.css") << "css_builder.css"
+                                                 << "link";
+        QTest::newRow("FIFO at css_builder.css") << "css_builder.css"
+                                                 << "fifo";
+        QTest::newRow("link at style.htm") << "style.htm"
+                                           << "link";
+        QTest::newRow("FIFO at style.htm") << "style.htm"
+                                           << "fifo";
+    }
+    void plantedFileIsRefused()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, planted);
+        const QString path = home->programFolder() + '/' + file;
+        const QString target = home->path() + "/target";
+        QFile kept(target);
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write("keep me\n");
+        kept.close();
+        if (planted == "link")
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
+                     0);
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QStringList shown;
+        messages.setSink([&shown](const QString& text) { shown << text; });
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QRegularExpression::escape(file) + ": cannot be written"));
+        open();
+        act("h_pr_3=9");
+        act("h_pr_3=10");
+        messages.setSink({});
+        QCOMPARE(find<QLineEdit>("v_pr_3")->text(), QString("10"));
+        QCOMPARE(readFileBytes(target), QByteArray("keep me\n"));
+        QCOMPARE(shown, QStringList{path + ": cannot be written (" + file + " is not a regular file)"});
+        const QString other = file == "style.htm" ? cssPath() : htmPath();
+        QVERIFY(QFileInfo(other).isFile() && !QFileInfo(other).isSymLink());
     }
 
     // Four shapes frame the property columns, the rule box and the preview, and are drawn.

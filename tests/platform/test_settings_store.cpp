@@ -16,9 +16,15 @@ using namespace platform;
 
 namespace
 {
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 constexpr QFile::Permissions kGroupOrOther = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                              QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-}
+} // namespace
 
 class SettingsStoreTest : public QObject
 {
@@ -112,13 +118,16 @@ private slots:
     // file is left as it is, and a save that fails says so on standard error.
     void whatLiesInPlaceOfTheFile_data()
     {
-        QTest::addColumn<QString>("existing"); // "", "file" or "folder"
+        QTest::addColumn<QString>("existing"); // "", "file", "folder", "link", "fifo" or "garbage"
         QTest::addColumn<int>("modeBefore");
         QTest::addColumn<int>("modeAfter");
         QTest::addColumn<bool>("saved");
         QTest::newRow("nothing: created owner-only") << "" << 0 << 0600 << true;
         QTest::newRow("own file readable by others: narrowed") << "file" << 0644 << 0600 << true;
         QTest::newRow("folder: mode kept, failure reported") << "folder" << 0755 << 0755 << false;
+        QTest::newRow("link: target kept, failure reported") << "link" << 0644 << 0644 << false;
+        QTest::newRow("FIFO: not waited on, failure reported") << "fifo" << 0600 << 0600 << false;
+        QTest::newRow("garbage: replaced, nothing reported") << "garbage" << 0600 << 0600 << true;
     }
     void whatLiesInPlaceOfTheFile()
     {
@@ -135,6 +144,18 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
         } else if (existing == "folder") {
             QVERIFY(QDir().mkdir(path));
+        } else if (existing == "link") {
+            QFile target(home.path() + "/target");
+            QVERIFY(target.open(QIODevice::WriteOnly));
+            target.write("[access]\npn=/kept/\n");
+            target.close();
+            QCOMPARE(::symlink(QFile::encodeName(target.fileName()).constData(), name.constData()), 0);
+        } else if (existing == "fifo") {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (existing == "garbage") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("\x00\xff[[[\n=\n[unclosed\n\x01=\x02\n", 20));
         }
         if (!existing.isEmpty())
             QCOMPARE(::chmod(name.constData(), mode_t(modeBefore)), 0);
@@ -158,6 +179,11 @@ private slots:
         QCOMPARE(reported.isEmpty(), saved);
         if (!saved)
             QVERIFY2(reported.contains(name), reported.constData());
+        if (existing == "link") {
+            QVERIFY(QFileInfo(path).isSymLink());
+            QCOMPARE(readFile(home.path() + "/target"), QByteArray("[access]\npn=/kept/\n"));
+            QVERIFY2(reported.contains("kvl_net.ini is not a regular file"), reported.constData());
+        }
     }
 };
 
