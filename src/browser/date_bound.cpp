@@ -68,9 +68,24 @@ QStringList timeFormats(const QLocale& locale)
     return {format, withSeconds};
 }
 
+std::optional<QDate> readAnyDate(const QString& text, const QLocale& locale);
+
 } // namespace
 
+// A date the query cannot write as yyyy-mm-dd (a year before 1 or after 9999) is no date:
+// the text then goes to the database as typed, which names the fault.
 std::optional<QDate> readDate(const QString& text, const QLocale& locale)
+{
+    const std::optional<QDate> date = readAnyDate(text, locale);
+    if (date && (date->year() < 1 || date->year() > 9999))
+        return std::nullopt;
+    return date;
+}
+
+namespace
+{
+
+std::optional<QDate> readAnyDate(const QString& text, const QLocale& locale)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -100,6 +115,8 @@ std::optional<QDate> readDate(const QString& text, const QLocale& locale)
     }
     return std::nullopt;
 }
+
+} // namespace
 
 QChar dateSeparator(const QLocale& locale)
 {

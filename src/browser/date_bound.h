@@ -15,7 +15,7 @@ namespace browser
 // The date a text stands for in the locale: an ISO date, the locale's short date (also
 // with '-' or '.' for its separator), or its long date, also without the weekday and
 // with the month's short name (a time after a short date is ignored). Two-digit years 00-29 are 2000-2029,
-// 30-99 are 1930-1999.
+// 30-99 are 1930-1999. A year outside 1-9999 reads as no date.
 std::optional<QDate> readDate(const QString& text, const QLocale& locale);
 
 // The separator of the locale's short date form; '/' when it has none.

@@ -203,6 +203,17 @@ private slots:
         QTest::newRow("no date") << "en_US"
                                  << "someday"
                                  << "someday";
+        // A year the query cannot write is no date: the text goes as typed, and the
+        // database names the fault.
+        QTest::newRow("year before 1") << "en_US"
+                                       << "1/2/-0003"
+                                       << "1/2/-0003";
+        QTest::newRow("year before 1, month name") << "en_US"
+                                                   << "January 1, -0044"
+                                                   << "January 1, -0044";
+        QTest::newRow("last year written") << "en_US"
+                                           << "12/31/9999"
+                                           << "9999-12-31";
     }
     void datesForQuery()
     {
