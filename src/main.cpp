@@ -9,5 +9,5 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
     app::Program program;
     program.start();
-    return app.exec();
+    return program.afterEventLoop(app.exec());
 }

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main_window.h"
+#include "platform/yielding_call.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -61,6 +62,13 @@ void Program::reloadMainWindow()
     start();
     if (old)
         old->deleteLater();
+}
+
+int Program::afterEventLoop(int code)
+{
+    if (platform::callsLeftBehind())
+        endProgram();
+    return code;
 }
 
 void Program::endProgram()

@@ -31,6 +31,11 @@ public:
     // returning, so nothing that was running goes on. Tests replace the step.
     void endProgram();
     void setEndStep(std::function<void()> step) { endStep_ = std::move(step); }
+    // Called when the event loop has returned (the window was closed by its frame). A call
+    // left behind at its time limit may still be inside a driver, whose own clean-up at
+    // exit it would race: the program then ends as Exit ends it, without exit handlers.
+    // Otherwise returns the loop's code, for a normal return from main.
+    int afterEventLoop(int code);
 
 private:
     Session session_;

@@ -45,7 +45,11 @@ struct Job {
     std::mutex mutex;
     std::condition_variable finished;
     std::atomic<bool> done{false};
+    bool givenUp = false; // guarded by mutex: the caller stopped waiting at its limit
 };
+
+// Calls given up at their limit that have not returned yet.
+std::atomic<int> callsGivenUp{0};
 
 // One thread and its queue. The thread owns its state too, so a retired worker stuck in
 // a call that never returns outlives whoever dropped it; it ends once its queue is empty.
@@ -100,6 +104,8 @@ private:
             {
                 std::lock_guard lock(job->mutex);
                 job->done = true;
+                if (job->givenUp)
+                    --callsGivenUp;
             }
             job->finished.notify_all();
         }
@@ -158,12 +164,24 @@ bool runWhileYielding(std::function<void()> call, std::chrono::milliseconds limi
                 return true;
         }
         if (Clock::now() >= deadline) {
+            {
+                std::lock_guard lock(job->mutex);
+                if (!job->done) {
+                    job->givenUp = true;
+                    ++callsGivenUp;
+                }
+            }
             retire(runner);
             return false;
         }
         if (yielding)
             QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
+}
+
+bool callsLeftBehind()
+{
+    return callsGivenUp.load() > 0;
 }
 
 } // namespace platform

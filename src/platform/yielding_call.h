@@ -33,4 +33,7 @@ inline constexpr std::chrono::milliseconds kNoTimeLimit{0};
 // running it is retired: later calls run on a fresh worker and never queue behind it.
 bool runWhileYielding(std::function<void()> call, std::chrono::milliseconds limit = kNoTimeLimit);
 
+// Whether a call given up at its limit is still running (inside a driver, most likely).
+bool callsLeftBehind();
+
 } // namespace platform

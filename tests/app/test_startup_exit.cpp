@@ -6,6 +6,7 @@
 #include "connection/connection_page.h"
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
+#include "platform/yielding_call.h"
 #include "support/page_controls.h"
 #include "support/temp_home.h"
 
@@ -18,7 +19,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using app::MainWindow;
 using app::Program;
@@ -239,6 +244,68 @@ private slots:
         QVERIFY(QFileInfo(home.historyFile()).isDir());
         QCOMPARE(settings::get("kvl_net", "access", "spro"), QString("SQLOLEDB.1"));
         QCOMPARE(p.ended, 1);
+    }
+
+    // Something planted in place of the history file: the start-up goes on (a FIFO is not
+    // waited on), the lists stay empty, and Exit neither writes through a link nor replaces it.
+    void plantedHistoryFile_data()
+    {
+        QTest::addColumn<QString>("planted"); // "link" or "fifo"
+        QTest::newRow("link to another file") << "link";
+        QTest::newRow("dangling link") << "dangling";
+        QTest::newRow("FIFO") << "fifo";
+    }
+    void plantedHistoryFile()
+    {
+        QFETCH(QString, planted);
+        testsupport::TempHome home;
+        const QString target = home.path() + QStringLiteral("/target");
+        const QByteArray history = QFile::encodeName(home.historyFile());
+        if (planted == "fifo") {
+            QCOMPARE(::mkfifo(history.constData(), 0600), 0);
+        } else {
+            if (planted == "link") {
+                QFile file(target);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("0KEEP\r\n");
+            }
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(), history.constData()), 0);
+        }
+        TestProgram p;
+        MainWindow& w = p.window();
+        QVERIFY(!w.historyReadable());
+        QCOMPARE(testsupport::ConnectionPageControls(&w).db->count(), 0);
+        testsupport::ConnectionPageControls(&w).db->addItem("ORCL");
+        w.fin_Click(0);
+        QCOMPARE(p.ended, 1);
+        QCOMPARE(QFileInfo(home.historyFile()).isSymLink(), planted != "fifo");
+        if (planted == "link")
+            QCOMPARE(readAll(target), QByteArray("0KEEP\r\n"));
+        else
+            QVERIFY(!QFileInfo::exists(target));
+        QCOMPARE(QDir(home.programFolder()).entryList({"Quillmere.ini.*"}, QDir::System | QDir::Files),
+                 QStringList{});
+    }
+
+    // Closed by its frame, the program returns from its event loop as usual, unless a call
+    // given up at its time limit is still inside a driver: it then ends as Exit ends it.
+    void closeByFrameWithACallLeftBehind_data()
+    {
+        QTest::addColumn<bool>("leftBehind");
+        QTest::newRow("no call left behind: normal return") << false;
+        QTest::newRow("call left behind: ended without exit handlers") << true;
+    }
+    void closeByFrameWithACallLeftBehind()
+    {
+        QFETCH(bool, leftBehind);
+        testsupport::TempHome home;
+        TestProgram p;
+        if (leftBehind)
+            QVERIFY(!platform::runWhileYielding([] { QThread::msleep(300); }, std::chrono::milliseconds(20)));
+        QVERIFY(p.window().close());
+        QCOMPARE(p.program.afterEventLoop(0), 0);
+        QCOMPARE(p.ended, leftBehind ? 1 : 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!platform::callsLeftBehind(), 5000);
     }
 
     // Exit before the start-up has read the history (a window whose start-up has not
