@@ -20,7 +20,8 @@ private slots:
         f.emplace(testsupport::mariadbFixture(QStringLiteral("shop_mariadb.sql")));
         QVERIFY(f->ready());
         for (const char* sql :
-             {"INSERT INTO orders VALUES (11, 2, 1, '2024-06-15 08:30:00'), (12, 1, 1, '2023-12-31 23:00:00')",
+             {"INSERT INTO orders VALUES (11, 2, 1, '2024-06-15 08:30:00'), (12, 1, 1, '2023-12-31 "
+              "23:00:00')",
               "INSERT INTO products VALUES ('P2', 'EU', 'Pad', 4.25), ('P3', 'US', 'Ink', 12.00)",
               "CREATE TABLE deliveries (order_id integer, due date)",
               "INSERT INTO deliveries VALUES (10, '2024-05-02'), (11, '2024-12-31'), (12, '2024-05-01')",

@@ -95,10 +95,10 @@ private slots:
                            "sales|Customers|TABLE",   "sales|customer_orders|VIEW", "sales|notes|TABLE",
                            "sales|order_lines|TABLE", "sales|orders|TABLE",         "sales|products|TABLE"};
         // The connection's own database alone, not the others on the server.
-        QTest::newRow("mariadb") << "mariadb"
-                                 << QStringList{"|Customers|TABLE",   "|customer_orders|VIEW", "|employees|TABLE",
-                                                "|managers|VIEW",     "|notes|TABLE",          "|order_lines|TABLE",
-                                                "|orders|TABLE",      "|products|TABLE"};
+        QTest::newRow("mariadb") << "mariadb" << QStringList{"|Customers|TABLE", "|customer_orders|VIEW",
+                                                             "|employees|TABLE", "|managers|VIEW",
+                                                             "|notes|TABLE",     "|order_lines|TABLE",
+                                                             "|orders|TABLE",    "|products|TABLE"};
     }
     void tables()
     {
@@ -156,7 +156,8 @@ private slots:
         QTest::newRow("mariadb a name only another database holds")
             << "mariadb" << any << QVariant("invoices") << QStringList{};
         QTest::newRow("mariadb composite, declared in another order")
-            << "mariadb" << any << QVariant("products") << QStringList{"|products|region|1", "|products|code|2"};
+            << "mariadb" << any << QVariant("products")
+            << QStringList{"|products|region|1", "|products|code|2"};
         QTest::newRow("mariadb every table")
             << "mariadb" << any << any
             << QStringList{"|Customers|CustomerId|1", "|employees|emp_id|1",    "|notes|note_id|1",
@@ -212,7 +213,8 @@ private slots:
         QTest::newRow("mariadb every key")
             << "mariadb" << QVariantList{}
             << QStringList{".Customers(CustomerId)->.orders(customer_id)",
-                           ".employees(emp_id)->.employees(manager_id)", ".employees(emp_id)->.orders(sold_by)",
+                           ".employees(emp_id)->.employees(manager_id)",
+                           ".employees(emp_id)->.orders(sold_by)",
                            ".orders(order_id)->.order_lines(order_id)",
                            ".products(region,code)->.order_lines(region,code)"};
     }
@@ -351,8 +353,9 @@ private slots:
         QTest::newRow("mariadb every type")
             << "mariadb"
             << "SELECT * from Customers"
-            << QStringList{"CustomerId:3", "Name:202", "Email:202", "Balance:131", "Active:16", "Born:133",
-                           "Visits:20",    "Rank:2",   "Score:4",   "Ratio:5",     "Photo:205", "Country:130"};
+            << QStringList{"CustomerId:3", "Name:202", "Email:202", "Balance:131",
+                           "Active:16",    "Born:133", "Visits:20", "Rank:2",
+                           "Score:4",      "Ratio:5",  "Photo:205", "Country:130"};
         QTest::newRow("mariadb datetime")
             << "mariadb"
             << "SELECT order_date, order_id from orders" << QStringList{"order_date:135", "order_id:3"};

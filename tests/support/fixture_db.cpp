@@ -159,8 +159,14 @@ namespace
 
 QStringList mariadbServerArguments(const QString& host, const QString& port, const QString& user)
 {
-    return {QStringLiteral("--no-defaults"), QStringLiteral("--protocol=tcp"), QStringLiteral("-h"), host,
-            QStringLiteral("-P"),          port,                            QStringLiteral("-u"), user,
+    return {QStringLiteral("--no-defaults"),
+            QStringLiteral("--protocol=tcp"),
+            QStringLiteral("-h"),
+            host,
+            QStringLiteral("-P"),
+            port,
+            QStringLiteral("-u"),
+            user,
             QStringLiteral("--batch")};
 }
 
@@ -169,9 +175,9 @@ bool mariadbAnswers(const QString& host, const QString& port, const QString& use
     static QHash<QString, bool> answers;
     const QString key = host + QLatin1Char(':') + port + QLatin1Char(':') + user;
     if (!answers.contains(key))
-        answers.insert(key, runTool(QStringLiteral("mariadb"), mariadbServerArguments(host, port, user) +
-                                                                   QStringList{QStringLiteral("-e"),
-                                                                               QStringLiteral("SELECT 1")}));
+        answers.insert(key, runTool(QStringLiteral("mariadb"),
+                                    mariadbServerArguments(host, port, user) +
+                                        QStringList{QStringLiteral("-e"), QStringLiteral("SELECT 1")}));
     return answers.value(key);
 }
 

@@ -83,8 +83,8 @@ Status DriverRows::tables(const QString& name, QList<TableRef>* out)
     const Status status = catalogueCall(
         connection_,
         [=](SQLHSTMT h) {
-            return SQLTablesW(h, catalog.data(), catalog.length(), schema.data(), schema.length(), table.data(),
-                              table.length(), nullptr, 0);
+            return SQLTablesW(h, catalog.data(), catalog.length(), schema.data(), schema.length(),
+                              table.data(), table.length(), nullptr, 0);
         },
         &raw);
     if (!status.ok)
@@ -93,7 +93,8 @@ Status DriverRows::tables(const QString& name, QList<TableRef>* out)
               tname = raw.column("TABLE_NAME"), type = raw.column("TABLE_TYPE");
     // The catalog argument may be read as a pattern too ("shop_a" matching "shopXa").
     for (const QStringList& row : raw.rows) {
-        if ((name.isEmpty() || at(row, tname) == name) && (ownCatalog.isEmpty() || at(row, cat) == ownCatalog))
+        if ((name.isEmpty() || at(row, tname) == name) &&
+            (ownCatalog.isEmpty() || at(row, cat) == ownCatalog))
             out->append({at(row, cat), at(row, schem), at(row, tname), at(row, type)});
     }
     return {};
@@ -105,27 +106,30 @@ Status DriverRows::tableRows(TableRowset rowset, const TableRef& table, RawRows*
     case TableRowset::primaryKey:
         return askAboutTable(
             connection_, table,
-            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema, const odbc::WideArg& name) {
-                return SQLPrimaryKeysW(h, catalog.data(), catalog.length(), schema.data(), schema.length(), name.data(),
-                                       name.length());
+            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
+               const odbc::WideArg& name) {
+                return SQLPrimaryKeysW(h, catalog.data(), catalog.length(), schema.data(), schema.length(),
+                                       name.data(), name.length());
             },
             out);
     case TableRowset::foreignKeys:
         // ODBC refuses a request with neither table named; the child side is named here.
         return askAboutTable(
             connection_, table,
-            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema, const odbc::WideArg& name) {
-                return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, catalog.data(), catalog.length(),
-                                       schema.data(),
-                                       schema.length(), name.data(), name.length());
+            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
+               const odbc::WideArg& name) {
+                return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, catalog.data(),
+                                       catalog.length(), schema.data(), schema.length(), name.data(),
+                                       name.length());
             },
             out);
     case TableRowset::statistics:
         return askAboutTable(
             connection_, table,
-            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema, const odbc::WideArg& name) {
-                return SQLStatisticsW(h, catalog.data(), catalog.length(), schema.data(), schema.length(), name.data(),
-                                      name.length(), SQL_INDEX_ALL, SQL_QUICK);
+            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
+               const odbc::WideArg& name) {
+                return SQLStatisticsW(h, catalog.data(), catalog.length(), schema.data(), schema.length(),
+                                      name.data(), name.length(), SQL_INDEX_ALL, SQL_QUICK);
             },
             out);
     case TableRowset::tableInfo:
