@@ -1,6 +1,6 @@
 // The catalogue a run keeps: every generator writes the same bytes whether its catalogue
 // reads table by table or keeps what the run has read (whole-database reads on PostgreSQL,
-// one read per table on SQLite), and every key, index and foreign-key row it serves is the
+// one read per table on SQLite and MariaDB), and every key, index and foreign-key row it serves is the
 // one a table-by-table read gives, in the same order.
 
 #include "generators/classmodule/class_module_run.h"
