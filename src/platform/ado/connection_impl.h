@@ -28,6 +28,10 @@ struct Connection::Impl {
     QString identifierQuote = QStringLiteral("\"");
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     QString dbmsName;
+    // The database the connection works in, where the driver keeps several behind one
+    // server (its catalogs); every catalogue request is restricted to it. Empty for a
+    // driver without catalogs or a connection to no database in particular.
+    QString catalog;
     QString odbcString; // as the link was opened, the driver's own settings included
     std::chrono::milliseconds catalogueLimit = kCatalogueTimeLimit;
 
