@@ -27,24 +27,25 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-} // namespace
-
-QString ownFileRefusal(const QString& path)
+// "<file> is not a regular file" when the name holds something else; empty when it holds a
+// regular file or nothing. `follow`: a link is judged by what it leads to.
+QString refusalAt(const QString& path, bool follow)
 {
     struct stat info {
     };
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    const QByteArray name = QFile::encodeName(path);
+    if ((follow ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) != 0)
         return {};
     return S_ISREG(info.st_mode) ? QString() : notRegular(path);
 }
 
-int openOwnFile(const QString& path, int flags, QString* error, mode_t mode)
+int openRegular(const QString& path, int flags, QString* error, mode_t mode, bool follow)
 {
     // Checked before the open too, so that no device or FIFO is ever opened.
-    QString refusal = ownFileRefusal(path);
+    QString refusal = refusalAt(path, follow);
     if (refusal.isEmpty()) {
-        const int descriptor =
-            ::open(QFile::encodeName(path).constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode);
+        const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                      flags | (follow ? 0 : O_NOFOLLOW) | O_NONBLOCK | O_CLOEXEC, mode);
         const int openError = errno;
         if (descriptor >= 0) {
             struct stat info {
@@ -56,15 +57,34 @@ int openOwnFile(const QString& path, int flags, QString* error, mode_t mode)
             ::close(descriptor);
             refusal = notRegular(path);
         } else {
-            // Something put in place since the check (ELOOP: a link) reads as a refusal.
-            refusal = ownFileRefusal(path);
+            // Something put in place since the check (ELOOP: a link, ENXIO: a FIFO nobody
+            // reads) reads as a refusal.
+            refusal = refusalAt(path, follow);
             if (refusal.isEmpty())
-                refusal = openError == ELOOP ? notRegular(path) : systemReason(openError);
+                refusal = (openError == ELOOP && !follow) || openError == ENXIO ? notRegular(path)
+                                                                                : systemReason(openError);
         }
     }
     if (error)
         *error = refusal;
     return -1;
+}
+
+} // namespace
+
+QString ownFileRefusal(const QString& path)
+{
+    return refusalAt(path, /*follow=*/false);
+}
+
+int openOwnFile(const QString& path, int flags, QString* error, mode_t mode)
+{
+    return openRegular(path, flags, error, mode, /*follow=*/false);
+}
+
+int openRegularFile(const QString& path, int flags, QString* error, mode_t mode)
+{
+    return openRegular(path, flags, error, mode, /*follow=*/true);
 }
 
 int createTemporaryBeside(const QString& path, QString* temporaryPath, QString* error)

@@ -23,6 +23,11 @@ QString ownFileRefusal(const QString& path);
 // anything but a regular file, else the system's reason).
 int openOwnFile(const QString& path, int flags, QString* error, mode_t mode = 0666);
 
+// Opens a file the user's run writes (a generated file in the output folder) as
+// openOwnFile does, except that a link to a regular file is followed: a FIFO, a folder or a
+// device at the name, or at the end of a link, is refused without waiting.
+int openRegularFile(const QString& path, int flags, QString* error, mode_t mode = 0666);
+
 // Creates a new file beside `path`, named "<path>.<random>", owner-only, created new and
 // exclusively (O_CREAT|O_EXCL|O_NOFOLLOW): nothing planted under that name is opened.
 // Returns the descriptor (write-only) and its name, or -1 with the reason in `error`.

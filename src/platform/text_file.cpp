@@ -90,10 +90,16 @@ bool TextFileWriter::open(const QString& path, OpenMode mode, TextEncoding encod
     encoding_ = encoding;
     failed_ = false;
     error_.clear();
-    file_ = std::make_unique<QFile>(path);
-    QIODevice::OpenMode flags = QIODevice::WriteOnly;
-    flags |= (mode == OpenMode::Append) ? QIODevice::Append : QIODevice::Truncate;
-    if (!file_->open(flags)) {
+    // A FIFO or a device at the name is refused, not waited on.
+    const bool append = mode == OpenMode::Append;
+    const int descriptor = openRegularFile(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC), &error_);
+    if (descriptor < 0)
+        return false;
+    file_ = std::make_unique<QFile>();
+    const QIODevice::OpenMode flags =
+        QIODevice::WriteOnly | (append ? QIODevice::Append : QIODevice::NotOpen);
+    if (!file_->open(descriptor, flags, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         error_ = file_->errorString();
         file_.reset();
         return false;

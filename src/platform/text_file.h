@@ -28,7 +28,8 @@ public:
     TextFileWriter& operator=(const TextFileWriter&) = delete;
 
     // Opens for output (replacing an old file) or for appending. Returns false and
-    // keeps the reason in errorString() when the file cannot be opened.
+    // keeps the reason in errorString() when the file cannot be opened; anything but a
+    // regular file at the name (a FIFO, a device, a folder) is refused without waiting.
     bool open(const QString& path, OpenMode mode, TextEncoding encoding);
     bool isOpen() const { return file_ && file_->isOpen(); }
     // Writes the line and CR LF. Returns false when nothing could be written.

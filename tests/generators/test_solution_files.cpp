@@ -8,9 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using generators::web::SolutionInputs;
 
@@ -203,6 +206,8 @@ private slots:
                                       << "the style sheet <dir>/missing.css does not exist";
         QTest::newRow("a folder") << "sheets/"
                                   << "the style sheet <dir>/sheets/ is not a file";
+        QTest::newRow("a FIFO, not waited on") << "pipe.css"
+                                               << "the style sheet <dir>/pipe.css is not a file";
         QTest::newRow("unreadable file")
             << "locked.css"
             << "the style sheet <dir>/locked.css cannot be read (Permission denied)";
@@ -215,6 +220,8 @@ private slots:
         QDir(dir.path()).mkdir("sheets");
         SolutionInputs in = shopSolution(dir.path());
         in.stcss = sheet.isEmpty() ? sheet : dir.filePath(sheet);
+        if (sheet == "pipe.css")
+            QCOMPARE(::mkfifo(QFile::encodeName(in.stcss).constData(), 0600), 0);
         if (sheet == "locked.css") {
             writeBytes(in.stcss, "a { }\n");
             QFile(in.stcss).setPermissions(QFileDevice::WriteOwner);
@@ -240,6 +247,30 @@ private slots:
         SolutionRun run;
         run.run(in);
         QCOMPARE(testsupport::readFileBytes(in.stcss), QByteArray("body { margin: 0 }\r\n"));
+    }
+
+    // A FIFO at a file's name in the project folder is not waited on: that file is named
+    // under the end message as one that cannot be opened, and the others are written.
+    void fifoInPlaceOfAFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("written line by line") << "Global.asax";
+        QTest::newRow("the style sheet's copy") << "Styles.css";
+    }
+    void fifoInPlaceOfAFile()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        SolutionInputs in = shopSolution(dir.path());
+        in.stcss = dir.filePath("look.css");
+        writeBytes(in.stcss, "a { }\n");
+        QCOMPARE(::mkfifo(QFile::encodeName(in.ppg + name).constData(), 0600), 0);
+        SolutionRun run;
+        run.run(in);
+        QCOMPARE(run.problems,
+                 QStringList{in.ppg + name + ": cannot be opened (" + name + " is not a regular file)"});
+        QVERIFY(QFileInfo(in.ppg + "Shop_Web.vbproj").isFile());
+        QVERIFY(QFileInfo(in.ppg + (name == "Styles.css" ? "Global.asax" : "Styles.css")).isFile());
     }
 
     // A missing project folder: its files are not written and are told under the end

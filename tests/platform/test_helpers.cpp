@@ -20,7 +20,10 @@
 #include <csignal>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -209,6 +212,77 @@ private slots:
         QCOMPARE(shown.size(), qMin(lines, kShownMessageLines + 1));
         QCOMPARE(shown.mid(0, kShownMessageLines), all.mid(0, kShownMessageLines));
         QCOMPARE(texts.detailedText, details ? text : QString());
+    }
+
+    // What stands at a generated file's name: a regular file, or a link to one, is written;
+    // a FIFO (read by nobody or by someone), a folder or a device is refused at once with
+    // the reason a caller reports like any other that keeps the file from being written.
+    void writerOpensOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<int>("mode");         // OpenMode
+        QTest::addColumn<QByteArray>("after"); // what the regular file holds afterwards
+        QTest::addColumn<QString>("refusal");
+        const QString notRegular = "gen.vb is not a regular file";
+        QTest::newRow("nothing") << "" << int(OpenMode::Output) << QByteArray("new\r\n") << "";
+        QTest::newRow("old file replaced") << "file" << int(OpenMode::Output) << QByteArray("new\r\n") << "";
+        QTest::newRow("old file appended to")
+            << "file" << int(OpenMode::Append) << QByteArray("old\r\nnew\r\n") << "";
+        QTest::newRow("link to a file, followed")
+            << "link" << int(OpenMode::Output) << QByteArray("new\r\n") << "";
+        QTest::newRow("FIFO") << "fifo" << int(OpenMode::Output) << QByteArray() << notRegular;
+        QTest::newRow("FIFO, appending") << "fifo" << int(OpenMode::Append) << QByteArray() << notRegular;
+        QTest::newRow("FIFO with a reader")
+            << "read fifo" << int(OpenMode::Output) << QByteArray() << notRegular;
+        QTest::newRow("link to a FIFO")
+            << "link to fifo" << int(OpenMode::Output) << QByteArray() << notRegular;
+        QTest::newRow("folder") << "folder" << int(OpenMode::Output) << QByteArray() << notRegular;
+        QTest::newRow("link to a device") << "device" << int(OpenMode::Output) << QByteArray() << notRegular;
+    }
+    void writerOpensOnlyRegularFiles()
+    {
+        QFETCH(QString, planted);
+        QFETCH(int, mode);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("gen.vb");
+        const QString target = dir.filePath("target");
+        const QByteArray name = QFile::encodeName(path);
+        const QString regular = planted == "link" ? target : path;
+        if (planted == "file" || planted == "link") {
+            QFile file(regular);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old\r\n");
+        }
+        if (planted.contains("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(planted == "link to fifo" ? target : path).constData(), 0600),
+                     0);
+        if (planted.startsWith("link"))
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(), name.constData()), 0);
+        if (planted == "folder")
+            QVERIFY(QDir().mkdir(path));
+        if (planted == "device")
+            QCOMPARE(::symlink("/dev/null", name.constData()), 0);
+        // A reader holding the FIFO open: a blocking open for writing would then succeed.
+        int reader = -1;
+        if (planted == "read fifo")
+            QVERIFY((reader = ::open(name.constData(), O_RDONLY | O_NONBLOCK)) >= 0);
+
+        TextFileWriter writer;
+        const bool opened = writer.open(path, OpenMode(mode), TextEncoding::Windows1252);
+        if (reader >= 0)
+            ::close(reader);
+        QCOMPARE(opened, refusal.isEmpty());
+        QCOMPARE(writer.errorString(), refusal);
+        if (!opened)
+            return;
+        QVERIFY(writer.writeLine("new"));
+        QVERIFY(writer.close());
+        QFile file(regular);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), after);
+        QCOMPARE(QFileInfo(path).isSymLink(), planted == "link");
     }
 
     // A file that can take no more (here a file-size limit, which fails like a full disk:

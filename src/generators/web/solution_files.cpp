@@ -4,10 +4,14 @@
 #include "generators/web/solution_templates.h"
 #include "generators/web/web_addresses.h"
 #include "platform/guid.h"
+#include "platform/own_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace generators::web
 {
@@ -114,10 +118,16 @@ void copyStyleSheet(RunContext& ctx, const QString& source, const QString& targe
         copy += line;
         copy += "\r\n";
     }
-    QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        ctx.problem(QStringLiteral("%1: cannot be opened (%2)")
-                        .arg(QDir::toNativeSeparators(target), out.errorString()));
+    QString refusal;
+    const int descriptor = platform::openRegularFile(target, O_WRONLY | O_CREAT | O_TRUNC, &refusal);
+    QFile out;
+    if (descriptor >= 0 && !out.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        refusal = out.errorString();
+    }
+    if (!out.isOpen()) {
+        ctx.problem(
+            QStringLiteral("%1: cannot be opened (%2)").arg(QDir::toNativeSeparators(target), refusal));
         return;
     }
     if (out.write(copy) != copy.size() || !out.flush())
