@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace platform::ado;
 
 class AdoConnectionStringTest : public QObject
@@ -155,6 +157,17 @@ private slots:
         // A family the file does not name keeps its default.
         QCOMPARE(toOdbcConnectionString("Provider=MSDAORA;Data Source=ORCL;User Id=u;Password=p;"),
                  QString("DSN=ORCL;UID=u;PWD=p;"));
+    }
+
+    // A FIFO in place of the providers file is not waited on: every family keeps its default.
+    void providersFileThatIsAFifo()
+    {
+        qunsetenv("QUILLMERE_PROVIDERS");
+        const QString path = dir_.filePath("providers.ini");
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const QString odbc = toOdbcConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/a/b.mdb");
+        QFile::remove(path);
+        QCOMPARE(odbc, QString("DRIVER={MDBTools};DBQ=/a/b.mdb;"));
     }
 
     // A mistyped database path fails with its reason and leaves no empty database behind,

@@ -4,12 +4,16 @@
 #include "platform/ado/connection_attributes.h"
 #include "platform/ado/odbc_support.h"
 #include "platform/folders.h"
+#include "platform/own_file.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QTextStream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform::ado
 {
@@ -73,9 +77,15 @@ QHash<QString, QString> providerTemplates()
     QString path = qEnvironmentVariable("QUILLMERE_PROVIDERS");
     if (path.isEmpty() && (QCoreApplication::instance() || qEnvironmentVariableIsSet("QUILLMERE_HOME")))
         path = platform::programFolder() + QStringLiteral("/providers.ini");
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // A FIFO or a device at the name is not waited on: the defaults stay.
+    const int descriptor = path.isEmpty() ? -1 : platform::openRegularFile(path, O_RDONLY, nullptr);
+    QFile file;
+    if (descriptor < 0)
         return templates;
+    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return templates;
+    }
     QTextStream in(&file);
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();
