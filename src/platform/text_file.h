@@ -30,6 +30,11 @@ public:
     // Opens for output (replacing an old file) or for appending. Returns false and
     // keeps the reason in errorString() when the file cannot be opened.
     bool open(const QString& path, OpenMode mode, TextEncoding encoding);
+    // Writes to a descriptor already open for writing, which it closes; `path` names the
+    // file in messages.
+    bool openDescriptor(int fd, const QString& path, TextEncoding encoding);
+    // Stays closed, with `path` and the reason it could not be opened.
+    void failOpen(const QString& path, const QString& reason);
     bool isOpen() const { return file_ && file_->isOpen(); }
     // Writes the line and CR LF. Returns false when nothing could be written.
     bool writeLine(const QString& line);

@@ -33,4 +33,10 @@ inline constexpr std::chrono::milliseconds kNoTimeLimit{0};
 // running it is retired: later calls run on a fresh worker and never queue behind it.
 bool runWhileYielding(std::function<void()> call, std::chrono::milliseconds limit = kNoTimeLimit);
 
+// A call that keeps the main thread waiting longer than this is told to the notice.
+inline constexpr std::chrono::milliseconds kLongWait{1000};
+// Called on the main thread with true once a call has waited kLongWait there, and with
+// false when no such call waits any more (the window says it waits on the server).
+void setLongWaitNotice(std::function<void(bool waiting)> notice);
+
 } // namespace platform

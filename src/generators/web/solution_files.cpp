@@ -115,14 +115,21 @@ void copyStyleSheet(RunContext& ctx, const QString& source, const QString& targe
         copy += "\r\n";
     }
     QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    QString reason;
+    const int staged = ctx.output ? ctx.output->open(target, platform::OpenMode::Output, &reason) : -1;
+    const bool opened = ctx.output ? staged >= 0 && out.open(staged, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+                                   : out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (!opened) {
         ctx.problem(QStringLiteral("%1: cannot be opened (%2)")
-                        .arg(QDir::toNativeSeparators(target), out.errorString()));
+                        .arg(QDir::toNativeSeparators(target), reason.isEmpty() ? out.errorString() : reason));
         return;
     }
-    if (out.write(copy) != copy.size() || !out.flush())
+    if (out.write(copy) != copy.size() || !out.flush()) {
         ctx.problem(QStringLiteral("%1: cannot be written (%2)")
                         .arg(QDir::toNativeSeparators(target), out.errorString()));
+        if (ctx.output)
+            ctx.output->spoil(target);
+    }
 }
 
 } // namespace
