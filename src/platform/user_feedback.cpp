@@ -1,9 +1,9 @@
 #include "platform/user_feedback.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGuiApplication>

@@ -52,7 +52,8 @@ Files filesOf(const QString& folder, bool finalOnly = true)
         if (finalOnly && path.endsWith(QLatin1String(".part")))
             continue;
         QFile file(path);
-        files.insert(QDir(folder).relativeFilePath(path), file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
+        files.insert(QDir(folder).relativeFilePath(path),
+                     file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
     }
     return files;
 }
@@ -64,7 +65,10 @@ QString differences(const Files& a, const Files& b)
         if (!b.contains(it.key()))
             lines << it.key() + " missing";
         else if (b.value(it.key()) != it.value())
-            lines << QStringLiteral("%1: %2 bytes instead of %3").arg(it.key()).arg(b.value(it.key()).size()).arg(it.value().size());
+            lines << QStringLiteral("%1: %2 bytes instead of %3")
+                         .arg(it.key())
+                         .arg(b.value(it.key()).size())
+                         .arg(it.value().size());
     }
     for (auto it = b.cbegin(); it != b.cend(); ++it) {
         if (!a.contains(it.key()))
@@ -145,9 +149,10 @@ class LostServerTest : public QObject
             return false;
         platform::ado::Recordset rs;
         return admin
-            .query("select pg_terminate_backend(pid) from pg_stat_activity where datname = current_database() "
-                   "and pid <> pg_backend_pid()",
-                   &rs)
+            .query(
+                "select pg_terminate_backend(pid) from pg_stat_activity where datname = current_database() "
+                "and pid <> pg_backend_pid()",
+                &rs)
             .ok;
     }
 
@@ -173,8 +178,9 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::newRow("server paused") << "pause"
                                        << "Generation stopped: the server did not answer within 2 s (";
-        QTest::newRow("backend terminated") << "terminate"
-                                            << "Generation stopped: the connection to the database was lost: ";
+        QTest::newRow("backend terminated")
+            << "terminate"
+            << "Generation stopped: the connection to the database was lost: ";
     }
     void connectionGoneDuringARun()
     {
@@ -246,6 +252,49 @@ private slots:
         fixture.messages.clear();
         vb.Command11->click();
         QCOMPARE(fixture.messages, QStringList{"End of Generation"});
+        QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
+    }
+
+    // The server goes away for good: the run that meets the dropped link stops with one
+    // message, and the next one, which cannot open a new connection, starts nothing, says
+    // to connect again, and the status bar says "Not connected".
+    void serverGoneForGood()
+    {
+        if (!server_->isRunning())
+            QSKIP("no PostgreSQL server can be started here");
+        QTemporaryDir out;
+        WindowFixture fixture;
+        fixture.start();
+        app::MainWindow& w = fixture.window();
+        auto doomed = std::make_unique<testsupport::PausablePg>();
+        QVERIFY(doomed->isRunning());
+        const QString pg = testsupport::pgFixture("shop_pg.sql");
+        QVERIFY(!pg.isEmpty());
+        QVERIFY(prepareRun(w, pg, out.path() + '/'));
+        const testsupport::VbPageControls vb(&w);
+        vb.Command11->click();
+        QCOMPARE(fixture.messages, QStringList{"End of Generation"});
+        const Files earlier = filesOf(out.path());
+        doomed.reset();
+
+        // A new run reads the catalogue afresh, and meets the dropped link.
+        fixture.messages.clear();
+        vb.Command11->click();
+        QCOMPARE(fixture.messages.size(), 1);
+        QVERIFY2(
+            fixture.messages[0].startsWith("Generation stopped: the connection to the database was lost: "),
+            qPrintable(fixture.messages[0]));
+        QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
+
+        fixture.messages.clear();
+        vb.Command11->click();
+        QCOMPARE(fixture.messages.size(), 1);
+        QVERIFY2(
+            fixture.messages[0].startsWith("The connection to the database was lost and could not be opened "
+                                           "again ("),
+            qPrintable(fixture.messages[0]));
+        QVERIFY(fixture.messages[0].endsWith("\nConnect again."));
+        QCOMPARE(w.statusPanel(1), QString::fromLatin1(app::kNotConnected));
         QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
     }
 

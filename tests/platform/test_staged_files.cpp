@@ -107,7 +107,8 @@ private slots:
         }
         QCOMPARE(bytesOf(victim), QByteArray("victim\r\n"));
         // No temporary file is left beside the final one.
-        QCOMPARE(entriesOf(folder), before == "none" && !placed ? QStringList() : QStringList{"Shop_Access.vb"});
+        QCOMPARE(entriesOf(folder),
+                 before == "none" && !placed ? QStringList() : QStringList{"Shop_Access.vb"});
     }
 
     // Appending to a name the run has not written starts from a copy of the earlier file;
@@ -116,7 +117,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps"); // "o:<line>" output, "a:<line>" append
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("append to the earlier file") << QStringList{"a:new"} << QByteArray("earlier\r\nnew\r\n");
+        QTest::newRow("append to the earlier file")
+            << QStringList{"a:new"} << QByteArray("earlier\r\nnew\r\n");
         QTest::newRow("written twice") << QStringList{"o:one", "o:two"} << QByteArray("two\r\n");
         QTest::newRow("written, appended twice")
             << QStringList{"o:one", "a:two", "a:three"} << QByteArray("one\r\ntwo\r\nthree\r\n");
@@ -138,8 +140,9 @@ private slots:
         QCOMPARE(staged.place(), QStringList());
         QCOMPARE(bytesOf(path), expected);
         // The file keeps the permissions of the one it replaced.
-        QCOMPARE(QFileInfo(path).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                                             QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(QFileInfo(path).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
+                                                             QFile::ReadGroup | QFile::ReadUser |
+                                                             QFile::WriteUser);
         QCOMPARE(entriesOf(dir.path()), QStringList{"Shop_Manager.vb"});
     }
 

@@ -74,9 +74,9 @@ Result readTableSchema(Connection& connection, platform::ado::CatalogueCache* ca
 // What a run tells of a gone connection: what happened, and the read that found it.
 QString faultText(const Status& status, const QString& where)
 {
-    const QString what = status.unanswered
-                             ? status.message
-                             : QStringLiteral("the connection to the database was lost: %1").arg(status.message);
+    const QString what =
+        status.unanswered ? status.message
+                          : QStringLiteral("the connection to the database was lost: %1").arg(status.message);
     return QStringLiteral("%1 (%2)").arg(what, where);
 }
 
@@ -187,8 +187,8 @@ KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
     if (connectionFault())
         return refusedAfterFault<KeyColumns>();
     Status status;
-    KeyColumns key = readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->primaryKeys : nullptr, table,
-                                     schema, platform::ado::adSchemaPrimaryKeys,
+    KeyColumns key = readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->primaryKeys : nullptr,
+                                     table, schema, platform::ado::adSchemaPrimaryKeys,
                                      {QVariant(), schemaRestriction(schema), table}, readKeyColumn, &status);
     noteFault(status, QStringLiteral("reading the primary key of %1").arg(table));
     return key;
@@ -206,8 +206,9 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
     Status status;
     result = readSchema(connection_, rowsetCache(), platform::ado::adSchemaForeignKeys, {}, result,
                         readForeignKey, &status);
-    noteFault(status, status.object.isEmpty() ? QStringLiteral("reading the foreign keys")
-                                              : QStringLiteral("reading the foreign keys of %1").arg(status.object));
+    noteFault(status, status.object.isEmpty()
+                          ? QStringLiteral("reading the foreign keys")
+                          : QStringLiteral("reading the foreign keys of %1").arg(status.object));
     if (cache_ && result.ok)
         cache_->foreignKeys = result;
     return result;

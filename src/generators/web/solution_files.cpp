@@ -117,11 +117,13 @@ void copyStyleSheet(RunContext& ctx, const QString& source, const QString& targe
     QFile out(target);
     QString reason;
     const int staged = ctx.output ? ctx.output->open(target, platform::OpenMode::Output, &reason) : -1;
-    const bool opened = ctx.output ? staged >= 0 && out.open(staged, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
-                                   : out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    const bool opened =
+        ctx.output ? staged >= 0 && out.open(staged, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+                   : out.open(QIODevice::WriteOnly | QIODevice::Truncate);
     if (!opened) {
-        ctx.problem(QStringLiteral("%1: cannot be opened (%2)")
-                        .arg(QDir::toNativeSeparators(target), reason.isEmpty() ? out.errorString() : reason));
+        ctx.problem(
+            QStringLiteral("%1: cannot be opened (%2)")
+                .arg(QDir::toNativeSeparators(target), reason.isEmpty() ? out.errorString() : reason));
         return;
     }
     if (out.write(copy) != copy.size() || !out.flush()) {
