@@ -1,7 +1,5 @@
 #include "generators/common/run_context.h"
 
-#include "platform/user_feedback.h"
-
 #include <QLocale>
 
 namespace generators
@@ -18,10 +16,18 @@ void forEachChosenTable(RunContext& ctx, const std::function<void(const QString&
     }
 }
 
+namespace
+{
+
+// As many lines as a message box shows at once: a longer list is counted first.
+constexpr int kListedAtOnce = 20;
+
+} // namespace
+
 QString endOfGenerationText(const QStringList& problems, const QStringList& tables)
 {
     QString text = QStringLiteral("End of Generation");
-    if (problems.size() > platform::kShownMessageLines) {
+    if (problems.size() > kListedAtOnce) {
         const QSet<QString> chosen(tables.cbegin(), tables.cend());
         QSet<QString> named;
         for (const QString& problem : problems) {
