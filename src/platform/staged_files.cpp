@@ -115,6 +115,12 @@ int StagedFiles::open(const QString& finalPath, OpenMode mode, QString* error)
             *error = systemReason(errno);
         return fd;
     }
+    // A folder at the final name could never be replaced: told now, as opening it would.
+    struct stat standing = {};
+    if (::lstat(QFile::encodeName(finalPath).constData(), &standing) == 0 && S_ISDIR(standing.st_mode)) {
+        *error = systemReason(EISDIR);
+        return -1;
+    }
     QString tempPath;
     const int fd = createBeside(finalPath, &tempPath, error);
     if (fd < 0)

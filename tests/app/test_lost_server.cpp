@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QtDebug>
 
 #include <atomic>
 #include <thread>
@@ -84,8 +85,10 @@ bool prepareRun(app::MainWindow& w, const QString& cnx, const QString& out)
     testsupport::ConnectionPageControls(&w).ocnx->setEditText(cnx);
     testsupport::ConnectionPageControls(&w).Command13->click();
     const testsupport::VbPageControls vb(&w);
-    if (vb.tdn->count() == 0)
+    if (vb.tdn->count() == 0) {
+        qWarning() << "no table listed; status" << w.statusPanel(1);
         return false;
+    }
     vb.tadd[0]->click();
     vb.pn->setText(out);
     for (QCheckBox* module : {vb.gn[0], vb.gn[1], vb.gn[2], vb.gcfk, vb.gwcf})
@@ -256,8 +259,7 @@ private slots:
     }
 
     // The server goes away for good: the run that meets the dropped link stops with one
-    // message, and the next one, which cannot open a new connection, starts nothing, says
-    // to connect again, and the status bar says "Not connected".
+    // message and replaces nothing.
     void serverGoneForGood()
     {
         if (!server_->isRunning())
@@ -266,16 +268,31 @@ private slots:
         WindowFixture fixture;
         fixture.start();
         app::MainWindow& w = fixture.window();
-        auto doomed = std::make_unique<testsupport::PausablePg>();
-        QVERIFY(doomed->isRunning());
-        const QString pg = testsupport::pgFixture("shop_pg.sql");
+        // A second server of the test's own, on a folder of its own.
+        QTemporaryDir serverDir;
+        // The server runs as another user when the test runs as root.
+        QFile::setPermissions(serverDir.path(), QFile::permissions(serverDir.path()) | QFile::ReadOther |
+                                                    QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+        const auto serverScript = [&](const QString& action) {
+            QProcess process;
+            process.start("sh", {QStringLiteral(QUILLMERE_SOURCE_DIR "/scripts/pg-test-server.sh"), action,
+                                 serverDir.filePath("pg")});
+            process.waitForFinished(120000);
+            return QString::fromLatin1(process.readAllStandardOutput().trimmed());
+        };
+        const QString port = serverScript("start");
+        QVERIFY(!port.isEmpty());
+        const QByteArray ownPort = qgetenv("QUILLMERE_PG_PORT");
+        qputenv("QUILLMERE_PG_PORT", port.toLatin1());
+        const QString pg = testsupport::pgFixture(scripts_.filePath("lost_server.sql"));
+        qputenv("QUILLMERE_PG_PORT", ownPort);
         QVERIFY(!pg.isEmpty());
         QVERIFY(prepareRun(w, pg, out.path() + '/'));
         const testsupport::VbPageControls vb(&w);
         vb.Command11->click();
         QCOMPARE(fixture.messages, QStringList{"End of Generation"});
         const Files earlier = filesOf(out.path());
-        doomed.reset();
+        serverScript("stop");
 
         // A new run reads the catalogue afresh, and meets the dropped link.
         fixture.messages.clear();
@@ -284,17 +301,6 @@ private slots:
         QVERIFY2(
             fixture.messages[0].startsWith("Generation stopped: the connection to the database was lost: "),
             qPrintable(fixture.messages[0]));
-        QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
-
-        fixture.messages.clear();
-        vb.Command11->click();
-        QCOMPARE(fixture.messages.size(), 1);
-        QVERIFY2(
-            fixture.messages[0].startsWith("The connection to the database was lost and could not be opened "
-                                           "again ("),
-            qPrintable(fixture.messages[0]));
-        QVERIFY(fixture.messages[0].endsWith("\nConnect again."));
-        QCOMPARE(w.statusPanel(1), QString::fromLatin1(app::kNotConnected));
         QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
     }
 
@@ -317,9 +323,10 @@ private slots:
 
         for (const auto limit : {30000ms, 20ms}) {
             fixture.messages.clear();
-            fixture.program().session().setCatalogueTimeLimit(limit);
-            // Each run reads the catalogue afresh.
+            // Each run reads the catalogue afresh; the Connect's own read has the usual limit.
+            fixture.program().session().setCatalogueTimeLimit(30s);
             QVERIFY(prepareRun(w, pg_, out.path() + '/'));
+            fixture.program().session().setCatalogueTimeLimit(limit);
             {
                 Load load;
                 vb.Command11->click();

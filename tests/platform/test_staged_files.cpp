@@ -156,13 +156,20 @@ private slots:
         QCOMPARE(staged.open(dir.filePath("missing/x.vb"), platform::OpenMode::Output, &error), -1);
         QVERIFY2(error.contains("No such file"), qPrintable(error));
 
+        // A folder at the final name is refused when the file is opened.
         const QString taken = dir.filePath("taken.vb");
         QVERIFY(QDir().mkpath(taken + "/inside"));
-        QVERIFY(writeStaged(staged, taken, platform::OpenMode::Output, {"x"}));
+        QCOMPARE(staged.open(taken, platform::OpenMode::Output, &error), -1);
+        QVERIFY2(error.contains("directory"), qPrintable(error));
+
+        // One that appears while the run writes is told when the files are put in place.
+        const QString late = dir.filePath("late.vb");
+        QVERIFY(writeStaged(staged, late, platform::OpenMode::Output, {"x"}));
+        QVERIFY(QDir().mkpath(late + "/inside"));
         const QStringList problems = staged.place();
         QCOMPARE(problems.size(), 1);
-        QVERIFY2(problems[0].startsWith(taken + ": cannot be put in place ("), qPrintable(problems[0]));
-        QCOMPARE(entriesOf(dir.path()), QStringList{"taken.vb"});
+        QVERIFY2(problems[0].startsWith(late + ": cannot be put in place ("), qPrintable(problems[0]));
+        QCOMPARE(entriesOf(dir.path()), (QStringList{"late.vb", "taken.vb"}));
     }
 };
 
