@@ -15,8 +15,13 @@ RunCatalogueScope::RunCatalogueScope(FormState& form) : form_(form), owns_(!form
 
 RunCatalogueScope::~RunCatalogueScope()
 {
-    if (owns_)
-        form_.runCatalogue.reset();
+    if (!owns_)
+        return;
+    // A run that found the link gone, on whichever of its connections, leaves the session's
+    // connection closed: the next action opens a new one instead of meeting the dead link.
+    if (form_.runCatalogue->connectionFault)
+        form_.db_cnx.close();
+    form_.runCatalogue.reset();
 }
 
 generators::RunCatalogueCache* RunCatalogueScope::cache() const
