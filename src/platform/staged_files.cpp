@@ -154,7 +154,11 @@ bool StagedFiles::open(TextFileWriter& writer, const QString& finalPath, OpenMod
         writer.failOpen(finalPath, error);
         return false;
     }
-    return writer.openDescriptor(fd, finalPath, encoding);
+    if (writer.openDescriptor(fd, finalPath, encoding))
+        return true;
+    // Nothing can be written there: the earlier file stays.
+    spoil(finalPath);
+    return false;
 }
 
 void StagedFiles::spoil(const QString& finalPath)

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 namespace generators::web
 {
 
@@ -121,6 +123,11 @@ void copyStyleSheet(RunContext& ctx, const QString& source, const QString& targe
         ctx.output ? staged >= 0 && out.open(staged, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
                    : out.open(QIODevice::WriteOnly | QIODevice::Truncate);
     if (!opened) {
+        if (staged >= 0) {
+            // Nothing can be written there: the earlier file stays.
+            ::close(staged);
+            ctx.output->spoil(target);
+        }
         ctx.problem(
             QStringLiteral("%1: cannot be opened (%2)")
                 .arg(QDir::toNativeSeparators(target), reason.isEmpty() ? out.errorString() : reason));
