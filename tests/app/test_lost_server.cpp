@@ -183,15 +183,19 @@ private slots:
     }
     void cleanupTestCase() { server_.reset(); }
 
-    // The fault strikes as the run begins reading the catalogue. The message names it once,
-    // the files of the earlier run are untouched, and the next run (once the server answers)
-    // opens a new connection and writes the earlier bytes again.
+    // The fault strikes as the run begins reading the catalogue, or once it has temporary
+    // files open. The message names it once, the files of the earlier run are untouched, and
+    // the next run (once the server answers) opens a new connection and writes the earlier
+    // bytes again.
     void connectionGoneDuringARun_data()
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("said");
         QTest::newRow("server paused") << "pause"
                                        << "Generation stopped: the server did not answer within 2 s (";
+        QTest::newRow("server paused while writing")
+            << "pause while writing"
+            << "Generation stopped: the server did not answer within 2 s (";
         QTest::newRow("backend terminated")
             << "terminate"
             << "Generation stopped: the connection to the database was lost: ";
@@ -232,13 +236,24 @@ private slots:
                 clocks << w.statusPanel(2);
         });
         sampler.start(50);
-        QTimer::singleShot(0, [&] {
+        bool struck = false;
+        const auto strike = [&] {
+            struck = true;
             sinceFault.start();
-            if (fault == "pause")
+            if (fault.startsWith("pause"))
                 server_->pause();
             else
                 QVERIFY(terminateOthers(pg_));
+        };
+        // As the run begins, or once a file of the run is being written.
+        const bool whileWriting = fault.endsWith("while writing");
+        QObject::connect(&sampler, &QTimer::timeout, [&] {
+            if (whileWriting && !struck &&
+                !QDir(out.path()).entryList({"*.part"}, QDir::Files | QDir::Hidden).isEmpty())
+                strike();
         });
+        if (!whileWriting)
+            QTimer::singleShot(0, strike);
         vb.Command11->click();
         server_->resume();
         sampler.stop();
@@ -254,7 +269,7 @@ private slots:
               qPrintable(message));
         // Past the limit, a few seconds at most.
         QVERIFY2(faultToMessage < 6000, qPrintable(QString::number(faultToMessage)));
-        if (fault == "pause") {
+        if (fault.startsWith("pause")) {
             QVERIFY(waitingShown);
             QVERIFY2(clocks.size() >= 2, qPrintable(clocks.join(' ')));
         }
