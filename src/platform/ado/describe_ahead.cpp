@@ -106,6 +106,9 @@ Status Connection::describeAhead(const QStringList& queries, QHash<QString, QLis
             },
             impl_->catalogueLimit);
         if (!answered) {
+            // The lanes take no further query: once the server answers again they end,
+            // instead of describing for a run that no longer waits for them.
+            work->next = queries.size();
             Status unanswered = Status::failure(
                 QStringLiteral("the server did not answer within %1 s")
                     .arg(std::chrono::duration_cast<std::chrono::seconds>(impl_->catalogueLimit).count()));
