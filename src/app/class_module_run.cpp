@@ -16,6 +16,8 @@ void Command18_Click(MainWindow& window)
     ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
+    if (!reopenLostConnection(window))
+        return;
     FormState& form = window.form();
     WindowRun run(window);
     generators::classmodule::runClassModules(run.ctx, form.typeTables);

@@ -34,6 +34,8 @@ void Command8_Click(MainWindow& window)
     ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
+    if (!reopenLostConnection(window))
+        return;
     runEditPageGeneration(window);
 }
 

@@ -14,12 +14,14 @@
 #include "connection/connection_handlers.h"
 #include "connection/connection_page.h"
 #include "platform/colours.h"
+#include "platform/yielding_call.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -128,6 +130,16 @@ MainWindow::MainWindow(Session& session, Program& program)
     }
     panels_[0]->setMinimumWidth(280);
     panels_[1]->setMinimumWidth(140);
+    // Shown while a call waits on a server that is slow to answer; beside the panels, so
+    // that the clock stays in view.
+    serverWait_ = new QLabel(QStringLiteral("waiting for the database server\u2026"), st1);
+    serverWait_->setObjectName(QStringLiteral("serverWait"));
+    serverWait_->hide();
+    st1->addPermanentWidget(serverWait_);
+    platform::setLongWaitNotice([window = QPointer<MainWindow>(this)](bool waiting) {
+        if (window)
+            window->serverWait_->setVisible(waiting);
+    });
     setStatusBar(st1);
 
     Timer2 = new QTimer(this);
@@ -188,6 +200,11 @@ void MainWindow::connectHandlers()
 QString MainWindow::statusPanel(int panel) const
 {
     return panel >= 1 && panel <= 3 ? panels_[std::size_t(panel - 1)]->text() : QString();
+}
+
+bool MainWindow::waitingOnServerShown() const
+{
+    return !serverWait_->isHidden();
 }
 
 void MainWindow::setStatusPanel(int panel, const QString& text)

@@ -70,6 +70,8 @@ public:
 
     // Status panels 1 (connection), 2 (clock), 3 (folder).
     QString statusPanel(int panel) const;
+    // Whether the status bar says that the window waits on the database server.
+    bool waitingOnServerShown() const;
     void setStatusPanel(int panel, const QString& text);
 
     // Start-up and Exit.
@@ -127,6 +129,7 @@ private:
     Session& session_;
     Program& program_;
     std::array<QLabel*, 3> panels_{};
+    QLabel* serverWait_ = nullptr;
     // Nothing is written back until the start-up has read the file.
     bool historyReadable_ = false;
     HistoryOriginals historyOriginals_;

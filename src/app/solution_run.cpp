@@ -58,6 +58,8 @@ void Command21_Click(MainWindow& window)
     ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
+    if (!reopenLostConnection(window))
+        return;
     // The data layer and every page are made from one reading of the catalogue.
     const RunCatalogueScope catalogue(window.form());
     QPointer<MainWindow> alive(&window);
@@ -73,6 +75,7 @@ void Command21_Click(MainWindow& window)
     aspx.setProjectName(dialog.projectName());
 
     QStringList problems = writeSolution(window, tables);
+    const auto stopped = [&catalogue] { return catalogue.cache()->connectionFault.has_value(); };
 
     page.setOutputFolder(project + QStringLiteral("Data_Access/"));
     dialog.showStep(QStringLiteral("Generate Data Access Files"));
@@ -85,6 +88,8 @@ void Command21_Click(MainWindow& window)
 
     aspx.setOutputFolder(project + QStringLiteral("User_Interface/"));
     for (const QString& table : tables) {
+        if (stopped())
+            break;
         {
             WindowHost host(window);
             generators::stepProgress(host);
@@ -101,8 +106,15 @@ void Command21_Click(MainWindow& window)
     }
 
     // The runs meet the same tables: a problem is told once.
-    problems.removeDuplicates();
-    WindowHost(window).message(generators::endOfGenerationText(problems));
+    platform::StagedFiles& output = catalogue.cache()->output;
+    if (stopped()) {
+        output.discard();
+        WindowHost(window).message(generators::connectionFaultText(*catalogue.cache()->connectionFault));
+    } else {
+        problems += output.place();
+        problems.removeDuplicates();
+        WindowHost(window).message(generators::endOfGenerationText(problems, tables));
+    }
     dialog.hide();
 }
 

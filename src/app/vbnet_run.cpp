@@ -27,6 +27,8 @@ void MainWindow::Command11_Click()
     ActionGuard guard(session().runGuard());
     if (!guard)
         return;
+    if (!reopenLostConnection(*this))
+        return;
     runVbNetGeneration(*this);
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/main_window.h"
 
+#include <QPointer>
+
 namespace app
 {
 
@@ -13,8 +15,13 @@ RunCatalogueScope::RunCatalogueScope(FormState& form) : form_(form), owns_(!form
 
 RunCatalogueScope::~RunCatalogueScope()
 {
-    if (owns_)
-        form_.runCatalogue.reset();
+    if (!owns_)
+        return;
+    // A run that found the link gone, on whichever of its connections, leaves the session's
+    // connection closed: the next action opens a new one instead of meeting the dead link.
+    if (form_.runCatalogue->connectionFault)
+        form_.db_cnx.close();
+    form_.runCatalogue.reset();
 }
 
 generators::RunCatalogueCache* RunCatalogueScope::cache() const
@@ -22,11 +29,35 @@ generators::RunCatalogueCache* RunCatalogueScope::cache() const
     return form_.runCatalogue.get();
 }
 
+bool reopenLostConnection(MainWindow& window)
+{
+    FormState& form = window.form();
+    for (platform::ado::DataControl* data : {&form.data3, &form.data4})
+        data->allowNewTry();
+    if (window.statusPanel(1) == QLatin1String(kNotConnected) ||
+        form.db_cnx.state() == platform::ado::adStateOpen)
+        return true;
+    const QPointer<MainWindow> alive(&window);
+    const platform::ado::Status opened = form.db_cnx.open(form.db_cnxstr);
+    if (!alive)
+        return false;
+    if (opened.ok)
+        return true;
+    window.setStatusPanel(1, QString::fromLatin1(kNotConnected));
+    form.connected = 0;
+    window.showMessage(QStringLiteral("The connection to the database was lost and could not be opened "
+                                      "again (%1).\nConnect again.")
+                           .arg(opened.message));
+    return false;
+}
+
 WindowRun::WindowRun(MainWindow& window)
     : scope(window.form()), catalogue(window.form().db_cnx, window.form().db_cnxstr, window.form().data3,
                                       window.form().data4, scope.cache()),
       host(window), ctx(window.runInputs(), catalogue, host)
 {
+    ctx.output = &scope.cache()->output;
+    ctx.placesOutput = scope.owns();
 }
 
 } // namespace app

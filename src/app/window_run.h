@@ -23,11 +23,19 @@ public:
     RunCatalogueScope& operator=(const RunCatalogueScope&) = delete;
 
     generators::RunCatalogueCache* cache() const;
+    // Whether this scope is the outermost: its run puts the files in place.
+    bool owns() const { return owns_; }
 
 private:
     FormState& form_;
     bool owns_;
 };
+
+// Before a run: a connection the session lost (its link dropped, or the server stopped
+// answering) is opened again on the same string, and the data controls may try again.
+// When it cannot be opened, the status bar says "Not connected", the message says to
+// connect again, and false tells the run not to start.
+bool reopenLostConnection(MainWindow& window);
 
 struct WindowRun {
     explicit WindowRun(MainWindow& window);

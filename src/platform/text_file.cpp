@@ -107,6 +107,30 @@ bool TextFileWriter::open(const QString& path, OpenMode mode, TextEncoding encod
     return true;
 }
 
+bool TextFileWriter::openDescriptor(int fd, const QString& path, TextEncoding encoding)
+{
+    close();
+    path_ = path;
+    encoding_ = encoding;
+    failed_ = false;
+    error_.clear();
+    file_ = std::make_unique<QFile>();
+    if (!file_->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        error_ = file_->errorString();
+        file_.reset();
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+void TextFileWriter::failOpen(const QString& path, const QString& reason)
+{
+    close();
+    path_ = path;
+    error_ = reason;
+}
+
 bool TextFileWriter::writeLine(const QString& line)
 {
     if (!isOpen())

@@ -31,6 +31,11 @@ public:
     // keeps the reason in errorString() when the file cannot be opened; anything but a
     // regular file at the name (a FIFO, a device, a folder) is refused without waiting.
     bool open(const QString& path, OpenMode mode, TextEncoding encoding);
+    // Writes to a descriptor already open for writing, which it closes; `path` names the
+    // file in messages.
+    bool openDescriptor(int fd, const QString& path, TextEncoding encoding);
+    // Stays closed, with `path` and the reason it could not be opened.
+    void failOpen(const QString& path, const QString& reason);
     bool isOpen() const { return file_ && file_->isOpen(); }
     // Writes the line and CR LF. Returns false when nothing could be written.
     bool writeLine(const QString& line);

@@ -1,9 +1,17 @@
 #include "platform/user_feedback.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
 
 namespace platform
 {
@@ -44,8 +52,39 @@ void Messages::show(const QString& text, QWidget* parent) const
         return;
     }
     const MessageBoxTexts texts = messageBoxTexts(text);
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quillmere"), texts.text, QMessageBox::Ok, parent);
-    box.setDetailedText(texts.detailedText);
+    QDialog box(parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setWindowTitle(QStringLiteral("Quillmere"));
+    const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() : QSize(800, 600);
+    auto* layout = new QVBoxLayout(&box);
+    auto* shown = new QLabel(texts.text, &box);
+    shown->setObjectName(QStringLiteral("messageText"));
+    shown->setTextFormat(Qt::PlainText);
+    shown->setWordWrap(true);
+    shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    shown->setMaximumWidth(room.width() * 3 / 4);
+    layout->addWidget(shown);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    if (!texts.detailedText.isEmpty()) {
+        // The whole list, to scroll through and copy.
+        auto* details = new QPlainTextEdit(texts.detailedText, &box);
+        details->setObjectName(QStringLiteral("messageDetails"));
+        details->setReadOnly(true);
+        details->setLineWrapMode(QPlainTextEdit::NoWrap);
+        details->setMinimumHeight(details->fontMetrics().lineSpacing() * 6);
+        layout->addWidget(details, 1);
+        QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+        copy->setObjectName(QStringLiteral("messageCopy"));
+        QObject::connect(copy, &QPushButton::clicked, &box,
+                         [all = texts.detailedText] { QGuiApplication::clipboard()->setText(all); });
+    }
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    layout->addWidget(buttons);
+    // However long the text, the box stays within the screen; the details pane scrolls.
+    const QSize most(room.width() * 9 / 10, room.height() * 9 / 10);
+    box.setMaximumSize(most);
+    box.resize(box.sizeHint().boundedTo(most));
     box.exec();
 }
 

@@ -15,8 +15,9 @@ void setWaitCursor(bool busy);
 bool waitCursorShown();
 
 // A text of more than kShownMessageLines lines (a run's long problem list) shows its first
-// kShownMessageLines lines and "… and N more" in the message box; the whole text is the
-// box's detailed text.
+// kShownMessageLines lines and "… and N more" in the message box; the whole text is in
+// the box's details pane, which scrolls and can be copied. The box never outgrows the
+// screen.
 inline constexpr int kShownMessageLines = 20;
 struct MessageBoxTexts {
     QString text;

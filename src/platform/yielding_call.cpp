@@ -145,7 +145,43 @@ bool onMainThread()
     return app && QThread::currentThread() == app->thread();
 }
 
+std::function<void(bool)>& longWaitNotice()
+{
+    static std::function<void(bool)> notice;
+    return notice;
+}
+
+// The calls of the main thread that have been told as long waits and still wait.
+int longWaits = 0;
+
+// Tells the notice of one long wait on the main thread, and of its end when it goes.
+class LongWait
+{
+public:
+    ~LongWait()
+    {
+        if (told_ && --longWaits == 0 && longWaitNotice())
+            longWaitNotice()(false);
+    }
+    void check(Clock::time_point started)
+    {
+        if (told_ || Clock::now() - started < kLongWait)
+            return;
+        told_ = true;
+        if (longWaits++ == 0 && longWaitNotice())
+            longWaitNotice()(true);
+    }
+
+private:
+    bool told_ = false;
+};
+
 } // namespace
+
+void setLongWaitNotice(std::function<void(bool waiting)> notice)
+{
+    longWaitNotice() = std::move(notice);
+}
 
 bool runWhileYielding(std::function<void()> call, std::chrono::milliseconds limit)
 {
@@ -156,6 +192,8 @@ bool runWhileYielding(std::function<void()> call, std::chrono::milliseconds limi
     runner->post(job);
     if (watch(kCallerWatch, [&] { return job->done.load(); }))
         return true;
+    const Clock::time_point started = Clock::now();
+    LongWait longWait;
     for (;;) {
         {
             std::unique_lock lock(job->mutex);
@@ -174,8 +212,10 @@ bool runWhileYielding(std::function<void()> call, std::chrono::milliseconds limi
             retire(runner);
             return false;
         }
-        if (yielding)
+        if (yielding) {
+            longWait.check(started);
             QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
     }
 }
 

@@ -36,4 +36,10 @@ bool runWhileYielding(std::function<void()> call, std::chrono::milliseconds limi
 // Whether a call given up at its limit is still running (inside a driver, most likely).
 bool callsLeftBehind();
 
+// A call that keeps the main thread waiting longer than this is told to the notice.
+inline constexpr std::chrono::milliseconds kLongWait{1000};
+// Called on the main thread with true once a call has waited kLongWait there, and with
+// false when no such call waits any more (the window says it waits on the server).
+void setLongWaitNotice(std::function<void(bool waiting)> notice);
+
 } // namespace platform

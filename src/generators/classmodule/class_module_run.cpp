@@ -84,7 +84,7 @@ void runClassModules(RunContext& ctx, const TypeTables& types)
     host.setProgressValue(0);
     host.setProgressMaximum(last);
 
-    for (int i = 0; i <= last; ++i) {
+    for (int i = 0; i <= last && !ctx.stopped(); ++i) {
         stepProgress(host);
         host.yield();
         writeClassModule(ctx, types, ctx.in.tdn1.at(i));
@@ -92,7 +92,7 @@ void runClassModules(RunContext& ctx, const TypeTables& types)
 
     host.setProgressVisible(false);
     host.setBusyPointer(false);
-    host.message(endOfGenerationText(ctx.problems));
+    host.message(finishRun(ctx));
 }
 
 } // namespace generators::classmodule

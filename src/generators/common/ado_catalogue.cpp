@@ -43,16 +43,17 @@ QVariant schemaRestriction(const QString& schema)
     return schema.isEmpty() ? QVariant() : QVariant(schema);
 }
 
-// Opens a schema rowset into `result`'s status and hands each of its rows to `readRow`.
+// Opens a schema rowset into `result`'s status and hands each of its rows to `readRow`;
+// the status is also left in `*status`.
 template <class Result, class ReadRow>
 Result readSchema(Connection& connection, platform::ado::CatalogueCache* cache, int kind,
-                  const QList<QVariant>& restrictions, Result result, ReadRow readRow)
+                  const QList<QVariant>& restrictions, Result result, ReadRow readRow, Status* status)
 {
     Recordset rs;
-    const Status status = connection.openSchema(kind, restrictions, &rs, cache);
-    result.ok = status.ok;
-    result.error = status.message;
-    for (rs.moveFirst(); status.ok && !rs.eof(); rs.moveNext())
+    *status = connection.openSchema(kind, restrictions, &rs, cache);
+    result.ok = status->ok;
+    result.error = status->message;
+    for (rs.moveFirst(); status->ok && !rs.eof(); rs.moveNext())
         readRow(rs, result);
     return result;
 }
@@ -61,13 +62,31 @@ Result readSchema(Connection& connection, platform::ado::CatalogueCache* cache, 
 template <class Result, class ReadRow>
 Result readTableSchema(Connection& connection, platform::ado::CatalogueCache* cache,
                        QHash<QString, Result>* keptRows, const QString& table, const QString& schema,
-                       int kind, const QList<QVariant>& restrictions, ReadRow readRow)
+                       int kind, const QList<QVariant>& restrictions, ReadRow readRow, Status* status)
 {
     Result result;
     if (refusedWithoutConnection(connection, result))
         return result;
     return kept(keptRows, tableKey(table, schema),
-                [&] { return readSchema(connection, cache, kind, restrictions, result, readRow); });
+                [&] { return readSchema(connection, cache, kind, restrictions, result, readRow, status); });
+}
+
+// What a run tells of a gone connection: what happened, and the read that found it.
+QString faultText(const Status& status, const QString& where)
+{
+    const QString what =
+        status.unanswered ? status.message
+                          : QStringLiteral("the connection to the database was lost: %1").arg(status.message);
+    return QStringLiteral("%1 (%2)").arg(what, where);
+}
+
+// A read refused after the connection was found gone.
+template <class Result> Result refusedAfterFault()
+{
+    Result result;
+    result.ok = false;
+    result.error = QStringLiteral("not connected");
+    return result;
 }
 
 void readKeyColumn(const Recordset& rs, KeyColumns& key)
@@ -103,8 +122,22 @@ AdoCatalogue::AdoCatalogue(Connection& connection, QString connectionString,
 {
 }
 
+std::optional<QString> AdoCatalogue::connectionFault() const
+{
+    return cache_ ? cache_->connectionFault : ownFault_;
+}
+
+void AdoCatalogue::noteFault(const Status& status, const QString& where)
+{
+    if (status.ok || !status.connectionGone() || connectionFault())
+        return;
+    (cache_ ? cache_->connectionFault : ownFault_) = faultText(status, where);
+}
+
 ColumnList AdoCatalogue::columns(DataControlId control, const QString& query)
 {
+    if (connectionFault())
+        return refusedAfterFault<ColumnList>();
     platform::ado::DataControl& data = control == DataControlId::data3 ? data3_ : data4_;
     data.setRecordSource(query);
     if (cache_) {
@@ -115,6 +148,7 @@ ColumnList AdoCatalogue::columns(DataControlId control, const QString& query)
         }
     }
     const Status status = data.refresh(/*fieldsOnly=*/true);
+    noteFault(status, QStringLiteral("running the column query \"%1\"").arg(query));
     ColumnList result;
     result.ok = status.ok;
     result.error = status.message;
@@ -128,7 +162,7 @@ ColumnList AdoCatalogue::columns(DataControlId control, const QString& query)
 
 void AdoCatalogue::describeAhead(const QStringList& queries)
 {
-    if (!cache_)
+    if (!cache_ || connectionFault())
         return;
     QStringList unknown;
     for (const QString& query : queries) {
@@ -138,7 +172,8 @@ void AdoCatalogue::describeAhead(const QStringList& queries)
     unknown.removeDuplicates();
     QHash<QString, QList<platform::ado::Field>> described;
     // What could not be read ahead is read when asked, and a failure is reported then.
-    data3_.describeAhead(unknown, &described);
+    noteFault(data3_.describeAhead(unknown, &described),
+              QStringLiteral("describing the columns of the chosen tables"));
     cache_->columns.insert(described);
 }
 
@@ -149,20 +184,31 @@ platform::ado::CatalogueCache* AdoCatalogue::rowsetCache() const
 
 KeyColumns AdoCatalogue::primaryKey(const QString& table, const QString& schema)
 {
-    return readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->primaryKeys : nullptr, table, schema,
-                           platform::ado::adSchemaPrimaryKeys, {QVariant(), schemaRestriction(schema), table},
-                           readKeyColumn);
+    if (connectionFault())
+        return refusedAfterFault<KeyColumns>();
+    Status status;
+    KeyColumns key = readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->primaryKeys : nullptr,
+                                     table, schema, platform::ado::adSchemaPrimaryKeys,
+                                     {QVariant(), schemaRestriction(schema), table}, readKeyColumn, &status);
+    noteFault(status, QStringLiteral("reading the primary key of %1").arg(table));
+    return key;
 }
 
 ForeignKeyRows AdoCatalogue::foreignKeys()
 {
     ForeignKeyRows result;
+    if (connectionFault())
+        return refusedAfterFault<ForeignKeyRows>();
     if (refusedWithoutConnection(connection_, result))
         return result;
     if (cache_ && cache_->foreignKeys)
         return *cache_->foreignKeys;
+    Status status;
     result = readSchema(connection_, rowsetCache(), platform::ado::adSchemaForeignKeys, {}, result,
-                        readForeignKey);
+                        readForeignKey, &status);
+    noteFault(status, status.object.isEmpty()
+                          ? QStringLiteral("reading the foreign keys")
+                          : QStringLiteral("reading the foreign keys of %1").arg(status.object));
     if (cache_ && result.ok)
         cache_->foreignKeys = result;
     return result;
@@ -170,27 +216,38 @@ ForeignKeyRows AdoCatalogue::foreignKeys()
 
 IndexRows AdoCatalogue::indexes(const QString& table, const QString& schema)
 {
+    if (connectionFault())
+        return refusedAfterFault<IndexRows>();
     // Restrictions: catalog, schema, index name, type, table.
-    return readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->indexes : nullptr, table, schema,
-                           platform::ado::adSchemaIndexes,
-                           {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table},
-                           readIndexColumn);
+    Status status;
+    IndexRows rows = readTableSchema(connection_, rowsetCache(), cache_ ? &cache_->indexes : nullptr, table,
+                                     schema, platform::ado::adSchemaIndexes,
+                                     {QVariant(), schemaRestriction(schema), QVariant(), QVariant(), table},
+                                     readIndexColumn, &status);
+    noteFault(status, QStringLiteral("reading the indexes of %1").arg(table));
+    return rows;
 }
 
 TableSchemas AdoCatalogue::tableSchemas(const QString& table)
 {
     TableSchemas result;
+    if (connectionFault())
+        return refusedAfterFault<TableSchemas>();
     if (refusedWithoutConnection(connection_, result))
         return result;
     // Restrictions: catalog, schema, table. The table restriction is a pattern to some
     // drivers ('_' matches any character), so the names are compared again.
-    return readSchema(
+    Status status;
+    result = readSchema(
         connection_, rowsetCache(), platform::ado::adSchemaTables, {QVariant(), QVariant(), table}, result,
         [&table](const Recordset& rs, TableSchemas& found) {
             const QString schema = rs.value(QStringLiteral("TABLE_SCHEMA"));
             if (rs.value(QStringLiteral("TABLE_NAME")) == table && !found.schemas.contains(schema))
                 found.schemas.append(schema);
-        });
+        },
+        &status);
+    noteFault(status, QStringLiteral("looking up the schemas of %1").arg(table));
+    return result;
 }
 
 QString AdoCatalogue::identifierQuote()

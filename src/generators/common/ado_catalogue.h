@@ -24,15 +24,19 @@ public:
     TableSchemas tableSchemas(const QString& table) override;
     QString identifierQuote() override;
     platform::ado::Status reconnect() override;
+    std::optional<QString> connectionFault() const override;
 
 private:
     platform::ado::CatalogueCache* rowsetCache() const;
+    // Keeps the first gone connection a read met, with `where` the read was.
+    void noteFault(const platform::ado::Status& status, const QString& where);
 
     platform::ado::Connection& connection_;
     QString connectionString_;
     platform::ado::DataControl& data3_;
     platform::ado::DataControl& data4_;
     RunCatalogueCache* cache_;
+    std::optional<QString> ownFault_; // without a run cache
 };
 
 } // namespace generators

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace generators
 {
@@ -88,6 +89,10 @@ public:
     virtual QString identifierQuote() = 0;
     // Replaces the open connection by a new one opened on the same connection string.
     virtual platform::ado::Status reconnect() = 0;
+    // Once a read found the connection gone (its link dropped, or the server did not answer
+    // within the time limit): what happened and where, told once. Every read after it
+    // fails at once without asking the server.
+    virtual std::optional<QString> connectionFault() const { return std::nullopt; }
 };
 
 } // namespace generators

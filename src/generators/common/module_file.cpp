@@ -16,7 +16,10 @@ bool ModuleFile::open(const QString& path, platform::OpenMode mode)
 {
     close();
     writeFailed_ = false;
-    if (!writer_.open(path, mode, platform::TextEncoding::Windows1252)) {
+    const bool opened = ctx_.output
+                            ? ctx_.output->open(writer_, path, mode, platform::TextEncoding::Windows1252)
+                            : writer_.open(path, mode, platform::TextEncoding::Windows1252);
+    if (!opened) {
         ctx_.problem(QStringLiteral("%1: cannot be opened (%2)")
                          .arg(QDir::toNativeSeparators(path), writer_.errorString()));
         return false;
@@ -35,6 +38,9 @@ void ModuleFile::emit_line(const QString& line)
 {
     if (writer_.isOpen() && !writer_.writeLine(line) && !writeFailed_) {
         writeFailed_ = true;
+        // A file cut short is not put in place: the earlier one stays whole.
+        if (ctx_.output)
+            ctx_.output->spoil(writer_.path());
         ctx_.problem(QStringLiteral("%1: cannot be written (%2)").arg(writer_.path(), writer_.errorString()));
     }
     if (preview_ != kNoPreview) {
@@ -57,6 +63,8 @@ void ModuleFile::close()
     const QString path = writer_.path();
     if (!writer_.close() && !writeFailed_) {
         writeFailed_ = true;
+        if (ctx_.output)
+            ctx_.output->spoil(path);
         ctx_.problem(QStringLiteral("%1: cannot be written (%2)").arg(path, writer_.errorString()));
     }
 }

@@ -5,6 +5,7 @@
 // that succeeded are kept.
 
 #include "generators/common/catalogue.h"
+#include "platform/staged_files.h"
 
 #include <QHash>
 #include <optional>
@@ -18,6 +19,10 @@ struct RunCatalogueCache {
     QHash<QString, KeyColumns> primaryKeys;              // by schema and table
     std::optional<ForeignKeyRows> foreignKeys;
     QHash<QString, IndexRows> indexes; // by schema and table
+    // Set once a read found the connection gone: what happened and where.
+    std::optional<QString> connectionFault;
+    // The files the runs over this catalogue write, put in place when the outermost ends.
+    platform::StagedFiles output;
 };
 
 } // namespace generators

@@ -5,6 +5,7 @@
 #include "generators/common/catalogue.h"
 #include "generators/common/host.h"
 #include "generators/common/run_inputs.h"
+#include "platform/staged_files.h"
 
 #include <QHash>
 #include <QSet>
@@ -70,9 +71,13 @@ struct RunContext {
     // Problems met during the run, one line each, shown under "End of Generation". A line
     // already recorded is not added again: one unopenable file or one failing query met by
     // several passes is told once.
+    // Once the connection is gone, the reads that fail because of it record nothing: the
+    // fault is told once instead.
     QStringList problems;
     void problem(const QString& text)
     {
+        if (stopped())
+            return;
         if (!recordedProblems.contains(text)) {
             recordedProblems.insert(text);
             problems.append(text);
@@ -83,6 +88,15 @@ struct RunContext {
     // Set when the connection could not be reopened; that problem is recorded, and the reads
     // that fail because of it do not record it again under another name.
     bool connectionLost = false;
+
+    // The connection is gone: the run reads no more, and its files are not put in place.
+    bool stopped() const { return catalogue.connectionFault().has_value(); }
+
+    // Where the run writes its files: beside their final names, put in place when the run
+    // ends (by the run that owns them, placesOutput). Without it, files are written where
+    // they go.
+    platform::StagedFiles* output = nullptr;
+    bool placesOutput = false;
 };
 
 // The pass over the chosen tables that every module writer of a run makes: each item of
@@ -90,6 +104,17 @@ struct RunContext {
 void forEachChosenTable(RunContext& ctx, const std::function<void(const QString& table)>& writeTable);
 
 // The run's closing message: "End of Generation" and, below it, one problem per line.
-QString endOfGenerationText(const QStringList& problems);
+// A list longer than a message box shows starts with a count: "12 problems in 9 of 3,000
+// tables" (`tables` are the run's; a line about a table starts with its name and ": ").
+QString endOfGenerationText(const QStringList& problems, const QStringList& tables = {});
+
+// The message of a run stopped by its connection: what happened, where, and that no file
+// was replaced.
+QString connectionFaultText(const QString& fault);
+
+// Ends a run's writing: when the run owns its output, its files are put in place (a
+// problem for each that cannot be), or dropped when the connection is gone. Returns the
+// run's closing message, the fault's or "End of Generation" with the problems.
+QString finishRun(RunContext& ctx);
 
 } // namespace generators

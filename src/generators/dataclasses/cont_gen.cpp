@@ -58,8 +58,9 @@ void cont_gen(RunContext& ctx, int nbmax)
 
     ctx.host.setBusyPointer(false);
     ctx.host.setProgressVisible(false);
+    const QString end = finishRun(ctx);
     if (!ctx.solutionVisible())
-        ctx.host.message(endOfGenerationText(ctx.problems));
+        ctx.host.message(end);
 }
 
 } // namespace generators

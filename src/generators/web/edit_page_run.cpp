@@ -150,8 +150,9 @@ void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& s
     EditPageWriter(ctx, page, stepLabel).run();
     stepLabel(QString());
     ctx.host.setBusyPointer(false);
+    const QString end = finishRun(ctx);
     if (!ctx.solutionVisible())
-        ctx.host.message(endOfGenerationText(ctx.problems));
+        ctx.host.message(end);
 }
 
 } // namespace generators::web

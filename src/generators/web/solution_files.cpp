@@ -118,21 +118,29 @@ void copyStyleSheet(RunContext& ctx, const QString& source, const QString& targe
         copy += line;
         copy += "\r\n";
     }
-    QString refusal;
-    const int descriptor = platform::openRegularFile(target, O_WRONLY | O_CREAT | O_TRUNC, &refusal);
     QFile out;
-    if (descriptor >= 0 && !out.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        refusal = out.errorString();
-    }
-    if (!out.isOpen()) {
+    QString reason;
+    const int descriptor = ctx.output
+                               ? ctx.output->open(target, platform::OpenMode::Output, &reason)
+                               : platform::openRegularFile(target, O_WRONLY | O_CREAT | O_TRUNC, &reason);
+    if (descriptor < 0 || !out.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        if (descriptor >= 0) {
+            // Nothing can be written there: the earlier file stays.
+            ::close(descriptor);
+            if (ctx.output)
+                ctx.output->spoil(target);
+        }
         ctx.problem(
-            QStringLiteral("%1: cannot be opened (%2)").arg(QDir::toNativeSeparators(target), refusal));
+            QStringLiteral("%1: cannot be opened (%2)")
+                .arg(QDir::toNativeSeparators(target), reason.isEmpty() ? out.errorString() : reason));
         return;
     }
-    if (out.write(copy) != copy.size() || !out.flush())
+    if (out.write(copy) != copy.size() || !out.flush()) {
         ctx.problem(QStringLiteral("%1: cannot be written (%2)")
                         .arg(QDir::toNativeSeparators(target), out.errorString()));
+        if (ctx.output)
+            ctx.output->spoil(target);
+    }
 }
 
 } // namespace

@@ -75,7 +75,13 @@ struct Status {
     QString message;
     // The server gave no answer within the call's time limit (the connection is closed).
     bool unanswered = false;
-    static Status failure(const QString& message) { return {false, message}; }
+    // The call failed because the link to the server dropped (the connection is closed).
+    bool linkLost = false;
+    // The connection is gone: every later call on it would fail the same way.
+    bool connectionGone() const { return unanswered || linkLost; }
+    // The table a failed catalogue request was about, when the rowset covered several.
+    QString object;
+    static Status failure(const QString& message) { return {false, message, false, false, {}}; }
 };
 
 // Catalogue requests and column discovery give up when the server has not answered
@@ -210,6 +216,9 @@ public:
     void setConnectionString(const QString& connectionString);
     // Closes the control's own connection; refreshes fail until the string is set again.
     void closeConnection();
+    // A new action begins: a string that failed to open, or a server that stopped
+    // answering, is tried again at the next refresh (unless the control was closed).
+    void allowNewTry();
     QString connectionString() const { return connectionString_; }
     void setRecordSource(const QString& recordSource) { recordSource_ = recordSource; }
     QString recordSource() const { return recordSource_; }
@@ -254,6 +263,7 @@ private:
     ResultReading openedReading_ = ResultReading::Whole;
     QString openedWith_;
     std::optional<Status> openFailure_;
+    bool closedOnPurpose_ = false;
 };
 
 // How many statements (queries and catalogue requests) the process has sent to its drivers,

@@ -85,10 +85,15 @@ Status CatalogueCache::Impl::tableRows(TableRowset rowset, const TableRef& table
     Kind& kind = kinds_[std::size_t(rowset)];
     const WholeRead wholeRead = wholeReadOf(rowset);
     if (!kind.wholeRead && wholeRead && isPostgreSql(*connection_)) {
-        // A failed whole read (an old server, a missing right) leaves the table-by-table way.
-        kind.wholeRead = wholeRead(*connection_, &kind.whole).ok;
+        const Status read = wholeRead(*connection_, &kind.whole);
+        // A connection gone during the whole read is the answer for every table: asking
+        // table by table would only meet it again, or read other rows on another link.
+        if (read.connectionGone())
+            return read;
+        kind.wholeRead = read;
     }
-    if (kind.wholeRead.value_or(false)) {
+    // A failed whole read (an old server, a missing right) leaves the table-by-table way.
+    if (kind.wholeRead && kind.wholeRead->ok) {
         *out = kind.whole.of(table);
         return {};
     }

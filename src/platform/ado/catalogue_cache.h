@@ -20,7 +20,7 @@ private:
     // One catalogue function's rows: read for the whole database at once where the driver
     // allows it, else table by table as asked.
     struct Kind {
-        std::optional<bool> wholeRead; // unset until the whole read was tried
+        std::optional<Status> wholeRead; // unset until the whole read was tried
         RowsByTable whole;
         QHash<QString, RawRows> byTable;
     };

@@ -25,12 +25,16 @@ Status catalogueCall(Connection::Impl& connection, std::function<SQLRETURN(SQLHS
             odbc::Statement statement(dbc);
             if (!statement.valid())
                 return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
+            Status done;
             if (!odbc::succeeded(call(statement.handle())))
-                return statement.failure(QStringLiteral("the catalogue request failed"));
-            Status described = odbc::describeColumns(statement, &rows->columns);
-            if (described.ok)
-                described = odbc::fetchRows(statement, int(rows->columns.size()), &rows->rows);
-            return described;
+                done = statement.failure(QStringLiteral("the catalogue request failed"));
+            else
+                done = odbc::describeColumns(statement, &rows->columns);
+            if (done.ok)
+                done = odbc::fetchRows(statement, int(rows->columns.size()), &rows->rows);
+            if (!done.ok)
+                done.linkLost = odbc::connectionLost(SQL_HANDLE_STMT, statement.handle(), dbc);
+            return done;
         });
     *out = std::move(*rows);
     return status;

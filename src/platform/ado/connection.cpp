@@ -61,10 +61,13 @@ Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset*
     odbc::Statement statement(dbc);
     if (!statement.valid()) {
         *lost = odbc::connectionLost(SQL_HANDLE_DBC, dbc, dbc);
-        return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
+        Status failed = Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
+        failed.linkLost = *lost;
+        return failed;
     }
-    const auto failedWith = [&](const Status& failed) {
+    const auto failedWith = [&](Status failed) {
         *lost = odbc::connectionLost(SQL_HANDLE_STMT, statement.handle(), dbc);
+        failed.linkLost = *lost;
         return failed;
     };
     odbc::WideArg text(sql);
@@ -107,8 +110,13 @@ Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
     auto status = std::make_shared<Status>();
     const bool answered = runWhileYielding(
         [link = connection.link, status, work = std::move(work)] { *status = work(link->dbc); }, limit);
-    if (answered)
+    if (answered) {
+        // A call that lost the link closes the connection, so that state() tells the truth
+        // and the next user opens a new one.
+        if (status->linkLost)
+            connection.release();
         return *status;
+    }
     connection.release();
     Status unanswered =
         Status::failure(QStringLiteral("the server did not answer within %1 s")
@@ -258,6 +266,7 @@ void DataControl::setConnectionString(const QString& connectionString)
     // Setting the string (a new Connect) always opens afresh at the next refresh, even
     // for the same string: the old link may have dropped unnoticed.
     connectionString_ = connectionString;
+    closedOnPurpose_ = false;
     openFailure_.reset();
     cursor_.reset();
     connection_.reset();
@@ -269,6 +278,7 @@ void DataControl::closeConnection()
     connection_.reset();
     openedWith_ = connectionString_;
     openFailure_ = Status::failure(QStringLiteral("the connection is closed"));
+    closedOnPurpose_ = true;
 }
 
 void DataControl::setCatalogueTimeLimit(std::chrono::milliseconds limit)
@@ -276,6 +286,13 @@ void DataControl::setCatalogueTimeLimit(std::chrono::milliseconds limit)
     catalogueLimit_ = limit;
     if (connection_)
         connection_->setCatalogueTimeLimit(limit);
+}
+
+void DataControl::allowNewTry()
+{
+    // Closed on purpose, the control stays closed until its string is set again.
+    if (!closedOnPurpose_)
+        openFailure_.reset();
 }
 
 Status DataControl::ensureOpen(ResultReading reading)
@@ -309,7 +326,7 @@ Status DataControl::refresh(bool fieldsOnly)
         return opened;
     const Status status = connection_->query(recordSource_, &recordset_, fieldsOnly);
     // A server that stopped answering is not asked again (and waited for again) at every
-    // refresh: the next Connect sets the string and allows a new try.
+    // refresh of the action: the next action, or a new Connect, allows a new try.
     if (status.unanswered)
         openFailure_ = status;
     return status;

@@ -214,8 +214,11 @@ Status perTableRowset(CatalogueRows& source, const QList<QVariant>& restrictions
     QList<QStringList> rows;
     for (const TableRef& t : tables) {
         status = tableRows(t, &rows);
-        if (!status.ok)
+        if (!status.ok) {
+            if (status.object.isEmpty())
+                status.object = t.name;
             return status;
+        }
     }
     *out = Recordset(std::move(fields), std::move(rows));
     return {};
