@@ -6,9 +6,12 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace platform::ado
 {
+
+struct AccessCatalogue;
 
 // An ODBC connection handle. Shared with the calls that use it: a call left waiting on a
 // server that stopped answering keeps the handle alive, and it is closed and freed by
@@ -28,8 +31,13 @@ struct Connection::Impl {
     QString identifierQuote = QStringLiteral("\"");
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     QString dbmsName;
+    QString driverName;
     QString odbcString; // as the link was opened, the driver's own settings included
     std::chrono::milliseconds catalogueLimit = kCatalogueTimeLimit;
+    // An Access file's catalogue, read from the file once it is first asked for, or why it
+    // could not be read (access_catalogue.cpp).
+    std::shared_ptr<const AccessCatalogue> accessCatalogue;
+    Status accessFailure;
 
     bool open() const { return link && link->connected; }
     // Lets go of the link: closed at once, or by the call still using it when it returns.
