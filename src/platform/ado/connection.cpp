@@ -84,7 +84,7 @@ Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset*
     }
     QList<QStringList> rows;
     if (!fieldsOnly && !fields.isEmpty()) {
-        status = odbc::fetchRows(statement, int(fields.size()), &rows);
+        status = odbc::fetchRows(statement, fields, &rows);
         if (!status.ok)
             return failedWith(status);
     }

@@ -130,7 +130,72 @@ bool readValue(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
     }
 }
 
+bool isBinaryType(int type)
+{
+    return type == adBinary || type == adVarBinary || type == adLongVarBinary;
+}
+
+// A binary value as a SQL literal of its bytes, X'0A1B' (X'' when empty), read in pieces.
+bool readBinary(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
+{
+    value->clear();
+    QByteArray bytes;
+    char buffer[8192];
+    for (;;) {
+        SQLLEN indicator = 0;
+        const SQLRETURN rc = SQLGetData(statement, column, SQL_C_BINARY, buffer, sizeof(buffer), &indicator);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!succeeded(rc))
+            return false;
+        if (indicator == SQL_NULL_DATA)
+            return true;
+        const qsizetype size = indicator == SQL_NO_TOTAL || indicator > SQLLEN(sizeof(buffer))
+                                   ? qsizetype(sizeof(buffer))
+                                   : qsizetype(std::max<SQLLEN>(indicator, 0));
+        bytes.append(buffer, size);
+        if (rc == SQL_SUCCESS)
+            break;
+    }
+    *value = QStringLiteral("X'") + QString::fromLatin1(bytes.toHex().toUpper()) + QLatin1Char('\'');
+    return true;
+}
+
 } // namespace
+
+Status fetchRow(const Statement& statement, const QList<Field>& fields, QStringList* row, bool* end)
+{
+    row->clear();
+    const SQLRETURN rc = SQLFetch(statement.handle());
+    *end = rc == SQL_NO_DATA;
+    if (*end)
+        return {};
+    if (!succeeded(rc))
+        return statement.failure(QStringLiteral("cannot fetch a row"));
+    row->reserve(fields.size());
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        QString value;
+        const SQLUSMALLINT column = SQLUSMALLINT(i + 1);
+        const bool read = isBinaryType(fields[i].type) ? readBinary(statement.handle(), column, &value)
+                                                       : readValue(statement.handle(), column, &value);
+        if (!read)
+            return statement.failure(QStringLiteral("cannot read column %1").arg(column));
+        row->append(value);
+    }
+    return {};
+}
+
+Status fetchRows(const Statement& statement, const QList<Field>& fields, QList<QStringList>* rows)
+{
+    for (;;) {
+        QStringList row;
+        bool end = false;
+        const Status status = fetchRow(statement, fields, &row, &end);
+        if (!status.ok || end)
+            return status;
+        rows->append(row);
+    }
+}
 
 Status fetchRow(const Statement& statement, int columnCount, QStringList* row, bool* end)
 {

@@ -4,6 +4,7 @@
 
 #include "platform/ado/ado.h"
 
+#include <functional>
 #include <memory>
 
 namespace platform::ado
@@ -26,6 +27,15 @@ public:
     // Reads on to the end without keeping anything; `read` receives the number of rows.
     Status readToEnd(qint64* read);
 
+    // A cursor over the rows of `source` that `keep` accepts (every row when empty), in the
+    // order `arrange` puts them in (as read when empty: then the rows are passed on as they
+    // come; else every row is read at the first fetch and arranged). For a driver that cannot
+    // filter or sort itself.
+    using RowTest = std::function<bool(const QStringList&)>;
+    using RowArrangement = std::function<void(QList<QStringList>&)>;
+    static std::unique_ptr<RowCursor> derived(std::unique_ptr<RowCursor> source, RowTest keep,
+                                              RowArrangement arrange);
+
 private:
     friend class Connection;
     struct State;
@@ -33,7 +43,11 @@ private:
     // Frees the statement at the end of the result, so the database lets go of it early.
     void finish();
 
+    struct Derived;
+    Status fetchDerived(int count, QList<QStringList>* rows);
+
     std::unique_ptr<State> state_;
+    std::unique_ptr<Derived> derived_;
     QList<Field> fields_;
     bool atEnd_ = false;
 };
