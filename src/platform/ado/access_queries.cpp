@@ -1,8 +1,9 @@
 #include "platform/ado/access_queries.h"
 
 #include <QCollator>
-#include <QDateTime>
+#include <QDate>
 #include <QRegularExpression>
+#include <QTime>
 #include <cmath>
 #include <limits>
 #include <numeric>
@@ -43,7 +44,7 @@ struct Condition {
     Literal literal;
     // Prepared from the literal: the number, the moment, the pattern.
     std::optional<double> number;
-    std::optional<QDateTime> moment;
+    std::optional<qint64> moment;
     std::optional<QTime> timeOfDay;
     QRegularExpression pattern;
 };
@@ -104,19 +105,77 @@ std::optional<Literal> literalOf(const QString& written)
     return std::nullopt;
 }
 
-std::optional<QDateTime> momentOf(const QString& text)
+// A moment as milliseconds from the first day of the calendar, from the forms the driver and
+// the browser write ("yyyy-mm-dd", "yyyy-mm-dd hh:mm[:ss[.zzz]]", a "T" for the blank). Read
+// digit by digit: a sort parses one per row.
+std::optional<qint64> momentOf(QStringView text)
 {
-    const QString t = text.trimmed();
-    for (const char* format :
-         {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm", "yyyy-MM-dd"}) {
-        const QDateTime moment = QDateTime::fromString(t, QLatin1String(format));
-        if (moment.isValid())
-            return moment;
+    text = text.trimmed();
+    qsizetype at = 0;
+    const auto number = [&](int digits) -> std::optional<int> {
+        if (at + digits > text.size())
+            return std::nullopt;
+        int value = 0;
+        for (int i = 0; i < digits; ++i) {
+            const QChar c = text[at + i];
+            if (!c.isDigit())
+                return std::nullopt;
+            value = value * 10 + c.digitValue();
+        }
+        at += digits;
+        return value;
+    };
+    const auto separator = [&](std::initializer_list<char> allowed) {
+        if (at >= text.size())
+            return false;
+        for (char c : allowed) {
+            if (text[at] == QLatin1Char(c)) {
+                ++at;
+                return true;
+            }
+        }
+        return false;
+    };
+    const auto year = number(4);
+    if (!year || !separator({'-'}))
+        return std::nullopt;
+    const auto month = number(2);
+    if (!month || !separator({'-'}))
+        return std::nullopt;
+    const auto day = number(2);
+    if (!day)
+        return std::nullopt;
+    const QDate date(*year, *month, *day);
+    if (!date.isValid())
+        return std::nullopt;
+    qint64 ms = 0;
+    if (at < text.size()) {
+        if (!separator({' ', 'T'}))
+            return std::nullopt;
+        const auto hours = number(2);
+        if (!hours || !separator({':'}))
+            return std::nullopt;
+        const auto minutes = number(2);
+        if (!minutes || *hours > 23 || *minutes > 59)
+            return std::nullopt;
+        int seconds = 0, millis = 0;
+        if (separator({':'})) {
+            const auto s = number(2);
+            if (!s || *s > 59)
+                return std::nullopt;
+            seconds = *s;
+            if (separator({'.'})) {
+                const auto z = number(3);
+                if (!z)
+                    return std::nullopt;
+                millis = *z;
+            }
+        }
+        if (at != text.size())
+            return std::nullopt;
+        ms = ((qint64(*hours) * 60 + *minutes) * 60 + seconds) * 1000 + millis;
     }
-    const QDateTime iso = QDateTime::fromString(t, Qt::ISODate);
-    if (iso.isValid())
-        return iso;
-    return std::nullopt;
+    return date.toJulianDay() * 86400000 + ms;
 }
 
 // A number as Jet reads one, its Yes/No words included.
@@ -200,12 +259,12 @@ bool meets(const Condition& c, int type, const QString& value)
         return compared(a < b ? -1 : a > b ? 1 : 0, c.comparison);
     }
     case ValueKind::DateTime: {
-        const std::optional<QDateTime> v = momentOf(value);
+        const std::optional<qint64> v = momentOf(value);
         if (!v)
             return false;
         if (c.timeOfDay) {
-            const QTime t = v->time();
-            return compared(t < *c.timeOfDay ? -1 : t > *c.timeOfDay ? 1 : 0, c.comparison);
+            const qint64 t = *v % 86400000, bound = c.timeOfDay->msecsSinceStartOfDay();
+            return compared(t < bound ? -1 : t > bound ? 1 : 0, c.comparison);
         }
         if (!c.moment)
             return false;
@@ -328,7 +387,7 @@ RowCursor::RowArrangement arrangementBy(int column, int type, bool descending)
                     if (const auto v = numberOf(value))
                         key = normalised(*v, type);
                 } else if (const auto v = momentOf(value)) {
-                    key = double(v->toMSecsSinceEpoch());
+                    key = double(*v);
                 }
                 keys.push_back(key);
             }
