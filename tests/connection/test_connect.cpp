@@ -28,6 +28,8 @@ namespace
 const QStringList kSqliteTables{"Customers", "Employees", "order_lines", "Orders", "Products"};
 const QStringList kPgTables{"Customers", "employees", "notes", "notes", "order_lines", "orders", "products"};
 const QStringList kPgSchemas{"hr", "sales"};
+// The connection's own database alone: another on the same server holds a Customers too.
+const QStringList kMariadbTables{"Customers", "employees", "notes", "order_lines", "orders", "products"};
 
 QStringList comboItems(const QComboBox* box)
 {
@@ -44,7 +46,7 @@ class ConnectTest : public QObject
     Q_OBJECT
 
     QTemporaryDir dir_;
-    QString sqlite_, pg_;
+    QString sqlite_, pg_, mariadb_;
     std::unique_ptr<testsupport::TempHome> home_;
     std::unique_ptr<app::Program> program_;
     QStringList messages_;
@@ -68,6 +70,9 @@ class ConnectTest : public QObject
     {
         if (kind == "other sqlite" || kind == "other pg") {
             cp().ocnx->setEditText(kind == "other pg" ? pg_ : sqlite_);
+            cp().Command13->click();
+        } else if (kind == "other mariadb" || kind == "other mariadb, odbc provider") {
+            cp().ocnx->setEditText(kind == "other mariadb" ? mariadb_ : "Provider=MSDASQL;" + mariadb_);
             cp().Command13->click();
         } else if (kind == "other missing") {
             cp().ocnx->setEditText("DRIVER={Quillmere No Such Driver};");
@@ -98,6 +103,7 @@ class ConnectTest : public QObject
     }
 
     bool needsPg(const QString& kind) { return kind.contains("pg"); }
+    bool needsMariadb(const QString& kind) { return kind.contains("mariadb"); }
 
 private slots:
     void initTestCase()
@@ -107,6 +113,11 @@ private slots:
         if (testsupport::pgAvailable()) {
             pg_ = testsupport::pgFixture("shop_pg.sql");
             QVERIFY(!pg_.isEmpty());
+        }
+        if (testsupport::mariadbAvailable()) {
+            mariadb_ = testsupport::mariadbFixture("shop_mariadb.sql");
+            QVERIFY(!mariadb_.isEmpty());
+            QVERIFY(!testsupport::mariadbFixture("shop_mariadb_neighbour.sql").isEmpty());
         }
         // The SQL Server kind reaches the SQLite fixture, the Oracle kind a data source.
         testsupport::writeProvidersFile(
@@ -157,6 +168,15 @@ private slots:
         QTest::newRow("other, PostgreSQL")
             << "other pg" << kPgTables << kPgSchemas << "<unchanged>" << 1 << "OleDB|OleDB||"
             << "<db_cnxstr>";
+        QTest::newRow("other, MariaDB")
+            << "other mariadb" << kMariadbTables << QStringList{} << "<unchanged>" << 1 << "OleDB|OleDB||"
+            << "<db_cnxstr>";
+        // The string a generated application opens on Windows, through the OLE DB provider
+        // for ODBC drivers.
+        QTest::newRow("other, MariaDB behind the ODBC provider")
+            << "other mariadb, odbc provider" << kMariadbTables << QStringList{} << "<unchanged>" << 1
+            << "OleDB|OleDB||"
+            << "<db_cnxstr>";
         QTest::newRow("SQL Server, through the providers file")
             << "sql server" << kSqliteTables << QStringList{} << "shop_sqlite_" << 1 << "SQLClient|SQL||"
             << "Provider=SQLOLEDB.1;Initial Catalog=shop_sqlite;Data Source=server1";
@@ -180,6 +200,8 @@ private slots:
         QFETCH(QString, panel);
         if (needsPg(kind) && pg_.isEmpty())
             QSKIP("no PostgreSQL test server");
+        if (needsMariadb(kind) && mariadb_.isEmpty())
+            QSKIP("no MariaDB test server");
         const testsupport::VbPageControls vb(&w());
         vb.dbn->setText("before_");
         vb.tdn1->addItem("chosen earlier");
@@ -374,6 +396,8 @@ private slots:
         QTest::newRow("SQLite") << "other sqlite" << QStringList{"CustomerOrders"} << QStringList{};
         QTest::newRow("PostgreSQL") << "other pg" << QStringList{"customer_orders", "managers"}
                                     << QStringList{"hr", "sales"};
+        QTest::newRow("MariaDB") << "other mariadb" << QStringList{"customer_orders", "managers"}
+                                 << QStringList{};
     }
     void views()
     {
@@ -382,6 +406,8 @@ private slots:
         QFETCH(QStringList, schemas);
         if (needsPg(kind) && pg_.isEmpty())
             QSKIP("no PostgreSQL test server");
+        if (needsMariadb(kind) && mariadb_.isEmpty())
+            QSKIP("no MariaDB test server");
         cp().dbo[1]->setChecked(true);
         connectWith(kind);
         QStringList listed = browserTables()->items();

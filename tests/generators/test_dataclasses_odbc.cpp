@@ -1,5 +1,5 @@
 // The data classes module, the joins and Web.config through the real ODBC layer, on the
-// SQLite and PostgreSQL shop fixtures: the foreign keys the drivers report, the column
+// SQLite, PostgreSQL and MariaDB shop fixtures: the foreign keys the drivers report, the column
 // types they describe, and the failures they raise.
 
 #include "generators/common/ado_catalogue.h"
@@ -34,7 +34,7 @@ QStringList caseOf(const QString& backend, const QStringList& names)
 {
     QStringList out;
     for (const QString& name : names)
-        out.append(backend == "pg" && name != "Audit" ? name.toLower() : name);
+        out.append(backend != "sqlite" && name != "Audit" ? name.toLower() : name);
     return out;
 }
 
@@ -52,7 +52,7 @@ private slots:
         QTest::addColumn<bool>("ps");
         QTest::addColumn<int>("problems");
 
-        for (const QString backend : {"sqlite", "pg"}) {
+        for (const QString backend : {"sqlite", "pg", "mariadb"}) {
             const QString failing = backend == "pg" ? "Audit" : "BROKEN_VIEW";
             auto row = [&](const char* scenario, const QStringList& tables, bool ps, int problems) {
                 QTest::newRow(qPrintable(backend + ' ' + scenario))
@@ -81,10 +81,14 @@ private slots:
         QString connectionString;
         if (backend == "sqlite") {
             connectionString = testsupport::sqliteFixture("dataclasses/shop_sqlite.sql", dir.path());
-        } else {
+        } else if (backend == "pg") {
             if (!testsupport::pgAvailable())
                 QSKIP("no PostgreSQL test server");
             connectionString = testsupport::pgFixture("dataclasses/shop_pg.sql");
+        } else {
+            if (!testsupport::mariadbAvailable())
+                QSKIP("no MariaDB test server");
+            connectionString = testsupport::mariadbFixture("dataclasses/shop_mariadb.sql");
         }
         QVERIFY(!connectionString.isEmpty());
         OdbcCatalogue odbc(connectionString);

@@ -1,5 +1,6 @@
-// The database access layer against real fixture databases through the SQLite and
-// PostgreSQL ODBC drivers (PostgreSQL cases skip when no test server is set up).
+// The database access layer against real fixture databases through the SQLite, PostgreSQL
+// and MariaDB ODBC drivers (server cases skip when no test server is set up). The MariaDB
+// server holds a second database beside the shop, with tables of the same names.
 #include "platform/ado/ado.h"
 #include "support/fixture_db.h"
 
@@ -35,11 +36,14 @@ class AdoTest : public QObject
     QTemporaryDir dir_;
     QString sqlite_;
     QString pg_;
+    QString mariadb_;
 
     // The connection string of a backend, or a skip when that backend is not available.
     bool backend(const QString& name, QString* connectionString)
     {
-        *connectionString = name == QLatin1String("pg") ? pg_ : sqlite_;
+        *connectionString = name == QLatin1String("pg")        ? pg_
+                            : name == QLatin1String("mariadb") ? mariadb_
+                                                               : sqlite_;
         return !connectionString->isEmpty();
     }
 
@@ -48,6 +52,8 @@ class AdoTest : public QObject
     if (!backend(name, &cs)) {                                                                               \
         if (name == QLatin1String("pg"))                                                                     \
             QSKIP("no PostgreSQL test server (QUILLMERE_PG_HOST/PORT/USER)");                                \
+        if (name == QLatin1String("mariadb"))                                                                \
+            QSKIP("no MariaDB test server (QUILLMERE_MARIADB_HOST/PORT/USER)");                              \
         QFAIL("SQLite fixture not built");                                                                   \
     }
 
@@ -68,6 +74,11 @@ private slots:
             pg_ = testsupport::pgFixture(QStringLiteral("shop_pg.sql"));
             QVERIFY(!pg_.isEmpty());
         }
+        if (testsupport::mariadbAvailable()) {
+            mariadb_ = testsupport::mariadbFixture(QStringLiteral("shop_mariadb.sql"));
+            QVERIFY(!mariadb_.isEmpty());
+            QVERIFY(!testsupport::mariadbFixture(QStringLiteral("shop_mariadb_neighbour.sql")).isEmpty());
+        }
     }
 
     void tables_data()
@@ -83,6 +94,11 @@ private slots:
             << QStringList{"hr|employees|TABLE",      "hr|managers|VIEW",           "hr|notes|TABLE",
                            "sales|Customers|TABLE",   "sales|customer_orders|VIEW", "sales|notes|TABLE",
                            "sales|order_lines|TABLE", "sales|orders|TABLE",         "sales|products|TABLE"};
+        // The connection's own database alone, not the others on the server.
+        QTest::newRow("mariadb") << "mariadb" << QStringList{"|Customers|TABLE", "|customer_orders|VIEW",
+                                                             "|employees|TABLE", "|managers|VIEW",
+                                                             "|notes|TABLE",     "|order_lines|TABLE",
+                                                             "|orders|TABLE",    "|products|TABLE"};
     }
     void tables()
     {
@@ -135,6 +151,18 @@ private slots:
             << "pg" << QVariant("hr") << QVariant("notes") << QStringList{"hr|notes|note_id|1"};
         QTest::newRow("pg other letter case is another name")
             << "pg" << any << QVariant("PRODUCTS") << QStringList{};
+        QTest::newRow("mariadb a name another database holds too")
+            << "mariadb" << any << QVariant("Customers") << QStringList{"|Customers|CustomerId|1"};
+        QTest::newRow("mariadb a name only another database holds")
+            << "mariadb" << any << QVariant("invoices") << QStringList{};
+        QTest::newRow("mariadb composite, declared in another order")
+            << "mariadb" << any << QVariant("products")
+            << QStringList{"|products|region|1", "|products|code|2"};
+        QTest::newRow("mariadb every table")
+            << "mariadb" << any << any
+            << QStringList{"|Customers|CustomerId|1", "|employees|emp_id|1",    "|notes|note_id|1",
+                           "|order_lines|order_id|1", "|order_lines|line_no|2", "|orders|order_id|1",
+                           "|products|region|1",      "|products|code|2"};
     }
     void primaryKeys()
     {
@@ -182,6 +210,13 @@ private slots:
                            "sales.Customers(CustomerId)->sales.orders(customer_id)",
                            "sales.orders(order_id)->sales.order_lines(order_id)",
                            "sales.products(region,code)->sales.order_lines(region,code)"};
+        QTest::newRow("mariadb every key")
+            << "mariadb" << QVariantList{}
+            << QStringList{".Customers(CustomerId)->.orders(customer_id)",
+                           ".employees(emp_id)->.employees(manager_id)",
+                           ".employees(emp_id)->.orders(sold_by)",
+                           ".orders(order_id)->.order_lines(order_id)",
+                           ".products(region,code)->.order_lines(region,code)"};
     }
     void foreignKeys()
     {
@@ -242,6 +277,16 @@ private slots:
             << QStringList{"<primary> unique (order_id,line_no)", "ix_lines_product (code,region)"};
         QTest::newRow("pg unique, mixed case")
             << "pg"
+            << "Customers"
+            << QStringList{"<primary> unique (CustomerId)", "ux_customers_email unique (Email)"};
+        // The server adds an index for a foreign key that no declared index serves.
+        QTest::newRow("mariadb composite")
+            << "mariadb"
+            << "order_lines"
+            << QStringList{"<primary> unique (order_id,line_no)", "fk_lines_product (region,code)",
+                           "ix_lines_product (code,region)"};
+        QTest::newRow("mariadb unique, a name another database holds too")
+            << "mariadb"
             << "Customers"
             << QStringList{"<primary> unique (CustomerId)", "ux_customers_email unique (Email)"};
     }
@@ -305,6 +350,15 @@ private slots:
         QTest::newRow("pg timestamp")
             << "pg"
             << "SELECT order_date, order_id from sales.orders" << QStringList{"order_date:135", "order_id:3"};
+        QTest::newRow("mariadb every type")
+            << "mariadb"
+            << "SELECT * from Customers"
+            << QStringList{"CustomerId:3", "Name:202", "Email:202", "Balance:131",
+                           "Active:16",    "Born:133", "Visits:20", "Rank:2",
+                           "Score:4",      "Ratio:5",  "Photo:205", "Country:130"};
+        QTest::newRow("mariadb datetime")
+            << "mariadb"
+            << "SELECT order_date, order_id from orders" << QStringList{"order_date:135", "order_id:3"};
     }
     void fields()
     {
@@ -332,19 +386,26 @@ private slots:
     {
         QTest::addColumn<QString>("db");
         QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("quote");
         QTest::newRow("sqlite") << "sqlite"
-                                << "SELECT Name, Email from Customers order by CustomerId";
+                                << "SELECT Name, Email from Customers order by CustomerId"
+                                << "\"";
         QTest::newRow("pg") << "pg"
-                            << "SELECT \"Name\", \"Email\" from sales.\"Customers\" order by 1";
+                            << "SELECT \"Name\", \"Email\" from sales.\"Customers\" order by 1"
+                            << "\"";
+        QTest::newRow("mariadb") << "mariadb"
+                                 << "SELECT `Name`, `Email` from Customers order by 1"
+                                 << "`";
     }
     void valuesAsText()
     {
         QFETCH(QString, db);
         QFETCH(QString, query);
+        QFETCH(QString, quote);
         QUILLMERE_BACKEND(db, cs);
         Connection c;
         openOrFail(c, cs);
-        QCOMPARE(c.identifierQuote(), QString("\""));
+        QCOMPARE(c.identifierQuote(), quote);
         Recordset rs;
         const Status s = c.query(query, &rs);
         QVERIFY2(s.ok, qPrintable(s.message));
@@ -402,6 +463,7 @@ private slots:
         QTest::addColumn<int>("expected");
         QTest::newRow("sqlite") << "sqlite" << int(UnquotedCase::AsWritten);
         QTest::newRow("pg") << "pg" << int(UnquotedCase::Lower);
+        QTest::newRow("mariadb") << "mariadb" << int(UnquotedCase::AsWritten);
     }
     void unquotedCase()
     {
@@ -421,6 +483,8 @@ private slots:
                                 << "SELECT * from Orders";
         QTest::newRow("pg") << "pg"
                             << "SELECT * from sales.orders";
+        QTest::newRow("mariadb") << "mariadb"
+                                 << "SELECT * from orders";
     }
     void failedRefreshLeavesNoFields()
     {
@@ -545,6 +609,32 @@ private slots:
         Recordset rs;
         QVERIFY(!c.openSchema(adSchemaTables, {}, &rs).ok);
         QCOMPARE(rs.recordCount(), 0);
+    }
+
+    // The form a generated application connects with on Windows: the ODBC string behind the
+    // OLE DB provider for ODBC drivers. It opens the same database.
+    void odbcProviderInFront_data()
+    {
+        QTest::addColumn<QString>("db");
+        QTest::newRow("sqlite") << "sqlite";
+        QTest::newRow("pg") << "pg";
+        QTest::newRow("mariadb") << "mariadb";
+    }
+    void odbcProviderInFront()
+    {
+        QFETCH(QString, db);
+        QUILLMERE_BACKEND(db, cs);
+        QStringList expected, actual;
+        for (const QString& text : {cs, "Provider=MSDASQL;" + cs}) {
+            Connection c;
+            openOrFail(c, text);
+            Recordset rs;
+            const Status s = c.openSchema(adSchemaTables, {}, &rs);
+            QVERIFY2(s.ok, qPrintable(s.message));
+            (text == cs ? expected : actual) = rowsOf(rs, {"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME"});
+        }
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(actual, expected);
     }
 
     void closeAndReopen()

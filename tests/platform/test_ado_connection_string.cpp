@@ -52,6 +52,17 @@ private slots:
         QTest::newRow("SQLite driver told not to create the file")
             << "driver={SQLite3};Database=/tmp/a.db;NoCreat=0"
             << "NoCreat=1;driver={SQLite3};Database=/tmp/a.db;NoCreat=0";
+        QTest::newRow("ODBC driver behind the ODBC provider")
+            << "Provider=MSDASQL;DRIVER={MariaDB Unicode};Server=h;Database=shop;"
+            << "DRIVER={MariaDB Unicode};Server=h;Database=shop;";
+        QTest::newRow("ODBC provider, version and quotes, after the data source")
+            << "dsn=Shop; provider = \"MSDASQL.1\" ;uid=a"
+            << "dsn=Shop; uid=a";
+        QTest::newRow("SQLite driver behind the ODBC provider")
+            << "Provider=MSDASQL;driver={SQLite3};Database=/tmp/a.db"
+            << "NoCreat=1;driver={SQLite3};Database=/tmp/a.db";
+        QTest::newRow("other provider beside a driver unchanged") << "Provider=Other;DRIVER={x};"
+                                                                  << "Provider=Other;DRIVER={x};";
         QTest::newRow("unknown provider unchanged") << "Provider=SomethingElse;Data Source=x"
                                                     << "Provider=SomethingElse;Data Source=x";
         QTest::newRow("quoted value keeps its ;")

@@ -154,6 +154,80 @@ QString pgFixture(const QString& script)
         .arg(host, port, name, user);
 }
 
+namespace
+{
+
+QStringList mariadbServerArguments(const QString& host, const QString& port, const QString& user)
+{
+    return {QStringLiteral("--no-defaults"),
+            QStringLiteral("--protocol=tcp"),
+            QStringLiteral("-h"),
+            host,
+            QStringLiteral("-P"),
+            port,
+            QStringLiteral("-u"),
+            user,
+            QStringLiteral("--batch")};
+}
+
+bool mariadbAnswers(const QString& host, const QString& port, const QString& user)
+{
+    static QHash<QString, bool> answers;
+    const QString key = host + QLatin1Char(':') + port + QLatin1Char(':') + user;
+    if (!answers.contains(key))
+        answers.insert(key, runTool(QStringLiteral("mariadb"),
+                                    mariadbServerArguments(host, port, user) +
+                                        QStringList{QStringLiteral("-e"), QStringLiteral("SELECT 1")}));
+    return answers.value(key);
+}
+
+} // namespace
+
+bool mariadbRequired()
+{
+    return qEnvironmentVariable("QUILLMERE_MARIADB_REQUIRED") == QLatin1String("1");
+}
+
+bool mariadbAvailable()
+{
+    const QString host = qEnvironmentVariable("QUILLMERE_MARIADB_HOST");
+    const QString port = qEnvironmentVariable("QUILLMERE_MARIADB_PORT");
+    const QString user = qEnvironmentVariable("QUILLMERE_MARIADB_USER");
+    const bool named = !host.isEmpty() && !port.isEmpty() && !user.isEmpty();
+    if (named && mariadbAnswers(host, port, user))
+        return true;
+    if (mariadbRequired())
+        QTest::qFail(named ? "the MariaDB test server does not answer, although this run started one"
+                           : "QUILLMERE_MARIADB_HOST, QUILLMERE_MARIADB_PORT and QUILLMERE_MARIADB_USER are "
+                             "not set, although this run started a MariaDB test server",
+                     __FILE__, __LINE__);
+    return false;
+}
+
+QString mariadbFixture(const QString& script)
+{
+    if (!mariadbAvailable())
+        return {};
+    const QString path = fixturePath(script);
+    const QString host = qEnvironmentVariable("QUILLMERE_MARIADB_HOST");
+    const QString port = qEnvironmentVariable("QUILLMERE_MARIADB_PORT");
+    const QString user = qEnvironmentVariable("QUILLMERE_MARIADB_USER");
+    static std::atomic<int> counter{0};
+    const QString name =
+        QStringLiteral("qm_%1_%2_%3")
+            .arg(QFileInfo(path).completeBaseName().toLower().replace(QLatin1Char('-'), QLatin1Char('_')))
+            .arg(QCoreApplication::applicationPid())
+            .arg(++counter);
+    const QStringList server = mariadbServerArguments(host, port, user);
+    if (!runTool(QStringLiteral("mariadb"),
+                 server + QStringList{QStringLiteral("-e"), QStringLiteral("CREATE DATABASE %1").arg(name)}))
+        return {};
+    if (!runTool(QStringLiteral("mariadb"), server + QStringList{name}, path))
+        return {};
+    return QStringLiteral("DRIVER={MariaDB Unicode};Server=%1;Port=%2;Database=%3;Uid=%4;Pwd=;")
+        .arg(host, port, name, user);
+}
+
 QString writeOdbcIni(const QString& dir, const QList<QPair<QString, QStringList>>& dataSources)
 {
     QStringList lines;

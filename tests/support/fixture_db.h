@@ -8,6 +8,9 @@
 //   if (!testsupport::pgAvailable()) QSKIP("no PostgreSQL test server");
 //   QString pg = testsupport::pgFixture("shop_pg.sql");
 //
+//   if (!testsupport::mariadbAvailable()) QSKIP("no MariaDB test server");
+//   QString mariadb = testsupport::mariadbFixture("shop_mariadb.sql");
+//
 // A script is a file name in tests/fixtures/ or an absolute path. Every function
 // returns an empty text when the database cannot be built, after printing why.
 
@@ -38,6 +41,14 @@ bool pgAvailable();
 // Creates a fresh database on the test server, runs the script into it and returns
 // "DRIVER={PostgreSQL Unicode};Server=<host>;Port=<port>;Database=<db>;Uid=<user>;Pwd=;BoolsAsChar=0;".
 QString pgFixture(const QString& script);
+
+// The same for MariaDB: scripts/run-tests.sh starts a server and says so with
+// QUILLMERE_MARIADB_REQUIRED=1; QUILLMERE_MARIADB_HOST, _PORT and _USER name it.
+bool mariadbRequired();
+bool mariadbAvailable();
+// Creates a fresh database on the MariaDB test server, runs the script into it and returns
+// "DRIVER={MariaDB Unicode};Server=<host>;Port=<port>;Database=<db>;Uid=<user>;Pwd=;".
+QString mariadbFixture(const QString& script);
 
 // Writes <dir>/odbc.ini with one data source section per entry (name, then the lines
 // "Key=Value" of its body) and points ODBCINI at it; the drivers stay those of the

@@ -1,6 +1,8 @@
 // The catalogue functions asked one request at a time. ODBC's schema and table arguments
 // are search patterns, so a name lookup filters the rows again on the exact name, and an
-// empty restriction goes to ODBC as NULL ("any"), never as "" ("none").
+// empty restriction goes to ODBC as NULL ("any"), never as "" ("none"). Where the driver
+// has catalogs, every request names the connection's own: asked for no catalog, some
+// drivers answer for every database on the server.
 #include "platform/ado/catalogue_rows.h"
 
 namespace platform::ado
@@ -53,16 +55,17 @@ odbc::WideArg argument(const QString& value)
     return value.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(value);
 }
 
-// A catalogue function that names one table by its schema and name.
-using TableFunction = SQLRETURN (*)(SQLHSTMT statement, const odbc::WideArg& schema,
-                                    const odbc::WideArg& name);
+// A catalogue function that names one table by its catalog, schema and name.
+using TableFunction = SQLRETURN (*)(SQLHSTMT statement, const odbc::WideArg& catalog,
+                                    const odbc::WideArg& schema, const odbc::WideArg& name);
 
 Status askAboutTable(Connection::Impl& connection, const TableRef& table, TableFunction function,
                      RawRows* out)
 {
-    const odbc::WideArg schema = argument(table.schema), name(table.name);
+    const odbc::WideArg catalog = argument(connection.catalog), schema = argument(table.schema),
+                        name(table.name);
     return catalogueCall(
-        connection, [=](SQLHSTMT h) { return function(h, schema, name); }, out);
+        connection, [=](SQLHSTMT h) { return function(h, catalog, schema, name); }, out);
 }
 
 } // namespace
@@ -75,19 +78,23 @@ Status DriverRows::tables(const QString& name, QList<TableRef>* out)
     // pattern says "every schema" outright.
     const odbc::WideArg schema =
         name.isEmpty() ? odbc::WideArg(QVariant()) : odbc::WideArg(QStringLiteral("%"));
+    const QString ownCatalog = connection_.catalog;
+    const odbc::WideArg catalog = argument(ownCatalog);
     const Status status = catalogueCall(
         connection_,
         [=](SQLHSTMT h) {
-            return SQLTablesW(h, nullptr, 0, schema.data(), schema.length(), table.data(), table.length(),
-                              nullptr, 0);
+            return SQLTablesW(h, catalog.data(), catalog.length(), schema.data(), schema.length(),
+                              table.data(), table.length(), nullptr, 0);
         },
         &raw);
     if (!status.ok)
         return status;
     const int cat = raw.column("TABLE_CAT"), schem = raw.column("TABLE_SCHEM"),
               tname = raw.column("TABLE_NAME"), type = raw.column("TABLE_TYPE");
+    // The catalog argument may be read as a pattern too ("shop_a" matching "shopXa").
     for (const QStringList& row : raw.rows) {
-        if (name.isEmpty() || at(row, tname) == name)
+        if ((name.isEmpty() || at(row, tname) == name) &&
+            (ownCatalog.isEmpty() || at(row, cat) == ownCatalog))
             out->append({at(row, cat), at(row, schem), at(row, tname), at(row, type)});
     }
     return {};
@@ -99,26 +106,30 @@ Status DriverRows::tableRows(TableRowset rowset, const TableRef& table, RawRows*
     case TableRowset::primaryKey:
         return askAboutTable(
             connection_, table,
-            [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
-                return SQLPrimaryKeysW(h, nullptr, 0, schema.data(), schema.length(), name.data(),
-                                       name.length());
+            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
+               const odbc::WideArg& name) {
+                return SQLPrimaryKeysW(h, catalog.data(), catalog.length(), schema.data(), schema.length(),
+                                       name.data(), name.length());
             },
             out);
     case TableRowset::foreignKeys:
         // ODBC refuses a request with neither table named; the child side is named here.
         return askAboutTable(
             connection_, table,
-            [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
-                return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schema.data(),
-                                       schema.length(), name.data(), name.length());
+            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
+               const odbc::WideArg& name) {
+                return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, catalog.data(),
+                                       catalog.length(), schema.data(), schema.length(), name.data(),
+                                       name.length());
             },
             out);
     case TableRowset::statistics:
         return askAboutTable(
             connection_, table,
-            [](SQLHSTMT h, const odbc::WideArg& schema, const odbc::WideArg& name) {
-                return SQLStatisticsW(h, nullptr, 0, schema.data(), schema.length(), name.data(),
-                                      name.length(), SQL_INDEX_ALL, SQL_QUICK);
+            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
+               const odbc::WideArg& name) {
+                return SQLStatisticsW(h, catalog.data(), catalog.length(), schema.data(), schema.length(),
+                                      name.data(), name.length(), SQL_INDEX_ALL, SQL_QUICK);
             },
             out);
     case TableRowset::tableInfo:

@@ -49,6 +49,18 @@ UnquotedCase readUnquotedCase(SQLHDBC dbc)
     }
 }
 
+// The connection's current catalog, for a driver that has catalogs; empty otherwise.
+QString readCurrentCatalog(SQLHDBC dbc)
+{
+    if (readInfo(dbc, SQL_CATALOG_NAME) != QLatin1String("Y"))
+        return {};
+    SQLWCHAR buffer[256] = {};
+    SQLINTEGER length = 0;
+    if (!odbc::succeeded(SQLGetConnectAttrW(dbc, SQL_ATTR_CURRENT_CATALOG, buffer, sizeof(buffer), &length)))
+        return {};
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer));
+}
+
 // Runs one statement on an open connection; `lost` tells whether a failure lost the link.
 Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset* out, bool* lost)
 {
@@ -150,7 +162,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
     QString odbcString = toOdbcConnectionString(connectionString);
     auto link = std::make_shared<Link>();
     Status status;
-    QString quote, dbmsName, driverName, openedWith;
+    QString quote, dbmsName, driverName, catalog, openedWith;
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     // The login timeout bounds the wait; the window stays live meanwhile.
     runWhileYielding([&] {
@@ -187,6 +199,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         unquotedCase = readUnquotedCase(link->dbc);
         dbmsName = readInfo(link->dbc, SQL_DBMS_NAME);
         driverName = readInfo(link->dbc, SQL_DRIVER_NAME);
+        catalog = readCurrentCatalog(link->dbc);
     });
     if (status.ok) {
         impl_->link = std::move(link);
@@ -194,6 +207,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         impl_->unquotedCase = unquotedCase;
         impl_->dbmsName = dbmsName;
         impl_->driverName = driverName;
+        impl_->catalog = catalog;
         impl_->odbcString = openedWith;
     }
     return status;

@@ -32,6 +32,10 @@ struct Connection::Impl {
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     QString dbmsName;
     QString driverName;
+    // The database the connection works in, where the driver keeps several behind one
+    // server (its catalogs); every catalogue request is restricted to it. Empty for a
+    // driver without catalogs or a connection to no database in particular.
+    QString catalog;
     QString odbcString; // as the link was opened, the driver's own settings included
     std::chrono::milliseconds catalogueLimit = kCatalogueTimeLimit;
     // An Access file's catalogue, read from the file once it is first asked for, or why it

@@ -143,6 +143,24 @@ QString withoutCreatingSqliteFiles(const QString& odbcString)
     return QStringLiteral("NoCreat=1;") + odbcString;
 }
 
+// An ODBC string given to the OLE DB provider for ODBC drivers ("Provider=MSDASQL;DRIVER=...",
+// the form a generated application opens it in) is the ODBC string without that attribute.
+QString withoutOdbcProvider(const QString& text)
+{
+    QString out = text;
+    const QList<ConnectionAttribute> attributes = connectionAttributes(text);
+    for (auto a = attributes.crbegin(); a != attributes.crend(); ++a) {
+        if (a->keyIn(text).compare(QLatin1String("provider"), Qt::CaseInsensitive) != 0 ||
+            !a->value.startsWith(QLatin1String("MSDASQL"), Qt::CaseInsensitive))
+            continue;
+        qsizetype end = a->valueStart + a->valueLength;
+        if (end < out.size() && out[end] == QLatin1Char(';'))
+            ++end;
+        out.remove(a->keyStart, end - a->keyStart);
+    }
+    return out;
+}
+
 } // namespace
 
 QString oleDbValue(const QString& value)
@@ -174,7 +192,7 @@ QString toOdbcConnectionString(const QString& connectionString)
 {
     const QList<Attribute> attributes = parseOleDb(connectionString);
     if (hasKey(attributes, "driver") || hasKey(attributes, "dsn"))
-        return withoutCreatingSqliteFiles(connectionString);
+        return withoutCreatingSqliteFiles(withoutOdbcProvider(connectionString));
     const QString family = providerFamily(valueOf(attributes, {"provider"}));
     if (family.isEmpty())
         return connectionString;

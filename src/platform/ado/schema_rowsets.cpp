@@ -118,7 +118,34 @@ Status sqliteKeyOrder(CatalogueRows& source, const TableRef& table, PrimaryKey* 
     return {};
 }
 
-// The primary key rows come from the SQLite driver in table order; `dbmsName` tells it apart.
+// The MariaDB driver numbers a composite key's columns in table order too; the key's own
+// index, as SQLStatistics gives it, holds them in key order.
+Status keyOrderOfItsIndex(CatalogueRows& source, const TableRef& table, PrimaryKey* key)
+{
+    RawRows statistics;
+    const Status status = source.tableRows(TableRowset::statistics, table, &statistics);
+    if (!status.ok)
+        return status;
+    const int indexName = statistics.column("INDEX_NAME"), position = statistics.column("ORDINAL_POSITION"),
+              indexColumn = statistics.column("COLUMN_NAME");
+    QHash<QString, int> positionOf;
+    for (const QStringList& row : statistics.rows) {
+        if (at(row, indexName) == key->name)
+            positionOf.insert(at(row, indexColumn), at(row, position).toInt());
+    }
+    const int column = key->raw.column("COLUMN_NAME"), seq = key->raw.column("KEY_SEQ");
+    if (positionOf.size() != key->rows.size())
+        return {}; // no index of the key's columns: the driver's order stands
+    std::stable_sort(key->rows.begin(), key->rows.end(), [&](const QStringList& a, const QStringList& b) {
+        return positionOf.value(at(a, column)) < positionOf.value(at(b, column));
+    });
+    for (qsizetype i = 0; i < key->rows.size() && seq >= 0; ++i)
+        key->rows[i][seq] = QString::number(i + 1);
+    return {};
+}
+
+// The primary key rows come from the SQLite and the MariaDB drivers in table order;
+// `dbmsName` tells them apart.
 Status primaryKeyOf(CatalogueRows& source, const QString& dbmsName, const TableRef& table, PrimaryKey* key)
 {
     Status status = source.tableRows(TableRowset::primaryKey, table, &key->raw);
@@ -130,6 +157,8 @@ Status primaryKeyOf(CatalogueRows& source, const QString& dbmsName, const TableR
         key->name = at(key->rows.first(), pkName);
     if (key->rows.size() > 1 && dbmsName == QLatin1String("SQLite"))
         return sqliteKeyOrder(source, table, key);
+    if (key->rows.size() > 1 && (dbmsName == QLatin1String("MariaDB") || dbmsName == QLatin1String("MySQL")))
+        return keyOrderOfItsIndex(source, table, key);
     return {};
 }
 

@@ -1,0 +1,3 @@
+
+End Class
+End NameSpace

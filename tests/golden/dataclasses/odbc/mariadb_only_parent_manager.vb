@@ -1,0 +1,1 @@
+End NameSpace
