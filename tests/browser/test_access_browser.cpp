@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -156,6 +157,34 @@ private slots:
             shown.append(all[i]);
         QCOMPARE(gridRows(), shown);
         QCOMPARE(ui->nr->text(), QString::number(shown.size()));
+    }
+
+    // A bound the column's type cannot read shows no rows as a result: the status bar says why.
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("range of numbers") << "range"
+                                          << "E" << QStringList{"abc", ""} << "\"abc\" is not a number";
+        QTest::newRow("equal currency") << "equal"
+                                        << "H" << QStringList{"ten"} << "\"ten\" is not a number";
+        QTest::newRow("range of dates") << "range"
+                                        << "G" << QStringList{"", "someday"} << "\"someday\" is not a date";
+    }
+    void refusals()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, column);
+        QFETCH(QStringList, values);
+        QFETCH(QString, reason);
+        QVERIFY(!connectTo("testV2007.accdb").isEmpty());
+        openTable("Table1");
+        run(action, column, values);
+        QCOMPARE(fixture->find<QStatusBar>("st1")->currentMessage(), reason);
+        QCOMPARE(gridRows(), QList<QStringList>{});
+        QCOMPARE(ui->nr->text(), QString());
     }
 
     // The export writes the grid's rows, in the grid's order.

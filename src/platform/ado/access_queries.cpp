@@ -312,7 +312,12 @@ std::optional<Condition> conditionOf(const AccessTable& table, const QString& te
     if (c.comparison == Comparison::Like) {
         c.pattern = likePattern(c.literal.text);
     } else if (c.kind == ValueKind::Number) {
+        // Jet refuses to compare a number with a text that reads as none; no row is an answer.
         c.number = numberOf(c.literal.text);
+        if (!c.number) {
+            *refused = Status::failure(QStringLiteral("\"%1\" is not a number").arg(c.literal.text));
+            return std::nullopt;
+        }
     } else if (c.kind == ValueKind::DateTime) {
         if (c.literal.kind == LiteralKind::Time) {
             const QTime t = QTime::fromString(c.literal.text.trimmed(), QStringLiteral("HH:mm:ss"));
