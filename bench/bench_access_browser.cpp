@@ -49,9 +49,9 @@ AccessCatalogue bigCatalogue()
 {
     AccessTable table;
     table.name = QStringLiteral("big");
-    const std::pair<const char*, int> columns[] = {{"A", adVarWChar}, {"B", adVarWChar}, {"C", adUnsignedTinyInt},
-                                                   {"D", adSmallInt}, {"E", adInteger},  {"F", adDouble},
-                                                   {"G", adDate},     {"H", adCurrency}, {"I", adBoolean}};
+    const std::pair<const char*, int> columns[] = {
+        {"A", adVarWChar}, {"B", adVarWChar}, {"C", adUnsignedTinyInt}, {"D", adSmallInt}, {"E", adInteger},
+        {"F", adDouble},   {"G", adDate},     {"H", adCurrency},        {"I", adBoolean}};
     for (const auto& [name, type] : columns)
         table.columns.append({QString::fromLatin1(name), type});
     AccessCatalogue catalogue;
@@ -109,8 +109,8 @@ bool measure(Connection& db, const AccessCatalogue& catalogue, const char* actio
     if (status.ok)
         status = cursor->readToEnd(&rest);
     const double allMs = double(timer.nsecsElapsed()) / 1e6;
-    std::printf("%-34s  first rows %7.0f ms  every row %7.0f ms  rows %7lld  peak +%6.1f MB\n", action, firstMs,
-                allMs, qint64(first.size()) + rest, double(statusKb("VmHWM:") - before) / 1024.0);
+    std::printf("%-34s  first rows %7.0f ms  every row %7.0f ms  rows %7lld  peak +%6.1f MB\n", action,
+                firstMs, allMs, qint64(first.size()) + rest, double(statusKb("VmHWM:") - before) / 1024.0);
     std::fflush(stdout);
     return status.ok;
 }
@@ -145,8 +145,8 @@ int fillTable(const QString& path)
                 switch (column->col_type) {
                 case MDB_TEXT: {
                     const QByteArray text = QStringLiteral("Name %1").arg(k % 5000).toLatin1();
-                    f.siz = mdb_ascii2unicode(mdb, text.constData(), 0, reinterpret_cast<char*>(values[i].data()),
-                                              values[i].size());
+                    f.siz = mdb_ascii2unicode(mdb, text.constData(), 0,
+                                              reinterpret_cast<char*>(values[i].data()), values[i].size());
                     break;
                 }
                 case MDB_BYTE:
@@ -213,7 +213,8 @@ bool driverSpeed()
     for (int i = 0; i < kReads; ++i) {
         std::unique_ptr<RowCursor> cursor;
         qint64 read = 0;
-        if (!db.openCursor(QStringLiteral("SELECT * from Table1"), &cursor).ok || !cursor->readToEnd(&read).ok)
+        if (!db.openCursor(QStringLiteral("SELECT * from Table1"), &cursor).ok ||
+            !cursor->readToEnd(&read).ok)
             return false;
         rows += read;
     }
