@@ -163,6 +163,9 @@ QList<AccessRelation> readRelations(MdbHandle* mdb)
 
 Status readFile(const QString& path, AccessCatalogue* out)
 {
+    // A data source that keeps the file in its own settings names none in the string.
+    if (path.isEmpty())
+        return Status::failure(QStringLiteral("the connection string names no Access file (DBQ)"));
     const QFileInfo info(path);
     if (!info.exists())
         return Status::failure(QStringLiteral("the database file %1 does not exist").arg(path));
