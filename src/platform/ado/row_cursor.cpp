@@ -86,7 +86,8 @@ Status RowCursor::fetchDerived(int count, QList<QStringList>* rows)
                 return status;
             }
         }
-        d.arrange(all);
+        // A sort of some hundred thousand rows takes a second or more: the window stays live.
+        waitForDriver([&] { d.arrange(all); });
         d.arranged = std::move(all);
     }
     if (d.arranged) {
