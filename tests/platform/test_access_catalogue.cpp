@@ -184,6 +184,16 @@ private slots:
         for (const QStringList& row : rs.rows())
             values.append(row.value(1));
         QCOMPARE(values, (QStringList{"X'00FFAB10'", "X''", ""}));
+
+        // Values longer than a piece of the reading come whole.
+        QVERIFY(db.query("CREATE TABLE long_values(t TEXT, b BLOB)", &none).ok);
+        QVERIFY(db.query("INSERT INTO long_values VALUES (printf('%.*c', 10000, 'x') || 'end', "
+                         "zeroblob(20000))",
+                         &none)
+                    .ok);
+        QVERIFY(db.query("SELECT * FROM long_values", &rs).ok);
+        QCOMPARE(rs.rows().value(0).value(0), QString(10000, 'x') + "end");
+        QCOMPARE(rs.rows().value(0).value(1), "X'" + QString(40000, '0') + "'");
     }
 
 private:

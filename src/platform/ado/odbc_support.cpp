@@ -102,11 +102,24 @@ Status describeColumns(const Statement& statement, QList<Field>* fields)
 namespace
 {
 
+// After a piece that did not hold the whole value: whether the driver goes on with the rest.
+// Each piece's indicator gives what was left before it, so it falls from piece to piece; a
+// driver that hands out the same piece again would otherwise be read for ever.
+bool nextPieceFollows(SQLLEN indicator, SQLLEN* before)
+{
+    if (indicator == SQL_NO_TOTAL)
+        return true;
+    const bool follows = *before < 0 || indicator < *before;
+    *before = indicator;
+    return follows;
+}
+
 // One value as text, read in pieces so long values come whole.
 bool readValue(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
 {
     value->clear();
     SQLWCHAR buffer[2048];
+    SQLLEN left = -1;
     for (;;) {
         SQLLEN indicator = 0;
         const SQLRETURN rc = SQLGetData(statement, column, SQL_C_WCHAR, buffer, sizeof(buffer), &indicator);
@@ -124,9 +137,9 @@ bool readValue(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
         if (units > capacity)
             units = capacity;
         value->append(QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), units));
-        if (rc == SQL_SUCCESS)
-            return true;
         // SQL_SUCCESS_WITH_INFO: truncated (01004), more to come.
+        if (rc == SQL_SUCCESS || !nextPieceFollows(indicator, &left))
+            return true;
     }
 }
 
@@ -141,6 +154,7 @@ bool readBinary(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
     value->clear();
     QByteArray bytes;
     char buffer[8192];
+    SQLLEN left = -1;
     for (;;) {
         SQLLEN indicator = 0;
         const SQLRETURN rc = SQLGetData(statement, column, SQL_C_BINARY, buffer, sizeof(buffer), &indicator);
@@ -154,7 +168,7 @@ bool readBinary(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
                                    ? qsizetype(sizeof(buffer))
                                    : qsizetype(std::max<SQLLEN>(indicator, 0));
         bytes.append(buffer, size);
-        if (rc == SQL_SUCCESS)
+        if (rc == SQL_SUCCESS || !nextPieceFollows(indicator, &left))
             break;
     }
     *value = QStringLiteral("X'") + QString::fromLatin1(bytes.toHex().toUpper()) + QLatin1Char('\'');
