@@ -6,6 +6,7 @@
 #include "platform/ado/ado.h"
 #include "support/fixture_db.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -137,6 +138,35 @@ private slots:
             read.append(QStringLiteral("%1:%2").arg(f.name).arg(f.type));
         QCOMPARE(read, columns);
         QCOMPARE(rs.recordCount(), 0);
+    }
+
+    // A data source that keeps the file in its own settings: the catalogue comes from that file.
+    void dataSource()
+    {
+        const QString copy = dir.filePath("source.mdb");
+        QVERIFY(QFile::copy(QStringLiteral(QUILLMERE_FIXTURES_DIR "/access/indexTestV2003.mdb"), copy));
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        QFile ini(dir.filePath("odbc.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[quillmere_access]\nDriver = MDBTools\nDatabase = " + QFile::encodeName(copy) + "\n");
+        ini.close();
+        const QByteArray before = qgetenv("ODBCINI");
+        qputenv("ODBCINI", QFile::encodeName(ini.fileName()));
+        const auto restore = qScopeGuard([&] {
+            if (before.isNull())
+                qunsetenv("ODBCINI");
+            else
+                qputenv("ODBCINI", before);
+        });
+        Connection db;
+        const Status opened = db.open("DSN=quillmere_access");
+        QVERIFY2(opened.ok, qPrintable(opened.message));
+        Recordset rs;
+        QVERIFY(db.openSchema(adSchemaPrimaryKeys, {}, &rs).ok);
+        QCOMPARE(rowsOf(rs, {"TABLE_NAME", "COLUMN_NAME"}),
+                 (QStringList{"Table1|id", "Table2|id", "Table3|id"}));
+        QVERIFY(db.query("SELECT * from Table2", &rs, /*fieldsOnly=*/true).ok);
+        QCOMPARE(rs.fields().value(1).type, int(adVarWChar));
     }
 
     // The driver writes no NUL after its quote character: only the character counts.

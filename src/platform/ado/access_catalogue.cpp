@@ -9,6 +9,7 @@
 #include <QScopeGuard>
 
 #include <mdbtools.h>
+#include <odbcinst.h>
 
 namespace platform::ado
 {
@@ -211,12 +212,40 @@ QList<Field> textFields(std::initializer_list<const char*> names)
     return fields;
 }
 
-// The file named by the connection's ODBC string.
+bool isFileKey(QStringView key)
+{
+    return key.compare(QLatin1String("dbq"), Qt::CaseInsensitive) == 0 ||
+           key.compare(QLatin1String("database"), Qt::CaseInsensitive) == 0;
+}
+
+// A setting of an ODBC data source, as unixODBC reads it (ODBCINI and the system's file).
+QString dataSourceSetting(const QString& dataSource, const char* key)
+{
+    char value[4096] = {};
+    const QByteArray name = dataSource.toUtf8();
+    const int length =
+        SQLGetPrivateProfileString(name.constData(), key, "", value, int(sizeof(value)), "odbc.ini");
+    return length > 0 ? QString::fromUtf8(value, std::min<int>(length, int(sizeof(value)) - 1)) : QString();
+}
+
+// The file named by the connection's ODBC string (DBQ or Database, as the driver reads it),
+// or by the settings of the data source it names.
 QString accessFileOf(const Connection::Impl& connection)
 {
+    QString dataSource;
     for (const ConnectionAttribute& a : connectionAttributes(connection.odbcString)) {
-        if (a.keyIn(connection.odbcString).compare(QLatin1String("dbq"), Qt::CaseInsensitive) == 0)
+        const QStringView key = a.keyIn(connection.odbcString);
+        if (isFileKey(key))
             return a.value;
+        if (key.compare(QLatin1String("dsn"), Qt::CaseInsensitive) == 0)
+            dataSource = a.value;
+    }
+    if (dataSource.isEmpty())
+        return {};
+    for (const char* key : {"DBQ", "Database"}) {
+        const QString file = dataSourceSetting(dataSource, key);
+        if (!file.isEmpty())
+            return file;
     }
     return {};
 }
