@@ -361,23 +361,22 @@ QStringList conjuncts(const QString& where)
     return parts;
 }
 
-// Sorts the rows by one column: numbers and moments by value, text in a case-blind order;
-// empty values (nulls) first when ascending. Rows with equal values keep their order.
+// The order of the rows by one column's values: numbers and moments by value, text in a
+// case-blind order; empty values (nulls) first when ascending. Rows with equal values keep
+// their order.
 RowCursor::RowArrangement arrangementBy(int column, int type, bool descending)
 {
     const ValueKind kind = kindOf(type);
-    return [column, type, kind, descending](QList<QStringList>& rows) {
-        std::vector<qsizetype> order(std::size_t(rows.size()));
+    RowCursor::RowArrangement arrangement;
+    arrangement.column = column;
+    arrangement.order = [type, kind, descending](const QStringList& values) {
+        std::vector<qsizetype> order(std::size_t(values.size()));
         std::iota(order.begin(), order.end(), 0);
-        const auto valueAt = [&](qsizetype row) -> const QString& {
-            static const QString none;
-            return column < rows[row].size() ? rows[row][column] : none;
-        };
         if (kind == ValueKind::Text) {
             std::vector<QCollatorSortKey> keys;
             keys.reserve(order.size());
-            for (qsizetype row = 0; row < rows.size(); ++row)
-                keys.push_back(textOrder().sortKey(valueAt(row)));
+            for (const QString& value : values)
+                keys.push_back(textOrder().sortKey(value));
             std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
                 const int c = keys[std::size_t(a)].compare(keys[std::size_t(b)]);
                 return descending ? c > 0 : c < 0;
@@ -385,8 +384,7 @@ RowCursor::RowArrangement arrangementBy(int column, int type, bool descending)
         } else {
             std::vector<double> keys;
             keys.reserve(order.size());
-            for (qsizetype row = 0; row < rows.size(); ++row) {
-                const QString& value = valueAt(row);
+            for (const QString& value : values) {
                 double key = -std::numeric_limits<double>::infinity();
                 if (kind == ValueKind::Number) {
                     if (const auto v = numberOf(value))
@@ -401,12 +399,9 @@ RowCursor::RowArrangement arrangementBy(int column, int type, bool descending)
                                   : keys[std::size_t(a)] < keys[std::size_t(b)];
             });
         }
-        QList<QStringList> sorted;
-        sorted.reserve(rows.size());
-        for (qsizetype row : order)
-            sorted.append(std::move(rows[row]));
-        rows = std::move(sorted);
+        return order;
     };
+    return arrangement;
 }
 
 } // namespace

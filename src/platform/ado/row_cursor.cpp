@@ -4,8 +4,6 @@
 #include "platform/ado/connection_impl.h"
 #include "platform/yielding_call.h"
 
-#include <optional>
-
 namespace platform::ado
 {
 
@@ -32,7 +30,9 @@ struct RowCursor::Derived {
     std::unique_ptr<RowCursor> source;
     RowTest keep;
     RowArrangement arrange;
-    std::optional<QList<QStringList>> arranged; // every kept row, once read
+    bool arranged = false;
+    std::vector<QString> packed; // every kept row, once read, each packed into one text
+    std::vector<qsizetype> order;
     qsizetype next = 0;
 };
 
@@ -40,6 +40,35 @@ namespace
 {
 // Rows asked of a derived cursor's source at a time.
 constexpr int kSourceChunk = 2000;
+
+// A row as one text, each value led by its length in two characters: one allocation a row
+// instead of one a value, for a sort that holds every row of a large table.
+QString packedRow(const QStringList& row)
+{
+    qsizetype size = 0;
+    for (const QString& value : row)
+        size += 2 + value.size();
+    QString text;
+    text.reserve(size);
+    for (const QString& value : row) {
+        const auto length = quint32(value.size());
+        text += QChar(char16_t(length >> 16));
+        text += QChar(char16_t(length & 0xffff));
+        text += value;
+    }
+    return text;
+}
+
+QStringList unpackedRow(const QString& text)
+{
+    QStringList row;
+    for (qsizetype at = 0; at + 2 <= text.size();) {
+        const qsizetype length = qsizetype(quint32(text[at].unicode()) << 16 | text[at + 1].unicode());
+        row.append(text.mid(at + 2, length));
+        at += 2 + length;
+    }
+    return row;
+}
 } // namespace
 
 RowCursor::RowCursor(std::unique_ptr<State> state) : state_(std::move(state)) {}
@@ -78,24 +107,32 @@ Status RowCursor::fetchDerived(int count, QList<QStringList>* rows)
         return status;
     };
     if (d.arrange && !d.arranged) {
-        QList<QStringList> all;
+        QStringList values;
         while (!d.source->atEnd()) {
-            const Status status = readSome(kSourceChunk, &all);
+            QList<QStringList> read;
+            const Status status = readSome(kSourceChunk, &read);
             if (!status.ok) {
                 finish();
                 return status;
             }
+            for (const QStringList& row : read) {
+                values.append(row.value(d.arrange.column));
+                d.packed.push_back(packedRow(row));
+            }
         }
         // A sort of some hundred thousand rows takes a second or more: the window stays live.
-        waitForDriver([&] { d.arrange(all); });
-        d.arranged = std::move(all);
+        waitForDriver([&] { d.order = d.arrange.order(values); });
+        d.arranged = true;
     }
     if (d.arranged) {
-        const qsizetype taken = std::min<qsizetype>(count, d.arranged->size() - d.next);
-        for (qsizetype i = 0; i < taken; ++i)
-            rows->append(std::move((*d.arranged)[d.next + i]));
+        const qsizetype taken = std::min<qsizetype>(count, qsizetype(d.order.size()) - d.next);
+        for (qsizetype i = 0; i < taken; ++i) {
+            QString& row = d.packed[std::size_t(d.order[std::size_t(d.next + i)])];
+            rows->append(unpackedRow(row));
+            row = QString(); // handed out: the grid holds it now
+        }
         d.next += taken;
-        if (d.next >= d.arranged->size())
+        if (d.next >= qsizetype(d.order.size()))
             finish();
         return {};
     }

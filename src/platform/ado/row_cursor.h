@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace platform::ado
 {
@@ -28,11 +29,16 @@ public:
     Status readToEnd(qint64* read);
 
     // A cursor over the rows of `source` that `keep` accepts (every row when empty), in the
-    // order `arrange` puts them in (as read when empty: then the rows are passed on as they
-    // come; else every row is read at the first fetch and arranged). For a driver that cannot
-    // filter or sort itself.
+    // order `arrange` gives them (as read when empty: then the rows are passed on as they
+    // come; else every row is read at the first fetch, kept packed, and put in order). For a
+    // driver that cannot filter or sort itself.
     using RowTest = std::function<bool(const QStringList&)>;
-    using RowArrangement = std::function<void(QList<QStringList>&)>;
+    struct RowArrangement {
+        int column = -1; // the column the rows are put in order by
+        // The positions of the rows in their order, from that column's values (row i's at i).
+        std::function<std::vector<qsizetype>(const QStringList& values)> order;
+        explicit operator bool() const { return column >= 0 && order; }
+    };
     static std::unique_ptr<RowCursor> derived(std::unique_ptr<RowCursor> source, RowTest keep,
                                               RowArrangement arrange);
 
