@@ -18,7 +18,11 @@ KindValues accessValues(const QString& adb)
 {
     KindValues v;
     v.kind = Kind::access;
-    v.db_cnxstr = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + oleDbValue(adb);
+    // Jet 4.0 cannot open the format of an .accdb file; the ACE provider reads both.
+    const bool ace = adb.trimmed().endsWith(QLatin1String(".accdb"), Qt::CaseInsensitive);
+    v.db_cnxstr = (ace ? QStringLiteral("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=")
+                       : QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")) +
+                  oleDbValue(adb);
     v.panel = maskPasswords(v.db_cnxstr);
     v.cnxstr = v.db_cnxstr;
     v.dbn = accessPrefix(adb);

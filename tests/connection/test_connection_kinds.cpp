@@ -32,6 +32,27 @@ private slots:
             << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
             << "_"
             << "OleDB|OleDB||";
+        QTest::newRow("Access 2007 file")
+            << int(Kind::access) << QStringList{"/data/Umsätze 2024.accdb"}
+            << "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/data/Umsätze 2024.accdb"
+            << "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/data/Umsätze 2024.accdb"
+            << "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/data/Umsätze 2024.accdb"
+            << "Umsätze 2024_"
+            << "OleDB|OleDB||";
+        QTest::newRow("Access 2007 file, extension in capitals")
+            << int(Kind::access) << QStringList{"/data/SHOP.ACCDB"}
+            << "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/data/SHOP.ACCDB"
+            << "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/data/SHOP.ACCDB"
+            << "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/data/SHOP.ACCDB"
+            << "SHOP_"
+            << "OleDB|OleDB||";
+        QTest::newRow("Access, .accdb only as a folder name")
+            << int(Kind::access) << QStringList{"/data/old.accdb/shop.MDB"}
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/old.accdb/shop.MDB"
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/old.accdb/shop.MDB"
+            << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/old.accdb/shop.MDB"
+            << "shop_"
+            << "OleDB|OleDB||";
         QTest::newRow("other") << int(Kind::other) << QStringList{"DRIVER=SQLite3;Database=/tmp/a.db;"}
                                << "DRIVER=SQLite3;Database=/tmp/a.db;"
                                << "DRIVER=SQLite3;Database=/tmp/a.db;"

@@ -107,6 +107,31 @@ private slots:
         QVERIFY2(named == problemTables, qPrintable(host.messages.first()));
     }
 
+    // A table whose query gives no column at all (PostgreSQL allows one) is named in the
+    // run's end message; the other table is written as usual.
+    void tableWithoutColumns()
+    {
+        if (!testsupport::pgAvailable())
+            QSKIP("no PostgreSQL test server (run through scripts/run-tests.sh)");
+        const QString pg = testsupport::pgFixture(QStringLiteral("vbnet/no_columns_pg.sql"));
+        QVERIFY2(!pg.isEmpty(), "the fixture database could not be built");
+        testsupport::FixtureCatalogue database(pg +
+                                               QStringLiteral("ConnSettings=SET search_path TO vb_hollow;"));
+        QVERIFY2(database.opened.ok, qPrintable(database.opened.message));
+        QTemporaryDir dir;
+        RunInputs in = otherKindInputs(dir.path(), {"hollow", "items"});
+        in.schema_filter = QStringLiteral("vb_hollow");
+        testsupport::RecordingHost recorder;
+        RunContext ctx(in, database.catalogue, recorder);
+        vbnet::runGeneration(ctx);
+        QCOMPARE(
+            recorder.messages,
+            QStringList{"End of Generation\nhollow: column query \"SELECT * from hollow\" gives no columns"});
+        const QString manager =
+            QString::fromLatin1(testsupport::readFileBytes(dir.filePath("Shop_Manager.vb")));
+        QVERIFY(manager.contains("Public Function Getitems(ByVal z_items as items) As items"));
+    }
+
     // On a catalogue with several schemas, the key overload takes the key of the chosen
     // schema's table only.
     void keyOfTheChosenSchemaOnly()

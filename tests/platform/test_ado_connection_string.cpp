@@ -35,6 +35,8 @@ private slots:
                                 << "DRIVER={MDBTools};DBQ=/data/shop.mdb;";
         QTest::newRow("Access, empty path") << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="
                                             << "DRIVER={MDBTools};DBQ=;";
+        QTest::newRow("Access 2007 file") << "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/data/shop.accdb"
+                                          << "DRIVER={MDBTools};DBQ=/data/shop.accdb;";
         QTest::newRow("SQL Server")
             << "Provider=SQLOLEDB.1;Initial Catalog=shop;Data Source=db1;User Id=sa;Password=pw;"
             << "DRIVER={FreeTDS};Server=db1;Database=shop;UID=sa;PWD=pw;";

@@ -35,6 +35,10 @@ QList<platform::ado::Field> discoverColumns(RunContext& ctx, DataControlId contr
         ctx.problem(QStringLiteral("%1: column query \"%2\" failed (%3)").arg(table, query, result.error));
         return {};
     }
+    // Drivers that describe a statement only once it has run were given that chance below;
+    // a table that still shows no column is worth a line.
+    if (result.columns.isEmpty())
+        ctx.problem(QStringLiteral("%1: column query \"%2\" gives no columns").arg(table, query));
     return result.columns;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Column discovery: the fields of "SELECT * from <table>" (with row_limit where asked),
 // run through a data control. A failed query gives no columns and is recorded as a
-// problem of the run; the columns of an earlier query never stand in for it.
+// problem of the run, as is a query that gives none; the columns of an earlier query never
+// stand in for it.
 
 #include "generators/common/run_context.h"
 

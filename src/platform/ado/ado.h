@@ -273,7 +273,8 @@ qint64 statementsRun();
 // The ODBC connection string that open() uses for a given connection string. A string
 // naming DRIVER= or DSN= is used unchanged, less a "Provider=MSDASQL" in it (the OLE DB
 // provider for ODBC drivers, which passes the rest to the driver); an OLE DB string of a known provider
-// family (Microsoft.Jet.OLEDB*, SQLOLEDB*, MSDAORA*) is filled into that family's template:
+// family (Microsoft.Jet.OLEDB* and Microsoft.ACE.OLEDB*, SQLOLEDB*,
+// MSDAORA*) is filled into that family's template:
 //   jet       DRIVER={MDBTools};DBQ=%source%;
 //   sqloledb  DRIVER={FreeTDS};Server=%source%;Database=%catalog%;UID=%user%;PWD=%password%;
 //   msdaora   DSN=%source%;UID=%user%;PWD=%password%;

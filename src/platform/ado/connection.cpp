@@ -1,3 +1,4 @@
+#include "platform/ado/access_catalogue.h"
 #include "platform/ado/connection_impl.h"
 #include "platform/ado/row_cursor.h"
 #include "platform/yielding_call.h"
@@ -15,9 +16,14 @@ QString readInfo(SQLHDBC dbc, SQLUSMALLINT item)
 {
     SQLWCHAR buffer[256] = {};
     SQLSMALLINT length = 0;
-    if (!odbc::succeeded(SQLGetInfoW(dbc, item, buffer, sizeof(buffer), &length)))
+    if (!odbc::succeeded(SQLGetInfoW(dbc, item, buffer, sizeof(buffer) - sizeof(SQLWCHAR), &length)))
         return {};
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer));
+    // The returned length counts; some drivers write no terminating NUL after the text.
+    const qsizetype units =
+        std::clamp<qsizetype>(length / qsizetype(sizeof(SQLWCHAR)), 0, qsizetype(std::size(buffer)) - 1);
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), units);
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
 }
 
 QString readIdentifierQuote(SQLHDBC dbc)
@@ -81,9 +87,19 @@ Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset*
     Status status = odbc::describeColumns(statement, &fields);
     if (!status.ok)
         return failedWith(status);
+    // Some drivers (MDBTools') describe a prepared statement only once it has run: before a
+    // query counts as giving no columns, it is executed, still without fetching a row.
+    if (fieldsOnly && fields.isEmpty()) {
+        const SQLRETURN executed = SQLExecute(statement.handle());
+        if (!odbc::succeeded(executed) && executed != SQL_NO_DATA)
+            return failedWith(statement.failure(QStringLiteral("the statement failed")));
+        status = odbc::describeColumns(statement, &fields);
+        if (!status.ok)
+            return failedWith(status);
+    }
     QList<QStringList> rows;
     if (!fieldsOnly && !fields.isEmpty()) {
-        status = odbc::fetchRows(statement, int(fields.size()), &rows);
+        status = odbc::fetchRows(statement, fields, &rows);
         if (!status.ok)
             return failedWith(status);
     }
@@ -154,7 +170,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
     QString odbcString = toOdbcConnectionString(connectionString);
     auto link = std::make_shared<Link>();
     Status status;
-    QString quote, dbmsName, catalog, openedWith;
+    QString quote, dbmsName, driverName, catalog, openedWith;
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     // The login timeout bounds the wait; the window stays live meanwhile.
     runWhileYielding([&] {
@@ -190,6 +206,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         quote = readIdentifierQuote(link->dbc);
         unquotedCase = readUnquotedCase(link->dbc);
         dbmsName = readInfo(link->dbc, SQL_DBMS_NAME);
+        driverName = readInfo(link->dbc, SQL_DRIVER_NAME);
         catalog = readCurrentCatalog(link->dbc);
     });
     if (status.ok) {
@@ -197,6 +214,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         impl_->identifierQuote = quote;
         impl_->unquotedCase = unquotedCase;
         impl_->dbmsName = dbmsName;
+        impl_->driverName = driverName;
         impl_->catalog = catalog;
         impl_->odbcString = openedWith;
     }
@@ -240,6 +258,16 @@ UnquotedCase Connection::unquotedCase() const
 Status Connection::query(const QString& sql, Recordset* out, bool fieldsOnly)
 {
     *out = Recordset();
+    // An Access file's columns and their types come from the file, as its keys do.
+    if (fieldsOnly && impl_->open() && isAccessConnection(*impl_)) {
+        std::shared_ptr<const AccessCatalogue> catalogue;
+        QList<Field> fields;
+        if (accessCatalogueOf(*impl_, &catalogue).ok &&
+            accessDiscoveryFields(*catalogue, sql, impl_->identifierQuote, &fields)) {
+            *out = Recordset(std::move(fields), {});
+            return {};
+        }
+    }
     // Column discovery is a catalogue question and carries its limit; a query for rows
     // may take as long as the server needs.
     const std::chrono::milliseconds limit = fieldsOnly ? impl_->catalogueLimit : kNoTimeLimit;

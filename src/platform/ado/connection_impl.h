@@ -6,9 +6,12 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace platform::ado
 {
+
+struct AccessCatalogue;
 
 // An ODBC connection handle. Shared with the calls that use it: a call left waiting on a
 // server that stopped answering keeps the handle alive, and it is closed and freed by
@@ -28,12 +31,17 @@ struct Connection::Impl {
     QString identifierQuote = QStringLiteral("\"");
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     QString dbmsName;
+    QString driverName;
     // The database the connection works in, where the driver keeps several behind one
     // server (its catalogs); every catalogue request is restricted to it. Empty for a
     // driver without catalogs or a connection to no database in particular.
     QString catalog;
     QString odbcString; // as the link was opened, the driver's own settings included
     std::chrono::milliseconds catalogueLimit = kCatalogueTimeLimit;
+    // An Access file's catalogue, read from the file once it is first asked for, or why it
+    // could not be read (access_catalogue.cpp).
+    std::shared_ptr<const AccessCatalogue> accessCatalogue;
+    Status accessFailure;
 
     bool open() const { return link && link->connected; }
     // Lets go of the link: closed at once, or by the call still using it when it returns.

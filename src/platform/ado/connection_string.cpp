@@ -104,7 +104,8 @@ QHash<QString, QString> providerTemplates()
 
 QString providerFamily(const QString& provider)
 {
-    if (provider.startsWith(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive))
+    if (provider.startsWith(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive) ||
+        provider.startsWith(QLatin1String("Microsoft.ACE.OLEDB"), Qt::CaseInsensitive))
         return QStringLiteral("jet");
     if (provider.startsWith(QLatin1String("SQLOLEDB"), Qt::CaseInsensitive))
         return QStringLiteral("sqloledb");

@@ -102,11 +102,24 @@ Status describeColumns(const Statement& statement, QList<Field>* fields)
 namespace
 {
 
+// After a piece that did not hold the whole value: whether the driver goes on with the rest.
+// Each piece's indicator gives what was left before it, so it falls from piece to piece; a
+// driver that hands out the same piece again would otherwise be read for ever.
+bool nextPieceFollows(SQLLEN indicator, SQLLEN* before)
+{
+    if (indicator == SQL_NO_TOTAL)
+        return true;
+    const bool follows = *before < 0 || indicator < *before;
+    *before = indicator;
+    return follows;
+}
+
 // One value as text, read in pieces so long values come whole.
 bool readValue(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
 {
     value->clear();
     SQLWCHAR buffer[2048];
+    SQLLEN left = -1;
     for (;;) {
         SQLLEN indicator = 0;
         const SQLRETURN rc = SQLGetData(statement, column, SQL_C_WCHAR, buffer, sizeof(buffer), &indicator);
@@ -124,13 +137,79 @@ bool readValue(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
         if (units > capacity)
             units = capacity;
         value->append(QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), units));
-        if (rc == SQL_SUCCESS)
-            return true;
         // SQL_SUCCESS_WITH_INFO: truncated (01004), more to come.
+        if (rc == SQL_SUCCESS || !nextPieceFollows(indicator, &left))
+            return true;
     }
 }
 
+bool isBinaryType(int type)
+{
+    return type == adBinary || type == adVarBinary || type == adLongVarBinary;
+}
+
+// A binary value as a SQL literal of its bytes, X'0A1B' (X'' when empty), read in pieces.
+bool readBinary(SQLHSTMT statement, SQLUSMALLINT column, QString* value)
+{
+    value->clear();
+    QByteArray bytes;
+    char buffer[8192];
+    SQLLEN left = -1;
+    for (;;) {
+        SQLLEN indicator = 0;
+        const SQLRETURN rc = SQLGetData(statement, column, SQL_C_BINARY, buffer, sizeof(buffer), &indicator);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!succeeded(rc))
+            return false;
+        if (indicator == SQL_NULL_DATA)
+            return true;
+        const qsizetype size = indicator == SQL_NO_TOTAL || indicator > SQLLEN(sizeof(buffer))
+                                   ? qsizetype(sizeof(buffer))
+                                   : qsizetype(std::max<SQLLEN>(indicator, 0));
+        bytes.append(buffer, size);
+        if (rc == SQL_SUCCESS || !nextPieceFollows(indicator, &left))
+            break;
+    }
+    *value = QStringLiteral("X'") + QString::fromLatin1(bytes.toHex().toUpper()) + QLatin1Char('\'');
+    return true;
+}
+
 } // namespace
+
+Status fetchRow(const Statement& statement, const QList<Field>& fields, QStringList* row, bool* end)
+{
+    row->clear();
+    const SQLRETURN rc = SQLFetch(statement.handle());
+    *end = rc == SQL_NO_DATA;
+    if (*end)
+        return {};
+    if (!succeeded(rc))
+        return statement.failure(QStringLiteral("cannot fetch a row"));
+    row->reserve(fields.size());
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        QString value;
+        const SQLUSMALLINT column = SQLUSMALLINT(i + 1);
+        const bool read = isBinaryType(fields[i].type) ? readBinary(statement.handle(), column, &value)
+                                                       : readValue(statement.handle(), column, &value);
+        if (!read)
+            return statement.failure(QStringLiteral("cannot read column %1").arg(column));
+        row->append(value);
+    }
+    return {};
+}
+
+Status fetchRows(const Statement& statement, const QList<Field>& fields, QList<QStringList>* rows)
+{
+    for (;;) {
+        QStringList row;
+        bool end = false;
+        const Status status = fetchRow(statement, fields, &row, &end);
+        if (!status.ok || end)
+            return status;
+        rows->append(row);
+    }
+}
 
 Status fetchRow(const Statement& statement, int columnCount, QStringList* row, bool* end)
 {

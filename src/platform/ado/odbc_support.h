@@ -78,6 +78,11 @@ Status fetchRow(const Statement& statement, int columnCount, QStringList* row, b
 // Fetches every remaining row; values as text, a null as "".
 Status fetchRows(const Statement& statement, int columnCount, QList<QStringList>* rows);
 
+// The same, for a result whose columns are known: a binary column's value reads as the
+// literal of its bytes, X'0A1B'.
+Status fetchRow(const Statement& statement, const QList<Field>& fields, QStringList* row, bool* end);
+Status fetchRows(const Statement& statement, const QList<Field>& fields, QList<QStringList>* rows);
+
 // The ADO type code of an ODBC SQL type.
 int adoTypeOf(SQLSMALLINT sqlType);
 

@@ -1,5 +1,6 @@
 #include "platform/ado/row_cursor.h"
 
+#include "platform/ado/access_queries.h"
 #include "platform/ado/connection_impl.h"
 #include "platform/yielding_call.h"
 
@@ -25,25 +26,141 @@ struct RowCursor::State {
     odbc::Statement statement;
 };
 
+struct RowCursor::Derived {
+    std::unique_ptr<RowCursor> source;
+    RowTest keep;
+    RowArrangement arrange;
+    bool arranged = false;
+    std::vector<QString> packed; // every kept row, once read, each packed into one text
+    std::vector<qsizetype> order;
+    qsizetype next = 0;
+};
+
+namespace
+{
+// Rows asked of a derived cursor's source at a time.
+constexpr int kSourceChunk = 2000;
+
+// A row as one text, each value led by its length in two characters: one allocation a row
+// instead of one a value, for a sort that holds every row of a large table.
+QString packedRow(const QStringList& row)
+{
+    qsizetype size = 0;
+    for (const QString& value : row)
+        size += 2 + value.size();
+    QString text;
+    text.reserve(size);
+    for (const QString& value : row) {
+        const auto length = quint32(value.size());
+        text += QChar(char16_t(length >> 16));
+        text += QChar(char16_t(length & 0xffff));
+        text += value;
+    }
+    return text;
+}
+
+QStringList unpackedRow(const QString& text)
+{
+    QStringList row;
+    for (qsizetype at = 0; at + 2 <= text.size();) {
+        const qsizetype length = qsizetype(quint32(text[at].unicode()) << 16 | text[at + 1].unicode());
+        row.append(text.mid(at + 2, length));
+        at += 2 + length;
+    }
+    return row;
+}
+} // namespace
+
 RowCursor::RowCursor(std::unique_ptr<State> state) : state_(std::move(state)) {}
 
 RowCursor::~RowCursor() = default;
+
+std::unique_ptr<RowCursor> RowCursor::derived(std::unique_ptr<RowCursor> source, RowTest keep,
+                                              RowArrangement arrange)
+{
+    std::unique_ptr<RowCursor> cursor(new RowCursor(nullptr));
+    cursor->fields_ = source->fields();
+    cursor->derived_ = std::make_unique<Derived>();
+    cursor->derived_->source = std::move(source);
+    cursor->derived_->keep = std::move(keep);
+    cursor->derived_->arrange = std::move(arrange);
+    return cursor;
+}
 
 void RowCursor::finish()
 {
     atEnd_ = true;
     state_.reset();
+    derived_.reset();
+}
+
+Status RowCursor::fetchDerived(int count, QList<QStringList>* rows)
+{
+    Derived& d = *derived_;
+    const auto readSome = [&](int wanted, QList<QStringList>* into) {
+        QList<QStringList> read;
+        const Status status = d.source->fetch(wanted, &read);
+        for (QStringList& row : read) {
+            if (!d.keep || d.keep(row))
+                into->append(std::move(row));
+        }
+        return status;
+    };
+    if (d.arrange && !d.arranged) {
+        QStringList values;
+        while (!d.source->atEnd()) {
+            QList<QStringList> read;
+            const Status status = readSome(kSourceChunk, &read);
+            if (!status.ok) {
+                finish();
+                return status;
+            }
+            for (const QStringList& row : read) {
+                values.append(row.value(d.arrange.column));
+                d.packed.push_back(packedRow(row));
+            }
+        }
+        // A sort of some hundred thousand rows takes a second or more: the window stays live.
+        waitForDriver([&] { d.order = d.arrange.order(values); });
+        d.arranged = true;
+    }
+    if (d.arranged) {
+        const qsizetype taken = std::min<qsizetype>(count, qsizetype(d.order.size()) - d.next);
+        for (qsizetype i = 0; i < taken; ++i) {
+            QString& row = d.packed[std::size_t(d.order[std::size_t(d.next + i)])];
+            rows->append(unpackedRow(row));
+            row = QString(); // handed out: the grid holds it now
+        }
+        d.next += taken;
+        if (d.next >= qsizetype(d.order.size()))
+            finish();
+        return {};
+    }
+    const qsizetype before = rows->size();
+    while (rows->size() - before < count && !d.source->atEnd()) {
+        const Status status = readSome(int(count - (rows->size() - before)), rows);
+        if (!status.ok) {
+            finish();
+            return status;
+        }
+    }
+    if (d.source->atEnd())
+        finish();
+    return {};
 }
 
 Status RowCursor::fetch(int count, QList<QStringList>* rows)
 {
+    if (derived_)
+        return fetchDerived(count, rows);
+    if (atEnd_)
+        return {};
     Status status;
     waitForDriver([&] {
-        const int columns = int(fields_.size());
         for (int n = 0; n < count && !atEnd_; ++n) {
             QStringList row;
             bool end = false;
-            status = odbc::fetchRow(state_->statement, columns, &row, &end);
+            status = odbc::fetchRow(state_->statement, fields_, &row, &end);
             if (!status.ok || end)
                 finish();
             else
@@ -56,6 +173,13 @@ Status RowCursor::fetch(int count, QList<QStringList>* rows)
 Status RowCursor::readToEnd(qint64* read)
 {
     *read = 0;
+    while (derived_ && !atEnd_) {
+        QList<QStringList> rows;
+        const Status status = fetchDerived(kSourceChunk, &rows);
+        *read += rows.size();
+        if (!status.ok)
+            return status;
+    }
     const SQLHSTMT handle = state_ ? state_->statement.handle() : SQL_NULL_HSTMT;
     Status status;
     waitForDriver([&] {
@@ -98,6 +222,23 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
     out->reset();
     if (!impl_->open())
         return Status::failure(QStringLiteral("the connection is not open"));
+    // The MDBTools driver cannot sort and filters wrongly: its rows are filtered and sorted
+    // here, with the column types of the file.
+    std::shared_ptr<const AccessCatalogue> catalogue;
+    if (isAccessConnection(*impl_) && accessCatalogueOf(*impl_, &catalogue).ok) {
+        AccessQueryPlan plan;
+        Status refused;
+        if (planAccessQuery(*catalogue, sql, impl_->identifierQuote, &plan, &refused)) {
+            std::unique_ptr<RowCursor> source;
+            const Status opened = openCursor(plan.source, &source);
+            if (!opened.ok)
+                return opened;
+            *out = RowCursor::derived(std::move(source), std::move(plan.keep), std::move(plan.arrange));
+            return {};
+        }
+        if (!refused.ok)
+            return refused;
+    }
     std::unique_ptr<RowCursor::State> state;
     QList<Field> fields;
     Status status;
@@ -129,7 +270,9 @@ Status Connection::countRows(const QString& sql, qint64* count)
 {
     *count = 0;
     Recordset counted;
-    if (query(QStringLiteral("SELECT COUNT(*) FROM (") + sql + QStringLiteral(") q"), &counted).ok &&
+    // The MDBTools driver parses no subquery (and would count a filter it gets wrong).
+    if (!isAccessConnection(*impl_) &&
+        query(QStringLiteral("SELECT COUNT(*) FROM (") + sql + QStringLiteral(") q"), &counted).ok &&
         !counted.eof()) {
         bool number = false;
         *count = counted.value(0).toLongLong(&number);

@@ -4,7 +4,9 @@
 
 #include "platform/ado/ado.h"
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace platform::ado
 {
@@ -26,6 +28,20 @@ public:
     // Reads on to the end without keeping anything; `read` receives the number of rows.
     Status readToEnd(qint64* read);
 
+    // A cursor over the rows of `source` that `keep` accepts (every row when empty), in the
+    // order `arrange` gives them (as read when empty: then the rows are passed on as they
+    // come; else every row is read at the first fetch, kept packed, and put in order). For a
+    // driver that cannot filter or sort itself.
+    using RowTest = std::function<bool(const QStringList&)>;
+    struct RowArrangement {
+        int column = -1; // the column the rows are put in order by
+        // The positions of the rows in their order, from that column's values (row i's at i).
+        std::function<std::vector<qsizetype>(const QStringList& values)> order;
+        explicit operator bool() const { return column >= 0 && order; }
+    };
+    static std::unique_ptr<RowCursor> derived(std::unique_ptr<RowCursor> source, RowTest keep,
+                                              RowArrangement arrange);
+
 private:
     friend class Connection;
     struct State;
@@ -33,7 +49,11 @@ private:
     // Frees the statement at the end of the result, so the database lets go of it early.
     void finish();
 
+    struct Derived;
+    Status fetchDerived(int count, QList<QStringList>* rows);
+
     std::unique_ptr<State> state_;
+    std::unique_ptr<Derived> derived_;
     QList<Field> fields_;
     bool atEnd_ = false;
 };

@@ -4,6 +4,7 @@
 // means "no schema" rather than "any" (an empty restriction is passed as NULL), and some
 // drivers see only part of the database through a NULL schema (a table is looked up in
 // every schema that SQLTables reports).
+#include "platform/ado/access_catalogue.h"
 #include "platform/ado/catalogue_cache.h"
 
 namespace platform::ado
@@ -375,6 +376,18 @@ Status rowsetOf(CatalogueRows& source, const QString& dbmsName, int kind, const 
 Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,
                         Recordset* out, CatalogueCache* cache)
 {
+    // The MDBTools driver knows no keys and crashes on indexes: an Access file's catalogue
+    // comes from the file. Its table list comes from the driver when the file cannot be read.
+    if (isAccessConnection(connection)) {
+        std::shared_ptr<const AccessCatalogue> catalogue;
+        const Status read = accessCatalogueOf(connection, &catalogue);
+        if (read.ok) {
+            AccessRows rows(catalogue);
+            return rowsetOf(rows, connection.dbmsName, kind, restrictions, out);
+        }
+        if (kind != adSchemaTables)
+            return read;
+    }
     if (cache)
         return rowsetOf(cache->impl().over(connection), connection.dbmsName, kind, restrictions, out);
     DriverRows driver(connection);

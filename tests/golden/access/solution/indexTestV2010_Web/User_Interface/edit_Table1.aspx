@@ -1,0 +1,55 @@
+<%@ Page Language="vb" AutoEventWireup="false" Codebehind="edit_Table1.aspx.vb" Inherits="indexTestV2010_Web.edit_Table1"%>
+<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0 Transitional//EN">
+<HTML>
+    <HEAD>
+        <title>Edit_Table1</title>
+        <meta name="GENERATOR" content="Microsoft Visual Studio.NET 7.0">
+        <meta name="CODE_LANGUAGE" content="Visual Basic 7.0">
+        <meta name="vs_defaultClientScript" content="JavaScript">
+        <meta name="vs_targetSchema" content="http://schemas.microsoft.com/intellisense/ie5">
+        <LINK href="Styles.css" type="text/css" rel="stylesheet">
+    </HEAD>
+    <body MS_POSITIONING="FlowLayout">
+        <form id="Edit_Table1" method="post" runat="server">
+            <A name="Top"></A><H2>Table1 Id</H2>
+            <P>
+                <TABLE id="Table1" cellSpacing="1" cellPadding="1" width="595" border="0">
+                    <TR><TH>id</TH><TD><asp:dropdownlist id="Ddlid" runat="server" AutoPostBack="True"></asp:dropdownlist></TD></TR><TR>
+                </TABLE>
+            </P>
+            <H2>Table1 Form</H2>
+            <P>
+                <TABLE>
+                    <TR><TH>id</TH><TD><asp:TextBox id="Txtid" runat="server"></asp:TextBox></TD><TD></TD></TR><TR>
+                    <TR><TH>otherfk1</TH><TD><asp:TextBox id="Txtotherfk1" runat="server"></asp:TextBox></TD><TD><asp:dropdownlist id="Ddl_f_otherfk1" runat="server" AutoPostBack="True"></asp:dropdownlist></TD></TR><TR>
+                    <TR><TH>otherfk2</TH><TD><asp:TextBox id="Txtotherfk2" runat="server"></asp:TextBox></TD><TD><asp:dropdownlist id="Ddl_f_otherfk2" runat="server" AutoPostBack="True"></asp:dropdownlist></TD></TR><TR>
+                    <TR><TH>data</TH><TD><asp:TextBox id="Txtdata" runat="server"></asp:TextBox></TD><TD></TD></TR><TR>
+                    <TR><TH>otherfk3</TH><TD><asp:TextBox id="Txtotherfk3" runat="server"></asp:TextBox></TD><TD></TD></TR><TR>
+                </TABLE>
+            </P>
+            <P>
+                <TABLE id="Table11" cellSpacing="1" cellPadding="1" width="300" border="0">
+                    <TR>
+                        <TD><asp:button id="Ok" runat="server" Text="Ok" Width="100px"></asp:button></TD>
+                        <TD><asp:button id="Cancel" runat="server" Text="Cancel" Width="100px"></asp:button></TD>
+                        <TD><asp:button id="Delete" runat="server" Text="Delete" Width="100px"></asp:button></TD>
+                    </TR>
+                </TABLE>
+            </P>
+            <H2>Table1 List</H2>
+            <P><asp:datagrid id="DtgTable1" runat="server" EnableViewState="True" AutoGenerateColumns="False" BorderColor="DarkSlateGray" BackColor="White" BorderStyle="None" BorderWidth="1px" CellPadding="2" GridLines="Horizontal">
+                    <AlternatingItemStyle BackColor="LightCyan"></AlternatingItemStyle>
+                    <HeaderStyle BorderStyle="None" BackColor="#C0C0FF"></HeaderStyle>
+                    <Columns>
+                        <asp:BoundColumn DataField="id" HeaderText="id"></asp:BoundColumn>
+                        <asp:BoundColumn DataField="otherfk1" HeaderText="otherfk1"></asp:BoundColumn>
+                        <asp:BoundColumn DataField="otherfk2" HeaderText="otherfk2"></asp:BoundColumn>
+                        <asp:BoundColumn DataField="data" HeaderText="data"></asp:BoundColumn>
+                        <asp:BoundColumn DataField="otherfk3" HeaderText="otherfk3"></asp:BoundColumn>
+                        <asp:ButtonColumn Text="Select" CommandName="Select"></asp:ButtonColumn>
+                    </Columns>
+                </asp:datagrid>
+            </P>
+        </form>
+    </body>
+</HTML>
