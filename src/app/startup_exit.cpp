@@ -8,6 +8,7 @@
 #include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
 #include "platform/folders.h"
+#include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 
 #include <QDateTime>
@@ -22,16 +23,16 @@ namespace app
 namespace
 {
 
-const QString kApplication = QStringLiteral("kvl_net");
+using platform::settings::Key;
 
-QString stored(const platform::settings::Store& store, const char* section, const char* key)
+QString stored(const platform::settings::Store& store, const Key& key)
 {
-    return store.get(kApplication, QString::fromLatin1(section), QString::fromLatin1(key));
+    return store.get(platform::settings::kProgram, key.sectionName(), key.keyName());
 }
 
-void save(platform::settings::Store& store, const char* section, const char* key, const QString& value)
+void save(platform::settings::Store& store, const Key& key, const QString& value)
 {
-    store.save(kApplication, QString::fromLatin1(section), QString::fromLatin1(key), value);
+    store.save(platform::settings::kProgram, key.sectionName(), key.keyName(), value);
 }
 
 // A stored tick: "0" unticked, "1" ticked; anything else leaves the tick as it is.
@@ -68,11 +69,11 @@ void MainWindow::Form_Load()
 
     // Colour look, style-sheet path, project name.
     bool ok = false;
-    const int look_style = stored(store, "style", "s").toInt(&ok);
+    const int look_style = stored(store, platform::settings::kLook).toInt(&ok);
     if (ok)
         form().look_style = look_style;
-    solution->setStyleSheetPath(stored(store, "style", "stcss"));
-    aspxGenerator->setProjectName(stored(store, "sn", "s"));
+    solution->setStyleSheetPath(stored(store, platform::settings::kStyleSheet));
+    aspxGenerator->setProjectName(stored(store, platform::settings::kProjectName));
 
     // Status panels: not connected, the time, the current folder.
     setStatusPanel(1, QString::fromLatin1(kNotConnected));
@@ -91,13 +92,13 @@ void MainWindow::Form_Load()
 
     // Save Password boxes, provider, output folder.
     connection::ConnectionPage::KeptChoices kept = connectionPage->keptChoices();
-    restoreTick(kept.saveOraclePassword, stored(store, "c1", "c1"));
-    restoreTick(kept.saveSqlServerPassword, stored(store, "sc1", "sc1"));
-    kept.provider = stored(store, "access", "spro");
+    restoreTick(kept.saveOraclePassword, stored(store, platform::settings::kKeepOraclePassword));
+    restoreTick(kept.saveSqlServerPassword, stored(store, platform::settings::kKeepSqlServerPassword));
+    kept.provider = stored(store, platform::settings::kProvider);
     if (kept.provider.isEmpty())
         kept.provider = QStringLiteral("SQLOLEDB.1");
     connectionPage->restoreKeptChoices(kept);
-    vbGenerator->setOutputFolder(stored(store, "access", "pn"));
+    vbGenerator->setOutputFolder(stored(store, platform::settings::kOutputFolder));
     if (vbGenerator->outputFolder().isEmpty())
         vbGenerator->setOutputFolder(platform::withTrailingSeparator(platform::programFolder()));
 
@@ -121,11 +122,11 @@ void MainWindow::fin_Click(int)
     writeHistory();
     platform::settings::Store& store = session_.settings();
     const connection::ConnectionPage::KeptChoices kept = connectionPage->keptChoices();
-    save(store, "c1", "c1", tickValue(kept.saveOraclePassword));
-    save(store, "sc1", "sc1", tickValue(kept.saveSqlServerPassword));
-    save(store, "access", "spro", kept.provider);
-    save(store, "access", "pn", vbGenerator->outputFolder());
-    save(store, "sn", "s", aspxGenerator->projectName());
+    save(store, platform::settings::kKeepOraclePassword, tickValue(kept.saveOraclePassword));
+    save(store, platform::settings::kKeepSqlServerPassword, tickValue(kept.saveSqlServerPassword));
+    save(store, platform::settings::kProvider, kept.provider);
+    save(store, platform::settings::kOutputFolder, vbGenerator->outputFolder());
+    save(store, platform::settings::kProjectName, aspxGenerator->projectName());
     program_.endProgram();
 }
 
@@ -155,7 +156,7 @@ void MainWindow::writeHistory()
 
 void MainWindow::stcss_Change()
 {
-    save(session_.settings(), "style", "stcss", solution->styleSheetPath());
+    save(session_.settings(), platform::settings::kStyleSheet, solution->styleSheetPath());
 }
 
 } // namespace app

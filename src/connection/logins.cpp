@@ -2,6 +2,7 @@
 // (kvl_nets), written after a successful Connect and read back when the name is picked.
 #include "connection/connection_page.h"
 
+#include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 #include "platform/trim_spaces.h"
 
@@ -11,8 +12,8 @@ namespace connection
 namespace
 {
 
-const QString kOracleLogins = QStringLiteral("kvl_net");
-const QString kSqlServerLogins = QStringLiteral("kvl_nets");
+const QString& kOracleLogins = platform::settings::kProgram;
+using platform::settings::kSqlServerLogins;
 const QString kUid = QStringLiteral("uid");
 const QString kPwd = QStringLiteral("pwd");
 const QString kSo = QStringLiteral("so");

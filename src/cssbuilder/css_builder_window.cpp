@@ -7,6 +7,7 @@
 #include "platform/colours.h"
 #include "platform/folders.h"
 #include "platform/screen_units.h"
+#include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 
 #include <QComboBox>
@@ -41,9 +42,10 @@ void addSorted(QComboBox* list, const QString& item)
 int storedLook()
 {
     bool ok = false;
-    const int look = platform::settings::get(QStringLiteral("kvl_net"), QStringLiteral("style"),
-                                             QStringLiteral("s"), QStringLiteral("0"))
-                         .toInt(&ok);
+    const int look =
+        platform::settings::get(platform::settings::kProgram, platform::settings::kLook.sectionName(),
+                                platform::settings::kLook.keyName(), QStringLiteral("0"))
+            .toInt(&ok);
     return ok ? look : 0;
 }
 

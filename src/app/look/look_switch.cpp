@@ -3,6 +3,7 @@
 #include "app/action_guard.h"
 #include "app/look/look_rules.h"
 #include "app/main_window.h"
+#include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 
 #include <QPushButton>
@@ -24,8 +25,9 @@ void look_Click(MainWindow& window, int index)
         window.showMessage(QString::fromLatin1(look::refusalText));
         return;
     case look::LookSwitch::Switch:
-        window.session().settings().save(QStringLiteral("kvl_net"), QStringLiteral("style"),
-                                         QStringLiteral("s"), QString::number(index));
+        window.session().settings().save(platform::settings::kProgram,
+                                         platform::settings::kLook.sectionName(),
+                                         platform::settings::kLook.keyName(), QString::number(index));
         window.reloadWindow();
         return;
     }
