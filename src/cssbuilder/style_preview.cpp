@@ -27,6 +27,15 @@ void allowEngineWithoutSandboxForRoot()
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
+
+// The engine reports on the terminal what it does without (no GPU, no session bus, ...), in
+// lines marked ERROR that mean nothing to the preview. Only its fatal lines are kept, unless
+// the user chose the engine's flags.
+void keepEngineLogToFatal()
+{
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--log-level=3");
+}
 #endif
 
 } // namespace
@@ -38,6 +47,7 @@ StylePreview::StylePreview(PreviewEngine engine, QWidget* parent) : QWidget(pare
 #ifdef QUILLMERE_HAVE_WEBENGINE
     if (engine == PreviewEngine::browser) {
         allowEngineWithoutSandboxForRoot();
+        keepEngineLogToFatal();
         engine_ = new QWebEngineView(this);
         layout->addWidget(engine_);
         return;

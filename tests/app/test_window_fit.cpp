@@ -7,6 +7,7 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -148,6 +149,45 @@ private slots:
         }
         scroller()->ensureWidgetVisible(mw.Command[2]);
         QVERIFY(screenArea().contains(globalRect(mw.st1)));
+    }
+
+    // A drop-down list opens right under its box, or right above it where the screen ends
+    // first, and within the screen.
+    void dropDownsOpenAtTheirBox_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("current");
+        for (const char* name : {"db", "o", "sdb", "adb", "ocnx"}) {
+            QTest::addRow("%s, first item", name) << name << 2 << 0;
+            QTest::addRow("%s, last item", name) << name << 2 << 29;
+        }
+    }
+    void dropDownsOpenAtTheirBox()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, page);
+        QFETCH(int, current);
+        w().Command_Click(page);
+        auto* list = w().findChild<QComboBox*>(box);
+        QVERIFY(list);
+        for (int i = 0; i < 30; ++i)
+            list->addItem(QStringLiteral("entry %1 ").arg(i).repeated(i == 7 ? 12 : 1));
+        list->setCurrentIndex(current);
+        scroller()->ensureWidgetVisible(list);
+        list->showPopup();
+        QWidget* popup = list->view()->window();
+        QTRY_VERIFY(popup->isVisible());
+        const QRect shown = popup->frameGeometry();
+        const QRect at = globalRect(list);
+        QVERIFY2(shown.top() == at.bottom() + 1 || shown.bottom() + 1 == at.top(),
+                 qPrintable(QStringLiteral("list %1..%2, box %3..%4")
+                                .arg(shown.top())
+                                .arg(shown.bottom())
+                                .arg(at.top())
+                                .arg(at.bottom())));
+        QVERIFY(screenArea().contains(shown));
+        list->hidePopup();
     }
 
     // The panels that float over the pages open inside the window's client area.
