@@ -113,6 +113,8 @@ MainWindow::MainWindow(Session& session, Program& program)
     right->addLayout(pages, 1);
     outer->addLayout(right, 1);
     pageScroller_->setWidget(area);
+    // The scroll area paints the page area itself; the window's own colour should show.
+    area->setAutoFillBackground(false);
     clientLayout->addWidget(pageScroller_);
 
     // Panels that float over the pages.
