@@ -3,6 +3,7 @@
 // view there. CTest runs this file on several screen sizes (see tests/CMakeLists.txt).
 #include "app/main_window.h"
 #include "app/screen_fit.h"
+#include "platform/user_feedback.h"
 #include "support/page_controls.h"
 #include "window_fixture.h"
 
@@ -11,9 +12,11 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 namespace
 {
@@ -218,6 +221,39 @@ private slots:
         QVERIFY2(client.contains(globalRect(opened)), qPrintable(panel));
         for (QWidget* control : shownControls(opened))
             QVERIFY2(client.contains(globalRect(control)), qPrintable(control->objectName()));
+    }
+
+    // A run's long problem list: the box opens within the screen and stays there when its
+    // details pane opens, even from the screen's lower edge.
+    void messageBoxWithDetailsStaysOnScreen()
+    {
+        QStringList problems;
+        for (int i = 1; i <= 60; ++i)
+            problems.append(
+                QStringLiteral("Table %1: the column \"Name\" has no type the generator knows").arg(i));
+        QRect opened;
+        QRect withDetails;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            opened = box->frameGeometry();
+            box->move(opened.left(), screenArea().bottom() + 1 - opened.height());
+            for (QAbstractButton* button : box->buttons())
+                if (box->buttonRole(button) == QMessageBox::ActionRole)
+                    button->click();
+            QCoreApplication::processEvents();
+            withDetails = box->frameGeometry();
+            box->accept();
+        });
+        platform::Messages().show(problems.join(QLatin1Char('\n')), &w());
+        QVERIFY(!opened.isNull());
+        QVERIFY(screenArea().contains(opened));
+        QVERIFY(withDetails.height() > opened.height());
+        QVERIFY2(screenArea().contains(withDetails), qPrintable(QStringLiteral("box %1..%2 on %3")
+                                                                    .arg(withDetails.top())
+                                                                    .arg(withDetails.bottom())
+                                                                    .arg(screenArea().height())));
     }
 };
 
