@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #ifdef QUILLMERE_HAVE_WEBENGINE
+#include <QLoggingCategory>
 #include <QWebEngineView>
 #include <unistd.h>
 #endif
@@ -30,11 +31,13 @@ void allowEngineWithoutSandboxForRoot()
 
 // The engine reports on the terminal what it does without (no GPU, no session bus, ...), in
 // lines marked ERROR that mean nothing to the preview. Only its fatal lines are kept, unless
-// the user chose the engine's flags.
+// the user chose the engine's flags. Its start-up report of the graphics set-up goes too;
+// QT_LOGGING_RULES still brings it back.
 void keepEngineLogToFatal()
 {
     if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--log-level=3");
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 #endif
 
