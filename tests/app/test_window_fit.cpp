@@ -223,6 +223,38 @@ private slots:
             QVERIFY2(client.contains(globalRect(control)), qPrintable(control->objectName()));
     }
 
+    // A long output folder shows its end, where one folder differs from another, and the
+    // whole of it in the tool tip; also after the user leaves the box.
+    void pathBoxShowsTheFolderEnd_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("page");
+        QTest::newRow("VB Generator") << "pn" << 1;
+        QTest::newRow("ASPX Generator") << "pn2" << 3;
+    }
+    void pathBoxShowsTheFolderEnd()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, page);
+        w().Command_Click(page);
+        auto* path = w().findChild<QLineEdit*>(box);
+        QVERIFY(path);
+        const QString folder = QStringLiteral("/home/someone/.local/share/Quillmere/projects/2026/customer "
+                                              "orders/generated/vb-net/");
+        path->setText(folder);
+        QCOMPARE(path->cursorPosition(), int(folder.size()));
+        QCOMPARE(path->toolTip(), folder);
+        QVERIFY(path->width() >= path->fontMetrics().horizontalAdvance(QStringLiteral("generated/vb-net/")));
+
+        scroller()->ensureWidgetVisible(path);
+        path->setFocus();
+        QTRY_VERIFY(path->hasFocus());
+        path->setCursorPosition(0);
+        testsupport::MainWindowControls(&w()).Command[std::size_t(page)]->setFocus();
+        QTRY_VERIFY(!path->hasFocus());
+        QCOMPARE(path->cursorPosition(), int(path->text().size()));
+    }
+
     // A run's long problem list: the box opens within the screen and stays there when its
     // details pane opens, even from the screen's lower edge.
     void messageBoxWithDetailsStaysOnScreen()
