@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QScreen>
@@ -16,6 +17,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
+#include <qdrawutil.h>
 
 namespace app
 {
@@ -99,6 +102,20 @@ void DropDown::showPopup()
         wanted = std::min(wanted, screen->availableGeometry().width());
     list->setMinimumWidth(std::max(0, wanted));
     QComboBox::showPopup();
+    // Some styles lay the list over the box with the current item on it, which can put it far
+    // from the box; it opens right under the box (above it when the screen ends first).
+    QWidget* popup = list->window();
+    if (popup == window())
+        return;
+    const QPoint under = mapToGlobal(QPoint(0, height()));
+    QPoint at = under;
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        if (at.y() + popup->height() > area.bottom() + 1)
+            at.setY(std::max(area.top(), mapToGlobal(QPoint(0, 0)).y() - popup->height()));
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - popup->width())));
+    }
+    popup->move(at);
 }
 
 ComboBox::ComboBox(const QString& name, QWidget* parent) : DropDown(name, parent)
@@ -153,6 +170,22 @@ void Panel::mouseMoveEvent(QMouseEvent* event)
     event->accept();
 }
 
+void Panel::setDialogFrame(bool framed)
+{
+    dialogFrame_ = framed;
+    update();
+}
+
+void Panel::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!dialogFrame_)
+        return;
+    // Inside the one-pixel edge, which stays the outermost line.
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), false);
+}
+
 QPushButton* pictureButton(const QString& name, QStyle::StandardPixmap picture, const QString& toolTip,
                            QWidget* parent)
 {
@@ -185,6 +218,11 @@ QPlainTextEdit* previewBox(const QString& name, QWidget* parent)
     // A horizontal bar that came and went with the long lines would cover the last line
     // just scrolled into view.
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Generated lines are read, selected and copied, never typed over; Tab goes on to the
+    // next control.
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setTabChangesFocus(true);
     return box;
 }
 

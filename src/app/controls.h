@@ -95,6 +95,8 @@ class Panel : public QWidget
     Q_OBJECT
 public:
     explicit Panel(const QString& name, QWidget* parent = nullptr);
+    // A panel floating over the pages as a dialog is drawn with a dialog's raised border.
+    void setDialogFrame(bool framed);
 signals:
     void mouseMoved();
     // Element `index` of the caption array Etiquette6, a link on this panel, was clicked.
@@ -102,13 +104,18 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool dialogFrame_ = false;
 };
 
 // A button drawn with a picture and a tool tip instead of a caption.
 QPushButton* pictureButton(const QString& name, QStyle::StandardPixmap picture, const QString& toolTip,
                            QWidget* parent);
 QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent);
-// A preview of generated lines: read as they come, in the fixed-pitch font, never wrapped.
+// A preview of generated lines: read as they come, in the fixed-pitch font, never wrapped;
+// read-only, its text selectable and copyable.
 QPlainTextEdit* previewBox(const QString& name, QWidget* parent);
 QLabel* label(const QString& name, const QString& caption, QWidget* parent);
 // A section heading: dark red, light-yellow lettering, carrying a Tag.

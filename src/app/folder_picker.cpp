@@ -114,6 +114,7 @@ FolderPicker::FolderPicker(QWidget* parent) : Panel(QStringLiteral("pt_4"), pare
     connect(escape, &QShortcut::activated, Command17, &QPushButton::click);
     // Floating over a page of the same colour, the panel needs its edge to read as a dialog.
     platform::static_edge(this);
+    setDialogFrame(true);
     hide();
 }
 

@@ -10,6 +10,8 @@ namespace
 
 // The width of a table list's search box.
 constexpr int kSearchBoxWidth = 70;
+// Characters of a folder the Path box shows at the least: enough to read its last names.
+constexpr int kFolderBoxCharacters = 32;
 
 } // namespace
 
@@ -42,6 +44,7 @@ GeneratorPage::FolderRow GeneratorPage::makeFolderRow(const QString& folderName,
 {
     auto* row = new QHBoxLayout();
     auto* folder = new TextBox(folderName, this);
+    folder->setMinimumWidth(folder->fontMetrics().averageCharWidth() * kFolderBoxCharacters);
     row->addWidget(folder);
     QPushButton* picker = pictureButton(element("chpth", pickerIndex), QStyle::SP_DirOpenIcon,
                                         QStringLiteral("Search..."), this);
@@ -55,7 +58,16 @@ void GeneratorPage::shareControls(TextBox* folder, QPushButton* picker, QPushBut
     folder_ = folder;
     previews_ = previews;
     connect(folder, &QLineEdit::textChanged, this, &GeneratorPage::outputFolderEdited);
+    // The whole folder in the tool tip; the box shows its end, where the names that tell
+    // one folder from another are.
+    connect(folder, &QLineEdit::textChanged, folder, [folder](const QString& text) {
+        folder->setToolTip(text);
+        if (!folder->hasFocus())
+            folder->setCursorPosition(int(text.size()));
+    });
     connect(folder, &TextBox::lostFocus, this, &GeneratorPage::outputFolderLeft);
+    connect(folder, &TextBox::lostFocus, folder,
+            [folder] { folder->setCursorPosition(int(folder->text().size())); });
     connect(picker, &QPushButton::clicked, this, &GeneratorPage::folderPickRequested);
     connect(generate, &QPushButton::clicked, this, &GeneratorPage::generateRequested);
 }

@@ -7,6 +7,7 @@
 #include "app/help_text.h"
 #include "app/look/look_switch.h"
 #include "app/program.h"
+#include "app/screen_fit.h"
 #include "app/solution_dialog.h"
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
@@ -68,33 +69,42 @@ MainWindow::MainWindow(Session& session, Program& program)
     central->setObjectName(QStringLiteral("client"));
     setCentralWidget(central);
 
-    auto* outer = new QHBoxLayout(central);
-    buildMenu(central);
+    // The pages scroll inside the window when the screen cannot hold them; the panels that
+    // float over them stay on the client area, in view.
+    auto* clientLayout = new QVBoxLayout(central);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    pageScroller_ = new PageScroller(central);
+    auto* area = new QWidget(pageScroller_);
+    auto* outer = new QHBoxLayout(area);
+    buildMenu(area);
     auto* menuColumn = new QVBoxLayout();
     for (int index : kMenuOrder)
         menuColumn->addWidget(Command[std::size_t(index)]);
     menuColumn->addStretch();
     outer->addLayout(menuColumn);
+    // Tab goes down the menu as it is shown.
+    for (std::size_t k = 1; k < std::size(kMenuOrder); ++k)
+        setTabOrder(Command[std::size_t(kMenuOrder[k - 1])], Command[std::size_t(kMenuOrder[k])]);
 
     auto* right = new QVBoxLayout();
     auto* topBar = new QHBoxLayout();
     topBar->addStretch();
     look[0] =
-        pictureButton(element("look", 0), QStyle::SP_DesktopIcon, QStringLiteral("System colours"), central);
-    look[1] = pictureButton(element("look", 1), QStyle::SP_DriveNetIcon, QStringLiteral("Designed colours"),
-                            central);
+        pictureButton(element("look", 0), QStyle::SP_DesktopIcon, QStringLiteral("System colours"), area);
+    look[1] =
+        pictureButton(element("look", 1), QStyle::SP_DriveNetIcon, QStringLiteral("Designed colours"), area);
     Command16 = pictureButton(QStringLiteral("Command16"), QStyle::SP_MessageBoxQuestion,
-                              QStringLiteral("Help"), central);
-    fin_0 = pictureButton(element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"), central);
+                              QStringLiteral("Help"), area);
+    fin_0 = pictureButton(element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"), area);
     for (QPushButton* button : {look[0], look[1], Command16, fin_0})
         topBar->addWidget(button);
     right->addLayout(topBar);
 
-    dataBrowser = new browser::DataBrowserPage(session_.messages(), central);
+    dataBrowser = new browser::DataBrowserPage(session_.messages(), area);
     dataBrowser->attachDataControl(&form().Data2);
-    vbGenerator = new VbGeneratorPage(session_.runGuard(), central);
-    connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), central);
-    aspxGenerator = new AspxGeneratorPage(central);
+    vbGenerator = new VbGeneratorPage(session_.runGuard(), area);
+    connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), area);
+    aspxGenerator = new AspxGeneratorPage(area);
     session_.attach({dataBrowser, vbGenerator, connectionPage, aspxGenerator});
     auto* pages = new QGridLayout();
     pt = {dataBrowser, vbGenerator, connectionPage, aspxGenerator, nullptr, nullptr};
@@ -104,6 +114,10 @@ MainWindow::MainWindow(Session& session, Program& program)
     }
     right->addLayout(pages, 1);
     outer->addLayout(right, 1);
+    pageScroller_->setWidget(area);
+    // The scroll area paints the page area itself; the window's own colour should show.
+    area->setAutoFillBackground(false);
+    clientLayout->addWidget(pageScroller_);
 
     // Panels that float over the pages.
     folderPicker = new FolderPicker(central);
@@ -148,7 +162,8 @@ MainWindow::MainWindow(Session& session, Program& program)
 
     // No page is hidden yet, so the hint covers the widest and tallest of them: a later
     // page switch never has to grow the window away from where the start-up centred it.
-    resize(QSize(1010, 740).expandedTo(minimumSizeHint()));
+    designedSize_ = QSize(1010, 740).expandedTo(sizeHint());
+    resize(designedSize_);
 
     connectHandlers();
 }

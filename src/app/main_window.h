@@ -31,6 +31,7 @@ namespace app
 
 class AspxGeneratorPage;
 class FolderPicker;
+class PageScroller;
 class Program;
 class SolutionPanel;
 class VbGeneratorPage;
@@ -123,9 +124,18 @@ private:
     QPlainTextEdit* help = nullptr;
     QTimer* Timer2 = nullptr;
     QStatusBar* st1 = nullptr;
+    PageScroller* pageScroller_ = nullptr;
+    QSize designedSize_;
+    bool fittedAfterShow_ = false;
 
     void connectHandlers();
+    // Sizes and places the window within the free area of its screen.
+    void fitToScreen();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     Session& session_;
     Program& program_;
     std::array<QLabel*, 3> panels_{};

@@ -4,6 +4,8 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QShortcut>
 
 namespace app
 {
@@ -59,12 +61,26 @@ SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), pa
     layout->addLayout(buttons, line, 0, 1, 2);
     // Floating over a page of the same colour, the panel needs its edge to read as a dialog.
     platform::static_edge(this);
+    setDialogFrame(true);
     hide();
 
     connect(sng, &QLineEdit::textChanged, this, &SolutionPanel::sng_Change);
     connect(stcss, &QLineEdit::textChanged, this, &SolutionPanel::styleSheetEdited);
     connect(Command21, &QPushButton::clicked, this, &SolutionPanel::okClicked);
     connect(Command20, &QPushButton::clicked, this, &SolutionPanel::hide);
+    // Escape cancels the open dialog wherever the focus is in the window.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, Command20, &QPushButton::click);
+}
+
+void SolutionPanel::keyPressEvent(QKeyEvent* event)
+{
+    // A focused button takes Enter itself; what reaches here comes from a box.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Command21->click();
+        return;
+    }
+    Panel::keyPressEvent(event);
 }
 
 void SolutionPanel::openFor(const QString& prefix, const QString& folder)
@@ -78,6 +94,9 @@ void SolutionPanel::openFor(const QString& prefix, const QString& folder)
     ppg->setText(projectFolderOfName());
     raise();
     show();
+    // The one value to type is where the dialog starts.
+    sng->setFocus();
+    sng->selectAll();
 }
 
 void SolutionPanel::sng_Change()

@@ -37,6 +37,10 @@ signals:
     void styleSheetEdited();
     void okClicked(); // "Ok": generate the solution
 
+protected:
+    // Enter in one of its boxes presses Ok, as in any dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void sng_Change();
     QString projectFolderOfName() const;

@@ -4,6 +4,7 @@
 #include "app/colour_look.h"
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/screen_fit.h"
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
@@ -63,6 +64,34 @@ QPoint centredOrigin(const QSize& screen, const QSize& window)
     return QPoint(left < 0 ? 0 : int(left), top < 0 ? 0 : int(top));
 }
 
+void MainWindow::fitToScreen()
+{
+    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!display)
+        return;
+    const QRect available = display->availableGeometry();
+    // What the window manager adds around the window; nothing is known of it before the
+    // first show.
+    const QSize frame = frameGeometry().size() - size();
+    resize(fittedWindowSize(designedSize_, available.size(), frame));
+    move(fittedOrigin(available, frameGeometry().size()));
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (fittedAfterShow_)
+        return;
+    fittedAfterShow_ = true;
+    // Once shown, the frame is known: a window that it pushes past the screen's edge is
+    // fitted again.
+    QTimer::singleShot(0, this, [this] {
+        const QScreen* display = screen();
+        if (display && !display->availableGeometry().contains(frameGeometry()))
+            fitToScreen();
+    });
+}
+
 void MainWindow::Form_Load()
 {
     const platform::settings::Store& store = session_.settings();
@@ -83,9 +112,8 @@ void MainWindow::Form_Load()
     // No tick during the start-up, whose colour pass yields.
     Timer2->stop();
 
-    // Centred on the screen.
-    if (const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen())
-        move(centredOrigin(display->geometry().size(), frameGeometry().size()));
+    // Centred on the screen, within its free area.
+    fitToScreen();
 
     // Caption.
     setWindowTitle(QStringLiteral("Quillmere " QUILLMERE_VERSION));
@@ -108,6 +136,7 @@ void MainWindow::Form_Load()
     // First preview tab, Connection page (the type tables are constants the form refers to).
     vvbg_Click(0);
     Command_Click(2);
+    connectionPage->focusFirstBox();
 
     // History lists.
     readHistory();

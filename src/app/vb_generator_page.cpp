@@ -88,6 +88,8 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     choices->addWidget(ps, 6, 0, 1, 2);
     choices->addWidget(gcfk, 7, 0, 1, 2);
     choices->addWidget(gwcf, 8, 0, 1, 2);
+    // Room to spare goes below the boxes, not between them.
+    choices->setRowStretch(9, 1);
 
     auto* generate = new QGridLayout();
     Command11 = pictureButton(QStringLiteral("Command11"), QStyle::SP_MediaPlay,
@@ -140,6 +142,8 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
         this);
     l_def->setWordWrap(true);
     l_def->setMaximumWidth(130);
+    // Wrapped, the note needs more lines than a layout's minimum allows for it.
+    l_def->setMinimumHeight(l_def->heightForWidth(l_def->maximumWidth()));
     tabs->addWidget(l_def);
     tabs->addStretch();
     lower->addLayout(tabs);
@@ -159,6 +163,11 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     shareControls(pn, chpth_1, Command11, {gnl.begin(), gnl.end()});
     connect(Command18, &QPushButton::clicked, this, &VbGeneratorPage::classModulesRequested);
     connect(Command19, &QPushButton::clicked, this, &VbGeneratorPage::solutionRequested);
+}
+
+void VbGeneratorPage::focusTableList()
+{
+    tdn->setFocus();
 }
 
 QString VbGeneratorPage::prefix() const

@@ -43,6 +43,8 @@ public:
     // every module ticked again with its file name renewed.
     void startWithTables(const QStringList& tables);
     void tickWebConfig();
+    // The focus on the list of the database's tables, where the next step after a Connect is.
+    void focusTableList();
 
     // The progress bar pb1, written by a generation run.
     void setProgressVisible(bool visible);

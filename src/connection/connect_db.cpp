@@ -4,6 +4,7 @@
 #include "app/action_guard.h"
 #include "app/dropped_status.h"
 #include "app/main_window.h"
+#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
@@ -177,6 +178,7 @@ void Command1_Click(app::MainWindow& window)
     cp.endScan();
     window.Command_Click(1);
     window.session().after_connect();
+    window.vbGenerator->focusTableList();
     platform::setWaitCursor(false);
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/action_guard.h"
 #include "app/main_window.h"
+#include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
 
 #include <QPointer>
@@ -36,11 +37,13 @@ void connectKind(app::MainWindow& window, const KindValues& values)
     case Kind::other:
         window.Command_Click(1);
         window.session().after_connect();
+        window.vbGenerator->focusTableList();
         break;
     case Kind::sqlServer:
         window.Command_Click(1);
         window.session().after_connect();
         page.rememberLogin(values.kind);
+        window.vbGenerator->focusTableList();
         break;
     case Kind::oracle:
         window.session().after_connect();

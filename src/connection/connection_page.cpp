@@ -166,6 +166,12 @@ ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, platform::set
     bottom->addWidget(cnxstr, 2, 1, 1, 2);
     top->addLayout(bottom);
     top->addStretch();
+    // Tab follows the boxes as they are laid out: each frame's boxes, then its buttons.
+    QWidget::setTabOrder(c1, Command3);
+    QWidget::setTabOrder(Command3, o);
+    QWidget::setTabOrder(o, Command1);
+    QWidget::setTabOrder(adb, Command15);
+    QWidget::setTabOrder(Command15, Command12);
     connectHandlers();
 }
 
@@ -272,6 +278,11 @@ QString ConnectionPage::chosenSchema() const
 void ConnectionPage::focusSchema()
 {
     o->setFocus();
+}
+
+void ConnectionPage::focusFirstBox()
+{
+    db->setFocus();
 }
 
 QString ConnectionPage::generatedCodeConnection() const

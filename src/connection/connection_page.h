@@ -62,6 +62,8 @@ public:
     void listSchemas(const QStringList& schemas);
     QString chosenSchema() const;
     void focusSchema();
+    // The focus on the page's first box, where a connection starts.
+    void focusFirstBox();
 
     // The connection string written into generated code (cnxstr).
     QString generatedCodeConnection() const;

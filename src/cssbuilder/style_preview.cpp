@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #ifdef QUILLMERE_HAVE_WEBENGINE
+#include <QLoggingCategory>
 #include <QWebEngineView>
 #endif
 
@@ -29,6 +30,17 @@ void allowEngineWithoutSandboxForRoot()
 {
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+// The engine reports on the terminal what it does without (no GPU, no session bus, ...), in
+// lines marked ERROR that mean nothing to the preview. Only its fatal lines are kept, unless
+// the user chose the engine's flags. Its start-up report of the graphics set-up goes too;
+// QT_LOGGING_RULES still brings it back.
+void keepEngineLogToFatal()
+{
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--log-level=3");
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 #endif
 
@@ -65,6 +77,7 @@ StylePreview::StylePreview(PreviewEngine engine, QWidget* parent) : QWidget(pare
 #ifdef QUILLMERE_HAVE_WEBENGINE
     if (engine == PreviewEngine::browser) {
         allowEngineWithoutSandboxForRoot();
+        keepEngineLogToFatal();
         engine_ = new QWebEngineView(this);
         layout->addWidget(engine_);
         return;
