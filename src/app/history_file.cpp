@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -86,14 +87,19 @@ private:
 
 // Whether the file may be replaced: absent, or a regular file writable by the user and
 // not made read-only (a mode without the owner's write bit says "keep", even to root).
-bool replaceable(const QString& path)
+// Why the file at `path` may not be replaced, or nothing when it may (or is not there).
+QString notReplaceable(const QString& path)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {
     };
     if (::lstat(name.constData(), &info) != 0)
-        return errno == ENOENT;
-    return S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) && ::access(name.constData(), W_OK) == 0;
+        return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("%1 is not a regular file").arg(QFileInfo(path).fileName());
+    if (!(info.st_mode & S_IWUSR) || ::access(name.constData(), W_OK) != 0)
+        return QStringLiteral("%1 is read-only").arg(QFileInfo(path).fileName());
+    return {};
 }
 
 } // namespace
@@ -174,37 +180,47 @@ HistoryRead readHistoryFile(const QString& path)
     return result;
 }
 
-bool writeHistoryFile(const QString& path, const HistoryLists& lists, const HistoryOriginals& originals)
+bool writeHistoryFile(const QString& path, const HistoryLists& lists, const HistoryOriginals& originals,
+                      QString* reason)
 {
-    if (!replaceable(path))
+    const auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
         return false;
+    };
+    if (const QString refusal = notReplaceable(path); !refusal.isEmpty())
+        return fail(refusal);
     QByteArray bytes;
     for (const QString& line : historyLines(lists))
         bytes += originals.value(line, line.toUtf8()) + "\r\n";
 
     // A new owner-only file of its own: nothing planted beside the history is written to.
     QString temporary;
-    const int descriptor = platform::createTemporaryBeside(path, &temporary, nullptr);
+    QString error;
+    const int descriptor = platform::createTemporaryBeside(path, &temporary, &error);
     QFile file;
     if (descriptor < 0)
-        return false;
+        return fail(error);
     if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
         QFile::remove(temporary);
-        return false;
+        return fail(file.errorString());
     }
     // The bytes reach the disk before the rename, so a crash or power loss right after
     // Exit leaves the old file or the new one, never an empty or partial one.
     const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
+        error = file.error() != QFileDevice::NoError ? file.errorString()
+                                                     : QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(temporary);
-        return false;
+        return fail(error);
     }
     // rename() replaces the old file in one step (a link put there since is replaced, not followed).
     if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(temporary);
-        return false;
+        return fail(error);
     }
     syncFolder(QFileInfo(path).absolutePath());
     return true;

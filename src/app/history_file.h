@@ -50,7 +50,8 @@ HistoryRead readHistoryFile(const QString& path);
 // Rewrites the file through a new temporary file of its own, synced to disk, and a rename,
 // so a failure or a crash leaves the old file whole. A file the user cannot write, made
 // read-only, or that is not a regular file is left as it is. Returns false when nothing
-// was replaced.
-bool writeHistoryFile(const QString& path, const HistoryLists& lists, const HistoryOriginals& originals = {});
+// was replaced, with the reason in `reason` when given.
+[[nodiscard]] bool writeHistoryFile(const QString& path, const HistoryLists& lists,
+                                    const HistoryOriginals& originals = {}, QString* reason = nullptr);
 
 } // namespace app

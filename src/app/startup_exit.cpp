@@ -8,6 +8,7 @@
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
+#include "platform/dropped_status.h"
 #include "platform/folders.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
@@ -180,7 +181,9 @@ void MainWindow::writeHistory()
     if (!historyReadable_)
         return;
     QDir::setCurrent(platform::programFolder());
-    writeHistoryFile(historyPath(), historyLists(), historyOriginals_);
+    QString reason;
+    if (!writeHistoryFile(historyPath(), historyLists(), historyOriginals_, &reason))
+        platform::logDropped(QStringLiteral("Writing the history file %1").arg(historyPath()), reason);
 }
 
 void MainWindow::stcss_Change()

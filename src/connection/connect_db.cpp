@@ -2,15 +2,14 @@
 #include "connection/connection_handlers.h"
 
 #include "app/action_guard.h"
-#include "app/dropped_status.h"
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
+#include "platform/dropped_status.h"
 #include "platform/user_feedback.h"
 
-#include <QDebug>
 #include <QPointer>
 #include <QSet>
 
@@ -34,7 +33,7 @@ void readTablesRowset(app::FormState& form)
     const platform::ado::Status read =
         form.db_cnx.openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
     if (!read.ok)
-        app::logDropped(QStringLiteral("Reading the tables"), read.message);
+        platform::logDropped(QStringLiteral("Reading the tables"), read.message);
 }
 
 // The start of a catalogue read: the busy pointer, the row counter shown empty and no
@@ -81,7 +80,7 @@ void connect_db(app::MainWindow& window)
         platform::setWaitCursor(false);
         cp.clearPhase();
         const QString message = notOpenedMessage(opened.message, form.db_cnxstr);
-        qWarning().noquote() << message;
+        platform::logDropped(QStringLiteral("Connecting"), message);
         window.showMessage(message);
         if (!alive)
             return;

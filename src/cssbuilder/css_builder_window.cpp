@@ -5,13 +5,13 @@
 #include "cssbuilder/style_preview.h"
 #include "cssbuilder/style_rules.h"
 #include "platform/colours.h"
+#include "platform/dropped_status.h"
 #include "platform/folders.h"
 #include "platform/screen_units.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 
 #include <QComboBox>
-#include <QDebug>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -114,7 +114,7 @@ void CssBuilderWindow::writeFile(const QString& path, const QStringList& lines)
         return;
     const QString message =
         QStringLiteral("%1: cannot be written (%2)").arg(QDir::toNativeSeparators(path), failure);
-    qWarning().noquote() << message;
+    platform::logDropped(QStringLiteral("Writing the builder's file"), message);
     messages_.show(message, this);
 }
 

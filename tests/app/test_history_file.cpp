@@ -171,7 +171,9 @@ private slots:
         {
             // The temporary cannot take the new lines: files are limited to 4 bytes.
             const FileSizeLimit limit(4);
-            QVERIFY(!app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}));
+            QString reason;
+            QVERIFY(!app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}, {}, &reason));
+            QVERIFY2(!reason.isEmpty(), "the failure says why");
         }
         QCOMPARE(readAll(path), QByteArray("0ORCL\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Quillmere.ini"});
@@ -195,7 +197,9 @@ private slots:
         writeAll(path, "0ORCL\r\n");
         const QByteArray name = QFile::encodeName(path);
         QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
-        QCOMPARE(app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}), replaced);
+        QString reason;
+        QCOMPARE(app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}, {}, &reason), replaced);
+        QCOMPARE(reason, replaced ? QString() : QStringLiteral("Quillmere.ini is read-only"));
         QCOMPARE(readAll(path), replaced ? QByteArray("0other\r\n") : QByteArray("0ORCL\r\n"));
         struct stat info {
         };

@@ -1,13 +1,13 @@
-#include "app/dropped_status.h"
+#include "platform/dropped_status.h"
 
-namespace app
+namespace platform
 {
 
-Q_LOGGING_CATEGORY(droppedStatus, "quillmere.windows.dropped")
+Q_LOGGING_CATEGORY(droppedStatus, "quillmere.dropped")
 
 void logDropped(const QString& what, const QString& reason)
 {
     qCWarning(droppedStatus).noquote() << what << "failed, going on:" << reason;
 }
 
-} // namespace app
+} // namespace platform
