@@ -31,7 +31,8 @@ public:
     // keeps the reason in errorString() when the file cannot be opened.
     bool open(const QString& path, OpenMode mode, TextEncoding encoding);
     bool isOpen() const { return file_ && file_->isOpen(); }
-    // Writes the line and CR LF. Returns false when nothing could be written.
+    // Writes the line and CR LF (kept in a buffer that goes out in pieces of kWritePiece
+    // bytes). Returns false once a piece could not be written.
     bool writeLine(const QString& line);
     // Flushes and closes; false when the data could not be written completely.
     bool close();
@@ -39,7 +40,11 @@ public:
     QString path() const { return path_; }
 
 private:
+    static constexpr qsizetype kWritePiece = 64 * 1024;
+    bool writeBuffer();
+
     std::unique_ptr<QFile> file_;
+    QByteArray buffer_;
     TextEncoding encoding_ = TextEncoding::Windows1252;
     QString error_;
     QString path_;
