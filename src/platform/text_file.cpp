@@ -110,7 +110,7 @@ bool TextFileWriter::writeLine(const QString& line)
         return false;
     // Each line is encoded straight into the file's buffer, which goes out in large pieces.
     if (buffer_.capacity() < kWritePiece)
-        buffer_.reserve(2 * kWritePiece);
+        buffer_.reserve(kWritePiece + kWritePiece / 16); // a piece and the line that ends it
     if (encoding_ == TextEncoding::Utf8)
         buffer_.append(line.toUtf8());
     else
