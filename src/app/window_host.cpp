@@ -105,9 +105,9 @@ void WindowHost::flush(int index)
     if (text.isEmpty())
         return;
     if (onVbPage(index))
-        window_.vbGenerator->appendPreview(index, text);
+        window_.vbGenerator->appendPreview(index, std::move(text));
     else
-        window_.aspxGenerator->appendPreview(index - generators::kPreviewAspx, text);
+        window_.aspxGenerator->appendPreview(index - generators::kPreviewAspx, std::move(text));
 }
 
 void WindowHost::flushPreviews()
