@@ -251,6 +251,7 @@ private slots:
                 R"(CREATE TABLE sales."order" (id integer, note varchar(10)))",
                 R"(CREATE TABLE sales."left" (id integer))",
                 R"(CREATE TABLE sales."user" (id integer))",
+                R"(CREATE TABLE sales."between" (id integer))",
                 R"(CREATE TABLE sales.dropped (id integer, gone text, kept numeric(5, 1)))",
                 R"(ALTER TABLE sales.dropped DROP COLUMN gone)",
                 R"(CREATE VIEW sales.typed_view AS SELECT a, f, q FROM sales.typed)",
@@ -271,6 +272,7 @@ private slots:
                     << "SELECT * from left"
                     << "SELECT * from \"left\""
                     << "SELECT * from user"
+                    << "SELECT * from between"
                     << "SELECT * from public.typed"
                     << "SELECT * from sales.typed.a"
                     << "SELECT * from typed_view"
