@@ -6,6 +6,11 @@
 // per table and the process's peak memory.
 //
 //   bench_window_run [--tables N] [--backend sqlite|pg] [--run vbnet|classes|solution] [--no-joins]
+//                    [--out FOLDER] [--connection ODBC-STRING] [--write-schema FILE]
+//
+// --connection runs on a database made before (for example from the script that
+// --write-schema writes, which is all that option does). Besides the run's wall time it
+// prints the processor time the process spent during the run, every thread counted.
 //
 // PostgreSQL needs a server named by QUILLMERE_PG_HOST, QUILLMERE_PG_PORT and
 // QUILLMERE_PG_USER (scripts/pg-test-server.sh starts one).
@@ -20,6 +25,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
@@ -28,6 +34,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <ctime>
 
 namespace
 {
@@ -37,6 +44,9 @@ struct Options {
     QString backend = QStringLiteral("sqlite");
     QString run = QStringLiteral("vbnet");
     bool joins = true;
+    QString out;         // where the files go and stay; a temporary folder when empty
+    QString cnx;         // a database made before, instead of a new one
+    QString writeSchema; // only writes the schema's script there
 };
 
 bool parse(int argc, char** argv, Options* options)
@@ -50,6 +60,12 @@ bool parse(int argc, char** argv, Options* options)
             options->backend = QString::fromLatin1(argv[++i]);
         else if (arg == "--run" && hasValue)
             options->run = QString::fromLatin1(argv[++i]);
+        else if (arg == "--connection" && hasValue)
+            options->cnx = QString::fromLocal8Bit(argv[++i]);
+        else if (arg == "--write-schema" && hasValue)
+            options->writeSchema = QString::fromLocal8Bit(argv[++i]);
+        else if (arg == "--out" && hasValue)
+            options->out = QString::fromLocal8Bit(argv[++i]);
         else if (arg == "--no-joins")
             options->joins = false;
         else
@@ -72,6 +88,14 @@ double peakMegabytes()
     return -1;
 }
 
+// Processor time of the whole process so far (every thread), in seconds.
+double processorSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
 qint64 folderBytes(const QString& folder)
 {
     qint64 bytes = 0;
@@ -90,7 +114,7 @@ int main(int argc, char** argv)
     if (!parse(argc, argv, &options)) {
         std::fprintf(stderr,
                      "usage: %s [--tables N] [--backend sqlite|pg] [--run vbnet|classes|solution] "
-                     "[--no-joins]\n",
+                     "[--no-joins] [--out FOLDER] [--connection ODBC-STRING] [--write-schema FILE]\n",
                      argv[0]);
         return 2;
     }
@@ -102,13 +126,18 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
     QApplication application(argc, argv);
 
-    const QString script = dir.filePath(QStringLiteral("synthetic.sql"));
+    const QString script =
+        options.writeSchema.isEmpty() ? dir.filePath(QStringLiteral("synthetic.sql")) : options.writeSchema;
     const auto dialect =
         options.backend == "pg" ? testsupport::SchemaDialect::Postgres : testsupport::SchemaDialect::Sqlite;
     if (!testsupport::writeSyntheticSchema(script, options.tables, dialect))
         return 1;
-    QString cnx;
-    if (options.backend == "sqlite") {
+    if (!options.writeSchema.isEmpty())
+        return 0;
+    QString cnx = options.cnx; // a database made before, or a new one
+    if (!cnx.isEmpty()) {
+        // as given
+    } else if (options.backend == "sqlite") {
         cnx = testsupport::sqliteFixture(script, dir.path());
     } else if (testsupport::pgAvailable()) {
         cnx = testsupport::pgFixture(script);
@@ -136,7 +165,8 @@ int main(int argc, char** argv)
     auto button = [&window](const char* name) { return window.findChild<QPushButton*>(QLatin1String(name)); };
     auto box = [&window](const char* name) { return window.findChild<QCheckBox*>(QLatin1String(name)); };
     button("tadd_0")->click(); // every table into the chosen list
-    const QString out = dir.filePath(QStringLiteral("out/"));
+    const QString out = options.out.isEmpty() ? dir.filePath(QStringLiteral("out/"))
+                                              : QDir(options.out).absolutePath() + QLatin1Char('/');
     window.findChild<QLineEdit*>(QStringLiteral("pn"))->setText(out);
     window.findChild<QLineEdit*>(QStringLiteral("dbn"))->setText(QStringLiteral("Synthetic_"));
     for (const char* module : {"gn_0", "gn_1", "gn_2"})
@@ -146,6 +176,7 @@ int main(int argc, char** argv)
     const double connectedMegabytes = peakMegabytes();
 
     const qint64 statementsBefore = platform::ado::statementsRun();
+    const double cpuBefore = processorSeconds();
     QElapsedTimer timer;
     timer.start();
     if (options.run == "vbnet") {
@@ -157,14 +188,16 @@ int main(int argc, char** argv)
         testsupport::SolutionPanelControls(&window).Command21->click();
     }
     const double ms = double(timer.nsecsElapsed()) / 1e6;
+    const double cpuMs = (processorSeconds() - cpuBefore) * 1e3;
     const double statements = double(platform::ado::statementsRun() - statementsBefore);
 
     const int n = options.tables;
-    std::printf("%s run, %s, %d tables, joins %s: %.0f ms, %.2f ms per table, %.1f statements per table, "
-                "peak memory %.0f MB (%.0f MB after Connect), %.1f MB written\n",
-                qPrintable(options.run), options.backend == "pg" ? "PostgreSQL" : "SQLite", n,
-                options.joins ? "on" : "off", ms, ms / n, statements / n, peakMegabytes(), connectedMegabytes,
-                double(folderBytes(out)) / 1e6);
+    std::printf(
+        "%s run, %s, %d tables, joins %s: %.0f ms, %.2f ms per table, %.1f statements per table, "
+        "processor %.0f ms (%.2f x wall), peak memory %.0f MB (%.0f MB after Connect), %.1f MB written\n",
+        qPrintable(options.run), options.backend == "pg" ? "PostgreSQL" : "SQLite", n,
+        options.joins ? "on" : "off", ms, ms / n, statements / n, cpuMs, cpuMs / ms, peakMegabytes(),
+        connectedMegabytes, double(folderBytes(out)) / 1e6);
     if (messages.size() != 1 || !messages.first().startsWith(QLatin1String("End of Generation"))) {
         std::fprintf(stderr, "unexpected messages: %s\n", qPrintable(messages.join(QLatin1String("; "))));
         return 1;

@@ -273,9 +273,8 @@ bool keepLastLines(QString& text, int count)
     return true;
 }
 
-void appendToPreview(QPlainTextEdit* box, const QString& text)
+void appendToPreview(QPlainTextEdit* box, QString lines)
 {
-    QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // Text the box would drop at once never goes in: its cost is the lines it lays out.
     if (keepLastLines(lines, kPreviewLines))

@@ -147,6 +147,6 @@ bool keepLastLines(QString& text, int count);
 // Appends generated text at the end of a preview box, CR LF becoming the box's own line
 // break, and drops the oldest lines beyond kPreviewLines; the caret follows, so the box
 // shows the latest lines rather than its top.
-void appendToPreview(QPlainTextEdit* box, const QString& text);
+void appendToPreview(QPlainTextEdit* box, QString lines);
 
 } // namespace app

@@ -12,18 +12,24 @@
 
 #include <QPointer>
 
+#include <optional>
+
 namespace app
 {
 
-QStringList runEditPageGeneration(MainWindow& window)
+QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages)
 {
     const QPointer<AspxGeneratorPage> aspx = window.aspxGenerator;
-    WindowRun run(window);
-    generators::web::runEditPage(run.ctx, aspx->editPageInputs(), [&aspx](const QString& text) {
+    std::optional<WindowRun> run;
+    if (pages)
+        run.emplace(window, *pages, window.runInputs(/*withChosenTables=*/false));
+    else
+        run.emplace(window);
+    generators::web::runEditPage(run->ctx, aspx->editPageInputs(), [&aspx](const QString& text) {
         if (aspx)
             aspx->showStep(text);
     });
-    return run.ctx.problems;
+    return run->ctx.problems;
 }
 
 void Command8_Click(MainWindow& window)

@@ -7,11 +7,13 @@ namespace app
 {
 
 class MainWindow;
+class WindowHost;
 
 // One run over the ASPX Generator page's current values, without the action guard: for
 // callers that already hold it. Returns the problems met, which the run shows under "End
 // of Generation" unless the solution dialog is visible; then the caller shows them in its
 // own end message.
-QStringList runEditPageGeneration(MainWindow& window);
+// With `pages`, the run's lines go through that host, shared by the pages of a solution.
+QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages = nullptr);
 
 } // namespace app

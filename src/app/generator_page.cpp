@@ -2,6 +2,8 @@
 
 #include "app/type_ahead.h"
 
+#include <utility>
+
 namespace app
 {
 
@@ -92,9 +94,9 @@ void GeneratorPage::clearPreview(int index)
     previews_.at(index)->clear();
 }
 
-void GeneratorPage::appendPreview(int index, const QString& text)
+void GeneratorPage::appendPreview(int index, QString text)
 {
-    appendToPreview(previews_.at(index), text);
+    appendToPreview(previews_.at(index), std::move(text));
 }
 
 } // namespace app

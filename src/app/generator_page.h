@@ -27,7 +27,7 @@ public:
 
     // The code previews, written by a generation run.
     void clearPreview(int index);
-    void appendPreview(int index, const QString& text);
+    void appendPreview(int index, QString text);
 
 signals:
     void outputFolderEdited();

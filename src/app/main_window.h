@@ -108,8 +108,9 @@ public:
     bool historyReadable() const { return historyReadable_; }
 
     bool solutionDialogVisible() const;
-    // What a generation run reads of the window, as a snapshot.
-    generators::RunInputs runInputs() const;
+    // What a generation run reads of the window, as a snapshot. An edit page reads no
+    // chosen tables, and a solution makes one page per table: it leaves the list out.
+    generators::RunInputs runInputs(bool withChosenTables = true) const;
     // Unloads the window and shows it again; the start-up runs anew.
     void reloadWindow();
 

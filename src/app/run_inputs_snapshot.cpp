@@ -8,10 +8,10 @@
 namespace app
 {
 
-generators::RunInputs MainWindow::runInputs() const
+generators::RunInputs MainWindow::runInputs(bool withChosenTables) const
 {
     generators::RunInputs in;
-    vbGenerator->fillRunInputs(in);
+    vbGenerator->fillRunInputs(in, withChosenTables);
     in.cnxstr = connectionPage->generatedCodeConnection();
     in.db_cnxstr = form().db_cnxstr;
     in.net_ns = form().net_ns;

@@ -87,22 +87,27 @@ void Command21_Click(MainWindow& window)
         problems += dataProblems;
 
     aspx.setOutputFolder(project + QStringLiteral("User_Interface/"));
-    for (const QString& table : tables) {
-        if (stopped())
-            break;
-        {
-            WindowHost host(window);
-            generators::stepProgress(host);
+    {
+        // One host for every page: each page clears the previews, so only the last one's
+        // lines need laying out, and the yields between pages are paced as a run's are.
+        WindowHost pages(window);
+        pages.flushOnlyWhenDue();
+        for (const QString& table : tables) {
+            if (stopped())
+                break;
+            generators::stepProgress(pages);
+            pages.yield();
+            aspx.chooseTable(table);
+            dialog.showStep(QStringLiteral("Generate Aspx for ") + aspx.chosenTable());
+            pages.yield();
+            const QStringList pageProblems = runEditPageGeneration(window, &pages);
+            if (!alive) {
+                pages.dropPending(); // the boxes went with the window
+                return;
+            }
+            if (dialog.isVisible())
+                problems += pageProblems;
         }
-        platform::yield();
-        aspx.chooseTable(table);
-        dialog.showStep(QStringLiteral("Generate Aspx for ") + aspx.chosenTable());
-        platform::yield();
-        const QStringList pageProblems = runEditPageGeneration(window);
-        if (!alive)
-            return;
-        if (dialog.isVisible())
-            problems += pageProblems;
     }
 
     // The runs meet the same tables: a problem is told once.

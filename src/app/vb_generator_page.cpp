@@ -195,7 +195,7 @@ bool VbGeneratorPage::storedProceduresAllowed() const
     return ps->isEnabled();
 }
 
-void VbGeneratorPage::fillRunInputs(generators::RunInputs& in) const
+void VbGeneratorPage::fillRunInputs(generators::RunInputs& in, bool withChosenTables) const
 {
     in.pn = pn->text();
     in.dbn = dbn->text();
@@ -206,7 +206,8 @@ void VbGeneratorPage::fillRunInputs(generators::RunInputs& in) const
     in.gcfk = gcfk->isChecked();
     in.ps = ps->isChecked();
     in.gwcf = gwcf->isChecked();
-    in.tdn1 = tdn1->items();
+    if (withChosenTables)
+        in.tdn1 = tdn1->items();
 }
 
 void VbGeneratorPage::allowStoredProcedures(bool allowed)

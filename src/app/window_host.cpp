@@ -72,9 +72,24 @@ void WindowHost::appendPreview(int index, const QString& text)
 {
     if (!onVbPage(index) && !onAspxPage(index))
         return;
+    pending_[std::size_t(index)].text.append(text);
+    appended(index, int(text.count(QLatin1Char('\n'))));
+}
+
+void WindowHost::appendPreviewLine(int index, const QString& line)
+{
+    if (!onVbPage(index) && !onAspxPage(index))
+        return;
+    QString& text = pending_[std::size_t(index)].text;
+    text.append(u"\r\n");
+    text.append(line);
+    appended(index, 1 + int(line.count(QLatin1Char('\n'))));
+}
+
+void WindowHost::appended(int index, int lineBreaks)
+{
     Pending& pending = pending_[std::size_t(index)];
-    pending.text.append(text);
-    pending.lines += int(text.count(QLatin1Char('\n')));
+    pending.lines += lineBreaks;
     // Lines the box would drop at the next flush are not kept waiting for it.
     if (pending.lines >= 2 * kPreviewLines) {
         keepLastLines(pending.text, kPreviewLines);
@@ -90,9 +105,9 @@ void WindowHost::flush(int index)
     if (text.isEmpty())
         return;
     if (onVbPage(index))
-        window_.vbGenerator->appendPreview(index, text);
+        window_.vbGenerator->appendPreview(index, std::move(text));
     else
-        window_.aspxGenerator->appendPreview(index - generators::kPreviewAspx, text);
+        window_.aspxGenerator->appendPreview(index - generators::kPreviewAspx, std::move(text));
 }
 
 void WindowHost::flushPreviews()
@@ -144,7 +159,8 @@ double WindowHost::progressMaximum() const
 
 void WindowHost::setBusyPointer(bool busy)
 {
-    flushPreviews();
+    if (flushWithPointer_)
+        flushPreviews();
     platform::setWaitCursor(busy);
 }
 

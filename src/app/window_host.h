@@ -24,9 +24,16 @@ public:
     // becomes the box's own line break. Lines reach the box in batches, a few times a
     // second: laying out one line at a time costs a run of many tables minutes.
     void appendPreview(int index, const QString& text) override;
+    void appendPreviewLine(int index, const QString& line) override;
     // Puts the lines still held back into their boxes. Done before a tab switch, a
     // message, when the run hides the bar or restores the pointer, and at the end.
     void flushPreviews();
+    // For a host shared by many short runs: the busy pointer's changes at the start and end
+    // of each run no longer flush, so text a later run clears is never laid out; the
+    // previews still move a few times a second, and get the last lines when the host ends.
+    void flushOnlyWhenDue() { flushWithPointer_ = false; }
+    // Forgets the lines held back, for a window that is gone.
+    void dropPending() { pending_ = {}; }
     void showPreview(int index) override;
     // Lets the window handle its events, at most once every few milliseconds: a run
     // yields after every line, and a pass per line would cost more than the lines.
@@ -44,6 +51,8 @@ public:
 
 private:
     void flush(int index);
+    // Counts the breaks just appended to `index`'s pending text and flushes when due.
+    void appended(int index, int lineBreaks);
 
     MainWindow& window_;
     // Text written since the last flush, and its line breaks.
@@ -66,6 +75,7 @@ private:
     };
     Pacer flushPacer_;
     Pacer yieldPacer_;
+    bool flushWithPointer_ = true;
 };
 
 } // namespace app

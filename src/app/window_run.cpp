@@ -54,7 +54,16 @@ bool reopenLostConnection(MainWindow& window)
 WindowRun::WindowRun(MainWindow& window)
     : scope(window.form()), catalogue(window.form().db_cnx, window.form().db_cnxstr, window.form().data3,
                                       window.form().data4, scope.cache()),
-      host(window), ctx(window.runInputs(), catalogue, host)
+      ownHost(std::in_place, window), host(*ownHost), ctx(window.runInputs(), catalogue, host)
+{
+    ctx.output = &scope.cache()->output;
+    ctx.placesOutput = scope.owns();
+}
+
+WindowRun::WindowRun(MainWindow& window, WindowHost& sharedHost, generators::RunInputs in)
+    : scope(window.form()), catalogue(window.form().db_cnx, window.form().db_cnxstr, window.form().data3,
+                                      window.form().data4, scope.cache()),
+      host(sharedHost), ctx(std::move(in), catalogue, host)
 {
     ctx.output = &scope.cache()->output;
     ctx.placesOutput = scope.owns();

@@ -6,6 +6,8 @@
 #include "generators/common/ado_catalogue.h"
 #include "generators/common/run_context.h"
 
+#include <optional>
+
 namespace app
 {
 
@@ -39,10 +41,14 @@ bool reopenLostConnection(MainWindow& window);
 
 struct WindowRun {
     explicit WindowRun(MainWindow& window);
+    // A run over `in` whose lines go through `host`, which outlives the run: the edit pages
+    // of a solution share one host, so that only the last page's previews are laid out.
+    WindowRun(MainWindow& window, WindowHost& host, generators::RunInputs in);
 
     RunCatalogueScope scope;
     generators::AdoCatalogue catalogue;
-    WindowHost host;
+    std::optional<WindowHost> ownHost;
+    WindowHost& host;
     generators::RunContext ctx;
 };
 

@@ -80,7 +80,7 @@ void connect_db(app::MainWindow& window)
         platform::setWaitCursor(false);
         cp.clearPhase();
         const QString message = notOpenedMessage(opened.message, form.db_cnxstr);
-        platform::logDropped(QStringLiteral("Connecting"), message);
+        platform::logFailure(message);
         window.showMessage(message);
         if (!alive)
             return;

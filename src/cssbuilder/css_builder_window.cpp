@@ -114,7 +114,7 @@ void CssBuilderWindow::writeFile(const QString& path, const QStringList& lines)
         return;
     const QString message =
         QStringLiteral("%1: cannot be written (%2)").arg(QDir::toNativeSeparators(path), failure);
-    platform::logDropped(QStringLiteral("Writing the builder's file"), message);
+    platform::logFailure(message);
     messages_.show(message, this);
 }
 

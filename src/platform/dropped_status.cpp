@@ -10,4 +10,9 @@ void logDropped(const QString& what, const QString& reason)
     qCWarning(droppedStatus).noquote() << what << "failed, going on:" << reason;
 }
 
+void logFailure(const QString& message)
+{
+    qCWarning(droppedStatus).noquote() << message;
+}
+
 } // namespace platform

@@ -13,5 +13,7 @@ Q_DECLARE_LOGGING_CATEGORY(droppedStatus)
 
 // Logs that `what` failed for `reason` and that the program went on without it.
 void logDropped(const QString& what, const QString& reason);
+// Logs a failure the user is also told of, in the words of the message.
+void logFailure(const QString& message);
 
 } // namespace platform

@@ -46,12 +46,14 @@ QString failureReason(const QFile& file, int systemError)
 
 } // namespace
 
-QByteArray toWindows1252(const QString& text)
+// Appends the Windows-1252 bytes of `text` to `out`.
+void appendWindows1252(QByteArray& out, QStringView text)
 {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char* byte = out.data();
-    const QChar* end = text.constEnd();
-    for (const QChar* at = text.constBegin(); at != end; ++at) {
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* byte = out.data() + start;
+    const QChar* end = text.end();
+    for (const QChar* at = text.begin(); at != end; ++at) {
         char32_t cp = at->unicode();
         // A pair of surrogates is one character beyond the code page: one '?'.
         if (at->isHighSurrogate() && at + 1 != end && (at + 1)->isLowSurrogate()) {
@@ -60,7 +62,13 @@ QByteArray toWindows1252(const QString& text)
         }
         *byte++ = cp < 0x80 ? char(cp) : windows1252Byte(cp);
     }
-    out.truncate(byte - out.data());
+    out.truncate(byte - out.constData());
+}
+
+QByteArray toWindows1252(const QString& text)
+{
+    QByteArray out;
+    appendWindows1252(out, text);
     return out;
 }
 
@@ -135,16 +143,32 @@ bool TextFileWriter::writeLine(const QString& line)
 {
     if (!isOpen())
         return false;
-    QByteArray bytes = encoding_ == TextEncoding::Utf8 ? line.toUtf8() : toWindows1252(line);
-    bytes.append("\r\n", 2);
+    // Each line is encoded straight into the file's buffer, which goes out in large pieces.
+    if (buffer_.capacity() < kWritePiece)
+        buffer_.reserve(kWritePiece + kWritePiece / 16); // a piece and the line that ends it
+    if (encoding_ == TextEncoding::Utf8)
+        buffer_.append(line.toUtf8());
+    else
+        appendWindows1252(buffer_, line);
+    buffer_.append("\r\n", 2);
+    if (buffer_.size() >= kWritePiece)
+        return writeBuffer();
+    return !failed_;
+}
+
+bool TextFileWriter::writeBuffer()
+{
+    if (buffer_.isEmpty())
+        return !failed_;
     errno = 0;
-    if (file_->write(bytes) != bytes.size()) {
+    const bool written = file_->write(buffer_) == buffer_.size();
+    buffer_.resize(0); // keeps its room for the next piece
+    if (!written) {
         if (!failed_)
             error_ = failureReason(*file_, errno);
         failed_ = true;
-        return false;
     }
-    return true;
+    return !failed_;
 }
 
 bool TextFileWriter::close()
@@ -152,6 +176,7 @@ bool TextFileWriter::close()
     if (!file_)
         return !failed_;
     if (file_->isOpen()) {
+        writeBuffer();
         errno = 0;
         if (!file_->flush() && !failed_) {
             error_ = failureReason(*file_, errno);
@@ -163,6 +188,7 @@ bool TextFileWriter::close()
             failed_ = true;
         }
     }
+    buffer_.clear();
     file_.reset();
     return !failed_;
 }

@@ -37,7 +37,8 @@ public:
     // Stays closed, with `path` and the reason it could not be opened.
     void failOpen(const QString& path, const QString& reason);
     bool isOpen() const { return file_ && file_->isOpen(); }
-    // Writes the line and CR LF. Returns false when nothing could be written.
+    // Writes the line and CR LF (kept in a buffer that goes out in pieces of kWritePiece
+    // bytes). Returns false once a piece could not be written.
     bool writeLine(const QString& line);
     // Flushes and closes; false when the data could not be written completely.
     bool close();
@@ -45,7 +46,11 @@ public:
     QString path() const { return path_; }
 
 private:
+    static constexpr qsizetype kWritePiece = 64 * 1024;
+    bool writeBuffer();
+
     std::unique_ptr<QFile> file_;
+    QByteArray buffer_;
     TextEncoding encoding_ = TextEncoding::Windows1252;
     QString error_;
     QString path_;

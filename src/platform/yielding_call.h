@@ -13,8 +13,8 @@
 // Calls run one at a time on one worker thread, in the order they were made, so no two
 // calls share a driver at once (the one exception: a call left behind at its limit, which
 // holds only what it owns). A call made from an event handled during a wait queues behind
-// the call in progress. A call that returns within a few milliseconds costs a thread
-// hand-over of a few microseconds and no pass of the event loop.
+// the call in progress. A call that returns within a few milliseconds costs a wake-up of
+// the worker and no pass of the event loop; between calls the worker sleeps.
 
 #include <chrono>
 #include <functional>

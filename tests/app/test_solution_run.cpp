@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -195,6 +196,12 @@ private slots:
             for (int k = 1; k <= tables.size(); ++k)
                 expected.append(qMin(progressBefore + k, page.pb1->maximum()));
             QCOMPARE(progress, expected);
+            // The page previews end with the last page's lines, each page's alone.
+            const QString last = project + "User_Interface/edit_" + tables.last() + ".aspx";
+            QCOMPARE(w.findChild<QPlainTextEdit*>("gasp_0")->toPlainText(),
+                     testsupport::asPreview(testsupport::readFileBytes(last)));
+            QCOMPARE(w.findChild<QPlainTextEdit*>("gasp_1")->toPlainText(),
+                     testsupport::asPreview(testsupport::readFileBytes(last + ".vb")));
         }
     }
 

@@ -18,19 +18,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace
-{
-
-// The file's lines as the preview box shows them.
-QString asPreview(const QByteArray& file)
-{
-    QString text = "\n" + QString::fromLatin1(file);
-    text.chop(2);
-    return text.replace("\r\n", "\n");
-}
-
-} // namespace
-
 class EditPageWindowTest : public QObject
 {
     Q_OBJECT
@@ -78,8 +65,8 @@ private slots:
         const QByteArray code = testsupport::readFileBytes(dir.filePath("out/web/edit_Orders.aspx.vb"));
         QUILLMERE_COMPARE_GOLDEN("web/edit_page_orders.aspx", markup);
         QUILLMERE_COMPARE_GOLDEN("web/edit_page_orders.aspx.vb", code);
-        QCOMPARE(fixture.find<QPlainTextEdit>("gasp_0")->toPlainText(), asPreview(markup));
-        QCOMPARE(fixture.find<QPlainTextEdit>("gasp_1")->toPlainText(), asPreview(code));
+        QCOMPARE(fixture.find<QPlainTextEdit>("gasp_0")->toPlainText(), testsupport::asPreview(markup));
+        QCOMPARE(fixture.find<QPlainTextEdit>("gasp_1")->toPlainText(), testsupport::asPreview(code));
     }
 
     void chooseATable()

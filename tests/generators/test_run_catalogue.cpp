@@ -237,8 +237,9 @@ private slots:
         }
     }
 
-    // Column queries described ahead, several connections at once, give each query's fields
-    // as a describe of that query alone does; a query that fails is left to be asked.
+    // Column queries described ahead, from the catalogue and one describe per column type
+    // or on several connections at once, give each query's fields as a describe of that
+    // query alone does; a query that fails is left to be asked.
     void describedAheadAsOneByOne_data() { addBackends(); }
     void describedAheadAsOneByOne()
     {
@@ -252,6 +253,47 @@ private slots:
         QVERIFY2(direct.opened.ok, qPrintable(direct.opened.message));
 
         QStringList queries{"SELECT * from no_such_table"};
+        if (backend == "pg") {
+            // Columns of many types and sizes, names the parser folds or only quotes, tables
+            // named by keywords, a view, a dropped column and a table of no column.
+            const QStringList statements{
+                R"(CREATE DOMAIN sales.short_code AS varchar(6))",
+                R"(CREATE TABLE sales.typed (a varchar(10), b varchar(300), c varchar, d char(5), e text,
+                   f numeric(12, 4), g numeric, h boolean, i bigint, j real, k double precision, l date,
+                   m time, n timestamptz, o bytea, p uuid, q integer[], r sales.short_code, s money,
+                   t json, u interval, v varchar(20000), w smallint, x char(300)))",
+                R"(CREATE TABLE sales.also_typed (w smallint, f numeric(12, 4), a varchar(11), e text))",
+                R"(CREATE TABLE sales."Mixed Case" ("Id" integer, "two words" varchar(20), x varchar(10)))",
+                R"(CREATE TABLE sales."order" (id integer, note varchar(10)))",
+                R"(CREATE TABLE sales."left" (id integer))",
+                R"(CREATE TABLE sales."user" (id integer))",
+                R"(CREATE TABLE sales."between" (id integer))",
+                R"(CREATE TABLE sales.dropped (id integer, gone text, kept numeric(5, 1)))",
+                R"(ALTER TABLE sales.dropped DROP COLUMN gone)",
+                R"(CREATE VIEW sales.typed_view AS SELECT a, f, q FROM sales.typed)",
+                R"(CREATE TABLE sales.no_columns ())"};
+            for (const QString& statement : statements) {
+                platform::ado::Recordset none;
+                const platform::ado::Status made = direct.connection->query(statement, &none);
+                QVERIFY2(made.ok, qPrintable(statement + ": " + made.message));
+            }
+            queries << "SELECT * from Typed"
+                    << "SELECT * from \"Typed\""
+                    << "SELECT * from SALES.typed"
+                    << "SELECT * from \"Mixed Case\""
+                    << "SELECT * from sales.\"Mixed Case\""
+                    << "SELECT * from order"
+                    << "SELECT * from sales.order"
+                    << "SELECT * from \"order\""
+                    << "SELECT * from left"
+                    << "SELECT * from \"left\""
+                    << "SELECT * from user"
+                    << "SELECT * from between"
+                    << "SELECT * from public.typed"
+                    << "SELECT * from sales.typed.a"
+                    << "SELECT * from typed_view"
+                    << "SELECT * from hr.notes";
+        }
         for (const auto& [schema, name] : everyTable(*direct.connection)) {
             queries << "SELECT * from " + name << "SELECT * from " + name + " where 1 = 0"
                     << "SELECT * from " + name + " where 2 = 2";

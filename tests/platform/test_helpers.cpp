@@ -286,9 +286,17 @@ private slots:
     }
 
     // A file that can take no more (here a file-size limit, which fails like a full disk:
-    // a short write, then an error) is reported with the system's reason, not "Unknown error".
+    // a short write, then an error) is reported with the system's reason, not "Unknown error";
+    // lines still held in the writer's buffer fail when it closes.
+    void writeFailureGivesTheSystemsReason_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::newRow("many pieces") << 10000;
+        QTest::newRow("less than a piece") << 500; // about 13 KB
+    }
     void writeFailureGivesTheSystemsReason()
     {
+        QFETCH(int, lines);
         QTemporaryDir dir;
         rlimit saved{};
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -299,12 +307,13 @@ private slots:
         TextFileWriter writer;
         QVERIFY(writer.open(dir.filePath("big.vb"), OpenMode::Output, TextEncoding::Windows1252));
         bool written = true;
-        for (int i = 0; i < 10000 && written; ++i)
+        for (int i = 0; i < lines && written; ++i)
             written = writer.writeLine(QStringLiteral("    Dim value%1 As String").arg(i));
         const bool closed = writer.close();
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
         QVERIFY(!written || !closed);
+        QVERIFY(!closed);
         QCOMPARE(writer.errorString(), QString::fromLocal8Bit(std::strerror(EFBIG)));
     }
 };

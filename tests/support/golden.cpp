@@ -16,6 +16,13 @@ QByteArray readFileBytes(const QString& path)
     return file.readAll();
 }
 
+QString asPreview(const QByteArray& file)
+{
+    QString text = "\n" + QString::fromLatin1(file);
+    text.chop(2);
+    return text.replace("\r\n", "\n");
+}
+
 QString compareWithGolden(const QString& goldenName, const QByteArray& actual)
 {
     const QString path = QStringLiteral(QUILLMERE_GOLDEN_DIR "/") + goldenName;

@@ -10,6 +10,8 @@ namespace testsupport
 {
 
 QByteArray readFileBytes(const QString& path);
+// A file's lines as a preview box shows them: each after a line break of its own.
+QString asPreview(const QByteArray& file);
 // Returns an empty text when `actual` equals the golden; otherwise a description of the
 // first difference (line number, expected and actual line).
 QString compareWithGolden(const QString& goldenName, const QByteArray& actual);

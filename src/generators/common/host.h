@@ -35,6 +35,12 @@ public:
     virtual void clearPreview(int index) = 0;
     // Appends text as it stands (the caller puts the CR LF before the line).
     virtual void appendPreview(int index, const QString& text) = 0;
+    // Appends CR LF and the line; a host that keeps the text may do it without a copy of
+    // its own.
+    virtual void appendPreviewLine(int index, const QString& line)
+    {
+        appendPreview(index, QStringLiteral("\r\n") + line);
+    }
     // Brings preview `index` forward (vvbg_Click).
     virtual void showPreview(int index) = 0;
     virtual void yield() = 0;

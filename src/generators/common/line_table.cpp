@@ -65,7 +65,8 @@ public:
     {
     }
 
-    void writeLine(qsizetype number, QStringView line, const Placeholders& values)
+    // `values` are the rows' placeholders, the innermost row first, then the table's.
+    void writeLine(qsizetype number, QStringView line, const PlaceholderScopes& values)
     {
         const std::optional<QStringView> tag = takeLineTag(line);
         if (!tag) {
@@ -92,8 +93,17 @@ public:
                 writeLine(number, line, values);
             return;
         }
-        for (const Placeholders& row : *rows)
-            writeLine(number, line, row + values);
+        if (rows->isEmpty())
+            return;
+        // Each row is looked up ahead of the values around it, without a copy of either.
+        PlaceholderScopes inner;
+        inner.reserve(values.size() + 1);
+        inner.append(nullptr);
+        inner.append(values);
+        for (const Placeholders& row : *rows) {
+            inner[0] = &row;
+            writeLine(number, line, inner);
+        }
     }
 
 private:
@@ -126,9 +136,10 @@ void expandLineTable(const LineTable& table, const Placeholders& values, const R
                      const std::function<void(const QString& error)>& reportError)
 {
     TableWriter writer(table, rows, emitLine, reportError);
-    const QStringList lines = templateLines(table.text);
+    const QList<QStringView> lines = templateLineViews(table.text);
+    const PlaceholderScopes scopes{&values};
     for (qsizetype i = 0; i < lines.size(); ++i)
-        writer.writeLine(i + 1, lines.at(i), values);
+        writer.writeLine(i + 1, lines.at(i), scopes);
 }
 
 QStringList expandLineTable(const LineTable& table, const Placeholders& values, const RowSets& rows,

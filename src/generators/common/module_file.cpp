@@ -44,7 +44,7 @@ void ModuleFile::emit_line(const QString& line)
         ctx_.problem(QStringLiteral("%1: cannot be written (%2)").arg(writer_.path(), writer_.errorString()));
     }
     if (preview_ != kNoPreview) {
-        ctx_.host.appendPreview(preview_, QStringLiteral("\r\n") + line);
+        ctx_.host.appendPreviewLine(preview_, line);
         if (previewYields(preview_))
             ctx_.host.yield();
     }

@@ -20,6 +20,15 @@ const QString* valueOf(QStringView name, const Placeholders& values)
     return nullptr;
 }
 
+const QString* valueOf(QStringView name, const PlaceholderScopes& scopes)
+{
+    for (const Placeholders* values : scopes) {
+        if (const QString* value = valueOf(name, *values))
+            return value;
+    }
+    return nullptr;
+}
+
 // Calls `visit` for every "<name>" of the line with the name and the index of its ">".
 template <typename Visit> void forEachBracketed(QStringView line, Visit visit)
 {
@@ -33,9 +42,8 @@ template <typename Visit> void forEachBracketed(QStringView line, Visit visit)
     }
 }
 
-} // namespace
-
-QString expand(QStringView line, const Placeholders& values, QList<QStringView>* unknown)
+template <typename Values>
+QString expandWith(QStringView line, const Values& values, QList<QStringView>* unknown)
 {
     QString out;
     out.reserve(line.size() + 32);
@@ -60,6 +68,18 @@ QString expand(QStringView line, const Placeholders& values, QList<QStringView>*
     return out;
 }
 
+} // namespace
+
+QString expand(QStringView line, const Placeholders& values, QList<QStringView>* unknown)
+{
+    return expandWith(line, values, unknown);
+}
+
+QString expand(QStringView line, const PlaceholderScopes& scopes, QList<QStringView>* unknown)
+{
+    return expandWith(line, scopes, unknown);
+}
+
 bool isPlaceholderName(QStringView name)
 {
     if (name.isEmpty() || name.front() < u'a' || name.front() > u'z')
@@ -81,14 +101,19 @@ QList<QStringView> placeholdersOf(QStringView line)
     return names;
 }
 
-QStringList templateLines(QStringView block)
+QList<QStringView> templateLineViews(QStringView block)
 {
     if (block.startsWith(QLatin1Char('\n')))
         block = block.sliced(1);
     if (block.endsWith(QLatin1Char('\n')))
         block.chop(1);
+    return block.split(QLatin1Char('\n'));
+}
+
+QStringList templateLines(QStringView block)
+{
     QStringList lines;
-    for (QStringView line : block.split(QLatin1Char('\n')))
+    for (QStringView line : templateLineViews(block))
         lines.append(line.toString());
     return lines;
 }

@@ -14,12 +14,15 @@ namespace generators
 {
 
 using Placeholders = QList<std::pair<QString, QString>>;
+// Lists of placeholders looked up in order: the first that has a name gives its value.
+using PlaceholderScopes = QList<const Placeholders*>;
 
 // Replaces every "<name>" of `values` in one pass (a value is never expanded again).
 // "<dq>" always stands for one double quote and "<lt>" for "<", for markup whose tag
 // reads as a placeholder. A placeholder no value stands for is left as it stands, and its
 // name is added to `unknown` when that is given.
 QString expand(QStringView line, const Placeholders& values, QList<QStringView>* unknown = nullptr);
+QString expand(QStringView line, const PlaceholderScopes& scopes, QList<QStringView>* unknown = nullptr);
 
 // A name in angle brackets is a placeholder when it is a lower-case letter followed by
 // lower-case letters, digits or "_".
@@ -31,6 +34,8 @@ QList<QStringView> placeholdersOf(QStringView line);
 // The lines of a raw-string block: the newline right after R"( and the one right before
 // )" are not lines; every line in between is, empty ones included.
 QStringList templateLines(QStringView block);
+// The same lines as views into the block.
+QList<QStringView> templateLineViews(QStringView block);
 
 // Expands every line of a block.
 QStringList expandBlock(QStringView block, const Placeholders& values);

@@ -192,10 +192,12 @@ public:
     // The number of rows a query gives, counted by the database where it can.
     Status countRows(const QString& sql, qint64* count);
 
-    // The fields of many queries, prepared and described on a few connections of their own
-    // at once, opened as this one was, where a describe waits on the server (PostgreSQL).
-    // Each query's fields are those query(sql, out, true) gives; a query that fails is
-    // left out. Elsewhere, or for a few queries, it describes nothing.
+    // The fields of many queries, where a describe waits on the server (PostgreSQL): those
+    // of "SELECT * from <table>" from one catalogue statement and one describe per column
+    // type not met yet, the others prepared and described on a few connections of their
+    // own at once, opened as this one was. Each query's fields are those
+    // query(sql, out, true) gives; a query that fails is left out. Elsewhere, or for a few
+    // queries, it describes nothing.
     Status describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out) const;
 
     struct Impl;
