@@ -90,6 +90,7 @@ MainWindow::MainWindow(Session& session, Program& program)
 
     dataBrowser = new browser::DataBrowserPage(session_.messages(), central);
     dataBrowser->attachDataControl(&form().Data2);
+    dataBrowser->attachRunGuard(&session_.runGuard());
     vbGenerator = new VbGeneratorPage(session_.runGuard(), central);
     connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), central);
     aspxGenerator = new AspxGeneratorPage(central);

@@ -21,6 +21,9 @@ struct Link {
 
     SQLHDBC dbc = SQL_NULL_HDBC;
     bool connected = false;
+    // A call on the link found it dropped by the server: the connection counts as closed,
+    // and its user opens a new one.
+    bool lost = false;
 };
 
 struct Connection::Impl {
@@ -31,7 +34,7 @@ struct Connection::Impl {
     QString odbcString; // as the link was opened, the driver's own settings included
     std::chrono::milliseconds catalogueLimit = kCatalogueTimeLimit;
 
-    bool open() const { return link && link->connected; }
+    bool open() const { return link && link->connected && !link->lost; }
     // Lets go of the link: closed at once, or by the call still using it when it returns.
     void release() { link.reset(); }
 };
