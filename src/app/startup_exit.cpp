@@ -66,7 +66,7 @@ void MainWindow::Form_Load()
 {
     const platform::settings::Store& store = session_.settings();
 
-    // 1-3: colour look, style-sheet path, project name.
+    // Colour look, style-sheet path, project name.
     bool ok = false;
     const int look_style = stored(store, "style", "s").toInt(&ok);
     if (ok)
@@ -74,22 +74,22 @@ void MainWindow::Form_Load()
     solution->setStyleSheetPath(stored(store, "style", "stcss"));
     aspxGenerator->setProjectName(stored(store, "sn", "s"));
 
-    // 4-6: status panels.
+    // Status panels: not connected, the time, the current folder.
     setStatusPanel(1, QString::fromLatin1(kNotConnected));
     setStatusPanel(2, QDateTime::currentDateTime().toString(QStringLiteral("dd-MM-yyyy hh:mm:ss")));
     setStatusPanel(3, QDir::currentPath());
 
-    // 7: no tick during the start-up, whose colour pass yields.
+    // No tick during the start-up, whose colour pass yields.
     Timer2->stop();
 
-    // 8-9: centred on the screen.
+    // Centred on the screen.
     if (const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen())
         move(centredOrigin(display->geometry().size(), frameGeometry().size()));
 
-    // 10: caption.
+    // Caption.
     setWindowTitle(QStringLiteral("Quillmere " QUILLMERE_VERSION));
 
-    // 11-14: Save Password boxes, provider, output folder.
+    // Save Password boxes, provider, output folder.
     connection::ConnectionPage::KeptChoices kept = connectionPage->keptChoices();
     restoreTick(kept.saveOraclePassword, stored(store, "c1", "c1"));
     restoreTick(kept.saveSqlServerPassword, stored(store, "sc1", "sc1"));
@@ -101,17 +101,17 @@ void MainWindow::Form_Load()
     if (vbGenerator->outputFolder().isEmpty())
         vbGenerator->setOutputFolder(platform::withTrailingSeparator(platform::programFolder()));
 
-    // 15: colour pass.
+    // Colour pass.
     apply_look(this, form().look_style);
 
-    // 16: preview 0, Connection page (the type tables are constants the form refers to).
+    // First preview tab, Connection page (the type tables are constants the form refers to).
     vvbg_Click(0);
     Command_Click(2);
 
-    // 17: history lists.
+    // History lists.
     readHistory();
 
-    // 18: clock and arrow animation.
+    // Clock and arrow animation.
     Timer2->start(kTimerInterval);
 }
 

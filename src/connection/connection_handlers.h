@@ -13,7 +13,8 @@ class MainWindow;
 namespace connection
 {
 
-// Steps 1 to 6 of every Connect button, for the values of one kind.
+// What every Connect button does with the values of one kind: takes its strings and status
+// text, connects, and on success readies the generator pages for the new catalogue.
 void connectKind(app::MainWindow& window, const KindValues& values);
 // Opens the connection and reads the tables and schemas of the catalogue.
 void connect_db(app::MainWindow& window);

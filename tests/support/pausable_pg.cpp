@@ -58,6 +58,7 @@ PausablePg::PausablePg()
         return;
     }
     port_ = QString::fromLatin1(start.readAllStandardOutput().trimmed());
+    stopWhenThisProcessEnds();
     qputenv("QUILLMERE_PG_HOST", "127.0.0.1");
     qputenv("QUILLMERE_PG_PORT", port_.toLatin1());
     qputenv("QUILLMERE_PG_USER", "quillmere");
@@ -73,6 +74,27 @@ PausablePg::~PausablePg()
     qputenv("QUILLMERE_PG_HOST", savedHost_);
     qputenv("QUILLMERE_PG_PORT", savedPort_);
     qputenv("QUILLMERE_PG_USER", savedUser_);
+}
+
+// A test that dies (a crash, a kill, a time-out) never reaches the destructor: a watcher
+// outside the process stops the server once the process is gone.
+void PausablePg::stopWhenThisProcessEnds()
+{
+    QProcess watcher;
+    watcher.setProgram(QStringLiteral("sh"));
+    watcher.setArguments(
+        {QStringLiteral("-c"),
+         // Waits for the test, thaws a paused server, stops it.
+         QStringLiteral("while kill -0 \"$0\" 2>/dev/null; do sleep 1; done; "
+                        "pm=$(head -n 1 \"$2/data/postmaster.pid\" 2>/dev/null); "
+                        "[ -n \"$pm\" ] && kill -CONT $pm $(cat /proc/$pm/task/$pm/children) "
+                        "2>/dev/null; sh \"$1\" stop \"$2\""),
+         QString::number(QCoreApplication::applicationPid()), script(), dir_});
+    watcher.setWorkingDirectory(QDir::tempPath());
+    watcher.setStandardInputFile(QProcess::nullDevice());
+    watcher.setStandardOutputFile(QProcess::nullDevice());
+    watcher.setStandardErrorFile(QProcess::nullDevice());
+    watcher.startDetached();
 }
 
 void PausablePg::pause()

@@ -27,6 +27,7 @@ public:
 
 private:
     void signalAll(int signal);
+    void stopWhenThisProcessEnds();
 
     QString dir_;
     QString port_;

@@ -12,7 +12,7 @@ namespace generators::dataclasses
 namespace
 {
 
-// M3 and M5 end in one blank; <TableClass> is text of the comment.
+// Two of the comment lines end in one blank; <TableClass> is text of the comment.
 const LineTable kModuleHead{u"data classes head", {u"ns"}, {}, uR"(
 NameSpace <ns>
     'For each Table :
