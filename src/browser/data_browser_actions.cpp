@@ -1,5 +1,6 @@
 // The Data Browser's queries, grid picks and export.
 
+#include "app/action_guard.h"
 #include "browser/browser_queries.h"
 #include "browser/data_browser_page.h"
 #include "browser/date_bound.h"
@@ -7,9 +8,7 @@
 #include "platform/ado/row_cursor.h"
 #include "platform/user_feedback.h"
 
-#include "app/action_guard.h"
 #include <QHeaderView>
-
 #include <QLocale>
 #include <QPointer>
 #include <QTimer>

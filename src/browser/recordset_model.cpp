@@ -45,9 +45,8 @@ bool RecordsetModel::readChunk(QList<QStringList>* rows)
         if (!status.ok)
             emit readFailed(status.message);
     }
-    if (alive)
-        emit readEnded();
-    return current && alive;
+    emit readEnded();
+    return current;
 }
 
 void RecordsetModel::appendRows(const QList<QStringList>& rows)

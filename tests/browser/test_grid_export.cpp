@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QScopeGuard>
 #include <ctime>
 
@@ -191,6 +192,29 @@ private slots:
         QVERIFY(f.opened.isEmpty());
         // A workbook that is not shown leaves no file behind.
         QVERIFY(QDir(f.exportFolder()).entryList(QDir::Files).isEmpty());
+    }
+
+    // A disk with no room for the workbook: "Export failed", naming the full disk.
+    void fullDisk()
+    {
+        const QString full = f.exportFolder() + QStringLiteral("/full");
+        QVERIFY(QDir().mkpath(full));
+        // A file system smaller than the smallest workbook.
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=4k"), QStringLiteral("tmpfs"), full}) != 0)
+            QSKIP("no small file system can be mounted here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {full}); });
+        f.page->setExportFolder(full);
+        f.open(QStringLiteral("Customers"));
+        QTest::mouseClick(f.ui->Command4, Qt::LeftButton);
+        QCOMPARE(f.messages.size(), 1);
+        const QStringList lines = f.messages.first().split(QLatin1Char('\n'));
+        QCOMPARE(lines.first(), QStringLiteral("Export failed"));
+        QVERIFY2(lines.size() == 2 && lines.at(1).startsWith(QStringLiteral("The disk is full")),
+                 qPrintable(f.messages.first()));
+        QVERIFY(f.opened.isEmpty());
+        QVERIFY(QDir(full).entryList(QDir::Files).isEmpty());
     }
 
 private:
