@@ -142,8 +142,10 @@ private slots:
         server_->pause();
         QTimer::singleShot(300ms, [&] {
             clickedInside = ui->ss2->model()->rowCount() == 500;
-            window->findChild<QPushButton*>(button)->click();
+            // The read still waits below this call whatever the server does now; thawed
+            // first, a click that wrongly went ahead fails the test instead of hanging it.
             server_->resume();
+            window->findChild<QPushButton*>(button)->click();
         });
         scrollToEnd(*ui);
         QVERIFY(clickedInside);
@@ -213,8 +215,8 @@ private slots:
         bool clickedInside = false;
         QTimer::singleShot(300ms, [&] {
             clickedInside = ui->ss2->model()->rowCount() == 500;
-            QTest::mouseClick(ui->c_srt[1], Qt::LeftButton);
             server_->resume();
+            QTest::mouseClick(ui->c_srt[1], Qt::LeftButton);
         });
         scrollToEnd(*ui);
         QVERIFY(clickedInside);
