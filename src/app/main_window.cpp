@@ -102,6 +102,7 @@ MainWindow::MainWindow(Session& session, Program& program)
 
     dataBrowser = new browser::DataBrowserPage(session_.messages(), area);
     dataBrowser->attachDataControl(&form().Data2);
+    dataBrowser->attachRunGuard(&session_.runGuard());
     vbGenerator = new VbGeneratorPage(session_.runGuard(), area);
     connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), area);
     aspxGenerator = new AspxGeneratorPage(area);

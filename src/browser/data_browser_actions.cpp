@@ -1,5 +1,6 @@
 // The Data Browser's queries, grid picks and export.
 
+#include "app/action_guard.h"
 #include "browser/browser_queries.h"
 #include "browser/data_browser_page.h"
 #include "browser/date_bound.h"
@@ -9,12 +10,61 @@
 
 #include <QHeaderView>
 #include <QLocale>
-#include <QScopedValueRollback>
+#include <QPointer>
+#include <QTimer>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace browser
 {
+
+// A browser action holding the run guard for as long as it runs. Clicked while another
+// browser read or action holds it, the action waits: it is kept and runs once that read
+// has ended (the last one clicked wins). Clicked while anything else holds the guard (a
+// generation run, a Connect), it is refused, as those refuse each other.
+class DataBrowserPage::Action
+{
+public:
+    Action(DataBrowserPage& page, std::function<void()> again) : page_(page), alive_(&page)
+    {
+        if (page.acting_ || page.model_->reading()) {
+            page.pending_ = std::move(again);
+            return;
+        }
+        guard_.emplace(*page.guard_);
+        if (*guard_)
+            page.acting_ = true;
+    }
+    ~Action()
+    {
+        if (!*this || !alive_)
+            return;
+        page_.acting_ = false;
+        page_.runPendingLater();
+    }
+    Action(const Action&) = delete;
+    Action& operator=(const Action&) = delete;
+
+    // True when the action holds the guard and goes on now.
+    explicit operator bool() const { return guard_ && *guard_; }
+
+private:
+    DataBrowserPage& page_;
+    const QPointer<DataBrowserPage> alive_;
+    std::optional<app::ActionGuard> guard_;
+};
+
+void DataBrowserPage::runPendingLater()
+{
+    // Queued: the read that ends is still on the stack, and the guard still held.
+    QTimer::singleShot(0, this, [this] {
+        if (!pending_ || acting_ || model_->reading())
+            return;
+        const std::function<void()> action = std::exchange(pending_, {});
+        action();
+    });
+}
 
 void DataBrowserPage::showQuery(const QString& query, const QString& counted)
 {
@@ -56,12 +106,29 @@ QString DataBrowserPage::selectedTable()
 void DataBrowserPage::fitColumns()
 {
     QHeaderView* header = ss2->horizontalHeader();
-    const int widest = header->fontMetrics().horizontalAdvance(QLatin1Char('x')) * kWidestColumnChars;
-    ss2->resizeColumnsToContents();
+    columnWidths_.clear();
+    // The header's own text always fits.
     for (int column = 0; column < model_->columnCount(); ++column) {
-        // The header's own text always fits.
-        const int floor = header->sectionSizeHint(column);
-        header->resizeSection(column, std::max(floor, std::min(header->sectionSize(column), widest)));
+        columnWidths_.append(header->sectionSizeHint(column));
+        header->resizeSection(column, columnWidths_.last());
+    }
+    widenColumns(0, model_->rowCount() - 1);
+}
+
+void DataBrowserPage::widenColumns(int first, int last)
+{
+    QHeaderView* header = ss2->horizontalHeader();
+    const int widest = header->fontMetrics().horizontalAdvance(QLatin1Char('x')) * kWidestColumnChars;
+    const int gridLine = ss2->showGrid() ? 1 : 0;
+    for (int column = 0; column < int(columnWidths_.size()) && column < model_->columnCount(); ++column) {
+        int needed = 0;
+        for (int row = first; row <= last; ++row)
+            needed = std::max(needed, ss2->sizeHintForIndex(model_->index(row, column)).width() + gridLine);
+        needed = std::min(needed, widest);
+        if (needed > columnWidths_[column]) {
+            columnWidths_[column] = needed;
+            header->resizeSection(column, needed);
+        }
     }
 }
 
@@ -86,9 +153,12 @@ void DataBrowserPage::recc()
 
 void DataBrowserPage::Command2_Click()
 {
-    if (running_)
+    // With no table chosen there is nothing to open.
+    if (t->selectedText().isEmpty())
         return;
-    const QScopedValueRollback running(running_, true);
+    const Action action(*this, [this] { Command2_Click(); });
+    if (!action)
+        return;
     showQuery(openQuery(selectedTable()));
     c->clear();
     v->clear();
@@ -97,9 +167,11 @@ void DataBrowserPage::Command2_Click()
 
 void DataBrowserPage::c_srt_Click(int index)
 {
-    if ((index != 0 && index != 1) || running_)
+    if ((index != 0 && index != 1) || t->selectedText().isEmpty())
         return;
-    const QScopedValueRollback running(running_, true);
+    const Action action(*this, [this, index] { c_srt_Click(index); });
+    if (!action)
+        return;
     const QString table = selectedTable();
     // The order changes no count: the rows are counted unsorted.
     showQuery(sortQuery(table, c->text(), index == 1), openQuery(table));
@@ -108,9 +180,11 @@ void DataBrowserPage::c_srt_Click(int index)
 
 void DataBrowserPage::Command7_Click()
 {
-    if (running_)
+    if (t->selectedText().isEmpty())
         return;
-    const QScopedValueRollback running(running_, true);
+    const Action action(*this, [this] { Command7_Click(); });
+    if (!action)
+        return;
     int kind = NoFilter;
     for (int i = 0; i < 4; ++i) {
         if (s1[std::size_t(i)]->isChecked())
@@ -122,9 +196,11 @@ void DataBrowserPage::Command7_Click()
 
 void DataBrowserPage::Command10_Click()
 {
-    if (running_)
+    if (t->selectedText().isEmpty())
         return;
-    const QScopedValueRollback running(running_, true);
+    const Action action(*this, [this] { Command10_Click(); });
+    if (!action)
+        return;
     const RangeKind kind = rangeKind(tp->text());
     QString from = sfr->text();
     QString to = sto->text();
@@ -169,19 +245,26 @@ void DataBrowserPage::ss2_pick_value()
 
 void DataBrowserPage::Command4_Click()
 {
-    if (running_)
+    const Action action(*this, [this] { Command4_Click(); });
+    if (!action)
         return;
-    const QScopedValueRollback running(running_, true);
     platform::setWaitCursor(true);
     // The export reads the grid's query afresh, from its first row to its last.
     std::unique_ptr<platform::ado::RowCursor> rows;
+    platform::ado::Status opened;
     if (data2_ && lastQueryRead_)
-        data2_->openCursor(&rows);
+        opened = data2_->openCursor(&rows);
     QString written;
-    const ExportOutcome outcome = exportRows(rows.get(), t->selectedText(), exportFolder_, opener_, &written);
+    ExportProblem problem;
+    ExportOutcome outcome = ExportOutcome::Failed;
+    if (opened.ok) {
+        outcome = exportRows(rows.get(), t->selectedText(), exportFolder_, opener_, &written, &problem);
+    } else {
+        problem.reason = QStringLiteral("the rows could not be read: ") + opened.message;
+    }
     platform::setWaitCursor(false);
     if (outcome != ExportOutcome::Shown)
-        messages_.show(exportMessage(outcome, written), window());
+        messages_.show(exportMessage(outcome, written, problem), window());
 }
 
 } // namespace browser

@@ -1,5 +1,6 @@
 #include "browser/data_browser_page.h"
 
+#include "app/action_guard.h"
 #include "browser/recordset_model.h"
 #include "platform/colours.h"
 
@@ -97,6 +98,7 @@ DataBrowserPage::DataBrowserPage(const platform::Messages& messages, QWidget* pa
     ss2->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     model_ = new RecordsetModel(ss2);
     ss2->setModel(model_);
+    attachRunGuard(nullptr);
     right->addWidget(ss2, 1);
 
     auto* exportRow = new QHBoxLayout();
@@ -189,6 +191,11 @@ void DataBrowserPage::connectHandlers()
     // A click on the row already selected changes no row, and is a click all the same.
     connect(t, &QListWidget::itemClicked, this, &DataBrowserPage::t_Click);
     connect(model_, &RecordsetModel::readFailed, this, &DataBrowserPage::reportFailure);
+    connect(model_, &RecordsetModel::readEnded, this, &DataBrowserPage::runPendingLater);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { columnWidths_.clear(); });
+    // Rows read as the grid scrolls may be wider than the first ones.
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { widenColumns(first, last); });
     connect(Command2, &QPushButton::clicked, this, &DataBrowserPage::Command2_Click);
     for (int i = 0; i < 2; ++i)
         connect(c_srt[std::size_t(i)], &QPushButton::clicked, this, [this, i] { c_srt_Click(i); });
@@ -224,6 +231,13 @@ void DataBrowserPage::clearRecordCount()
 void DataBrowserPage::attachDataControl(platform::ado::DataControl* data)
 {
     data2_ = data;
+}
+
+void DataBrowserPage::attachRunGuard(app::RunGuard* guard)
+{
+    static app::RunGuard unattached;
+    guard_ = guard ? guard : &unattached;
+    model_->setRunGuard(guard_);
 }
 
 void DataBrowserPage::chdbc_Click(int index)

@@ -12,6 +12,12 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <array>
+#include <functional>
+
+namespace app
+{
+class RunGuard;
+}
 
 namespace browser
 {
@@ -34,6 +40,10 @@ public:
 
     // The data control whose recordset the grid shows (the window's Data2).
     void attachDataControl(platform::ado::DataControl* data);
+    // The program's run guard: the browser's queries, counts, reads and exports hold it
+    // while they wait on the database, and are refused while another action holds it. A
+    // page given none shares one with the other pages given none.
+    void attachRunGuard(app::RunGuard* guard);
     // Where exported workbooks are written (the temporary folder by default) and what opens
     // them (the desktop's program for the file type by default).
     void setExportFolder(const QString& folder) { exportFolder_ = folder; }
@@ -71,6 +81,8 @@ signals:
     void queryShown();
 
 private:
+    class Action;
+
     app::SortedList* t = nullptr;            // tables (or views) of the catalogue
     QPushButton* Command2 = nullptr;         // "Open Table..."
     app::TextBox* tp = nullptr;              // data type code of the picked column
@@ -107,14 +119,23 @@ private:
     QString selectedTable();
     // Columns as wide as their header and the rows read so far, within a sensible width.
     void fitColumns();
+    // Widens the columns that rows `first` to `last` need wider, within the same width.
+    void widenColumns(int first, int last);
+    // Runs the action kept during a browser read once no browser read is under way.
+    void runPendingLater();
 
     const platform::Messages& messages_;
     platform::ado::DataControl* data2_ = nullptr;
     RecordsetModel* model_ = nullptr;
     bool lastQueryRead_ = false;
-    // A query or export under way: the window handles events while the database works,
-    // and a second one waits for none of them but is refused.
-    bool running_ = false;
+    app::RunGuard* guard_ = nullptr;
+    // A query, count or export of this page holds the guard: the window handles events
+    // while the database works, and a browser action clicked meanwhile waits for it.
+    bool acting_ = false;
+    // The last browser action clicked during a browser read, run when the read ends.
+    std::function<void()> pending_;
+    // The width each column has been given since the last query.
+    QList<int> columnWidths_;
     QString countSource_;
     QString exportFolder_;
     SpreadsheetOpener opener_ = openWithDesktop;

@@ -164,15 +164,26 @@ bool openWithDesktop(const QString& path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-QString exportMessage(ExportOutcome outcome, const QString& writtenPath)
+QString exportMessage(ExportOutcome outcome, const QString& writtenPath, const ExportProblem& problem)
 {
     switch (outcome) {
     case ExportOutcome::CannotOpen:
         return QStringLiteral("Excel cannot be open");
     case ExportOutcome::NotOpened:
         return QStringLiteral("Excel cannot be open") + QLatin1Char('\n') + writtenPath;
-    case ExportOutcome::Failed:
-        return QStringLiteral("Export failed");
+    case ExportOutcome::Failed: {
+        QString text = QStringLiteral("Export failed");
+        if (!problem.reason.isEmpty()) {
+            QString reason = problem.reason.simplified();
+            reason[0] = reason[0].toUpper();
+            text += QLatin1Char('\n') + reason;
+        }
+        if (problem.cutShort)
+            text +=
+                QStringLiteral("\n%1 rows had been written when the export stopped; no workbook was kept.")
+                    .arg(problem.rowsWritten);
+        return text;
+    }
     case ExportOutcome::Shown:
         break;
     }
@@ -180,13 +191,18 @@ QString exportMessage(ExportOutcome outcome, const QString& writtenPath)
 }
 
 ExportOutcome exportRows(platform::ado::RowCursor* rows, const QString& sheetName, const QString& folder,
-                         const SpreadsheetOpener& open, QString* writtenPath)
+                         const SpreadsheetOpener& open, QString* writtenPath, ExportProblem* problem)
 {
+    ExportProblem unused;
+    ExportProblem& why = problem ? *problem : unused;
+    why = ExportProblem();
     // The workbook, its sheet and the header row.
     QTemporaryFile file(fileTemplate(folder, sheetName));
     file.setAutoRemove(false);
-    if (!file.open())
-        return ExportOutcome::CannotOpen;
+    if (!file.open()) {
+        why.reason = QStringLiteral("the folder %1 cannot be written to: %2").arg(folder, file.errorString());
+        return ExportOutcome::Failed;
+    }
     const QString path = file.fileName();
     file.close();
     UnlessKept cleanup(path);
@@ -202,16 +218,25 @@ ExportOutcome exportRows(platform::ado::RowCursor* rows, const QString& sheetNam
             return ExportOutcome::CannotOpen;
     }
 
+    // A read that fails (a dropped link, say) leaves the workbook short of rows: it is
+    // not kept, and the message says where the rows stopped.
+    const auto cutShort = [&](const platform::ado::Status& read, int written) {
+        why.reason = QStringLiteral("the rows could not be read: ") + read.message;
+        why.rowsWritten = written;
+        why.cutShort = true;
+        return ExportOutcome::Failed;
+    };
     // A query without records has no first record to move to.
     QList<QStringList> chunk;
-    rows->fetch(kExportChunk, &chunk);
+    platform::ado::Status read = rows->fetch(kExportChunk, &chunk);
+    if (!read.ok)
+        return cutShort(read, 0);
     if (chunk.isEmpty())
         return ExportOutcome::Failed;
     fitColumns(book, fields, chunk);
     int row = 1;
 
-    // The records, a chunk at a time; a cell that cannot take its value stays empty, and
-    // a read that fails ends the rows.
+    // The records, a chunk at a time; a cell that cannot take its value stays empty.
     while (!chunk.isEmpty()) {
         for (const QStringList& record : std::as_const(chunk)) {
             ++row;
@@ -219,13 +244,17 @@ ExportOutcome exportRows(platform::ado::RowCursor* rows, const QString& sheetNam
                 writeCell(book, row, i + 1, fields[i].type, record.value(i));
         }
         chunk.clear();
-        rows->fetch(kExportChunk, &chunk);
+        read = rows->fetch(kExportChunk, &chunk);
+        if (!read.ok)
+            return cutShort(read, row - 1);
     }
     // Packing a large workbook takes seconds: the window goes on meanwhile.
     bool saved = false;
     platform::runWhileYielding([&] { saved = book.save(); });
-    if (!saved)
+    if (!saved) {
+        why.reason = book.errorString();
         return ExportOutcome::Failed;
+    }
     cleanup.keep();
     if (writtenPath)
         *writtenPath = path;

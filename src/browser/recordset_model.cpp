@@ -1,6 +1,10 @@
 #include "browser/recordset_model.h"
 
+#include "app/action_guard.h"
 #include "platform/ado/row_cursor.h"
+
+#include <QPointer>
+#include <optional>
 
 namespace browser
 {
@@ -10,26 +14,48 @@ RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
 void RecordsetModel::rebind(const std::shared_ptr<platform::ado::RowCursor>& cursor)
 {
     beginResetModel();
+    ++binding_;
     cursor_ = cursor;
+    // A read of the previous cursor may still be waiting below this call; it is dropped
+    // when it returns, and this cursor's reads do not wait for it.
+    reading_ = false;
     fields_ = cursor ? cursor->fields() : QList<platform::ado::Field>();
     rows_.reset(int(fields_.size()));
-    rows_.append(readChunk());
     endResetModel();
+    QList<QStringList> first;
+    if (readChunk(&first))
+        appendRows(first);
 }
 
-QList<QStringList> RecordsetModel::readChunk()
+bool RecordsetModel::readChunk(QList<QStringList>* rows)
 {
-    QList<QStringList> rows;
     const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
     // The view may ask again while a read is under way (the read lets events through).
     if (!cursor || cursor->atEnd() || reading_)
-        return rows;
+        return true;
+    const QPointer<RecordsetModel> alive(this);
+    const quint64 binding = binding_;
     reading_ = true;
-    const platform::ado::Status status = cursor->fetch(kChunk, &rows);
-    reading_ = false;
-    if (!status.ok)
-        emit readFailed(status.message);
-    return rows;
+    const platform::ado::Status status = cursor->fetch(kChunk, rows);
+    if (!alive)
+        return false;
+    const bool current = binding == binding_;
+    if (current) {
+        reading_ = false;
+        if (!status.ok)
+            emit readFailed(status.message);
+    }
+    emit readEnded();
+    return current;
+}
+
+void RecordsetModel::appendRows(const QList<QStringList>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    beginInsertRows({}, rows_.rowCount(), rows_.rowCount() + int(rows.size()) - 1);
+    rows_.append(rows);
+    endInsertRows();
 }
 
 int RecordsetModel::rowCount(const QModelIndex& parent) const
@@ -68,7 +94,7 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
 
 bool RecordsetModel::canFetchMore(const QModelIndex& parent) const
 {
-    if (parent.isValid() || reading_)
+    if (parent.isValid() || reading_ || (guard_ && guard_->busy()))
         return false;
     const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
     return cursor && !cursor->atEnd();
@@ -78,12 +104,15 @@ void RecordsetModel::fetchMore(const QModelIndex& parent)
 {
     if (!canFetchMore(parent))
         return;
-    const QList<QStringList> more = readChunk();
-    if (more.isEmpty())
-        return;
-    beginInsertRows({}, rows_.rowCount(), rows_.rowCount() + int(more.size()) - 1);
-    rows_.append(more);
-    endInsertRows();
+    std::optional<app::ActionGuard> guard;
+    if (guard_) {
+        guard.emplace(*guard_);
+        if (!*guard)
+            return;
+    }
+    QList<QStringList> more;
+    if (readChunk(&more))
+        appendRows(more);
 }
 
 } // namespace browser

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <xlsxwriter.h>
 
 namespace platform
@@ -139,10 +140,14 @@ bool SpreadsheetWorkbook::save()
     if (!workbook_)
         return fail(QStringLiteral("the workbook is not open"));
     // workbook_close frees the workbook whatever it returns.
+    errno = 0;
     const lxw_error rc = workbook_close(workbook_);
+    const int written = errno;
     workbook_ = nullptr;
     sheet_ = nullptr;
     std::fill(std::begin(dateTimeFormats_), std::end(dateTimeFormats_), nullptr);
+    if (rc != LXW_NO_ERROR && (written == ENOSPC || written == EDQUOT))
+        return fail(QStringLiteral("the disk is full: %1 cannot be written").arg(path_));
     if (rc != LXW_NO_ERROR)
         return fail(QStringLiteral("cannot write %1: %2").arg(path_, QString::fromUtf8(lxw_strerror(rc))));
     return true;

@@ -448,6 +448,53 @@ private slots:
         QVERIFY(db.query(QStringLiteral("DROP TABLE Big"), &none).ok);
     }
 
+    // Rows read as the grid scrolls widen the columns that need it: the last rows'
+    // values are drawn whole, however narrow the first ones were.
+    void columnsWidenAsRowsArrive()
+    {
+        QVERIFY(f.exec(QStringLiteral(
+            "CREATE TABLE Wide AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+            "1200) "
+            "SELECT i, CASE WHEN i <= 500 THEN 'a' ELSE 'a value far wider than the first rows' END AS label "
+            "FROM n")));
+        f.ui->t->addItem(QStringLiteral("Wide"));
+        f.open(QStringLiteral("Wide"));
+        QTableView* grid = f.ui->ss2;
+        const int narrow = grid->columnWidth(1);
+        while (f.grid()->canFetchMore({}))
+            f.grid()->fetchMore({});
+        QCOMPARE(f.grid()->rowCount(), 1200);
+        for (int column : {0, 1}) {
+            const int needed = grid->sizeHintForIndex(f.grid()->index(1199, column)).width();
+            QVERIFY2(grid->columnWidth(column) >= needed, qPrintable(QStringLiteral("column %1: %2 < %3")
+                                                                         .arg(column)
+                                                                         .arg(grid->columnWidth(column))
+                                                                         .arg(needed)));
+        }
+        QVERIFY(grid->columnWidth(1) > narrow);
+        f.stopPage();
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE Wide")));
+    }
+
+    // With no table chosen, the queries do nothing: no driver error, the grid as it was.
+    void noTableChosen()
+    {
+        auto& p = *f.page;
+        const auto& ui = *f.ui;
+        f.open(QStringLiteral("Customers"));
+        QCOMPARE(f.grid()->rowCount(), 3);
+        ui.t->clearSelection();
+        ui.t->setCurrentRow(-1);
+        QSignalSpy failures(&p, &browser::DataBrowserPage::queryFailed);
+        ui.c->setText(QStringLiteral("Name"));
+        for (QPushButton* button : {ui.Command2, ui.c_srt[0], ui.Command7, ui.Command10})
+            QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(failures.isEmpty());
+        QCOMPARE(f.data2->recordSource(), QStringLiteral("SELECT * from Customers"));
+        QCOMPARE(f.grid()->rowCount(), 3);
+        QCOMPARE(ui.nr->text(), QStringLiteral("3"));
+    }
+
     // A Connect or Close Connexion ends the data control's query: the grid keeps the rows
     // it has and reads no more until the next query.
     void connectionChangeKeepsTheRowsShown_data()

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QScopeGuard>
 #include <ctime>
 
@@ -150,7 +151,7 @@ private slots:
         QTest::newRow("last query rejected") << "rejected"
                                              << "Excel cannot be open";
         QTest::newRow("folder cannot take the workbook") << "no folder"
-                                                         << "Excel cannot be open";
+                                                         << "Export failed";
         QTest::newRow("no rows") << "empty"
                                  << "Export failed";
     }
@@ -178,10 +179,42 @@ private slots:
             QCOMPARE(ui.nr->text(), QStringLiteral("0"));
         }
         QTest::mouseClick(ui.Command4, Qt::LeftButton);
-        QCOMPARE(f.messages, QStringList{message});
+        QCOMPARE(f.messages.size(), 1);
+        const QStringList lines = f.messages.first().split(QLatin1Char('\n'));
+        QCOMPARE(lines.first(), message);
+        // A folder that cannot take the file is named, and the spreadsheet program is
+        // not blamed for it.
+        if (situation == QLatin1String("no folder"))
+            QVERIFY2(lines.size() == 2 && lines.at(1).contains(f.exportFolder() + QStringLiteral("/missing")),
+                     qPrintable(f.messages.first()));
+        else
+            QCOMPARE(lines.size(), 1);
         QVERIFY(f.opened.isEmpty());
         // A workbook that is not shown leaves no file behind.
         QVERIFY(QDir(f.exportFolder()).entryList(QDir::Files).isEmpty());
+    }
+
+    // A disk with no room for the workbook: "Export failed", naming the full disk.
+    void fullDisk()
+    {
+        const QString full = f.exportFolder() + QStringLiteral("/full");
+        QVERIFY(QDir().mkpath(full));
+        // A file system smaller than the smallest workbook.
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=4k"), QStringLiteral("tmpfs"), full}) != 0)
+            QSKIP("no small file system can be mounted here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {full}); });
+        f.page->setExportFolder(full);
+        f.open(QStringLiteral("Customers"));
+        QTest::mouseClick(f.ui->Command4, Qt::LeftButton);
+        QCOMPARE(f.messages.size(), 1);
+        const QStringList lines = f.messages.first().split(QLatin1Char('\n'));
+        QCOMPARE(lines.first(), QStringLiteral("Export failed"));
+        QVERIFY2(lines.size() == 2 && lines.at(1).startsWith(QStringLiteral("The disk is full")),
+                 qPrintable(f.messages.first()));
+        QVERIFY(f.opened.isEmpty());
+        QVERIFY(QDir(full).entryList(QDir::Files).isEmpty());
     }
 
 private:

@@ -187,7 +187,8 @@ public:
     Status query(const QString& sql, Recordset* out, bool fieldsOnly = false);
 
     // Runs a query and leaves its rows to be read through the cursor, which keeps the
-    // connection's handle open for as long as it lives.
+    // connection's handle open for as long as it lives. A statement or a read that finds
+    // the link dropped closes the connection.
     Status openCursor(const QString& sql, std::unique_ptr<RowCursor>* out);
     // The number of rows a query gives, counted by the database where it can.
     Status countRows(const QString& sql, qint64* count);
@@ -253,14 +254,18 @@ public:
     void setCatalogueTimeLimit(std::chrono::milliseconds limit);
 
 private:
-    Status ensureOpen(ResultReading reading);
+    // The open connection (opened afresh when needed) into `connection`, which the caller
+    // holds for the length of its call.
+    Status ensureOpen(ResultReading reading, std::shared_ptr<Connection>* connection);
 
     std::chrono::milliseconds catalogueLimit_ = kCatalogueTimeLimit;
     QString connectionString_;
     QString recordSource_;
     Recordset recordset_;
-    // Declared after the connection, so that it goes first.
-    std::unique_ptr<Connection> connection_;
+    // Shared with the call under way: a new string or a close during a call's wait lets
+    // go of the connection, and the call still returns into a live one. Declared before
+    // the cursor, so that the cursor goes first.
+    std::shared_ptr<Connection> connection_;
     std::shared_ptr<RowCursor> cursor_;
     ResultReading openedReading_ = ResultReading::Whole;
     QString openedWith_;

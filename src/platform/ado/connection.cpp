@@ -323,36 +323,65 @@ void DataControl::allowNewTry()
         openFailure_.reset();
 }
 
-Status DataControl::ensureOpen(ResultReading reading)
+Status DataControl::ensureOpen(ResultReading reading, std::shared_ptr<Connection>* connection)
 {
+    connection->reset();
     // A string that failed to open is not retried on every refresh (a generator refreshes
     // once per table, and each try may wait for the login timeout); setting the string
     // again allows a new try.
     if (openFailure_ && openedWith_ == connectionString_)
         return *openFailure_;
     if (connection_ && connection_->state() == adStateOpen && openedWith_ == connectionString_ &&
-        (openedReading_ == reading || reading == ResultReading::Whole))
+        (openedReading_ == reading || reading == ResultReading::Whole)) {
+        *connection = connection_;
         return {};
+    }
     cursor_.reset();
-    connection_ = std::make_unique<Connection>();
-    connection_->setCatalogueTimeLimit(catalogueLimit_);
-    openedWith_ = connectionString_;
+    auto opening = std::make_shared<Connection>();
+    opening->setCatalogueTimeLimit(catalogueLimit_);
+    connection_ = opening;
+    const QString string = connectionString_;
+    openedWith_ = string;
     openedReading_ = reading;
     openFailure_.reset();
-    const Status opened = connection_->open(connectionString_, reading);
-    if (!opened.ok)
+    const Status opened = opening->open(string, reading);
+    // A new string or a close while the login waited: this connection is no longer the
+    // control's, and what it would serve belongs to a query nobody asked for any more.
+    if (connection_ != opening)
+        return Status::failure(QStringLiteral("the connection was closed while it opened"));
+    if (!opened.ok) {
         openFailure_ = opened;
-    return opened;
+        return opened;
+    }
+    *connection = opening;
+    return {};
 }
+
+namespace
+{
+
+// The call returned on a connection the control let go of meanwhile (a new string, a
+// close): its result belongs to nobody.
+Status replacedDuringTheCall()
+{
+    return Status::failure(QStringLiteral("the connection was closed while the query ran"));
+}
+
+} // namespace
 
 Status DataControl::refresh(bool fieldsOnly)
 {
     recordset_ = Recordset();
     cursor_.reset();
-    const Status opened = ensureOpen(ResultReading::Whole);
+    std::shared_ptr<Connection> connection;
+    const Status opened = ensureOpen(ResultReading::Whole, &connection);
     if (!opened.ok)
         return opened;
-    const Status status = connection_->query(recordSource_, &recordset_, fieldsOnly);
+    Recordset result;
+    const Status status = connection->query(recordSource_, &result, fieldsOnly);
+    if (connection_ != connection)
+        return replacedDuringTheCall();
+    recordset_ = std::move(result);
     // A server that stopped answering is not asked again (and waited for again) at every
     // refresh of the action: the next action, or a new Connect, allows a new try.
     if (status.unanswered)
@@ -364,11 +393,14 @@ Status DataControl::refreshCursor()
 {
     recordset_ = Recordset();
     cursor_.reset();
-    const Status opened = ensureOpen(ResultReading::OnDemand);
+    std::shared_ptr<Connection> connection;
+    const Status opened = ensureOpen(ResultReading::OnDemand, &connection);
     if (!opened.ok)
         return opened;
     std::unique_ptr<RowCursor> cursor;
-    const Status status = connection_->openCursor(recordSource_, &cursor);
+    const Status status = connection->openCursor(recordSource_, &cursor);
+    if (connection_ != connection)
+        return replacedDuringTheCall();
     cursor_ = std::move(cursor);
     return status;
 }
@@ -376,41 +408,52 @@ Status DataControl::refreshCursor()
 Status DataControl::openCursor(std::unique_ptr<RowCursor>* out)
 {
     out->reset();
-    const Status opened = ensureOpen(ResultReading::OnDemand);
+    std::shared_ptr<Connection> connection;
+    const Status opened = ensureOpen(ResultReading::OnDemand, &connection);
     if (!opened.ok)
         return opened;
     // A second reader goes through a connection of its own: a driver that steps through
     // one result at a time per connection (SQLite's) would otherwise read the rest of
     // the grid's result into memory to make way for it. The cursor keeps that
     // connection's handle for as long as it lives.
+    const QString string = connectionString_;
+    const QString source = recordSource_;
     Connection own;
-    const Status ownOpened = own.open(connectionString_, ResultReading::OnDemand);
+    const Status ownOpened = own.open(string, ResultReading::OnDemand);
     if (!ownOpened.ok)
         return ownOpened;
-    return own.openCursor(recordSource_, out);
+    return own.openCursor(source, out);
 }
 
 Status DataControl::countRows(const QString& sql, qint64* count)
 {
     *count = 0;
-    const Status opened = ensureOpen(ResultReading::OnDemand);
+    std::shared_ptr<Connection> connection;
+    const Status opened = ensureOpen(ResultReading::OnDemand, &connection);
     if (!opened.ok)
         return opened;
-    return connection_->countRows(sql, count);
+    qint64 counted = 0;
+    const Status status = connection->countRows(sql, &counted);
+    if (connection_ != connection)
+        return replacedDuringTheCall();
+    *count = counted;
+    return status;
 }
 
 Status DataControl::describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out)
 {
     out->clear();
-    const Status opened = ensureOpen(ResultReading::Whole);
-    return opened.ok ? connection_->describeAhead(queries, out) : opened;
+    std::shared_ptr<Connection> connection;
+    const Status opened = ensureOpen(ResultReading::Whole, &connection);
+    return opened.ok ? connection->describeAhead(queries, out) : opened;
 }
 
 QString DataControl::tableInSql(const QString& table)
 {
-    if (!ensureOpen(ResultReading::OnDemand).ok)
+    std::shared_ptr<Connection> connection;
+    if (!ensureOpen(ResultReading::OnDemand, &connection).ok)
         return platform::ado::tableInSql(table, QStringLiteral("\""));
-    return platform::ado::tableInSql(table, connection_->identifierQuote(), connection_->unquotedCase());
+    return platform::ado::tableInSql(table, connection->identifierQuote(), connection->unquotedCase());
 }
 
 } // namespace platform::ado

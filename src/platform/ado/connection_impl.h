@@ -24,6 +24,9 @@ struct Link {
 
     SQLHDBC dbc = SQL_NULL_HDBC;
     bool connected = false;
+    // A call on the link found it dropped by the server: the connection counts as closed,
+    // and its user opens a new one.
+    bool lost = false;
 };
 
 struct Connection::Impl {
@@ -43,7 +46,7 @@ struct Connection::Impl {
     std::shared_ptr<const AccessCatalogue> accessCatalogue;
     Status accessFailure;
 
-    bool open() const { return link && link->connected; }
+    bool open() const { return link && link->connected && !link->lost; }
     // Lets go of the link: closed at once, or by the call still using it when it returns.
     void release() { link.reset(); }
 };

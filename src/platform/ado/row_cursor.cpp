@@ -149,6 +149,16 @@ Status RowCursor::fetchDerived(int count, QList<QStringList>* rows)
     return {};
 }
 
+void RowCursor::failedWith(Status* status, const Status& failure)
+{
+    *status = failure;
+    // A read that failed because the server dropped the link closes the connection it
+    // was made on: the next query opens a new one instead of failing on the dead link.
+    if (odbc::connectionLost(SQL_HANDLE_STMT, state_->statement.handle(), state_->link->dbc))
+        state_->link->lost = true;
+    finish();
+}
+
 Status RowCursor::fetch(int count, QList<QStringList>* rows)
 {
     if (derived_)
@@ -160,8 +170,10 @@ Status RowCursor::fetch(int count, QList<QStringList>* rows)
         for (int n = 0; n < count && !atEnd_; ++n) {
             QStringList row;
             bool end = false;
-            status = odbc::fetchRow(state_->statement, fields_, &row, &end);
-            if (!status.ok || end)
+            const Status read = odbc::fetchRow(state_->statement, fields_, &row, &end);
+            if (!read.ok)
+                failedWith(&status, read);
+            else if (end)
                 finish();
             else
                 rows->append(std::move(row));
@@ -188,8 +200,7 @@ Status RowCursor::readToEnd(qint64* read)
             if (rc == SQL_NO_DATA) {
                 finish();
             } else if (!odbc::succeeded(rc)) {
-                status = state_->statement.failure(QStringLiteral("cannot fetch a row"));
-                finish();
+                failedWith(&status, state_->statement.failure(QStringLiteral("cannot fetch a row")));
             } else {
                 ++*read;
             }
@@ -242,10 +253,12 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
     std::unique_ptr<RowCursor::State> state;
     QList<Field> fields;
     Status status;
+    bool lost = false;
     waitForDriver([&] {
         state = std::make_unique<RowCursor::State>(impl_->link);
         if (!state->statement.valid()) {
             status = Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, state->link->dbc));
+            lost = odbc::connectionLost(SQL_HANDLE_DBC, state->link->dbc, state->link->dbc);
             return;
         }
         odbc::WideArg text(sql);
@@ -254,9 +267,18 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
             status = state->statement.failure(QStringLiteral("the statement failed"));
         else
             status = odbc::describeColumns(state->statement, &fields);
+        if (!status.ok && !lost)
+            lost = odbc::connectionLost(SQL_HANDLE_STMT, state->statement.handle(), state->link->dbc);
     });
-    if (!status.ok)
+    if (!status.ok) {
+        // As for a plain query: a link found dropped closes the connection, once the
+        // statement made on it is gone.
+        if (lost) {
+            state.reset();
+            impl_->release();
+        }
         return status;
+    }
     std::unique_ptr<RowCursor> cursor(new RowCursor(std::move(state)));
     cursor->fields_ = std::move(fields);
     // A statement without a result set (an update, say) has no rows to read.

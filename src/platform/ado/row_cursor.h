@@ -23,7 +23,8 @@ public:
     bool atEnd() const { return atEnd_; }
 
     // Appends up to `count` more rows to `rows` (fewer at the end of the result); values
-    // as text, a null as "". A failed read ends the cursor and keeps the rows read before.
+    // as text, a null as "". A failed read ends the cursor and keeps the rows read before;
+    // one that found the link dropped closes the connection the cursor was opened on.
     Status fetch(int count, QList<QStringList>* rows);
     // Reads on to the end without keeping anything; `read` receives the number of rows.
     Status readToEnd(qint64* read);
@@ -48,6 +49,8 @@ private:
     explicit RowCursor(std::unique_ptr<State> state);
     // Frees the statement at the end of the result, so the database lets go of it early.
     void finish();
+    // Ends the cursor on a failed read, with `failure` as its status.
+    void failedWith(Status* status, const Status& failure);
 
     struct Derived;
     Status fetchDerived(int count, QList<QStringList>* rows);
