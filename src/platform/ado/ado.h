@@ -70,7 +70,7 @@ enum DataType : int {
 bool isNumericType(int type);
 
 // What a call did: ok, or the driver's message.
-struct Status {
+struct [[nodiscard]] Status {
     bool ok = true;
     QString message;
     // The server gave no answer within the call's time limit (the connection is closed).
