@@ -17,9 +17,6 @@
 #include <QPushButton>
 #include <QTest>
 
-Q_DECLARE_METATYPE(std::optional<app::CaptionLink>)
-Q_DECLARE_METATYPE(app::LinkHandler)
-
 namespace
 {
 
@@ -53,47 +50,6 @@ class CaptionLinksTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Which handler a click on each caption runs: the link's own, or none.
-    void links_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<std::optional<app::CaptionLink>>("link");
-        QTest::addColumn<app::LinkHandler>("handler");
-        for (int index = -1; index <= 30; ++index) {
-            std::optional<app::CaptionLink> link;
-            app::LinkHandler handler = nullptr;
-            switch (index) {
-            case 13:
-                link = app::CaptionLink::VbNetRun;
-                handler = &app::runVbNetFiles;
-                break;
-            case 14:
-                link = app::CaptionLink::ClassModules;
-                handler = &app::Command18_Click;
-                break;
-            case 17:
-                link = app::CaptionLink::AspxPage;
-                handler = &app::Command8_Click;
-                break;
-            case 22:
-                link = app::CaptionLink::SolutionDialog;
-                handler = &app::Command19_Click;
-                break;
-            default:
-                break;
-            }
-            QTest::addRow("%d", index) << index << link << handler;
-        }
-    }
-    void links()
-    {
-        QFETCH(int, index);
-        QFETCH(std::optional<app::CaptionLink>, link);
-        QFETCH(app::LinkHandler, handler);
-        QCOMPARE(app::captionLink(index), link);
-        QVERIFY(app::linkHandler(index) == handler);
-    }
-
     // A link does what its button does, in a window of its own.
     void linkRunsTheButtonsHandler_data()
     {
