@@ -341,8 +341,7 @@ Status AccessRows::tableRows(TableRowset rowset, const TableRef& ref, RawRows* o
 
 bool isAccessConnection(const Connection::Impl& connection)
 {
-    return connection.dbmsName.compare(QLatin1String("MDBTOOLS"), Qt::CaseInsensitive) == 0 ||
-           connection.driverName.contains(QLatin1String("mdbodbc"), Qt::CaseInsensitive);
+    return connection.traits.accessFile;
 }
 
 Status accessCatalogueOf(Connection::Impl& connection, std::shared_ptr<const AccessCatalogue>* out)

@@ -6,16 +6,9 @@ namespace platform::ado
 namespace
 {
 
-bool isPostgreSql(const Connection::Impl& connection)
-{
-    return connection.dbmsName == QLatin1String("PostgreSQL");
-}
-
-// Drivers whose listing of every object holds, for each name, exactly the objects a lookup
-// of that name finds, in the same order. Others are asked name by name.
 bool listsEveryObject(const Connection::Impl& connection)
 {
-    return isPostgreSql(connection) || connection.dbmsName == QLatin1String("SQLite");
+    return connection.traits.listsEveryObject;
 }
 
 // The statement that reads a rowset for every table at once (PostgreSQL only); none for
@@ -84,7 +77,7 @@ Status CatalogueCache::Impl::tableRows(TableRowset rowset, const TableRef& table
 {
     Kind& kind = kinds_[std::size_t(rowset)];
     const WholeRead wholeRead = wholeReadOf(rowset);
-    if (!kind.wholeRead && wholeRead && isPostgreSql(*connection_)) {
+    if (!kind.wholeRead && wholeRead && connection_->traits.catalogueQueries) {
         const Status read = wholeRead(*connection_, &kind.whole);
         // A connection gone during the whole read is the answer for every table: asking
         // table by table would only meet it again, or read other rows on another link.

@@ -215,6 +215,7 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         impl_->unquotedCase = unquotedCase;
         impl_->dbmsName = dbmsName;
         impl_->driverName = driverName;
+        impl_->traits = driverTraits(dbmsName, driverName);
         impl_->catalog = catalog;
         impl_->odbcString = openedWith;
     }

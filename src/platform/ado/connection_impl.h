@@ -1,6 +1,7 @@
 #pragma once
 // The private side of Connection, shared by the files that implement it.
 
+#include "platform/ado/driver_traits.h"
 #include "platform/ado/odbc_support.h"
 
 #include <chrono>
@@ -35,6 +36,7 @@ struct Connection::Impl {
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
     QString dbmsName;
     QString driverName;
+    DriverTraits traits; // found from the two names
     // The database the connection works in, where the driver keeps several behind one
     // server (its catalogs); every catalogue request is restricted to it. Empty for a
     // driver without catalogs or a connection to no database in particular.
@@ -64,9 +66,5 @@ Status driverConnect(SQLHDBC dbc, const QString& odbcString);
 // The catalogue rowsets, by kind (schema_rowsets.cpp); read through `cache` when given.
 Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVariant>& restrictions,
                         Recordset* out, CatalogueCache* cache);
-
-// The connection settings that make a driver read results as they are fetched; empty
-// for a driver that does so already or is not known (row_cursor.cpp).
-QString onDemandKeywords(const QString& driverName);
 
 } // namespace platform::ado

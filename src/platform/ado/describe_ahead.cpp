@@ -217,7 +217,7 @@ Status describeFromCatalogue(Connection::Impl& connection, const QStringList& qu
 Status Connection::describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out) const
 {
     out->clear();
-    if (!impl_->open() || impl_->dbmsName != QLatin1String("PostgreSQL") || queries.size() < 2)
+    if (!impl_->open() || !impl_->traits.catalogueQueries || queries.size() < 2)
         return {};
     QStringList rest;
     const Status fromCatalogue = describeFromCatalogue(*impl_, queries, out, &rest);

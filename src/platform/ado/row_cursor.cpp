@@ -209,25 +209,6 @@ Status RowCursor::readToEnd(qint64* read)
     return status;
 }
 
-QString onDemandKeywords(const QString& driverName)
-{
-    // Left alone, these drivers read the whole result into memory when the statement
-    // runs; with these settings they read it as it is fetched.
-    struct Driver {
-        const char* file;
-        const char* keywords;
-    };
-    static constexpr Driver drivers[] = {
-        {"psqlodbc", "UseDeclareFetch=1;Fetch=500;"},
-        {"sqlite3odbc", "StepAPI=1;"},
-    };
-    for (const Driver& driver : drivers) {
-        if (driverName.contains(QLatin1String(driver.file), Qt::CaseInsensitive))
-            return QLatin1String(driver.keywords);
-    }
-    return {};
-}
-
 Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* out)
 {
     out->reset();

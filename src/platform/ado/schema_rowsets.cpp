@@ -144,9 +144,9 @@ Status keyOrderOfItsIndex(CatalogueRows& source, const TableRef& table, PrimaryK
     return {};
 }
 
-// The primary key rows come from the SQLite and the MariaDB drivers in table order;
-// `dbmsName` tells them apart.
-Status primaryKeyOf(CatalogueRows& source, const QString& dbmsName, const TableRef& table, PrimaryKey* key)
+// The primary key of a table, its rows in key order: some drivers give them in table order,
+// and `order` says where the key order is found then.
+Status primaryKeyOf(CatalogueRows& source, KeyOrder order, const TableRef& table, PrimaryKey* key)
 {
     Status status = source.tableRows(TableRowset::primaryKey, table, &key->raw);
     if (!status.ok)
@@ -155,9 +155,9 @@ Status primaryKeyOf(CatalogueRows& source, const QString& dbmsName, const TableR
     key->rows = byPosition(key->raw.rows, seq);
     if (!key->rows.isEmpty())
         key->name = at(key->rows.first(), pkName);
-    if (key->rows.size() > 1 && dbmsName == QLatin1String("SQLite"))
+    if (key->rows.size() > 1 && order == KeyOrder::TableInfo)
         return sqliteKeyOrder(source, table, key);
-    if (key->rows.size() > 1 && (dbmsName == QLatin1String("MariaDB") || dbmsName == QLatin1String("MySQL")))
+    if (key->rows.size() > 1 && order == KeyOrder::KeyIndex)
         return keyOrderOfItsIndex(source, table, key);
     return {};
 }
@@ -225,7 +225,7 @@ Status perTableRowset(CatalogueRows& source, const QList<QVariant>& restrictions
     return {};
 }
 
-Status primaryKeysRowset(CatalogueRows& source, const QString& dbmsName, const QList<QVariant>& restrictions,
+Status primaryKeysRowset(CatalogueRows& source, KeyOrder order, const QList<QVariant>& restrictions,
                          Recordset* out)
 {
     QList<Field> fields =
@@ -233,7 +233,7 @@ Status primaryKeysRowset(CatalogueRows& source, const QString& dbmsName, const Q
     setType(fields, "ORDINAL", adInteger);
     const auto keyRows = [&](const TableRef& t, QList<QStringList>* rows) {
         PrimaryKey key;
-        const Status status = primaryKeyOf(source, dbmsName, t, &key);
+        const Status status = primaryKeyOf(source, order, t, &key);
         if (!status.ok)
             return status;
         const int column = key.raw.column("COLUMN_NAME"), seq = key.raw.column("KEY_SEQ");
@@ -305,7 +305,7 @@ Status foreignKeysRowset(CatalogueRows& source, const QList<QVariant>& restricti
     return perTableRowset(source, restrictions, {3, 4, 5}, std::move(fields), foreignKeyRows, out);
 }
 
-Status indexesRowset(CatalogueRows& source, const QString& dbmsName, const QList<QVariant>& restrictions,
+Status indexesRowset(CatalogueRows& source, KeyOrder order, const QList<QVariant>& restrictions,
                      Recordset* out)
 {
     QList<Field> fields = textFields({"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "INDEX_NAME",
@@ -319,7 +319,7 @@ Status indexesRowset(CatalogueRows& source, const QString& dbmsName, const QList
         if (!status.ok)
             return status;
         PrimaryKey key;
-        status = primaryKeyOf(source, dbmsName, t, &key);
+        status = primaryKeyOf(source, order, t, &key);
         if (!status.ok)
             return status;
         QStringList keyColumns;
@@ -354,18 +354,18 @@ Status indexesRowset(CatalogueRows& source, const QString& dbmsName, const QList
     return perTableRowset(source, restrictions, {0, 1, 4}, std::move(fields), indexRows, out);
 }
 
-Status rowsetOf(CatalogueRows& source, const QString& dbmsName, int kind, const QList<QVariant>& restrictions,
+Status rowsetOf(CatalogueRows& source, KeyOrder order, int kind, const QList<QVariant>& restrictions,
                 Recordset* out)
 {
     switch (kind) {
     case adSchemaTables:
         return tablesRowset(source, restrictions, out);
     case adSchemaPrimaryKeys:
-        return primaryKeysRowset(source, dbmsName, restrictions, out);
+        return primaryKeysRowset(source, order, restrictions, out);
     case adSchemaForeignKeys:
         return foreignKeysRowset(source, restrictions, out);
     case adSchemaIndexes:
-        return indexesRowset(source, dbmsName, restrictions, out);
+        return indexesRowset(source, order, restrictions, out);
     default:
         return Status::failure(QStringLiteral("schema kind %1 is not supported").arg(kind));
     }
@@ -383,15 +383,15 @@ Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVar
         const Status read = accessCatalogueOf(connection, &catalogue);
         if (read.ok) {
             AccessRows rows(catalogue);
-            return rowsetOf(rows, connection.dbmsName, kind, restrictions, out);
+            return rowsetOf(rows, connection.traits.keyOrder, kind, restrictions, out);
         }
         if (kind != adSchemaTables)
             return read;
     }
     if (cache)
-        return rowsetOf(cache->impl().over(connection), connection.dbmsName, kind, restrictions, out);
+        return rowsetOf(cache->impl().over(connection), connection.traits.keyOrder, kind, restrictions, out);
     DriverRows driver(connection);
-    return rowsetOf(driver, connection.dbmsName, kind, restrictions, out);
+    return rowsetOf(driver, connection.traits.keyOrder, kind, restrictions, out);
 }
 
 } // namespace platform::ado
