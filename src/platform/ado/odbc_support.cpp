@@ -211,35 +211,10 @@ Status fetchRows(const Statement& statement, const QList<Field>& fields, QList<Q
     }
 }
 
-Status fetchRow(const Statement& statement, int columnCount, QStringList* row, bool* end)
-{
-    row->clear();
-    const SQLRETURN rc = SQLFetch(statement.handle());
-    *end = rc == SQL_NO_DATA;
-    if (*end)
-        return {};
-    if (!succeeded(rc))
-        return statement.failure(QStringLiteral("cannot fetch a row"));
-    row->reserve(columnCount);
-    for (int column = 1; column <= columnCount; ++column) {
-        QString value;
-        if (!readValue(statement.handle(), SQLUSMALLINT(column), &value))
-            return statement.failure(QStringLiteral("cannot read column %1").arg(column));
-        row->append(value);
-    }
-    return {};
-}
-
 Status fetchRows(const Statement& statement, int columnCount, QList<QStringList>* rows)
 {
-    for (;;) {
-        QStringList row;
-        bool end = false;
-        const Status status = fetchRow(statement, columnCount, &row, &end);
-        if (!status.ok || end)
-            return status;
-        rows->append(row);
-    }
+    // Columns of no known type read as text.
+    return fetchRows(statement, QList<Field>(columnCount), rows);
 }
 
 int adoTypeOf(SQLSMALLINT sqlType)

@@ -72,14 +72,11 @@ private:
 // Result-set columns, described with their ADO type codes.
 Status describeColumns(const Statement& statement, QList<Field>* fields);
 
-// Fetches the next row; values as text, a null as "". `end` tells that there was none.
-Status fetchRow(const Statement& statement, int columnCount, QStringList* row, bool* end);
-
 // Fetches every remaining row; values as text, a null as "".
 Status fetchRows(const Statement& statement, int columnCount, QList<QStringList>* rows);
 
-// The same, for a result whose columns are known: a binary column's value reads as the
-// literal of its bytes, X'0A1B'.
+// Fetches the next row of a result whose columns are known; values as text, a null as "",
+// a binary column's value as the literal of its bytes, X'0A1B'. `end` tells that there was none.
 Status fetchRow(const Statement& statement, const QList<Field>& fields, QStringList* row, bool* end);
 Status fetchRows(const Statement& statement, const QList<Field>& fields, QList<QStringList>* rows);
 
