@@ -4,8 +4,8 @@
 // pages share lives in the session, outside the widgets, so that unloading the window
 // and showing it again keeps it.
 
-#include "app/history_file.h"
 #include "app/session.h"
+#include "connection/history_file.h"
 #include "generators/common/run_inputs.h"
 
 #include <QMainWindow>
@@ -104,7 +104,7 @@ public:
     // History file: read at start-up into db, adb, ocnx, sdb; written at Exit.
     void readHistory();
     void writeHistory();
-    HistoryLists historyLists() const;
+    connection::HistoryLists historyLists() const;
     bool historyReadable() const { return historyReadable_; }
 
     bool solutionDialogVisible() const;
@@ -143,7 +143,7 @@ private:
     QLabel* serverWait_ = nullptr;
     // Nothing is written back until the start-up has read the file.
     bool historyReadable_ = false;
-    HistoryOriginals historyOriginals_;
+    connection::HistoryOriginals historyOriginals_;
 };
 
 // Where the window's top-left corner goes to be centred on the screen, never negative.

@@ -53,7 +53,7 @@ QString tickValue(bool tick)
 
 QString historyPath()
 {
-    return platform::programFolder() + QLatin1Char('/') + QString::fromLatin1(kHistoryFileName);
+    return platform::programFolder() + QLatin1Char('/') + QString::fromLatin1(connection::kHistoryFileName);
 }
 
 } // namespace
@@ -164,13 +164,13 @@ void MainWindow::readHistory()
 {
     QDir::setCurrent(platform::programFolder());
     connectionPage->setHistoryLists({});
-    const HistoryRead read = readHistoryFile(historyPath());
+    const connection::HistoryRead read = connection::readHistoryFile(historyPath());
     historyReadable_ = read.readable;
     historyOriginals_ = read.originals;
     connectionPage->setHistoryLists(read.lists);
 }
 
-HistoryLists MainWindow::historyLists() const
+connection::HistoryLists MainWindow::historyLists() const
 {
     return connectionPage->historyLists();
 }
@@ -182,7 +182,7 @@ void MainWindow::writeHistory()
         return;
     QDir::setCurrent(platform::programFolder());
     QString reason;
-    if (!writeHistoryFile(historyPath(), historyLists(), historyOriginals_, &reason))
+    if (!connection::writeHistoryFile(historyPath(), historyLists(), historyOriginals_, &reason))
         platform::logDropped(QStringLiteral("Writing the history file %1").arg(historyPath()), reason);
 }
 

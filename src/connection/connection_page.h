@@ -8,8 +8,8 @@
 
 #include "app/controls.h"
 #include "app/file_chooser.h"
-#include "app/history_file.h"
 #include "connection/connection_kinds.h"
+#include "connection/history_file.h"
 #include "platform/settings_store.h"
 
 #include <QCheckBox>
@@ -40,8 +40,8 @@ public:
     void restoreKeptChoices(const KeptChoices& choices);
 
     // The four history lists (db, adb, ocnx, sdb); setting them leaves every box empty.
-    app::HistoryLists historyLists() const;
-    void setHistoryLists(const app::HistoryLists& lists);
+    HistoryLists historyLists() const;
+    void setHistoryLists(const HistoryLists& lists);
 
     // After a successful Connect: the login of an Oracle service or a SQL Server database
     // is remembered for the next time its name is picked.

@@ -47,12 +47,12 @@ QStringList comboEntries(const QComboBox* box)
 
 } // namespace
 
-app::HistoryLists ConnectionPage::historyLists() const
+HistoryLists ConnectionPage::historyLists() const
 {
     return {comboEntries(db), comboEntries(adb), comboEntries(ocnx), comboEntries(sdb)};
 }
 
-void ConnectionPage::setHistoryLists(const app::HistoryLists& lists)
+void ConnectionPage::setHistoryLists(const HistoryLists& lists)
 {
     fillCombo(db, lists.db);
     fillCombo(adb, lists.adb);

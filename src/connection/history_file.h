@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace app
+namespace connection
 {
 
 inline constexpr char kHistoryFileName[] = "Quillmere.ini";
@@ -54,4 +54,4 @@ HistoryRead readHistoryFile(const QString& path);
 [[nodiscard]] bool writeHistoryFile(const QString& path, const HistoryLists& lists,
                                     const HistoryOriginals& originals = {}, QString* reason = nullptr);
 
-} // namespace app
+} // namespace connection

@@ -1,4 +1,4 @@
-#include "app/history_file.h"
+#include "connection/history_file.h"
 
 #include "platform/own_file.h"
 #include "platform/trim_spaces.h"
@@ -17,7 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace app
+namespace connection
 {
 
 namespace
@@ -226,4 +226,4 @@ bool writeHistoryFile(const QString& path, const HistoryLists& lists, const Hist
     return true;
 }
 
-} // namespace app
+} // namespace connection

@@ -1,4 +1,4 @@
-#include "app/history_file.h"
+#include "connection/history_file.h"
 #include "platform/text_file.h"
 #include "platform/trim_spaces.h"
 
@@ -12,9 +12,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-using app::HistoryLists;
+using connection::HistoryLists;
 
-Q_DECLARE_METATYPE(app::HistoryLists)
+Q_DECLARE_METATYPE(connection::HistoryLists)
 
 namespace
 {
@@ -113,13 +113,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Quillmere.ini");
         writeAll(path, file);
-        const app::HistoryRead read = app::readHistoryFile(path);
+        const connection::HistoryRead read = connection::readHistoryFile(path);
         QVERIFY(read.readable);
         QCOMPARE(read.lists.db, lists.db);
         QCOMPARE(read.lists.adb, lists.adb);
         QCOMPARE(read.lists.ocnx, lists.ocnx);
         QCOMPARE(read.lists.sdb, lists.sdb);
-        QVERIFY(app::writeHistoryFile(path, read.lists, read.originals));
+        QVERIFY(connection::writeHistoryFile(path, read.lists, read.originals));
         QCOMPARE(readAll(path), written);
     }
 
@@ -133,7 +133,7 @@ private slots:
         for (int i = 0; i < 995; ++i)
             lines.append(QStringLiteral("0s%1").arg(i));
         lines.append(QStringLiteral("0s0")); // a repeat takes no slot
-        const HistoryLists lists = app::parseHistoryLines(lines);
+        const HistoryLists lists = connection::parseHistoryLines(lines);
         QCOMPARE(lists.db.size(), 990);
         QCOMPARE(lists.db.last(), QString("s989"));
     }
@@ -142,7 +142,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("Quillmere.ini");
-        const app::HistoryRead read = app::readHistoryFile(path);
+        const connection::HistoryRead read = connection::readHistoryFile(path);
         QVERIFY(read.readable);
         QCOMPARE(read.lists, HistoryLists{});
         QVERIFY(QFile::exists(path));
@@ -155,7 +155,7 @@ private slots:
         const QString path = dir.filePath("Quillmere.ini");
         writeAll(path, "0old\r\n");
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        QVERIFY(app::writeHistoryFile(path, HistoryLists{}));
+        QVERIFY(connection::writeHistoryFile(path, HistoryLists{}));
         QCOMPARE(QFile(path).size(), 0);
         const QFile::Permissions perms = QFile::permissions(path);
         QVERIFY(!(perms & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther)));
@@ -172,7 +172,7 @@ private slots:
             // The temporary cannot take the new lines: files are limited to 4 bytes.
             const FileSizeLimit limit(4);
             QString reason;
-            QVERIFY(!app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}, {}, &reason));
+            QVERIFY(!connection::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}, {}, &reason));
             QVERIFY2(!reason.isEmpty(), "the failure says why");
         }
         QCOMPARE(readAll(path), QByteArray("0ORCL\r\n"));
@@ -198,7 +198,8 @@ private slots:
         const QByteArray name = QFile::encodeName(path);
         QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
         QString reason;
-        QCOMPARE(app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}, {}, &reason), replaced);
+        QCOMPARE(connection::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}, {}, &reason),
+                 replaced);
         QCOMPARE(reason, replaced ? QString() : QStringLiteral("Quillmere.ini is read-only"));
         QCOMPARE(readAll(path), replaced ? QByteArray("0other\r\n") : QByteArray("0ORCL\r\n"));
         struct stat info {
@@ -212,7 +213,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Quillmere.ini");
         QVERIFY(QDir(dir.path()).mkdir("Quillmere.ini")); // exists, cannot be read as a file
-        const app::HistoryRead read = app::readHistoryFile(path);
+        const connection::HistoryRead read = connection::readHistoryFile(path);
         QVERIFY(!read.readable);
         QCOMPARE(read.lists, HistoryLists{});
     }
@@ -249,11 +250,11 @@ private slots:
             QCOMPARE(
                 ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(linkName).constData()), 0);
 
-        const app::HistoryRead read = app::readHistoryFile(path);
+        const connection::HistoryRead read = connection::readHistoryFile(path);
         QCOMPARE(read.readable, readable);
         const HistoryLists expected = readable ? HistoryLists{{"ORCL"}, {}, {}, {}} : HistoryLists{};
         QCOMPARE(read.lists, expected);
-        QCOMPARE(app::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}), replaced);
+        QCOMPARE(connection::writeHistoryFile(path, HistoryLists{{"other"}, {}, {}, {}}), replaced);
         if (planted != "dangling")
             QCOMPARE(readAll(target), QByteArray("0KEEP\r\n"));
         else
@@ -284,7 +285,7 @@ private slots:
         }
         rusage before{};
         ::getrusage(RUSAGE_SELF, &before);
-        const app::HistoryRead read = app::readHistoryFile(path);
+        const connection::HistoryRead read = connection::readHistoryFile(path);
         rusage after{};
         ::getrusage(RUSAGE_SELF, &after);
         QVERIFY(read.readable);
