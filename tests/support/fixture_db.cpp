@@ -101,6 +101,55 @@ bool pgAnswers(const QString& host, const QString& port, const QString& user)
     return answers.value(key);
 }
 
+// The server a run names with QUILLMERE_<kind>_HOST, _PORT and _USER.
+struct TestServer {
+    QString host, port, user;
+    bool named() const { return !host.isEmpty() && !port.isEmpty() && !user.isEmpty(); }
+};
+
+TestServer testServer(const char* kind)
+{
+    const auto variable = [kind](const char* part) {
+        return qEnvironmentVariable(QStringLiteral("QUILLMERE_%1_%2")
+                                        .arg(QLatin1String(kind), QLatin1String(part))
+                                        .toLatin1()
+                                        .constData());
+    };
+    return {variable("HOST"), variable("PORT"), variable("USER")};
+}
+
+// Whether the named server answers. When it does not and the run started one, the running
+// test fails: the caller skips, and that skip counts as a failure.
+bool serverAvailable(const TestServer& server, bool answers, bool required, const char* product,
+                     const char* kind)
+{
+    if (server.named() && answers)
+        return true;
+    if (required) {
+        const QString why =
+            server.named()
+                ? QStringLiteral("the %1 test server does not answer, although this run started one")
+                      .arg(QLatin1String(product))
+                : QStringLiteral(
+                      "QUILLMERE_%1_HOST, QUILLMERE_%1_PORT and QUILLMERE_%1_USER are not set, although "
+                      "this run started a %2 test server")
+                      .arg(QLatin1String(kind), QLatin1String(product));
+        QTest::qFail(qPrintable(why), __FILE__, __LINE__);
+    }
+    return false;
+}
+
+// A database name of its own for a fixture script: unique per process and call, so tests
+// running in parallel never share a database.
+QString freshDatabaseName(const QString& scriptPath)
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("qm_%1_%2_%3")
+        .arg(QFileInfo(scriptPath).completeBaseName().toLower().replace(QLatin1Char('-'), QLatin1Char('_')))
+        .arg(QCoreApplication::applicationPid())
+        .arg(++counter);
+}
+
 } // namespace
 
 bool pgRequired()
@@ -110,20 +159,9 @@ bool pgRequired()
 
 bool pgAvailable()
 {
-    const QString host = qEnvironmentVariable("QUILLMERE_PG_HOST");
-    const QString port = qEnvironmentVariable("QUILLMERE_PG_PORT");
-    const QString user = qEnvironmentVariable("QUILLMERE_PG_USER");
-    const bool named = !host.isEmpty() && !port.isEmpty() && !user.isEmpty();
-    if (named && pgAnswers(host, port, user))
-        return true;
-    // The caller skips; a run that started a server counts that skip as a failure.
-    if (pgRequired())
-        QTest::qFail(named
-                         ? "the PostgreSQL test server does not answer, although this run started one"
-                         : "QUILLMERE_PG_HOST, QUILLMERE_PG_PORT and QUILLMERE_PG_USER are not set, although "
-                           "this run started a PostgreSQL test server",
-                     __FILE__, __LINE__);
-    return false;
+    const TestServer server = testServer("PG");
+    return serverAvailable(server, server.named() && pgAnswers(server.host, server.port, server.user),
+                           pgRequired(), "PostgreSQL", "PG");
 }
 
 QString pgFixture(const QString& script)
@@ -131,16 +169,8 @@ QString pgFixture(const QString& script)
     if (!pgAvailable())
         return {};
     const QString path = fixturePath(script);
-    const QString host = qEnvironmentVariable("QUILLMERE_PG_HOST");
-    const QString port = qEnvironmentVariable("QUILLMERE_PG_PORT");
-    const QString user = qEnvironmentVariable("QUILLMERE_PG_USER");
-    // Unique per process and call, so tests running in parallel never share a database.
-    static std::atomic<int> counter{0};
-    const QString name =
-        QStringLiteral("qm_%1_%2_%3")
-            .arg(QFileInfo(path).completeBaseName().toLower().replace(QLatin1Char('-'), QLatin1Char('_')))
-            .arg(QCoreApplication::applicationPid())
-            .arg(++counter);
+    const auto [host, port, user] = testServer("PG");
+    const QString name = freshDatabaseName(path);
     const QStringList server = psqlServerArguments(host, port, user);
     if (!runTool(QStringLiteral("psql"),
                  server + QStringList{QStringLiteral("-d"), QStringLiteral("postgres"), QStringLiteral("-c"),
@@ -190,18 +220,9 @@ bool mariadbRequired()
 
 bool mariadbAvailable()
 {
-    const QString host = qEnvironmentVariable("QUILLMERE_MARIADB_HOST");
-    const QString port = qEnvironmentVariable("QUILLMERE_MARIADB_PORT");
-    const QString user = qEnvironmentVariable("QUILLMERE_MARIADB_USER");
-    const bool named = !host.isEmpty() && !port.isEmpty() && !user.isEmpty();
-    if (named && mariadbAnswers(host, port, user))
-        return true;
-    if (mariadbRequired())
-        QTest::qFail(named ? "the MariaDB test server does not answer, although this run started one"
-                           : "QUILLMERE_MARIADB_HOST, QUILLMERE_MARIADB_PORT and QUILLMERE_MARIADB_USER are "
-                             "not set, although this run started a MariaDB test server",
-                     __FILE__, __LINE__);
-    return false;
+    const TestServer server = testServer("MARIADB");
+    return serverAvailable(server, server.named() && mariadbAnswers(server.host, server.port, server.user),
+                           mariadbRequired(), "MariaDB", "MARIADB");
 }
 
 QString mariadbFixture(const QString& script)
@@ -209,15 +230,8 @@ QString mariadbFixture(const QString& script)
     if (!mariadbAvailable())
         return {};
     const QString path = fixturePath(script);
-    const QString host = qEnvironmentVariable("QUILLMERE_MARIADB_HOST");
-    const QString port = qEnvironmentVariable("QUILLMERE_MARIADB_PORT");
-    const QString user = qEnvironmentVariable("QUILLMERE_MARIADB_USER");
-    static std::atomic<int> counter{0};
-    const QString name =
-        QStringLiteral("qm_%1_%2_%3")
-            .arg(QFileInfo(path).completeBaseName().toLower().replace(QLatin1Char('-'), QLatin1Char('_')))
-            .arg(QCoreApplication::applicationPid())
-            .arg(++counter);
+    const auto [host, port, user] = testServer("MARIADB");
+    const QString name = freshDatabaseName(path);
     const QStringList server = mariadbServerArguments(host, port, user);
     if (!runTool(QStringLiteral("mariadb"),
                  server + QStringList{QStringLiteral("-e"), QStringLiteral("CREATE DATABASE %1").arg(name)}))
