@@ -11,7 +11,7 @@ namespace app
 AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLiteral("pt_3"), parent)
 {
     auto* top = new QVBoxLayout(this);
-    top->addWidget(heading(QStringLiteral("Label2"), QStringLiteral("ASPX Generator"), this));
+    top->addWidget(kit::heading(QStringLiteral("Label2"), QStringLiteral("ASPX Generator"), this));
 
     auto* upper = new QHBoxLayout();
     auto* listColumn = new QGridLayout();
@@ -24,27 +24,28 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLit
     const int captionIndex[4] = {6, 7, 8, 9};
     for (int i = 0; i < 4; ++i) {
         fields->addWidget(
-            label(element("Etiquette6", captionIndex[i]), QString::fromLatin1(captions[i]), this), i, 0);
-        tb2[std::size_t(i)] = new TextBox(element("tb2", i), this);
+            kit::label(kit::element("Etiquette6", captionIndex[i]), QString::fromLatin1(captions[i]), this),
+            i, 0);
+        tb2[std::size_t(i)] = new kit::TextBox(kit::element("tb2", i), this);
         tb2[std::size_t(i)]->setReadOnly(i < 3);
         fields->addWidget(tb2[std::size_t(i)], i, 1);
     }
-    fields->addWidget(label(QStringLiteral("Etiquette6_10"), QStringLiteral("Path"), this), 4, 0);
+    fields->addWidget(kit::label(QStringLiteral("Etiquette6_10"), QStringLiteral("Path"), this), 4, 0);
     const FolderRow folderRow = makeFolderRow(QStringLiteral("pn2"), 0);
     pn2 = folderRow.folder;
     chpth_0 = folderRow.picker;
     fields->addLayout(folderRow.row, 4, 1);
     auto* generateRow = new QHBoxLayout();
-    Command8 = pictureButton(QStringLiteral("Command8"), QStyle::SP_MediaPlay,
-                             QStringLiteral("VB.Net Generation !"), this);
-    Etiquette6_17 = captionLink(17, QStringLiteral("Generate ASPX!"), this);
+    Command8 = kit::pictureButton(QStringLiteral("Command8"), QStyle::SP_MediaPlay,
+                                  QStringLiteral("VB.Net Generation !"), this);
+    Etiquette6_17 = kit::captionLink(17, QStringLiteral("Generate ASPX!"), this);
     generateRow->addWidget(Command8);
     generateRow->addWidget(Etiquette6_17);
     generateRow->addStretch();
     fields->addLayout(generateRow, 5, 1);
-    stasp = label(QStringLiteral("stasp"), QString(), this);
+    stasp = kit::label(QStringLiteral("stasp"), QString(), this);
     fields->addWidget(stasp, 6, 1);
-    Label6 = label(
+    Label6 = kit::label(
         QStringLiteral("Label6"),
         QStringLiteral("This is not done to create your application, but to build templates of your aspx "
                        "using the generated Data Access modules and save many time."),
@@ -55,15 +56,15 @@ AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLit
     upper->addLayout(fields, 2);
     top->addLayout(upper, 2);
 
-    top->addWidget(label(QStringLiteral("Etiquette6_11"), QStringLiteral("Files to be created"), this));
+    top->addWidget(kit::label(QStringLiteral("Etiquette6_11"), QStringLiteral("Files to be created"), this));
     auto* previews = new QGridLayout();
     const char* const previewCaptions[2] = {"Aspx", "Aspx.Vb"};
     const int previewCaptionIndex[2] = {12, 15};
     for (int i = 0; i < 2; ++i) {
-        previews->addWidget(label(element("Etiquette6", previewCaptionIndex[i]),
-                                  QString::fromLatin1(previewCaptions[i]), this),
+        previews->addWidget(kit::label(kit::element("Etiquette6", previewCaptionIndex[i]),
+                                       QString::fromLatin1(previewCaptions[i]), this),
                             0, i);
-        gasp[std::size_t(i)] = previewBox(element("gasp", i), this);
+        gasp[std::size_t(i)] = kit::previewBox(kit::element("gasp", i), this);
         previews->addWidget(gasp[std::size_t(i)], 1, i);
     }
     top->addLayout(previews, 3);

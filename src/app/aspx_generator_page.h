@@ -6,8 +6,8 @@
 // session work through the methods and signals below.
 
 #include "app/generator_page.h"
-#include "app/sorted_list.h"
 #include "generators/web/edit_page_run.h"
+#include "kit/sorted_list.h"
 
 #include <QPlainTextEdit>
 #include <array>
@@ -42,13 +42,13 @@ private:
     void s_t2_Change();
     void tb2_Change(int index);
 
-    SortedList* tdn2 = nullptr;
-    TextBox* s_t2 = nullptr;
-    std::array<TextBox*, 4> tb2{}; // table, aspx, aspx.vb, project name
-    TextBox* pn2 = nullptr;
+    kit::SortedList* tdn2 = nullptr;
+    kit::TextBox* s_t2 = nullptr;
+    std::array<kit::TextBox*, 4> tb2{}; // table, aspx, aspx.vb, project name
+    kit::TextBox* pn2 = nullptr;
     QPushButton* chpth_0 = nullptr;
     QPushButton* Command8 = nullptr; // "Generate ASPX!"
-    ClickLabel* Etiquette6_17 = nullptr;
+    kit::ClickLabel* Etiquette6_17 = nullptr;
     std::array<QPlainTextEdit*, 2> gasp{};
     QLabel* stasp = nullptr;
     QLabel* Label6 = nullptr;

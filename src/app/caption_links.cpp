@@ -1,11 +1,11 @@
 #include "app/caption_links.h"
 
 #include "app/aspx_generator_page.h"
-#include "app/controls.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
 #include "app/solution_dialog.h"
 #include "app/vb_generator_page.h"
+#include "kit/controls.h"
 
 namespace app
 {
@@ -62,8 +62,9 @@ void connectCaptionLinks(MainWindow& window)
                      [w] { Command18_Click(*w); });
     QObject::connect(window.aspxGenerator, &AspxGeneratorPage::generateRequested, w,
                      [w] { Command8_Click(*w); });
-    for (Panel* page : {static_cast<Panel*>(window.vbGenerator), static_cast<Panel*>(window.aspxGenerator)})
-        QObject::connect(page, &Panel::captionLinkClicked, w,
+    for (kit::Panel* page :
+         {static_cast<kit::Panel*>(window.vbGenerator), static_cast<kit::Panel*>(window.aspxGenerator)})
+        QObject::connect(page, &kit::Panel::captionLinkClicked, w,
                          [w](int index) { Etiquette6_Click(*w, index); });
 }
 

@@ -1,10 +1,10 @@
 // "VB6 Classes only!" (Command18 and its caption link).
 
 #include "generators/classmodule/class_module_run.h"
-#include "app/action_guard.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
 #include "app/window_run.h"
+#include "kit/action_guard.h"
 
 namespace app
 {
@@ -13,7 +13,7 @@ void Command18_Click(MainWindow& window)
 {
     // The run yields after every line, so a second click or another action could arrive
     // in the middle of it; they are refused while it holds the guard.
-    ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     if (!reopenLostConnection(window))

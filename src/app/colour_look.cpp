@@ -1,13 +1,13 @@
 #include "app/colour_look.h"
 
-#include "app/look/widget_look.h"
+#include "kit/look/widget_look.h"
 
 namespace app
 {
 
 void apply_look(QWidget* window, int look_style)
 {
-    look::colourPass(window, look_style);
+    kit::look::colourPass(window, look_style);
 }
 
 } // namespace app

@@ -3,12 +3,12 @@
 
 #include "app/edit_page_run.h"
 
-#include "app/action_guard.h"
 #include "app/aspx_generator_page.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
 #include "app/window_run.h"
 #include "generators/web/edit_page_run.h"
+#include "kit/action_guard.h"
 
 #include <QPointer>
 
@@ -37,7 +37,7 @@ void Command8_Click(MainWindow& window)
     // The run yields after each step, so a second click could arrive in the middle of it;
     // it is refused, as is any other guarded action. The solution run holds its own guard
     // and calls runEditPageGeneration for each page.
-    ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     if (!reopenLostConnection(window))

@@ -13,11 +13,6 @@
 namespace app
 {
 
-namespace
-{
-constexpr int kPathRole = Qt::UserRole;
-}
-
 QStringList mountedDrives()
 {
     QStringList drives{QStringLiteral("/")};
@@ -42,53 +37,6 @@ QString driveOf(const QString& path, const QStringList& drives)
     return best;
 }
 
-FolderList::FolderList(const QString& name, QWidget* parent) : QListWidget(parent)
-{
-    setObjectName(name);
-    path_ = QStringLiteral("/");
-    connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { setPath(item->data(kPathRole).toString()); });
-    refill();
-}
-
-bool FolderList::setPath(const QString& folder)
-{
-    if (folder.isEmpty())
-        return false;
-    const QFileInfo info(folder);
-    if (!info.isDir())
-        return false;
-    path_ = QDir::cleanPath(info.absoluteFilePath());
-    refill();
-    return true;
-}
-
-void FolderList::refill()
-{
-    clear();
-    // The levels from the root down to the current folder, indented by depth.
-    QStringList levels;
-    QDir dir(path_);
-    levels.prepend(dir.absolutePath());
-    while (dir.cdUp())
-        levels.prepend(dir.absolutePath());
-    int depth = 0;
-    for (const QString& level : levels) {
-        const QString name = level == QLatin1String("/") ? level : QFileInfo(level).fileName();
-        auto* entry = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, this);
-        entry->setData(kPathRole, level);
-        if (level == path_)
-            setCurrentItem(entry);
-        ++depth;
-    }
-    const QStringList children =
-        QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString& child : children) {
-        auto* entry = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + child, this);
-        entry->setData(kPathRole, QDir(path_).filePath(child));
-    }
-}
-
 FolderPicker::FolderPicker(QWidget* parent) : Panel(QStringLiteral("pt_4"), parent)
 {
     setAutoFillBackground(true);
@@ -98,11 +46,11 @@ FolderPicker::FolderPicker(QWidget* parent) : Panel(QStringLiteral("pt_4"), pare
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->addItems(mountedDrives());
     layout->addWidget(Drive1);
-    Dir1 = new FolderList(QStringLiteral("Dir1"), this);
+    Dir1 = new kit::FolderList(QStringLiteral("Dir1"), this);
     layout->addWidget(Dir1, 1);
     auto* buttons = new QHBoxLayout();
-    Command9 = commandButton(QStringLiteral("Command9"), QStringLiteral("Ok"), this);
-    Command17 = commandButton(QStringLiteral("Command17"), QStringLiteral("Cancel"), this);
+    Command9 = kit::commandButton(QStringLiteral("Command9"), QStringLiteral("Ok"), this);
+    Command17 = kit::commandButton(QStringLiteral("Command17"), QStringLiteral("Cancel"), this);
     buttons->addWidget(Command9);
     buttons->addWidget(Command17);
     layout->addLayout(buttons);
@@ -120,7 +68,7 @@ FolderPicker::FolderPicker(QWidget* parent) : Panel(QStringLiteral("pt_4"), pare
 
 void FolderPicker::openAt(const QString& folder)
 {
-    centreOnParent(this);
+    kit::centreOnParent(this);
     chooseDriveOf(folder);
     Dir1->setPath(folder);
     show();

@@ -3,7 +3,8 @@
 // its Ok and Cancel buttons. Ok and Cancel are handled by the window, which passes the
 // folder on to the output folder boxes.
 
-#include "app/controls.h"
+#include "kit/controls.h"
+#include "kit/folder_list.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -11,25 +12,7 @@
 namespace app
 {
 
-// The folder list: the levels of the current folder from the root down, then its
-// sub-folders; a double click opens an entry.
-class FolderList : public QListWidget
-{
-    Q_OBJECT
-public:
-    explicit FolderList(const QString& name, QWidget* parent = nullptr);
-
-    // Opens `folder` when it exists; otherwise keeps the current folder. Returns
-    // whether the folder was opened.
-    bool setPath(const QString& folder);
-    QString path() const { return path_; }
-
-private:
-    void refill();
-    QString path_;
-};
-
-class FolderPicker : public Panel
+class FolderPicker : public kit::Panel
 {
     Q_OBJECT
 public:
@@ -52,7 +35,7 @@ private:
     QString drivePath() const;
 
     QComboBox* Drive1 = nullptr;
-    FolderList* Dir1 = nullptr;
+    kit::FolderList* Dir1 = nullptr;
     QPushButton* Command9 = nullptr;  // "Ok"
     QPushButton* Command17 = nullptr; // "Cancel"
 };

@@ -1,6 +1,6 @@
 #include "app/generator_page.h"
 
-#include "app/type_ahead.h"
+#include "kit/type_ahead.h"
 
 #include <utility>
 
@@ -17,24 +17,25 @@ constexpr int kFolderBoxCharacters = 32;
 
 } // namespace
 
-std::pair<TextBox*, SortedList*> GeneratorPage::addTableList(QGridLayout* grid, const QString& captionName,
-                                                             const QString& searchName,
-                                                             const QString& listName)
+std::pair<kit::TextBox*, kit::SortedList*> GeneratorPage::addTableList(QGridLayout* grid,
+                                                                       const QString& captionName,
+                                                                       const QString& searchName,
+                                                                       const QString& listName)
 {
     auto* searchRow = new QHBoxLayout();
-    searchRow->addWidget(label(captionName, QStringLiteral("DataBase Tables:"), this));
-    auto* search = new TextBox(searchName, this);
+    searchRow->addWidget(kit::label(captionName, QStringLiteral("DataBase Tables:"), this));
+    auto* search = new kit::TextBox(searchName, this);
     search->setMaximumWidth(kSearchBoxWidth);
     searchRow->addWidget(search);
     grid->addLayout(searchRow, 0, 0);
-    auto* list = new SortedList(listName, this);
+    auto* list = new kit::SortedList(listName, this);
     grid->addWidget(list, 1, 0);
     return {search, list};
 }
 
-bool GeneratorPage::selectTypedTable(SortedList* list, const QString& search)
+bool GeneratorPage::selectTypedTable(kit::SortedList* list, const QString& search)
 {
-    const int row = typeAheadRow(list->items(), search);
+    const int row = kit::typeAheadRow(list->items(), search);
     if (row < 0)
         return false;
     list->setCurrentRow(row);
@@ -45,16 +46,16 @@ bool GeneratorPage::selectTypedTable(SortedList* list, const QString& search)
 GeneratorPage::FolderRow GeneratorPage::makeFolderRow(const QString& folderName, int pickerIndex)
 {
     auto* row = new QHBoxLayout();
-    auto* folder = new TextBox(folderName, this);
+    auto* folder = new kit::TextBox(folderName, this);
     folder->setMinimumWidth(folder->fontMetrics().averageCharWidth() * kFolderBoxCharacters);
     row->addWidget(folder);
-    QPushButton* picker = pictureButton(element("chpth", pickerIndex), QStyle::SP_DirOpenIcon,
-                                        QStringLiteral("Search..."), this);
+    QPushButton* picker = kit::pictureButton(kit::element("chpth", pickerIndex), QStyle::SP_DirOpenIcon,
+                                             QStringLiteral("Search..."), this);
     row->addWidget(picker);
     return {row, folder, picker};
 }
 
-void GeneratorPage::shareControls(TextBox* folder, QPushButton* picker, QPushButton* generate,
+void GeneratorPage::shareControls(kit::TextBox* folder, QPushButton* picker, QPushButton* generate,
                                   const QList<QPlainTextEdit*>& previews)
 {
     folder_ = folder;
@@ -67,8 +68,8 @@ void GeneratorPage::shareControls(TextBox* folder, QPushButton* picker, QPushBut
         if (!folder->hasFocus())
             folder->setCursorPosition(int(text.size()));
     });
-    connect(folder, &TextBox::lostFocus, this, &GeneratorPage::outputFolderLeft);
-    connect(folder, &TextBox::lostFocus, folder,
+    connect(folder, &kit::TextBox::lostFocus, this, &GeneratorPage::outputFolderLeft);
+    connect(folder, &kit::TextBox::lostFocus, folder,
             [folder] { folder->setCursorPosition(int(folder->text().size())); });
     connect(picker, &QPushButton::clicked, this, &GeneratorPage::folderPickRequested);
     connect(generate, &QPushButton::clicked, this, &GeneratorPage::generateRequested);
@@ -81,12 +82,12 @@ QString GeneratorPage::outputFolder() const
 
 void GeneratorPage::setOutputFolder(const QString& folder)
 {
-    setTextIfChanged(folder_, folder);
+    kit::setTextIfChanged(folder_, folder);
 }
 
 void GeneratorPage::endOutputFolderWithSeparator()
 {
-    endWithSeparator(folder_);
+    kit::endWithSeparator(folder_);
 }
 
 void GeneratorPage::clearPreview(int index)
@@ -96,7 +97,7 @@ void GeneratorPage::clearPreview(int index)
 
 void GeneratorPage::appendPreview(int index, QString text)
 {
-    appendToPreview(previews_.at(index), std::move(text));
+    kit::appendToPreview(previews_.at(index), std::move(text));
 }
 
 } // namespace app

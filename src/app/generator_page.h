@@ -2,8 +2,8 @@
 // What the VB and ASPX generator pages share: the output folder box with its picker
 // button, the generate button, and the code previews a generation run writes.
 
-#include "app/controls.h"
-#include "app/sorted_list.h"
+#include "kit/controls.h"
+#include "kit/sorted_list.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,7 +14,7 @@
 namespace app
 {
 
-class GeneratorPage : public Panel
+class GeneratorPage : public kit::Panel
 {
     Q_OBJECT
 public:
@@ -36,28 +36,29 @@ signals:
     void generateRequested();
 
 protected:
-    using Panel::Panel;
+    using kit::Panel::Panel;
 
     // The type-ahead row (its caption "DataBase Tables:" and the search box) above the
     // list of the database's tables, in the first column of `grid`: the box and the list.
-    std::pair<TextBox*, SortedList*> addTableList(QGridLayout* grid, const QString& captionName,
-                                                  const QString& searchName, const QString& listName);
+    std::pair<kit::TextBox*, kit::SortedList*> addTableList(QGridLayout* grid, const QString& captionName,
+                                                            const QString& searchName,
+                                                            const QString& listName);
     // Selects the table that the search text leads to; false when none qualifies (the list
     // keeps its selection then).
-    static bool selectTypedTable(SortedList* list, const QString& search);
+    static bool selectTypedTable(kit::SortedList* list, const QString& search);
     // The output folder box and its picker button chpth(pickerIndex), in one row.
     struct FolderRow {
         QHBoxLayout* row;
-        TextBox* folder;
+        kit::TextBox* folder;
         QPushButton* picker;
     };
     FolderRow makeFolderRow(const QString& folderName, int pickerIndex);
     // Takes the page's shared controls and wires them to the signals above.
-    void shareControls(TextBox* folder, QPushButton* picker, QPushButton* generate,
+    void shareControls(kit::TextBox* folder, QPushButton* picker, QPushButton* generate,
                        const QList<QPlainTextEdit*>& previews);
 
 private:
-    TextBox* folder_ = nullptr;
+    kit::TextBox* folder_ = nullptr;
     QList<QPlainTextEdit*> previews_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "app/aspx_generator_page.h"
 #include "app/caption_links.h"
-#include "app/controls.h"
 #include "app/folder_picker.h"
 #include "app/help_text.h"
 #include "app/look/look_switch.h"
@@ -14,6 +13,7 @@
 #include "browser/data_browser_page.h"
 #include "connection/connection_handlers.h"
 #include "connection/connection_page.h"
+#include "kit/controls.h"
 #include "platform/colours.h"
 #include "platform/yielding_call.h"
 
@@ -89,13 +89,14 @@ MainWindow::MainWindow(Session& session, Program& program)
     auto* right = new QVBoxLayout();
     auto* topBar = new QHBoxLayout();
     topBar->addStretch();
-    look[0] =
-        pictureButton(element("look", 0), QStyle::SP_DesktopIcon, QStringLiteral("System colours"), area);
-    look[1] =
-        pictureButton(element("look", 1), QStyle::SP_DriveNetIcon, QStringLiteral("Designed colours"), area);
-    Command16 = pictureButton(QStringLiteral("Command16"), QStyle::SP_MessageBoxQuestion,
-                              QStringLiteral("Help"), area);
-    fin_0 = pictureButton(element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"), area);
+    look[0] = kit::pictureButton(kit::element("look", 0), QStyle::SP_DesktopIcon,
+                                 QStringLiteral("System colours"), area);
+    look[1] = kit::pictureButton(kit::element("look", 1), QStyle::SP_DriveNetIcon,
+                                 QStringLiteral("Designed colours"), area);
+    Command16 = kit::pictureButton(QStringLiteral("Command16"), QStyle::SP_MessageBoxQuestion,
+                                   QStringLiteral("Help"), area);
+    fin_0 = kit::pictureButton(kit::element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"),
+                               area);
     for (QPushButton* button : {look[0], look[1], Command16, fin_0})
         topBar->addWidget(button);
     right->addLayout(topBar);
@@ -175,7 +176,7 @@ void MainWindow::buildMenu(QWidget* central)
 {
     for (int i = 0; i < 5; ++i) {
         Command[std::size_t(i)] =
-            commandButton(element("Command", i), QString::fromLatin1(kMenuCaptions[i]), central);
+            kit::commandButton(kit::element("Command", i), QString::fromLatin1(kMenuCaptions[i]), central);
         Command[std::size_t(i)]->setMinimumSize(120, 40);
         platform::setBackColor(Command[std::size_t(i)], kMenuColour);
     }
@@ -189,7 +190,7 @@ void MainWindow::connectHandlers()
     connect(Command16, &QPushButton::clicked, this, &MainWindow::Command16_Click);
     // The four pages, the folder picker and the solution dialog.
     for (QWidget* panel : pt)
-        connect(static_cast<Panel*>(panel), &Panel::mouseMoved, this, &MainWindow::pt_MouseMove);
+        connect(static_cast<kit::Panel*>(panel), &kit::Panel::mouseMoved, this, &MainWindow::pt_MouseMove);
 
     connect(vbGenerator, &VbGeneratorPage::outputFolderEdited, this, &MainWindow::pn_Change);
     connect(aspxGenerator, &AspxGeneratorPage::outputFolderEdited, this, &MainWindow::pn2_Change);

@@ -1,10 +1,10 @@
 // The output folder, shown in pn, pn2 and status panel 3, and the folder picker.
 
-#include "app/action_guard.h"
 #include "app/aspx_generator_page.h"
 #include "app/folder_picker.h"
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
+#include "kit/action_guard.h"
 
 namespace app
 {

@@ -4,9 +4,9 @@
 // pages, which attach themselves anew, while the form values and the run guard keep
 // their state.
 
-#include "app/action_guard.h"
-#include "app/file_chooser.h"
 #include "app/form_state.h"
+#include "kit/action_guard.h"
+#include "kit/file_chooser.h"
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
 
@@ -44,9 +44,9 @@ class Session
 public:
     FormState& form() { return form_; }
     const FormState& form() const { return form_; }
-    RunGuard& runGuard() { return runGuard_; }
+    kit::RunGuard& runGuard() { return runGuard_; }
     // How the pages ask for a file; empty, they show the file dialog.
-    FileChooser& fileChooser() { return fileChooser_; }
+    kit::FileChooser& fileChooser() { return fileChooser_; }
     // Where the windows' messages go: message boxes, or the sink a test sets.
     platform::Messages& messages() { return messages_; }
     // The settings store the windows save through.
@@ -70,8 +70,8 @@ public:
 
 private:
     FormState form_;
-    RunGuard runGuard_;
-    FileChooser fileChooser_;
+    kit::RunGuard runGuard_;
+    kit::FileChooser fileChooser_;
     platform::settings::Store settings_;
     platform::Messages messages_;
     QPointer<cssbuilder::CssBuilderWindow> builderWindow_;

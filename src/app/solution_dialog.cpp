@@ -1,10 +1,10 @@
 #include "app/solution_dialog.h"
 
-#include "app/action_guard.h"
 #include "app/generator_steps.h"
 #include "app/main_window.h"
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
+#include "kit/action_guard.h"
 #include "platform/folders.h"
 
 namespace app

@@ -15,13 +15,13 @@ SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), pa
     setAutoFillBackground(true);
     resize(480, 330);
     auto* layout = new QGridLayout(this);
-    Label8 =
-        label(QStringLiteral("Label8"), QStringLiteral("Full Solution Generation! New, Beta version"), this);
+    Label8 = kit::label(QStringLiteral("Label8"),
+                        QStringLiteral("Full Solution Generation! New, Beta version"), this);
     layout->addWidget(Label8, 0, 0, 1, 2);
     struct Row {
         const char* labelName;
         const char* caption;
-        TextBox** box;
+        kit::TextBox** box;
         const char* boxName;
         bool editable;
     };
@@ -33,9 +33,9 @@ SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), pa
     };
     int line = 1;
     for (const Row& row : rows) {
-        layout->addWidget(label(QString::fromLatin1(row.labelName), QString::fromLatin1(row.caption), this),
-                          line, 0);
-        *row.box = new TextBox(QString::fromLatin1(row.boxName), this);
+        layout->addWidget(
+            kit::label(QString::fromLatin1(row.labelName), QString::fromLatin1(row.caption), this), line, 0);
+        *row.box = new kit::TextBox(QString::fromLatin1(row.boxName), this);
         (*row.box)->setReadOnly(!row.editable);
         // Without the frame of a box to type in, a value that follows the solution name reads
         // as one (and the colour look leaves it unpainted, as any borderless box).
@@ -43,18 +43,18 @@ SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), pa
         layout->addWidget(*row.box, line, 1);
         ++line;
     }
-    Label7 =
-        label(QStringLiteral("Label7"), QStringLiteral("Share this Folder (Web Sharing Property)"), this);
+    Label7 = kit::label(QStringLiteral("Label7"), QStringLiteral("Share this Folder (Web Sharing Property)"),
+                        this);
     layout->addWidget(Label7, line++, 1);
-    layout->addWidget(label(QStringLiteral("Etiquette6_27"), QStringLiteral("Styles.css File"), this), line,
-                      0);
-    stcss = new TextBox(QStringLiteral("stcss"), this);
+    layout->addWidget(kit::label(QStringLiteral("Etiquette6_27"), QStringLiteral("Styles.css File"), this),
+                      line, 0);
+    stcss = new kit::TextBox(QStringLiteral("stcss"), this);
     layout->addWidget(stcss, line++, 1);
-    avasn = label(QStringLiteral("avasn"), QString(), this);
+    avasn = kit::label(QStringLiteral("avasn"), QString(), this);
     layout->addWidget(avasn, line++, 0, 1, 2);
     auto* buttons = new QHBoxLayout();
-    Command21 = commandButton(QStringLiteral("Command21"), QStringLiteral("Ok"), this);
-    Command20 = commandButton(QStringLiteral("Command20"), QStringLiteral("Cancel"), this);
+    Command21 = kit::commandButton(QStringLiteral("Command21"), QStringLiteral("Ok"), this);
+    Command20 = kit::commandButton(QStringLiteral("Command20"), QStringLiteral("Cancel"), this);
     buttons->addStretch();
     buttons->addWidget(Command21);
     buttons->addWidget(Command20);
@@ -80,12 +80,12 @@ void SolutionPanel::keyPressEvent(QKeyEvent* event)
         Command21->click();
         return;
     }
-    Panel::keyPressEvent(event);
+    kit::Panel::keyPressEvent(event);
 }
 
 void SolutionPanel::openFor(const QString& prefix, const QString& folder)
 {
-    centreOnParent(this);
+    kit::centreOnParent(this);
     // The name goes in first: its change handler renews the project from the folder shown so far,
     // and the lines below then set the folder and the project again.
     sng->setText(prefix);

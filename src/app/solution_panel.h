@@ -6,13 +6,13 @@
 // solution name. Its controls are its own; the window works through the methods and
 // signals below.
 
-#include "app/controls.h"
 #include "generators/web/solution_files.h"
+#include "kit/controls.h"
 
 namespace app
 {
 
-class SolutionPanel : public Panel
+class SolutionPanel : public kit::Panel
 {
     Q_OBJECT
 public:
@@ -46,12 +46,12 @@ private:
     QString projectFolderOfName() const;
 
     QLabel* Label8 = nullptr;
-    TextBox* sng = nullptr; // solution name, editable
-    TextBox* spg = nullptr; // solution folder
-    TextBox* png = nullptr; // project name
-    TextBox* ppg = nullptr; // project folder
+    kit::TextBox* sng = nullptr; // solution name, editable
+    kit::TextBox* spg = nullptr; // solution folder
+    kit::TextBox* png = nullptr; // project name
+    kit::TextBox* ppg = nullptr; // project folder
     QLabel* Label7 = nullptr;
-    TextBox* stcss = nullptr;         // style-sheet path
+    kit::TextBox* stcss = nullptr;    // style-sheet path
     QLabel* avasn = nullptr;          // step of the solution run
     QPushButton* Command21 = nullptr; // "Ok"
     QPushButton* Command20 = nullptr; // "Cancel"

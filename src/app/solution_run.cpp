@@ -2,7 +2,6 @@
 // into the solution and project folders, the VB.NET run into the project's Data_Access
 // folder, and one edit page per chosen table into its User_Interface folder.
 
-#include "app/action_guard.h"
 #include "app/aspx_generator_page.h"
 #include "app/edit_page_run.h"
 #include "app/generator_steps.h"
@@ -14,6 +13,7 @@
 #include "app/window_run.h"
 #include "generators/common/name_check.h"
 #include "generators/web/solution_files.h"
+#include "kit/action_guard.h"
 #include "platform/folders.h"
 #include "platform/user_feedback.h"
 
@@ -55,7 +55,7 @@ void Command21_Click(MainWindow& window)
 {
     // The run yields, and the dialog's Ok stays live meanwhile: a second start, or any other
     // guarded action, is refused until the run ends.
-    ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     if (!reopenLostConnection(window))

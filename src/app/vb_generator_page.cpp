@@ -1,6 +1,6 @@
 #include "app/vb_generator_page.h"
 
-#include "app/action_guard.h"
+#include "kit/action_guard.h"
 #include "platform/colours.h"
 
 #include <QGridLayout>
@@ -27,11 +27,11 @@ const char* const kInnerPhases[4][2] = {
 
 } // namespace
 
-VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
+VbGeneratorPage::VbGeneratorPage(kit::RunGuard& guard, QWidget* parent)
     : GeneratorPage(QStringLiteral("pt_1"), parent), guard_(guard)
 {
     auto* top = new QVBoxLayout(this);
-    top->addWidget(heading(QStringLiteral("Label1"), QStringLiteral("VB Net Generator"), this));
+    top->addWidget(kit::heading(QStringLiteral("Label1"), QStringLiteral("VB Net Generator"), this));
 
     // Table lists and arrows.
     auto* lists = new QGridLayout();
@@ -41,7 +41,7 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     arrows->addStretch();
     for (int i = 0; i < 4; ++i) {
         tadd[std::size_t(i)] =
-            commandButton(element("tadd", i), QString::fromLatin1(kArrowCaptions[i]), this);
+            kit::commandButton(kit::element("tadd", i), QString::fromLatin1(kArrowCaptions[i]), this);
         tadd[std::size_t(i)]->setFixedWidth(48);
         arrows->addWidget(tadd[std::size_t(i)]);
         connect(tadd[std::size_t(i)], &QPushButton::clicked, this, [this, i] { tadd_Click(i); });
@@ -49,29 +49,29 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     arrows->addStretch();
     lists->addLayout(arrows, 1, 1);
     lists->addWidget(
-        label(QStringLiteral("Etiquette6_1"), QStringLiteral("Tables used for VB Net Generator:"), this), 0,
-        2);
-    tdn1 = new SortedList(QStringLiteral("tdn1"), this);
+        kit::label(QStringLiteral("Etiquette6_1"), QStringLiteral("Tables used for VB Net Generator:"), this),
+        0, 2);
+    tdn1 = new kit::SortedList(QStringLiteral("tdn1"), this);
     lists->addWidget(tdn1, 1, 2);
 
     // Prefix, folder, modules, options, generate buttons.
     auto* choices = new QGridLayout();
-    choices->addWidget(label(QStringLiteral("Etiquette6_2"), QStringLiteral("VB Prefix"), this), 0, 0);
-    dbn = new TextBox(QStringLiteral("dbn"), this);
+    choices->addWidget(kit::label(QStringLiteral("Etiquette6_2"), QStringLiteral("VB Prefix"), this), 0, 0);
+    dbn = new kit::TextBox(QStringLiteral("dbn"), this);
     choices->addWidget(dbn, 0, 1);
-    choices->addWidget(label(QStringLiteral("Etiquette6_3"), QStringLiteral("Path"), this), 1, 0);
+    choices->addWidget(kit::label(QStringLiteral("Etiquette6_3"), QStringLiteral("Path"), this), 1, 0);
     const FolderRow folderRow = makeFolderRow(QStringLiteral("pn"), 1);
     pn = folderRow.folder;
     chpth_1 = folderRow.picker;
     choices->addLayout(folderRow.row, 1, 1);
-    choices->addWidget(label(QStringLiteral("Etiquette6_4"), QStringLiteral("Files to be created"), this), 2,
-                       1);
+    choices->addWidget(
+        kit::label(QStringLiteral("Etiquette6_4"), QStringLiteral("Files to be created"), this), 2, 1);
     for (int i = 0; i < 3; ++i) {
         gn[std::size_t(i)] = new QCheckBox(QString::fromLatin1(kModuleCaptions[i]), this);
-        gn[std::size_t(i)]->setObjectName(element("gn", i));
+        gn[std::size_t(i)]->setObjectName(kit::element("gn", i));
         platform::setTag(gn[std::size_t(i)], QString::fromLatin1(kModuleTags[i]));
         gn[std::size_t(i)]->setChecked(true);
-        gnn[std::size_t(i)] = label(element("gnn", i), QString(), this);
+        gnn[std::size_t(i)] = kit::label(kit::element("gnn", i), QString(), this);
         choices->addWidget(gn[std::size_t(i)], 3 + i, 0);
         choices->addWidget(gnn[std::size_t(i)], 3 + i, 1);
         // Setting the value from code raises the click handler too.
@@ -92,23 +92,23 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     choices->setRowStretch(9, 1);
 
     auto* generate = new QGridLayout();
-    Command11 = pictureButton(QStringLiteral("Command11"), QStyle::SP_MediaPlay,
-                              QStringLiteral("VB.Net Generation !"), this);
-    Etiquette6_13 = captionLink(13, QStringLiteral("Generate VB.Net Files!"), this);
-    Command18 = pictureButton(
+    Command11 = kit::pictureButton(QStringLiteral("Command11"), QStyle::SP_MediaPlay,
+                                   QStringLiteral("VB.Net Generation !"), this);
+    Etiquette6_13 = kit::captionLink(13, QStringLiteral("Generate VB.Net Files!"), this);
+    Command18 = kit::pictureButton(
         QStringLiteral("Command18"), QStyle::SP_FileIcon,
         QStringLiteral("VB6 Generation ! This generate one class file <prefix><table>.cls by table"), this);
-    Etiquette6_14 = captionLink(14, QStringLiteral("VB6 Classes only!"), this);
-    Command19 = pictureButton(QStringLiteral("Command19"), QStyle::SP_DirHomeIcon,
-                              QStringLiteral("VB.Net Full solution Generation ! (Beta version)"), this);
-    Etiquette6_22 = captionLink(22, QStringLiteral("Generate Solution!"), this);
+    Etiquette6_14 = kit::captionLink(14, QStringLiteral("VB6 Classes only!"), this);
+    Command19 = kit::pictureButton(QStringLiteral("Command19"), QStyle::SP_DirHomeIcon,
+                                   QStringLiteral("VB.Net Full solution Generation ! (Beta version)"), this);
+    Etiquette6_22 = kit::captionLink(22, QStringLiteral("Generate Solution!"), this);
     generate->addWidget(Command11, 0, 0);
     generate->addWidget(Etiquette6_13, 0, 1);
     generate->addWidget(Command18, 1, 0);
     generate->addWidget(Etiquette6_14, 1, 1);
     generate->addWidget(Command19, 2, 0);
     generate->addWidget(Etiquette6_22, 2, 1);
-    pb1 = new ProgressBar(this);
+    pb1 = new kit::ProgressBar(this);
     pb1->setObjectName(QStringLiteral("pb1"));
     pb1->setRange(0, 100);
     pb1->setValue(0);
@@ -127,15 +127,16 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     auto* lower = new QHBoxLayout();
     auto* tabs = new QVBoxLayout();
     for (int i = 0; i < 5; ++i) {
-        vvbg[std::size_t(i)] = new ClickLabel(element("vvbg", i), QString::fromLatin1(kTabCaptions[i]), this);
+        vvbg[std::size_t(i)] =
+            new kit::ClickLabel(kit::element("vvbg", i), QString::fromLatin1(kTabCaptions[i]), this);
         vvbg[std::size_t(i)]->setMinimumWidth(130);
         vvbg[std::size_t(i)]->setContentsMargins(4, 4, 4, 4);
         platform::setBackColor(vvbg[std::size_t(i)], kTabColour);
         tabs->addWidget(vvbg[std::size_t(i)]);
-        connect(vvbg[std::size_t(i)], &ClickLabel::clicked, this, [this, i] { vvbg_Click(i); });
-        connect(vvbg[std::size_t(i)], &ClickLabel::mouseMoved, this, [this, i] { vvbg_MouseMove(i); });
+        connect(vvbg[std::size_t(i)], &kit::ClickLabel::clicked, this, [this, i] { vvbg_Click(i); });
+        connect(vvbg[std::size_t(i)], &kit::ClickLabel::mouseMoved, this, [this, i] { vvbg_MouseMove(i); });
     }
-    l_def = label(
+    l_def = kit::label(
         QStringLiteral("l_def"),
         QStringLiteral("If generated code is too large, these text boxes may have not whole information. "
                        "See created files to get full source code."),
@@ -149,7 +150,7 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     lower->addLayout(tabs);
     auto* previews = new QGridLayout();
     for (int i = 0; i < 5; ++i) {
-        QPlainTextEdit* box = previewBox(element("gnl", i), this);
+        QPlainTextEdit* box = kit::previewBox(kit::element("gnl", i), this);
         previews->addWidget(box, 0, 0);
         gnl[std::size_t(i)] = box;
     }
@@ -157,8 +158,8 @@ VbGeneratorPage::VbGeneratorPage(RunGuard& guard, QWidget* parent)
     top->addLayout(lower, 3);
 
     connect(s_t, &QLineEdit::textChanged, this, &VbGeneratorPage::s_t_Change);
-    connect(s_t, &TextBox::clicked, this, &VbGeneratorPage::s_t_Change);
-    connect(s_t, &TextBox::doubleClicked, this, &VbGeneratorPage::s_t_Change);
+    connect(s_t, &kit::TextBox::clicked, this, &VbGeneratorPage::s_t_Change);
+    connect(s_t, &kit::TextBox::doubleClicked, this, &VbGeneratorPage::s_t_Change);
     connect(dbn, &QLineEdit::textChanged, this, &VbGeneratorPage::dbn_Change);
     shareControls(pn, chpth_1, Command11, {gnl.begin(), gnl.end()});
     connect(Command18, &QPushButton::clicked, this, &VbGeneratorPage::classModulesRequested);
@@ -267,7 +268,7 @@ double VbGeneratorPage::progressMaximum() const
 
 void VbGeneratorPage::tadd_Click(int index)
 {
-    ActionGuard guard(guard_);
+    kit::ActionGuard guard(guard_);
     if (!guard)
         return;
     switch (index) {
@@ -281,8 +282,8 @@ void VbGeneratorPage::tadd_Click(int index)
         break;
     case 1:
     case 2: {
-        SortedList* from = index == 1 ? tdn : tdn1;
-        SortedList* to = index == 1 ? tdn1 : tdn;
+        kit::SortedList* from = index == 1 ? tdn : tdn1;
+        kit::SortedList* to = index == 1 ? tdn1 : tdn;
         const QString text = from->selectedText();
         if (text.isEmpty())
             return;
@@ -338,7 +339,7 @@ void VbGeneratorPage::vvbg_MouseMove(int index)
 
 void VbGeneratorPage::clearTabFrames()
 {
-    for (ClickLabel* tab : vvbg)
+    for (kit::ClickLabel* tab : vvbg)
         platform::setBorderStyle(tab, 0);
 }
 

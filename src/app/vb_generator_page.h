@@ -5,18 +5,21 @@
 // the session work through the methods and signals below.
 
 #include "app/generator_page.h"
-#include "app/sorted_list.h"
 #include "generators/common/run_inputs.h"
+#include "kit/sorted_list.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <array>
 
+namespace kit
+{
+class RunGuard;
+}
+
 namespace app
 {
-
-class RunGuard;
 
 // The output folder is pn, the picker chpth(1), the generate button Command11 ("Generate
 // VB.Net Files!") and the previews gnl(0..4).
@@ -24,7 +27,7 @@ class VbGeneratorPage : public GeneratorPage
 {
     Q_OBJECT
 public:
-    VbGeneratorPage(RunGuard& guard, QWidget* parent = nullptr);
+    VbGeneratorPage(kit::RunGuard& guard, QWidget* parent = nullptr);
 
     // The class prefix (dbn); setting it renews the module file names.
     QString prefix() const;
@@ -71,13 +74,13 @@ private:
     void dbn_Change();
     void vvbg_MouseMove(int index);
 
-    RunGuard& guard_;
-    SortedList* tdn = nullptr;  // the database's tables not chosen
-    SortedList* tdn1 = nullptr; // the chosen tables
-    TextBox* s_t = nullptr;     // type-ahead over tdn
+    kit::RunGuard& guard_;
+    kit::SortedList* tdn = nullptr;  // the database's tables not chosen
+    kit::SortedList* tdn1 = nullptr; // the chosen tables
+    kit::TextBox* s_t = nullptr;     // type-ahead over tdn
     std::array<QPushButton*, 4> tadd{};
-    TextBox* dbn = nullptr; // class prefix
-    TextBox* pn = nullptr;  // output folder
+    kit::TextBox* dbn = nullptr; // class prefix
+    kit::TextBox* pn = nullptr;  // output folder
     QPushButton* chpth_1 = nullptr;
     std::array<QCheckBox*, 3> gn{};
     std::array<QLabel*, 3> gnn{};
@@ -87,12 +90,12 @@ private:
     QPushButton* Command11 = nullptr; // "Generate VB.Net Files!"
     QPushButton* Command18 = nullptr; // "VB6 Classes only!"
     QPushButton* Command19 = nullptr; // "Generate Solution!"
-    ClickLabel* Etiquette6_13 = nullptr;
-    ClickLabel* Etiquette6_14 = nullptr;
-    ClickLabel* Etiquette6_22 = nullptr;
+    kit::ClickLabel* Etiquette6_13 = nullptr;
+    kit::ClickLabel* Etiquette6_14 = nullptr;
+    kit::ClickLabel* Etiquette6_22 = nullptr;
     QProgressBar* pb1 = nullptr;
     std::array<QPlainTextEdit*, 5> gnl{};
-    std::array<ClickLabel*, 5> vvbg{};
+    std::array<kit::ClickLabel*, 5> vvbg{};
     QLabel* l_def = nullptr;
 };
 

@@ -2,10 +2,10 @@
 
 #include "app/vbnet_run.h"
 
-#include "app/action_guard.h"
 #include "app/main_window.h"
 #include "app/window_run.h"
 #include "generators/vbnet/generation_run.h"
+#include "kit/action_guard.h"
 
 namespace app
 {
@@ -24,7 +24,7 @@ void MainWindow::Command11_Click()
 {
     // The run yields to the event loop, so a second click, a Connect or a window reload
     // could arrive in the middle of it; they are refused while it holds the guard.
-    ActionGuard guard(session().runGuard());
+    kit::ActionGuard guard(session().runGuard());
     if (!guard)
         return;
     if (!reopenLostConnection(*this))

@@ -1,9 +1,9 @@
 #include "app/window_host.h"
 
 #include "app/aspx_generator_page.h"
-#include "app/controls.h"
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
+#include "kit/controls.h"
 #include "platform/user_feedback.h"
 
 #include <utility>
@@ -91,9 +91,9 @@ void WindowHost::appended(int index, int lineBreaks)
     Pending& pending = pending_[std::size_t(index)];
     pending.lines += lineBreaks;
     // Lines the box would drop at the next flush are not kept waiting for it.
-    if (pending.lines >= 2 * kPreviewLines) {
-        keepLastLines(pending.text, kPreviewLines);
-        pending.lines = kPreviewLines;
+    if (pending.lines >= 2 * kit::kPreviewLines) {
+        kit::keepLastLines(pending.text, kit::kPreviewLines);
+        pending.lines = kit::kPreviewLines;
     }
     if (flushPacer_.due(kFlushIntervalMs))
         flushPreviews();

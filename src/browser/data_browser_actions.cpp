@@ -1,10 +1,10 @@
 // The Data Browser's queries, grid picks and export.
 
-#include "app/action_guard.h"
 #include "browser/browser_queries.h"
 #include "browser/data_browser_page.h"
 #include "browser/date_bound.h"
 #include "browser/recordset_model.h"
+#include "kit/action_guard.h"
 #include "platform/ado/row_cursor.h"
 #include "platform/user_feedback.h"
 
@@ -52,7 +52,7 @@ public:
 private:
     DataBrowserPage& page_;
     const QPointer<DataBrowserPage> alive_;
-    std::optional<app::ActionGuard> guard_;
+    std::optional<kit::ActionGuard> guard_;
 };
 
 void DataBrowserPage::runPendingLater()

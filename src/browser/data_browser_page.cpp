@@ -1,7 +1,7 @@
 #include "browser/data_browser_page.h"
 
-#include "app/action_guard.h"
 #include "browser/recordset_model.h"
+#include "kit/action_guard.h"
 #include "platform/colours.h"
 
 #include <QDir>
@@ -14,7 +14,7 @@
 namespace browser
 {
 
-using app::element;
+using kit::element;
 
 namespace
 {
@@ -23,11 +23,11 @@ namespace
 constexpr int kRowPadding = 4;
 
 // A caption and its text box side by side in the first row of a panel, from `column` on.
-app::TextBox* captionedBox(QGridLayout* panel, const QString& name, const QString& caption, int column)
+kit::TextBox* captionedBox(QGridLayout* panel, const QString& name, const QString& caption, int column)
 {
     QWidget* parent = panel->parentWidget();
-    panel->addWidget(app::label(name + QStringLiteral("_label"), caption, parent), 0, column);
-    auto* box = new app::TextBox(name, parent);
+    panel->addWidget(kit::label(name + QStringLiteral("_label"), caption, parent), 0, column);
+    auto* box = new kit::TextBox(name, parent);
     panel->addWidget(box, 0, column + 1);
     return box;
 }
@@ -35,31 +35,31 @@ app::TextBox* captionedBox(QGridLayout* panel, const QString& name, const QStrin
 } // namespace
 
 DataBrowserPage::DataBrowserPage(const platform::Messages& messages, QWidget* parent)
-    : app::Panel(QStringLiteral("pt_0"), parent), messages_(messages), exportFolder_(QDir::tempPath())
+    : kit::Panel(QStringLiteral("pt_0"), parent), messages_(messages), exportFolder_(QDir::tempPath())
 {
     auto* top = new QVBoxLayout(this);
-    top->addWidget(app::heading(QStringLiteral("Label4"), QStringLiteral("Data Browser"), this));
+    top->addWidget(kit::heading(QStringLiteral("Label4"), QStringLiteral("Data Browser"), this));
     auto* body = new QHBoxLayout();
 
     auto* left = new QVBoxLayout();
     auto* listHead = new QHBoxLayout();
-    listHead->addWidget(app::label(QStringLiteral("Etiquette6_41"), QStringLiteral("Table Name"), this));
+    listHead->addWidget(kit::label(QStringLiteral("Etiquette6_41"), QStringLiteral("Table Name"), this));
     listHead->addStretch();
-    tp = new app::TextBox(QStringLiteral("tp"), this);
+    tp = new kit::TextBox(QStringLiteral("tp"), this);
     tp->setMaximumWidth(40);
     listHead->addWidget(tp);
     left->addLayout(listHead);
-    t = new app::SortedList(QStringLiteral("t"), this);
+    t = new kit::SortedList(QStringLiteral("t"), this);
     left->addWidget(t, 1);
     auto* openRow = new QHBoxLayout();
-    Command2 = app::pictureButton(QStringLiteral("Command2"), QStyle::SP_DialogOpenButton,
+    Command2 = kit::pictureButton(QStringLiteral("Command2"), QStyle::SP_DialogOpenButton,
                                   QStringLiteral("Open Table..."), this);
     openRow->addWidget(Command2);
     openRow->addStretch();
     left->addLayout(openRow);
     auto* countRow = new QHBoxLayout();
-    countRow->addWidget(app::label(QStringLiteral("Etiquette6_42"), QStringLiteral("Records Count"), this));
-    nr = new app::TextBox(QStringLiteral("nr"), this);
+    countRow->addWidget(kit::label(QStringLiteral("Etiquette6_42"), QStringLiteral("Records Count"), this));
+    nr = new kit::TextBox(QStringLiteral("nr"), this);
     nr->setMaximumWidth(100);
     countRow->addWidget(nr);
     left->addLayout(countRow);
@@ -71,11 +71,11 @@ DataBrowserPage::DataBrowserPage(const platform::Messages& messages, QWidget* pa
     auto* panels = new QGridLayout();
     for (int i = 0; i < 3; ++i) {
         chdbc[std::size_t(i)] =
-            new app::ClickLabel(element("chdbc", i), QString::fromLatin1(captions[i]), this);
+            new kit::ClickLabel(element("chdbc", i), QString::fromLatin1(captions[i]), this);
         chdbc[std::size_t(i)]->setContentsMargins(6, 3, 6, 3);
         platform::setBackColor(chdbc[std::size_t(i)], kCriteriaTabColour);
         tabs->addWidget(chdbc[std::size_t(i)]);
-        dbs[std::size_t(i)] = new app::Panel(element("dbs", i), this);
+        dbs[std::size_t(i)] = new kit::Panel(element("dbs", i), this);
         dbs[std::size_t(i)]->setMinimumHeight(60);
         panels->addWidget(dbs[std::size_t(i)], 0, 0);
     }
@@ -103,9 +103,9 @@ DataBrowserPage::DataBrowserPage(const platform::Messages& messages, QWidget* pa
 
     auto* exportRow = new QHBoxLayout();
     exportRow->addStretch();
-    exp_e = app::label(QStringLiteral("exp_e"), QStringLiteral("Export DataGrid to Excel >>"), this);
+    exp_e = kit::label(QStringLiteral("exp_e"), QStringLiteral("Export DataGrid to Excel >>"), this);
     exportRow->addWidget(exp_e);
-    Command4 = app::pictureButton(QStringLiteral("Command4"), QStyle::SP_FileDialogDetailedView,
+    Command4 = kit::pictureButton(QStringLiteral("Command4"), QStyle::SP_FileDialogDetailedView,
                                   QStringLiteral("Export Grid to Excel"), this);
     exportRow->addWidget(Command4);
     right->addLayout(exportRow);
@@ -118,22 +118,22 @@ DataBrowserPage::DataBrowserPage(const platform::Messages& messages, QWidget* pa
 void DataBrowserPage::buildCriteriaPanels()
 {
     auto* sortPanel = new QGridLayout(dbs[0]);
-    sortPanel->addWidget(app::label(QStringLiteral("c_label"), QStringLiteral("Column"), dbs[0]), 0, 0);
-    c = new app::TextBox(QStringLiteral("c"), dbs[0]);
+    sortPanel->addWidget(kit::label(QStringLiteral("c_label"), QStringLiteral("Column"), dbs[0]), 0, 0);
+    c = new kit::TextBox(QStringLiteral("c"), dbs[0]);
     sortPanel->addWidget(c, 1, 0);
     c_srt[0] =
-        app::pictureButton(element("c_srt", 0), QStyle::SP_ArrowUp, QStringLiteral("Sort Asc"), dbs[0]);
+        kit::pictureButton(element("c_srt", 0), QStyle::SP_ArrowUp, QStringLiteral("Sort Asc"), dbs[0]);
     c_srt[1] =
-        app::pictureButton(element("c_srt", 1), QStyle::SP_ArrowDown, QStringLiteral("Sort Desc"), dbs[0]);
+        kit::pictureButton(element("c_srt", 1), QStyle::SP_ArrowDown, QStringLiteral("Sort Desc"), dbs[0]);
     sortPanel->addWidget(c_srt[0], 1, 1);
     sortPanel->addWidget(c_srt[1], 1, 2);
     sortPanel->setColumnStretch(3, 1);
 
     auto* filterPanel = new QGridLayout(dbs[1]);
-    cv1 = app::label(QStringLiteral("cv1"), QString(), dbs[1]);
+    cv1 = kit::label(QStringLiteral("cv1"), QString(), dbs[1]);
     filterPanel->addWidget(cv1, 0, 0);
     v = captionedBox(filterPanel, QStringLiteral("v"), QStringLiteral("Value"), 1);
-    Command7 = app::pictureButton(QStringLiteral("Command7"), QStyle::SP_DialogApplyButton,
+    Command7 = kit::pictureButton(QStringLiteral("Command7"), QStyle::SP_DialogApplyButton,
                                   QStringLiteral("Select"), dbs[1]);
     filterPanel->addWidget(Command7, 0, 3);
     const char* const kinds[4] = {"Begin with", "End with", "Contain", "Equal"};
@@ -149,11 +149,11 @@ void DataBrowserPage::buildCriteriaPanels()
     filterPanel->setColumnStretch(2, 1);
 
     auto* rangePanel = new QGridLayout(dbs[2]);
-    cv2 = app::label(QStringLiteral("cv2"), QString(), dbs[2]);
+    cv2 = kit::label(QStringLiteral("cv2"), QString(), dbs[2]);
     rangePanel->addWidget(cv2, 0, 0);
     sfr = captionedBox(rangePanel, QStringLiteral("sfr"), QStringLiteral("From"), 1);
     sto = captionedBox(rangePanel, QStringLiteral("sto"), QStringLiteral("To"), 3);
-    Command10 = app::pictureButton(QStringLiteral("Command10"), QStyle::SP_FileDialogContentsView,
+    Command10 = kit::pictureButton(QStringLiteral("Command10"), QStyle::SP_FileDialogContentsView,
                                    QStringLiteral("Search"), dbs[2]);
     rangePanel->addWidget(Command10, 0, 5);
     rangePanel->setColumnStretch(2, 1);
@@ -165,11 +165,11 @@ void DataBrowserPage::buildCriteriaPanels()
 void DataBrowserPage::keepCriteriaSteady()
 {
     int height = 0;
-    for (app::Panel* panel : dbs)
+    for (kit::Panel* panel : dbs)
         height = std::max(height, panel->sizeHint().height());
-    for (app::Panel* panel : dbs)
+    for (kit::Panel* panel : dbs)
         panel->setMinimumHeight(height);
-    for (app::ClickLabel* tab : chdbc) {
+    for (kit::ClickLabel* tab : chdbc) {
         platform::setBorderStyle(tab, 1);
         tab->setFixedSize(tab->sizeHint());
         platform::setBorderStyle(tab, 0);
@@ -179,8 +179,8 @@ void DataBrowserPage::keepCriteriaSteady()
 void DataBrowserPage::connectHandlers()
 {
     for (int i = 0; i < 3; ++i) {
-        connect(chdbc[std::size_t(i)], &app::ClickLabel::clicked, this, [this, i] { chdbc_Click(i); });
-        connect(chdbc[std::size_t(i)], &app::ClickLabel::mouseMoved, this, [this, i] { chdbc_MouseMove(i); });
+        connect(chdbc[std::size_t(i)], &kit::ClickLabel::clicked, this, [this, i] { chdbc_Click(i); });
+        connect(chdbc[std::size_t(i)], &kit::ClickLabel::mouseMoved, this, [this, i] { chdbc_MouseMove(i); });
     }
     // The list's click follows the selection, by mouse or by keyboard; emptying the list
     // (no row) is no click.
@@ -233,9 +233,9 @@ void DataBrowserPage::attachDataControl(platform::ado::DataControl* data)
     data2_ = data;
 }
 
-void DataBrowserPage::attachRunGuard(app::RunGuard* guard)
+void DataBrowserPage::attachRunGuard(kit::RunGuard* guard)
 {
-    static app::RunGuard unattached;
+    static kit::RunGuard unattached;
     guard_ = guard ? guard : &unattached;
     model_->setRunGuard(guard_);
 }
@@ -262,7 +262,7 @@ void DataBrowserPage::chdbc_MouseMove(int index)
 
 void DataBrowserPage::clearTabFrames()
 {
-    for (app::ClickLabel* tab : chdbc)
+    for (kit::ClickLabel* tab : chdbc)
         platform::setBorderStyle(tab, 0);
 }
 

@@ -3,9 +3,9 @@
 // the record count, the three criteria tabs with their panels (sort, value filter,
 // range search) and the export of the grid's rows to a spreadsheet.
 
-#include "app/controls.h"
-#include "app/sorted_list.h"
 #include "browser/grid_export.h"
+#include "kit/controls.h"
+#include "kit/sorted_list.h"
 #include "platform/ado/ado.h"
 #include "platform/user_feedback.h"
 
@@ -14,7 +14,7 @@
 #include <array>
 #include <functional>
 
-namespace app
+namespace kit
 {
 class RunGuard;
 }
@@ -24,7 +24,7 @@ namespace browser
 
 class RecordsetModel;
 
-class DataBrowserPage : public app::Panel
+class DataBrowserPage : public kit::Panel
 {
     Q_OBJECT
 public:
@@ -43,7 +43,7 @@ public:
     // The program's run guard: the browser's queries, counts, reads and exports hold it
     // while they wait on the database, and are refused while another action holds it. A
     // page given none shares one with the other pages given none.
-    void attachRunGuard(app::RunGuard* guard);
+    void attachRunGuard(kit::RunGuard* guard);
     // Where exported workbooks are written (the temporary folder by default) and what opens
     // them (the desktop's program for the file type by default).
     void setExportFolder(const QString& folder) { exportFolder_ = folder; }
@@ -83,24 +83,24 @@ signals:
 private:
     class Action;
 
-    app::SortedList* t = nullptr;            // tables (or views) of the catalogue
+    kit::SortedList* t = nullptr;            // tables (or views) of the catalogue
     QPushButton* Command2 = nullptr;         // "Open Table..."
-    app::TextBox* tp = nullptr;              // data type code of the picked column
+    kit::TextBox* tp = nullptr;              // data type code of the picked column
     QTableView* ss2 = nullptr;               // the grid
-    app::TextBox* nr = nullptr;              // "Records Count"
-    std::array<app::ClickLabel*, 3> chdbc{}; // "Sort", "Select Value", "Search from..to.."
-    std::array<app::Panel*, 3> dbs{};        // their criteria panels
+    kit::TextBox* nr = nullptr;              // "Records Count"
+    std::array<kit::ClickLabel*, 3> chdbc{}; // "Sort", "Select Value", "Search from..to.."
+    std::array<kit::Panel*, 3> dbs{};        // their criteria panels
     // Panel 0: the column and the two sort buttons.
-    app::TextBox* c = nullptr;
+    kit::TextBox* c = nullptr;
     std::array<QPushButton*, 2> c_srt{}; // "Sort Asc", "Sort Desc"
     // Panel 1: the value filter.
-    app::TextBox* v = nullptr;
+    kit::TextBox* v = nullptr;
     std::array<QRadioButton*, 4> s1{}; // "Begin with", "End with", "Contain", "Equal"
     QLabel* cv1 = nullptr;
     QPushButton* Command7 = nullptr; // "Select"
     // Panel 2: the range search.
-    app::TextBox* sfr = nullptr;
-    app::TextBox* sto = nullptr;
+    kit::TextBox* sfr = nullptr;
+    kit::TextBox* sto = nullptr;
     QLabel* cv2 = nullptr;
     QPushButton* Command10 = nullptr; // "Search"
     // The export.
@@ -128,7 +128,7 @@ private:
     platform::ado::DataControl* data2_ = nullptr;
     RecordsetModel* model_ = nullptr;
     bool lastQueryRead_ = false;
-    app::RunGuard* guard_ = nullptr;
+    kit::RunGuard* guard_ = nullptr;
     // A query, count or export of this page holds the guard: the window handles events
     // while the database works, and a browser action clicked meanwhile waits for it.
     bool acting_ = false;

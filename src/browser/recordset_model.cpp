@@ -1,6 +1,6 @@
 #include "browser/recordset_model.h"
 
-#include "app/action_guard.h"
+#include "kit/action_guard.h"
 #include "platform/ado/row_cursor.h"
 
 #include <QPointer>
@@ -104,7 +104,7 @@ void RecordsetModel::fetchMore(const QModelIndex& parent)
 {
     if (!canFetchMore(parent))
         return;
-    std::optional<app::ActionGuard> guard;
+    std::optional<kit::ActionGuard> guard;
     if (guard_) {
         guard.emplace(*guard_);
         if (!*guard)

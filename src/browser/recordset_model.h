@@ -10,7 +10,7 @@
 #include <QAbstractTableModel>
 #include <memory>
 
-namespace app
+namespace kit
 {
 class RunGuard;
 }
@@ -27,7 +27,7 @@ public:
     // A read the view asks for (scrolling) holds `guard` while it waits, so nothing that
     // would replace the connection or the window runs in the middle of it; while another
     // action holds it, no more rows are read. Without a guard, reads take none.
-    void setRunGuard(app::RunGuard* guard) { guard_ = guard; }
+    void setRunGuard(kit::RunGuard* guard) { guard_ = guard; }
 
     // Shows the rows of `cursor`, its first chunk at once (nullptr: nothing shown). The
     // cursor stays its owner's: once the owner ends it, the rows read so far stay shown
@@ -66,7 +66,7 @@ private:
     QList<platform::ado::Field> fields_;
     PackedRows rows_;
     bool reading_ = false;
-    app::RunGuard* guard_ = nullptr;
+    kit::RunGuard* guard_ = nullptr;
 };
 
 } // namespace browser

@@ -1,12 +1,12 @@
 // Opening the connection and reading the catalogue (connect_db), and Select Schema.
 #include "connection/connection_handlers.h"
 
-#include "app/action_guard.h"
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
+#include "kit/action_guard.h"
 #include "platform/dropped_status.h"
 #include "platform/user_feedback.h"
 
@@ -132,7 +132,7 @@ void connect_db(app::MainWindow& window)
 
 void Command1_Click(app::MainWindow& window)
 {
-    app::ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     const QPointer<app::MainWindow> alive(&window);

@@ -1,10 +1,10 @@
 // The four Connect buttons and Close Connexion.
 #include "connection/connection_handlers.h"
 
-#include "app/action_guard.h"
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
+#include "kit/action_guard.h"
 
 #include <QPointer>
 
@@ -15,7 +15,7 @@ void connectKind(app::MainWindow& window, const KindValues& values)
 {
     // The catalogue read yields, so a second Connect, Select Schema, Close Connexion or
     // look switch could run in the middle of it: they are refused until it ends.
-    app::ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     const QPointer<app::MainWindow> alive(&window);
@@ -55,7 +55,7 @@ void connectKind(app::MainWindow& window, const KindValues& values)
 
 void Command6_Click(app::MainWindow& window)
 {
-    app::ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     if (window.statusPanel(1) == QLatin1String(app::kNotConnected)) {

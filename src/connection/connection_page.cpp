@@ -7,18 +7,18 @@
 namespace connection
 {
 
-using app::ComboBox;
-using app::label;
-using app::pictureButton;
-using app::TextBox;
+using kit::ComboBox;
+using kit::label;
+using kit::pictureButton;
+using kit::TextBox;
 
 namespace
 {
 
 QPushButton* connectButton(const char* name, QWidget* parent)
 {
-    return pictureButton(QString::fromLatin1(name), QStyle::SP_DialogApplyButton, QStringLiteral("Connect"),
-                         parent);
+    return kit::pictureButton(QString::fromLatin1(name), QStyle::SP_DialogApplyButton,
+                              QStringLiteral("Connect"), parent);
 }
 
 QGroupBox* frame(const char* name, const char* caption, QWidget* parent)
@@ -37,26 +37,26 @@ QCheckBox* savePasswordBox(const char* name, QWidget* parent)
 
 } // namespace
 
-ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, platform::settings::Store& settings,
+ConnectionPage::ConnectionPage(const kit::FileChooser& chooseFile, platform::settings::Store& settings,
                                QWidget* parent)
-    : app::Panel(QStringLiteral("pt_2"), parent), chooseFile_(chooseFile), settings_(settings)
+    : kit::Panel(QStringLiteral("pt_2"), parent), chooseFile_(chooseFile), settings_(settings)
 {
     auto* top = new QVBoxLayout(this);
-    top->addWidget(app::heading(QStringLiteral("Label3"), QStringLiteral("Connection"), this));
+    top->addWidget(kit::heading(QStringLiteral("Label3"), QStringLiteral("Connection"), this));
     auto* frames = new QGridLayout();
 
     // Oracle.
     QGroupBox* oracleFrame = frame("Frame_0", "Oracle Connection", this);
     {
         auto* g = new QGridLayout(oracleFrame);
-        db = new ComboBox(QStringLiteral("db"), oracleFrame);
-        uid = new TextBox(QStringLiteral("uid"), oracleFrame);
-        pwd = new app::PasswordBox(QStringLiteral("pwd"), oracleFrame);
+        db = new kit::ComboBox(QStringLiteral("db"), oracleFrame);
+        uid = new kit::TextBox(QStringLiteral("uid"), oracleFrame);
+        pwd = new kit::PasswordBox(QStringLiteral("pwd"), oracleFrame);
         c1 = savePasswordBox("c1", oracleFrame);
-        o = new ComboBox(QStringLiteral("o"), oracleFrame);
+        o = new kit::ComboBox(QStringLiteral("o"), oracleFrame);
         Command3 = connectButton("Command3", oracleFrame);
-        Command1 = pictureButton(QStringLiteral("Command1"), QStyle::SP_FileDialogDetailedView,
-                                 QStringLiteral("Select Schema"), oracleFrame);
+        Command1 = kit::pictureButton(QStringLiteral("Command1"), QStyle::SP_FileDialogDetailedView,
+                                      QStringLiteral("Select Schema"), oracleFrame);
         g->addWidget(label(QStringLiteral("Etiquette6_28"), QStringLiteral("Service"), oracleFrame), 0, 0);
         g->addWidget(db, 0, 1);
         g->addWidget(label(QStringLiteral("Etiquette6_29"), QStringLiteral("User Id"), oracleFrame), 1, 0);
@@ -75,11 +75,11 @@ ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, platform::set
     QGroupBox* sqlServerFrame = frame("Frame_1", "SQL Server Connection", this);
     {
         auto* g = new QGridLayout(sqlServerFrame);
-        spro = new TextBox(QStringLiteral("spro"), sqlServerFrame);
-        so = new TextBox(QStringLiteral("so"), sqlServerFrame);
-        sdb = new ComboBox(QStringLiteral("sdb"), sqlServerFrame);
-        suid = new TextBox(QStringLiteral("suid"), sqlServerFrame);
-        spwd = new app::PasswordBox(QStringLiteral("spwd"), sqlServerFrame);
+        spro = new kit::TextBox(QStringLiteral("spro"), sqlServerFrame);
+        so = new kit::TextBox(QStringLiteral("so"), sqlServerFrame);
+        sdb = new kit::ComboBox(QStringLiteral("sdb"), sqlServerFrame);
+        suid = new kit::TextBox(QStringLiteral("suid"), sqlServerFrame);
+        spwd = new kit::PasswordBox(QStringLiteral("spwd"), sqlServerFrame);
         sc1 = savePasswordBox("sc1", sqlServerFrame);
         Command5 = connectButton("Command5", sqlServerFrame);
         const struct {
@@ -107,10 +107,10 @@ ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, platform::set
     QGroupBox* accessFrame = frame("Frame_2", "Access Connection", this);
     {
         auto* g = new QGridLayout(accessFrame);
-        adb = new ComboBox(QStringLiteral("adb"), accessFrame);
+        adb = new kit::ComboBox(QStringLiteral("adb"), accessFrame);
         Command12 = connectButton("Command12", accessFrame);
-        Command15 = pictureButton(QStringLiteral("Command15"), QStyle::SP_DirOpenIcon,
-                                  QStringLiteral("Search..."), accessFrame);
+        Command15 = kit::pictureButton(QStringLiteral("Command15"), QStyle::SP_DirOpenIcon,
+                                       QStringLiteral("Search..."), accessFrame);
         g->addWidget(label(QStringLiteral("Etiquette6_37"),
                            QStringLiteral("Full Path and Database Name (.mdb)"), accessFrame),
                      0, 0, 1, 2);
@@ -125,7 +125,7 @@ ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, platform::set
     QGroupBox* otherFrame = frame("Frame_3", "Other Connections", this);
     {
         auto* g = new QGridLayout(otherFrame);
-        ocnx = new ComboBox(QStringLiteral("ocnx"), otherFrame);
+        ocnx = new kit::ComboBox(QStringLiteral("ocnx"), otherFrame);
         Command13 = connectButton("Command13", otherFrame);
         g->addWidget(
             label(QStringLiteral("Etiquette6_38"), QStringLiteral("Full ADO Connection String"), otherFrame),
@@ -144,17 +144,17 @@ ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, platform::set
     const char* const kindCaptions[2] = {"Tables", "Views"};
     for (int i = 0; i < 2; ++i) {
         dbo[std::size_t(i)] = new QRadioButton(QString::fromLatin1(kindCaptions[i]), this);
-        dbo[std::size_t(i)]->setObjectName(app::element("dbo", i));
+        dbo[std::size_t(i)]->setObjectName(kit::element("dbo", i));
         kinds->addWidget(dbo[std::size_t(i)]);
     }
     dbo[0]->setChecked(true);
     kinds->addStretch();
     bottom->addLayout(kinds, 0, 1);
-    Command6 = app::commandButton(QStringLiteral("Command6"), QStringLiteral("Close Connexion"), this);
+    Command6 = kit::commandButton(QStringLiteral("Command6"), QStringLiteral("Close Connexion"), this);
     bottom->addWidget(Command6, 0, 2);
-    fmain = new TextBox(QStringLiteral("fmain"), this);
+    fmain = new kit::TextBox(QStringLiteral("fmain"), this);
     fmain->setReadOnly(true);
-    pc = new TextBox(QStringLiteral("pc"), this);
+    pc = new kit::TextBox(QStringLiteral("pc"), this);
     pc->setReadOnly(true);
     pc->setMaximumWidth(100);
     pc->hide();
@@ -162,7 +162,7 @@ ConnectionPage::ConnectionPage(const app::FileChooser& chooseFile, platform::set
     bottom->addWidget(pc, 1, 2);
     bottom->addWidget(label(QStringLiteral("Etiquette6_40"), QStringLiteral("Connection String"), this), 2,
                       0);
-    cnxstr = new TextBox(QStringLiteral("cnxstr"), this);
+    cnxstr = new kit::TextBox(QStringLiteral("cnxstr"), this);
     bottom->addWidget(cnxstr, 2, 1, 1, 2);
     top->addLayout(bottom);
     top->addStretch();

@@ -6,10 +6,10 @@
 // history lists itself, and asks for a Connect, a schema or a close through its signals;
 // the catalogue read shows its progress through the methods below.
 
-#include "app/controls.h"
-#include "app/file_chooser.h"
 #include "connection/connection_kinds.h"
 #include "connection/history_file.h"
+#include "kit/controls.h"
+#include "kit/file_chooser.h"
 #include "platform/settings_store.h"
 
 #include <QCheckBox>
@@ -20,13 +20,13 @@
 namespace connection
 {
 
-class ConnectionPage : public app::Panel
+class ConnectionPage : public kit::Panel
 {
     Q_OBJECT
 public:
     // `chooseFile` asks for the Access file (an empty one shows the file dialog);
     // `settings` keeps the logins. Both must outlive the page.
-    ConnectionPage(const app::FileChooser& chooseFile, platform::settings::Store& settings,
+    ConnectionPage(const kit::FileChooser& chooseFile, platform::settings::Store& settings,
                    QWidget* parent = nullptr);
 
     // The choices kept from one session to the next: the two "Save Password" ticks and the
@@ -87,42 +87,42 @@ private:
     void rememberEntry(QComboBox* box, bool skipEmpty);
     void connectHandlers();
 
-    const app::FileChooser& chooseFile_;
+    const kit::FileChooser& chooseFile_;
     platform::settings::Store& settings_;
 
     // Oracle.
-    app::ComboBox* db = nullptr; // service
-    app::TextBox* uid = nullptr;
-    app::PasswordBox* pwd = nullptr;
+    kit::ComboBox* db = nullptr; // service
+    kit::TextBox* uid = nullptr;
+    kit::PasswordBox* pwd = nullptr;
     QCheckBox* c1 = nullptr;         // "Save Password"
-    app::ComboBox* o = nullptr;      // schema
+    kit::ComboBox* o = nullptr;      // schema
     QPushButton* Command3 = nullptr; // Connect
     QPushButton* Command1 = nullptr; // Select Schema
 
     // SQL Server.
-    app::TextBox* spro = nullptr; // provider
-    app::TextBox* so = nullptr;   // data source
-    app::ComboBox* sdb = nullptr; // initial catalog
-    app::TextBox* suid = nullptr;
-    app::PasswordBox* spwd = nullptr;
+    kit::TextBox* spro = nullptr; // provider
+    kit::TextBox* so = nullptr;   // data source
+    kit::ComboBox* sdb = nullptr; // initial catalog
+    kit::TextBox* suid = nullptr;
+    kit::PasswordBox* spwd = nullptr;
     QCheckBox* sc1 = nullptr;        // "Save Password"
     QPushButton* Command5 = nullptr; // Connect
 
     // Access.
-    app::ComboBox* adb = nullptr;     // database file
+    kit::ComboBox* adb = nullptr;     // database file
     QPushButton* Command12 = nullptr; // Connect
     QPushButton* Command15 = nullptr; // file dialog ("Search...")
 
     // Other connections.
-    app::ComboBox* ocnx = nullptr;    // full connection string
+    kit::ComboBox* ocnx = nullptr;    // full connection string
     QPushButton* Command13 = nullptr; // Connect
 
     // Outside the frames.
     QPushButton* Command6 = nullptr;    // "Close Connexion"
     std::array<QRadioButton*, 2> dbo{}; // "Tables", "Views"
-    app::TextBox* fmain = nullptr;      // phase of the catalogue read
-    app::TextBox* pc = nullptr;         // row counter, shown during a scan
-    app::TextBox* cnxstr = nullptr;     // connection string for generated code
+    kit::TextBox* fmain = nullptr;      // phase of the catalogue read
+    kit::TextBox* pc = nullptr;         // row counter, shown during a scan
+    kit::TextBox* cnxstr = nullptr;     // connection string for generated code
 };
 
 } // namespace connection

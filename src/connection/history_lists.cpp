@@ -77,7 +77,7 @@ void ConnectionPage::rememberEntry(QComboBox* box, bool skipEmpty)
 
 void ConnectionPage::Command15_Click()
 {
-    const app::FileChooser chooser = chooseFile_ ? chooseFile_ : app::FileChooser(showFileDialog);
+    const kit::FileChooser chooser = chooseFile_ ? chooseFile_ : kit::FileChooser(showFileDialog);
     // The dialog and the yield below let every other handler run, Close Connexion included.
     QPointer<ConnectionPage> alive(this);
     const QString chosen = chooser(window(), QStringLiteral("*.mdb"), QStringLiteral("mdb"));

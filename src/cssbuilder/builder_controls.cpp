@@ -1,10 +1,10 @@
 #include "cssbuilder/builder_controls.h"
 
-#include "app/controls.h"
 #include "cssbuilder/decorative_shape.h"
 #include "cssbuilder/option_groups.h"
 #include "cssbuilder/style_preview.h"
 #include "cssbuilder/style_rules.h"
+#include "kit/controls.h"
 #include "platform/colours.h"
 #include "platform/screen_units.h"
 
@@ -67,34 +67,34 @@ QWidget* propertyColumn(BuilderControls& c, QWidget* parent)
     for (int i = 0; i < kLengthCount; ++i, ++row) {
         const LengthRowDef& def = lengthRows()[std::size_t(i)];
         c.l_pr[std::size_t(i)] =
-            app::label(app::element("l_pr", i), QString::fromLatin1(def.caption), column);
+            kit::label(kit::element("l_pr", i), QString::fromLatin1(def.caption), column);
         c.h_pr[std::size_t(i)] =
-            slider(app::element("h_pr", i), kLengthMinimum, def.maximum, kLengthMinimum, column);
-        c.v_pr[std::size_t(i)] = textBox(app::element("v_pr", i), column);
+            slider(kit::element("h_pr", i), kLengthMinimum, def.maximum, kLengthMinimum, column);
+        c.v_pr[std::size_t(i)] = textBox(kit::element("v_pr", i), column);
         grid->addWidget(c.l_pr[std::size_t(i)], row, 0);
         grid->addWidget(c.h_pr[std::size_t(i)], row, 1);
         grid->addWidget(c.v_pr[std::size_t(i)], row, 2);
     }
     for (int i = 0; i < kListCount; ++i, ++row) {
         c.lcb[std::size_t(i)] =
-            app::label(app::element("lcb", i), QString::fromLatin1(listCaptions()[std::size_t(i)]), column);
-        auto* combo = new app::DropDown(app::element("cb", i), column);
+            kit::label(kit::element("lcb", i), QString::fromLatin1(listCaptions()[std::size_t(i)]), column);
+        auto* combo = new kit::DropDown(kit::element("cb", i), column);
         combo->setEditable(true);
         // The window keeps its lists sorted itself; typed text is taken as typed.
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
         c.cb[std::size_t(i)] = combo;
         // The range reaches the list's last item once the window has filled the list.
-        c.hcb[std::size_t(i)] = slider(app::element("hcb", i), 0, kListSliderStart, kListSliderStart, column);
+        c.hcb[std::size_t(i)] = slider(kit::element("hcb", i), 0, kListSliderStart, kListSliderStart, column);
         grid->addWidget(c.lcb[std::size_t(i)], row, 0);
         grid->addWidget(combo, row, 1);
         grid->addWidget(c.hcb[std::size_t(i)], row, 2);
     }
     for (int i = 0; i < kColourCount; ++i, ++row) {
         const ColourRowDef& def = colourRows()[std::size_t(i)];
-        c.lc[std::size_t(i)] = app::label(app::element("lc", i), QString::fromLatin1(def.caption), column);
-        c.hr[std::size_t(i)] = slider(app::element("hr", i), 1, kWebColourCount, def.start, column);
-        c.vc[std::size_t(i)] = textBox(app::element("vc", i), column);
+        c.lc[std::size_t(i)] = kit::label(kit::element("lc", i), QString::fromLatin1(def.caption), column);
+        c.hr[std::size_t(i)] = slider(kit::element("hr", i), 1, kWebColourCount, def.start, column);
+        c.vc[std::size_t(i)] = textBox(kit::element("vc", i), column);
         grid->addWidget(c.lc[std::size_t(i)], row, 0);
         grid->addWidget(c.hr[std::size_t(i)], row, 1);
         grid->addWidget(c.vc[std::size_t(i)], row, 2);
@@ -123,7 +123,7 @@ void fillGroup(BuilderControls& c, const OptionGroupDef& group, QWidget* contain
     int position = 0;
     for (const OptionDef& def : group.options) {
         QRadioButton* button =
-            option(app::element("ob", def.index), QString::fromLatin1(def.caption), tag, container);
+            option(kit::element("ob", def.index), QString::fromLatin1(def.caption), tag, container);
         c.ob[std::size_t(def.index)] = button;
         grid->addWidget(button, position / kOptionColumns, position % kOptionColumns);
         ++position;
@@ -153,7 +153,7 @@ QWidget* optionColumn(BuilderControls& c, QWidget* parent)
     for (const OptionGroupDef& group : optionGroups()) {
         if (group.inFrame) {
             auto* frame = new QGroupBox(QString::fromLatin1(group.frameCaption), inner);
-            frame->setObjectName(app::element("Frame1", group.container));
+            frame->setObjectName(kit::element("Frame1", group.container));
             c.frames[std::size_t(group.container)] = frame;
             fillGroup(c, group, frame);
             stack->addWidget(frame);
@@ -162,7 +162,7 @@ QWidget* optionColumn(BuilderControls& c, QWidget* parent)
             auto* heading = new QLabel(QString::fromLatin1(group.tag).toLower(), inner);
             stack->addWidget(heading);
             auto* box = new QWidget(inner);
-            box->setObjectName(app::element("pct", group.container));
+            box->setObjectName(kit::element("pct", group.container));
             c.pct[std::size_t(group.container)] = box;
             fillGroup(c, group, box);
             stack->addWidget(box);
@@ -178,23 +178,23 @@ QWidget* ruleColumn(BuilderControls& c, QWidget* parent, PreviewEngine engine)
     auto* column = new QWidget(parent);
     auto* stack = new QVBoxLayout(column);
     stack->setContentsMargins(0, 0, 0, 0);
-    c.fin_0 = app::pictureButton(app::element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"),
+    c.fin_0 = kit::pictureButton(kit::element("fin", 0), QStyle::SP_DialogCloseButton, QStringLiteral("Exit"),
                                  column);
     stack->addWidget(c.fin_0, 0, Qt::AlignRight);
-    c.Label1 = app::label(QStringLiteral("Label1"), QStringLiteral("Style Name"), column);
+    c.Label1 = kit::label(QStringLiteral("Label1"), QStringLiteral("Style Name"), column);
     c.sn = new QLineEdit(column);
     c.sn->setObjectName(QStringLiteral("sn"));
     stack->addWidget(c.Label1);
     stack->addWidget(c.sn);
     stack->addWidget(
-        app::label(QStringLiteral("Label2"), QStringLiteral("Copy / Paste in your Css File:"), column));
+        kit::label(QStringLiteral("Label2"), QStringLiteral("Copy / Paste in your Css File:"), column));
     c.css = new QPlainTextEdit(column);
     c.css->setObjectName(QStringLiteral("css"));
-    stack->addWidget(new DecorativeShape(app::element("Shape1", 2), c.css, column), 1);
-    stack->addWidget(app::label(QStringLiteral("Label3"), QStringLiteral("Your Style is:"), column));
+    stack->addWidget(new DecorativeShape(kit::element("Shape1", 2), c.css, column), 1);
+    stack->addWidget(kit::label(QStringLiteral("Label3"), QStringLiteral("Your Style is:"), column));
     c.wb = new StylePreview(engine, column);
     c.wb->setObjectName(QStringLiteral("wb"));
-    stack->addWidget(new DecorativeShape(app::element("Shape1", 3), c.wb, column), 2);
+    stack->addWidget(new DecorativeShape(kit::element("Shape1", 3), c.wb, column), 2);
     return column;
 }
 
@@ -256,8 +256,8 @@ BuilderControls buildControls(QWidget* window, PreviewEngine engine)
 {
     BuilderControls c;
     auto* row = new QHBoxLayout(window);
-    row->addWidget(new DecorativeShape(app::element("Shape1", 0), propertyColumn(c, window), window));
-    row->addWidget(new DecorativeShape(app::element("Shape1", 1), optionColumn(c, window), window));
+    row->addWidget(new DecorativeShape(kit::element("Shape1", 0), propertyColumn(c, window), window));
+    row->addWidget(new DecorativeShape(kit::element("Shape1", 1), optionColumn(c, window), window));
     row->addWidget(ruleColumn(c, window, engine), 1);
     return c;
 }

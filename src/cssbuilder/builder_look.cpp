@@ -1,7 +1,7 @@
 #include "cssbuilder/builder_look.h"
 
-#include "app/look/look_rules.h"
-#include "app/look/widget_look.h"
+#include "kit/look/look_rules.h"
+#include "kit/look/widget_look.h"
 #include "platform/colours.h"
 
 #include <QAbstractButton>
@@ -32,15 +32,15 @@ void lowerCaseCaption(QWidget* control)
 void apply_look(QWidget* window, int lookStyle)
 {
     std::optional<quint32> windowBack;
-    for (QWidget* control : app::look::controlsInOrder(window)) {
-        const app::look::ControlLook designed = app::look::readControl(control);
-        app::look::ControlLook look = designed;
+    for (QWidget* control : kit::look::controlsInOrder(window)) {
+        const kit::look::ControlLook designed = kit::look::readControl(control);
+        kit::look::ControlLook look = designed;
         const std::optional<quint32> windowBackBefore = windowBack;
-        app::look::applySystemColours(lookStyle, look, windowBack);
+        kit::look::applySystemColours(lookStyle, look, windowBack);
         if (windowBack && windowBack != windowBackBefore)
             platform::setBackColor(window, *windowBack);
-        app::look::applyFixedColours(look);
-        app::look::writeControl(control, designed, look);
+        kit::look::applyFixedColours(look);
+        kit::look::writeControl(control, designed, look);
         lowerCaseCaption(control);
     }
 }

@@ -1,8 +1,8 @@
 // The window under the keyboard: previews that take no typing and let Tab go on, the focus
 // where the next step is after start-up and after a Connect, and Enter and Escape in the
 // solution dialog.
-#include "app/action_guard.h"
 #include "app/main_window.h"
+#include "kit/action_guard.h"
 #include "support/fixture_db.h"
 #include "support/page_controls.h"
 #include "window_fixture.h"
@@ -127,7 +127,7 @@ private slots:
         QSignalSpy oks(d.Command21, &QPushButton::clicked);
         QSignalSpy cancels(d.Command20, &QPushButton::clicked);
         // A run counts as under way, so Ok starts nothing here.
-        app::ActionGuard busy(w().session().runGuard());
+        kit::ActionGuard busy(w().session().runGuard());
         QTest::keyClick(d.sng, Qt::Key(key));
         QCOMPARE(oks.size(), ok ? 1 : 0);
         QCOMPARE(cancels.size(), ok ? 0 : 1);

@@ -1,7 +1,7 @@
 // The colour look of the real main window: the start-up pass in each look and the two look buttons.
 
-#include "app/action_guard.h"
-#include "app/look/look_rules.h"
+#include "kit/action_guard.h"
+#include "kit/look/look_rules.h"
 #include "platform/colours.h"
 #include "platform/settings_store.h"
 #include "platform/static_edge.h"
@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 
-using namespace app::look;
+using namespace kit::look;
 
 namespace
 {
@@ -245,7 +245,7 @@ private slots:
         fixture.start();
         app::MainWindow* before = &fixture.window();
         {
-            app::ActionGuard running(fixture.program().session().runGuard());
+            kit::ActionGuard running(fixture.program().session().runGuard());
             testsupport::MainWindowControls(before).look[1]->click();
         }
         QCOMPARE(&fixture.window(), before);

@@ -41,7 +41,7 @@ private slots:
     void typingIsMirrored()
     {
         QFETCH(bool, intoPn2);
-        app::TextBox* box = intoPn2 ? pn2 : pn;
+        kit::TextBox* box = intoPn2 ? pn2 : pn;
         w->Command_Click(intoPn2 ? 3 : 1);
         box->clear();
         QTest::keyClicks(box, "/tmp/out");
@@ -71,7 +71,7 @@ private slots:
         QFETCH(bool, onPn2);
         QFETCH(QString, typed);
         QFETCH(QString, after);
-        app::TextBox* box = onPn2 ? pn2 : pn;
+        kit::TextBox* box = onPn2 ? pn2 : pn;
         box->setText(typed);
         emit box->lostFocus();
         QCOMPARE(pn->text(), after);
@@ -99,7 +99,7 @@ private slots:
         pn->setText(dir.path() + "/gen/");
         QTest::mouseClick(testsupport::VbPageControls(w).chpth_1, Qt::LeftButton);
         app::FolderPicker& picker = *w->folderPicker;
-        auto* folders = testsupport::child<app::FolderList>(w, "Dir1");
+        auto* folders = testsupport::child<kit::FolderList>(w, "Dir1");
         QVERIFY(!picker.isHidden());
         QCOMPARE(folders->path(), dir.path() + "/gen");
         const QWidget* area = picker.parentWidget();
@@ -122,7 +122,7 @@ private slots:
         pn->setText("/");
         QTest::mouseClick(testsupport::AspxPageControls(w).chpth_0, Qt::LeftButton);
         QCOMPARE(testsupport::child<QComboBox>(w, "Drive1")->currentText(), QString("/"));
-        QCOMPARE(testsupport::child<app::FolderList>(w, "Dir1")->path(), QString("/"));
+        QCOMPARE(testsupport::child<kit::FolderList>(w, "Dir1")->path(), QString("/"));
         w->Command9_Click();
         QCOMPARE(pn->text(), QString("/"));
         QCOMPARE(pn2->text(), QString("/"));
@@ -132,7 +132,7 @@ private slots:
     {
         pn->setText("/no/such/folder/");
         w->chpth_Click(0);
-        QCOMPARE(testsupport::child<app::FolderList>(w, "Dir1")->path(), QString("/"));
+        QCOMPARE(testsupport::child<kit::FolderList>(w, "Dir1")->path(), QString("/"));
         QTest::mouseClick(testsupport::child<QPushButton>(w, "Command17"), Qt::LeftButton);
         QVERIFY(w->folderPicker->isHidden());
         QCOMPARE(pn->text(), QString("/no/such/folder/"));
@@ -168,8 +168,8 @@ private:
     std::unique_ptr<testsupport::TempHome> home;
     std::unique_ptr<app::Program> program;
     MainWindow* w = nullptr;
-    app::TextBox* pn = nullptr;
-    app::TextBox* pn2 = nullptr;
+    kit::TextBox* pn = nullptr;
+    kit::TextBox* pn2 = nullptr;
 };
 
 QTEST_MAIN(OutputFolderTest)

@@ -303,7 +303,7 @@ private slots:
     {
         QVERIFY(QTest::qWaitForWindowActive(w));
         const testsupport::VbPageControls vb(w);
-        auto* folders = testsupport::child<app::FolderList>(w, "Dir1");
+        auto* folders = testsupport::child<kit::FolderList>(w, "Dir1");
         vb.pn->setText(home->path() + "/");
         w->Command_Click(1);
         testsupport::click(w->findChild<QPushButton*>("chpth_1"));

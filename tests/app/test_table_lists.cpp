@@ -1,7 +1,7 @@
-#include "app/action_guard.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/type_ahead.h"
+#include "kit/action_guard.h"
+#include "kit/type_ahead.h"
 #include "platform/colours.h"
 #include "support/page_controls.h"
 #include "support/temp_home.h"
@@ -88,7 +88,7 @@ private slots:
     {
         page->tdn->addItem("ORDERS");
         {
-            app::ActionGuard running(program->session().runGuard());
+            kit::ActionGuard running(program->session().runGuard());
             QVERIFY(program->session().runGuard().busy());
             QTest::mouseClick(page->tadd[0], Qt::LeftButton);
             QCOMPARE(page->tdn->count(), 1);
@@ -134,10 +134,10 @@ private slots:
     void typeAheadRule()
     {
         const QStringList items{"ADDRESS", "CUSTOMER", "ORDERS", "PRODUCT"};
-        QCOMPARE(app::typeAheadRow(items, ""), -1);
-        QCOMPARE(app::typeAheadRow({}, "c"), -1);
-        QCOMPARE(app::typeAheadRow(items, "D"), 2); // from ADDRESS's start on, first not below "D"
-        QCOMPARE(app::typeAheadRow({"abc", "Abd"}, "ABD"), 1);
+        QCOMPARE(kit::typeAheadRow(items, ""), -1);
+        QCOMPARE(kit::typeAheadRow({}, "c"), -1);
+        QCOMPARE(kit::typeAheadRow(items, "D"), 2); // from ADDRESS's start on, first not below "D"
+        QCOMPARE(kit::typeAheadRow({"abc", "Abd"}, "ABD"), 1);
     }
 
     void moduleFileNames()

@@ -1,12 +1,12 @@
 // The window while the database keeps it waiting, and the actions refused during a run:
 // a server that never answers the login, one that stops answering in the middle of a
 // run, and the panels that a run refuses to open.
-#include "app/action_guard.h"
 #include "app/folder_picker.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/solution_panel.h"
 #include "connection/connection_page.h"
+#include "kit/action_guard.h"
 #include "platform/ado/ado.h"
 #include "support/find_control.h"
 #include "support/fixture_db.h"
@@ -200,7 +200,7 @@ private slots:
         // The page of the control is shown, so that a caption link takes the click.
         w.Command_Click(control == "chpth_0" ? 3 : 1);
         {
-            app::ActionGuard run(program.session().runGuard());
+            kit::ActionGuard run(program.session().runGuard());
             testsupport::click(clicked);
             QVERIFY(opened->isHidden());
         }

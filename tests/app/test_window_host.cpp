@@ -1,10 +1,10 @@
 #include "app/aspx_generator_page.h"
-#include "app/controls.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/vb_generator_page.h"
 #include "app/window_host.h"
 #include "generators/common/module_file.h"
+#include "kit/controls.h"
 #include "platform/colours.h"
 #include "platform/user_feedback.h"
 #include "support/page_controls.h"
@@ -81,7 +81,7 @@ private slots:
             "\r\n        sql = sql & \" and \" & \"COLUMN_NAME = '\" & z_TABLE.COLUMN_NAME & \"'\" ' %1");
         QElapsedTimer clock;
         clock.start();
-        for (int i = 0; i < 2 * app::kPreviewLines + 5000; ++i) {
+        for (int i = 0; i < 2 * kit::kPreviewLines + 5000; ++i) {
             host.appendPreview(0, line.arg(i));
             if (i % 100 == 0)
                 host.yield();
@@ -91,9 +91,9 @@ private slots:
         host.flushPreviews();
         QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
         const QTextDocument* document = testsupport::VbPageControls(w).gnl[0]->document();
-        QCOMPARE(document->blockCount(), app::kPreviewLines);
-        QCOMPARE(document->firstBlock().text(), line.mid(2).arg(app::kPreviewLines + 5000));
-        QCOMPARE(document->lastBlock().text(), line.mid(2).arg(2 * app::kPreviewLines + 4999));
+        QCOMPARE(document->blockCount(), kit::kPreviewLines);
+        QCOMPARE(document->firstBlock().text(), line.mid(2).arg(kit::kPreviewLines + 5000));
+        QCOMPARE(document->lastBlock().text(), line.mid(2).arg(2 * kit::kPreviewLines + 4999));
     }
 
     // A flushed preview shows its last line, not its top: the caret sits at the end.

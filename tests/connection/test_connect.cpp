@@ -1,12 +1,12 @@
 // The Connection page over the real window and real ODBC drivers: the four kinds, the
 // catalogue read, Select Schema, Close Connexion, logins and history lists.
-#include "app/action_guard.h"
 #include "app/aspx_generator_page.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_page.h"
+#include "kit/action_guard.h"
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
 #include "support/fixture_db.h"
@@ -53,7 +53,7 @@ class ConnectTest : public QObject
 
     app::MainWindow& w() { return *program_->window(); }
     testsupport::ConnectionPageControls cp() { return testsupport::ConnectionPageControls(&w()); }
-    app::SortedList* browserTables() { return testsupport::BrowserPageControls(&w()).t; }
+    kit::SortedList* browserTables() { return testsupport::BrowserPageControls(&w()).t; }
     // A name picked from the box's list, as the user picks it.
     static void pick(QComboBox* box) { emit box->activated(box->currentIndex()); }
     int shownPage()
@@ -602,7 +602,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QStringList, expected);
         QFETCH(QString, text);
-        auto* combo = w().findChild<app::ComboBox*>(box);
+        auto* combo = w().findChild<kit::ComboBox*>(box);
         QVERIFY(combo);
         combo->addItems(items);
         combo->setEditText(typed);
@@ -617,7 +617,7 @@ private slots:
     // to another control of the window does.
     void historyGrowsOnlyWhenTheBoxIsLeft()
     {
-        app::ComboBox* box = cp().ocnx;
+        kit::ComboBox* box = cp().ocnx;
         QVERIFY(QTest::qWaitForWindowActive(&w()));
         box->addItem("earlier");
         box->setFocus(Qt::MouseFocusReason);

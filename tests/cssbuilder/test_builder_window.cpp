@@ -3,9 +3,9 @@
 // colour look and the window's life. The browser engine is left out: the preview's
 // requests are checked, not its rendering.
 
-#include "app/look/look_rules.h"
 #include "cssbuilder/css_builder_window.h"
 #include "cssbuilder/style_preview.h"
+#include "kit/look/look_rules.h"
 #include "platform/colours.h"
 #include "platform/settings_store.h"
 #include "platform/static_edge.h"
@@ -547,7 +547,7 @@ private slots:
     void colourLookAtLoad()
     {
         QFETCH(int, look);
-        using namespace app::look;
+        using namespace kit::look;
         if (look >= 0)
             platform::settings::save("kvl_net", "style", "s", QString::number(look));
         open();

@@ -2,8 +2,8 @@
 // The controls of a page, found in a window by their object names, under the names the
 // page gives them.
 
-#include "app/controls.h"
-#include "app/sorted_list.h"
+#include "kit/controls.h"
+#include "kit/sorted_list.h"
 #include "support/find_control.h"
 
 #include <QCheckBox>
@@ -53,19 +53,19 @@ struct MainWindowControls {
 // The Data Browser page.
 struct BrowserPageControls {
     explicit BrowserPageControls(QWidget* window)
-        : t(child<app::SortedList>(window, QStringLiteral("t"))),
+        : t(child<kit::SortedList>(window, QStringLiteral("t"))),
           Command2(child<QPushButton>(window, QStringLiteral("Command2"))),
-          tp(child<app::TextBox>(window, QStringLiteral("tp"))),
+          tp(child<kit::TextBox>(window, QStringLiteral("tp"))),
           ss2(child<QTableView>(window, QStringLiteral("ss2"))),
-          nr(child<app::TextBox>(window, QStringLiteral("nr"))),
-          chdbc(elements<app::ClickLabel, 3>(window, "chdbc")), dbs(elements<app::Panel, 3>(window, "dbs")),
-          c(child<app::TextBox>(window, QStringLiteral("c"))),
+          nr(child<kit::TextBox>(window, QStringLiteral("nr"))),
+          chdbc(elements<kit::ClickLabel, 3>(window, "chdbc")), dbs(elements<kit::Panel, 3>(window, "dbs")),
+          c(child<kit::TextBox>(window, QStringLiteral("c"))),
           c_srt(elements<QPushButton, 2>(window, "c_srt")),
-          v(child<app::TextBox>(window, QStringLiteral("v"))), s1(elements<QRadioButton, 4>(window, "s1")),
+          v(child<kit::TextBox>(window, QStringLiteral("v"))), s1(elements<QRadioButton, 4>(window, "s1")),
           cv1(child<QLabel>(window, QStringLiteral("cv1"))),
           Command7(child<QPushButton>(window, QStringLiteral("Command7"))),
-          sfr(child<app::TextBox>(window, QStringLiteral("sfr"))),
-          sto(child<app::TextBox>(window, QStringLiteral("sto"))),
+          sfr(child<kit::TextBox>(window, QStringLiteral("sfr"))),
+          sto(child<kit::TextBox>(window, QStringLiteral("sto"))),
           cv2(child<QLabel>(window, QStringLiteral("cv2"))),
           Command10(child<QPushButton>(window, QStringLiteral("Command10"))),
           Command4(child<QPushButton>(window, QStringLiteral("Command4"))),
@@ -73,21 +73,21 @@ struct BrowserPageControls {
     {
     }
 
-    app::SortedList* t;
+    kit::SortedList* t;
     QPushButton* Command2;
-    app::TextBox* tp;
+    kit::TextBox* tp;
     QTableView* ss2;
-    app::TextBox* nr;
-    std::array<app::ClickLabel*, 3> chdbc;
-    std::array<app::Panel*, 3> dbs;
-    app::TextBox* c;
+    kit::TextBox* nr;
+    std::array<kit::ClickLabel*, 3> chdbc;
+    std::array<kit::Panel*, 3> dbs;
+    kit::TextBox* c;
     std::array<QPushButton*, 2> c_srt;
-    app::TextBox* v;
+    kit::TextBox* v;
     std::array<QRadioButton*, 4> s1;
     QLabel* cv1;
     QPushButton* Command7;
-    app::TextBox* sfr;
-    app::TextBox* sto;
+    kit::TextBox* sfr;
+    kit::TextBox* sto;
     QLabel* cv2;
     QPushButton* Command10;
     QPushButton* Command4;
@@ -97,12 +97,12 @@ struct BrowserPageControls {
 // The VB Generator page.
 struct VbPageControls {
     explicit VbPageControls(QWidget* window)
-        : tdn(child<app::SortedList>(window, QStringLiteral("tdn"))),
-          tdn1(child<app::SortedList>(window, QStringLiteral("tdn1"))),
-          s_t(child<app::TextBox>(window, QStringLiteral("s_t"))),
+        : tdn(child<kit::SortedList>(window, QStringLiteral("tdn"))),
+          tdn1(child<kit::SortedList>(window, QStringLiteral("tdn1"))),
+          s_t(child<kit::TextBox>(window, QStringLiteral("s_t"))),
           tadd(elements<QPushButton, 4>(window, "tadd")),
-          dbn(child<app::TextBox>(window, QStringLiteral("dbn"))),
-          pn(child<app::TextBox>(window, QStringLiteral("pn"))),
+          dbn(child<kit::TextBox>(window, QStringLiteral("dbn"))),
+          pn(child<kit::TextBox>(window, QStringLiteral("pn"))),
           chpth_1(child<QPushButton>(window, QStringLiteral("chpth_1"))),
           gn(elements<QCheckBox, 3>(window, "gn")), gnn(elements<QLabel, 3>(window, "gnn")),
           ps(child<QCheckBox>(window, QStringLiteral("ps"))),
@@ -112,17 +112,17 @@ struct VbPageControls {
           Command18(child<QPushButton>(window, QStringLiteral("Command18"))),
           Command19(child<QPushButton>(window, QStringLiteral("Command19"))),
           pb1(child<QProgressBar>(window, QStringLiteral("pb1"))),
-          gnl(elements<QPlainTextEdit, 5>(window, "gnl")), vvbg(elements<app::ClickLabel, 5>(window, "vvbg")),
+          gnl(elements<QPlainTextEdit, 5>(window, "gnl")), vvbg(elements<kit::ClickLabel, 5>(window, "vvbg")),
           l_def(child<QLabel>(window, QStringLiteral("l_def")))
     {
     }
 
-    app::SortedList* tdn;
-    app::SortedList* tdn1;
-    app::TextBox* s_t;
+    kit::SortedList* tdn;
+    kit::SortedList* tdn1;
+    kit::TextBox* s_t;
     std::array<QPushButton*, 4> tadd;
-    app::TextBox* dbn;
-    app::TextBox* pn;
+    kit::TextBox* dbn;
+    kit::TextBox* pn;
     QPushButton* chpth_1;
     std::array<QCheckBox*, 3> gn;
     std::array<QLabel*, 3> gnn;
@@ -134,17 +134,17 @@ struct VbPageControls {
     QPushButton* Command19;
     QProgressBar* pb1;
     std::array<QPlainTextEdit*, 5> gnl;
-    std::array<app::ClickLabel*, 5> vvbg;
+    std::array<kit::ClickLabel*, 5> vvbg;
     QLabel* l_def;
 };
 
 // The ASPX Generator page.
 struct AspxPageControls {
     explicit AspxPageControls(QWidget* window)
-        : tdn2(child<app::SortedList>(window, QStringLiteral("tdn2"))),
-          s_t2(child<app::TextBox>(window, QStringLiteral("s_t2"))),
-          tb2(elements<app::TextBox, 4>(window, "tb2")),
-          pn2(child<app::TextBox>(window, QStringLiteral("pn2"))),
+        : tdn2(child<kit::SortedList>(window, QStringLiteral("tdn2"))),
+          s_t2(child<kit::TextBox>(window, QStringLiteral("s_t2"))),
+          tb2(elements<kit::TextBox, 4>(window, "tb2")),
+          pn2(child<kit::TextBox>(window, QStringLiteral("pn2"))),
           chpth_0(child<QPushButton>(window, QStringLiteral("chpth_0"))),
           Command8(child<QPushButton>(window, QStringLiteral("Command8"))),
           gasp(elements<QPlainTextEdit, 2>(window, "gasp")),
@@ -152,10 +152,10 @@ struct AspxPageControls {
     {
     }
 
-    app::SortedList* tdn2;
-    app::TextBox* s_t2;
-    std::array<app::TextBox*, 4> tb2;
-    app::TextBox* pn2;
+    kit::SortedList* tdn2;
+    kit::TextBox* s_t2;
+    std::array<kit::TextBox*, 4> tb2;
+    kit::TextBox* pn2;
     QPushButton* chpth_0;
     QPushButton* Command8;
     std::array<QPlainTextEdit*, 2> gasp;
@@ -165,78 +165,78 @@ struct AspxPageControls {
 // The Connection page.
 struct ConnectionPageControls {
     explicit ConnectionPageControls(QWidget* window)
-        : db(child<app::ComboBox>(window, QStringLiteral("db"))),
-          uid(child<app::TextBox>(window, QStringLiteral("uid"))),
-          pwd(child<app::PasswordBox>(window, QStringLiteral("pwd"))),
+        : db(child<kit::ComboBox>(window, QStringLiteral("db"))),
+          uid(child<kit::TextBox>(window, QStringLiteral("uid"))),
+          pwd(child<kit::PasswordBox>(window, QStringLiteral("pwd"))),
           c1(child<QCheckBox>(window, QStringLiteral("c1"))),
-          o(child<app::ComboBox>(window, QStringLiteral("o"))),
+          o(child<kit::ComboBox>(window, QStringLiteral("o"))),
           Command3(child<QPushButton>(window, QStringLiteral("Command3"))),
           Command1(child<QPushButton>(window, QStringLiteral("Command1"))),
-          spro(child<app::TextBox>(window, QStringLiteral("spro"))),
-          so(child<app::TextBox>(window, QStringLiteral("so"))),
-          sdb(child<app::ComboBox>(window, QStringLiteral("sdb"))),
-          suid(child<app::TextBox>(window, QStringLiteral("suid"))),
-          spwd(child<app::PasswordBox>(window, QStringLiteral("spwd"))),
+          spro(child<kit::TextBox>(window, QStringLiteral("spro"))),
+          so(child<kit::TextBox>(window, QStringLiteral("so"))),
+          sdb(child<kit::ComboBox>(window, QStringLiteral("sdb"))),
+          suid(child<kit::TextBox>(window, QStringLiteral("suid"))),
+          spwd(child<kit::PasswordBox>(window, QStringLiteral("spwd"))),
           sc1(child<QCheckBox>(window, QStringLiteral("sc1"))),
           Command5(child<QPushButton>(window, QStringLiteral("Command5"))),
-          adb(child<app::ComboBox>(window, QStringLiteral("adb"))),
+          adb(child<kit::ComboBox>(window, QStringLiteral("adb"))),
           Command12(child<QPushButton>(window, QStringLiteral("Command12"))),
           Command15(child<QPushButton>(window, QStringLiteral("Command15"))),
-          ocnx(child<app::ComboBox>(window, QStringLiteral("ocnx"))),
+          ocnx(child<kit::ComboBox>(window, QStringLiteral("ocnx"))),
           Command13(child<QPushButton>(window, QStringLiteral("Command13"))),
           Command6(child<QPushButton>(window, QStringLiteral("Command6"))),
           dbo(elements<QRadioButton, 2>(window, "dbo")),
-          fmain(child<app::TextBox>(window, QStringLiteral("fmain"))),
-          pc(child<app::TextBox>(window, QStringLiteral("pc"))),
-          cnxstr(child<app::TextBox>(window, QStringLiteral("cnxstr")))
+          fmain(child<kit::TextBox>(window, QStringLiteral("fmain"))),
+          pc(child<kit::TextBox>(window, QStringLiteral("pc"))),
+          cnxstr(child<kit::TextBox>(window, QStringLiteral("cnxstr")))
     {
     }
 
-    app::ComboBox* db;
-    app::TextBox* uid;
-    app::PasswordBox* pwd;
+    kit::ComboBox* db;
+    kit::TextBox* uid;
+    kit::PasswordBox* pwd;
     QCheckBox* c1;
-    app::ComboBox* o;
+    kit::ComboBox* o;
     QPushButton* Command3;
     QPushButton* Command1;
-    app::TextBox* spro;
-    app::TextBox* so;
-    app::ComboBox* sdb;
-    app::TextBox* suid;
-    app::PasswordBox* spwd;
+    kit::TextBox* spro;
+    kit::TextBox* so;
+    kit::ComboBox* sdb;
+    kit::TextBox* suid;
+    kit::PasswordBox* spwd;
     QCheckBox* sc1;
     QPushButton* Command5;
-    app::ComboBox* adb;
+    kit::ComboBox* adb;
     QPushButton* Command12;
     QPushButton* Command15;
-    app::ComboBox* ocnx;
+    kit::ComboBox* ocnx;
     QPushButton* Command13;
     QPushButton* Command6;
     std::array<QRadioButton*, 2> dbo;
-    app::TextBox* fmain;
-    app::TextBox* pc;
-    app::TextBox* cnxstr;
+    kit::TextBox* fmain;
+    kit::TextBox* pc;
+    kit::TextBox* cnxstr;
 };
 
 // The solution dialog.
 struct SolutionPanelControls {
     explicit SolutionPanelControls(QWidget* window)
-        : sng(child<app::TextBox>(window, QStringLiteral("sng"))),
-          spg(child<app::TextBox>(window, QStringLiteral("spg"))),
-          png(child<app::TextBox>(window, QStringLiteral("png"))),
-          ppg(child<app::TextBox>(window, QStringLiteral("ppg"))),
-          stcss(child<app::TextBox>(window, QStringLiteral("stcss"))),
+        : sng(child<kit::TextBox>(window, QStringLiteral("sng"))),
+          spg(child<kit::TextBox>(window, QStringLiteral("spg"))),
+          png(child<kit::TextBox>(window, QStringLiteral("png"))),
+          ppg(child<kit::TextBox>(window, QStringLiteral("ppg"))),
+          stcss(child<kit::TextBox>(window, QStringLiteral("stcss"))),
           avasn(child<QLabel>(window, QStringLiteral("avasn"))),
           Command21(child<QPushButton>(window, QStringLiteral("Command21"))),
           Command20(child<QPushButton>(window, QStringLiteral("Command20")))
     {
     }
 
-    app::TextBox* sng;
-    app::TextBox* spg;
-    app::TextBox* png;
-    app::TextBox* ppg;
-    app::TextBox* stcss;
+    kit::TextBox* sng;
+    kit::TextBox* spg;
+    kit::TextBox* png;
+    kit::TextBox* ppg;
+    kit::TextBox* stcss;
     QLabel* avasn;
     QPushButton* Command21;
     QPushButton* Command20;

@@ -1,8 +1,8 @@
 #include "app/look/look_switch.h"
 
-#include "app/action_guard.h"
-#include "app/look/look_rules.h"
 #include "app/main_window.h"
+#include "kit/action_guard.h"
+#include "kit/look/look_rules.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 
@@ -14,17 +14,17 @@ namespace app
 void look_Click(MainWindow& window, int index)
 {
     // Rebuilding the window under a running action would pull its controls away from it.
-    ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
     const bool connectionShown = window.statusPanel(1) != QLatin1String(kNotConnected);
-    switch (look::decideLookSwitch(index, window.form().look_style, connectionShown)) {
-    case look::LookSwitch::Nothing:
+    switch (kit::look::decideLookSwitch(index, window.form().look_style, connectionShown)) {
+    case kit::look::LookSwitch::Nothing:
         return;
-    case look::LookSwitch::Refuse:
-        window.showMessage(QString::fromLatin1(look::refusalText));
+    case kit::look::LookSwitch::Refuse:
+        window.showMessage(QString::fromLatin1(kit::look::refusalText));
         return;
-    case look::LookSwitch::Switch:
+    case kit::look::LookSwitch::Switch:
         window.session().settings().save(platform::settings::kProgram,
                                          platform::settings::kLook.sectionName(),
                                          platform::settings::kLook.keyName(), QString::number(index));

@@ -6,7 +6,7 @@
 #include <QtGlobal>
 #include <optional>
 
-namespace app::look
+namespace kit::look
 {
 
 // Colours as the window was designed: 24-bit blue-green-red values, or a system colour given as
@@ -61,4 +61,4 @@ LookSwitch decideLookSwitch(int index, int lookStyle, bool connectionShown);
 
 inline constexpr char refusalText[] = "Make this change when you are not connected!";
 
-} // namespace app::look
+} // namespace kit::look

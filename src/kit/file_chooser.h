@@ -8,10 +8,10 @@
 
 class QWidget;
 
-namespace app
+namespace kit
 {
 
 using FileChooser =
     std::function<QString(QWidget* parent, const QString& fileName, const QString& extension)>;
 
-} // namespace app
+} // namespace kit

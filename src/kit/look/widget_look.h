@@ -2,13 +2,13 @@
 // The colouring pass over real widgets: reads what the look rules need from each control,
 // runs the rules and paints the result back.
 
-#include "app/look/look_rules.h"
+#include "kit/look/look_rules.h"
 
 #include <QList>
 
 class QWidget;
 
-namespace app::look
+namespace kit::look
 {
 
 // The controls of `window` in its own control order (creation order, depth first). Qt's inner
@@ -25,4 +25,4 @@ void writeControl(QWidget* control, const ControlLook& before, const ControlLook
 // The whole pass: every control once, a yield between the look-dependent and the fixed colours.
 void colourPass(QWidget* window, int lookStyle);
 
-} // namespace app::look
+} // namespace kit::look

@@ -1,6 +1,6 @@
-#include "app/look/look_rules.h"
+#include "kit/look/look_rules.h"
 
-namespace app::look
+namespace kit::look
 {
 
 void applySystemColours(int lookStyle, ControlLook& control, std::optional<quint32>& windowBackColour)
@@ -45,4 +45,4 @@ LookSwitch decideLookSwitch(int index, int lookStyle, bool connectionShown)
     return LookSwitch::Switch;
 }
 
-} // namespace app::look
+} // namespace kit::look

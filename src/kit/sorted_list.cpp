@@ -1,8 +1,8 @@
-#include "app/sorted_list.h"
+#include "kit/sorted_list.h"
 
 #include <algorithm>
 
-namespace app
+namespace kit
 {
 
 SortedList::SortedList(const QString& name, QWidget* parent) : QListWidget(parent)
@@ -68,4 +68,4 @@ QString SortedList::selectedText() const
     return current && current->isSelected() ? current->text() : QString();
 }
 
-} // namespace app
+} // namespace kit

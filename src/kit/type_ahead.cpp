@@ -1,8 +1,8 @@
-#include "app/type_ahead.h"
+#include "kit/type_ahead.h"
 
 #include "platform/text_file.h"
 
-namespace app
+namespace kit
 {
 
 namespace
@@ -41,4 +41,4 @@ int typeAheadRow(const QStringList& items, const QString& search)
     return -1;
 }
 
-} // namespace app
+} // namespace kit

@@ -1,8 +1,8 @@
 // The colouring pass over real widgets of each kind, tagged and untagged, in both looks.
 
-#include "app/folder_picker.h"
-#include "app/look/look_rules.h"
-#include "app/look/widget_look.h"
+#include "kit/folder_list.h"
+#include "kit/look/look_rules.h"
+#include "kit/look/widget_look.h"
 #include "platform/colours.h"
 #include "platform/static_edge.h"
 
@@ -17,7 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace app::look;
+using namespace kit::look;
 
 namespace
 {
@@ -74,7 +74,7 @@ std::unique_ptr<QWidget> designedWindow()
     paint(editable, white, black);
     paint(named(w, "taggedCombo", new QComboBox()), white, black, "t");
     paint(named(w, "Drive1", new QComboBox()), white, black);
-    paint(new app::FolderList(QStringLiteral("Dir1"), w), white, black);
+    paint(new kit::FolderList(QStringLiteral("Dir1"), w), white, black);
     named(w, "button", new QPushButton(QStringLiteral("Ok")));
     named(w, "taggedButton", new QPushButton(QStringLiteral("Ok")))->setProperty("Tag", QStringLiteral("t"));
     paint(named(w, "check", new QCheckBox(QStringLiteral("Data Access Module"))), pageBack, black);

@@ -4,7 +4,7 @@
 // (connect, select schema, close connection, look switch, generation, the arrow
 // buttons) takes the guard and is refused while another holds it.
 
-namespace app
+namespace kit
 {
 
 // The state itself, held by the session and shared by every window of the program.
@@ -35,4 +35,4 @@ private:
     bool owns_ = false;
 };
 
-} // namespace app
+} // namespace kit

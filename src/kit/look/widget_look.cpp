@@ -1,6 +1,6 @@
-#include "app/look/widget_look.h"
+#include "kit/look/widget_look.h"
 
-#include "app/folder_picker.h"
+#include "kit/folder_list.h"
 #include "platform/colours.h"
 #include "platform/static_edge.h"
 #include "platform/user_feedback.h"
@@ -18,7 +18,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-namespace app::look
+namespace kit::look
 {
 
 namespace
@@ -138,4 +138,4 @@ void colourPass(QWidget* window, int lookStyle)
     }
 }
 
-} // namespace app::look
+} // namespace kit::look

@@ -1,8 +1,8 @@
-#include "app/look/look_rules.h"
+#include "kit/look/look_rules.h"
 
 #include <QTest>
 
-using namespace app::look;
+using namespace kit::look;
 
 namespace
 {

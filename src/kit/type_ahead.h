@@ -4,11 +4,11 @@
 
 #include <QStringList>
 
-namespace app
+namespace kit
 {
 
 // The row to select for `search` among `items`, or -1 when none qualifies (the list
 // keeps its selection then). An empty search selects nothing.
 int typeAheadRow(const QStringList& items, const QString& search);
 
-} // namespace app
+} // namespace kit

@@ -1,4 +1,4 @@
-#include "app/controls.h"
+#include "kit/controls.h"
 
 #include "platform/colours.h"
 
@@ -20,7 +20,7 @@
 #include <algorithm>
 #include <qdrawutil.h>
 
-namespace app
+namespace kit
 {
 
 namespace
@@ -331,4 +331,4 @@ void endWithSeparator(QLineEdit* box)
         box->setText(text + QLatin1Char('/'));
 }
 
-} // namespace app
+} // namespace kit

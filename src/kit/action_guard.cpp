@@ -1,6 +1,6 @@
-#include "app/action_guard.h"
+#include "kit/action_guard.h"
 
-namespace app
+namespace kit
 {
 
 ActionGuard::ActionGuard(RunGuard& guard) : guard_(guard)
@@ -17,4 +17,4 @@ ActionGuard::~ActionGuard()
         guard_.underWay_ = false;
 }
 
-} // namespace app
+} // namespace kit

@@ -15,7 +15,7 @@
 
 class QPlainTextEdit;
 
-namespace app
+namespace kit
 {
 
 class TextBox : public QLineEdit
@@ -149,4 +149,4 @@ bool keepLastLines(QString& text, int count);
 // shows the latest lines rather than its top.
 void appendToPreview(QPlainTextEdit* box, QString lines);
 
-} // namespace app
+} // namespace kit

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QStringList>
 
-namespace app
+namespace kit
 {
 
 class SortedList : public QListWidget
@@ -27,4 +27,4 @@ private:
     int insertionRow(const QString& text) const;
 };
 
-} // namespace app
+} // namespace kit
