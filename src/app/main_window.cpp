@@ -2,6 +2,7 @@
 
 #include "app/aspx_generator_page.h"
 #include "app/caption_links.h"
+#include "app/connection_handlers.h"
 #include "app/folder_picker.h"
 #include "app/help_text.h"
 #include "app/look/look_switch.h"
@@ -11,7 +12,6 @@
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
-#include "connection/connection_handlers.h"
 #include "connection/connection_page.h"
 #include "kit/controls.h"
 #include "platform/colours.h"
@@ -208,7 +208,7 @@ void MainWindow::connectHandlers()
     connect(dataBrowser, &browser::DataBrowserPage::queryFailed, st1,
             [this](const QString& reason) { st1->showMessage(reason); });
     connect(dataBrowser, &browser::DataBrowserPage::queryShown, st1, &QStatusBar::clearMessage);
-    connection::connectConnectionPage(*this);
+    connectConnectionPage(*this);
     connectLookButtons(*this, look);
     connectSolutionDialog(*this);
     connectCaptionLinks(*this);

@@ -1,5 +1,5 @@
 // Opening the connection and reading the catalogue (connect_db), and Select Schema.
-#include "connection/connection_handlers.h"
+#include "app/connection_handlers.h"
 
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
@@ -13,7 +13,7 @@
 #include <QPointer>
 #include <QSet>
 
-namespace connection
+namespace app
 {
 
 namespace
@@ -27,7 +27,7 @@ const QString kTableType = QStringLiteral("TABLE_TYPE");
 const QString kTableSchema = QStringLiteral("TABLE_SCHEMA");
 
 // A rowset that cannot be read counts as one without rows.
-void readTablesRowset(app::FormState& form)
+void readTablesRowset(FormState& form)
 {
     form.db_schema = platform::ado::Recordset();
     const platform::ado::Status read =
@@ -38,7 +38,7 @@ void readTablesRowset(app::FormState& form)
 
 // The start of a catalogue read: the busy pointer, the row counter shown empty and no
 // record count on the browser.
-void startScan(app::MainWindow& window)
+void startScan(MainWindow& window)
 {
     platform::setWaitCursor(true);
     window.connectionPage->startScan();
@@ -46,7 +46,7 @@ void startScan(app::MainWindow& window)
 }
 
 // Shows the phase of the read and yields; false when the window went away meanwhile.
-bool showPhase(const QPointer<app::MainWindow>& window, const QString& phase)
+bool showPhase(const QPointer<MainWindow>& window, const QString& phase)
 {
     window->connectionPage->showPhase(phase);
     platform::yield();
@@ -55,11 +55,11 @@ bool showPhase(const QPointer<app::MainWindow>& window, const QString& phase)
 
 } // namespace
 
-void connect_db(app::MainWindow& window)
+void connect_db(MainWindow& window)
 {
-    const QPointer<app::MainWindow> alive(&window);
-    app::FormState& form = window.form();
-    ConnectionPage& cp = *window.connectionPage;
+    const QPointer<MainWindow> alive(&window);
+    FormState& form = window.form();
+    connection::ConnectionPage& cp = *window.connectionPage;
 
     startScan(window);
     if (!showPhase(alive, QStringLiteral("Search Parameters for connection")))
@@ -79,12 +79,12 @@ void connect_db(app::MainWindow& window)
     if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
         cp.clearPhase();
-        const QString message = notOpenedMessage(opened.message, form.db_cnxstr);
+        const QString message = connection::notOpenedMessage(opened.message, form.db_cnxstr);
         platform::logFailure(message);
         window.showMessage(message);
         if (!alive)
             return;
-        window.setStatusPanel(1, QString::fromLatin1(app::kNotConnected));
+        window.setStatusPanel(1, QString::fromLatin1(kNotConnected));
         form.connected = 0;
         return;
     }
@@ -130,14 +130,14 @@ void connect_db(app::MainWindow& window)
     platform::setWaitCursor(false);
 }
 
-void Command1_Click(app::MainWindow& window)
+void Command1_Click(MainWindow& window)
 {
     kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
-    const QPointer<app::MainWindow> alive(&window);
-    app::FormState& form = window.form();
-    ConnectionPage& cp = *window.connectionPage;
+    const QPointer<MainWindow> alive(&window);
+    FormState& form = window.form();
+    connection::ConnectionPage& cp = *window.connectionPage;
 
     startScan(window);
     window.session().proposeSchemaPrefix(cp.chosenSchema());
@@ -181,4 +181,4 @@ void Command1_Click(app::MainWindow& window)
     platform::setWaitCursor(false);
 }
 
-} // namespace connection
+} // namespace app

@@ -7,23 +7,20 @@
 
 namespace app
 {
-class MainWindow;
-}
 
-namespace connection
-{
+class MainWindow;
 
 // What every Connect button does with the values of one kind: takes its strings and status
 // text, connects, and on success readies the generator pages for the new catalogue.
-void connectKind(app::MainWindow& window, const KindValues& values);
+void connectKind(MainWindow& window, const connection::KindValues& values);
 // Opens the connection and reads the tables and schemas of the catalogue.
-void connect_db(app::MainWindow& window);
+void connect_db(MainWindow& window);
 // Select Schema.
-void Command1_Click(app::MainWindow& window);
+void Command1_Click(MainWindow& window);
 // Close Connexion.
-void Command6_Click(app::MainWindow& window);
+void Command6_Click(MainWindow& window);
 
 // Connects the Connection page's requests to the handlers above.
-void connectConnectionPage(app::MainWindow& window);
+void connectConnectionPage(MainWindow& window);
 
-} // namespace connection
+} // namespace app

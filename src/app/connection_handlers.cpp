@@ -1,5 +1,5 @@
 // The four Connect buttons and Close Connexion.
-#include "connection/connection_handlers.h"
+#include "app/connection_handlers.h"
 
 #include "app/main_window.h"
 #include "app/vb_generator_page.h"
@@ -8,18 +8,22 @@
 
 #include <QPointer>
 
-namespace connection
+namespace app
 {
 
-void connectKind(app::MainWindow& window, const KindValues& values)
+using connection::ConnectionPage;
+using connection::Kind;
+using connection::KindValues;
+
+void connectKind(MainWindow& window, const KindValues& values)
 {
     // The catalogue read yields, so a second Connect, Select Schema, Close Connexion or
     // look switch could run in the middle of it: they are refused until it ends.
     kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
-    const QPointer<app::MainWindow> alive(&window);
-    app::FormState& form = window.form();
+    const QPointer<MainWindow> alive(&window);
+    FormState& form = window.form();
 
     form.db_cnxstr = values.db_cnxstr;
     window.setStatusPanel(1, values.panel);
@@ -31,7 +35,7 @@ void connectKind(app::MainWindow& window, const KindValues& values)
 
     if (form.connected != 1)
         return;
-    ConnectionPage& page = *window.connectionPage;
+    connection::ConnectionPage& page = *window.connectionPage;
     switch (values.kind) {
     case Kind::access:
     case Kind::other:
@@ -53,12 +57,12 @@ void connectKind(app::MainWindow& window, const KindValues& values)
     }
 }
 
-void Command6_Click(app::MainWindow& window)
+void Command6_Click(MainWindow& window)
 {
     kit::ActionGuard guard(window.session().runGuard());
     if (!guard)
         return;
-    if (window.statusPanel(1) == QLatin1String(app::kNotConnected)) {
+    if (window.statusPanel(1) == QLatin1String(kNotConnected)) {
         window.showMessage(QStringLiteral("Not connected"));
         return;
     }
@@ -70,14 +74,14 @@ void Command6_Click(app::MainWindow& window)
     window.reloadWindow();
 }
 
-void connectConnectionPage(app::MainWindow& window)
+void connectConnectionPage(MainWindow& window)
 {
-    app::MainWindow* w = &window;
-    ConnectionPage* page = window.connectionPage;
+    MainWindow* w = &window;
+    connection::ConnectionPage* page = window.connectionPage;
     QObject::connect(page, &ConnectionPage::connectRequested, w,
                      [w](const KindValues& values) { connectKind(*w, values); });
     QObject::connect(page, &ConnectionPage::schemaSelectionRequested, w, [w] { Command1_Click(*w); });
     QObject::connect(page, &ConnectionPage::closeRequested, w, [w] { Command6_Click(*w); });
 }
 
-} // namespace connection
+} // namespace app
