@@ -177,6 +177,12 @@ void AdoCatalogue::describeAhead(const QStringList& queries)
     cache_->columns.insert(described);
 }
 
+void AdoCatalogue::expectTables(const QStringList& tables)
+{
+    if (cache_)
+        cache_->rowsets.expect(tables);
+}
+
 platform::ado::CatalogueCache* AdoCatalogue::rowsetCache() const
 {
     return cache_ ? &cache_->rowsets : nullptr;

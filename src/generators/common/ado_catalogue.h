@@ -18,6 +18,8 @@ public:
     ColumnList columns(DataControlId control, const QString& query) override;
     // Only with a run's cache, which keeps what was read ahead.
     void describeAhead(const QStringList& queries) override;
+    // Only with a run's cache, which keeps what was read with the table asked.
+    void expectTables(const QStringList& tables) override;
     KeyColumns primaryKey(const QString& table, const QString& schema) override;
     ForeignKeyRows foreignKeys() override;
     IndexRows indexes(const QString& table, const QString& schema) override;

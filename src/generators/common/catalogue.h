@@ -66,6 +66,9 @@ public:
     // Reads ahead the fields of these column queries, where that is faster than reading
     // them one by one; columns() then answers them as it would have. By default nothing.
     virtual void describeAhead(const QStringList& queries) { Q_UNUSED(queries); }
+    // The tables the run is going to ask about, in the order it asks: a catalogue that reads
+    // table by table may read a table's rows together with those of the tables after it.
+    virtual void expectTables(const QStringList& tables) { Q_UNUSED(tables); }
     // Primary-key rowset (kind 28) of a table; an empty schema means any schema.
     virtual KeyColumns primaryKey(const QString& table, const QString& schema) = 0;
     // Every foreign key of the database (kind 27, no restriction).

@@ -155,6 +155,7 @@ QStringList tablesFitForCode(RunContext& ctx, const QStringList& tables, bool wi
         reportAmbiguousName(ctx, table, columns, withRowLimit);
         fit.append(table);
     }
+    ctx.catalogue.expectTables(fit);
     return fit;
 }
 

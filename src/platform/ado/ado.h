@@ -142,6 +142,10 @@ public:
     CatalogueCache(const CatalogueCache&) = delete;
     CatalogueCache& operator=(const CatalogueCache&) = delete;
 
+    // The tables a run is going to ask about, in the order it asks: a table asked table by
+    // table is read together with those that follow it.
+    void expect(const QStringList& tables);
+
     struct Impl;
     Impl& impl() { return *impl_; }
 
@@ -193,12 +197,13 @@ public:
     // The number of rows a query gives, counted by the database where it can.
     Status countRows(const QString& sql, qint64* count);
 
-    // The fields of many queries, where a describe waits on the server (PostgreSQL): those
+    // The fields of many queries. Where a describe waits on the server (PostgreSQL): those
     // of "SELECT * from <table>" from one catalogue statement and one describe per column
     // type not met yet, the others prepared and described on a few connections of their
-    // own at once, opened as this one was. Each query's fields are those
-    // query(sql, out, true) gives; a query that fails is left out. Elsewhere, or for a few
-    // queries, it describes nothing.
+    // own at once, opened as this one was. Elsewhere each query is described on this
+    // connection, many in one hand-over to the server's thread. Each query's fields are
+    // those query(sql, out, true) gives; a query that fails is left out. For an Access
+    // file, or a single query, it describes nothing.
     Status describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out) const;
 
     struct Impl;

@@ -1,5 +1,11 @@
 #include "platform/ado/catalogue_cache.h"
 
+#include <QSet>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 namespace platform::ado
 {
 
@@ -39,6 +45,19 @@ QString refKey(const TableRef& table)
 CatalogueCache::CatalogueCache() : impl_(std::make_unique<Impl>()) {}
 CatalogueCache::~CatalogueCache() = default;
 
+void CatalogueCache::expect(const QStringList& tables)
+{
+    impl_->expect(tables);
+}
+
+void CatalogueCache::Impl::expect(const QStringList& tables)
+{
+    expected_ = tables;
+    expectedAt_.clear();
+    for (qsizetype at = tables.size() - 1; at >= 0; --at)
+        expectedAt_.insert(tables[at], at);
+}
+
 CatalogueRows& CatalogueCache::Impl::over(Connection::Impl& connection)
 {
     connection_ = &connection;
@@ -73,12 +92,16 @@ Status CatalogueCache::Impl::tables(const QString& name, QList<TableRef>* out)
     return status;
 }
 
+bool CatalogueCache::Impl::readWhole(TableRowset rowset) const
+{
+    return wholeReadOf(rowset) && connection_->traits.catalogueQueries;
+}
+
 Status CatalogueCache::Impl::tableRows(TableRowset rowset, const TableRef& table, RawRows* out)
 {
     Kind& kind = kinds_[std::size_t(rowset)];
-    const WholeRead wholeRead = wholeReadOf(rowset);
-    if (!kind.wholeRead && wholeRead && connection_->traits.catalogueQueries) {
-        const Status read = wholeRead(*connection_, &kind.whole);
+    if (!kind.wholeRead && readWhole(rowset)) {
+        const Status read = wholeReadOf(rowset)(*connection_, &kind.whole);
         // A connection gone during the whole read is the answer for every table: asking
         // table by table would only meet it again, or read other rows on another link.
         if (read.connectionGone())
@@ -90,17 +113,98 @@ Status CatalogueCache::Impl::tableRows(TableRowset rowset, const TableRef& table
         *out = kind.whole.of(table);
         return {};
     }
-    const QString key = refKey(table);
-    if (auto known = kind.byTable.constFind(key); known != kind.byTable.cend()) {
+    if (auto known = kind.byTable.constFind(refKey(table)); known != kind.byTable.cend()) {
         *out = *known;
         return {};
     }
-    RawRows read;
-    const Status status = DriverRows(*connection_).tableRows(rowset, table, &read);
-    if (status.ok)
-        kind.byTable.insert(key, read);
-    *out = std::move(read);
+    qsizetype done = 0;
+    const Status status = readInTurn(kind, rowset, withThoseAfter(kind, table), &done, out);
+    // A request that lost the link closes the connection, as a call of its own does.
+    if (status.linkLost)
+        connection_->release();
     return status;
+}
+
+Status CatalogueCache::Impl::readAhead(TableRowset rowset, const QList<TableRef>& tables)
+{
+    if (readWhole(rowset))
+        return {};
+    Kind& kind = kinds_[std::size_t(rowset)];
+    QList<TableRef> unknown;
+    for (const TableRef& table : tables) {
+        if (!kind.byTable.contains(refKey(table)))
+            unknown.append(table);
+    }
+    // A table whose request fails is asked again when its turn comes, and fails then as it
+    // would have; a connection gone ends the reading ahead.
+    for (qsizetype from = 0; from < unknown.size();) {
+        qsizetype done = 0;
+        RawRows first;
+        Status status = readInTurn(kind, rowset, unknown.mid(from), &done, &first);
+        if (status.unanswered) {
+            status.object = unknown[std::min(from + done, unknown.size() - 1)].name;
+            return status;
+        }
+        if (status.linkLost)
+            return {};
+        from += done;
+    }
+    return {};
+}
+
+QList<TableRef> CatalogueCache::Impl::withThoseAfter(const Kind& kind, const TableRef& table) const
+{
+    // A few hundred tables are more than one hand-over reads.
+    constexpr qsizetype kMostAhead = 512;
+    QList<TableRef> tables{table};
+    const auto at = expectedAt_.constFind(table.name);
+    if (!byName_ || at == expectedAt_.cend())
+        return tables;
+    QSet<QString> taken{refKey(table)};
+    for (qsizetype next = *at + 1; next < expected_.size() && tables.size() < kMostAhead; ++next) {
+        for (const TableRef& ref : byName_->value(expected_[next])) {
+            const QString key = refKey(ref);
+            if (!kind.byTable.contains(key) && !taken.contains(key)) {
+                taken.insert(key);
+                tables.append(ref);
+            }
+        }
+    }
+    return tables;
+}
+
+Status CatalogueCache::Impl::readInTurn(Kind& kind, TableRowset rowset, const QList<TableRef>& tables,
+                                        qsizetype* done, RawRows* first)
+{
+    struct Answer {
+        Status status;
+        RawRows rows;
+    };
+    auto answers = std::make_shared<std::vector<std::optional<Answer>>>(std::size_t(tables.size()));
+    QList<CatalogueRequest> requests;
+    for (const TableRef& table : tables)
+        requests.append(tableRequest(*connection_, rowset, table));
+    const Status handedOver = onServerForAWhile(
+        *connection_, connection_->catalogueLimit, requests.size(),
+        [requests, answers](SQLHDBC dbc, qsizetype at) {
+            Answer answer;
+            answer.status = readCatalogueRows(dbc, requests[at], &answer.rows);
+            const bool ok = answer.status.ok;
+            (*answers)[std::size_t(at)] = std::move(answer);
+            // After a failure the driver is asked no further in this turn.
+            return ok;
+        },
+        done);
+    if (!handedOver.ok)
+        return handedOver;
+    for (qsizetype at = 0; at < *done; ++at) {
+        const Answer& answer = *(*answers)[std::size_t(at)];
+        if (answer.status.ok)
+            kind.byTable.insert(refKey(tables[at]), answer.rows);
+    }
+    Answer& own = *(*answers)[0];
+    *first = std::move(own.rows);
+    return own.status;
 }
 
 } // namespace platform::ado

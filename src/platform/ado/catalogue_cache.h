@@ -15,6 +15,8 @@ struct CatalogueCache::Impl : public CatalogueRows {
 
     Status tables(const QString& name, QList<TableRef>* out) override;
     Status tableRows(TableRowset rowset, const TableRef& table, RawRows* out) override;
+    Status readAhead(TableRowset rowset, const QList<TableRef>& tables) override;
+    void expect(const QStringList& tables);
 
 private:
     // One catalogue function's rows: read for the whole database at once where the driver
@@ -31,6 +33,19 @@ private:
     QList<TableRef> everyObject_;
     QHash<QString, QList<TableRef>> lookedUp_;
     std::array<Kind, kTableRowsets> kinds_;
+    // The tables a run is going to ask about, in order, and the place of each name.
+    QStringList expected_;
+    QHash<QString, qsizetype> expectedAt_;
+
+    // Whether the rowset comes from one read of the whole database.
+    bool readWhole(TableRowset rowset) const;
+    // The table, then the expected tables after it whose rows `kind` does not hold yet.
+    QList<TableRef> withThoseAfter(const Kind& kind, const TableRef& table) const;
+    // Reads the rowset for the first tables of `tables` in one hand-over (the first always)
+    // and keeps each answer read; `*done` counts the tables asked. The status is that of
+    // the first table, whose rows go to `first`.
+    Status readInTurn(Kind& kind, TableRowset rowset, const QList<TableRef>& tables, qsizetype* done,
+                      RawRows* first);
 };
 
 } // namespace platform::ado

@@ -17,24 +17,29 @@ int RawRows::column(const char* name) const
     return -1;
 }
 
-Status catalogueCall(Connection::Impl& connection, std::function<SQLRETURN(SQLHSTMT)> call, RawRows* out)
+Status readCatalogueRows(SQLHDBC dbc, const CatalogueRequest& call, RawRows* out)
+{
+    odbc::Statement statement(dbc);
+    if (!statement.valid())
+        return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
+    Status done;
+    if (!odbc::succeeded(call(statement.handle())))
+        done = statement.failure(QStringLiteral("the catalogue request failed"));
+    else
+        done = odbc::describeColumns(statement, &out->columns);
+    if (done.ok)
+        done = odbc::fetchRows(statement, int(out->columns.size()), &out->rows);
+    if (!done.ok)
+        done.linkLost = odbc::connectionLost(SQL_HANDLE_STMT, statement.handle(), dbc);
+    return done;
+}
+
+Status catalogueCall(Connection::Impl& connection, CatalogueRequest call, RawRows* out)
 {
     auto rows = std::make_shared<RawRows>();
     const Status status =
         onServer(connection, connection.catalogueLimit, [call = std::move(call), rows](SQLHDBC dbc) {
-            odbc::Statement statement(dbc);
-            if (!statement.valid())
-                return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
-            Status done;
-            if (!odbc::succeeded(call(statement.handle())))
-                done = statement.failure(QStringLiteral("the catalogue request failed"));
-            else
-                done = odbc::describeColumns(statement, &rows->columns);
-            if (done.ok)
-                done = odbc::fetchRows(statement, int(rows->columns.size()), &rows->rows);
-            if (!done.ok)
-                done.linkLost = odbc::connectionLost(SQL_HANDLE_STMT, statement.handle(), dbc);
-            return done;
+            return readCatalogueRows(dbc, call, rows.get());
         });
     *out = std::move(*rows);
     return status;
@@ -63,13 +68,11 @@ odbc::WideArg argument(const QString& value)
 using TableFunction = SQLRETURN (*)(SQLHSTMT statement, const odbc::WideArg& catalog,
                                     const odbc::WideArg& schema, const odbc::WideArg& name);
 
-Status askAboutTable(Connection::Impl& connection, const TableRef& table, TableFunction function,
-                     RawRows* out)
+CatalogueRequest aboutTable(const Connection::Impl& connection, const TableRef& table, TableFunction function)
 {
     const odbc::WideArg catalog = argument(connection.catalog), schema = argument(table.schema),
                         name(table.name);
-    return catalogueCall(
-        connection, [=](SQLHSTMT h) { return function(h, catalog, schema, name); }, out);
+    return [=](SQLHSTMT h) { return function(h, catalog, schema, name); };
 }
 
 } // namespace
@@ -104,46 +107,45 @@ Status DriverRows::tables(const QString& name, QList<TableRef>* out)
     return {};
 }
 
-Status DriverRows::tableRows(TableRowset rowset, const TableRef& table, RawRows* out)
+CatalogueRequest tableRequest(const Connection::Impl& connection, TableRowset rowset, const TableRef& table)
 {
     switch (rowset) {
     case TableRowset::primaryKey:
-        return askAboutTable(
-            connection_, table,
-            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
-               const odbc::WideArg& name) {
-                return SQLPrimaryKeysW(h, catalog.data(), catalog.length(), schema.data(), schema.length(),
-                                       name.data(), name.length());
-            },
-            out);
+        return aboutTable(connection, table,
+                          [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
+                             const odbc::WideArg& name) {
+                              return SQLPrimaryKeysW(h, catalog.data(), catalog.length(), schema.data(),
+                                                     schema.length(), name.data(), name.length());
+                          });
     case TableRowset::foreignKeys:
         // ODBC refuses a request with neither table named; the child side is named here.
-        return askAboutTable(
-            connection_, table,
-            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
-               const odbc::WideArg& name) {
-                return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, catalog.data(),
-                                       catalog.length(), schema.data(), schema.length(), name.data(),
-                                       name.length());
-            },
-            out);
+        return aboutTable(connection, table,
+                          [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
+                             const odbc::WideArg& name) {
+                              return SQLForeignKeysW(h, nullptr, 0, nullptr, 0, nullptr, 0, catalog.data(),
+                                                     catalog.length(), schema.data(), schema.length(),
+                                                     name.data(), name.length());
+                          });
     case TableRowset::statistics:
-        return askAboutTable(
-            connection_, table,
-            [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
-               const odbc::WideArg& name) {
-                return SQLStatisticsW(h, catalog.data(), catalog.length(), schema.data(), schema.length(),
-                                      name.data(), name.length(), SQL_INDEX_ALL, SQL_QUICK);
-            },
-            out);
+        return aboutTable(connection, table,
+                          [](SQLHSTMT h, const odbc::WideArg& catalog, const odbc::WideArg& schema,
+                             const odbc::WideArg& name) {
+                              return SQLStatisticsW(h, catalog.data(), catalog.length(), schema.data(),
+                                                    schema.length(), name.data(), name.length(),
+                                                    SQL_INDEX_ALL, SQL_QUICK);
+                          });
     case TableRowset::tableInfo:
         break;
     }
     const QString pragma = QStringLiteral("PRAGMA table_info(\"%1\")")
                                .arg(QString(table.name).replace(QLatin1Char('"'), QStringLiteral("\"\"")));
     const odbc::WideArg text(pragma);
-    return catalogueCall(
-        connection_, [=](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, out);
+    return [=](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); };
+}
+
+Status DriverRows::tableRows(TableRowset rowset, const TableRef& table, RawRows* out)
+{
+    return catalogueCall(connection_, tableRequest(connection_, rowset, table), out);
 }
 
 } // namespace platform::ado

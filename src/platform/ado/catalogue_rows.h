@@ -31,10 +31,16 @@ struct TableRef {
     QString catalog, schema, name, type;
 };
 
-// Runs one catalogue function (or statement) on a fresh statement handle and reads its rows,
-// under the catalogue time limit. `call` captures by value: it may outlive this function
-// when the server stops answering.
-Status catalogueCall(Connection::Impl& connection, std::function<SQLRETURN(SQLHSTMT)> call, RawRows* out);
+// One catalogue function (or statement), called on a statement handle.
+using CatalogueRequest = std::function<SQLRETURN(SQLHSTMT)>;
+
+// Runs one catalogue request on a fresh statement handle of `dbc` and reads its rows, on
+// the server's thread.
+Status readCatalogueRows(SQLHDBC dbc, const CatalogueRequest& call, RawRows* out);
+
+// Runs one catalogue request under the catalogue time limit. `call` captures by value: it
+// may outlive this function when the server stops answering.
+Status catalogueCall(Connection::Impl& connection, CatalogueRequest call, RawRows* out);
 
 // The catalogue functions asked about one table: SQLPrimaryKeys; SQLForeignKeys with the
 // table on the child side; SQLStatistics, every index; PRAGMA table_info (SQLite only).
@@ -53,7 +59,18 @@ public:
     virtual Status tables(const QString& name, QList<TableRef>* out) = 0;
     // The rows of one catalogue function about `table`.
     virtual Status tableRows(TableRowset rowset, const TableRef& table, RawRows* out) = 0;
+    // The rowset is about to be asked for each of these tables: a source that keeps rows may
+    // read them now, in fewer hand-overs. Only a server that stopped answering fails it.
+    virtual Status readAhead(TableRowset rowset, const QList<TableRef>& tables)
+    {
+        Q_UNUSED(rowset);
+        Q_UNUSED(tables);
+        return {};
+    }
 };
+
+// The driver's request for one catalogue function about `table`.
+CatalogueRequest tableRequest(const Connection::Impl& connection, TableRowset rowset, const TableRef& table);
 
 // Asks the driver at every call.
 class DriverRows : public CatalogueRows

@@ -3,6 +3,8 @@
 #include "platform/ado/row_cursor.h"
 #include "platform/yielding_call.h"
 
+#include <atomic>
+
 namespace platform::ado
 {
 
@@ -61,7 +63,8 @@ QString readCurrentCatalog(SQLHDBC dbc)
     return QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer));
 }
 
-// Runs one statement on an open connection; `lost` tells whether a failure lost the link.
+} // namespace
+
 Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset* out, bool* lost)
 {
     odbc::Statement statement(dbc);
@@ -107,8 +110,6 @@ Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset*
     return {};
 }
 
-} // namespace
-
 Link::~Link()
 {
     if (dbc == SQL_NULL_HDBC)
@@ -139,6 +140,25 @@ Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
                             .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count()));
     unanswered.unanswered = true;
     return unanswered;
+}
+
+Status onServerForAWhile(Connection::Impl& connection, std::chrono::milliseconds limit, qsizetype count,
+                         std::function<bool(SQLHDBC, qsizetype)> step, qsizetype* done)
+{
+    auto stepsDone = std::make_shared<std::atomic<qsizetype>>(0);
+    const Status status =
+        onServer(connection, limit + kAWhile, [count, step = std::move(step), stepsDone](SQLHDBC dbc) {
+            const auto until = std::chrono::steady_clock::now() + kAWhile;
+            for (qsizetype at = 0; at < count;) {
+                const bool goOn = step(dbc, at);
+                *stepsDone = ++at;
+                if (!goOn || std::chrono::steady_clock::now() >= until)
+                    break;
+            }
+            return Status{};
+        });
+    *done = stepsDone->load();
+    return status;
 }
 
 Connection::Connection() : impl_(std::make_unique<Impl>()) {}

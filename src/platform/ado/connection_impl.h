@@ -60,6 +60,22 @@ struct Connection::Impl {
 Status onServer(Connection::Impl& connection, std::chrono::milliseconds limit,
                 std::function<Status(SQLHDBC)> work);
 
+// How long onServerForAWhile works before it hands back: a few frames of the window, and
+// many short driver calls.
+inline constexpr std::chrono::milliseconds kAWhile{20};
+
+// Many short calls in one hand-over to the server's thread: `step(dbc, i)` for i = 0, 1, ...
+// below `count`, in order, until kAWhile has passed (at least one step runs) or a step
+// returns false. `*done` is the number of steps that ran (when the server stopped
+// answering: those that had returned). The limit is `limit` and the while: the same wait
+// for each call as one call of its own. `step` owns what it uses.
+Status onServerForAWhile(Connection::Impl& connection, std::chrono::milliseconds limit, qsizetype count,
+                         std::function<bool(SQLHDBC, qsizetype)> step, qsizetype* done);
+
+// Runs one statement on an open connection (on the server's thread); `lost` tells whether a
+// failure lost the link. With fieldsOnly it is only prepared and described.
+Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset* out, bool* lost);
+
 // Connects `dbc` with an ODBC string, without prompts; the driver's message on failure.
 Status driverConnect(SQLHDBC dbc, const QString& odbcString);
 

@@ -212,13 +212,47 @@ Status describeFromCatalogue(Connection::Impl& connection, const QStringList& qu
     return {};
 }
 
+// Elsewhere: the queries prepared and described on this connection as query(sql, out, true)
+// does, many in each hand-over to the server's thread. A query that fails is left out and
+// read when asked; a lost link stops the reading there.
+Status describeInTurn(Connection::Impl& connection, const QStringList& queries,
+                      QHash<QString, QList<Field>>* out)
+{
+    auto fields = std::make_shared<std::vector<std::optional<QList<Field>>>>(std::size_t(queries.size()));
+    auto lost = std::make_shared<bool>(false);
+    for (qsizetype from = 0; from < queries.size() && !*lost;) {
+        const QStringList rest = queries.mid(from);
+        qsizetype done = 0;
+        const Status status = onServerForAWhile(
+            connection, connection.catalogueLimit, rest.size(),
+            [rest, from, fields, lost](SQLHDBC dbc, qsizetype at) {
+                Recordset described;
+                if (runStatement(dbc, rest[at], /*fieldsOnly=*/true, &described, lost.get()).ok)
+                    (*fields)[std::size_t(from + at)] = described.fields();
+                return !*lost;
+            },
+            &done);
+        if (!status.ok)
+            return status;
+        from += done;
+    }
+    for (qsizetype at = 0; at < queries.size(); ++at) {
+        if ((*fields)[std::size_t(at)])
+            out->insert(queries[at], *(*fields)[std::size_t(at)]);
+    }
+    return {};
+}
+
 } // namespace
 
 Status Connection::describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out) const
 {
     out->clear();
-    if (!impl_->open() || !impl_->traits.catalogueQueries || queries.size() < 2)
+    // An Access file's columns come from the file, without the driver.
+    if (!impl_->open() || impl_->traits.accessFile || queries.size() < 2)
         return {};
+    if (!impl_->traits.catalogueQueries)
+        return describeInTurn(*impl_, queries, out);
     QStringList rest;
     const Status fromCatalogue = describeFromCatalogue(*impl_, queries, out, &rest);
     if (!fromCatalogue.ok)

@@ -202,9 +202,10 @@ Status tablesRowset(CatalogueRows& source, const QList<QVariant>& restrictions, 
 }
 
 // A rowset made of the rows of every table the restrictions cover, in table order;
-// `tableRows` adds one table's rows, and its failure is the rowset's.
+// `tableRows` adds one table's rows, and its failure is the rowset's. Over several tables,
+// the catalogue functions in `asked` are read ahead for all of them.
 Status perTableRowset(CatalogueRows& source, const QList<QVariant>& restrictions, TablePositions positions,
-                      QList<Field> fields,
+                      std::initializer_list<TableRowset> asked, QList<Field> fields,
                       const std::function<Status(const TableRef&, QList<QStringList>*)>& tableRows,
                       Recordset* out)
 {
@@ -212,6 +213,13 @@ Status perTableRowset(CatalogueRows& source, const QList<QVariant>& restrictions
     Status status = coveredTables(source, restrictions, positions, &tables);
     if (!status.ok)
         return status;
+    for (const TableRowset rowset : asked) {
+        if (tables.size() < 2)
+            break;
+        status = source.readAhead(rowset, tables);
+        if (!status.ok)
+            return status;
+    }
     QList<QStringList> rows;
     for (const TableRef& t : tables) {
         status = tableRows(t, &rows);
@@ -241,7 +249,8 @@ Status primaryKeysRowset(CatalogueRows& source, KeyOrder order, const QList<QVar
             rows->append({t.catalog, t.schema, t.name, at(row, column), at(row, seq), key.name});
         return Status{};
     };
-    return perTableRowset(source, restrictions, {0, 1, 2}, std::move(fields), keyRows, out);
+    return perTableRowset(source, restrictions, {0, 1, 2}, {TableRowset::primaryKey}, std::move(fields),
+                          keyRows, out);
 }
 
 QString ruleText(const QString& odbcRule)
@@ -302,7 +311,8 @@ Status foreignKeysRowset(CatalogueRows& source, const QList<QVariant>& restricti
         }
         return Status{};
     };
-    return perTableRowset(source, restrictions, {3, 4, 5}, std::move(fields), foreignKeyRows, out);
+    return perTableRowset(source, restrictions, {3, 4, 5}, {TableRowset::foreignKeys}, std::move(fields),
+                          foreignKeyRows, out);
 }
 
 Status indexesRowset(CatalogueRows& source, KeyOrder order, const QList<QVariant>& restrictions,
@@ -351,7 +361,8 @@ Status indexesRowset(CatalogueRows& source, KeyOrder order, const QList<QVariant
         }
         return Status{};
     };
-    return perTableRowset(source, restrictions, {0, 1, 4}, std::move(fields), indexRows, out);
+    return perTableRowset(source, restrictions, {0, 1, 4}, {TableRowset::statistics, TableRowset::primaryKey},
+                          std::move(fields), indexRows, out);
 }
 
 Status rowsetOf(CatalogueRows& source, KeyOrder order, int kind, const QList<QVariant>& restrictions,
