@@ -174,6 +174,44 @@ private slots:
         QCOMPARE(ctx.problems, QStringList{problem});
     }
 
+    // A table writes each untagged line as expand() makes it, brackets that overlap, stray
+    // ones and built-ins included, and writes it the same the second time.
+    void linesAreWrittenAsExpandMakesThem_data()
+    {
+        QTest::addColumn<QString>("line");
+        for (const char* line : {"<<table>>", "<table<table>>", "<<dq>>", "<lt>table>", "a > <table> <",
+                                 "<table", "x<>y<<>>", "<Table> <table> <system.web>", "<dq><lt><table><dq>",
+                                 "<table><table>z", "<a b><table>", "<table> <comma> <column>"})
+            QTest::newRow(line) << QString::fromLatin1(line);
+    }
+    void linesAreWrittenAsExpandMakesThem()
+    {
+        QFETCH(QString, line);
+        const Placeholders values{{"table", "T<dq>"}, {"column", ">c<"}, {"comma", ""}};
+        const LineTable table{u"tricky", {}, {}, line};
+        for (int pass = 0; pass < 2; ++pass) {
+            QStringList errors;
+            QCOMPARE(expandLineTable(table, values, {}, errors), QStringList{expand(line, values)});
+            QVERIFY(errors.isEmpty());
+        }
+    }
+
+    // A table's lines are read once, yet a text changed where it lies is read again.
+    void aTextChangedInPlaceIsReadAgain()
+    {
+        QString text = QString::fromLatin1("a<table>\nb<table>");
+        const QChar* where = text.constData();
+        QStringList errors;
+        QCOMPARE(expandLineTable({u"changing", {}, {}, text}, {{"table", "T"}}, {}, errors),
+                 (QStringList{"aT", "bT"}));
+        text[0] = QLatin1Char('z');
+        text[9] = QLatin1Char('y');
+        QCOMPARE(text.constData(), where);
+        QCOMPARE(expandLineTable({u"changing", {}, {}, text}, {{"table", "T"}}, {}, errors),
+                 (QStringList{"zT", "yT"}));
+        QVERIFY(errors.isEmpty());
+    }
+
     void markupAndCommentsStayLiteral()
     {
         QStringList errors;

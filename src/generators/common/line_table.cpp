@@ -1,6 +1,10 @@
 #include "generators/common/line_table.h"
 
-#include <QHash>
+#include <QVarLengthArray>
+
+#include <optional>
+#include <unordered_map>
+#include <vector>
 
 namespace generators
 {
@@ -54,34 +58,99 @@ RowSet withListComma(RowSet rows)
 namespace
 {
 
-// One writing of a table: the row sets fetched so far and where errors go.
+// One "<...>" of a template line, as expand() meets them: where it opens and closes, the
+// name between, and what the name is.
+struct Bracket {
+    qsizetype open, close;
+    QStringView name;
+    QChar builtIn;    // '"' for <dq>, '<' for <lt>, else null
+    bool placeholder; // a name that should have a value
+};
+
+// A template line read once: its leading tags ("!" kept), and the brackets of the rest.
+struct ParsedLine {
+    QList<QStringView> tags;
+    QStringView text;
+    QList<Bracket> brackets;
+};
+
+ParsedLine parseLine(QStringView line)
+{
+    ParsedLine parsed;
+    while (const std::optional<QStringView> tag = takeLineTag(line))
+        parsed.tags.append(*tag);
+    parsed.text = line;
+    qsizetype open = line.indexOf(QLatin1Char('<'));
+    while (open >= 0) {
+        const qsizetype close = line.indexOf(QLatin1Char('>'), open + 1);
+        if (close < 0)
+            break;
+        const QStringView name = line.sliced(open + 1, close - open - 1);
+        const QChar builtIn = name == u"dq" ? QLatin1Char('"') : name == u"lt" ? QLatin1Char('<') : QChar();
+        parsed.brackets.append({open, close, name, builtIn, isPlaceholderName(name)});
+        open = line.indexOf(QLatin1Char('<'), open + 1);
+    }
+    return parsed;
+}
+
+// The lines of a table, read the first time it is written: reading them costs more than
+// writing them. Tables are written on the program's main thread, most of them constants; a
+// text is known again by where it lies and what it says (a copy is kept to compare, and
+// the lines are views into it).
+const QList<ParsedLine>& parsedLines(const LineTable& table)
+{
+    struct Parsed {
+        QString text;
+        QList<ParsedLine> lines;
+    };
+    static std::unordered_map<const QChar*, Parsed> known;
+    auto found = known.find(table.text.data());
+    if (found == known.end() || found->second.text != table.text) {
+        found = known.insert_or_assign(table.text.data(), Parsed{table.text.toString(), {}}).first;
+        for (QStringView line : templateLineViews(found->second.text))
+            found->second.lines.append(parseLine(line));
+    }
+    return found->second.lines;
+}
+
+// The placeholders in scope, the innermost row last.
+using Scopes = QVarLengthArray<const Placeholders*, 8>;
+
+const QString* valueIn(QStringView name, const Scopes& scopes)
+{
+    for (qsizetype at = scopes.size() - 1; at >= 0; --at) {
+        for (const auto& [key, value] : *scopes[at]) {
+            // Most keys differ in length: told apart without a call.
+            if (name.size() == key.size() && name == key)
+                return &value;
+        }
+    }
+    return nullptr;
+}
+
+// One writing of a table: the row sets fetched so far, the line being built and where
+// errors go.
 class TableWriter
 {
 public:
     TableWriter(const LineTable& table, const RowSets& rows,
                 const std::function<void(const QString&)>& emitLine,
                 const std::function<void(const QString&)>& reportError)
-        : table_(table), rows_(rows), emitLine_(emitLine), reportError_(reportError)
+        : table_(table), rows_(rows), emitLine_(emitLine), reportError_(reportError),
+          fetched_(std::size_t(rows.entries().size()))
     {
     }
 
-    // `values` are the rows' placeholders, the innermost row first, then the table's.
-    void writeLine(qsizetype number, QStringView line, const PlaceholderScopes& values)
+    // Writes the line from its tag `tagAt` on, for `scopes`.
+    void writeLine(qsizetype number, const ParsedLine& line, qsizetype tagAt, Scopes& scopes)
     {
-        const std::optional<QStringView> tag = takeLineTag(line);
-        if (!tag) {
-            QList<QStringView> unknown;
-            const QString expanded = expand(line, values, &unknown);
-            if (unknown.isEmpty())
-                emitLine_(expanded);
-            else
-                reportError_(
-                    QStringLiteral("%1, line %2: <%3> has no value")
-                        .arg(table_.id.toString(), QString::number(number), unknown.first().toString()));
+        if (tagAt == line.tags.size()) {
+            writeText(number, line, scopes);
             return;
         }
-        const bool negated = tag->startsWith(QLatin1Char('!'));
-        const QStringView name = negated ? tag->sliced(1) : *tag;
+        const QStringView tag = line.tags[tagAt];
+        const bool negated = tag.startsWith(QLatin1Char('!'));
+        const QStringView name = negated ? tag.sliced(1) : tag;
         const RowSet* rows = rowSet(name);
         if (!rows) {
             reportError_(QStringLiteral("%1, line %2: [%3] has no row set")
@@ -90,34 +159,60 @@ public:
         }
         if (negated) {
             if (rows->isEmpty())
-                writeLine(number, line, values);
+                writeLine(number, line, tagAt + 1, scopes);
             return;
         }
-        if (rows->isEmpty())
-            return;
         // Each row is looked up ahead of the values around it, without a copy of either.
-        PlaceholderScopes inner;
-        inner.reserve(values.size() + 1);
-        inner.append(nullptr);
-        inner.append(values);
         for (const Placeholders& row : *rows) {
-            inner[0] = &row;
-            writeLine(number, line, inner);
+            scopes.append(&row);
+            writeLine(number, line, tagAt + 1, scopes);
+            scopes.removeLast();
         }
     }
 
 private:
+    // Replaces every bracket that has a value, as expand() does, into the line being built.
+    void writeText(qsizetype number, const ParsedLine& line, const Scopes& scopes)
+    {
+        out_.resize(0);
+        qsizetype done = 0;
+        for (const Bracket& bracket : line.brackets) {
+            if (bracket.open < done)
+                continue;
+            const QString* value = valueIn(bracket.name, scopes);
+            if (!value && bracket.builtIn.isNull()) {
+                if (bracket.placeholder) {
+                    reportError_(
+                        QStringLiteral("%1, line %2: <%3> has no value")
+                            .arg(table_.id.toString(), QString::number(number), bracket.name.toString()));
+                    return;
+                }
+                continue;
+            }
+            out_.append(line.text.sliced(done, bracket.open - done));
+            if (value)
+                out_.append(*value);
+            else
+                out_.append(bracket.builtIn);
+            done = bracket.close + 1;
+        }
+        out_.append(line.text.sliced(done));
+        emitLine_(out_);
+    }
+
     const RowSet* rowSet(QStringView tag)
     {
-        for (const RowSets::Entry& entry : rows_.entries()) {
-            if (entry.tag != tag)
+        const QList<RowSets::Entry>& entries = rows_.entries();
+        for (qsizetype at = 0; at < entries.size(); ++at) {
+            const RowSets::Entry& entry = entries[at];
+            if (entry.tag.size() != tag.size() || entry.tag != tag)
                 continue;
             if (!entry.fetch)
                 return &entry.rows;
-            auto fetched = fetched_.find(entry.tag);
-            if (fetched == fetched_.end())
-                fetched = fetched_.insert(entry.tag, entry.fetch());
-            return &fetched.value();
+            std::optional<RowSet>& fetched = fetched_[std::size_t(at)];
+            if (!fetched)
+                fetched = entry.fetch();
+            return &*fetched;
         }
         return nullptr;
     }
@@ -126,7 +221,8 @@ private:
     const RowSets& rows_;
     const std::function<void(const QString&)>& emitLine_;
     const std::function<void(const QString&)>& reportError_;
-    QHash<QString, RowSet> fetched_;
+    std::vector<std::optional<RowSet>> fetched_; // by entry
+    QString out_;                                // its room kept from line to line
 };
 
 } // namespace
@@ -136,10 +232,10 @@ void expandLineTable(const LineTable& table, const Placeholders& values, const R
                      const std::function<void(const QString& error)>& reportError)
 {
     TableWriter writer(table, rows, emitLine, reportError);
-    const QList<QStringView> lines = templateLineViews(table.text);
-    const PlaceholderScopes scopes{&values};
+    const QList<ParsedLine>& lines = parsedLines(table);
+    Scopes scopes{&values};
     for (qsizetype i = 0; i < lines.size(); ++i)
-        writer.writeLine(i + 1, lines.at(i), scopes);
+        writer.writeLine(i + 1, lines.at(i), 0, scopes);
 }
 
 QStringList expandLineTable(const LineTable& table, const Placeholders& values, const RowSets& rows,

@@ -33,7 +33,7 @@ struct LineTable {
     QStringView id;                  // names the table in an error and in the template check
     QList<QStringView> placeholders; // every placeholder its lines may name, per-row ones too
     QList<QStringView> rowSets;      // every tag its lines may start with, without "!"
-    QStringView text;                // the raw-string block
+    QStringView text;                // the raw-string block, a constant: read once
 };
 
 class RowSets
