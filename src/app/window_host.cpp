@@ -22,6 +22,9 @@ constexpr qint64 kFlushIntervalMs = 250;
 // without an event-loop pass.
 constexpr qint64 kYieldIntervalMs = 5;
 
+// A piece of pending text takes this many line breaks before the next begins.
+constexpr int kPieceLines = 500;
+
 bool onVbPage(int index)
 {
     return index >= generators::kPreviewDataAccess && index <= generators::kPreviewVb6;
@@ -45,6 +48,38 @@ void WindowHost::Pacer::restart()
 {
     since_.start();
     asked_ = 0;
+}
+
+QString& WindowHost::Pending::openPiece()
+{
+    if (pieces.isEmpty() || pieceLines.last() >= kPieceLines) {
+        pieces.append(QString());
+        pieceLines.append(0);
+    }
+    return pieces.last();
+}
+
+void WindowHost::Pending::dropWhatTheBoxWouldDrop()
+{
+    while (pieces.size() > 1 && lines - pieceLines.first() >= kit::kPreviewLines) {
+        lines -= pieceLines.first();
+        pieces.removeFirst();
+        pieceLines.removeFirst();
+    }
+}
+
+QString WindowHost::Pending::joined() const
+{
+    if (pieces.size() == 1)
+        return pieces.first();
+    qsizetype size = 0;
+    for (const QString& piece : pieces)
+        size += piece.size();
+    QString text;
+    text.reserve(size);
+    for (const QString& piece : pieces)
+        text.append(piece);
+    return text;
 }
 
 WindowHost::WindowHost(MainWindow& window) : window_(window)
@@ -72,7 +107,7 @@ void WindowHost::appendPreview(int index, const QString& text)
 {
     if (!onVbPage(index) && !onAspxPage(index))
         return;
-    pending_[std::size_t(index)].text.append(text);
+    pending_[std::size_t(index)].openPiece().append(text);
     appended(index, int(text.count(QLatin1Char('\n'))));
 }
 
@@ -80,7 +115,7 @@ void WindowHost::appendPreviewLine(int index, const QString& line)
 {
     if (!onVbPage(index) && !onAspxPage(index))
         return;
-    QString& text = pending_[std::size_t(index)].text;
+    QString& text = pending_[std::size_t(index)].openPiece();
     text.append(u"\r\n");
     text.append(line);
     appended(index, 1 + int(line.count(QLatin1Char('\n'))));
@@ -90,18 +125,16 @@ void WindowHost::appended(int index, int lineBreaks)
 {
     Pending& pending = pending_[std::size_t(index)];
     pending.lines += lineBreaks;
+    pending.pieceLines.last() += lineBreaks;
     // Lines the box would drop at the next flush are not kept waiting for it.
-    if (pending.lines >= 2 * kit::kPreviewLines) {
-        kit::keepLastLines(pending.text, kit::kPreviewLines);
-        pending.lines = kit::kPreviewLines;
-    }
+    pending.dropWhatTheBoxWouldDrop();
     if (flushPacer_.due(kFlushIntervalMs))
         flushPreviews();
 }
 
 void WindowHost::flush(int index)
 {
-    QString text = std::exchange(pending_[std::size_t(index)], {}).text;
+    QString text = std::exchange(pending_[std::size_t(index)], {}).joined();
     if (text.isEmpty())
         return;
     if (onVbPage(index))

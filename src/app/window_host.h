@@ -5,6 +5,7 @@
 #include "generators/common/host.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -55,10 +56,17 @@ private:
     void appended(int index, int lineBreaks);
 
     MainWindow& window_;
-    // Text written since the last flush, and its line breaks.
+    // Text written since the last flush, in pieces of a few hundred lines each, and the line
+    // breaks of each piece. The oldest pieces go as soon as the rest holds as many lines as
+    // a box keeps: dropping one costs nothing, and what is held stays near a box's worth.
     struct Pending {
-        QString text;
+        QList<QString> pieces;
+        QList<int> pieceLines;
         int lines = 0;
+
+        QString& openPiece();
+        void dropWhatTheBoxWouldDrop();
+        QString joined() const;
     };
     std::array<Pending, generators::kPreviewAspxVb + 1> pending_;
     // Tells when an interval has passed since it was last restarted. A run asks after

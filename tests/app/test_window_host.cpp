@@ -96,6 +96,31 @@ private slots:
         QCOMPARE(document->lastBlock().text(), line.mid(2).arg(2 * kit::kPreviewLines + 4999));
     }
 
+    // Texts of one line or of many, flushed now and then, leave the box with the last lines
+    // of all that was written, whatever the host held back on the way.
+    void previewKeepsTheLastLinesOfAllWritten()
+    {
+        app::WindowHost host(*w);
+        w->vvbg_Click(1);
+        QString written;
+        for (int i = 0; i < 3 * kit::kPreviewLines; ++i) {
+            QString text = QStringLiteral("\r\nline %1").arg(i);
+            for (int extra = 0; extra < i % 7; ++extra)
+                text += QStringLiteral("\r\n  part %1 of %2").arg(extra).arg(i);
+            if (i % 3 == 0)
+                host.appendPreviewLine(1, text.mid(2));
+            else
+                host.appendPreview(1, text);
+            written += text;
+            if (i == 7000 || i == 7001 || i == 21000)
+                host.flushPreviews();
+        }
+        host.flushPreviews();
+        const QStringList lines = written.replace("\r\n", "\n").split('\n');
+        QCOMPARE(testsupport::VbPageControls(w).gnl[1]->toPlainText(),
+                 lines.mid(lines.size() - kit::kPreviewLines).join('\n'));
+    }
+
     // A flushed preview shows its last line, not its top: the caret sits at the end.
     void previewFollowsItsLastLine()
     {
