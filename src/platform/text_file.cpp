@@ -148,7 +148,13 @@ bool TextFileWriter::writeLine(const QString& line)
         buffer_.append(line.toUtf8());
     else
         appendWindows1252(buffer_, line);
-    buffer_.append("\r\n", 2);
+    // The line end goes straight into the room reserved: a general append for two bytes,
+    // once per line, costs more than the bytes.
+    const qsizetype end = buffer_.size();
+    buffer_.resize(end + 2);
+    char* lineEnd = buffer_.data() + end;
+    lineEnd[0] = '\r';
+    lineEnd[1] = '\n';
     if (buffer_.size() >= kWritePiece)
         return writeBuffer();
     return !failed_;
