@@ -17,7 +17,8 @@
 namespace app
 {
 
-QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages)
+QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages,
+                                  generators::web::ForeignKeyRowsByTable* foreignKeys)
 {
     const QPointer<AspxGeneratorPage> aspx = window.aspxGenerator;
     std::optional<WindowRun> run;
@@ -25,10 +26,13 @@ QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages)
         run.emplace(window, *pages, window.runInputs(/*withChosenTables=*/false));
     else
         run.emplace(window);
-    generators::web::runEditPage(run->ctx, aspx->editPageInputs(), [&aspx](const QString& text) {
-        if (aspx)
-            aspx->showStep(text);
-    });
+    generators::web::runEditPage(
+        run->ctx, aspx->editPageInputs(),
+        [&aspx](const QString& text) {
+            if (aspx)
+                aspx->showStep(text);
+        },
+        foreignKeys);
     return run->ctx.problems;
 }
 

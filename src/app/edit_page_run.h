@@ -3,6 +3,11 @@
 
 #include <QStringList>
 
+namespace generators::web
+{
+class ForeignKeyRowsByTable;
+}
+
 namespace app
 {
 
@@ -13,7 +18,9 @@ class WindowHost;
 // callers that already hold it. Returns the problems met, which the run shows under "End
 // of Generation" unless the solution dialog is visible; then the caller shows them in its
 // own end message.
-// With `pages`, the run's lines go through that host, shared by the pages of a solution.
-QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages = nullptr);
+// With `pages`, the run's lines go through that host, shared by the pages of a solution,
+// as is the foreign-key rowset's index `foreignKeys`.
+QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages = nullptr,
+                                  generators::web::ForeignKeyRowsByTable* foreignKeys = nullptr);
 
 } // namespace app

@@ -92,7 +92,11 @@ void GeneratorPage::endOutputFolderWithSeparator()
 
 void GeneratorPage::clearPreview(int index)
 {
-    previews_.at(index)->clear();
+    // Clearing rebuilds the box's document even when it holds nothing, and the pages of a
+    // solution clear their boxes once per page.
+    QPlainTextEdit* box = previews_.at(index);
+    if (!box->document()->isEmpty())
+        box->clear();
 }
 
 void GeneratorPage::appendPreview(int index, QString text)

@@ -12,6 +12,7 @@
 #include "app/window_host.h"
 #include "app/window_run.h"
 #include "generators/common/name_check.h"
+#include "generators/web/edit_page_lists.h"
 #include "generators/web/solution_files.h"
 #include "kit/action_guard.h"
 #include "platform/folders.h"
@@ -92,6 +93,7 @@ void Command21_Click(MainWindow& window)
         // lines need laying out, and the yields between pages are paced as a run's are.
         WindowHost pages(window);
         pages.flushOnlyWhenDue();
+        generators::web::ForeignKeyRowsByTable foreignKeys;
         for (const QString& table : tables) {
             if (stopped())
                 break;
@@ -100,7 +102,7 @@ void Command21_Click(MainWindow& window)
             aspx.chooseTable(table);
             dialog.showStep(QStringLiteral("Generate Aspx for ") + aspx.chosenTable());
             pages.yield();
-            const QStringList pageProblems = runEditPageGeneration(window, &pages);
+            const QStringList pageProblems = runEditPageGeneration(window, &pages, &foreignKeys);
             if (!alive) {
                 pages.dropPending(); // the boxes went with the window
                 return;

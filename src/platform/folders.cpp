@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform
@@ -30,6 +31,12 @@ void smkdir(const QString& path)
     const QChar separator = QLatin1Char('/');
     qsizetype next = path.indexOf(separator);
     if (next < 0)
+        return;
+    // The deepest level already a folder: every level above it is one too. A run of many
+    // files asks for its folder again and again, and one look answers.
+    struct stat deepest = {};
+    if (::stat(QFile::encodeName(path.left(path.lastIndexOf(separator))).constData(), &deepest) == 0 &&
+        S_ISDIR(deepest.st_mode))
         return;
     QDir dir;
     while ((next = path.indexOf(separator, next + 1)) >= 0)

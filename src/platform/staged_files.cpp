@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -89,12 +90,12 @@ bool copyExisting(const QString& finalPath, int fd, QString* error)
     return ok;
 }
 
-// The permissions of a regular file now at `finalPath`, kept by the file that replaces it.
-void keepPermissions(const QString& finalPath, int fd)
+// The permissions of the regular file `standing` at the final name, kept by the file that
+// replaces it.
+void keepPermissions(const std::optional<struct stat>& standing, int fd)
 {
-    struct stat info = {};
-    if (::lstat(QFile::encodeName(finalPath).constData(), &info) == 0 && S_ISREG(info.st_mode))
-        ::fchmod(fd, info.st_mode & 07777);
+    if (standing && S_ISREG(standing->st_mode))
+        ::fchmod(fd, standing->st_mode & 07777);
 }
 
 } // namespace
@@ -115,9 +116,12 @@ int StagedFiles::open(const QString& finalPath, OpenMode mode, QString* error)
             *error = systemReason(errno);
         return fd;
     }
-    // A folder at the final name could never be replaced: told now, as opening it would.
-    struct stat standing = {};
-    if (::lstat(QFile::encodeName(finalPath).constData(), &standing) == 0 && S_ISDIR(standing.st_mode)) {
+    // What stands at the final name now, looked at once. A folder there could never be
+    // replaced: told now, as opening it would.
+    std::optional<struct stat> standing{std::in_place};
+    if (::lstat(QFile::encodeName(finalPath).constData(), &*standing) != 0)
+        standing.reset();
+    if (standing && S_ISDIR(standing->st_mode)) {
         *error = systemReason(EISDIR);
         return -1;
     }
@@ -127,7 +131,7 @@ int StagedFiles::open(const QString& finalPath, OpenMode mode, QString* error)
         return -1;
     const bool filled = mode == OpenMode::Append ? copyExisting(finalPath, fd, error) : true;
     if (mode == OpenMode::Output)
-        keepPermissions(finalPath, fd);
+        keepPermissions(standing, fd);
     if (!filled) {
         ::close(fd);
         ::unlink(QFile::encodeName(tempPath).constData());

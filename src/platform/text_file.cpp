@@ -35,13 +35,28 @@ char windows1252Byte(char32_t cp)
     return '?';
 }
 
-// Why a write or flush just failed. QFile gives no reason for a failed flush (a full
-// disk reads "Unknown error"), so the system's own, left in errno by the call, comes first.
-QString failureReason(const QFile& file, int systemError)
+QString systemReason(int error)
 {
-    if (systemError != 0)
-        return QString::fromLocal8Bit(std::strerror(systemError));
-    return file.errorString();
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Writes all of `bytes` to `fd`; false with the system's error left in errno otherwise.
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* at = bytes.constData();
+    for (qsizetype left = bytes.size(); left > 0;) {
+        const ssize_t put = ::write(fd, at, std::size_t(left));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            if (put == 0)
+                errno = EIO;
+            return false;
+        }
+        at += put;
+        left -= put;
+    }
+    return true;
 }
 
 } // namespace
@@ -100,19 +115,8 @@ bool TextFileWriter::open(const QString& path, OpenMode mode, TextEncoding encod
     error_.clear();
     // A FIFO or a device at the name is refused, not waited on.
     const bool append = mode == OpenMode::Append;
-    const int descriptor = openRegularFile(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC), &error_);
-    if (descriptor < 0)
-        return false;
-    file_ = std::make_unique<QFile>();
-    const QIODevice::OpenMode flags =
-        QIODevice::WriteOnly | (append ? QIODevice::Append : QIODevice::NotOpen);
-    if (!file_->open(descriptor, flags, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        error_ = file_->errorString();
-        file_.reset();
-        return false;
-    }
-    return true;
+    fd_ = openRegularFile(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC), &error_);
+    return fd_ >= 0;
 }
 
 bool TextFileWriter::openDescriptor(int fd, const QString& path, TextEncoding encoding)
@@ -122,14 +126,8 @@ bool TextFileWriter::openDescriptor(int fd, const QString& path, TextEncoding en
     encoding_ = encoding;
     failed_ = false;
     error_.clear();
-    file_ = std::make_unique<QFile>();
-    if (!file_->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        error_ = file_->errorString();
-        file_.reset();
-        ::close(fd);
-        return false;
-    }
-    return true;
+    fd_ = fd;
+    return fd_ >= 0;
 }
 
 void TextFileWriter::failOpen(const QString& path, const QString& reason)
@@ -150,46 +148,47 @@ bool TextFileWriter::writeLine(const QString& line)
         buffer_.append(line.toUtf8());
     else
         appendWindows1252(buffer_, line);
-    buffer_.append("\r\n", 2);
+    // The line end goes straight into the room reserved: a general append for two bytes,
+    // once per line, costs more than the bytes.
+    const qsizetype end = buffer_.size();
+    buffer_.resize(end + 2);
+    char* lineEnd = buffer_.data() + end;
+    lineEnd[0] = '\r';
+    lineEnd[1] = '\n';
     if (buffer_.size() >= kWritePiece)
         return writeBuffer();
     return !failed_;
 }
 
+void TextFileWriter::fail(const QString& reason)
+{
+    if (!failed_)
+        error_ = reason;
+    failed_ = true;
+}
+
 bool TextFileWriter::writeBuffer()
 {
-    if (buffer_.isEmpty())
+    if (buffer_.isEmpty() || failed_) {
+        buffer_.resize(0);
         return !failed_;
-    errno = 0;
-    const bool written = file_->write(buffer_) == buffer_.size();
-    buffer_.resize(0); // keeps its room for the next piece
-    if (!written) {
-        if (!failed_)
-            error_ = failureReason(*file_, errno);
-        failed_ = true;
     }
+    if (!writeAll(fd_, buffer_))
+        fail(systemReason(errno));
+    buffer_.resize(0); // keeps its room for the next piece
     return !failed_;
 }
 
 bool TextFileWriter::close()
 {
-    if (!file_)
+    if (fd_ < 0)
         return !failed_;
-    if (file_->isOpen()) {
-        writeBuffer();
-        errno = 0;
-        if (!file_->flush() && !failed_) {
-            error_ = failureReason(*file_, errno);
-            failed_ = true;
-        }
-        file_->close();
-        if (file_->error() != QFileDevice::NoError && !failed_) {
-            error_ = file_->errorString();
-            failed_ = true;
-        }
-    }
+    writeBuffer();
+    // A descriptor is released by close even when it reports an error: never closed twice.
+    if (::close(fd_) != 0 && errno != EINTR)
+        fail(systemReason(errno));
+    fd_ = -1;
     buffer_.clear();
-    file_.reset();
     return !failed_;
 }
 

@@ -36,7 +36,7 @@ public:
     bool openDescriptor(int fd, const QString& path, TextEncoding encoding);
     // Stays closed, with `path` and the reason it could not be opened.
     void failOpen(const QString& path, const QString& reason);
-    bool isOpen() const { return file_ && file_->isOpen(); }
+    bool isOpen() const { return fd_ >= 0; }
     // Writes the line and CR LF (kept in a buffer that goes out in pieces of kWritePiece
     // bytes). Returns false once a piece could not be written.
     bool writeLine(const QString& line);
@@ -48,8 +48,10 @@ public:
 private:
     static constexpr qsizetype kWritePiece = 64 * 1024;
     bool writeBuffer();
+    // Keeps the first failure's reason; later ones do not replace it.
+    void fail(const QString& reason);
 
-    std::unique_ptr<QFile> file_;
+    int fd_ = -1; // written with plain system calls: a run writes thousands of files
     QByteArray buffer_;
     TextEncoding encoding_ = TextEncoding::Windows1252;
     QString error_;

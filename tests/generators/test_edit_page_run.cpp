@@ -120,6 +120,50 @@ private slots:
         QCOMPARE(gotChildren, children);
     }
 
+    // The pages of a solution share one index of the rowset: each table gets the lists a
+    // walk over every row gives, whichever tables came before it, and a rowset read anew
+    // (here with other rows) is indexed anew.
+    void sharedIndexGivesEachTableItsRows()
+    {
+        const auto shown = [](const web::EditPageLists& lists) {
+            QStringList keys, children;
+            for (const web::ForeignKeyEntry& entry : lists.foreignKeys)
+                keys.append(entry.column + '>' + entry.parentTable + '.' + entry.parentColumn);
+            for (const web::ChildEntry& child : lists.children)
+                children.append(child.table + '(' + child.keyColumn + ',' + child.fkColumn + ')');
+            return keys.join(',') + '|' + lists.parentTables.join(',') + '|' + children.join(',');
+        };
+        QList<ForeignKeyRow> rows;
+        for (const char* row : {"Product.MainCat>Category.CatId", "Employee.Boss>Employee.EmpId",
+                                "Invoice.FirstOrder>Orders.OrderNo", "Product.Maker>Supplier.SupId",
+                                "Team.Lead>Employee.EmpId", "OrderLine.OrderNo>Orders.OrderNo",
+                                "Category.X>Product.ProdId", "Invoice.LastOrder>Orders.OrderNo"})
+            rows.append(fkRow(QString::fromLatin1(row)));
+        testsupport::ScriptedCatalogue catalogue;
+        catalogue.setForeignKeys(rows);
+        testsupport::RecordingHost host;
+        RunContext ctx(RunInputs{}, catalogue, host);
+        web::ForeignKeyRowsByTable shared;
+        const QList<std::pair<QString, QString>> expected = {
+            {"Product", "MainCat>Category.CatId,Maker>Supplier.SupId|Category,Supplier|Category(ProdId,X)"},
+            {"Category", "X>Product.ProdId|Product|Product(CatId,MainCat)"},
+            {"Employee", "Boss>Employee.EmpId||Team(EmpId,Lead)"},
+            {"Orders", "||Invoice(OrderNo,FirstOrder),OrderLine(OrderNo,OrderNo)"},
+            {"Invoice", "FirstOrder>Orders.OrderNo,LastOrder>Orders.OrderNo|Orders|"},
+            {"Notes", "||"},
+            {"product", "||"},
+            {"Product", "MainCat>Category.CatId,Maker>Supplier.SupId|Category,Supplier|Category(ProdId,X)"},
+        };
+        for (const auto& [table, lists] : expected)
+            QCOMPARE(shown(web::scanForeignKeys(ctx, table, shared)), lists);
+
+        catalogue.setForeignKeys({fkRow("Notes.Author>Employee.EmpId")});
+        QCOMPARE(shown(web::scanForeignKeys(ctx, "Notes", shared)),
+                 QString("Author>Employee.EmpId|Employee|"));
+        QCOMPARE(shown(web::scanForeignKeys(ctx, "Product", shared)), QString("||"));
+        QCOMPARE(shown(web::scanForeignKeys(ctx, "Employee", shared)), QString("||Notes(EmpId,Author)"));
+    }
+
     // Rows past the hundredth are not recorded.
     void listsHoldAHundredEntries()
     {

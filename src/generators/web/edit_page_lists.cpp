@@ -43,7 +43,31 @@ void EditPageLists::addPrimaryKeyColumn(const QString& column)
         pkColumns.append(column);
 }
 
+QList<qsizetype> ForeignKeyRowsByTable::rowsOf(const ForeignKeyRows& rows, const QString& table)
+{
+    if (rows.rows.isEmpty())
+        return {};
+    // The run's catalogue hands out copies of one rowset, which share its rows.
+    if (indexed_.constData() != rows.rows.constData() || indexed_.size() != rows.rows.size()) {
+        indexed_ = rows.rows;
+        byTable_.clear();
+        for (qsizetype i = 0; i < indexed_.size(); ++i) {
+            const ForeignKeyRow& row = indexed_.at(i);
+            byTable_[row.fkTable].append(i);
+            if (row.pkTable != row.fkTable)
+                byTable_[row.pkTable].append(i);
+        }
+    }
+    return byTable_.value(table);
+}
+
 EditPageLists scanForeignKeys(RunContext& ctx, const QString& table)
+{
+    ForeignKeyRowsByTable byTable;
+    return scanForeignKeys(ctx, table, byTable);
+}
+
+EditPageLists scanForeignKeys(RunContext& ctx, const QString& table, ForeignKeyRowsByTable& byTable)
 {
     EditPageLists lists;
     ParentKeyColumns parentColumns(ctx.catalogue);
@@ -52,7 +76,9 @@ EditPageLists scanForeignKeys(RunContext& ctx, const QString& table)
         ctx.problem(QStringLiteral("The foreign keys could not be read (%1)").arg(rows.error));
         return lists;
     }
-    for (const ForeignKeyRow& row : rows.rows) {
+    // Rows that name the table neither as child nor as parent add nothing.
+    for (const qsizetype at : byTable.rowsOf(rows, table)) {
+        const ForeignKeyRow& row = rows.rows.at(at);
         if (row.fkTable == table && lists.foreignKeys.size() < kMaxListEntries) {
             lists.foreignKeys.append({row.fkColumn, row.pkTable, parentColumns.of(row), false});
             // The parent list ends at its first empty entry, so an empty name is never kept.

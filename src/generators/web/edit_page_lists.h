@@ -5,6 +5,7 @@
 
 #include "generators/common/run_context.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,9 +49,26 @@ struct EditPageLists {
     void addPrimaryKeyColumn(const QString& column);
 };
 
+// The rows of a foreign-key rowset by the tables they name, child or parent: a run that
+// writes a page per table visits each page's own rows, not every row of the database. It
+// keeps the rowset it indexed; a rowset not shared with that one is indexed afresh.
+class ForeignKeyRowsByTable
+{
+public:
+    // The positions of the rows of `rows` whose child or parent table is `table`, each
+    // once, in rowset order.
+    QList<qsizetype> rowsOf(const ForeignKeyRows& rows, const QString& table);
+
+private:
+    QList<ForeignKeyRow> indexed_;
+    QHash<QString, QList<qsizetype>> byTable_;
+};
+
 // Reads the foreign-key rowset (every key of the database, no criteria) and fills the
 // foreign-key, parent and child lists of `table`. Rows are matched by table name alone,
 // exactly. A rowset that cannot be read counts as empty and is recorded as a problem.
+// Pages of one run may share `byTable`.
+EditPageLists scanForeignKeys(RunContext& ctx, const QString& table, ForeignKeyRowsByTable& byTable);
 EditPageLists scanForeignKeys(RunContext& ctx, const QString& table);
 
 } // namespace generators::web

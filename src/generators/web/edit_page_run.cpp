@@ -28,8 +28,10 @@ QStringList columnNames(RunContext& ctx, DataControlId control, const QString& t
 class EditPageWriter
 {
 public:
-    EditPageWriter(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel)
-        : ctx_(ctx), stepLabel_(stepLabel), page_(ctx, kPreviewAspx), code_(ctx, kPreviewAspxVb)
+    EditPageWriter(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel,
+                   ForeignKeyRowsByTable& foreignKeys)
+        : ctx_(ctx), stepLabel_(stepLabel), foreignKeys_(foreignKeys), page_(ctx, kPreviewAspx),
+          code_(ctx, kPreviewAspxVb)
     {
         names_.table = pageTable(page.tableBox);
         names_.tableBox = page.tableBox;
@@ -45,7 +47,7 @@ public:
         // A table whose names cannot go into code gets no page; the end message says why.
         if (tablesFitForCode(ctx_, {names_.table}, /*withRowLimit=*/true).isEmpty())
             return;
-        lists_ = scanForeignKeys(ctx_, names_.table);
+        lists_ = scanForeignKeys(ctx_, names_.table, foreignKeys_);
         page_.open(pagePath_, platform::OpenMode::Output);
         code_.open(codePath_, platform::OpenMode::Output);
 
@@ -123,6 +125,7 @@ private:
 
     RunContext& ctx_;
     const StepLabel& stepLabel_;
+    ForeignKeyRowsByTable& foreignKeys_;
     EditPageNames names_;
     QString pagePath_, codePath_;
     ModuleFile page_, code_;
@@ -137,7 +140,8 @@ QString pageTable(const QString& tableBox)
     return platform::trimSpaces(tableBox);
 }
 
-void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel)
+void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel,
+                 ForeignKeyRowsByTable* foreignKeys)
 {
     platform::smkdir(page.folder);
     if (pageTable(page.tableBox).isEmpty()) {
@@ -147,7 +151,8 @@ void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& s
     ctx.host.setBusyPointer(true);
     ctx.host.clearPreview(kPreviewAspx);
     ctx.host.clearPreview(kPreviewAspxVb);
-    EditPageWriter(ctx, page, stepLabel).run();
+    ForeignKeyRowsByTable ownForeignKeys;
+    EditPageWriter(ctx, page, stepLabel, foreignKeys ? *foreignKeys : ownForeignKeys).run();
     stepLabel(QString());
     ctx.host.setBusyPointer(false);
     const QString end = finishRun(ctx);

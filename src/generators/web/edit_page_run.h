@@ -4,6 +4,7 @@
 // and shows its current step in the page's step label.
 
 #include "generators/common/run_context.h"
+#include "generators/web/edit_page_lists.h"
 
 #include <functional>
 
@@ -24,7 +25,9 @@ using StepLabel = std::function<void(const QString& text)>;
 
 // The run. Besides the page inputs it reads row_limit from the context's inputs and asks
 // the context whether the solution dialog is visible (then it shows no end message).
-void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel);
+// The pages of one solution share `foreignKeys`.
+void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& stepLabel,
+                 ForeignKeyRowsByTable* foreignKeys = nullptr);
 
 // The table box without leading and trailing blanks.
 QString pageTable(const QString& tableBox);
