@@ -2,18 +2,17 @@
 
 #include "generators/classmodule/class_module_run.h"
 #include "app/generator_steps.h"
-#include "app/main_window.h"
 #include "app/window_run.h"
 #include "kit/action_guard.h"
 
 namespace app
 {
 
-void Command18_Click(MainWindow& window)
+void generateClassModules(RunWindow& window)
 {
     // The run yields after every line, so a second click or another action could arrive
     // in the middle of it; they are refused while it holds the guard.
-    kit::ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.runGuard());
     if (!guard)
         return;
     if (!reopenLostConnection(window))

@@ -5,7 +5,6 @@
 
 #include "app/aspx_generator_page.h"
 #include "app/generator_steps.h"
-#include "app/main_window.h"
 #include "app/window_run.h"
 #include "generators/web/edit_page_run.h"
 #include "kit/action_guard.h"
@@ -17,9 +16,9 @@
 namespace app
 {
 
-QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages)
+QStringList runEditPageGeneration(RunWindow& window, WindowHost* pages)
 {
-    const QPointer<AspxGeneratorPage> aspx = window.aspxGenerator;
+    const QPointer<AspxGeneratorPage> aspx = &window.aspxPage();
     std::optional<WindowRun> run;
     if (pages)
         run.emplace(window, *pages, window.runInputs(/*withChosenTables=*/false));
@@ -32,12 +31,12 @@ QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages)
     return run->ctx.problems;
 }
 
-void Command8_Click(MainWindow& window)
+void generateEditPage(RunWindow& window)
 {
     // The run yields after each step, so a second click could arrive in the middle of it;
     // it is refused, as is any other guarded action. The solution run holds its own guard
     // and calls runEditPageGeneration for each page.
-    kit::ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.runGuard());
     if (!guard)
         return;
     if (!reopenLostConnection(window))

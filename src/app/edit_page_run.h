@@ -1,12 +1,12 @@
 #pragma once
-// The edit-page run over the main window.
+// The edit-page run over the window it runs in.
 
 #include <QStringList>
 
 namespace app
 {
 
-class MainWindow;
+class RunWindow;
 class WindowHost;
 
 // One run over the ASPX Generator page's current values, without the action guard: for
@@ -14,6 +14,6 @@ class WindowHost;
 // of Generation" unless the solution dialog is visible; then the caller shows them in its
 // own end message.
 // With `pages`, the run's lines go through that host, shared by the pages of a solution.
-QStringList runEditPageGeneration(MainWindow& window, WindowHost* pages = nullptr);
+QStringList runEditPageGeneration(RunWindow& window, WindowHost* pages = nullptr);
 
 } // namespace app

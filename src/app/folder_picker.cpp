@@ -56,7 +56,7 @@ FolderPicker::FolderPicker(QWidget* parent) : Panel(QStringLiteral("pt_4"), pare
     layout->addLayout(buttons);
     connect(Drive1, &QComboBox::currentIndexChanged, this, &FolderPicker::Drive1_Change);
     connect(Command9, &QPushButton::clicked, this, &FolderPicker::okClicked);
-    connect(Command17, &QPushButton::clicked, this, &FolderPicker::cancelClicked);
+    connect(Command17, &QPushButton::clicked, this, &QWidget::hide);
     // Escape cancels the open picker wherever the focus is in the window.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, Command17, &QPushButton::click);

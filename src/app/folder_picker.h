@@ -1,7 +1,7 @@
 #pragma once
 // The folder picker panel pt(4): a drive list (the mounted volumes), a folder list and
-// its Ok and Cancel buttons. Ok and Cancel are handled by the window, which passes the
-// folder on to the output folder boxes.
+// its Ok and Cancel buttons. Cancel closes the panel; Ok is handled by the session, which
+// passes the folder on to the output folder boxes.
 
 #include "kit/controls.h"
 #include "kit/folder_list.h"
@@ -26,7 +26,6 @@ public:
 
 signals:
     void okClicked();
-    void cancelClicked();
 
 private:
     // Chooses the drive (mounted volume) that holds `path`; raises Drive1_Change.

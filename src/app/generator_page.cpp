@@ -68,7 +68,7 @@ void GeneratorPage::shareControls(kit::TextBox* folder, QPushButton* picker, QPu
         if (!folder->hasFocus())
             folder->setCursorPosition(int(text.size()));
     });
-    connect(folder, &kit::TextBox::lostFocus, this, &GeneratorPage::outputFolderLeft);
+    connect(folder, &kit::TextBox::lostFocus, this, &GeneratorPage::endOutputFolderWithSeparator);
     connect(folder, &kit::TextBox::lostFocus, folder,
             [folder] { folder->setCursorPosition(int(folder->text().size())); });
     connect(picker, &QPushButton::clicked, this, &GeneratorPage::folderPickRequested);

@@ -31,7 +31,6 @@ public:
 
 signals:
     void outputFolderEdited();
-    void outputFolderLeft();
     void folderPickRequested();
     void generateRequested();
 

@@ -1,15 +1,17 @@
 #pragma once
-// The generators that the picture buttons and their caption links start, as steps of the
-// main window: the class-module generator (Command18), the page generator (Command8) and the
-// solution generator (Command21, the solution dialog's Ok).
+// The generation runs that the generate buttons and their caption links start, each over
+// the window it runs in: the VB.NET files, the class modules, one edit page, and a whole
+// solution (the solution dialog's Ok). Each holds the run guard for as long as it runs and
+// first opens again a connection the session lost.
 
 namespace app
 {
 
-class MainWindow;
+class RunWindow;
 
-void Command18_Click(MainWindow& window);
-void Command8_Click(MainWindow& window);
-void Command21_Click(MainWindow& window);
+void generateVbNetFiles(RunWindow& window);
+void generateClassModules(RunWindow& window);
+void generateEditPage(RunWindow& window);
+void generateSolution(RunWindow& window);
 
 } // namespace app

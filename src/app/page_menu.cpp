@@ -1,16 +1,10 @@
-// The page menu, the preview tabs and the help box of the main window.
+// The help box of the main window.
 
-#include "app/folder_picker.h"
 #include "app/main_window.h"
-#include "app/vb_generator_page.h"
-#include "browser/data_browser_page.h"
-#include "cssbuilder/css_builder_window.h"
-#include "platform/colours.h"
 #include "platform/screen_units.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -42,34 +36,6 @@ QSize helpTextSize(const QPlainTextEdit& box)
 }
 
 } // namespace
-
-void MainWindow::Command_Click(int index)
-{
-    if (index == 4) {
-        cssbuilder::CssBuilderWindow::showBuilder(session_.builderWindow(), session_.messages());
-        return;
-    }
-    if (index < 0 || index > 4)
-        return;
-    for (int k = 0; k < 5; ++k) {
-        platform::setBackColor(Command[std::size_t(k)], kMenuColour);
-        pt[std::size_t(k)]->hide();
-    }
-    platform::setBackColor(Command[std::size_t(index)], kChosenMenuColour);
-    pt[std::size_t(index)]->show();
-    dataBrowser->chdbc_Click(0);
-}
-
-void MainWindow::vvbg_Click(int index)
-{
-    vbGenerator->vvbg_Click(index);
-}
-
-void MainWindow::pt_MouseMove()
-{
-    vbGenerator->clearTabFrames();
-    dataBrowser->clearTabFrames();
-}
 
 void MainWindow::Command16_Click()
 {

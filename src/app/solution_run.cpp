@@ -5,7 +5,7 @@
 #include "app/aspx_generator_page.h"
 #include "app/edit_page_run.h"
 #include "app/generator_steps.h"
-#include "app/main_window.h"
+#include "app/run_window.h"
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
 #include "app/vbnet_run.h"
@@ -25,20 +25,20 @@ namespace app
 namespace
 {
 
-generators::web::SolutionInputs solutionInputs(MainWindow& window, const QStringList& tables)
+generators::web::SolutionInputs solutionInputs(RunWindow& window, const QStringList& tables)
 {
     generators::web::SolutionInputs in;
-    window.solution->fillSolutionInputs(in);
-    in.gnn = window.vbGenerator->moduleFileNames();
+    window.solutionPanel().fillSolutionInputs(in);
+    in.gnn = window.vbPage().moduleFileNames();
     in.tdn1 = tables;
-    in.psEnabled = window.vbGenerator->storedProceduresAllowed();
+    in.psEnabled = window.vbPage().storedProceduresAllowed();
     return in;
 }
 
 // The solution files, into folders created first: the dialog proposes a project folder
 // that does not exist yet. A table whose names cannot go into code is left out of the
 // project as it is left out of every run; `tables` keeps the others.
-QStringList writeSolution(MainWindow& window, QStringList& tables)
+QStringList writeSolution(RunWindow& window, QStringList& tables)
 {
     WindowRun run(window);
     tables = generators::tablesFitForCode(run.ctx, tables, /*withRowLimit=*/true);
@@ -51,21 +51,21 @@ QStringList writeSolution(MainWindow& window, QStringList& tables)
 
 } // namespace
 
-void Command21_Click(MainWindow& window)
+void generateSolution(RunWindow& window)
 {
     // The run yields, and the dialog's Ok stays live meanwhile: a second start, or any other
     // guarded action, is refused until the run ends.
-    kit::ActionGuard guard(window.session().runGuard());
+    kit::ActionGuard guard(window.runGuard());
     if (!guard)
         return;
     if (!reopenLostConnection(window))
         return;
     // The data layer and every page are made from one reading of the catalogue.
     const RunCatalogueScope catalogue(window.form());
-    QPointer<MainWindow> alive(&window);
-    VbGeneratorPage& page = *window.vbGenerator;
-    AspxGeneratorPage& aspx = *window.aspxGenerator;
-    SolutionPanel& dialog = *window.solution;
+    QPointer<QObject> alive(&window.windowObject());
+    VbGeneratorPage& page = window.vbPage();
+    AspxGeneratorPage& aspx = window.aspxPage();
+    SolutionPanel& dialog = window.solutionPanel();
     // The solution name stays editable while the run yields; the pages still go into the
     // project whose files the run wrote.
     const QString project = dialog.projectFolder();

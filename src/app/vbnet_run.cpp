@@ -2,7 +2,7 @@
 
 #include "app/vbnet_run.h"
 
-#include "app/main_window.h"
+#include "app/generator_steps.h"
 #include "app/window_run.h"
 #include "generators/vbnet/generation_run.h"
 #include "kit/action_guard.h"
@@ -10,7 +10,7 @@
 namespace app
 {
 
-QStringList runVbNetGeneration(MainWindow& window)
+QStringList runVbNetGeneration(RunWindow& window)
 {
     FormState& form = window.form();
     WindowRun run(window);
@@ -20,16 +20,16 @@ QStringList runVbNetGeneration(MainWindow& window)
     return run.ctx.problems;
 }
 
-void MainWindow::Command11_Click()
+void generateVbNetFiles(RunWindow& window)
 {
     // The run yields to the event loop, so a second click, a Connect or a window reload
     // could arrive in the middle of it; they are refused while it holds the guard.
-    kit::ActionGuard guard(session().runGuard());
+    kit::ActionGuard guard(window.runGuard());
     if (!guard)
         return;
-    if (!reopenLostConnection(*this))
+    if (!reopenLostConnection(window))
         return;
-    runVbNetGeneration(*this);
+    runVbNetGeneration(window);
 }
 
 } // namespace app

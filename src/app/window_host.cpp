@@ -1,7 +1,7 @@
 #include "app/window_host.h"
 
 #include "app/aspx_generator_page.h"
-#include "app/main_window.h"
+#include "app/run_window.h"
 #include "app/vb_generator_page.h"
 #include "kit/controls.h"
 #include "platform/user_feedback.h"
@@ -47,7 +47,7 @@ void WindowHost::Pacer::restart()
     asked_ = 0;
 }
 
-WindowHost::WindowHost(MainWindow& window) : window_(window)
+WindowHost::WindowHost(RunWindow& window) : window_(window)
 {
     flushPacer_.restart();
 }
@@ -60,9 +60,9 @@ WindowHost::~WindowHost()
 void WindowHost::clearPreview(int index)
 {
     if (onVbPage(index))
-        window_.vbGenerator->clearPreview(index);
+        window_.vbPage().clearPreview(index);
     else if (onAspxPage(index))
-        window_.aspxGenerator->clearPreview(index - generators::kPreviewAspx);
+        window_.aspxPage().clearPreview(index - generators::kPreviewAspx);
     else
         return;
     pending_[std::size_t(index)] = {};
@@ -105,9 +105,9 @@ void WindowHost::flush(int index)
     if (text.isEmpty())
         return;
     if (onVbPage(index))
-        window_.vbGenerator->appendPreview(index, std::move(text));
+        window_.vbPage().appendPreview(index, std::move(text));
     else
-        window_.aspxGenerator->appendPreview(index - generators::kPreviewAspx, std::move(text));
+        window_.aspxPage().appendPreview(index - generators::kPreviewAspx, std::move(text));
 }
 
 void WindowHost::flushPreviews()
@@ -120,7 +120,7 @@ void WindowHost::flushPreviews()
 void WindowHost::showPreview(int index)
 {
     flushPreviews();
-    window_.vvbg_Click(index);
+    window_.vbPage().vvbg_Click(index);
 }
 
 void WindowHost::yield()
@@ -134,27 +134,27 @@ void WindowHost::yield()
 void WindowHost::setProgressVisible(bool visible)
 {
     flushPreviews();
-    window_.vbGenerator->setProgressVisible(visible);
+    window_.vbPage().setProgressVisible(visible);
 }
 
 void WindowHost::setProgressValue(double value)
 {
-    window_.vbGenerator->setProgressValue(value);
+    window_.vbPage().setProgressValue(value);
 }
 
 double WindowHost::progressValue() const
 {
-    return window_.vbGenerator->progressValue();
+    return window_.vbPage().progressValue();
 }
 
 void WindowHost::setProgressMaximum(double maximum)
 {
-    window_.vbGenerator->setProgressMaximum(maximum);
+    window_.vbPage().setProgressMaximum(maximum);
 }
 
 double WindowHost::progressMaximum() const
 {
-    return window_.vbGenerator->progressMaximum();
+    return window_.vbPage().progressMaximum();
 }
 
 void WindowHost::setBusyPointer(bool busy)

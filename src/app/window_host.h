@@ -1,5 +1,5 @@
 #pragma once
-// The generators' host over the main window: previews gnl(0..4) and the page previews
+// The generators' host over the window a run runs in: previews gnl(0..4) and the page previews
 // gasp(0..1), the preview tabs, the progress bar pb1, the busy pointer and message boxes.
 
 #include "generators/common/host.h"
@@ -11,12 +11,12 @@
 namespace app
 {
 
-class MainWindow;
+class RunWindow;
 
 class WindowHost : public generators::Host
 {
 public:
-    explicit WindowHost(MainWindow& window);
+    explicit WindowHost(RunWindow& window);
     ~WindowHost() override;
 
     void clearPreview(int index) override;
@@ -54,7 +54,7 @@ private:
     // Counts the breaks just appended to `index`'s pending text and flushes when due.
     void appended(int index, int lineBreaks);
 
-    MainWindow& window_;
+    RunWindow& window_;
     // Text written since the last flush, and its line breaks.
     struct Pending {
         QString text;

@@ -1,6 +1,7 @@
 #include "app/window_run.h"
 
-#include "app/main_window.h"
+#include "app/form_state.h"
+#include "app/run_window.h"
 
 #include <QPointer>
 
@@ -29,21 +30,20 @@ generators::RunCatalogueCache* RunCatalogueScope::cache() const
     return form_.runCatalogue.get();
 }
 
-bool reopenLostConnection(MainWindow& window)
+bool reopenLostConnection(RunWindow& window)
 {
     FormState& form = window.form();
     for (platform::ado::DataControl* data : {&form.data3, &form.data4})
         data->allowNewTry();
-    if (window.statusPanel(1) == QLatin1String(kNotConnected) ||
-        form.db_cnx.state() == platform::ado::adStateOpen)
+    if (window.showsNotConnected() || form.db_cnx.state() == platform::ado::adStateOpen)
         return true;
-    const QPointer<MainWindow> alive(&window);
+    const QPointer<QObject> alive(&window.windowObject());
     const platform::ado::Status opened = form.db_cnx.open(form.db_cnxstr);
     if (!alive)
         return false;
     if (opened.ok)
         return true;
-    window.setStatusPanel(1, QString::fromLatin1(kNotConnected));
+    window.showNotConnected();
     form.connected = 0;
     window.showMessage(QStringLiteral("The connection to the database was lost and could not be opened "
                                       "again (%1).\nConnect again.")
@@ -51,7 +51,7 @@ bool reopenLostConnection(MainWindow& window)
     return false;
 }
 
-WindowRun::WindowRun(MainWindow& window)
+WindowRun::WindowRun(RunWindow& window)
     : scope(window.form()), catalogue(window.form().db_cnx, window.form().db_cnxstr, window.form().data3,
                                       window.form().data4, scope.cache()),
       ownHost(std::in_place, window), host(*ownHost), ctx(window.runInputs(), catalogue, host)
@@ -60,7 +60,7 @@ WindowRun::WindowRun(MainWindow& window)
     ctx.placesOutput = scope.owns();
 }
 
-WindowRun::WindowRun(MainWindow& window, WindowHost& sharedHost, generators::RunInputs in)
+WindowRun::WindowRun(RunWindow& window, WindowHost& sharedHost, generators::RunInputs in)
     : scope(window.form()), catalogue(window.form().db_cnx, window.form().db_cnxstr, window.form().data3,
                                       window.form().data4, scope.cache()),
       host(sharedHost), ctx(std::move(in), catalogue, host)

@@ -1,7 +1,9 @@
 #pragma once
-// What a generator runs with in the main window: the catalogue over the window's connection
+// What a generator runs with in the window: the catalogue over the window's connection
 // and data controls, the window as host, and the run's context over a snapshot of its values.
 
+#include "app/form_state.h"
+#include "app/run_window.h"
 #include "app/window_host.h"
 #include "generators/common/ado_catalogue.h"
 #include "generators/common/run_context.h"
@@ -10,9 +12,6 @@
 
 namespace app
 {
-
-class MainWindow;
-struct FormState;
 
 // Gives the form a catalogue cache for as long as the outermost scope lives, so that a run
 // reads each part of the catalogue once; a solution run holds one across the runs it makes.
@@ -37,13 +36,13 @@ private:
 // answering) is opened again on the same string, and the data controls may try again.
 // When it cannot be opened, the status bar says "Not connected", the message says to
 // connect again, and false tells the run not to start.
-bool reopenLostConnection(MainWindow& window);
+bool reopenLostConnection(RunWindow& window);
 
 struct WindowRun {
-    explicit WindowRun(MainWindow& window);
+    explicit WindowRun(RunWindow& window);
     // A run over `in` whose lines go through `host`, which outlives the run: the edit pages
     // of a solution share one host, so that only the last page's previews are laid out.
-    WindowRun(MainWindow& window, WindowHost& host, generators::RunInputs in);
+    WindowRun(RunWindow& window, WindowHost& host, generators::RunInputs in);
 
     RunCatalogueScope scope;
     generators::AdoCatalogue catalogue;

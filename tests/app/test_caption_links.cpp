@@ -3,8 +3,6 @@
 
 #include "app/aspx_generator_page.h"
 #include "app/caption_links.h"
-#include "app/generator_steps.h"
-#include "app/solution_dialog.h"
 #include "app/solution_panel.h"
 #include "app/vb_generator_page.h"
 #include "support/find_control.h"
@@ -28,7 +26,7 @@ QStringList outcome(WindowFixture& fixture)
     app::MainWindow& w = fixture.window();
     const testsupport::VbPageControls vb(&w);
     QStringList state = fixture.messages;
-    state << QStringLiteral("dialog %1").arg(w.solution->isHidden() ? 0 : 1)
+    state << QStringLiteral("dialog %1").arg(testsupport::page<app::SolutionPanel>(&w)->isHidden() ? 0 : 1)
           << QStringLiteral("progress %1").arg(vb.pb1->isHidden() ? 0 : 1)
           << testsupport::SolutionPanelControls(&w).sng->text() << vb.dbn->text();
     for (QPlainTextEdit* preview : w.findChildren<QPlainTextEdit*>())
@@ -104,7 +102,7 @@ private slots:
         prepare(fixture);
         fixture.window().Command_Click(1);
         click(fixture.find<QLabel>(QStringLiteral("Etiquette6_22")));
-        QVERIFY(fixture.window().solution->isVisible());
+        QVERIFY(testsupport::page<app::SolutionPanel>(&fixture.window())->isVisible());
         QCOMPARE(testsupport::SolutionPanelControls(&fixture.window()).sng->text(), QStringLiteral("shop_"));
     }
 
@@ -124,12 +122,12 @@ private slots:
                 continue;
             ++captions;
             click(label);
-            app::Etiquette6_Click(fixture.window(), index);
+            fixture.window().Etiquette6_Click(index);
             QCOMPARE(outcome(fixture), before);
         }
         QVERIFY(captions >= 10);
         for (int index : {-1, 0, 12, 15, 16, 18, 21, 23, 100})
-            app::Etiquette6_Click(fixture.window(), index);
+            fixture.window().Etiquette6_Click(index);
         QCOMPARE(outcome(fixture), before);
     }
 };

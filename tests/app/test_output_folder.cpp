@@ -98,7 +98,7 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath("gen/sub"));
         pn->setText(dir.path() + "/gen/");
         QTest::mouseClick(testsupport::VbPageControls(w).chpth_1, Qt::LeftButton);
-        app::FolderPicker& picker = *w->folderPicker;
+        app::FolderPicker& picker = *testsupport::page<app::FolderPicker>(w);
         auto* folders = testsupport::child<kit::FolderList>(w, "Dir1");
         QVERIFY(!picker.isHidden());
         QCOMPARE(folders->path(), dir.path() + "/gen");
@@ -134,7 +134,7 @@ private slots:
         w->chpth_Click(0);
         QCOMPARE(testsupport::child<kit::FolderList>(w, "Dir1")->path(), QString("/"));
         QTest::mouseClick(testsupport::child<QPushButton>(w, "Command17"), Qt::LeftButton);
-        QVERIFY(w->folderPicker->isHidden());
+        QVERIFY(testsupport::page<app::FolderPicker>(w)->isHidden());
         QCOMPARE(pn->text(), QString("/no/such/folder/"));
         QCOMPARE(pn2->text(), QString("/no/such/folder/"));
     }

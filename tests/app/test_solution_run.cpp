@@ -131,7 +131,7 @@ private slots:
         dialog.Command21->click();
 
         QCOMPARE(fixture->messages, messages);
-        QVERIFY(w.solution->isHidden());
+        QVERIFY(testsupport::page<app::SolutionPanel>(&w)->isHidden());
         const QString project = dir().filePath("out/Shop_Web/");
         QCOMPARE(page.pn->text(), project + "User_Interface/");
         QCOMPARE(aspx.pn2->text(), project + "User_Interface/");
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(QFile::exists(project + "Global.asax"));
         QVERIFY(QFile::exists(project + "Data_Access/Shop_Access.vb"));
         QVERIFY(QFile::exists(project + "User_Interface/edit_Customers.aspx"));
-        QVERIFY(w.solution->isHidden());
+        QVERIFY(testsupport::page<app::SolutionPanel>(&w)->isHidden());
     }
 
     // The table box already names the table, and its file names were edited: the run still

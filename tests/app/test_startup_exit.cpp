@@ -106,8 +106,9 @@ private slots:
         for (const QComboBox* list :
              {(QComboBox*)cp.db, (QComboBox*)cp.adb, (QComboBox*)cp.ocnx, (QComboBox*)cp.sdb})
             QCOMPARE(list->count(), 0);
-        QVERIFY(!w.connectionPage->isHidden());
-        QVERIFY(w.vbGenerator->isHidden() && w.aspxGenerator->isHidden() &&
+        QVERIFY(!testsupport::page<connection::ConnectionPage>(&w)->isHidden());
+        QVERIFY(testsupport::page<app::VbGeneratorPage>(&w)->isHidden() &&
+                testsupport::page<app::AspxGeneratorPage>(&w)->isHidden() &&
                 testsupport::MainWindowControls(&w).pt[0]->isHidden());
         QVERIFY(!vb.gnl[0]->isHidden());
         QCOMPARE(QDir::currentPath(), home.programFolder());
@@ -353,7 +354,7 @@ private slots:
         QCOMPARE(testsupport::ConnectionPageControls(second).ocnx->count(), 0);
         QCOMPARE(testsupport::VbPageControls(second).dbn->text(), QString());
         QCOMPARE(second->statusPanel(1), QString("Not connected"));
-        QVERIFY(!second->connectionPage->isHidden());
+        QVERIFY(!testsupport::page<connection::ConnectionPage>(second)->isHidden());
         QCOMPARE(second->form().typeTables.net_types[6], QString(" Decimal "));
         QVERIFY(second->isVisible());
         QTRY_VERIFY(p.program.window() == second);

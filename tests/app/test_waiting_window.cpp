@@ -194,7 +194,9 @@ private slots:
         app::MainWindow& w = *program.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QWidget* opened = panel == "solution" ? static_cast<QWidget*>(w.solution) : w.folderPicker;
+        QWidget* opened = panel == "solution"
+                              ? static_cast<QWidget*>(testsupport::page<app::SolutionPanel>(&w))
+                              : testsupport::page<app::FolderPicker>(&w);
         QWidget* clicked = testsupport::child<QWidget>(&w, control);
         QVERIFY(clicked);
         // The page of the control is shown, so that a caption link takes the click.

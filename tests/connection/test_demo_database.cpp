@@ -43,7 +43,7 @@ private slots:
         cp.Command13->click();
         QCOMPARE(messages, QStringList{});
         QCOMPARE(w.form().connected, 1);
-        QVERIFY(!w.vbGenerator->isHidden());
+        QVERIFY(!testsupport::page<app::VbGeneratorPage>(&w)->isHidden());
         QCOMPARE(vb.tdn->items(),
                  (QStringList{"categories", "customers", "order_lines", "orders", "products"}));
         QVERIFY(vb.gn[0]->isChecked());

@@ -1,16 +1,14 @@
-// Opening the connection and reading the catalogue (connect_db), and Select Schema.
-#include "app/connection_handlers.h"
+// Reading the catalogue at a Connect and at Select Schema: the tables into the Data
+// Browser's list, the schemas into the Connection page's box.
+#include "app/session.h"
 
-#include "app/main_window.h"
 #include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
-#include "kit/action_guard.h"
 #include "platform/dropped_status.h"
 #include "platform/user_feedback.h"
 
-#include <QPointer>
 #include <QSet>
 
 namespace app
@@ -36,69 +34,69 @@ void readTablesRowset(FormState& form)
         platform::logDropped(QStringLiteral("Reading the tables"), read.message);
 }
 
-// The start of a catalogue read: the busy pointer, the row counter shown empty and no
-// record count on the browser.
-void startScan(MainWindow& window)
-{
-    platform::setWaitCursor(true);
-    window.connectionPage->startScan();
-    window.dataBrowser->clearRecordCount();
-}
-
-// Shows the phase of the read and yields; false when the window went away meanwhile.
-bool showPhase(const QPointer<MainWindow>& window, const QString& phase)
-{
-    window->connectionPage->showPhase(phase);
-    platform::yield();
-    return !window.isNull();
-}
-
 } // namespace
 
-void connect_db(MainWindow& window)
+bool Session::pagesAlive() const
 {
-    const QPointer<MainWindow> alive(&window);
-    FormState& form = window.form();
-    connection::ConnectionPage& cp = *window.connectionPage;
+    return !pages_.connection.isNull() && !pages_.dataBrowser.isNull();
+}
 
-    startScan(window);
-    if (!showPhase(alive, QStringLiteral("Search Parameters for connection")))
-        return;
+void Session::startScan()
+{
+    platform::setWaitCursor(true);
+    pages_.connection->startScan();
+    pages_.dataBrowser->clearRecordCount();
+}
+
+bool Session::showPhase(const QString& phase)
+{
+    pages_.connection->showPhase(phase);
+    platform::yield();
+    return pagesAlive();
+}
+
+Session::CatalogueRead Session::readCatalogue()
+{
+    FormState& form = form_;
+    connection::ConnectionPage* cp = pages_.connection;
+
+    startScan();
+    if (!showPhase(QStringLiteral("Search Parameters for connection")))
+        return CatalogueRead::PagesGone;
 
     form.Data2.setConnectionString(form.db_cnxstr);
     form.data3.setConnectionString(form.db_cnxstr);
     form.data4.setConnectionString(form.db_cnxstr);
 
-    const QString wanted = cp.wantedTableType();
-    if (!showPhase(alive, QStringLiteral("Open connection")))
-        return;
+    const QString wanted = cp->wantedTableType();
+    if (!showPhase(QStringLiteral("Open connection")))
+        return CatalogueRead::PagesGone;
 
     form.db_schema = platform::ado::Recordset();
     // The state judges the outcome; the status carries the driver's reason for the message.
     const platform::ado::Status opened = form.db_cnx.open(form.db_cnxstr);
     if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
-        cp.clearPhase();
+        cp->clearPhase();
         const QString message = connection::notOpenedMessage(opened.message, form.db_cnxstr);
         platform::logFailure(message);
-        window.showMessage(message);
-        if (!alive)
-            return;
-        window.setStatusPanel(1, QString::fromLatin1(kNotConnected));
+        messages_.show(message, cp->window());
+        if (!pagesAlive())
+            return CatalogueRead::PagesGone;
         form.connected = 0;
-        return;
+        return CatalogueRead::NotOpened;
     }
 
     form.connected = 1;
-    if (!showPhase(alive, QStringLiteral("Open Schema Recordset")))
-        return;
+    if (!showPhase(QStringLiteral("Open Schema Recordset")))
+        return CatalogueRead::PagesGone;
     readTablesRowset(form);
 
     int counter = 0;
-    window.dataBrowser->clearTables();
-    cp.clearSchemas();
-    if (!showPhase(alive, QStringLiteral("Search Tables")))
-        return;
+    pages_.dataBrowser->clearTables();
+    cp->clearSchemas();
+    if (!showPhase(QStringLiteral("Search Tables")))
+        return CatalogueRead::PagesGone;
 
     // The slots of first-seen schemas: a set finds a stored name at once, the list keeps
     // their order.
@@ -110,13 +108,13 @@ void connect_db(MainWindow& window)
     const int schemaField = rows.fieldIndex(kTableSchema);
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         ++counter;
-        cp.showRowCount(counter);
+        cp->showRowCount(counter);
         platform::yield();
-        if (!alive)
-            return;
+        if (!pagesAlive())
+            return CatalogueRead::PagesGone;
         if (rows.value(typeField) != wanted)
             continue;
-        window.dataBrowser->addTable(rows.value(nameField));
+        pages_.dataBrowser->addTable(rows.value(nameField));
         const QString schema = rows.value(schemaField);
         if (!schema.isEmpty() && schemaSlots.size() < kSchemaSlots && !stored.contains(schema)) {
             stored.insert(schema);
@@ -125,39 +123,37 @@ void connect_db(MainWindow& window)
     }
 
     form.db_schema.close();
-    cp.listSchemas(schemaSlots.mid(0, kSchemasShown));
-    cp.endScan();
+    cp->listSchemas(schemaSlots.mid(0, kSchemasShown));
+    cp->endScan();
     platform::setWaitCursor(false);
+    return CatalogueRead::Read;
 }
 
-void Command1_Click(MainWindow& window)
+bool Session::readSchemaTables()
 {
-    kit::ActionGuard guard(window.session().runGuard());
-    if (!guard)
-        return;
-    const QPointer<MainWindow> alive(&window);
-    FormState& form = window.form();
-    connection::ConnectionPage& cp = *window.connectionPage;
+    FormState& form = form_;
+    connection::ConnectionPage* cp = pages_.connection;
 
-    startScan(window);
-    window.session().proposeSchemaPrefix(cp.chosenSchema());
+    startScan();
+    // Select Schema proposes the schema's name as the class prefix.
+    pages_.vbGenerator->setPrefix(cp->chosenSchema() + QLatin1Char('_'));
     if (form.db_cnx.state() != platform::ado::adStateOpen) {
         platform::setWaitCursor(false);
-        window.showMessage(QStringLiteral("Connection not opened"));
-        return;
+        messages_.show(QStringLiteral("Connection not opened"), cp->window());
+        return false;
     }
 
-    const QString wanted = cp.wantedTableType();
-    const QString chosen = cp.chosenSchema();
+    const QString wanted = cp->wantedTableType();
+    const QString chosen = cp->chosenSchema();
     form.schema_filter = chosen;
-    if (!showPhase(alive, QStringLiteral("Open Schema Recordset")))
-        return;
+    if (!showPhase(QStringLiteral("Open Schema Recordset")))
+        return false;
     readTablesRowset(form);
 
     int counter = 0;
-    window.dataBrowser->clearTables();
-    if (!showPhase(alive, QStringLiteral("Search Tables")))
-        return;
+    pages_.dataBrowser->clearTables();
+    if (!showPhase(QStringLiteral("Search Tables")))
+        return false;
     platform::ado::Recordset rows = form.db_schema;
     const int nameField = rows.fieldIndex(kTableName);
     const int typeField = rows.fieldIndex(kTableType);
@@ -165,20 +161,17 @@ void Command1_Click(MainWindow& window)
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         if (rows.value(schemaField) != chosen || rows.value(typeField) != wanted)
             continue;
-        window.dataBrowser->addTable(rows.value(nameField));
+        pages_.dataBrowser->addTable(rows.value(nameField));
         ++counter;
-        cp.showRowCount(counter);
+        cp->showRowCount(counter);
         platform::yield();
-        if (!alive)
-            return;
+        if (!pagesAlive())
+            return false;
     }
 
     form.db_schema.close();
-    cp.endScan();
-    window.Command_Click(1);
-    window.session().after_connect();
-    window.vbGenerator->focusTableList();
-    platform::setWaitCursor(false);
+    cp->endScan();
+    return true;
 }
 
 } // namespace app
