@@ -2,10 +2,10 @@
 // Browser's list, the schemas into the Connection page's box.
 #include "app/session.h"
 
-#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
+#include "generation_ui/vb_generator_page.h"
 #include "platform/dropped_status.h"
 #include "platform/user_feedback.h"
 
@@ -25,7 +25,7 @@ const QString kTableType = QStringLiteral("TABLE_TYPE");
 const QString kTableSchema = QStringLiteral("TABLE_SCHEMA");
 
 // A rowset that cannot be read counts as one without rows.
-void readTablesRowset(FormState& form)
+void readTablesRowset(generation_ui::FormState& form)
 {
     form.db_schema = platform::ado::Recordset();
     const platform::ado::Status read =
@@ -57,7 +57,7 @@ bool Session::showPhase(const QString& phase)
 
 Session::CatalogueRead Session::readCatalogue()
 {
-    FormState& form = form_;
+    generation_ui::FormState& form = form_;
     connection::ConnectionPage* cp = pages_.connection;
 
     startScan();
@@ -131,7 +131,7 @@ Session::CatalogueRead Session::readCatalogue()
 
 bool Session::readSchemaTables()
 {
-    FormState& form = form_;
+    generation_ui::FormState& form = form_;
     connection::ConnectionPage* cp = pages_.connection;
 
     startScan();

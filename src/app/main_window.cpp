@@ -1,18 +1,18 @@
 #include "app/main_window.h"
 
-#include "app/aspx_generator_page.h"
-#include "app/caption_links.h"
-#include "app/folder_picker.h"
-#include "app/generator_steps.h"
 #include "app/help_text.h"
 #include "app/program.h"
 #include "app/screen_fit.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
 #include "cssbuilder/css_builder_window.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/caption_links.h"
+#include "generation_ui/folder_picker.h"
+#include "generation_ui/generator_steps.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
 #include "kit/action_guard.h"
 #include "kit/controls.h"
 #include "kit/look/look_rules.h"
@@ -109,9 +109,9 @@ MainWindow::MainWindow(Session& session, Program& program)
     dataBrowser = new browser::DataBrowserPage(session_.messages(), area);
     dataBrowser->attachDataControl(&form().Data2);
     dataBrowser->attachRunGuard(&session_.runGuard());
-    vbGenerator = new VbGeneratorPage(session_.runGuard(), area);
+    vbGenerator = new generation_ui::VbGeneratorPage(session_.runGuard(), area);
     connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), area);
-    aspxGenerator = new AspxGeneratorPage(area);
+    aspxGenerator = new generation_ui::AspxGeneratorPage(area);
     auto* pages = new QGridLayout();
     pt = {dataBrowser, vbGenerator, connectionPage, aspxGenerator, nullptr, nullptr};
     for (int k = 0; k < 4; ++k) {
@@ -126,8 +126,8 @@ MainWindow::MainWindow(Session& session, Program& program)
     clientLayout->addWidget(pageScroller_);
 
     // Panels that float over the pages.
-    folderPicker = new FolderPicker(central);
-    solution = new SolutionPanel(central);
+    folderPicker = new generation_ui::FolderPicker(central);
+    solution = new generation_ui::SolutionPanel(central);
     pt[4] = folderPicker;
     pt[5] = solution;
     session_.attach({dataBrowser, vbGenerator, connectionPage, aspxGenerator, folderPicker, solution});
@@ -197,12 +197,15 @@ void MainWindow::connectHandlers()
     for (QWidget* panel : pt)
         connect(static_cast<kit::Panel*>(panel), &kit::Panel::mouseMoved, this, &MainWindow::pt_MouseMove);
 
-    connect(vbGenerator, &VbGeneratorPage::outputFolderEdited, this, &MainWindow::pn_Change);
-    connect(aspxGenerator, &AspxGeneratorPage::outputFolderEdited, this, &MainWindow::pn2_Change);
-    connect(aspxGenerator, &AspxGeneratorPage::folderPickRequested, this, [this] { chpth_Click(0); });
-    connect(vbGenerator, &VbGeneratorPage::folderPickRequested, this, [this] { chpth_Click(1); });
-    connect(folderPicker, &FolderPicker::okClicked, this, &MainWindow::Command9_Click);
-    connect(solution, &SolutionPanel::styleSheetEdited, this, &MainWindow::stcss_Change);
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::outputFolderEdited, this, &MainWindow::pn_Change);
+    connect(aspxGenerator, &generation_ui::AspxGeneratorPage::outputFolderEdited, this,
+            &MainWindow::pn2_Change);
+    connect(aspxGenerator, &generation_ui::AspxGeneratorPage::folderPickRequested, this,
+            [this] { chpth_Click(0); });
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::folderPickRequested, this,
+            [this] { chpth_Click(1); });
+    connect(folderPicker, &generation_ui::FolderPicker::okClicked, this, &MainWindow::Command9_Click);
+    connect(solution, &generation_ui::SolutionPanel::styleSheetEdited, this, &MainWindow::stcss_Change);
     connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
     // A browser query the database refused is named in the status bar until the next
     // one runs.
@@ -218,12 +221,17 @@ void MainWindow::connectHandlers()
     for (int i = 0; i < int(look.size()); ++i)
         connect(look[std::size_t(i)], &QPushButton::clicked, this, [this, i] { look_Click(i); });
 
-    connect(vbGenerator, &VbGeneratorPage::generateRequested, this, &MainWindow::Command11_Click);
-    connect(vbGenerator, &VbGeneratorPage::classModulesRequested, this, &MainWindow::Command18_Click);
-    connect(aspxGenerator, &AspxGeneratorPage::generateRequested, this, &MainWindow::Command8_Click);
-    connect(vbGenerator, &VbGeneratorPage::solutionRequested, this, &MainWindow::Command19_Click);
-    connect(solution, &SolutionPanel::solutionNameEdited, vbGenerator, &VbGeneratorPage::setPrefix);
-    connect(solution, &SolutionPanel::okClicked, this, &MainWindow::Command21_Click);
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::generateRequested, this,
+            &MainWindow::Command11_Click);
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::classModulesRequested, this,
+            &MainWindow::Command18_Click);
+    connect(aspxGenerator, &generation_ui::AspxGeneratorPage::generateRequested, this,
+            &MainWindow::Command8_Click);
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::solutionRequested, this,
+            &MainWindow::Command19_Click);
+    connect(solution, &generation_ui::SolutionPanel::solutionNameEdited, vbGenerator,
+            &generation_ui::VbGeneratorPage::setPrefix);
+    connect(solution, &generation_ui::SolutionPanel::okClicked, this, &MainWindow::Command21_Click);
     for (kit::Panel* page : {static_cast<kit::Panel*>(vbGenerator), static_cast<kit::Panel*>(aspxGenerator)})
         connect(page, &kit::Panel::captionLinkClicked, this, &MainWindow::Etiquette6_Click);
 }
@@ -356,17 +364,17 @@ void MainWindow::Command6_Click()
 
 void MainWindow::Command11_Click()
 {
-    generateVbNetFiles(*this);
+    generation_ui::generateVbNetFiles(*this);
 }
 
 void MainWindow::Command18_Click()
 {
-    generateClassModules(*this);
+    generation_ui::generateClassModules(*this);
 }
 
 void MainWindow::Command8_Click()
 {
-    generateEditPage(*this);
+    generation_ui::generateEditPage(*this);
 }
 
 void MainWindow::Command19_Click()
@@ -376,25 +384,25 @@ void MainWindow::Command19_Click()
 
 void MainWindow::Command21_Click()
 {
-    generateSolution(*this);
+    generation_ui::generateSolution(*this);
 }
 
 void MainWindow::Etiquette6_Click(int index)
 {
-    const std::optional<CaptionLink> link = captionLink(index);
+    const std::optional<generation_ui::CaptionLink> link = generation_ui::captionLink(index);
     if (!link)
         return;
     switch (*link) {
-    case CaptionLink::VbNetRun:
+    case generation_ui::CaptionLink::VbNetRun:
         Command11_Click();
         return;
-    case CaptionLink::ClassModules:
+    case generation_ui::CaptionLink::ClassModules:
         Command18_Click();
         return;
-    case CaptionLink::AspxPage:
+    case generation_ui::CaptionLink::AspxPage:
         Command8_Click();
         return;
-    case CaptionLink::SolutionDialog:
+    case generation_ui::CaptionLink::SolutionDialog:
         Command19_Click();
         return;
     }
@@ -431,17 +439,17 @@ connection::HistoryLists MainWindow::historyLists() const
     return session_.historyLists();
 }
 
-VbGeneratorPage& MainWindow::vbPage()
+generation_ui::VbGeneratorPage& MainWindow::vbPage()
 {
     return *vbGenerator;
 }
 
-AspxGeneratorPage& MainWindow::aspxPage()
+generation_ui::AspxGeneratorPage& MainWindow::aspxPage()
 {
     return *aspxGenerator;
 }
 
-SolutionPanel& MainWindow::solutionPanel()
+generation_ui::SolutionPanel& MainWindow::solutionPanel()
 {
     return *solution;
 }

@@ -4,9 +4,9 @@
 // pages share lives in the session, outside the widgets, so that unloading the window
 // and showing it again keeps it.
 
-#include "app/run_window.h"
 #include "app/session.h"
 #include "connection/history_file.h"
+#include "generation_ui/run_window.h"
 #include "generators/common/run_inputs.h"
 
 #include <QMainWindow>
@@ -28,15 +28,19 @@ class ConnectionPage;
 struct KindValues;
 } // namespace connection
 
+namespace generation_ui
+{
+class AspxGeneratorPage;
+class FolderPicker;
+class SolutionPanel;
+class VbGeneratorPage;
+} // namespace generation_ui
+
 namespace app
 {
 
-class AspxGeneratorPage;
-class FolderPicker;
 class PageScroller;
 class Program;
-class SolutionPanel;
-class VbGeneratorPage;
 
 // Menu colours.
 inline constexpr quint32 kMenuColour = 0xFFFFC0;
@@ -50,7 +54,7 @@ inline constexpr char kNotConnected[] = "Not connected";
 // action does across pages is a Session method; a generation run is a function of the
 // generator pages over the RunWindow the window provides. Only main_window.cpp reaches
 // the pages themselves.
-class MainWindow : public QMainWindow, public RunWindow
+class MainWindow : public QMainWindow, public generation_ui::RunWindow
 {
     Q_OBJECT
 public:
@@ -58,8 +62,8 @@ public:
     ~MainWindow() override;
 
     Session& session() { return session_; }
-    FormState& form() override { return session_.form(); }
-    const FormState& form() const { return session_.form(); }
+    generation_ui::FormState& form() override { return session_.form(); }
+    const generation_ui::FormState& form() const { return session_.form(); }
     Program& program() { return program_; }
 
     // The clock stops for good: the window is being put to rest.
@@ -130,20 +134,20 @@ private:
 
     // What the generator runs reach of the window.
     kit::RunGuard& runGuard() override { return session_.runGuard(); }
-    VbGeneratorPage& vbPage() override;
-    AspxGeneratorPage& aspxPage() override;
-    SolutionPanel& solutionPanel() override;
+    generation_ui::VbGeneratorPage& vbPage() override;
+    generation_ui::AspxGeneratorPage& aspxPage() override;
+    generation_ui::SolutionPanel& solutionPanel() override;
     bool showsNotConnected() const override;
     void showNotConnected() override;
     QObject& windowObject() override { return *this; }
 
     // Pages and panels, pt(0..5).
-    browser::DataBrowserPage* dataBrowser = nullptr;      // pt(0)
-    VbGeneratorPage* vbGenerator = nullptr;               // pt(1)
-    connection::ConnectionPage* connectionPage = nullptr; // pt(2)
-    AspxGeneratorPage* aspxGenerator = nullptr;           // pt(3)
-    FolderPicker* folderPicker = nullptr;                 // pt(4)
-    SolutionPanel* solution = nullptr;                    // pt(5)
+    browser::DataBrowserPage* dataBrowser = nullptr;           // pt(0)
+    generation_ui::VbGeneratorPage* vbGenerator = nullptr;     // pt(1)
+    connection::ConnectionPage* connectionPage = nullptr;      // pt(2)
+    generation_ui::AspxGeneratorPage* aspxGenerator = nullptr; // pt(3)
+    generation_ui::FolderPicker* folderPicker = nullptr;       // pt(4)
+    generation_ui::SolutionPanel* solution = nullptr;          // pt(5)
 
     std::array<QWidget*, 6> pt{};
     std::array<QPushButton*, 5> Command{}; // page menu

@@ -1,12 +1,12 @@
 #include "app/session.h"
 
-#include "app/aspx_generator_page.h"
-#include "app/folder_picker.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/folder_picker.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
 #include "platform/folders.h"
 #include "platform/settings_keys.h"
 
@@ -66,7 +66,7 @@ void Session::restoreConnectionChoices()
     if (kept.provider.isEmpty())
         kept.provider = QStringLiteral("SQLOLEDB.1");
     pages_.connection->restoreKeptChoices(kept);
-    VbGeneratorPage& vb = *pages_.vbGenerator;
+    generation_ui::VbGeneratorPage& vb = *pages_.vbGenerator;
     vb.setOutputFolder(stored(settings_, platform::settings::kOutputFolder));
     if (vb.outputFolder().isEmpty())
         vb.setOutputFolder(platform::withTrailingSeparator(platform::programFolder()));
@@ -170,7 +170,7 @@ void Session::takePickedFolder()
 {
     if (runGuard_.busy())
         return;
-    VbGeneratorPage& vb = *pages_.vbGenerator;
+    generation_ui::VbGeneratorPage& vb = *pages_.vbGenerator;
     vb.setOutputFolder(pages_.folderPicker->chosenFolder());
     vb.endOutputFolderWithSeparator();
     pages_.aspxGenerator->setOutputFolder(vb.outputFolder());
@@ -183,7 +183,7 @@ void Session::openSolutionDialog()
     // solution run: neither may change while a run is under way.
     if (runGuard_.busy())
         return;
-    const VbGeneratorPage& vb = *pages_.vbGenerator;
+    const generation_ui::VbGeneratorPage& vb = *pages_.vbGenerator;
     pages_.solution->openFor(vb.prefix(), platform::withTrailingSeparator(vb.outputFolder()));
 }
 

@@ -5,7 +5,7 @@
 // their state. A page never reaches into another page's widgets; what one page's
 // change does to the others is a method here.
 
-#include "app/form_state.h"
+#include "generation_ui/form_state.h"
 #include "generators/common/run_inputs.h"
 #include "kit/action_guard.h"
 #include "kit/file_chooser.h"
@@ -30,29 +30,32 @@ struct KindValues;
 enum class Kind;
 } // namespace connection
 
-namespace app
+namespace generation_ui
 {
-
 class AspxGeneratorPage;
 class FolderPicker;
 class SolutionPanel;
 class VbGeneratorPage;
+} // namespace generation_ui
+
+namespace app
+{
 
 // The pages of the main window that shows now, and the panels that float over them.
 struct Pages {
     QPointer<browser::DataBrowserPage> dataBrowser;
-    QPointer<VbGeneratorPage> vbGenerator;
+    QPointer<generation_ui::VbGeneratorPage> vbGenerator;
     QPointer<connection::ConnectionPage> connection;
-    QPointer<AspxGeneratorPage> aspxGenerator;
-    QPointer<FolderPicker> folderPicker;
-    QPointer<SolutionPanel> solution;
+    QPointer<generation_ui::AspxGeneratorPage> aspxGenerator;
+    QPointer<generation_ui::FolderPicker> folderPicker;
+    QPointer<generation_ui::SolutionPanel> solution;
 };
 
 class Session
 {
 public:
-    FormState& form() { return form_; }
-    const FormState& form() const { return form_; }
+    generation_ui::FormState& form() { return form_; }
+    const generation_ui::FormState& form() const { return form_; }
     kit::RunGuard& runGuard() { return runGuard_; }
     // How the pages ask for a file; empty, they show the file dialog.
     kit::FileChooser& fileChooser() { return fileChooser_; }
@@ -124,7 +127,7 @@ private:
     bool showPhase(const QString& phase);
     bool pagesAlive() const;
 
-    FormState form_;
+    generation_ui::FormState form_;
     kit::RunGuard runGuard_;
     kit::FileChooser fileChooser_;
     platform::settings::Store settings_;

@@ -1,9 +1,9 @@
-#include "app/aspx_generator_page.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
 #include "platform/yielding_call.h"
@@ -107,8 +107,8 @@ private slots:
              {(QComboBox*)cp.db, (QComboBox*)cp.adb, (QComboBox*)cp.ocnx, (QComboBox*)cp.sdb})
             QCOMPARE(list->count(), 0);
         QVERIFY(!testsupport::page<connection::ConnectionPage>(&w)->isHidden());
-        QVERIFY(testsupport::page<app::VbGeneratorPage>(&w)->isHidden() &&
-                testsupport::page<app::AspxGeneratorPage>(&w)->isHidden() &&
+        QVERIFY(testsupport::page<generation_ui::VbGeneratorPage>(&w)->isHidden() &&
+                testsupport::page<generation_ui::AspxGeneratorPage>(&w)->isHidden() &&
                 testsupport::MainWindowControls(&w).pt[0]->isHidden());
         QVERIFY(!vb.gnl[0]->isHidden());
         QCOMPARE(QDir::currentPath(), home.programFolder());

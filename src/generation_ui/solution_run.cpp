@@ -2,15 +2,15 @@
 // into the solution and project folders, the VB.NET run into the project's Data_Access
 // folder, and one edit page per chosen table into its User_Interface folder.
 
-#include "app/aspx_generator_page.h"
-#include "app/edit_page_run.h"
-#include "app/generator_steps.h"
-#include "app/run_window.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
-#include "app/vbnet_run.h"
-#include "app/window_host.h"
-#include "app/window_run.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/edit_page_run.h"
+#include "generation_ui/generator_steps.h"
+#include "generation_ui/run_window.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
+#include "generation_ui/vbnet_run.h"
+#include "generation_ui/window_host.h"
+#include "generation_ui/window_run.h"
 #include "generators/common/name_check.h"
 #include "generators/web/solution_files.h"
 #include "kit/action_guard.h"
@@ -19,7 +19,7 @@
 
 #include <QPointer>
 
-namespace app
+namespace generation_ui
 {
 
 namespace
@@ -123,4 +123,4 @@ void generateSolution(RunWindow& window)
     dialog.hide();
 }
 
-} // namespace app
+} // namespace generation_ui

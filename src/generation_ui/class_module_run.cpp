@@ -1,11 +1,11 @@
 // "VB6 Classes only!" (Command18 and its caption link).
 
 #include "generators/classmodule/class_module_run.h"
-#include "app/generator_steps.h"
-#include "app/window_run.h"
+#include "generation_ui/generator_steps.h"
+#include "generation_ui/window_run.h"
 #include "kit/action_guard.h"
 
-namespace app
+namespace generation_ui
 {
 
 void generateClassModules(RunWindow& window)
@@ -22,4 +22,4 @@ void generateClassModules(RunWindow& window)
     generators::classmodule::runClassModules(run.ctx, form.typeTables);
 }
 
-} // namespace app
+} // namespace generation_ui

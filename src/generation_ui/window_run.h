@@ -2,15 +2,15 @@
 // What a generator runs with in the window: the catalogue over the window's connection
 // and data controls, the window as host, and the run's context over a snapshot of its values.
 
-#include "app/form_state.h"
-#include "app/run_window.h"
-#include "app/window_host.h"
+#include "generation_ui/form_state.h"
+#include "generation_ui/run_window.h"
+#include "generation_ui/window_host.h"
 #include "generators/common/ado_catalogue.h"
 #include "generators/common/run_context.h"
 
 #include <optional>
 
-namespace app
+namespace generation_ui
 {
 
 // Gives the form a catalogue cache for as long as the outermost scope lives, so that a run
@@ -51,4 +51,4 @@ struct WindowRun {
     generators::RunContext ctx;
 };
 
-} // namespace app
+} // namespace generation_ui

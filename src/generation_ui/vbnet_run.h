@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-namespace app
+namespace generation_ui
 {
 
 class RunWindow;
@@ -14,4 +14,4 @@ class RunWindow;
 // dialog is visible; then the caller shows them in its own end message.
 QStringList runVbNetGeneration(RunWindow& window);
 
-} // namespace app
+} // namespace generation_ui

@@ -4,7 +4,7 @@
 // solution (the solution dialog's Ok). Each holds the run guard for as long as it runs and
 // first opens again a connection the session lost.
 
-namespace app
+namespace generation_ui
 {
 
 class RunWindow;
@@ -14,4 +14,4 @@ void generateClassModules(RunWindow& window);
 void generateEditPage(RunWindow& window);
 void generateSolution(RunWindow& window);
 
-} // namespace app
+} // namespace generation_ui

@@ -1,14 +1,14 @@
-#include "app/window_host.h"
+#include "generation_ui/window_host.h"
 
-#include "app/aspx_generator_page.h"
-#include "app/run_window.h"
-#include "app/vb_generator_page.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/run_window.h"
+#include "generation_ui/vb_generator_page.h"
 #include "kit/controls.h"
 #include "platform/user_feedback.h"
 
 #include <utility>
 
-namespace app
+namespace generation_ui
 {
 
 namespace
@@ -175,4 +175,4 @@ std::optional<bool> WindowHost::solutionDialogShown() const
     return window_.solutionDialogVisible();
 }
 
-} // namespace app
+} // namespace generation_ui

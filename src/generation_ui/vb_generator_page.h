@@ -4,7 +4,7 @@
 // the five code previews with their tabs. Its controls are its own; the window and
 // the session work through the methods and signals below.
 
-#include "app/generator_page.h"
+#include "generation_ui/generator_page.h"
 #include "generators/common/run_inputs.h"
 #include "kit/sorted_list.h"
 
@@ -18,7 +18,7 @@ namespace kit
 class RunGuard;
 }
 
-namespace app
+namespace generation_ui
 {
 
 // The output folder is pn, the picker chpth(1), the generate button Command11 ("Generate
@@ -103,4 +103,4 @@ private:
 inline constexpr quint32 kTabColour = 0xFDFEDA;
 inline constexpr quint32 kChosenTabColour = 0xFFFF80;
 
-} // namespace app
+} // namespace generation_ui

@@ -1,7 +1,9 @@
 #pragma once
-// The main window's form-level values. They live outside the widgets: unloading the
-// window and showing it again rebuilds every control, while these keep their values
-// (the start-up sets only look_style again).
+// The form-level values of the running program: the open connection, the data controls
+// and the words the generators write for the connection kind. The session holds them
+// outside the widgets: unloading the window and showing it again rebuilds every control,
+// while these keep their values (the start-up sets only look_style again). They sit with
+// the generator pages because the runs are what reads them.
 
 #include "generators/common/run_catalogue_cache.h"
 #include "generators/common/run_context.h"
@@ -11,7 +13,7 @@
 #include <QString>
 #include <memory>
 
-namespace app
+namespace generation_ui
 {
 
 struct FormState {
@@ -49,4 +51,4 @@ struct FormState {
     std::unique_ptr<generators::RunCatalogueCache> runCatalogue;
 };
 
-} // namespace app
+} // namespace generation_ui

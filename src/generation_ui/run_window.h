@@ -14,7 +14,7 @@ namespace kit
 class RunGuard;
 }
 
-namespace app
+namespace generation_ui
 {
 
 class AspxGeneratorPage;
@@ -46,4 +46,4 @@ protected:
     ~RunWindow() = default;
 };
 
-} // namespace app
+} // namespace generation_ui

@@ -5,14 +5,14 @@
 // its code-behind in tb2(1) and tb2(2). Its controls are its own; the window and the
 // session work through the methods and signals below.
 
-#include "app/generator_page.h"
+#include "generation_ui/generator_page.h"
 #include "generators/web/edit_page_run.h"
 #include "kit/sorted_list.h"
 
 #include <QPlainTextEdit>
 #include <array>
 
-namespace app
+namespace generation_ui
 {
 
 // The output folder is pn2, the picker chpth(0), the generate button Command8 ("Generate
@@ -54,4 +54,4 @@ private:
     QLabel* Label6 = nullptr;
 };
 
-} // namespace app
+} // namespace generation_ui

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace app
+namespace generation_ui
 {
 
 enum class CaptionLink { VbNetRun, ClassModules, AspxPage, SolutionDialog };
@@ -12,4 +12,4 @@ enum class CaptionLink { VbNetRun, ClassModules, AspxPage, SolutionDialog };
 // The handler that caption `index` runs, if it is a link.
 std::optional<CaptionLink> captionLink(int index);
 
-} // namespace app
+} // namespace generation_ui

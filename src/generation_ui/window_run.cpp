@@ -1,11 +1,11 @@
-#include "app/window_run.h"
+#include "generation_ui/window_run.h"
 
-#include "app/form_state.h"
-#include "app/run_window.h"
+#include "generation_ui/form_state.h"
+#include "generation_ui/run_window.h"
 
 #include <QPointer>
 
-namespace app
+namespace generation_ui
 {
 
 RunCatalogueScope::RunCatalogueScope(FormState& form) : form_(form), owns_(!form.runCatalogue)
@@ -69,4 +69,4 @@ WindowRun::WindowRun(RunWindow& window, WindowHost& sharedHost, generators::RunI
     ctx.placesOutput = scope.owns();
 }
 
-} // namespace app
+} // namespace generation_ui

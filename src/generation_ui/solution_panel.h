@@ -9,7 +9,7 @@
 #include "generators/web/solution_files.h"
 #include "kit/controls.h"
 
-namespace app
+namespace generation_ui
 {
 
 class SolutionPanel : public kit::Panel
@@ -57,4 +57,4 @@ private:
     QPushButton* Command20 = nullptr; // "Cancel"
 };
 
-} // namespace app
+} // namespace generation_ui

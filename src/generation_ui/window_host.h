@@ -8,7 +8,7 @@
 #include <QString>
 #include <array>
 
-namespace app
+namespace generation_ui
 {
 
 class RunWindow;
@@ -78,4 +78,4 @@ private:
     bool flushWithPointer_ = true;
 };
 
-} // namespace app
+} // namespace generation_ui

@@ -1,13 +1,13 @@
 // "Generate VB.Net Files!" (Command11 and its caption link).
 
-#include "app/vbnet_run.h"
+#include "generation_ui/vbnet_run.h"
 
-#include "app/generator_steps.h"
-#include "app/window_run.h"
+#include "generation_ui/generator_steps.h"
+#include "generation_ui/window_run.h"
 #include "generators/vbnet/generation_run.h"
 #include "kit/action_guard.h"
 
-namespace app
+namespace generation_ui
 {
 
 QStringList runVbNetGeneration(RunWindow& window)
@@ -32,4 +32,4 @@ void generateVbNetFiles(RunWindow& window)
     runVbNetGeneration(window);
 }
 
-} // namespace app
+} // namespace generation_ui

@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QListWidget>
 
-namespace app
+namespace generation_ui
 {
 
 class FolderPicker : public kit::Panel
@@ -43,4 +43,4 @@ private:
 QString driveOf(const QString& path, const QStringList& drives);
 QStringList mountedDrives();
 
-} // namespace app
+} // namespace generation_ui

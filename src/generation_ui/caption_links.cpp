@@ -1,6 +1,6 @@
-#include "app/caption_links.h"
+#include "generation_ui/caption_links.h"
 
-namespace app
+namespace generation_ui
 {
 
 std::optional<CaptionLink> captionLink(int index)
@@ -19,4 +19,4 @@ std::optional<CaptionLink> captionLink(int index)
     }
 }
 
-} // namespace app
+} // namespace generation_ui

@@ -1,4 +1,4 @@
-#include "app/vb_generator_page.h"
+#include "generation_ui/vb_generator_page.h"
 
 #include "kit/action_guard.h"
 #include "platform/colours.h"
@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-namespace app
+namespace generation_ui
 {
 
 namespace
@@ -355,4 +355,4 @@ void VbGeneratorPage::animateArrows()
     platform::setTag(tadd[1], QString::number(inner));
 }
 
-} // namespace app
+} // namespace generation_ui

@@ -1,4 +1,4 @@
-#include "app/solution_panel.h"
+#include "generation_ui/solution_panel.h"
 
 #include "platform/static_edge.h"
 
@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
-namespace app
+namespace generation_ui
 {
 
 SolutionPanel::SolutionPanel(QWidget* parent) : Panel(QStringLiteral("pt_5"), parent)
@@ -145,4 +145,4 @@ void SolutionPanel::showStep(const QString& text)
     avasn->setText(text);
 }
 
-} // namespace app
+} // namespace generation_ui

@@ -1,11 +1,11 @@
-#include "app/aspx_generator_page.h"
+#include "generation_ui/aspx_generator_page.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <tuple>
 
-namespace app
+namespace generation_ui
 {
 
 AspxGeneratorPage::AspxGeneratorPage(QWidget* parent) : GeneratorPage(QStringLiteral("pt_3"), parent)
@@ -149,4 +149,4 @@ void AspxGeneratorPage::tb2_Change(int index)
     tb2[2]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx.vb"));
 }
 
-} // namespace app
+} // namespace generation_ui

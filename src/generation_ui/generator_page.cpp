@@ -1,10 +1,10 @@
-#include "app/generator_page.h"
+#include "generation_ui/generator_page.h"
 
 #include "kit/type_ahead.h"
 
 #include <utility>
 
-namespace app
+namespace generation_ui
 {
 
 namespace
@@ -100,4 +100,4 @@ void GeneratorPage::appendPreview(int index, QString text)
     kit::appendToPreview(previews_.at(index), std::move(text));
 }
 
-} // namespace app
+} // namespace generation_ui

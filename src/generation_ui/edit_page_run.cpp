@@ -1,11 +1,11 @@
 // "Generate ASPX!" (Command8 and its caption link): the edit page and its code-behind for
 // the table in the ASPX Generator page's table box.
 
-#include "app/edit_page_run.h"
+#include "generation_ui/edit_page_run.h"
 
-#include "app/aspx_generator_page.h"
-#include "app/generator_steps.h"
-#include "app/window_run.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/generator_steps.h"
+#include "generation_ui/window_run.h"
 #include "generators/web/edit_page_run.h"
 #include "kit/action_guard.h"
 
@@ -13,7 +13,7 @@
 
 #include <optional>
 
-namespace app
+namespace generation_ui
 {
 
 QStringList runEditPageGeneration(RunWindow& window, WindowHost* pages)
@@ -44,4 +44,4 @@ void generateEditPage(RunWindow& window)
     runEditPageGeneration(window);
 }
 
-} // namespace app
+} // namespace generation_ui

@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <utility>
 
-namespace app
+namespace generation_ui
 {
 
 class GeneratorPage : public kit::Panel
@@ -61,4 +61,4 @@ private:
     QList<QPlainTextEdit*> previews_;
 };
 
-} // namespace app
+} // namespace generation_ui

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-namespace app
+namespace generation_ui
 {
 
 class RunWindow;
@@ -16,4 +16,4 @@ class WindowHost;
 // With `pages`, the run's lines go through that host, shared by the pages of a solution.
 QStringList runEditPageGeneration(RunWindow& window, WindowHost* pages = nullptr);
 
-} // namespace app
+} // namespace generation_ui

@@ -1,4 +1,4 @@
-#include "app/folder_picker.h"
+#include "generation_ui/folder_picker.h"
 
 #include "platform/static_edge.h"
 #include "platform/user_feedback.h"
@@ -10,7 +10,7 @@
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
-namespace app
+namespace generation_ui
 {
 
 QStringList mountedDrives()
@@ -102,4 +102,4 @@ void FolderPicker::Drive1_Change()
     platform::yield();
 }
 
-} // namespace app
+} // namespace generation_ui
