@@ -269,6 +269,26 @@ void MainWindow::pt_MouseMove()
     session_.clearTabFrames();
 }
 
+void MainWindow::pn_Change()
+{
+    setStatusPanel(3, session_.vbOutputFolderEdited());
+}
+
+void MainWindow::pn2_Change()
+{
+    session_.aspxOutputFolderEdited();
+}
+
+void MainWindow::chpth_Click(int)
+{
+    session_.pickOutputFolder();
+}
+
+void MainWindow::Command9_Click()
+{
+    session_.takePickedFolder();
+}
+
 void MainWindow::Timer2_Timer()
 {
     vbGenerator->animateArrows();
@@ -432,11 +452,6 @@ bool MainWindow::solutionDialogVisible() const
 generators::RunInputs MainWindow::runInputs(bool withChosenTables) const
 {
     return session_.runInputs(withChosenTables);
-}
-
-connection::HistoryLists MainWindow::historyLists() const
-{
-    return session_.historyLists();
 }
 
 generation_ui::VbGeneratorPage& MainWindow::vbPage()

@@ -130,6 +130,11 @@ void MainWindow::readHistory()
     session_.showHistory(read.lists);
 }
 
+connection::HistoryLists MainWindow::historyLists() const
+{
+    return session_.historyLists();
+}
+
 void MainWindow::writeHistory()
 {
     // A file that could not be read at start-up keeps its entries.
