@@ -4,7 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/window_host.h"
+#include "generation_ui/window_host.h"
 #include "generators/common/ado_catalogue.h"
 #include "generators/vbnet/generation_run.h"
 #include "platform/user_feedback.h"
@@ -163,12 +163,12 @@ int main(int argc, char** argv)
 
     AppendingHost memoryHost;
     app::Program program;
-    std::unique_ptr<app::WindowHost> windowHost;
+    std::unique_ptr<generation_ui::WindowHost> windowHost;
     if (inWindow) {
         program.session().messages().setSink(
             [&memoryHost](const QString& text) { memoryHost.messages.append(text); });
         program.start();
-        windowHost = std::make_unique<app::WindowHost>(*program.window());
+        windowHost = std::make_unique<generation_ui::WindowHost>(*program.window());
     }
     generators::Host& host = inWindow ? static_cast<generators::Host&>(*windowHost) : memoryHost;
     generators::RunContext ctx(in, catalogue, host);

@@ -17,7 +17,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/vb_generator_page.h"
+#include "generation_ui/vb_generator_page.h"
 #include "platform/ado/ado.h"
 #include "support/fixture_db.h"
 #include "support/page_controls.h"

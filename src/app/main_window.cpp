@@ -1,22 +1,27 @@
 #include "app/main_window.h"
 
-#include "app/aspx_generator_page.h"
-#include "app/caption_links.h"
-#include "app/connection_handlers.h"
-#include "app/folder_picker.h"
 #include "app/help_text.h"
-#include "app/look/look_switch.h"
 #include "app/program.h"
 #include "app/screen_fit.h"
-#include "app/solution_dialog.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
+#include "connection/connection_kinds.h"
 #include "connection/connection_page.h"
+#include "cssbuilder/css_builder_window.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/caption_links.h"
+#include "generation_ui/folder_picker.h"
+#include "generation_ui/generator_steps.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
+#include "kit/action_guard.h"
 #include "kit/controls.h"
+#include "kit/look/look_rules.h"
 #include "platform/colours.h"
+#include "platform/settings_keys.h"
+#include "platform/user_feedback.h"
 #include "platform/yielding_call.h"
 
+#include <QDateTime>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -104,10 +109,9 @@ MainWindow::MainWindow(Session& session, Program& program)
     dataBrowser = new browser::DataBrowserPage(session_.messages(), area);
     dataBrowser->attachDataControl(&form().Data2);
     dataBrowser->attachRunGuard(&session_.runGuard());
-    vbGenerator = new VbGeneratorPage(session_.runGuard(), area);
+    vbGenerator = new generation_ui::VbGeneratorPage(session_.runGuard(), area);
     connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), area);
-    aspxGenerator = new AspxGeneratorPage(area);
-    session_.attach({dataBrowser, vbGenerator, connectionPage, aspxGenerator});
+    aspxGenerator = new generation_ui::AspxGeneratorPage(area);
     auto* pages = new QGridLayout();
     pt = {dataBrowser, vbGenerator, connectionPage, aspxGenerator, nullptr, nullptr};
     for (int k = 0; k < 4; ++k) {
@@ -122,10 +126,11 @@ MainWindow::MainWindow(Session& session, Program& program)
     clientLayout->addWidget(pageScroller_);
 
     // Panels that float over the pages.
-    folderPicker = new FolderPicker(central);
-    solution = new SolutionPanel(central);
+    folderPicker = new generation_ui::FolderPicker(central);
+    solution = new generation_ui::SolutionPanel(central);
     pt[4] = folderPicker;
     pt[5] = solution;
+    session_.attach({dataBrowser, vbGenerator, connectionPage, aspxGenerator, folderPicker, solution});
 
     help = new QPlainTextEdit(central);
     help->setObjectName(QStringLiteral("help"));
@@ -192,26 +197,235 @@ void MainWindow::connectHandlers()
     for (QWidget* panel : pt)
         connect(static_cast<kit::Panel*>(panel), &kit::Panel::mouseMoved, this, &MainWindow::pt_MouseMove);
 
-    connect(vbGenerator, &VbGeneratorPage::outputFolderEdited, this, &MainWindow::pn_Change);
-    connect(aspxGenerator, &AspxGeneratorPage::outputFolderEdited, this, &MainWindow::pn2_Change);
-    connect(vbGenerator, &VbGeneratorPage::outputFolderLeft, this, &MainWindow::pn_LostFocus);
-    connect(aspxGenerator, &AspxGeneratorPage::outputFolderLeft, this, &MainWindow::pn2_LostFocus);
-    connect(aspxGenerator, &AspxGeneratorPage::folderPickRequested, this, [this] { chpth_Click(0); });
-    connect(vbGenerator, &VbGeneratorPage::folderPickRequested, this, [this] { chpth_Click(1); });
-    connect(folderPicker, &FolderPicker::okClicked, this, &MainWindow::Command9_Click);
-    connect(folderPicker, &FolderPicker::cancelClicked, this, &MainWindow::Command17_Click);
-    connect(vbGenerator, &VbGeneratorPage::generateRequested, this, &MainWindow::Command11_Click);
-    connect(solution, &SolutionPanel::styleSheetEdited, this, &MainWindow::stcss_Change);
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::outputFolderEdited, this, &MainWindow::pn_Change);
+    connect(aspxGenerator, &generation_ui::AspxGeneratorPage::outputFolderEdited, this,
+            &MainWindow::pn2_Change);
+    connect(aspxGenerator, &generation_ui::AspxGeneratorPage::folderPickRequested, this,
+            [this] { chpth_Click(0); });
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::folderPickRequested, this,
+            [this] { chpth_Click(1); });
+    connect(folderPicker, &generation_ui::FolderPicker::okClicked, this, &MainWindow::Command9_Click);
+    connect(solution, &generation_ui::SolutionPanel::styleSheetEdited, this, &MainWindow::stcss_Change);
     connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
     // A browser query the database refused is named in the status bar until the next
     // one runs.
     connect(dataBrowser, &browser::DataBrowserPage::queryFailed, st1,
             [this](const QString& reason) { st1->showMessage(reason); });
     connect(dataBrowser, &browser::DataBrowserPage::queryShown, st1, &QStatusBar::clearMessage);
-    connectConnectionPage(*this);
-    connectLookButtons(*this, look);
-    connectSolutionDialog(*this);
-    connectCaptionLinks(*this);
+
+    connect(connectionPage, &connection::ConnectionPage::connectRequested, this, &MainWindow::connectKind);
+    connect(connectionPage, &connection::ConnectionPage::schemaSelectionRequested, this,
+            &MainWindow::Command1_Click);
+    connect(connectionPage, &connection::ConnectionPage::closeRequested, this, &MainWindow::Command6_Click);
+
+    for (int i = 0; i < int(look.size()); ++i)
+        connect(look[std::size_t(i)], &QPushButton::clicked, this, [this, i] { look_Click(i); });
+
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::generateRequested, this,
+            &MainWindow::Command11_Click);
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::classModulesRequested, this,
+            &MainWindow::Command18_Click);
+    connect(aspxGenerator, &generation_ui::AspxGeneratorPage::generateRequested, this,
+            &MainWindow::Command8_Click);
+    connect(vbGenerator, &generation_ui::VbGeneratorPage::solutionRequested, this,
+            &MainWindow::Command19_Click);
+    connect(solution, &generation_ui::SolutionPanel::solutionNameEdited, vbGenerator,
+            &generation_ui::VbGeneratorPage::setPrefix);
+    connect(solution, &generation_ui::SolutionPanel::okClicked, this, &MainWindow::Command21_Click);
+    for (kit::Panel* page : {static_cast<kit::Panel*>(vbGenerator), static_cast<kit::Panel*>(aspxGenerator)})
+        connect(page, &kit::Panel::captionLinkClicked, this, &MainWindow::Etiquette6_Click);
+}
+
+void MainWindow::Command_Click(int index)
+{
+    if (index == 4) {
+        cssbuilder::CssBuilderWindow::showBuilder(session_.builderWindow(), session_.messages());
+        return;
+    }
+    if (index < 0 || index > 4)
+        return;
+    for (int k = 0; k < 5; ++k) {
+        platform::setBackColor(Command[std::size_t(k)], kMenuColour);
+        pt[std::size_t(k)]->hide();
+    }
+    platform::setBackColor(Command[std::size_t(index)], kChosenMenuColour);
+    pt[std::size_t(index)]->show();
+    dataBrowser->chdbc_Click(0);
+}
+
+void MainWindow::showConnectionPage()
+{
+    Command_Click(2);
+    connectionPage->focusFirstBox();
+}
+
+void MainWindow::vvbg_Click(int index)
+{
+    vbGenerator->vvbg_Click(index);
+}
+
+void MainWindow::pt_MouseMove()
+{
+    session_.clearTabFrames();
+}
+
+void MainWindow::pn_Change()
+{
+    setStatusPanel(3, session_.vbOutputFolderEdited());
+}
+
+void MainWindow::pn2_Change()
+{
+    session_.aspxOutputFolderEdited();
+}
+
+void MainWindow::chpth_Click(int)
+{
+    session_.pickOutputFolder();
+}
+
+void MainWindow::Command9_Click()
+{
+    session_.takePickedFolder();
+}
+
+void MainWindow::Timer2_Timer()
+{
+    vbGenerator->animateArrows();
+    setStatusPanel(2, QDateTime::currentDateTime().toString(QStringLiteral("dd-MM-yyyy hh:mm:ss")));
+    // A click handled inside the tick would run its whole action there, and the clock
+    // would stand still until it ended.
+    platform::yieldWithoutInput();
+}
+
+void MainWindow::stopClock()
+{
+    Timer2->stop();
+}
+
+void MainWindow::look_Click(int index)
+{
+    // Rebuilding the window under a running action would pull its controls away from it.
+    kit::ActionGuard guard(session_.runGuard());
+    if (!guard)
+        return;
+    switch (kit::look::decideLookSwitch(index, form().look_style, !showsNotConnected())) {
+    case kit::look::LookSwitch::Nothing:
+        return;
+    case kit::look::LookSwitch::Refuse:
+        showMessage(QString::fromLatin1(kit::look::refusalText));
+        return;
+    case kit::look::LookSwitch::Switch:
+        session_.settings().save(platform::settings::kProgram, platform::settings::kLook.sectionName(),
+                                 platform::settings::kLook.keyName(), QString::number(index));
+        reloadWindow();
+        return;
+    }
+}
+
+void MainWindow::connectKind(const connection::KindValues& values)
+{
+    // The catalogue read yields, so a second Connect, Select Schema, Close Connexion or
+    // look switch could run in the middle of it: they are refused until it ends.
+    kit::ActionGuard guard(session_.runGuard());
+    if (!guard)
+        return;
+    const QPointer<MainWindow> alive(this);
+    form().db_cnxstr = values.db_cnxstr;
+    setStatusPanel(1, values.panel);
+    connect_db();
+    if (!alive)
+        return;
+
+    session_.applyConnectionKind(values);
+    if (form().connected != 1)
+        return;
+    if (values.kind != connection::Kind::oracle)
+        Command_Click(1);
+    session_.showConnected(values.kind);
+}
+
+void MainWindow::connect_db()
+{
+    const QPointer<MainWindow> alive(this);
+    if (session_.readCatalogue() == Session::CatalogueRead::NotOpened && alive)
+        showNotConnected();
+}
+
+void MainWindow::Command1_Click()
+{
+    kit::ActionGuard guard(session_.runGuard());
+    if (!guard)
+        return;
+    const QPointer<MainWindow> alive(this);
+    if (!session_.readSchemaTables() || !alive)
+        return;
+    Command_Click(1);
+    session_.showTablesToChoose();
+    platform::setWaitCursor(false);
+}
+
+void MainWindow::Command6_Click()
+{
+    kit::ActionGuard guard(session_.runGuard());
+    if (!guard)
+        return;
+    if (showsNotConnected()) {
+        showMessage(QStringLiteral("Not connected"));
+        return;
+    }
+    form().db_cnx.close();
+    // The data controls' own connections too: they open again at the next Connect.
+    form().Data2.closeConnection();
+    form().data3.closeConnection();
+    form().data4.closeConnection();
+    reloadWindow();
+}
+
+void MainWindow::Command11_Click()
+{
+    generation_ui::generateVbNetFiles(*this);
+}
+
+void MainWindow::Command18_Click()
+{
+    generation_ui::generateClassModules(*this);
+}
+
+void MainWindow::Command8_Click()
+{
+    generation_ui::generateEditPage(*this);
+}
+
+void MainWindow::Command19_Click()
+{
+    session_.openSolutionDialog();
+}
+
+void MainWindow::Command21_Click()
+{
+    generation_ui::generateSolution(*this);
+}
+
+void MainWindow::Etiquette6_Click(int index)
+{
+    const std::optional<generation_ui::CaptionLink> link = generation_ui::captionLink(index);
+    if (!link)
+        return;
+    switch (*link) {
+    case generation_ui::CaptionLink::VbNetRun:
+        Command11_Click();
+        return;
+    case generation_ui::CaptionLink::ClassModules:
+        Command18_Click();
+        return;
+    case generation_ui::CaptionLink::AspxPage:
+        Command8_Click();
+        return;
+    case generation_ui::CaptionLink::SolutionDialog:
+        Command19_Click();
+        return;
+    }
 }
 
 QString MainWindow::statusPanel(int panel) const
@@ -232,7 +446,37 @@ void MainWindow::setStatusPanel(int panel, const QString& text)
 
 bool MainWindow::solutionDialogVisible() const
 {
-    return !solution->isHidden();
+    return session_.solutionDialogVisible();
+}
+
+generators::RunInputs MainWindow::runInputs(bool withChosenTables) const
+{
+    return session_.runInputs(withChosenTables);
+}
+
+generation_ui::VbGeneratorPage& MainWindow::vbPage()
+{
+    return *vbGenerator;
+}
+
+generation_ui::AspxGeneratorPage& MainWindow::aspxPage()
+{
+    return *aspxGenerator;
+}
+
+generation_ui::SolutionPanel& MainWindow::solutionPanel()
+{
+    return *solution;
+}
+
+bool MainWindow::showsNotConnected() const
+{
+    return statusPanel(1) == QLatin1String(kNotConnected);
+}
+
+void MainWindow::showNotConnected()
+{
+    setStatusPanel(1, QString::fromLatin1(kNotConnected));
 }
 
 void MainWindow::reloadWindow()

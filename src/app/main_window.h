@@ -6,6 +6,7 @@
 
 #include "app/session.h"
 #include "connection/history_file.h"
+#include "generation_ui/run_window.h"
 #include "generators/common/run_inputs.h"
 
 #include <QMainWindow>
@@ -24,17 +25,22 @@ class DataBrowserPage;
 namespace connection
 {
 class ConnectionPage;
-}
+struct KindValues;
+} // namespace connection
+
+namespace generation_ui
+{
+class AspxGeneratorPage;
+class FolderPicker;
+class SolutionPanel;
+class VbGeneratorPage;
+} // namespace generation_ui
 
 namespace app
 {
 
-class AspxGeneratorPage;
-class FolderPicker;
 class PageScroller;
 class Program;
-class SolutionPanel;
-class VbGeneratorPage;
 
 // Menu colours.
 inline constexpr quint32 kMenuColour = 0xFFFFC0;
@@ -43,7 +49,12 @@ inline constexpr quint32 kPageColour = 0xE4FEFC;
 inline constexpr int kTimerInterval = 500;
 inline constexpr char kNotConnected[] = "Not connected";
 
-class MainWindow : public QMainWindow
+// Handlers come in one shape. A page's own buttons and boxes are members of the page; the
+// window-wide actions below are members of the window, wired in connectHandlers. What an
+// action does across pages is a Session method; a generation run is a function of the
+// generator pages over the RunWindow the window provides. Only main_window.cpp reaches
+// the pages themselves.
+class MainWindow : public QMainWindow, public generation_ui::RunWindow
 {
     Q_OBJECT
 public:
@@ -51,23 +62,15 @@ public:
     ~MainWindow() override;
 
     Session& session() { return session_; }
-    FormState& form() { return session_.form(); }
-    const FormState& form() const { return session_.form(); }
+    generation_ui::FormState& form() override { return session_.form(); }
+    const generation_ui::FormState& form() const { return session_.form(); }
     Program& program() { return program_; }
-
-    // Pages and panels, pt(0..5).
-    browser::DataBrowserPage* dataBrowser = nullptr;      // pt(0)
-    VbGeneratorPage* vbGenerator = nullptr;               // pt(1)
-    connection::ConnectionPage* connectionPage = nullptr; // pt(2)
-    AspxGeneratorPage* aspxGenerator = nullptr;           // pt(3)
-    FolderPicker* folderPicker = nullptr;                 // pt(4)
-    SolutionPanel* solution = nullptr;                    // pt(5)
 
     // The clock stops for good: the window is being put to rest.
     void stopClock();
 
     // A message for the user, over this window.
-    void showMessage(const QString& text) { session_.messages().show(text, this); }
+    void showMessage(const QString& text) override { session_.messages().show(text, this); }
 
     // Status panels 1 (connection), 2 (clock), 3 (folder).
     QString statusPanel(int panel) const;
@@ -79,27 +82,39 @@ public:
     void Form_Load();
     void fin_Click(int index);
 
-    // Page menu, preview tabs, help.
+    // Page menu, preview tabs, help, colour looks.
     void Command_Click(int index);
     void vvbg_Click(int index);
     void pt_MouseMove();
     void Command16_Click();
     void help_Click();
+    void look_Click(int index);
+
+    // The Connection page's requests: a Connect of one kind, the catalogue read it makes,
+    // Select Schema and Close Connexion.
+    void connectKind(const connection::KindValues& values);
+    void connect_db();
+    void Command1_Click();
+    void Command6_Click();
 
     // Output folder and folder picker.
     void pn_Change();
     void pn2_Change();
-    void pn_LostFocus();
-    void pn2_LostFocus();
     void chpth_Click(int index);
     void Command9_Click();
-    void Command17_Click();
 
     void Timer2_Timer();
     void stcss_Change();
 
-    // "Generate VB.Net Files!"
+    // The generate buttons: "Generate VB.Net Files!", "VB6 Classes only!", "Generate ASPX!",
+    // "Generate Solution!" (which opens the solution dialog) and the dialog's Ok; and the
+    // caption links beside them.
     void Command11_Click();
+    void Command18_Click();
+    void Command8_Click();
+    void Command19_Click();
+    void Command21_Click();
+    void Etiquette6_Click(int index);
 
     // History file: read at start-up into db, adb, ocnx, sdb; written at Exit.
     void readHistory();
@@ -107,15 +122,32 @@ public:
     connection::HistoryLists historyLists() const;
     bool historyReadable() const { return historyReadable_; }
 
-    bool solutionDialogVisible() const;
-    // What a generation run reads of the window, as a snapshot. An edit page reads no
-    // chosen tables, and a solution makes one page per table: it leaves the list out.
-    generators::RunInputs runInputs(bool withChosenTables = true) const;
+    bool solutionDialogVisible() const override;
+    generators::RunInputs runInputs(bool withChosenTables = true) const override;
     // Unloads the window and shows it again; the start-up runs anew.
     void reloadWindow();
 
 private:
     void buildMenu(QWidget* central);
+    // The Connection page shown, the focus in its first box.
+    void showConnectionPage();
+
+    // What the generator runs reach of the window.
+    kit::RunGuard& runGuard() override { return session_.runGuard(); }
+    generation_ui::VbGeneratorPage& vbPage() override;
+    generation_ui::AspxGeneratorPage& aspxPage() override;
+    generation_ui::SolutionPanel& solutionPanel() override;
+    bool showsNotConnected() const override;
+    void showNotConnected() override;
+    QObject& windowObject() override { return *this; }
+
+    // Pages and panels, pt(0..5).
+    browser::DataBrowserPage* dataBrowser = nullptr;           // pt(0)
+    generation_ui::VbGeneratorPage* vbGenerator = nullptr;     // pt(1)
+    connection::ConnectionPage* connectionPage = nullptr;      // pt(2)
+    generation_ui::AspxGeneratorPage* aspxGenerator = nullptr; // pt(3)
+    generation_ui::FolderPicker* folderPicker = nullptr;       // pt(4)
+    generation_ui::SolutionPanel* solution = nullptr;          // pt(5)
 
     std::array<QWidget*, 6> pt{};
     std::array<QPushButton*, 5> Command{}; // page menu

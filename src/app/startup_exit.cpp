@@ -1,13 +1,9 @@
 // Start-up (Form_Load) and Exit (fin_Click) of the main window, and the history file.
 
-#include "app/aspx_generator_page.h"
 #include "app/colour_look.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/screen_fit.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
-#include "connection/connection_page.h"
 #include "platform/dropped_status.h"
 #include "platform/folders.h"
 #include "platform/settings_keys.h"
@@ -30,25 +26,6 @@ using platform::settings::Key;
 QString stored(const platform::settings::Store& store, const Key& key)
 {
     return store.get(platform::settings::kProgram, key.sectionName(), key.keyName());
-}
-
-void save(platform::settings::Store& store, const Key& key, const QString& value)
-{
-    store.save(platform::settings::kProgram, key.sectionName(), key.keyName(), value);
-}
-
-// A stored tick: "0" unticked, "1" ticked; anything else leaves the tick as it is.
-void restoreTick(bool& tick, const QString& value)
-{
-    bool ok = false;
-    const int state = value.toInt(&ok);
-    if (ok && (state == 0 || state == 1))
-        tick = state == 1;
-}
-
-QString tickValue(bool tick)
-{
-    return tick ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 QString historyPath()
@@ -102,8 +79,7 @@ void MainWindow::Form_Load()
     const int look_style = stored(store, platform::settings::kLook).toInt(&ok);
     if (ok)
         form().look_style = look_style;
-    solution->setStyleSheetPath(stored(store, platform::settings::kStyleSheet));
-    aspxGenerator->setProjectName(stored(store, platform::settings::kProjectName));
+    session_.restoreProjectChoices();
 
     // Status panels: not connected, the time, the current folder.
     setStatusPanel(1, QString::fromLatin1(kNotConnected));
@@ -120,24 +96,14 @@ void MainWindow::Form_Load()
     setWindowTitle(QStringLiteral("Quillmere " QUILLMERE_VERSION));
 
     // Save Password boxes, provider, output folder.
-    connection::ConnectionPage::KeptChoices kept = connectionPage->keptChoices();
-    restoreTick(kept.saveOraclePassword, stored(store, platform::settings::kKeepOraclePassword));
-    restoreTick(kept.saveSqlServerPassword, stored(store, platform::settings::kKeepSqlServerPassword));
-    kept.provider = stored(store, platform::settings::kProvider);
-    if (kept.provider.isEmpty())
-        kept.provider = QStringLiteral("SQLOLEDB.1");
-    connectionPage->restoreKeptChoices(kept);
-    vbGenerator->setOutputFolder(stored(store, platform::settings::kOutputFolder));
-    if (vbGenerator->outputFolder().isEmpty())
-        vbGenerator->setOutputFolder(platform::withTrailingSeparator(platform::programFolder()));
+    session_.restoreConnectionChoices();
 
     // Colour pass.
     apply_look(this, form().look_style);
 
     // First preview tab, Connection page (the type tables are constants the form refers to).
     vvbg_Click(0);
-    Command_Click(2);
-    connectionPage->focusFirstBox();
+    showConnectionPage();
 
     // History lists.
     readHistory();
@@ -150,29 +116,23 @@ void MainWindow::fin_Click(int)
 {
     QDir::setCurrent(platform::programFolder());
     writeHistory();
-    platform::settings::Store& store = session_.settings();
-    const connection::ConnectionPage::KeptChoices kept = connectionPage->keptChoices();
-    save(store, platform::settings::kKeepOraclePassword, tickValue(kept.saveOraclePassword));
-    save(store, platform::settings::kKeepSqlServerPassword, tickValue(kept.saveSqlServerPassword));
-    save(store, platform::settings::kProvider, kept.provider);
-    save(store, platform::settings::kOutputFolder, vbGenerator->outputFolder());
-    save(store, platform::settings::kProjectName, aspxGenerator->projectName());
+    session_.saveChoices();
     program_.endProgram();
 }
 
 void MainWindow::readHistory()
 {
     QDir::setCurrent(platform::programFolder());
-    connectionPage->setHistoryLists({});
+    session_.showHistory({});
     const connection::HistoryRead read = connection::readHistoryFile(historyPath());
     historyReadable_ = read.readable;
     historyOriginals_ = read.originals;
-    connectionPage->setHistoryLists(read.lists);
+    session_.showHistory(read.lists);
 }
 
 connection::HistoryLists MainWindow::historyLists() const
 {
-    return connectionPage->historyLists();
+    return session_.historyLists();
 }
 
 void MainWindow::writeHistory()
@@ -188,7 +148,7 @@ void MainWindow::writeHistory()
 
 void MainWindow::stcss_Change()
 {
-    save(session_.settings(), platform::settings::kStyleSheet, solution->styleSheetPath());
+    session_.styleSheetEdited();
 }
 
 } // namespace app

@@ -1,12 +1,10 @@
 // The caption links: four elements of Etiquette6 run the handler of the picture button beside
 // them; a click on any other caption does nothing.
 
-#include "app/aspx_generator_page.h"
-#include "app/caption_links.h"
-#include "app/generator_steps.h"
-#include "app/solution_dialog.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/caption_links.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
 #include "support/find_control.h"
 #include "support/page_controls.h"
 #include "window_fixture.h"
@@ -28,7 +26,8 @@ QStringList outcome(WindowFixture& fixture)
     app::MainWindow& w = fixture.window();
     const testsupport::VbPageControls vb(&w);
     QStringList state = fixture.messages;
-    state << QStringLiteral("dialog %1").arg(w.solution->isHidden() ? 0 : 1)
+    state << QStringLiteral("dialog %1")
+                 .arg(testsupport::page<generation_ui::SolutionPanel>(&w)->isHidden() ? 0 : 1)
           << QStringLiteral("progress %1").arg(vb.pb1->isHidden() ? 0 : 1)
           << testsupport::SolutionPanelControls(&w).sng->text() << vb.dbn->text();
     for (QPlainTextEdit* preview : w.findChildren<QPlainTextEdit*>())
@@ -104,7 +103,7 @@ private slots:
         prepare(fixture);
         fixture.window().Command_Click(1);
         click(fixture.find<QLabel>(QStringLiteral("Etiquette6_22")));
-        QVERIFY(fixture.window().solution->isVisible());
+        QVERIFY(testsupport::page<generation_ui::SolutionPanel>(&fixture.window())->isVisible());
         QCOMPARE(testsupport::SolutionPanelControls(&fixture.window()).sng->text(), QStringLiteral("shop_"));
     }
 
@@ -120,16 +119,16 @@ private slots:
             if (!name.startsWith(QLatin1String("Etiquette6_")))
                 continue;
             const int index = name.mid(11).toInt();
-            if (app::captionLink(index))
+            if (generation_ui::captionLink(index))
                 continue;
             ++captions;
             click(label);
-            app::Etiquette6_Click(fixture.window(), index);
+            fixture.window().Etiquette6_Click(index);
             QCOMPARE(outcome(fixture), before);
         }
         QVERIFY(captions >= 10);
         for (int index : {-1, 0, 12, 15, 16, 18, 21, 23, 100})
-            app::Etiquette6_Click(fixture.window(), index);
+            fixture.window().Etiquette6_Click(index);
         QCOMPARE(outcome(fixture), before);
     }
 };

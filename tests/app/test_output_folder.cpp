@@ -1,8 +1,8 @@
-#include "app/aspx_generator_page.h"
-#include "app/folder_picker.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/vb_generator_page.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/folder_picker.h"
+#include "generation_ui/vb_generator_page.h"
 #include "support/page_controls.h"
 #include "support/temp_home.h"
 
@@ -98,7 +98,7 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath("gen/sub"));
         pn->setText(dir.path() + "/gen/");
         QTest::mouseClick(testsupport::VbPageControls(w).chpth_1, Qt::LeftButton);
-        app::FolderPicker& picker = *w->folderPicker;
+        generation_ui::FolderPicker& picker = *testsupport::page<generation_ui::FolderPicker>(w);
         auto* folders = testsupport::child<kit::FolderList>(w, "Dir1");
         QVERIFY(!picker.isHidden());
         QCOMPARE(folders->path(), dir.path() + "/gen");
@@ -134,7 +134,7 @@ private slots:
         w->chpth_Click(0);
         QCOMPARE(testsupport::child<kit::FolderList>(w, "Dir1")->path(), QString("/"));
         QTest::mouseClick(testsupport::child<QPushButton>(w, "Command17"), Qt::LeftButton);
-        QVERIFY(w->folderPicker->isHidden());
+        QVERIFY(testsupport::page<generation_ui::FolderPicker>(w)->isHidden());
         QCOMPARE(pn->text(), QString("/no/such/folder/"));
         QCOMPARE(pn2->text(), QString("/no/such/folder/"));
     }
@@ -160,8 +160,8 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, drive);
-        QCOMPARE(app::driveOf(path, {"/", "/mnt/data", "/boot"}), drive);
-        QVERIFY(app::mountedDrives().contains("/"));
+        QCOMPARE(generation_ui::driveOf(path, {"/", "/mnt/data", "/boot"}), drive);
+        QVERIFY(generation_ui::mountedDrives().contains("/"));
     }
 
 private:

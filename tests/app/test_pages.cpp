@@ -1,11 +1,11 @@
-#include "app/folder_picker.h"
 #include "app/help_text.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "cssbuilder/css_builder_window.h"
+#include "generation_ui/folder_picker.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
 #include "platform/colours.h"
 #include "support/page_controls.h"
 #include "support/temp_home.h"
@@ -76,9 +76,9 @@ private slots:
     void pageSwitch()
     {
         QFETCH(int, index);
-        w->folderPicker->show();
-        w->solution->show();
-        w->dataBrowser->chdbc_Click(2);
+        testsupport::page<generation_ui::FolderPicker>(w)->show();
+        testsupport::page<generation_ui::SolutionPanel>(w)->show();
+        testsupport::page<browser::DataBrowserPage>(w)->chdbc_Click(2);
         const testsupport::BrowserPageControls browserPage(w);
         QTest::mouseClick(mw().Command[std::size_t(index)], Qt::LeftButton);
         for (int k = 0; k < 4; ++k) {
@@ -87,8 +87,10 @@ private slots:
                      colourFromBgr(k == index ? 0xFFFF00 : 0xFFFFC0));
         }
         QCOMPARE(backColor(mw().Command[4]), colourFromBgr(0xFFFFC0));
-        QVERIFY(w->folderPicker->isHidden());     // the picker closes without taking its folder
-        QVERIFY(!w->solution->isHidden());        // the solution dialog stays open
+        QVERIFY(testsupport::page<generation_ui::FolderPicker>(w)
+                    ->isHidden()); // the picker closes without taking its folder
+        QVERIFY(!testsupport::page<generation_ui::SolutionPanel>(w)
+                     ->isHidden());               // the solution dialog stays open
         QVERIFY(!browserPage.dbs[0]->isHidden()); // back on the "Sort" tab
         QVERIFY(browserPage.dbs[1]->isHidden() && browserPage.dbs[2]->isHidden());
         QCOMPARE(backColor(browserPage.chdbc[0]), colourFromBgr(0xFFFF00));
@@ -105,7 +107,7 @@ private slots:
         QCOMPARE(builder->objectName(), QString("fcss"));
         QVERIFY(builder->parentWidget() == nullptr);
         QVERIFY(!builder->isModal());
-        QVERIFY(!w->vbGenerator->isHidden());
+        QVERIFY(!testsupport::page<generation_ui::VbGeneratorPage>(w)->isHidden());
         QCOMPARE(backColor(mw().Command[1]), colourFromBgr(0xFFFF00));
         QCOMPARE(backColor(mw().Command[4]), colourFromBgr(0xFFFFC0));
         QTest::mouseClick(mw().Command[4], Qt::LeftButton);
@@ -164,10 +166,10 @@ private slots:
         QTest::mouseMove(page.vvbg[4]);
         QCOMPARE(platform::borderStyle(page.vvbg[4]), 1);
         QCOMPARE(platform::borderStyle(page.vvbg[2]), 0);
-        w->dataBrowser->chdbc_MouseMove(1);
+        testsupport::page<browser::DataBrowserPage>(w)->chdbc_MouseMove(1);
         const testsupport::BrowserPageControls browserPage(w);
         QCOMPARE(platform::borderStyle(browserPage.chdbc[1]), 1);
-        QWidget* vbPage = w->vbGenerator;
+        QWidget* vbPage = testsupport::page<generation_ui::VbGeneratorPage>(w);
         QTest::mouseMove(vbPage, QPoint(vbPage->width() - 5, vbPage->height() / 2));
         for (int k = 0; k < 5; ++k)
             QCOMPARE(platform::borderStyle(page.vvbg[std::size_t(k)]), 0);
@@ -189,7 +191,7 @@ private slots:
         const testsupport::VbPageControls page(w);
         QTest::mouseMove(page.vvbg[3]);
         QCOMPARE(platform::borderStyle(page.vvbg[3]), 1);
-        w->dataBrowser->chdbc_MouseMove(2);
+        testsupport::page<browser::DataBrowserPage>(w)->chdbc_MouseMove(2);
         const testsupport::BrowserPageControls browserPage(w);
         QCOMPARE(platform::borderStyle(browserPage.chdbc[2]), 1);
 
@@ -307,11 +309,11 @@ private slots:
         vb.pn->setText(home->path() + "/");
         w->Command_Click(1);
         testsupport::click(w->findChild<QPushButton*>("chpth_1"));
-        QVERIFY(w->folderPicker->isVisible());
+        QVERIFY(testsupport::page<generation_ui::FolderPicker>(w)->isVisible());
         folders->setPath("/");
         folders->setFocus(Qt::TabFocusReason);
         QTest::keyClick(folders, Qt::Key_Escape);
-        QVERIFY(w->folderPicker->isHidden());
+        QVERIFY(testsupport::page<generation_ui::FolderPicker>(w)->isHidden());
         QCOMPARE(vb.pn->text(), home->path() + "/");
     }
 

@@ -1,8 +1,8 @@
 // The solution dialog: its fill from the prefix and the output folder, the solution name that
 // keeps the prefix and the project in step, Cancel, and the style-sheet path kept per keystroke.
 
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
 #include "platform/colours.h"
 #include "platform/settings_store.h"
 #include "support/page_controls.h"
@@ -84,7 +84,7 @@ private slots:
         vb.Command19->click();
 
         const testsupport::SolutionPanelControls d(&w);
-        QVERIFY(!w.solution->isHidden());
+        QVERIFY(!testsupport::page<generation_ui::SolutionPanel>(&w)->isHidden());
         QCOMPARE(d.sng->text(), prefix);
         QCOMPARE(d.spg->text(), solutionFolder);
         QCOMPARE(d.png->text(), project);
@@ -106,7 +106,7 @@ private slots:
     {
         app::MainWindow& w = fixture->window();
         testsupport::VbPageControls(&w).Command19->click();
-        const QWidget& d = *w.solution;
+        const QWidget& d = *testsupport::page<generation_ui::SolutionPanel>(&w);
         const QPoint centre = d.geometry().center();
         const QPoint areaCentre = d.parentWidget()->rect().center();
         QVERIFY2(qAbs(centre.x() - areaCentre.x()) <= 1 && qAbs(centre.y() - areaCentre.y()) <= 1,
@@ -136,7 +136,7 @@ private slots:
 
         // Cancel only hides: the prefix keeps the solution name.
         d.Command20->click();
-        QVERIFY(w.solution->isHidden());
+        QVERIFY(testsupport::page<generation_ui::SolutionPanel>(&w)->isHidden());
         QCOMPARE(vb.dbn->text(), QStringLiteral("crm"));
         QCOMPARE(vb.gnn[1]->text(), QStringLiteral("crmManager.vb"));
         QCOMPARE(vb.pn->text(), QStringLiteral("/out"));

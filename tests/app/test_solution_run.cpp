@@ -3,9 +3,9 @@
 // VB.NET run writes into the project's Data_Access folder, one page run per table into its
 // User_Interface folder, and one "End of Generation" ends it all.
 
-#include "app/aspx_generator_page.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
 #include "support/page_controls.h"
@@ -131,7 +131,7 @@ private slots:
         dialog.Command21->click();
 
         QCOMPARE(fixture->messages, messages);
-        QVERIFY(w.solution->isHidden());
+        QVERIFY(testsupport::page<generation_ui::SolutionPanel>(&w)->isHidden());
         const QString project = dir().filePath("out/Shop_Web/");
         QCOMPARE(page.pn->text(), project + "User_Interface/");
         QCOMPARE(aspx.pn2->text(), project + "User_Interface/");
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(QFile::exists(project + "Global.asax"));
         QVERIFY(QFile::exists(project + "Data_Access/Shop_Access.vb"));
         QVERIFY(QFile::exists(project + "User_Interface/edit_Customers.aspx"));
-        QVERIFY(w.solution->isHidden());
+        QVERIFY(testsupport::page<generation_ui::SolutionPanel>(&w)->isHidden());
     }
 
     // The table box already names the table, and its file names were edited: the run still

@@ -1,9 +1,9 @@
-#include "app/aspx_generator_page.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/solution_panel.h"
-#include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/solution_panel.h"
+#include "generation_ui/vb_generator_page.h"
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
 #include "platform/yielding_call.h"
@@ -106,8 +106,9 @@ private slots:
         for (const QComboBox* list :
              {(QComboBox*)cp.db, (QComboBox*)cp.adb, (QComboBox*)cp.ocnx, (QComboBox*)cp.sdb})
             QCOMPARE(list->count(), 0);
-        QVERIFY(!w.connectionPage->isHidden());
-        QVERIFY(w.vbGenerator->isHidden() && w.aspxGenerator->isHidden() &&
+        QVERIFY(!testsupport::page<connection::ConnectionPage>(&w)->isHidden());
+        QVERIFY(testsupport::page<generation_ui::VbGeneratorPage>(&w)->isHidden() &&
+                testsupport::page<generation_ui::AspxGeneratorPage>(&w)->isHidden() &&
                 testsupport::MainWindowControls(&w).pt[0]->isHidden());
         QVERIFY(!vb.gnl[0]->isHidden());
         QCOMPARE(QDir::currentPath(), home.programFolder());
@@ -353,7 +354,7 @@ private slots:
         QCOMPARE(testsupport::ConnectionPageControls(second).ocnx->count(), 0);
         QCOMPARE(testsupport::VbPageControls(second).dbn->text(), QString());
         QCOMPARE(second->statusPanel(1), QString("Not connected"));
-        QVERIFY(!second->connectionPage->isHidden());
+        QVERIFY(!testsupport::page<connection::ConnectionPage>(second)->isHidden());
         QCOMPARE(second->form().typeTables.net_types[6], QString(" Decimal "));
         QVERIFY(second->isVisible());
         QTRY_VERIFY(p.program.window() == second);

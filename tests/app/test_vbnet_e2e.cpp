@@ -5,8 +5,8 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
+#include "generation_ui/vb_generator_page.h"
 #include "platform/settings_store.h"
 #include "support/find_control.h"
 #include "support/fixture_db.h"

@@ -1,11 +1,11 @@
 // The window while the database keeps it waiting, and the actions refused during a run:
 // a server that never answers the login, one that stops answering in the middle of a
 // run, and the panels that a run refuses to open.
-#include "app/folder_picker.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/solution_panel.h"
 #include "connection/connection_page.h"
+#include "generation_ui/folder_picker.h"
+#include "generation_ui/solution_panel.h"
 #include "kit/action_guard.h"
 #include "platform/ado/ado.h"
 #include "support/find_control.h"
@@ -194,7 +194,9 @@ private slots:
         app::MainWindow& w = *program.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QWidget* opened = panel == "solution" ? static_cast<QWidget*>(w.solution) : w.folderPicker;
+        QWidget* opened = panel == "solution"
+                              ? static_cast<QWidget*>(testsupport::page<generation_ui::SolutionPanel>(&w))
+                              : testsupport::page<generation_ui::FolderPicker>(&w);
         QWidget* clicked = testsupport::child<QWidget>(&w, control);
         QVERIFY(clicked);
         // The page of the control is shown, so that a caption link takes the click.

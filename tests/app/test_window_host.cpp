@@ -1,8 +1,8 @@
-#include "app/aspx_generator_page.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/vb_generator_page.h"
-#include "app/window_host.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/vb_generator_page.h"
+#include "generation_ui/window_host.h"
 #include "generators/common/module_file.h"
 #include "kit/controls.h"
 #include "platform/colours.h"
@@ -43,7 +43,7 @@ private slots:
     void previewsAppendLineByLine()
     {
         const testsupport::VbPageControls vb(w);
-        app::WindowHost host(*w);
+        generation_ui::WindowHost host(*w);
         vb.gnl[1]->setPlainText("old text");
         host.clearPreview(1);
         host.appendPreview(1, "\r\nPublic Module ORDERSManager");
@@ -58,7 +58,7 @@ private slots:
 
     void emitLineReachesTheWindow()
     {
-        app::WindowHost host(*w);
+        generation_ui::WindowHost host(*w);
         generators::RunInputs inputs;
         testsupport::ScriptedCatalogue catalogue;
         generators::RunContext ctx(inputs, catalogue, host);
@@ -75,7 +75,7 @@ private slots:
     // Appending must not rebuild the whole text per line; the box keeps its last lines.
     void appendingStaysFast()
     {
-        app::WindowHost host(*w);
+        generation_ui::WindowHost host(*w);
         w->vvbg_Click(0);
         const QString line = QStringLiteral(
             "\r\n        sql = sql & \" and \" & \"COLUMN_NAME = '\" & z_TABLE.COLUMN_NAME & \"'\" ' %1");
@@ -100,7 +100,7 @@ private slots:
     // of all that was written, whatever the host held back on the way.
     void previewKeepsTheLastLinesOfAllWritten()
     {
-        app::WindowHost host(*w);
+        generation_ui::WindowHost host(*w);
         w->vvbg_Click(1);
         QString written;
         for (int i = 0; i < 3 * kit::kPreviewLines; ++i) {
@@ -124,7 +124,7 @@ private slots:
     // A flushed preview shows its last line, not its top: the caret sits at the end.
     void previewFollowsItsLastLine()
     {
-        app::WindowHost host(*w);
+        generation_ui::WindowHost host(*w);
         host.showPreview(2);
         QPlainTextEdit* box = testsupport::VbPageControls(w).gnl[2];
         for (int i = 0; i < 500; ++i)
@@ -154,7 +154,7 @@ private slots:
                  : testsupport::VbPageControls(w).gnl[std::size_t(preview)];
         w->Command_Click(aspx ? 3 : 1);
         {
-            app::WindowHost host(*w);
+            generation_ui::WindowHost host(*w);
             if (!aspx)
                 host.showPreview(preview);
             for (int i = 0; i < 300; ++i)
@@ -202,7 +202,7 @@ private slots:
     void showPreviewIsTheTabSwitch()
     {
         const testsupport::VbPageControls vb(w);
-        app::WindowHost host(*w);
+        generation_ui::WindowHost host(*w);
         host.showPreview(3);
         QVERIFY(!vb.gnl[3]->isHidden());
         QVERIFY(vb.gnl[0]->isHidden());
@@ -212,7 +212,7 @@ private slots:
     void progressAboveMaximumIsRefused()
     {
         const testsupport::VbPageControls vb(w);
-        app::WindowHost host(*w);
+        generation_ui::WindowHost host(*w);
         QVERIFY(vb.pb1->isHidden());
         host.setProgressVisible(true);
         QVERIFY(!vb.pb1->isHidden());
@@ -232,7 +232,7 @@ private slots:
     {
         // A run of one table sets the maximum to 0: the bar is drawn empty and still,
         // as a bar with room left, not as a busy animation.
-        app::WindowHost host(*w);
+        generation_ui::WindowHost host(*w);
         host.setProgressVisible(true);
         QProgressBar* bar = testsupport::VbPageControls(w).pb1;
         host.setProgressMaximum(1);
@@ -249,7 +249,7 @@ private slots:
 
     void pointerAndMessages()
     {
-        app::WindowHost host(*w);
+        generation_ui::WindowHost host(*w);
         host.setBusyPointer(true);
         host.setBusyPointer(true);
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);

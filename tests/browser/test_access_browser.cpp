@@ -193,11 +193,12 @@ private slots:
         const QString path = connectTo("indexTestV2003.mdb");
         QVERIFY(!path.isEmpty());
         QStringList opened;
-        fixture->window().dataBrowser->setExportFolder(dir.path());
-        fixture->window().dataBrowser->setSpreadsheetOpener([&opened](const QString& workbook) {
-            opened.append(workbook);
-            return true;
-        });
+        testsupport::page<browser::DataBrowserPage>(&fixture->window())->setExportFolder(dir.path());
+        testsupport::page<browser::DataBrowserPage>(&fixture->window())
+            ->setSpreadsheetOpener([&opened](const QString& workbook) {
+                opened.append(workbook);
+                return true;
+            });
         openTable("Table1");
         run("desc", "otherfk2", {});
         QTest::mouseClick(ui->Command4, Qt::LeftButton);
@@ -245,7 +246,7 @@ private:
         QAbstractItemModel* grid = ui->ss2->model();
         for (int i = 0; i < grid->columnCount(); ++i) {
             if (grid->headerData(i, Qt::Horizontal).toString() == column)
-                fixture->window().dataBrowser->ss2_pick_column(i);
+                testsupport::page<browser::DataBrowserPage>(&fixture->window())->ss2_pick_column(i);
         }
         QCOMPARE(ui->c->text(), column);
         const QStringList filters{"begins", "ends", "contains", "equal"};

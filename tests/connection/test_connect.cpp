@@ -1,11 +1,11 @@
 // The Connection page over the real window and real ODBC drivers: the four kinds, the
 // catalogue read, Select Schema, Close Connexion, logins and history lists.
-#include "app/aspx_generator_page.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/vb_generator_page.h"
 #include "browser/data_browser_page.h"
 #include "connection/connection_page.h"
+#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/vb_generator_page.h"
 #include "kit/action_guard.h"
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
@@ -209,7 +209,7 @@ private slots:
 
         connectWith(kind);
 
-        const app::FormState& form = w().form();
+        const generation_ui::FormState& form = w().form();
         QCOMPARE(messages_, QStringList{});
         QCOMPARE(form.connected, 1);
         QCOMPARE(browserTables()->items(), tables);
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(shownPage(), 1);
 
         connectWith(kind);
-        const app::FormState& form = w().form();
+        const generation_ui::FormState& form = w().form();
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_[0].startsWith("Connection not opened\n"));
         QCOMPARE(w().statusPanel(1), QString("Not connected"));

@@ -3,8 +3,8 @@
 // Connect fills the VB Generator page.
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/vb_generator_page.h"
 #include "connection/connection_page.h"
+#include "generation_ui/vb_generator_page.h"
 #include "support/fixture_db.h"
 #include "support/page_controls.h"
 #include "support/temp_home.h"
@@ -43,7 +43,7 @@ private slots:
         cp.Command13->click();
         QCOMPARE(messages, QStringList{});
         QCOMPARE(w.form().connected, 1);
-        QVERIFY(!w.vbGenerator->isHidden());
+        QVERIFY(!testsupport::page<generation_ui::VbGeneratorPage>(&w)->isHidden());
         QCOMPARE(vb.tdn->items(),
                  (QStringList{"categories", "customers", "order_lines", "orders", "products"}));
         QVERIFY(vb.gn[0]->isChecked());

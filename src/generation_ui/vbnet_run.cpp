@@ -1,0 +1,35 @@
+// "Generate VB.Net Files!" (Command11 and its caption link).
+
+#include "generation_ui/vbnet_run.h"
+
+#include "generation_ui/generator_steps.h"
+#include "generation_ui/window_run.h"
+#include "generators/vbnet/generation_run.h"
+#include "kit/action_guard.h"
+
+namespace generation_ui
+{
+
+QStringList runVbNetGeneration(RunWindow& window)
+{
+    FormState& form = window.form();
+    WindowRun run(window);
+    run.ctx.fk_rows = form.fk_rows;
+    generators::vbnet::runGeneration(run.ctx);
+    form.fk_rows = run.ctx.fk_rows;
+    return run.ctx.problems;
+}
+
+void generateVbNetFiles(RunWindow& window)
+{
+    // The run yields to the event loop, so a second click, a Connect or a window reload
+    // could arrive in the middle of it; they are refused while it holds the guard.
+    kit::ActionGuard guard(window.runGuard());
+    if (!guard)
+        return;
+    if (!reopenLostConnection(window))
+        return;
+    runVbNetGeneration(window);
+}
+
+} // namespace generation_ui
