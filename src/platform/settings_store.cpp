@@ -1,5 +1,6 @@
 #include "platform/settings_store.h"
 
+#include "platform/dropped_status.h"
 #include "platform/own_file.h"
 
 #include <QDir>
@@ -7,8 +8,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-
-#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,10 +60,8 @@ QString prepareFile(const QString& path)
 
 void reportUnsaved(const QString& section, const QString& key, const QString& path, const QString& reason)
 {
-    // The window shows nothing here; the trace on standard error is all a failed save leaves.
-    const QString because = reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason);
-    std::fprintf(stderr, "Quillmere: the setting %s/%s could not be saved in %s%s\n", qPrintable(section),
-                 qPrintable(key), qPrintable(path), qPrintable(because));
+    // The window shows nothing here; the dropped-status trace is all a failed save leaves.
+    logDropped(QStringLiteral("Saving the setting %1/%2 in %3").arg(section, key, path), reason);
 }
 
 } // namespace
@@ -111,7 +108,7 @@ void save(const QString& application, const QString& section, const QString& key
                 written.value(encodeSection(section) + QLatin1Char('/') + key).toString() == value;
     }
     if (!saved)
-        reportUnsaved(section, key, path, QString());
+        reportUnsaved(section, key, path, QStringLiteral("the file could not be written"));
 }
 
 QString Store::get(const QString& application, const QString& section, const QString& key,

@@ -2,6 +2,7 @@
 // strings themselves stay as built; only open() sees the ODBC form.
 #include "platform/ado/ado.h"
 #include "platform/ado/connection_attributes.h"
+#include "platform/ado/driver_traits.h"
 #include "platform/ado/odbc_support.h"
 #include "platform/folders.h"
 #include "platform/own_file.h"
@@ -135,22 +136,21 @@ QString driverOfDataSource(const QString& dsn)
     }
 }
 
-QString sqliteDriverOf(const QList<Attribute>& attributes)
+// The driver a connection string opens: the one it names, or the one its data source is
+// defined with.
+QString driverOf(const QList<Attribute>& attributes)
 {
-    QString driver = valueOf(attributes, {"driver"});
-    if (driver.isEmpty())
-        driver = driverOfDataSource(valueOf(attributes, {"dsn"}));
-    return driver.contains(QLatin1String("sqlite"), Qt::CaseInsensitive) ? driver : QString();
+    const QString driver = valueOf(attributes, {"driver"});
+    return driver.isEmpty() ? driverOfDataSource(valueOf(attributes, {"dsn"})) : driver;
 }
 
-// The SQLite driver creates an empty database for a file that does not exist, so a mistyped
-// path would "connect"; told not to, it fails with its reason. Opening never creates a database.
-QString withoutCreatingSqliteFiles(const QString& odbcString)
+// A file driver such as SQLite's creates an empty database for a file that does not exist, so
+// a mistyped path would "connect"; told not to, it fails with its reason. Opening never
+// creates a database.
+QString withoutCreatingFiles(const QString& odbcString)
 {
-    if (sqliteDriverOf(parseOleDb(odbcString)).isEmpty())
-        return odbcString;
     // The driver takes the first of repeated attributes, so the setting goes first.
-    return QStringLiteral("NoCreat=1;") + odbcString;
+    return QLatin1String(fileOpening(driverOf(parseOleDb(odbcString))).noCreateKeywords) + odbcString;
 }
 
 // An ODBC string given to the OLE DB provider for ODBC drivers ("Provider=MSDASQL;DRIVER=...",
@@ -187,12 +187,8 @@ QString missingDatabaseFile(const QString& odbcString)
     // The drivers that open a file name it in an attribute of their own; some of them say no
     // more than that the connection failed when it is missing.
     const QList<Attribute> attributes = parseOleDb(odbcString);
-    const QString driver = valueOf(attributes, {"driver"});
-    QString file;
-    if (!sqliteDriverOf(attributes).isEmpty())
-        file = valueOf(attributes, {"database"});
-    else if (driver.contains(QLatin1String("mdbtools"), Qt::CaseInsensitive))
-        file = valueOf(attributes, {"dbq"});
+    const char* fileAttribute = fileOpening(driverOf(attributes)).fileAttribute;
+    const QString file = fileAttribute ? valueOf(attributes, {fileAttribute}) : QString();
     if (file.isEmpty() || QFileInfo::exists(file))
         return {};
     return QStringLiteral("the database file %1 does not exist").arg(file);
@@ -202,7 +198,7 @@ QString toOdbcConnectionString(const QString& connectionString)
 {
     const QList<Attribute> attributes = parseOleDb(connectionString);
     if (hasKey(attributes, "driver") || hasKey(attributes, "dsn"))
-        return withoutCreatingSqliteFiles(withoutOdbcProvider(connectionString));
+        return withoutCreatingFiles(withoutOdbcProvider(connectionString));
     const QString family = providerFamily(valueOf(attributes, {"provider"}));
     if (family.isEmpty())
         return connectionString;
@@ -228,7 +224,7 @@ QString toOdbcConnectionString(const QString& connectionString)
         if (!replaced)
             out += result[i++];
     }
-    return withoutCreatingSqliteFiles(out);
+    return withoutCreatingFiles(out);
 }
 
 } // namespace platform::ado

@@ -13,14 +13,26 @@ struct Known {
     // Left alone, these drivers read the whole result into memory when the statement runs;
     // with these settings they read it as it is fetched.
     const char* onDemandKeywords;
+    const char* configured; // part of the driver's name in a connection string, or nothing
+    FileOpening opening;
 };
 
 constexpr Known kKnown[] = {
-    {"PostgreSQL", "psqlodbc", {true, true, false, KeyOrder::AsReported}, "UseDeclareFetch=1;Fetch=500;"},
-    {"SQLite", "sqlite3odbc", {false, true, false, KeyOrder::TableInfo}, "StepAPI=1;"},
-    {"MariaDB", nullptr, {false, false, false, KeyOrder::KeyIndex}, ""},
-    {"MySQL", nullptr, {false, false, false, KeyOrder::KeyIndex}, ""},
-    {"MDBTOOLS", "mdbodbc", {false, false, true, KeyOrder::AsReported}, ""},
+    {"PostgreSQL",
+     "psqlodbc",
+     {true, true, false, KeyOrder::AsReported},
+     "UseDeclareFetch=1;Fetch=500;",
+     nullptr,
+     {}},
+    {"SQLite",
+     "sqlite3odbc",
+     {false, true, false, KeyOrder::TableInfo},
+     "StepAPI=1;",
+     "sqlite",
+     {"database", "NoCreat=1;"}},
+    {"MariaDB", nullptr, {false, false, false, KeyOrder::KeyIndex}, "", nullptr, {}},
+    {"MySQL", nullptr, {false, false, false, KeyOrder::KeyIndex}, "", nullptr, {}},
+    {"MDBTOOLS", "mdbodbc", {false, false, true, KeyOrder::AsReported}, "", "mdbtools", {"dbq", ""}},
 };
 
 bool fileMatches(const Known& known, const QString& driverName)
@@ -51,6 +63,15 @@ QString onDemandKeywords(const QString& driverName)
     for (const Known& known : kKnown) {
         if (fileMatches(known, driverName))
             return QLatin1String(known.onDemandKeywords);
+    }
+    return {};
+}
+
+FileOpening fileOpening(const QString& driver)
+{
+    for (const Known& known : kKnown) {
+        if (known.configured && driver.contains(QLatin1String(known.configured), Qt::CaseInsensitive))
+            return known.opening;
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the program knows of a driver's ways, found from the names the driver reports once
-// connected: every test of a driver by its name is in this one table.
+// connected, or before, from the name a connection string gives it: every test of a driver
+// by its name is in this one table.
 
 #include <QString>
 
@@ -34,5 +35,16 @@ DriverTraits driverTraits(const QString& dbmsName, const QString& driverName);
 // The connection settings that make a driver read results as they are fetched; empty for
 // a driver that does so already or is not known.
 QString onDemandKeywords(const QString& driverName);
+
+// How a driver that opens a database file is told which, and kept from creating it when it
+// is missing; nothing for a driver that opens no file or is not known.
+struct FileOpening {
+    const char* fileAttribute = nullptr; // the connection string's attribute, in lower case
+    const char* noCreateKeywords = "";   // set before the string's own attributes
+};
+
+// `driver` is the driver's name as a connection string gives it (DRIVER=) or as its data
+// source is defined with.
+FileOpening fileOpening(const QString& driver);
 
 } // namespace platform::ado

@@ -100,4 +100,4 @@ private slots:
 };
 
 QTEST_MAIN(BrowserWindowTest)
-#include "test_window.moc"
+#include "test_browser_window.moc"
