@@ -144,9 +144,21 @@ void AspxGeneratorPage::tb2_Change(int index)
 {
     if (index != 0)
         return;
-    const QString table = tb2[0]->text();
-    tb2[1]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx"));
-    tb2[2]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx.vb"));
+    const generators::web::EditPageInputs page = editPageOf(tb2[0]->text(), QString(), QString());
+    tb2[1]->setText(page.pageFile);
+    tb2[2]->setText(page.codeFile);
+}
+
+generators::web::EditPageInputs editPageOf(const QString& table, const QString& project,
+                                           const QString& folder)
+{
+    generators::web::EditPageInputs page;
+    page.tableBox = table;
+    page.pageFile = QStringLiteral("edit_") + table + QStringLiteral(".aspx");
+    page.codeFile = QStringLiteral("edit_") + table + QStringLiteral(".aspx.vb");
+    page.project = project;
+    page.folder = folder;
+    return page;
 }
 
 } // namespace generation_ui

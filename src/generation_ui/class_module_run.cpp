@@ -17,9 +17,9 @@ void generateClassModules(RunWindow& window)
         return;
     if (!reopenLostConnection(window))
         return;
-    FormState& form = window.form();
-    WindowRun run(window);
-    generators::classmodule::runClassModules(run.ctx, form.typeTables);
+    RunCatalogueScope catalogue(window.connection());
+    WindowRun run(window, window.snapshot().run, catalogue);
+    generators::classmodule::runClassModules(run.ctx, generators::standardTypeTables());
 }
 
 } // namespace generation_ui
