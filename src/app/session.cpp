@@ -158,7 +158,7 @@ void Session::aspxOutputFolderEdited()
 
 void Session::pickOutputFolder()
 {
-    // A running generator reads the output folders between its steps.
+    // The output boxes show where a running generator writes: they do not change under it.
     if (runGuard_.busy())
         return;
     pages_.folderPicker->openAt(pages_.vbGenerator->outputFolder());
@@ -177,8 +177,8 @@ void Session::takePickedFolder()
 
 void Session::openSolutionDialog()
 {
-    // The dialog's Ok would start a second run inside this one, and its fields feed the
-    // solution run: neither may change while a run is under way.
+    // The dialog's Ok would start a second run inside this one, and the dialog shows the
+    // steps of a solution run: neither may change while a run is under way.
     if (runGuard_.busy())
         return;
     const generation_ui::VbGeneratorPage& vb = *pages_.vbGenerator;
@@ -207,6 +207,7 @@ generation_ui::RunSnapshot Session::runSnapshot() const
     snapshot.editPage = pages_.aspxGenerator->editPageInputs();
     pages_.solution->fillSolutionInputs(snapshot.solution);
     snapshot.solution.psEnabled = pages_.vbGenerator->storedProceduresAllowed();
+    snapshot.typeTables = &form_.typeTables;
     return snapshot;
 }
 

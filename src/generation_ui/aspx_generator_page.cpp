@@ -1,5 +1,7 @@
 #include "generation_ui/aspx_generator_page.h"
 
+#include "generation_ui/edit_page_names.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -147,18 +149,6 @@ void AspxGeneratorPage::tb2_Change(int index)
     const generators::web::EditPageInputs page = editPageOf(tb2[0]->text(), QString(), QString());
     tb2[1]->setText(page.pageFile);
     tb2[2]->setText(page.codeFile);
-}
-
-generators::web::EditPageInputs editPageOf(const QString& table, const QString& project,
-                                           const QString& folder)
-{
-    generators::web::EditPageInputs page;
-    page.tableBox = table;
-    page.pageFile = QStringLiteral("edit_") + table + QStringLiteral(".aspx");
-    page.codeFile = QStringLiteral("edit_") + table + QStringLiteral(".aspx.vb");
-    page.project = project;
-    page.folder = folder;
-    return page;
 }
 
 } // namespace generation_ui

@@ -18,8 +18,9 @@ void generateClassModules(RunWindow& window)
     if (!reopenLostConnection(window))
         return;
     RunCatalogueScope catalogue(window.connection());
-    WindowRun run(window, window.snapshot().run, catalogue);
-    generators::classmodule::runClassModules(run.ctx, generators::standardTypeTables());
+    const RunSnapshot snapshot = window.snapshot();
+    WindowRun run(window, snapshot.run, catalogue);
+    generators::classmodule::runClassModules(run.ctx, *snapshot.typeTables);
 }
 
 } // namespace generation_ui

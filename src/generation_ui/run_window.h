@@ -27,8 +27,8 @@ public:
     virtual kit::RunGuard& runGuard() = 0;
     virtual SessionConnection& connection() = 0;
 
-    // The previews, by the generators' preview index (generators/common/host.h); text
-    // appended ends at a CR LF or not, as written. showPreviewTab brings one to the front.
+    // The previews, by the generators' preview index (generators/common/host.h), and the
+    // preview tab brought to the front.
     virtual void clearPreview(int index) = 0;
     virtual void appendPreview(int index, QString text) = 0;
     virtual void showPreviewTab(int index) = 0;

@@ -2,7 +2,7 @@
 // into the solution and project folders, the VB.NET run into the project's Data_Access
 // folder, and one edit page per chosen table into its User_Interface folder.
 
-#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/edit_page_names.h"
 #include "generation_ui/edit_page_run.h"
 #include "generation_ui/generator_steps.h"
 #include "generation_ui/run_window.h"

@@ -3,7 +3,7 @@
 // them whatever is typed while it yields; what it shows goes to the window's places for it.
 
 #include "fake_run_window.h"
-#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/edit_page_names.h"
 #include "generation_ui/generator_steps.h"
 #include "platform/text_file.h"
 #include "support/fixture_db.h"
