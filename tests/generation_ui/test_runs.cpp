@@ -5,6 +5,7 @@
 #include "fake_run_window.h"
 #include "generation_ui/edit_page_names.h"
 #include "generation_ui/generator_steps.h"
+#include "generators/shop_inputs.h"
 #include "platform/text_file.h"
 #include "support/fixture_db.h"
 #include "support/golden.h"
@@ -18,28 +19,12 @@
 #include <optional>
 
 using generation_ui::RunWindow;
+using testsupport::shopInputs;
 
 namespace
 {
 
 const QStringList kShopTables = {"Customers", "OrderLines", "Orders"}; // list order
-
-// What Connect leaves for a full connection string, with the VB page's boxes as a user sets
-// them for the data access and data manager modules.
-generators::RunInputs shopInputs(const QString& folder, const QStringList& tables)
-{
-    generators::RunInputs in;
-    in.pn = folder;
-    in.dbn = QStringLiteral("Shop_");
-    in.gn = {true, true, false};
-    in.gnn = {QStringLiteral("Shop_Access.vb"), QStringLiteral("Shop_Manager.vb"),
-              QStringLiteral("Shop_Classes.vb")};
-    in.cnxstr = QStringLiteral("DRIVER=SQLite3;Database=C:\\data\\shop.db");
-    in.net_ns = QStringLiteral("OleDB");
-    in.net_prefix = QStringLiteral("OleDB");
-    in.tdn1 = tables;
-    return in;
-}
 
 QStringList filesIn(const QString& folder)
 {
