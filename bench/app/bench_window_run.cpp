@@ -157,7 +157,7 @@ int main(int argc, char** argv)
     app::MainWindow& window = *program.window();
     testsupport::ConnectionPageControls(&window).ocnx->setEditText(cnx);
     testsupport::ConnectionPageControls(&window).Command13->click();
-    if (window.form().connected != 1) {
+    if (!window.connection().connected()) {
         std::fprintf(stderr, "cannot connect: %s\n", qPrintable(messages.join(QLatin1String("; "))));
         return 1;
     }

@@ -25,13 +25,13 @@ const QString kTableType = QStringLiteral("TABLE_TYPE");
 const QString kTableSchema = QStringLiteral("TABLE_SCHEMA");
 
 // A rowset that cannot be read counts as one without rows.
-void readTablesRowset(generation_ui::FormState& form)
+platform::ado::Recordset readTablesRowset(generation_ui::SessionConnection& connection)
 {
-    form.db_schema = platform::ado::Recordset();
-    const platform::ado::Status read =
-        form.db_cnx.openSchema(platform::ado::adSchemaTables, {}, &form.db_schema);
+    platform::ado::Recordset rows;
+    const platform::ado::Status read = connection.openSchema(platform::ado::adSchemaTables, {}, &rows);
     if (!read.ok)
         platform::logDropped(QStringLiteral("Reading the tables"), read.message);
+    return rows;
 }
 
 } // namespace
@@ -57,40 +57,32 @@ bool Session::showPhase(const QString& phase)
 
 Session::CatalogueRead Session::readCatalogue()
 {
-    generation_ui::FormState& form = form_;
     connection::ConnectionPage* cp = pages_.connection;
 
     startScan();
     if (!showPhase(QStringLiteral("Search Parameters for connection")))
         return CatalogueRead::PagesGone;
 
-    form.Data2.setConnectionString(form.db_cnxstr);
-    form.data3.setConnectionString(form.db_cnxstr);
-    form.data4.setConnectionString(form.db_cnxstr);
-
     const QString wanted = cp->wantedTableType();
     if (!showPhase(QStringLiteral("Open connection")))
         return CatalogueRead::PagesGone;
 
-    form.db_schema = platform::ado::Recordset();
-    // The state judges the outcome; the status carries the driver's reason for the message.
-    const platform::ado::Status opened = form.db_cnx.open(form.db_cnxstr);
-    if (form.db_cnx.state() != platform::ado::adStateOpen) {
+    // The status carries the driver's reason for the message.
+    const platform::ado::Status opened = connection_.open();
+    if (!connection_.connected()) {
         platform::setWaitCursor(false);
         cp->clearPhase();
-        const QString message = connection::notOpenedMessage(opened.message, form.db_cnxstr);
+        const QString message = connection::notOpenedMessage(opened.message, connection_.string());
         platform::logFailure(message);
         messages_.show(message, cp->window());
         if (!pagesAlive())
             return CatalogueRead::PagesGone;
-        form.connected = 0;
         return CatalogueRead::NotOpened;
     }
 
-    form.connected = 1;
     if (!showPhase(QStringLiteral("Open Schema Recordset")))
         return CatalogueRead::PagesGone;
-    readTablesRowset(form);
+    platform::ado::Recordset rows = readTablesRowset(connection_);
 
     int counter = 0;
     pages_.dataBrowser->clearTables();
@@ -102,7 +94,6 @@ Session::CatalogueRead Session::readCatalogue()
     // their order.
     QStringList schemaSlots;
     QSet<QString> stored;
-    platform::ado::Recordset rows = form.db_schema;
     const int nameField = rows.fieldIndex(kTableName);
     const int typeField = rows.fieldIndex(kTableType);
     const int schemaField = rows.fieldIndex(kTableSchema);
@@ -122,7 +113,7 @@ Session::CatalogueRead Session::readCatalogue()
         }
     }
 
-    form.db_schema.close();
+    rows.close();
     cp->listSchemas(schemaSlots.mid(0, kSchemasShown));
     cp->endScan();
     platform::setWaitCursor(false);
@@ -131,13 +122,12 @@ Session::CatalogueRead Session::readCatalogue()
 
 bool Session::readSchemaTables()
 {
-    generation_ui::FormState& form = form_;
     connection::ConnectionPage* cp = pages_.connection;
 
     startScan();
     // Select Schema proposes the schema's name as the class prefix.
     pages_.vbGenerator->setPrefix(cp->chosenSchema() + QLatin1Char('_'));
-    if (form.db_cnx.state() != platform::ado::adStateOpen) {
+    if (!connection_.isOpen()) {
         platform::setWaitCursor(false);
         messages_.show(QStringLiteral("Connection not opened"), cp->window());
         return false;
@@ -145,16 +135,15 @@ bool Session::readSchemaTables()
 
     const QString wanted = cp->wantedTableType();
     const QString chosen = cp->chosenSchema();
-    form.schema_filter = chosen;
+    form_.schema_filter = chosen;
     if (!showPhase(QStringLiteral("Open Schema Recordset")))
         return false;
-    readTablesRowset(form);
+    platform::ado::Recordset rows = readTablesRowset(connection_);
 
     int counter = 0;
     pages_.dataBrowser->clearTables();
     if (!showPhase(QStringLiteral("Search Tables")))
         return false;
-    platform::ado::Recordset rows = form.db_schema;
     const int nameField = rows.fieldIndex(kTableName);
     const int typeField = rows.fieldIndex(kTableType);
     const int schemaField = rows.fieldIndex(kTableSchema);
@@ -169,7 +158,7 @@ bool Session::readSchemaTables()
             return false;
     }
 
-    form.db_schema.close();
+    rows.close();
     cp->endScan();
     return true;
 }

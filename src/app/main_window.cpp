@@ -107,7 +107,7 @@ MainWindow::MainWindow(Session& session, Program& program)
     right->addLayout(topBar);
 
     dataBrowser = new browser::DataBrowserPage(session_.messages(), area);
-    dataBrowser->attachDataControl(&form().Data2);
+    dataBrowser->attachDataControl(&connection().browserData());
     dataBrowser->attachRunGuard(&session_.runGuard());
     vbGenerator = new generation_ui::VbGeneratorPage(session_.runGuard(), area);
     connectionPage = new connection::ConnectionPage(session_.fileChooser(), session_.settings(), area);
@@ -331,14 +331,14 @@ void MainWindow::connectKind(const connection::KindValues& values)
     if (!guard)
         return;
     const QPointer<MainWindow> alive(this);
-    form().db_cnxstr = values.db_cnxstr;
+    connection().setString(values.db_cnxstr);
     setStatusPanel(1, values.panel);
     connect_db();
     if (!alive)
         return;
 
     session_.applyConnectionKind(values);
-    if (form().connected != 1)
+    if (!connection().connected())
         return;
     if (values.kind != connection::Kind::oracle)
         Command_Click(1);
@@ -374,11 +374,7 @@ void MainWindow::Command6_Click()
         showMessage(QStringLiteral("Not connected"));
         return;
     }
-    form().db_cnx.close();
-    // The data controls' own connections too: they open again at the next Connect.
-    form().Data2.closeConnection();
-    form().data3.closeConnection();
-    form().data4.closeConnection();
+    connection().close();
     reloadWindow();
 }
 
@@ -442,31 +438,6 @@ void MainWindow::setStatusPanel(int panel, const QString& text)
 {
     if (panel >= 1 && panel <= 3)
         panels_[std::size_t(panel - 1)]->setText(text);
-}
-
-bool MainWindow::solutionDialogVisible() const
-{
-    return session_.solutionDialogVisible();
-}
-
-generators::RunInputs MainWindow::runInputs(bool withChosenTables) const
-{
-    return session_.runInputs(withChosenTables);
-}
-
-generation_ui::VbGeneratorPage& MainWindow::vbPage()
-{
-    return *vbGenerator;
-}
-
-generation_ui::AspxGeneratorPage& MainWindow::aspxPage()
-{
-    return *aspxGenerator;
-}
-
-generation_ui::SolutionPanel& MainWindow::solutionPanel()
-{
-    return *solution;
 }
 
 bool MainWindow::showsNotConnected() const

@@ -7,7 +7,6 @@
 #include "app/session.h"
 #include "connection/history_file.h"
 #include "generation_ui/run_window.h"
-#include "generators/common/run_inputs.h"
 
 #include <QMainWindow>
 #include <array>
@@ -62,8 +61,10 @@ public:
     ~MainWindow() override;
 
     Session& session() { return session_; }
-    generation_ui::FormState& form() override { return session_.form(); }
+    generation_ui::FormState& form() { return session_.form(); }
     const generation_ui::FormState& form() const { return session_.form(); }
+    generation_ui::SessionConnection& connection() override { return session_.connection(); }
+    const generation_ui::SessionConnection& connection() const { return session_.connection(); }
     Program& program() { return program_; }
 
     // The clock stops for good: the window is being put to rest.
@@ -122,8 +123,9 @@ public:
     connection::HistoryLists historyLists() const;
     bool historyReadable() const { return historyReadable_; }
 
+    // What a generation run works from, read as it starts.
+    generation_ui::RunSnapshot snapshot() const override { return session_.runSnapshot(); }
     bool solutionDialogVisible() const override;
-    generators::RunInputs runInputs(bool withChosenTables = true) const override;
     // Unloads the window and shows it again; the start-up runs anew.
     void reloadWindow();
 
@@ -132,11 +134,23 @@ private:
     // The Connection page shown, the focus in its first box.
     void showConnectionPage();
 
-    // What the generator runs reach of the window.
+    // What the generator runs reach of the window (main_window_runs.cpp).
     kit::RunGuard& runGuard() override { return session_.runGuard(); }
-    generation_ui::VbGeneratorPage& vbPage() override;
-    generation_ui::AspxGeneratorPage& aspxPage() override;
-    generation_ui::SolutionPanel& solutionPanel() override;
+    void clearPreview(int index) override;
+    void appendPreview(int index, QString text) override;
+    void showPreviewTab(int index) override;
+    void setProgressVisible(bool visible) override;
+    void setProgressValue(double value) override;
+    double progressValue() const override;
+    void setProgressMaximum(double maximum) override;
+    double progressMaximum() const override;
+    void showSolutionProject(const QString& projectName) override;
+    void showDataLayerFolder(const QString& folder) override;
+    void showPagesFolder(const QString& folder) override;
+    void showPageTable(const QString& table) override;
+    void showSolutionStep(const QString& text) override;
+    void hideSolutionDialog() override;
+    void showEditPageStep(const QString& text) override;
     bool showsNotConnected() const override;
     void showNotConnected() override;
     QObject& windowObject() override { return *this; }

@@ -46,9 +46,7 @@ QString tickValue(bool tick)
 
 void Session::setCatalogueTimeLimit(std::chrono::milliseconds limit)
 {
-    form_.db_cnx.setCatalogueTimeLimit(limit);
-    for (platform::ado::DataControl* data : {&form_.Data2, &form_.data3, &form_.data4})
-        data->setCatalogueTimeLimit(limit);
+    connection_.setCatalogueTimeLimit(limit);
 }
 
 void Session::restoreProjectChoices()
@@ -160,7 +158,7 @@ void Session::aspxOutputFolderEdited()
 
 void Session::pickOutputFolder()
 {
-    // A running generator reads the output folders between its steps.
+    // The output boxes show where a running generator writes: they do not change under it.
     if (runGuard_.busy())
         return;
     pages_.folderPicker->openAt(pages_.vbGenerator->outputFolder());
@@ -179,8 +177,8 @@ void Session::takePickedFolder()
 
 void Session::openSolutionDialog()
 {
-    // The dialog's Ok would start a second run inside this one, and its fields feed the
-    // solution run: neither may change while a run is under way.
+    // The dialog's Ok would start a second run inside this one, and the dialog shows the
+    // steps of a solution run: neither may change while a run is under way.
     if (runGuard_.busy())
         return;
     const generation_ui::VbGeneratorPage& vb = *pages_.vbGenerator;
@@ -192,12 +190,13 @@ bool Session::solutionDialogVisible() const
     return !pages_.solution->isHidden();
 }
 
-generators::RunInputs Session::runInputs(bool withChosenTables) const
+generation_ui::RunSnapshot Session::runSnapshot() const
 {
-    generators::RunInputs in;
-    pages_.vbGenerator->fillRunInputs(in, withChosenTables);
+    generation_ui::RunSnapshot snapshot;
+    generators::RunInputs& in = snapshot.run;
+    pages_.vbGenerator->fillRunInputs(in);
     in.cnxstr = pages_.connection->generatedCodeConnection();
-    in.db_cnxstr = form_.db_cnxstr;
+    in.db_cnxstr = connection_.string();
     in.net_ns = form_.net_ns;
     in.net_prefix = form_.net_prefix;
     in.from_dual = form_.from_dual;
@@ -205,7 +204,11 @@ generators::RunInputs Session::runInputs(bool withChosenTables) const
     in.schema_filter = form_.schema_filter;
     in.solutionVisible = solutionDialogVisible();
     in.ppg = pages_.solution->projectFolder();
-    return in;
+    snapshot.editPage = pages_.aspxGenerator->editPageInputs();
+    pages_.solution->fillSolutionInputs(snapshot.solution);
+    snapshot.solution.psEnabled = pages_.vbGenerator->storedProceduresAllowed();
+    snapshot.typeTables = &form_.typeTables;
+    return snapshot;
 }
 
 void Session::clearTabFrames()

@@ -6,7 +6,8 @@
 // change does to the others is a method here.
 
 #include "generation_ui/form_state.h"
-#include "generators/common/run_inputs.h"
+#include "generation_ui/run_snapshot.h"
+#include "generation_ui/session_connection.h"
 #include "kit/action_guard.h"
 #include "kit/file_chooser.h"
 #include "platform/settings_store.h"
@@ -56,6 +57,8 @@ class Session
 public:
     generation_ui::FormState& form() { return form_; }
     const generation_ui::FormState& form() const { return form_; }
+    generation_ui::SessionConnection& connection() { return connection_; }
+    const generation_ui::SessionConnection& connection() const { return connection_; }
     kit::RunGuard& runGuard() { return runGuard_; }
     // How the pages ask for a file; empty, they show the file dialog.
     kit::FileChooser& fileChooser() { return fileChooser_; }
@@ -112,9 +115,8 @@ public:
     void openSolutionDialog();
     bool solutionDialogVisible() const;
 
-    // What a generation run reads of the pages, as a snapshot. An edit page reads no
-    // chosen tables, and a solution makes one page per table: it leaves the list out.
-    generators::RunInputs runInputs(bool withChosenTables = true) const;
+    // What a generation run reads of the pages and the form values, as it starts.
+    generation_ui::RunSnapshot runSnapshot() const;
 
     // The hover frames of the tabs go when the mouse moves over a page.
     void clearTabFrames();
@@ -128,6 +130,7 @@ private:
     bool pagesAlive() const;
 
     generation_ui::FormState form_;
+    generation_ui::SessionConnection connection_;
     kit::RunGuard runGuard_;
     kit::FileChooser fileChooser_;
     platform::settings::Store settings_;

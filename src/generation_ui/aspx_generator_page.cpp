@@ -1,5 +1,7 @@
 #include "generation_ui/aspx_generator_page.h"
 
+#include "generation_ui/edit_page_names.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -144,9 +146,9 @@ void AspxGeneratorPage::tb2_Change(int index)
 {
     if (index != 0)
         return;
-    const QString table = tb2[0]->text();
-    tb2[1]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx"));
-    tb2[2]->setText(QStringLiteral("edit_") + table + QStringLiteral(".aspx.vb"));
+    const generators::web::EditPageInputs page = editPageOf(tb2[0]->text(), QString(), QString());
+    tb2[1]->setText(page.pageFile);
+    tb2[2]->setText(page.codeFile);
 }
 
 } // namespace generation_ui

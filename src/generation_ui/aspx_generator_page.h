@@ -54,4 +54,8 @@ private:
     QLabel* Label6 = nullptr;
 };
 
+// The edit page of `table` for `project` in `folder`, under the file names the page gives it.
+generators::web::EditPageInputs editPageOf(const QString& table, const QString& project,
+                                           const QString& folder);
+
 } // namespace generation_ui

@@ -17,9 +17,10 @@ void generateClassModules(RunWindow& window)
         return;
     if (!reopenLostConnection(window))
         return;
-    FormState& form = window.form();
-    WindowRun run(window);
-    generators::classmodule::runClassModules(run.ctx, form.typeTables);
+    RunCatalogueScope catalogue(window.connection());
+    const RunSnapshot snapshot = window.snapshot();
+    WindowRun run(window, snapshot.run, catalogue);
+    generators::classmodule::runClassModules(run.ctx, *snapshot.typeTables);
 }
 
 } // namespace generation_ui

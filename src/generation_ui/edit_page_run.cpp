@@ -3,36 +3,29 @@
 
 #include "generation_ui/edit_page_run.h"
 
-#include "generation_ui/aspx_generator_page.h"
 #include "generation_ui/generator_steps.h"
 #include "generation_ui/window_run.h"
-#include "generators/web/edit_page_run.h"
 #include "kit/action_guard.h"
 
 #include <QPointer>
 
-#include <optional>
-
 namespace generation_ui
 {
 
-QStringList runEditPageGeneration(RunWindow& window, WindowHost* pages,
-                                  generators::web::ForeignKeyRowsByTable* foreignKeys)
+QStringList runEditPageGeneration(RunWindow& window, generators::RunInputs in,
+                                  const generators::web::EditPageInputs& page, RunCatalogueScope& catalogue,
+                                  WindowHost* pages, generators::web::ForeignKeyRowsByTable* foreignKeys)
 {
-    const QPointer<AspxGeneratorPage> aspx = &window.aspxPage();
-    std::optional<WindowRun> run;
-    if (pages)
-        run.emplace(window, *pages, window.runInputs(/*withChosenTables=*/false));
-    else
-        run.emplace(window);
+    const QPointer<QObject> alive(&window.windowObject());
+    WindowRun run(window, std::move(in), catalogue, pages);
     generators::web::runEditPage(
-        run->ctx, aspx->editPageInputs(),
-        [&aspx](const QString& text) {
-            if (aspx)
-                aspx->showStep(text);
+        run.ctx, page,
+        [&window, &alive](const QString& text) {
+            if (alive)
+                window.showEditPageStep(text);
         },
         foreignKeys);
-    return run->ctx.problems;
+    return run.ctx.problems;
 }
 
 void generateEditPage(RunWindow& window)
@@ -45,7 +38,9 @@ void generateEditPage(RunWindow& window)
         return;
     if (!reopenLostConnection(window))
         return;
-    runEditPageGeneration(window);
+    RunCatalogueScope catalogue(window.connection());
+    const RunSnapshot snapshot = window.snapshot();
+    runEditPageGeneration(window, snapshot.run, snapshot.editPage, catalogue);
 }
 
 } // namespace generation_ui

@@ -2,12 +2,10 @@
 // into the solution and project folders, the VB.NET run into the project's Data_Access
 // folder, and one edit page per chosen table into its User_Interface folder.
 
-#include "generation_ui/aspx_generator_page.h"
+#include "generation_ui/edit_page_names.h"
 #include "generation_ui/edit_page_run.h"
 #include "generation_ui/generator_steps.h"
 #include "generation_ui/run_window.h"
-#include "generation_ui/solution_panel.h"
-#include "generation_ui/vb_generator_page.h"
 #include "generation_ui/vbnet_run.h"
 #include "generation_ui/window_host.h"
 #include "generation_ui/window_run.h"
@@ -16,7 +14,6 @@
 #include "generators/web/solution_files.h"
 #include "kit/action_guard.h"
 #include "platform/folders.h"
-#include "platform/user_feedback.h"
 
 #include <QPointer>
 
@@ -26,28 +23,21 @@ namespace generation_ui
 namespace
 {
 
-generators::web::SolutionInputs solutionInputs(RunWindow& window, const QStringList& tables)
-{
-    generators::web::SolutionInputs in;
-    window.solutionPanel().fillSolutionInputs(in);
-    in.gnn = window.vbPage().moduleFileNames();
-    in.tdn1 = tables;
-    in.psEnabled = window.vbPage().storedProceduresAllowed();
-    return in;
-}
-
 // The solution files, into folders created first: the dialog proposes a project folder
 // that does not exist yet. A table whose names cannot go into code is left out of the
-// project as it is left out of every run; `tables` keeps the others.
-QStringList writeSolution(RunWindow& window, QStringList& tables)
+// project as it is left out of every run; the tables returned are the others.
+QStringList writeSolution(RunWindow& window, const generators::RunInputs& in,
+                          generators::web::SolutionInputs solution, RunCatalogueScope& catalogue,
+                          QStringList& problems)
 {
-    WindowRun run(window);
-    tables = generators::tablesFitForCode(run.ctx, tables, /*withRowLimit=*/true);
-    const generators::web::SolutionInputs in = solutionInputs(window, tables);
-    platform::smkdir(in.spg);
-    platform::smkdir(in.ppg);
-    generators::web::writeSolutionFiles(run.ctx, in);
-    return run.ctx.problems;
+    WindowRun run(window, in, catalogue);
+    solution.tdn1 = generators::tablesFitForCode(run.ctx, in.tdn1, /*withRowLimit=*/true);
+    solution.gnn = in.gnn;
+    platform::smkdir(solution.spg);
+    platform::smkdir(solution.ppg);
+    generators::web::writeSolutionFiles(run.ctx, solution);
+    problems = run.ctx.problems;
+    return solution.tdn1;
 }
 
 } // namespace
@@ -61,33 +51,36 @@ void generateSolution(RunWindow& window)
         return;
     if (!reopenLostConnection(window))
         return;
-    // The data layer and every page are made from one reading of the catalogue.
-    const RunCatalogueScope catalogue(window.form());
+    // The data layer and every page are made from one reading of the catalogue, and from the
+    // values as the run starts: the solution name stays editable while it yields, and the
+    // pages still go into the project whose files it wrote.
+    RunCatalogueScope catalogue(window.connection(), /*runsPlaceOutput=*/false);
+    const RunSnapshot snapshot = window.snapshot();
     QPointer<QObject> alive(&window.windowObject());
-    VbGeneratorPage& page = window.vbPage();
-    AspxGeneratorPage& aspx = window.aspxPage();
-    SolutionPanel& dialog = window.solutionPanel();
-    // The solution name stays editable while the run yields; the pages still go into the
-    // project whose files the run wrote.
-    const QString project = dialog.projectFolder();
+    const QString project = snapshot.solution.ppg;
+    const QString projectName = snapshot.solution.png;
 
-    page.tickWebConfig();
-    QStringList tables = page.chosenTables();
-    aspx.setProjectName(dialog.projectName());
+    generators::RunInputs in = snapshot.run;
+    in.gwcf = true; // a solution has its Web.config
+    window.showSolutionProject(projectName);
 
-    QStringList problems = writeSolution(window, tables);
-    const auto stopped = [&catalogue] { return catalogue.cache()->connectionFault.has_value(); };
+    QStringList problems;
+    const QStringList tables = writeSolution(window, in, snapshot.solution, catalogue, problems);
 
-    page.setOutputFolder(project + QStringLiteral("Data_Access/"));
-    dialog.showStep(QStringLiteral("Generate Data Access Files"));
+    in.pn = project + QStringLiteral("Data_Access/");
+    window.showDataLayerFolder(in.pn);
+    window.showSolutionStep(QStringLiteral("Generate Data Access Files"));
     // A run that ends after Cancel has shown its problems with its own message.
-    const QStringList dataProblems = runVbNetGeneration(window);
+    const QStringList dataProblems = runVbNetGeneration(window, in, catalogue);
     if (!alive)
         return;
-    if (dialog.isVisible())
+    if (window.solutionDialogVisible())
         problems += dataProblems;
 
-    aspx.setOutputFolder(project + QStringLiteral("User_Interface/"));
+    // The pages read no chosen tables: a solution makes one page per table.
+    in.pn = project + QStringLiteral("User_Interface/");
+    in.tdn1.clear();
+    window.showPagesFolder(in.pn);
     {
         // One host for every page: each page clears the previews, so only the last one's
         // lines need laying out, and the yields between pages are paced as a run's are.
@@ -95,34 +88,35 @@ void generateSolution(RunWindow& window)
         pages.flushOnlyWhenDue();
         generators::web::ForeignKeyRowsByTable foreignKeys;
         for (const QString& table : tables) {
-            if (stopped())
+            if (catalogue.connectionLost())
                 break;
             generators::stepProgress(pages);
             pages.yield();
-            aspx.chooseTable(table);
-            dialog.showStep(QStringLiteral("Generate Aspx for ") + aspx.chosenTable());
+            window.showPageTable(table);
+            window.showSolutionStep(QStringLiteral("Generate Aspx for ") + table);
             pages.yield();
-            const QStringList pageProblems = runEditPageGeneration(window, &pages, &foreignKeys);
+            const QStringList pageProblems = runEditPageGeneration(
+                window, in, editPageOf(table, projectName, in.pn), catalogue, &pages, &foreignKeys);
             if (!alive) {
                 pages.dropPending(); // the boxes went with the window
                 return;
             }
-            if (dialog.isVisible())
+            if (window.solutionDialogVisible())
                 problems += pageProblems;
         }
     }
 
     // The runs meet the same tables: a problem is told once.
-    platform::StagedFiles& output = catalogue.cache()->output;
-    if (stopped()) {
+    platform::StagedFiles& output = catalogue.cache().output;
+    if (catalogue.connectionLost()) {
         output.discard();
-        WindowHost(window).message(generators::connectionFaultText(*catalogue.cache()->connectionFault));
+        WindowHost(window).message(generators::connectionFaultText(*catalogue.cache().connectionFault));
     } else {
         problems += output.place();
         problems.removeDuplicates();
         WindowHost(window).message(generators::endOfGenerationText(problems, tables));
     }
-    dialog.hide();
+    window.hideSolutionDialog();
 }
 
 } // namespace generation_ui

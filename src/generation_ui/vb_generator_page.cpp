@@ -196,7 +196,7 @@ bool VbGeneratorPage::storedProceduresAllowed() const
     return ps->isEnabled();
 }
 
-void VbGeneratorPage::fillRunInputs(generators::RunInputs& in, bool withChosenTables) const
+void VbGeneratorPage::fillRunInputs(generators::RunInputs& in) const
 {
     in.pn = pn->text();
     in.dbn = dbn->text();
@@ -207,8 +207,7 @@ void VbGeneratorPage::fillRunInputs(generators::RunInputs& in, bool withChosenTa
     in.gcfk = gcfk->isChecked();
     in.ps = ps->isChecked();
     in.gwcf = gwcf->isChecked();
-    if (withChosenTables)
-        in.tdn1 = tdn1->items();
+    in.tdn1 = tdn1->items();
 }
 
 void VbGeneratorPage::allowStoredProcedures(bool allowed)

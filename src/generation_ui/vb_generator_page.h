@@ -38,7 +38,7 @@ public:
     std::array<QString, 3> moduleFileNames() const;
     bool storedProceduresAllowed() const;
     // The page's part of a run's inputs: folder, prefix, modules, options, chosen tables.
-    void fillRunInputs(generators::RunInputs& in, bool withChosenTables = true) const;
+    void fillRunInputs(generators::RunInputs& in) const;
 
     // After a Connect: the Oracle stored-procedure box is offered only for Oracle.
     void allowStoredProcedures(bool allowed);

@@ -10,13 +10,10 @@
 namespace generation_ui
 {
 
-QStringList runVbNetGeneration(RunWindow& window)
+QStringList runVbNetGeneration(RunWindow& window, generators::RunInputs in, RunCatalogueScope& catalogue)
 {
-    FormState& form = window.form();
-    WindowRun run(window);
-    run.ctx.fk_rows = form.fk_rows;
+    WindowRun run(window, std::move(in), catalogue);
     generators::vbnet::runGeneration(run.ctx);
-    form.fk_rows = run.ctx.fk_rows;
     return run.ctx.problems;
 }
 
@@ -29,7 +26,8 @@ void generateVbNetFiles(RunWindow& window)
         return;
     if (!reopenLostConnection(window))
         return;
-    runVbNetGeneration(window);
+    RunCatalogueScope catalogue(window.connection());
+    runVbNetGeneration(window, window.snapshot().run, catalogue);
 }
 
 } // namespace generation_ui

@@ -1,8 +1,6 @@
 #include "generation_ui/window_host.h"
 
-#include "generation_ui/aspx_generator_page.h"
 #include "generation_ui/run_window.h"
-#include "generation_ui/vb_generator_page.h"
 #include "kit/controls.h"
 #include "platform/user_feedback.h"
 
@@ -25,14 +23,9 @@ constexpr qint64 kYieldIntervalMs = 5;
 // A piece of pending text takes this many line breaks before the next begins.
 constexpr int kPieceLines = 500;
 
-bool onVbPage(int index)
+bool isPreview(int index)
 {
-    return index >= generators::kPreviewDataAccess && index <= generators::kPreviewVb6;
-}
-
-bool onAspxPage(int index)
-{
-    return index == generators::kPreviewAspx || index == generators::kPreviewAspxVb;
+    return index >= 0 && index < kPreviewCount;
 }
 
 } // namespace
@@ -94,18 +87,15 @@ WindowHost::~WindowHost()
 
 void WindowHost::clearPreview(int index)
 {
-    if (onVbPage(index))
-        window_.vbPage().clearPreview(index);
-    else if (onAspxPage(index))
-        window_.aspxPage().clearPreview(index - generators::kPreviewAspx);
-    else
+    if (!isPreview(index))
         return;
+    window_.clearPreview(index);
     pending_[std::size_t(index)] = {};
 }
 
 void WindowHost::appendPreview(int index, const QString& text)
 {
-    if (!onVbPage(index) && !onAspxPage(index))
+    if (!isPreview(index))
         return;
     pending_[std::size_t(index)].openPiece().append(text);
     appended(index, int(text.count(QLatin1Char('\n'))));
@@ -113,7 +103,7 @@ void WindowHost::appendPreview(int index, const QString& text)
 
 void WindowHost::appendPreviewLine(int index, const QString& line)
 {
-    if (!onVbPage(index) && !onAspxPage(index))
+    if (!isPreview(index))
         return;
     QString& text = pending_[std::size_t(index)].openPiece();
     text.append(u"\r\n");
@@ -137,10 +127,7 @@ void WindowHost::flush(int index)
     QString text = std::exchange(pending_[std::size_t(index)], {}).joined();
     if (text.isEmpty())
         return;
-    if (onVbPage(index))
-        window_.vbPage().appendPreview(index, std::move(text));
-    else
-        window_.aspxPage().appendPreview(index - generators::kPreviewAspx, std::move(text));
+    window_.appendPreview(index, std::move(text));
 }
 
 void WindowHost::flushPreviews()
@@ -153,7 +140,7 @@ void WindowHost::flushPreviews()
 void WindowHost::showPreview(int index)
 {
     flushPreviews();
-    window_.vbPage().vvbg_Click(index);
+    window_.showPreviewTab(index);
 }
 
 void WindowHost::yield()
@@ -167,27 +154,27 @@ void WindowHost::yield()
 void WindowHost::setProgressVisible(bool visible)
 {
     flushPreviews();
-    window_.vbPage().setProgressVisible(visible);
+    window_.setProgressVisible(visible);
 }
 
 void WindowHost::setProgressValue(double value)
 {
-    window_.vbPage().setProgressValue(value);
+    window_.setProgressValue(value);
 }
 
 double WindowHost::progressValue() const
 {
-    return window_.vbPage().progressValue();
+    return window_.progressValue();
 }
 
 void WindowHost::setProgressMaximum(double maximum)
 {
-    window_.vbPage().setProgressMaximum(maximum);
+    window_.setProgressMaximum(maximum);
 }
 
 double WindowHost::progressMaximum() const
 {
-    return window_.vbPage().progressMaximum();
+    return window_.progressMaximum();
 }
 
 void WindowHost::setBusyPointer(bool busy)

@@ -229,7 +229,7 @@ private:
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
         fixture->find<QComboBox>("adb")->setEditText(copy);
         fixture->find<QPushButton>("Command12")->click();
-        return fixture->window().form().connected == 1 ? copy : QString();
+        return fixture->window().connection().connected() ? copy : QString();
     }
 
     void openTable(const QString& table)

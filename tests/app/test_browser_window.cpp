@@ -26,7 +26,7 @@ private slots:
         const auto connectAgain = [&] {
             fixture.find<QComboBox>(QStringLiteral("ocnx"))->setEditText(cnx);
             fixture.find<QPushButton>(QStringLiteral("Command13"))->click();
-            QCOMPARE(fixture.window().form().connected, 1);
+            QVERIFY(fixture.window().connection().connected());
         };
         // Opens Customers in the browser; the grid's column count.
         const auto browse = [&] {
@@ -39,7 +39,8 @@ private slots:
                 ui.t->addItem(QStringLiteral("Customers")); // a reloaded window lists no tables
             ui.t->setCurrentItem(ui.t->findItems(QStringLiteral("Customers"), Qt::MatchExactly).first());
             QTest::mouseClick(ui.Command2, Qt::LeftButton);
-            if (fixture.window().form().Data2.recordSource() != QLatin1String("SELECT * from Customers"))
+            if (fixture.window().connection().browserData().recordSource() !=
+                QLatin1String("SELECT * from Customers"))
                 return -1;
             if (ui.ss2->model()->columnCount() > 0 && ui.nr->text() != QLatin1String("2"))
                 return -1;

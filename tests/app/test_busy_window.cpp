@@ -37,7 +37,7 @@ std::optional<testsupport::BrowserPageControls> openInBrowser(WindowFixture& fix
 {
     fixture.find<QComboBox>(QStringLiteral("ocnx"))->setEditText(cnx);
     fixture.find<QPushButton>(QStringLiteral("Command13"))->click();
-    if (fixture.window().form().connected != 1)
+    if (!fixture.window().connection().connected())
         return std::nullopt;
     fixture.find<QPushButton>(QStringLiteral("Command_0"))->click();
     auto* page = fixture.find<browser::DataBrowserPage>(QStringLiteral("pt_0"));
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(ui->ss2->model()->rowCount(), 1000);
         QCOMPARE(ui->ss2->model()->index(999, 0).data().toString(), QStringLiteral("1000"));
         QCOMPARE(ui->nr->text(), QStringLiteral("2000")); // a Connect would have emptied it
-        QCOMPARE(fixture.window().form().connected, 1);
+        QVERIFY(fixture.window().connection().connected());
         QVERIFY(fixture.messages.isEmpty());
 
         // Once the read is over, the same click does its work.
@@ -196,7 +196,7 @@ private slots:
         QVERIFY2(window, "the window was reloaded under the count");
         QCOMPARE(ui->nr->text(), QStringLiteral("3000000"));
         QCOMPARE(ui->ss2->model()->index(0, 0).data().toString(), QStringLiteral("1"));
-        QCOMPARE(fixture.window().form().connected, 1);
+        QVERIFY(fixture.window().connection().connected());
         QVERIFY(fixture.messages.isEmpty());
     }
 
@@ -220,7 +220,7 @@ private slots:
         });
         scrollToEnd(*ui);
         QVERIFY(clickedInside);
-        QTRY_COMPARE(fixture.window().form().Data2.recordSource(),
+        QTRY_COMPARE(fixture.window().connection().browserData().recordSource(),
                      QStringLiteral("SELECT * from numbers order by i desc"));
         QTRY_VERIFY(!fixture.program().session().runGuard().busy());
         QAbstractItemModel* grid = ui->ss2->model();

@@ -210,8 +210,9 @@ private slots:
         connectWith(kind);
 
         const generation_ui::FormState& form = w().form();
+        const generation_ui::SessionConnection& connection = w().connection();
         QCOMPARE(messages_, QStringList{});
-        QCOMPARE(form.connected, 1);
+        QVERIFY(connection.connected());
         QCOMPARE(browserTables()->items(), tables);
         QCOMPARE(comboItems(cp().o), schemas);
         QCOMPARE(cp().o->currentText(), QString());
@@ -226,7 +227,7 @@ private slots:
         QCOMPARE(shownPage(), page);
         QCOMPARE(QStringList({form.net_ns, form.net_prefix, form.from_dual, form.row_limit}).join('|'),
                  words);
-        QCOMPARE(w().statusPanel(1), panel == "<db_cnxstr>" ? form.db_cnxstr : panel);
+        QCOMPARE(w().statusPanel(1), panel == "<db_cnxstr>" ? connection.string() : panel);
         QCOMPARE(form.schema_filter, QString());
         QVERIFY(cp().pc->isHidden());
         QCOMPARE(cp().fmain->text(), QString());
@@ -242,10 +243,11 @@ private slots:
             QVERIFY(!vb.ps->isChecked());
         }
         if (kind.startsWith("other"))
-            QCOMPARE(cp().cnxstr->text(), form.db_cnxstr);
+            QCOMPARE(cp().cnxstr->text(), connection.string());
         // The data controls received the string and open their own connection with it.
-        QCOMPARE(form.data3.connectionString(), form.db_cnxstr);
-        QCOMPARE(form.Data2.connectionString(), form.db_cnxstr);
+        QCOMPARE(connection.columnData(generators::DataControlId::data3).connectionString(),
+                 connection.string());
+        QCOMPARE(connection.browserData().connectionString(), connection.string());
     }
 
     void failedOpenKeepsTheCatalogue_data()
@@ -277,17 +279,18 @@ private slots:
             QSKIP("no PostgreSQL test server");
         vb.dbn->setText("before_");
         connectWith("other pg");
-        QCOMPARE(w().form().connected, 1);
+        QVERIFY(w().connection().connected());
         const QStringList tables = browserTables()->items();
         QCOMPARE(comboItems(cp().o), kPgSchemas);
         QCOMPARE(shownPage(), 1);
 
         connectWith(kind);
         const generation_ui::FormState& form = w().form();
+        const generation_ui::SessionConnection& connection = w().connection();
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_[0].startsWith("Connection not opened\n"));
         QCOMPARE(w().statusPanel(1), QString("Not connected"));
-        QCOMPARE(form.connected, 0);
+        QVERIFY(!connection.connected());
         QVERIFY(!cp().pc->isHidden());
         QCOMPARE(cp().pc->text(), QString());
         QCOMPARE(cp().fmain->text(), QString());
@@ -300,7 +303,8 @@ private slots:
         QCOMPARE(form.net_ns, netNs);
         QCOMPARE(vb.dbn->text(), dbn);
         QCOMPARE(vb.ps->isEnabled(), kind.startsWith("oracle"));
-        QCOMPARE(form.data4.connectionString(), form.db_cnxstr);
+        QCOMPARE(connection.columnData(generators::DataControlId::data4).connectionString(),
+                 connection.string());
         // No login is remembered for a failed open.
         QCOMPARE(platform::settings::get("kvl_net", "QmNoSuchService", "uid"), QString());
         QCOMPARE(platform::settings::get("kvl_nets", "missing/shop", "uid"), QString());
@@ -335,7 +339,7 @@ private slots:
         cp().ocnx->setEditText(connectionString);
         cp().Command13->click();
 
-        QCOMPARE(w().form().connected, 0);
+        QVERIFY(!w().connection().connected());
         QCOMPARE(messages_.size(), 1);
         const QStringList lines = messages_[0].split('\n');
         QCOMPARE(lines.size(), 2);
@@ -467,7 +471,7 @@ private slots:
         QVERIFY(!many.isEmpty());
         cp().ocnx->setEditText(many);
         cp().Command13->click();
-        QCOMPARE(w().form().connected, 1);
+        QVERIFY(w().connection().connected());
         QStringList expected;
         for (int i = 1; i <= 1001; ++i)
             expected << QString("s%1").arg(i, 4, 10, QChar('0'));
@@ -478,7 +482,7 @@ private slots:
         QCOMPARE(browserTables()->count(), 1500);
         // The counter counts every row of the rowset, whatever its type.
         platform::ado::Recordset all;
-        QVERIFY(w().form().db_cnx.openSchema(platform::ado::adSchemaTables, {}, &all).ok);
+        QVERIFY(w().connection().openSchema(platform::ado::adSchemaTables, {}, &all).ok);
         QCOMPARE(cp().pc->text(), QString::number(all.recordCount()));
     }
 
@@ -516,7 +520,7 @@ private slots:
         QCOMPARE(cp().o->count(), 0);
         QCOMPARE(cp().ocnx->count(), 0); // history additions since start-up are lost
         QCOMPARE(shownPage(), 2);
-        QVERIFY(w().form().db_cnx.state() != platform::ado::adStateOpen);
+        QVERIFY(!w().connection().isOpen());
         QCOMPARE(messages_, QStringList{"Not connected"});
     }
 
@@ -540,7 +544,7 @@ private slots:
         platform::settings::save(application, section, "pwd", "old");
         (oracle ? cp().c1 : cp().sc1)->setChecked(savePassword);
         connectWith(kind);
-        QCOMPARE(w().form().connected, 1);
+        QVERIFY(w().connection().connected());
         const QString password = oracle ? "tiger" : "pw";
         QCOMPARE(platform::settings::get(application, section, "uid"), QString(oracle ? "scott" : "sa"));
         QCOMPARE(platform::settings::get(application, section, "pwd"), savePassword ? password : QString());
@@ -698,8 +702,8 @@ private slots:
         QVERIFY(pressedWhileBusy > 0);
         QCOMPARE(&w(), window);
         QCOMPARE(messages_, QStringList{});
-        QCOMPARE(w().form().connected, 1);
-        QCOMPARE(w().form().db_cnxstr, sqlite_);
+        QVERIFY(w().connection().connected());
+        QCOMPARE(w().connection().string(), sqlite_);
         QCOMPARE(browserTables()->items(), kSqliteTables);
         QVERIFY(!w().session().runGuard().busy());
     }

@@ -42,14 +42,14 @@ private slots:
         cp.ocnx->setCurrentIndex(0);
         cp.Command13->click();
         QCOMPARE(messages, QStringList{});
-        QCOMPARE(w.form().connected, 1);
+        QVERIFY(w.connection().connected());
         QVERIFY(!testsupport::page<generation_ui::VbGeneratorPage>(&w)->isHidden());
         QCOMPARE(vb.tdn->items(),
                  (QStringList{"categories", "customers", "order_lines", "orders", "products"}));
         QVERIFY(vb.gn[0]->isChecked());
 
         platform::ado::Recordset keys;
-        QVERIFY(w.form().db_cnx.openSchema(platform::ado::adSchemaForeignKeys, {}, &keys).ok);
+        QVERIFY(w.connection().openSchema(platform::ado::adSchemaForeignKeys, {}, &keys).ok);
         QCOMPARE(keys.recordCount(), 4);
     }
 };

@@ -264,7 +264,7 @@ private:
         w.findChild<QComboBox*>("ocnx")->setEditText(cnx);
         w.findChild<QPushButton*>("Command13")->click();
         QVERIFY(fixture->messages.isEmpty());
-        QCOMPARE(w.form().connected, 1);
+        QVERIFY(w.connection().connected());
         auto* tdn = w.findChild<QListWidget*>("tdn");
         for (const QString& table : tables) {
             const QList<QListWidgetItem*> found = tdn->findItems(table, Qt::MatchExactly);

@@ -335,7 +335,7 @@ private slots:
         settings::save("kvl_net", "access", "pn", "/saved/");
         TestProgram p;
         MainWindow* first = p.program.window();
-        first->form().db_cnxstr = "DSN=demo";
+        first->connection().setString("DSN=demo");
         first->form().schema_filter = "SALES";
         first->form().net_ns = "OracleClient";
         testsupport::VbPageControls(first).pn->setText("/chosen-since/");
@@ -347,7 +347,7 @@ private slots:
         first->reloadWindow();
         MainWindow* second = p.program.window();
         QVERIFY(second != first);
-        QCOMPARE(second->form().db_cnxstr, QString("DSN=demo"));
+        QCOMPARE(second->connection().string(), QString("DSN=demo"));
         QCOMPARE(second->form().schema_filter, QString("SALES"));
         QCOMPARE(second->form().net_ns, QString("OracleClient"));
         QCOMPARE(testsupport::VbPageControls(second).pn->text(), QString("/saved/"));

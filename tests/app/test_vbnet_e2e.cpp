@@ -68,7 +68,7 @@ private slots:
         child<QComboBox>(window, "ocnx")->setEditText(cnx);
         child<QPushButton>(window, "Command13")->click();
         QVERIFY(messages.isEmpty());
-        QVERIFY(window->form().connected == 1);
+        QVERIFY(window->connection().connected());
 
         // Choose the tables with the arrow button, one at a time.
         auto* tdn = child<QListWidget>(window, "tdn");
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(child<QWidget>(window, "pb1")->isHidden());
         QVERIFY(!window->solutionDialogVisible());
         QCOMPARE(child<QListWidget>(window, "tdn1")->count(), 3);
-        QVERIFY(window->form().db_cnx.state() == platform::ado::adStateOpen);
+        QVERIFY(window->connection().isOpen());
     }
 
 private:

@@ -270,7 +270,7 @@ private slots:
         page.gn[1]->setChecked(false);
         page.gcfk->setChecked(false);
         w->form().row_limit = " where rownum<2";
-        const generators::RunInputs in = w->runInputs();
+        const generators::RunInputs in = w->snapshot().run;
         QCOMPARE(in.dbn, QString("shop_"));
         QCOMPARE(in.tdn1, (QStringList{"address", "ORDERS"}));
         QCOMPARE(in.gn, (std::array<bool, 3>{true, false, true}));

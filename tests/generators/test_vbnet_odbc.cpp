@@ -3,6 +3,7 @@
 // byte for byte with the goldens.
 
 #include "generators/common/ado_catalogue.h"
+#include "generators/shop_inputs.h"
 #include "generators/vbnet/generation_run.h"
 #include "support/fixture_catalogue.h"
 #include "support/fixture_db.h"
@@ -21,17 +22,7 @@ namespace
 // What Connect leaves for a full connection string (the "other" kind).
 RunInputs otherKindInputs(const QString& folder, const QStringList& tables)
 {
-    RunInputs in;
-    in.pn = folder + QLatin1Char('/');
-    in.dbn = QStringLiteral("Shop_");
-    in.gn = {true, true, false};
-    in.gnn = {QStringLiteral("Shop_Access.vb"), QStringLiteral("Shop_Manager.vb"),
-              QStringLiteral("Shop_Classes.vb")};
-    in.cnxstr = QStringLiteral("DRIVER=SQLite3;Database=C:\\data\\shop.db");
-    in.net_ns = QStringLiteral("OleDB");
-    in.net_prefix = QStringLiteral("OleDB");
-    in.tdn1 = tables;
-    return in;
+    return testsupport::shopInputs(folder + QLatin1Char('/'), tables);
 }
 
 } // namespace
