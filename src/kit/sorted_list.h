@@ -23,6 +23,11 @@ public:
     // Text of the selected (current) item; empty when none is selected.
     QString selectedText() const;
 
+protected:
+    // The style marks the focus only on a current item, which an empty list has none of:
+    // with the focus the whole list is framed.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     int insertionRow(const QString& text) const;
 };
