@@ -9,7 +9,8 @@ width=$1
 height=$2
 scale=$3
 shift 3
-. "$(dirname "$0")/script_test.sh" Xvfb openbox xprop xwininfo
+needs="Xvfb openbox xprop xwininfo"
+. "$(dirname "$0")/script_test.sh"
 
 server=""
 manager=""
