@@ -26,6 +26,20 @@ void SortedList::paintEvent(QPaintEvent* event)
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
+// The view repaints only its current item when the focus comes or goes; the frame is
+// around the whole list.
+void SortedList::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void SortedList::focusOutEvent(QFocusEvent* event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
 int SortedList::insertionRow(const QString& text) const
 {
     // Binary search for the first row whose item sorts after `text`.
