@@ -11,6 +11,7 @@
 #include "platform/static_edge.h"
 #include "platform/user_feedback.h"
 #include "support/find_control.h"
+#include "support/focus_marks.h"
 #include "support/golden.h"
 #include "support/temp_home.h"
 
@@ -629,6 +630,18 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(!builder.isNull());
         QVERIFY(w->isVisible());
+    }
+
+    // Every Tab stop of the window shows where the focus is.
+    void everyTabStopShowsTheFocus()
+    {
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QWidget* start = find<QPushButton>("fin_0");
+        start->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(start->hasFocus());
+        const QStringList unmarked = testsupport::stopsWithoutFocusMark(start);
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(QStringLiteral(", "))));
     }
 
     void openingTwiceKeepsOneWindow()
