@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-webengine-dev libgl-dev \
 unixodbc unixodbc-dev libsqliteodbc sqlite3 odbc-postgresql postgresql \
-odbc-mdbtools mdbtools mdbtools-dev tdsodbc libxlsxwriter-dev unzip xvfb xauth clang-format \
+odbc-mdbtools mdbtools mdbtools-dev tdsodbc libxlsxwriter-dev unzip xvfb xauth openbox x11-utils clang-format \
 mariadb-server odbc-mariadb"
 
 missing=""

@@ -3,9 +3,13 @@
 // is smaller than the pages need, and the window opens at its designed size only where that
 // fits the screen's free area.
 
+#include <QElapsedTimer>
+#include <QMargins>
 #include <QRect>
 #include <QScrollArea>
 #include <QSize>
+#include <QTimer>
+#include <functional>
 
 namespace app
 {
@@ -27,5 +31,32 @@ QSize fittedWindowSize(const QSize& designed, const QSize& available, const QSiz
 // Where a window of outer size `window` goes on a screen whose free area is `available`:
 // centred, and never left of or above that area.
 QPoint fittedOrigin(const QRect& available, const QSize& window);
+
+// What the window manager adds around `window`, in the window's own units; empty while it
+// has not framed the window (or where there is none).
+QMargins frameOf(const QWidget* window);
+// The room the window needs around its client area to lie on the screen with its frame.
+QSize frameRoom(const QWidget* window);
+
+// Fits a window to its screen again once the window manager has framed it. The frame is
+// only known some time after the window is mapped, later than its first show event, so
+// the window is watched for a while after it shows: each time its frame lies off the
+// screen's free area, `fit` runs. It stops once a framed window lies within that area.
+class FrameFit : public QObject
+{
+    Q_OBJECT
+public:
+    FrameFit(QWidget* window, std::function<void()> fit);
+
+private:
+    void check();
+    void finish();
+
+    QWidget* window_;
+    std::function<void()> fit_;
+    QTimer poll_;
+    QElapsedTimer since_;
+    int fits_ = 0;
+};
 
 } // namespace app

@@ -48,11 +48,11 @@ void MainWindow::fitToScreen()
     if (!display)
         return;
     const QRect available = display->availableGeometry();
-    // What the window manager adds around the window; nothing is known of it before the
-    // first show.
-    const QSize frame = frameGeometry().size() - size();
+    // What the window manager adds around the window; nothing is known of it before it
+    // has framed the window.
+    const QSize frame = frameRoom(this);
     resize(fittedWindowSize(designedSize_, available.size(), frame));
-    move(fittedOrigin(available, frameGeometry().size()));
+    move(fittedOrigin(available, size() + frame));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -61,13 +61,9 @@ void MainWindow::showEvent(QShowEvent* event)
     if (fittedAfterShow_)
         return;
     fittedAfterShow_ = true;
-    // Once shown, the frame is known: a window that it pushes past the screen's edge is
-    // fitted again.
-    QTimer::singleShot(0, this, [this] {
-        const QScreen* display = screen();
-        if (display && !display->availableGeometry().contains(frameGeometry()))
-            fitToScreen();
-    });
+    // Once the window manager has framed the window, a frame that pushes it past the
+    // screen's edge has it fitted again.
+    new FrameFit(this, [this] { fitToScreen(); });
 }
 
 void MainWindow::Form_Load()

@@ -197,6 +197,8 @@ void DataBrowserPage::connectHandlers()
     connect(model_, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { widenColumns(first, last); });
     connect(Command2, &QPushButton::clicked, this, &DataBrowserPage::Command2_Click);
+    // Enter on a table, or a double-click, opens it as the button does.
+    connect(t, &QListWidget::itemActivated, this, &DataBrowserPage::Command2_Click);
     for (int i = 0; i < 2; ++i)
         connect(c_srt[std::size_t(i)], &QPushButton::clicked, this, [this, i] { c_srt_Click(i); });
     connect(Command7, &QPushButton::clicked, this, &DataBrowserPage::Command7_Click);

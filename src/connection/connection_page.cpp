@@ -179,6 +179,8 @@ void ConnectionPage::connectHandlers()
 {
     connect(Command12, &QPushButton::clicked, this, &ConnectionPage::Command12_Click);
     connect(Command13, &QPushButton::clicked, this, &ConnectionPage::Command13_Click);
+    // Enter in the box connects, as its button does.
+    connect(ocnx->lineEdit(), &QLineEdit::returnPressed, this, &ConnectionPage::Command13_Click);
     connect(Command3, &QPushButton::clicked, this, &ConnectionPage::Command3_Click);
     connect(Command5, &QPushButton::clicked, this, &ConnectionPage::Command5_Click);
     connect(Command1, &QPushButton::clicked, this, &ConnectionPage::schemaSelectionRequested);

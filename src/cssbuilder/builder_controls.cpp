@@ -146,6 +146,8 @@ QWidget* optionColumn(BuilderControls& c, QWidget* parent)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // It shows no focus mark, so Tab passes it by for the options it holds.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* inner = new QWidget(scroll);
     auto* stack = new QVBoxLayout(inner);
     stack->setContentsMargins(0, 0, 0, 0);
@@ -190,6 +192,9 @@ QWidget* ruleColumn(BuilderControls& c, QWidget* parent, PreviewEngine engine)
         kit::label(QStringLiteral("Label2"), QStringLiteral("Copy / Paste in your Css File:"), column));
     c.css = new QPlainTextEdit(column);
     c.css->setObjectName(QStringLiteral("css"));
+    // The box is written afresh at every change, so a Tab typed into it would not last:
+    // Tab goes on to the next control, as everywhere else in the window.
+    c.css->setTabChangesFocus(true);
     stack->addWidget(new DecorativeShape(kit::element("Shape1", 2), c.css, column), 1);
     stack->addWidget(kit::label(QStringLiteral("Label3"), QStringLiteral("Your Style is:"), column));
     c.wb = new StylePreview(engine, column);

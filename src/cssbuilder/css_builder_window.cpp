@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -130,6 +131,15 @@ void CssBuilderWindow::centreOnScreen()
 void CssBuilderWindow::fin_Click(int)
 {
     close();
+}
+
+void CssBuilderWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        fin_Click(0);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 CssBuilderWindow* CssBuilderWindow::showBuilder(QPointer<CssBuilderWindow>& open,

@@ -47,6 +47,11 @@ public:
     void ob_Click(int index);
     void lsp_Click();
 
+protected:
+    // Escape closes the window as its Exit button does, once no control of it (an open
+    // list, say) has taken the key.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Form_Load();
     void fillLists();

@@ -86,6 +86,9 @@ StylePreview::StylePreview(PreviewEngine engine, QWidget* parent) : QWidget(pare
     Q_UNUSED(engine)
 #endif
     plain_ = new PlainPage(this);
+    // A read-only page with no mark for the focus: a click gives it the keys for scrolling,
+    // Tab passes it by.
+    plain_->setFocusPolicy(Qt::ClickFocus);
     layout->addWidget(plain_);
 }
 

@@ -1,5 +1,7 @@
 #include "kit/sorted_list.h"
 
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace kit
@@ -9,6 +11,33 @@ SortedList::SortedList(const QString& name, QWidget* parent) : QListWidget(paren
 {
     setObjectName(name);
     setUniformItemSizes(true);
+}
+
+void SortedList::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(viewport());
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = viewport()->rect();
+    option.backgroundColor = palette().color(QPalette::Base);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+// The view repaints only its current item when the focus comes or goes; the frame is
+// around the whole list.
+void SortedList::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void SortedList::focusOutEvent(QFocusEvent* event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 int SortedList::insertionRow(const QString& text) const

@@ -23,6 +23,13 @@ public:
     // Text of the selected (current) item; empty when none is selected.
     QString selectedText() const;
 
+protected:
+    // The style marks the focus only on a current item, which an empty list has none of:
+    // with the focus the whole list is framed.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     int insertionRow(const QString& text) const;
 };

@@ -1,6 +1,7 @@
 // The main window on the screen it opens on: it fits the screen's free area, and every
 // control of every page, of the floating panels and of the status bar can be brought into
-// view there. CTest runs this file on several screen sizes (see tests/CMakeLists.txt).
+// view there. CTest runs this file on several screen sizes, offscreen and on an X server
+// with a window manager that frames the window (see tests/CMakeLists.txt).
 #include "app/main_window.h"
 #include "app/screen_fit.h"
 #include "platform/user_feedback.h"
@@ -12,6 +13,8 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -49,6 +52,65 @@ QRect seenPart(const QWidget* widget, const QRect& screenArea)
     return seen;
 }
 
+bool onXServer()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+// The output of an X tool; empty when it cannot be run.
+QString xTool(const QString& tool, const QStringList& arguments)
+{
+    QProcess run;
+    run.start(tool, arguments);
+    if (!run.waitForFinished(10000) || run.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(run.readAllStandardOutput());
+}
+
+QList<int> numbersAfter(const QString& text, const QString& label)
+{
+    QList<int> numbers;
+    const QRegularExpressionMatch line =
+        QRegularExpression(QRegularExpression::escape(label) + QStringLiteral("[^\\n]*")).match(text);
+    QRegularExpressionMatchIterator each =
+        QRegularExpression(QStringLiteral("-?\\d+")).globalMatch(line.captured().mid(label.size()));
+    while (each.hasNext())
+        numbers.append(each.next().captured().toInt());
+    return numbers;
+}
+
+// The window's frame and the screen's free area as the X server holds them, in its pixels:
+// the client's place grown by the frame the window manager says it drew.
+struct ServerView {
+    QRect frame;
+    QRect workArea;
+};
+
+ServerView serverView(const QWidget* window)
+{
+    const QString id = QString::number(window->winId());
+    const QString client = xTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+    const QList<int> x = numbersAfter(client, QStringLiteral("Absolute upper-left X:"));
+    const QList<int> y = numbersAfter(client, QStringLiteral("Absolute upper-left Y:"));
+    const QList<int> width = numbersAfter(client, QStringLiteral("Width:"));
+    const QList<int> height = numbersAfter(client, QStringLiteral("Height:"));
+    const QList<int> extents = numbersAfter(
+        xTool(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")}),
+        QStringLiteral("_NET_FRAME_EXTENTS(CARDINAL) ="));
+    const QList<int> work = numbersAfter(
+        xTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_WORKAREA")}),
+        QStringLiteral("_NET_WORKAREA(CARDINAL) ="));
+    ServerView view;
+    if (x.isEmpty() || y.isEmpty() || width.isEmpty() || height.isEmpty() || extents.size() != 4 ||
+        work.size() < 4)
+        return view;
+    // The extents are left, right, top, bottom.
+    view.frame =
+        QRect(x[0], y[0], width[0], height[0]).adjusted(-extents[0], -extents[2], extents[1], extents[3]);
+    view.workArea = QRect(work[0], work[1], work[2], work[3]);
+    return view;
+}
+
 } // namespace
 
 class WindowFitTest : public QObject
@@ -84,6 +146,13 @@ private slots:
         fixture = std::make_unique<WindowFixture>();
         fixture->start();
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
+        // On an X server the window manager frames the window a moment after it shows, and
+        // the window fits itself again then.
+        if (onXServer()) {
+            QTRY_VERIFY_WITH_TIMEOUT(!app::frameOf(&w()).isNull(), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(screenArea().contains(w().geometry().marginsAdded(app::frameOf(&w()))),
+                                     5000);
+        }
         QCoreApplication::processEvents();
     }
     void cleanup() { fixture.reset(); }
@@ -98,6 +167,20 @@ private slots:
                                 .arg(w().frameGeometry().height())
                                 .arg(screenArea().width())
                                 .arg(screenArea().height())));
+        // The X server sees the whole frame, title bar and borders, on the free area too.
+        if (onXServer()) {
+            const ServerView seen = serverView(&w());
+            QVERIFY2(!seen.frame.isNull(), "xwininfo or xprop gave no frame");
+            QVERIFY2(seen.frame.height() > w().height() * w().devicePixelRatio(), "the window has no frame");
+            QVERIFY2(seen.workArea.contains(seen.frame),
+                     qPrintable(QStringLiteral("frame %1,%2 %3x%4 on %5x%6")
+                                    .arg(seen.frame.x())
+                                    .arg(seen.frame.y())
+                                    .arg(seen.frame.width())
+                                    .arg(seen.frame.height())
+                                    .arg(seen.workArea.width())
+                                    .arg(seen.workArea.height())));
+        }
         // Where the designed size fits, the window has it and nothing needs scrolling.
         const QSize designed = QSize(1010, 740).expandedTo(w().sizeHint());
         const QSize frame = w().frameGeometry().size() - w().size();

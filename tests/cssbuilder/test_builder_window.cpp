@@ -11,10 +11,12 @@
 #include "platform/static_edge.h"
 #include "platform/user_feedback.h"
 #include "support/find_control.h"
+#include "support/focus_marks.h"
 #include "support/golden.h"
 #include "support/temp_home.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -565,14 +567,41 @@ private slots:
         QCOMPARE(find<QLabel>("l_pr_0")->text(), QString("font-size"));
     }
 
+    // The Exit button, or Escape wherever the focus is, closes the window the same way.
+    void exitUnloadsAndTheNextOpeningStartsAfresh_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Exit button") << "click"
+                                     << "";
+        QTest::newRow("Escape in a box") << "Escape"
+                                         << "sn";
+        QTest::newRow("Escape on a slider") << "Escape"
+                                            << "h_pr_5";
+        QTest::newRow("Escape in a list's box") << "Escape"
+                                                << "cb_1";
+        QTest::newRow("Escape in the rule box") << "Escape"
+                                                << "css";
+    }
     void exitUnloadsAndTheNextOpeningStartsAfresh()
     {
+        QFETCH(QString, how);
+        QFETCH(QString, focus);
         open();
         act("h_pr_5=12");
         act("ob_5");
         act("sn:Kept?");
         QPointer<CssBuilderWindow> first = w;
-        QTest::mouseClick(find<QPushButton>("fin_0"), Qt::LeftButton);
+        if (how == "click") {
+            QTest::mouseClick(find<QPushButton>("fin_0"), Qt::LeftButton);
+        } else {
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QWidget* box = find<QWidget>(focus);
+            QVERIFY(box);
+            box->setFocus();
+            QTRY_VERIFY(box->hasFocus() || box->isAncestorOf(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }
         QTRY_VERIFY(first.isNull());
         QVERIFY(builder.isNull());
         // The files stay as last written.
@@ -583,6 +612,36 @@ private slots:
         QVERIFY(find<QLineEdit>("v_pr_5")->text().isEmpty());
         QVERIFY(find<QLineEdit>("sn")->text().isEmpty());
         QVERIFY(find<QRadioButton>("ob_103")->isChecked());
+    }
+
+    // Escape with a list open closes the list, not the window.
+    void escapeClosesAnOpenListFirst()
+    {
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* list = find<QComboBox>("cb_1");
+        QVERIFY(list);
+        list->setFocus();
+        list->showPopup();
+        QWidget* popup = list->view()->window();
+        QTRY_VERIFY(popup->isVisible());
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!popup->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(!builder.isNull());
+        QVERIFY(w->isVisible());
+    }
+
+    // Every Tab stop of the window shows where the focus is.
+    void everyTabStopShowsTheFocus()
+    {
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QWidget* start = find<QPushButton>("fin_0");
+        start->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(start->hasFocus());
+        const QStringList unmarked = testsupport::stopsWithoutFocusMark(start);
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(QStringLiteral(", "))));
     }
 
     void openingTwiceKeepsOneWindow()

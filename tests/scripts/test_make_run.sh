@@ -5,7 +5,8 @@
 # Usage: test_make_run.sh <source tree>
 set -eu
 root=$1
-. "$(dirname "$0")/script_test.sh" make sqlite3
+needs="make sqlite3"
+. "$(dirname "$0")/script_test.sh"
 
 # The build commands each target would run (a dry run: nothing is installed or built).
 builds() { make -s -n -C "$root" "$1" BUILD="$work/build" JOBS=3 | grep -E '^cmake --build' || true; }

@@ -5,7 +5,8 @@
 # Usage: test_run_quillmere.sh <source tree>
 set -eu
 root=$1
-. "$(dirname "$0")/script_test.sh" sqlite3
+needs="sqlite3"
+. "$(dirname "$0")/script_test.sh"
 
 # The stand-in records each start in the program's folder.
 mkdir "$work/build"
