@@ -167,11 +167,10 @@ Connection::~Connection() = default;
 
 Status driverConnect(SQLHDBC dbc, const QString& odbcString)
 {
-    SQLWCHAR completed[1024] = {};
-    SQLSMALLINT completedLength = 0;
+    // No buffer for the completed string: nothing here reads it, and the driver manager's
+    // copy into one reads past the end of its own text.
     const SQLRETURN rc =
-        SQLDriverConnectW(dbc, nullptr, odbc::wide(odbcString), SQL_NTS, completed,
-                          SQLSMALLINT(std::size(completed)), &completedLength, SQL_DRIVER_NOPROMPT);
+        SQLDriverConnectW(dbc, nullptr, odbc::wide(odbcString), SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
     if (odbc::succeeded(rc))
         return {};
     QStringList reasons{odbc::diagnostics(SQL_HANDLE_DBC, dbc), missingDatabaseFile(odbcString)};
@@ -192,8 +191,12 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
     Status status;
     QString quote, dbmsName, driverName, catalog, openedWith;
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
+    std::shared_ptr<const AccessCatalogue> accessCatalogue;
     // The login timeout bounds the wait; the window stays live meanwhile.
     runWhileYielding([&] {
+        status = readAccessCatalogueFirst(odbcString, &accessCatalogue);
+        if (!status.ok)
+            return;
         SQLHENV env = odbc::environment();
         if (env == SQL_NULL_HENV) {
             status = Status::failure(QStringLiteral("the ODBC driver manager cannot be initialised"));
@@ -238,6 +241,8 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         impl_->traits = driverTraits(dbmsName, driverName);
         impl_->catalog = catalog;
         impl_->odbcString = openedWith;
+        if (impl_->traits.accessFile)
+            impl_->accessCatalogue = std::move(accessCatalogue);
     }
     return status;
 }
