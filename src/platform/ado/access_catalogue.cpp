@@ -313,27 +313,6 @@ Status readAccessCatalogue(const QString& path, AccessCatalogue* out)
     return status;
 }
 
-Status readEveryAccessRow(const QString& path, const QString& table)
-{
-    MdbHandle* mdb = nullptr;
-    if (const Status opened = openFile(path, &mdb); !opened.ok)
-        return opened;
-    const auto closing = qScopeGuard([mdb] { mdb_close(mdb); });
-    const QByteArray name = table.toUtf8();
-    TableDef def(mdb_read_table_by_name(mdb, const_cast<char*>(name.constData()), MDB_TABLE));
-    if (!def.def || !mdb_read_columns(def.def))
-        return Status::failure(QStringLiteral("the table %1 of %2 cannot be read").arg(table, path));
-    // Every column bound, as the driver binds them, so that every value is read.
-    std::vector<std::vector<char>> values(def.def->num_cols, std::vector<char>(mdb->bind_size + 1));
-    std::vector<int> lengths(def.def->num_cols);
-    for (guint c = 0; c < def.def->num_cols; ++c)
-        mdb_bind_column(def.def, int(c + 1), values[c].data(), &lengths[c]);
-    mdb_rewind_table(def.def);
-    while (mdb_fetch_row(def.def)) {
-    }
-    return {};
-}
-
 Status AccessRows::tables(const QString& name, QList<TableRef>* out)
 {
     for (const AccessTable& t : catalogue_->tables) {
@@ -415,8 +394,11 @@ Status accessCatalogueOf(Connection::Impl& connection, std::shared_ptr<const Acc
         auto catalogue = std::make_shared<AccessCatalogue>();
         auto status = std::make_shared<Status>();
         const QString path = accessFileOf(connection.odbcString);
-        runWhileYielding([catalogue, status, path] {
-            *status = readAccessCatalogueApart(path, kAccessReadLimit, catalogue.get());
+        const QString odbcString = connection.odbcString;
+        runWhileYielding([catalogue, status, odbcString, path] {
+            *status = readsAccessFilesInThisProcess()
+                          ? readAccessCatalogue(path, catalogue.get())
+                          : readAccessCatalogueApart(odbcString, path, kAccessReadLimit, catalogue.get());
         });
         connection.accessCatalogue = catalogue;
         connection.accessFailure = *status;
@@ -431,7 +413,10 @@ Status readAccessCatalogueFirst(const QString& odbcString, std::shared_ptr<const
     if (!namesAccessDriver(odbcString))
         return {};
     auto catalogue = std::make_shared<AccessCatalogue>();
-    const Status read = readAccessCatalogueApart(accessFileOf(odbcString), kAccessReadLimit, catalogue.get());
+    const QString path = accessFileOf(odbcString);
+    const Status read = readsAccessFilesInThisProcess()
+                            ? readAccessCatalogue(path, catalogue.get())
+                            : readAccessCatalogueApart(odbcString, path, kAccessReadLimit, catalogue.get());
     if (read.ok)
         *out = std::move(catalogue);
     return read;
@@ -460,15 +445,18 @@ const AccessTable* accessTableRead(const AccessCatalogue& catalogue, const QStri
     return nullptr;
 }
 
-Status accessRowsReadable(Connection::Impl& connection, const AccessTable& table)
+Status accessRowsReadable(Connection::Impl& connection, const AccessTable& table, const QString& sql)
 {
+    if (readsAccessFilesInThisProcess())
+        return {};
     if (const auto known = connection.accessRowsRead.constFind(table.name);
         known != connection.accessRowsRead.constEnd())
         return *known;
     auto status = std::make_shared<Status>();
-    const QString path = accessFileOf(connection.odbcString), name = table.name;
-    runWhileYielding(
-        [status, path, name] { *status = checkAccessRowsApart(path, name, kAccessRowsReadLimit); });
+    const QString odbcString = connection.odbcString, name = table.name;
+    runWhileYielding([status, odbcString, sql, name] {
+        *status = checkAccessRowsApart(odbcString, sql, name, kAccessRowsReadLimit);
+    });
     if (!status->ok)
         *status = Status::failure(QStringLiteral("the rows of %1 cannot be read: %2").arg(name, status->message));
     connection.accessRowsRead.insert(name, *status);

@@ -48,10 +48,6 @@ struct AccessCatalogue {
 // Reads the catalogue of the Access file at `path`; a file the library cannot read gives
 // the reason.
 Status readAccessCatalogue(const QString& path, AccessCatalogue* out);
-// Reads every row of the table of that name, every column bound, keeping nothing: a check
-// that the driver can read them.
-Status readEveryAccessRow(const QString& path, const QString& table);
-
 // The catalogue functions' rows, served from an Access file's catalogue in the shapes the
 // ODBC functions give them.
 class AccessRows : public CatalogueRows
@@ -88,9 +84,10 @@ Status readAccessCatalogueFirst(const QString& odbcString, std::shared_ptr<const
 // with no text after the name) reads; null for any other statement.
 const AccessTable* accessTableRead(const AccessCatalogue& catalogue, const QString& sql, const QString& quote);
 
-// Whether the helper could read every row of `table` (asked once per connection and table):
-// the driver's reads of a damaged table would crash or never end.
-Status accessRowsReadable(Connection::Impl& connection, const AccessTable& table);
+// Whether the helper could read every row of `table` with `sql` (a statement that reads all
+// of it), as the driver will read them here; asked once per connection and table: the
+// driver's reads of a damaged table would crash or never end.
+Status accessRowsReadable(Connection::Impl& connection, const AccessTable& table, const QString& sql);
 
 // The fields of a column-discovery statement ("SELECT * from <table>") that names a table of
 // the catalogue, with no text after the name; false for any other statement.

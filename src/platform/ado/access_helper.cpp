@@ -3,6 +3,7 @@
 #include "platform/dropped_status.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -19,8 +20,8 @@ namespace
 constexpr qsizetype kMaxMessage = 64 * 1024 * 1024;
 
 // Runs the helper with `arguments` and reads its message.
-Status runReader(const QString& path, const QStringList& arguments, std::chrono::milliseconds limit,
-                 AccessCatalogue* out)
+Status runReader(const QString& path, const QStringList& arguments, const QByteArray& request,
+                 std::chrono::milliseconds limit, AccessCatalogue* out)
 {
     const QString program = accessReaderProgram();
     QProcess helper;
@@ -34,10 +35,13 @@ Status runReader(const QString& path, const QStringList& arguments, std::chrono:
     });
     QElapsedTimer clock;
     clock.start();
-    helper.start(QIODevice::ReadOnly);
+    helper.start();
     if (!helper.waitForStarted(int(limit.count())))
         return Status::failure(
             QStringLiteral("the reader of Access files (%1) cannot be started: %2").arg(program, helper.errorString()));
+    // The request goes in on standard input: an ODBC string may hold a password.
+    helper.write(request);
+    helper.closeWriteChannel();
     QByteArray message;
     qint64 warnings = 0;
     bool overran = false, tooLong = false;
@@ -91,6 +95,21 @@ Status runReader(const QString& path, const QStringList& arguments, std::chrono:
 
 } // namespace
 
+namespace
+{
+bool inThisProcess = false;
+}
+
+void readAccessFilesInThisProcess()
+{
+    inThisProcess = true;
+}
+
+bool readsAccessFilesInThisProcess()
+{
+    return inThisProcess;
+}
+
 QString accessReaderProgram()
 {
     const QString name = QStringLiteral("quillmere-access-reader");
@@ -105,15 +124,24 @@ QString accessReaderProgram()
 #endif
 }
 
-Status readAccessCatalogueApart(const QString& path, std::chrono::milliseconds limit, AccessCatalogue* out)
+Status readAccessCatalogueApart(const QString& odbcString, const QString& path, std::chrono::milliseconds limit,
+                                AccessCatalogue* out)
 {
     *out = AccessCatalogue();
-    return runReader(path, {QStringLiteral("--catalogue"), path}, limit, out);
+    QByteArray request;
+    QDataStream s(&request, QIODevice::WriteOnly);
+    s << odbcString << path;
+    return runReader(path, {QStringLiteral("--catalogue")}, request, limit, out);
 }
 
-Status checkAccessRowsApart(const QString& path, const QString& table, std::chrono::milliseconds limit)
+Status checkAccessRowsApart(const QString& odbcString, const QString& sql, const QString& table,
+                            std::chrono::milliseconds limit)
 {
-    return runReader(path, {QStringLiteral("--rows"), path, table}, limit, nullptr);
+    const QString path = accessFileOf(odbcString);
+    QByteArray request;
+    QDataStream s(&request, QIODevice::WriteOnly);
+    s << odbcString << sql << path << table;
+    return runReader(path, {QStringLiteral("--rows")}, request, limit, nullptr);
 }
 
 } // namespace platform::ado

@@ -19,12 +19,20 @@ inline constexpr std::chrono::milliseconds kAccessRowsReadLimit{60000};
 // The address space the helper may use; the library's runaway reads stop there.
 inline constexpr quint64 kAccessReaderMemory = 512ull * 1024 * 1024;
 
-// The catalogue of the Access file at `path`, read by the helper.
-Status readAccessCatalogueApart(const QString& path, std::chrono::milliseconds limit, AccessCatalogue* out);
-// Whether the helper reads every row of the table of that name (as the driver will).
-Status checkAccessRowsApart(const QString& path, const QString& table, std::chrono::milliseconds limit);
+// The catalogue of the Access file at `path`, read by the helper, which then opens a
+// connection on `odbcString` as the program will.
+Status readAccessCatalogueApart(const QString& odbcString, const QString& path, std::chrono::milliseconds limit,
+                                AccessCatalogue* out);
+// Whether the helper reads every row of `sql`, a query of `table`, through the driver on
+// `odbcString`, as a cursor of the program reads them, the table's stored dates included.
+Status checkAccessRowsApart(const QString& odbcString, const QString& sql, const QString& table,
+                            std::chrono::milliseconds limit);
 
 // The helper program's path: beside the running executable, else where the build put it.
 QString accessReaderProgram();
+
+// Called by the helper itself: its connections read Access files in its own process.
+void readAccessFilesInThisProcess();
+bool readsAccessFilesInThisProcess();
 
 } // namespace platform::ado

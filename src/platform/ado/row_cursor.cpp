@@ -238,7 +238,7 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
             return refused;
         accessTable = accessTableRead(*catalogue, sql, impl_->identifierQuote);
         if (accessTable) {
-            const Status readable = accessRowsReadable(*impl_, *accessTable);
+            const Status readable = accessRowsReadable(*impl_, *accessTable, sql);
             if (!readable.ok)
                 return readable;
         }
