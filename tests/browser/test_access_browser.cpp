@@ -187,6 +187,42 @@ private slots:
         QCOMPARE(ui->nr->text(), QString());
     }
 
+    // Dates before 1900 show as the file stores them (proleptic Gregorian), sort by their
+    // moment and fall within range searches; the driver's own text of each is wrong.
+    void oldDates_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QStringList>("ids");
+        QTest::newRow("open") << "open" << QStringList{} << QStringList{"1", "2", "3", "4"};
+        QTest::newRow("sort") << "asc" << QStringList{} << QStringList{"4", "3", "2", "1"};
+        QTest::newRow("range across the calendar's change")
+            << "range" << QStringList{"1492-01-10", "1582-10-14"} << QStringList{"2", "3"};
+        QTest::newRow("range from long before") << "range" << QStringList{"1392-01-10", "2021-06-14"}
+                                                << QStringList{"1", "2", "3", "4"};
+        QTest::newRow("equal") << "equal" << QStringList{"1392-01-10"} << QStringList{"4"};
+    }
+    void oldDates()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, ids);
+        QVERIFY(!connectTo("oldDatesV2007.accdb").isEmpty());
+        openTable("Table1");
+        const QMap<QString, QString> dates{{"1", "1582-10-15 00:00:00"},
+                                           {"2", "1582-10-14 00:00:00"},
+                                           {"3", "1492-01-10 00:00:00"},
+                                           {"4", "1392-01-10 00:00:00"}};
+        if (action != "open")
+            run(action, "DateField", values);
+        QCOMPARE(fixture->messages, QStringList{});
+        QList<QStringList> expected;
+        for (const QString& id : ids)
+            expected.append({id, dates[id]});
+        QCOMPARE(gridRows(), expected);
+        QCOMPARE(ui->nr->text(), QString::number(ids.size()));
+    }
+
     // The export writes the grid's rows, in the grid's order.
     void exportSorted()
     {
