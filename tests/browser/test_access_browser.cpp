@@ -198,8 +198,8 @@ private slots:
         QTest::newRow("sort") << "asc" << QStringList{} << QStringList{"4", "3", "2", "1"};
         QTest::newRow("range across the calendar's change")
             << "range" << QStringList{"1492-01-10", "1582-10-14"} << QStringList{"2", "3"};
-        QTest::newRow("range from long before") << "range" << QStringList{"1392-01-10", "2021-06-14"}
-                                                << QStringList{"1", "2", "3", "4"};
+        QTest::newRow("range from long before")
+            << "range" << QStringList{"1392-01-10", "2021-06-14"} << QStringList{"1", "2", "3", "4"};
         QTest::newRow("equal") << "equal" << QStringList{"1392-01-10"} << QStringList{"4"};
     }
     void oldDates()

@@ -62,7 +62,8 @@ Status openAndRead(const QString& path)
     status = db.openSchema(adSchemaTables, {}, &tables);
     for (tables.moveFirst(); status.ok && !tables.eof(); tables.moveNext()) {
         std::unique_ptr<RowCursor> cursor;
-        status = db.openCursor("SELECT * from [" + tables.value(tables.fieldIndex("TABLE_NAME")) + "]", &cursor);
+        status =
+            db.openCursor("SELECT * from [" + tables.value(tables.fieldIndex("TABLE_NAME")) + "]", &cursor);
         QList<QStringList> rows;
         while (status.ok && cursor && !cursor->atEnd())
             status = cursor->fetch(500, &rows);
@@ -203,7 +204,8 @@ private slots:
         AccessTable table{"Orders", false, {{"id", adInteger}}, {}};
         table.indexes.append({"PrimaryKey", true, true, {}, true});
         catalogue->tables.append(table);
-        catalogue->tables.append({"Customers", false, {{"id", adInteger}}, {{"PrimaryKey", true, true, {"id"}}}});
+        catalogue->tables.append(
+            {"Customers", false, {{"id", adInteger}}, {{"PrimaryKey", true, true, {"id"}}}});
         AccessRows rows(catalogue);
         RawRows out;
         const Status unreadable = rows.tableRows(TableRowset::primaryKey, {{}, {}, "Orders", "TABLE"}, &out);

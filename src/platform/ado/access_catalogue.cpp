@@ -216,7 +216,8 @@ Status readFile(const QString& path, AccessCatalogue* out)
     // Access file the library can read (a header and nothing else, scrambled pages).
     if (out->tables.isEmpty())
         return Status::failure(
-            QStringLiteral("%1 is not an Access database file that can be read: it holds no table").arg(path));
+            QStringLiteral("%1 is not an Access database file that can be read: it holds no table")
+                .arg(path));
     out->relations = readRelations(mdb);
     return {};
 }
@@ -458,7 +459,8 @@ Status accessRowsReadable(Connection::Impl& connection, const AccessTable& table
         *status = checkAccessRowsApart(odbcString, sql, name, kAccessRowsReadLimit);
     });
     if (!status->ok)
-        *status = Status::failure(QStringLiteral("the rows of %1 cannot be read: %2").arg(name, status->message));
+        *status =
+            Status::failure(QStringLiteral("the rows of %1 cannot be read: %2").arg(name, status->message));
     connection.accessRowsRead.insert(name, *status);
     return *status;
 }

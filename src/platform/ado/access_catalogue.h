@@ -16,7 +16,7 @@ struct AccessIndex {
     QString name;
     bool primary = false;
     bool unique = false;
-    QStringList columns; // in key order
+    QStringList columns;     // in key order
     bool unreadable = false; // the file names key columns the library cannot read
 };
 
@@ -82,7 +82,8 @@ Status readAccessCatalogueFirst(const QString& odbcString, std::shared_ptr<const
 
 // The table of the catalogue that a statement reading all of it ("SELECT * from <table>",
 // with no text after the name) reads; null for any other statement.
-const AccessTable* accessTableRead(const AccessCatalogue& catalogue, const QString& sql, const QString& quote);
+const AccessTable* accessTableRead(const AccessCatalogue& catalogue, const QString& sql,
+                                   const QString& quote);
 
 // Whether the helper could read every row of `table` with `sql` (a statement that reads all
 // of it), as the driver will read them here; asked once per connection and table: the

@@ -77,7 +77,8 @@ std::unique_ptr<AccessDateColumns> AccessDateColumns::open(const QString& path, 
         return nullptr;
     QByteArray name = table.name.toUtf8();
     file->table = mdb_read_table_by_name(file->mdb, name.data(), MDB_TABLE);
-    if (!file->table || !mdb_read_columns(file->table) || file->table->num_cols != guint(table.columns.size()))
+    if (!file->table || !mdb_read_columns(file->table) ||
+        file->table->num_cols != guint(table.columns.size()))
         return nullptr;
     file->texts.assign(std::size_t(file->columns.size()), std::vector<char>(file->mdb->bind_size + 1));
     file->lengths.assign(std::size_t(file->columns.size()), 0);
@@ -94,7 +95,8 @@ bool AccessDateColumns::fillNext(QStringList* row)
         return false;
     for (qsizetype i = 0; i < file_->columns.size(); ++i) {
         const int c = file_->columns[i];
-        const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(file_->table->columns, guint(c)));
+        const auto* column =
+            static_cast<const MdbColumn*>(g_ptr_array_index(file_->table->columns, guint(c)));
         // The library leaves where the row's value lies in the page it read.
         if (c >= row->size() || file_->lengths[std::size_t(i)] <= 0 || column->cur_value_len != 8)
             continue;

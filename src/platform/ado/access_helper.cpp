@@ -37,8 +37,8 @@ Status runReader(const QString& path, const QStringList& arguments, const QByteA
     clock.start();
     helper.start();
     if (!helper.waitForStarted(int(limit.count())))
-        return Status::failure(
-            QStringLiteral("the reader of Access files (%1) cannot be started: %2").arg(program, helper.errorString()));
+        return Status::failure(QStringLiteral("the reader of Access files (%1) cannot be started: %2")
+                                   .arg(program, helper.errorString()));
     // The request goes in on standard input: an ODBC string may hold a password.
     helper.write(request);
     helper.closeWriteChannel();
@@ -63,7 +63,9 @@ Status runReader(const QString& path, const QStringList& arguments, const QByteA
     drain();
     if (warnings > 0)
         qCWarning(droppedStatus).noquote()
-            << QStringLiteral("MDBTools' library wrote %1 warning lines reading %2 (not shown)").arg(warnings).arg(path);
+            << QStringLiteral("MDBTools' library wrote %1 warning lines reading %2 (not shown)")
+                   .arg(warnings)
+                   .arg(path);
     const QString damaged = QStringLiteral("the file is damaged or is no Access file");
     if (tooLong)
         return Status::failure(QStringLiteral("reading %1 did not end within %2 s: %3")
@@ -78,16 +80,17 @@ Status runReader(const QString& path, const QStringList& arguments, const QByteA
     if (helper.exitStatus() == QProcess::CrashExit || helper.exitCode() != 0)
         return Status::failure(QStringLiteral("the reader of Access files stopped on %1 (%2 %3; it may use "
                                               "%4 MB): %5")
-                                   .arg(path,
-                                        helper.exitStatus() == QProcess::CrashExit ? QStringLiteral("crash")
-                                                                                   : QStringLiteral("exit code"))
+                                   .arg(path, helper.exitStatus() == QProcess::CrashExit
+                                                  ? QStringLiteral("crash")
+                                                  : QStringLiteral("exit code"))
                                    .arg(helper.exitCode())
                                    .arg(kAccessReaderMemory / (1024 * 1024))
                                    .arg(damaged));
     Status read;
     AccessCatalogue catalogue;
     if (!fromAccessCatalogueMessage(message, &read, &catalogue))
-        return Status::failure(QStringLiteral("the reader of Access files gave no readable answer for %1").arg(path));
+        return Status::failure(
+            QStringLiteral("the reader of Access files gave no readable answer for %1").arg(path));
     if (out)
         *out = std::move(catalogue);
     return read;
@@ -124,8 +127,8 @@ QString accessReaderProgram()
 #endif
 }
 
-Status readAccessCatalogueApart(const QString& odbcString, const QString& path, std::chrono::milliseconds limit,
-                                AccessCatalogue* out)
+Status readAccessCatalogueApart(const QString& odbcString, const QString& path,
+                                std::chrono::milliseconds limit, AccessCatalogue* out)
 {
     *out = AccessCatalogue();
     QByteArray request;

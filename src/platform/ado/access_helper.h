@@ -21,8 +21,8 @@ inline constexpr quint64 kAccessReaderMemory = 512ull * 1024 * 1024;
 
 // The catalogue of the Access file at `path`, read by the helper, which then opens a
 // connection on `odbcString` as the program will.
-Status readAccessCatalogueApart(const QString& odbcString, const QString& path, std::chrono::milliseconds limit,
-                                AccessCatalogue* out);
+Status readAccessCatalogueApart(const QString& odbcString, const QString& path,
+                                std::chrono::milliseconds limit, AccessCatalogue* out);
 // Whether the helper reads every row of `sql`, a query of `table`, through the driver on
 // `odbcString`, as a cursor of the program reads them, the table's stored dates included.
 Status checkAccessRowsApart(const QString& odbcString, const QString& sql, const QString& table,

@@ -169,8 +169,8 @@ Status driverConnect(SQLHDBC dbc, const QString& odbcString)
 {
     // No buffer for the completed string: nothing here reads it, and the driver manager's
     // copy into one reads past the end of its own text.
-    const SQLRETURN rc =
-        SQLDriverConnectW(dbc, nullptr, odbc::wide(odbcString), SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, odbc::wide(odbcString), SQL_NTS, nullptr, 0, nullptr,
+                                           SQL_DRIVER_NOPROMPT);
     if (odbc::succeeded(rc))
         return {};
     QStringList reasons{odbc::diagnostics(SQL_HANDLE_DBC, dbc), missingDatabaseFile(odbcString)};
