@@ -28,8 +28,11 @@ Status runReader(const QString& path, const QStringList& arguments, const QByteA
     helper.setProgram(program);
     helper.setArguments(arguments);
     helper.setChildProcessModifier([] {
+#ifndef __SANITIZE_ADDRESS__
+        // (AddressSanitizer's shadow memory alone is larger: its builds go without.)
         const rlimit memory{kAccessReaderMemory, kAccessReaderMemory};
         setrlimit(RLIMIT_AS, &memory);
+#endif
         const rlimit noCore{0, 0};
         setrlimit(RLIMIT_CORE, &noCore);
     });
