@@ -80,15 +80,17 @@ Status runReader(const QString& path, const QStringList& arguments, const QByteA
                                    .arg(path)
                                    .arg(kMaxMessage / (1024 * 1024))
                                    .arg(damaged));
-    if (helper.exitStatus() == QProcess::CrashExit || helper.exitCode() != 0)
-        return Status::failure(QStringLiteral("the reader of Access files stopped on %1 (%2 %3; it may use "
-                                              "%4 MB): %5")
-                                   .arg(path, helper.exitStatus() == QProcess::CrashExit
-                                                  ? QStringLiteral("crash")
-                                                  : QStringLiteral("exit code"))
+    if (helper.exitStatus() == QProcess::CrashExit)
+        return Status::failure(
+            QStringLiteral("reading %1 made MDBTools' library crash or use more than %2 MB: %3")
+                .arg(path)
+                .arg(kAccessReaderMemory / (1024 * 1024))
+                .arg(damaged));
+    if (helper.exitCode() != 0)
+        return Status::failure(QStringLiteral("the reader of Access files (%1) ended with code %2 on %3")
+                                   .arg(program)
                                    .arg(helper.exitCode())
-                                   .arg(kAccessReaderMemory / (1024 * 1024))
-                                   .arg(damaged));
+                                   .arg(path));
     Status read;
     AccessCatalogue catalogue;
     if (!fromAccessCatalogueMessage(message, &read, &catalogue))
