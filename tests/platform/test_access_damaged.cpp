@@ -1,10 +1,9 @@
 // Access files the library cannot read: empty, cut short, scrambled or with bytes flipped,
 // each made here from a sample. The open says why within the connect's limit, the program's
 // memory stays small, the library's warnings are counted into one log line, and the program
-// lives on. Also the stored dates' text and a primary key whose columns cannot be read.
+// lives on. Also a primary key whose columns cannot be read.
 
 #include "platform/ado/access_catalogue.h"
-#include "platform/ado/access_dates.h"
 #include "platform/ado/access_helper.h"
 #include "platform/ado/row_cursor.h"
 
@@ -13,8 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cmath>
-#include <limits>
 #include <sys/resource.h>
 
 using namespace platform::ado;
@@ -80,34 +77,6 @@ private slots:
     void initTestCase() { previousHandler = qInstallMessageHandler(keepDropped); }
     void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
     void init() { droppedLines.clear(); }
-
-    // Jet's stored dates: whole days from 1899-12-30, the fraction the time of that day, also
-    // before day 0 (-1.25 is the day before at 06:00, not 18:00).
-    void storedDates_data()
-    {
-        QTest::addColumn<double>("stored");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("day 0") << 0.0 << "1899-12-30 00:00:00";
-        QTest::newRow("after day 0, with a time") << 2.75 << "1900-01-01 18:00:00";
-        QTest::newRow("before day 0, its time forward") << -1.25 << "1899-12-29 06:00:00";
-        QTest::newRow("half a day before nothing") << -0.5 << "1899-12-30 12:00:00";
-        QTest::newRow("Gregorian start") << -115858.0 << "1582-10-15 00:00:00";
-        QTest::newRow("proleptic day before it") << -115859.0 << "1582-10-14 00:00:00";
-        QTest::newRow("1392") << -185532.0 << "1392-01-10 00:00:00";
-        QTest::newRow("first day Jet holds") << -657434.0 << "0100-01-01 00:00:00";
-        QTest::newRow("last second Jet holds") << 2958465.0 + 86399.0 / 86400 << "9999-12-31 23:59:59";
-        QTest::newRow("a time that rounds to the next day") << 1.9999999999 << "1900-01-01 00:00:00";
-        QTest::newRow("the same before day 0") << -1.9999999999 << "1899-12-28 00:00:00";
-        QTest::newRow("before year 100") << -657435.0 << "";
-        QTest::newRow("after year 9999") << 2958466.0 << "";
-        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "";
-    }
-    void storedDates()
-    {
-        QFETCH(double, stored);
-        QFETCH(QString, text);
-        QCOMPARE(jetDateText(stored).value_or(QString()), text);
-    }
 
     // Files that are no Access file the library can read: the open fails with the reason.
     void unreadable_data()

@@ -1,7 +1,7 @@
 #include "platform/ado/row_cursor.h"
 
-#include "platform/ado/access_dates.h"
 #include "platform/ado/access_queries.h"
+#include "platform/ado/access_stored_values.h"
 #include "platform/ado/connection_impl.h"
 #include "platform/yielding_call.h"
 
@@ -25,7 +25,7 @@ struct RowCursor::State {
     // The statement goes before the connection handle it was made on.
     std::shared_ptr<Link> link;
     odbc::Statement statement;
-    std::unique_ptr<AccessDateColumns> dates; // on an Access table, its dates as stored
+    std::unique_ptr<AccessStoredValues> dates; // on an Access table, its dates as stored
 };
 
 struct RowCursor::Derived {
@@ -262,7 +262,7 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
         else
             status = odbc::describeColumns(state->statement, &fields);
         if (status.ok && accessTable)
-            state->dates = AccessDateColumns::open(accessFile, *accessTable);
+            state->dates = AccessStoredValues::open(accessFile, *accessTable);
         if (!status.ok && !lost)
             lost = odbc::connectionLost(SQL_HANDLE_STMT, state->statement.handle(), state->link->dbc);
     });

@@ -1,4 +1,4 @@
-#include "platform/ado/access_dates.h"
+#include "platform/ado/access_stored_values.h"
 
 #include <QDate>
 #include <QFile>
@@ -42,10 +42,39 @@ std::optional<QString> jetDateText(double stored)
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-struct AccessDateColumns::File {
+QString jetText(QByteArrayView stored)
+{
+    const auto unit = [&](qsizetype at) {
+        return char16_t(quint8(stored[at]) | quint8(stored[at + 1]) << 8);
+    };
+    QString text;
+    if (stored.size() >= 2 && quint8(stored[0]) == 0xff && quint8(stored[1]) == 0xfe) {
+        bool compressed = true;
+        for (qsizetype at = 2; at < stored.size();) {
+            if (stored[at] == 0) {
+                compressed = !compressed;
+                ++at;
+            } else if (compressed) {
+                text += QChar(char16_t(quint8(stored[at++])));
+            } else if (at + 1 < stored.size()) {
+                text += QChar(unit(at));
+                at += 2;
+            } else {
+                break;
+            }
+        }
+        return text;
+    }
+    for (qsizetype at = 0; at + 1 < stored.size(); at += 2)
+        text += QChar(unit(at));
+    return text;
+}
+
+struct AccessStoredValues::File {
     MdbHandle* mdb = nullptr;
     MdbTableDef* table = nullptr;
-    QList<int> columns; // the positions of the date columns
+    bool unicode = false; // the file's text is UTF-16 (Jet 4, ACE), not a code page (Jet 3)
+    QList<int> columns;   // the positions of the date and text columns
     // Their values as the library's text: bound, so that the library reads them (and tells
     // a null by an empty text).
     std::vector<std::vector<char>> texts;
@@ -59,21 +88,22 @@ struct AccessDateColumns::File {
     }
 };
 
-AccessDateColumns::AccessDateColumns(std::unique_ptr<File> file) : file_(std::move(file)) {}
+AccessStoredValues::AccessStoredValues(std::unique_ptr<File> file) : file_(std::move(file)) {}
 
-AccessDateColumns::~AccessDateColumns() = default;
+AccessStoredValues::~AccessStoredValues() = default;
 
-std::unique_ptr<AccessDateColumns> AccessDateColumns::open(const QString& path, const AccessTable& table)
+std::unique_ptr<AccessStoredValues> AccessStoredValues::open(const QString& path, const AccessTable& table)
 {
     auto file = std::make_unique<File>();
+    file->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
+    if (!file->mdb)
+        return nullptr;
+    file->unicode = file->mdb->f->jet_version != MDB_VER_JET3;
     for (qsizetype i = 0; i < table.columns.size(); ++i) {
-        if (table.columns[i].type == adDate)
+        if (table.columns[i].type == adDate || (file->unicode && table.columns[i].type == adVarWChar))
             file->columns.append(int(i));
     }
     if (file->columns.isEmpty())
-        return nullptr;
-    file->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
-    if (!file->mdb)
         return nullptr;
     QByteArray name = table.name.toUtf8();
     file->table = mdb_read_table_by_name(file->mdb, name.data(), MDB_TABLE);
@@ -86,10 +116,10 @@ std::unique_ptr<AccessDateColumns> AccessDateColumns::open(const QString& path, 
         mdb_bind_column(file->table, file->columns[i] + 1, file->texts[std::size_t(i)].data(),
                         &file->lengths[std::size_t(i)]);
     mdb_rewind_table(file->table);
-    return std::unique_ptr<AccessDateColumns>(new AccessDateColumns(std::move(file)));
+    return std::unique_ptr<AccessStoredValues>(new AccessStoredValues(std::move(file)));
 }
 
-bool AccessDateColumns::fillNext(QStringList* row)
+bool AccessStoredValues::fillNext(QStringList* row)
 {
     if (!mdb_fetch_row(file_->table))
         return false;
@@ -98,10 +128,20 @@ bool AccessDateColumns::fillNext(QStringList* row)
         const auto* column =
             static_cast<const MdbColumn*>(g_ptr_array_index(file_->table->columns, guint(c)));
         // The library leaves where the row's value lies in the page it read.
-        if (c >= row->size() || file_->lengths[std::size_t(i)] <= 0 || column->cur_value_len != 8)
+        if (c >= row->size() || file_->lengths[std::size_t(i)] <= 0 || column->cur_value_start < 0 ||
+            column->cur_value_len < 0 ||
+            column->cur_value_start + column->cur_value_len > file_->mdb->fmt->pg_size)
             continue;
-        if (const auto text = jetDateText(mdb_get_double(file_->mdb->pg_buf, column->cur_value_start)))
-            (*row)[c] = *text;
+        const char* stored = reinterpret_cast<const char*>(file_->mdb->pg_buf) + column->cur_value_start;
+        if (column->col_type == MDB_DATETIME) {
+            if (column->cur_value_len != 8)
+                continue;
+            if (const auto text = jetDateText(mdb_get_double(file_->mdb->pg_buf, column->cur_value_start)))
+                (*row)[c] = *text;
+        } else if (column->col_type == MDB_TEXT && (*row)[c].contains(QLatin1Char('?'))) {
+            // Only where the driver put a question mark for a character it could not give.
+            (*row)[c] = jetText(QByteArrayView(stored, column->cur_value_len));
+        }
     }
     return true;
 }
