@@ -261,6 +261,14 @@ bool isMdbToolsDriver(const QString& driver)
            driver.contains(QLatin1String("mdbodbc"), Qt::CaseInsensitive);
 }
 
+// The catalogue, read by the helper, or here when this is the helper.
+Status readCatalogueOf(const QString& odbcString, const QString& path, AccessCatalogue* out)
+{
+    return readsAccessFilesInThisProcess()
+               ? readAccessCatalogue(path, out)
+               : readAccessCatalogueApart(odbcString, path, kAccessReadLimit, out);
+}
+
 } // namespace
 
 bool namesAccessDriver(const QString& odbcString)
@@ -372,6 +380,8 @@ Status AccessRows::tableRows(TableRowset rowset, const TableRef& ref, RawRows* o
         out->columns = textFields({"TABLE_CAT", "TABLE_SCHEM", "TABLE_NAME", "NON_UNIQUE", "INDEX_QUALIFIER",
                                    "INDEX_NAME", "TYPE", "ORDINAL_POSITION", "COLUMN_NAME"});
         for (const AccessIndex& index : table ? table->indexes : QList<AccessIndex>()) {
+            if (index.unreadable)
+                continue; // its columns in part would make another index
             for (qsizetype k = 0; k < index.columns.size(); ++k)
                 out->rows.append({QString(), QString(), table->name, index.unique ? "0" : "1", QString(),
                                   index.name, QString::number(SQL_INDEX_OTHER), QString::number(k + 1),
@@ -397,9 +407,7 @@ Status accessCatalogueOf(Connection::Impl& connection, std::shared_ptr<const Acc
         const QString path = accessFileOf(connection.odbcString);
         const QString odbcString = connection.odbcString;
         runWhileYielding([catalogue, status, odbcString, path] {
-            *status = readsAccessFilesInThisProcess()
-                          ? readAccessCatalogue(path, catalogue.get())
-                          : readAccessCatalogueApart(odbcString, path, kAccessReadLimit, catalogue.get());
+            *status = readCatalogueOf(odbcString, path, catalogue.get());
         });
         connection.accessCatalogue = catalogue;
         connection.accessFailure = *status;
@@ -414,10 +422,7 @@ Status readAccessCatalogueFirst(const QString& odbcString, std::shared_ptr<const
     if (!namesAccessDriver(odbcString))
         return {};
     auto catalogue = std::make_shared<AccessCatalogue>();
-    const QString path = accessFileOf(odbcString);
-    const Status read = readsAccessFilesInThisProcess()
-                            ? readAccessCatalogue(path, catalogue.get())
-                            : readAccessCatalogueApart(odbcString, path, kAccessReadLimit, catalogue.get());
+    const Status read = readCatalogueOf(odbcString, accessFileOf(odbcString), catalogue.get());
     if (read.ok)
         *out = std::move(catalogue);
     return read;

@@ -25,7 +25,8 @@ struct RowCursor::State {
     // The statement goes before the connection handle it was made on.
     std::shared_ptr<Link> link;
     odbc::Statement statement;
-    std::unique_ptr<AccessStoredValues> dates; // on an Access table, its dates as stored
+    // On an Access table: its values as the file stores them, where the driver's text is wrong.
+    std::unique_ptr<AccessStoredValues> stored;
 };
 
 struct RowCursor::Derived {
@@ -178,8 +179,8 @@ Status RowCursor::fetch(int count, QList<QStringList>* rows)
             else if (end)
                 finish();
             else {
-                if (state_->dates && !state_->dates->fillNext(&row))
-                    state_->dates.reset();
+                if (state_->stored && !state_->stored->fillNext(&row))
+                    state_->stored.reset();
                 rows->append(std::move(row));
             }
         }
@@ -262,7 +263,7 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
         else
             status = odbc::describeColumns(state->statement, &fields);
         if (status.ok && accessTable)
-            state->dates = AccessStoredValues::open(accessFile, *accessTable);
+            state->stored = AccessStoredValues::open(accessFile, *accessTable);
         if (!status.ok && !lost)
             lost = odbc::connectionLost(SQL_HANDLE_STMT, state->statement.handle(), state->link->dbc);
     });
