@@ -14,16 +14,18 @@ namespace
 // Long enough for a slow server, short enough that a wrong host never freezes the window.
 constexpr SQLUINTEGER loginTimeoutSeconds = 15;
 
+// The items read are plain ASCII names. They are asked through the narrow call: given the
+// wide one, the driver manager has an ANSI driver (MDBTools') fill a buffer of its own, which
+// that driver leaves without a NUL, and then reads past its end converting it into ours.
 QString readInfo(SQLHDBC dbc, SQLUSMALLINT item)
 {
-    SQLWCHAR buffer[256] = {};
+    SQLCHAR buffer[256] = {};
     SQLSMALLINT length = 0;
-    if (!odbc::succeeded(SQLGetInfoW(dbc, item, buffer, sizeof(buffer) - sizeof(SQLWCHAR), &length)))
+    if (!odbc::succeeded(SQLGetInfo(dbc, item, buffer, sizeof(buffer) - 1, &length)))
         return {};
     // The returned length counts; some drivers write no terminating NUL after the text.
-    const qsizetype units =
-        std::clamp<qsizetype>(length / qsizetype(sizeof(SQLWCHAR)), 0, qsizetype(std::size(buffer)) - 1);
-    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), units);
+    const qsizetype bytes = std::clamp<qsizetype>(length, 0, qsizetype(sizeof(buffer)) - 1);
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(buffer), bytes);
     const qsizetype nul = text.indexOf(QChar(0));
     return nul < 0 ? text : text.left(nul);
 }
