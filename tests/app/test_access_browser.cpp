@@ -187,6 +187,83 @@ private slots:
         QCOMPARE(ui->nr->text(), QString());
     }
 
+    // Dates before 1900 show as the file stores them (proleptic Gregorian), sort by their
+    // moment and fall within range searches; the driver's own text of each is wrong.
+    void oldDates_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QStringList>("ids");
+        QTest::newRow("open") << "open" << QStringList{} << QStringList{"1", "2", "3", "4"};
+        QTest::newRow("sort") << "asc" << QStringList{} << QStringList{"4", "3", "2", "1"};
+        QTest::newRow("range across the calendar's change")
+            << "range" << QStringList{"1492-01-10", "1582-10-14"} << QStringList{"2", "3"};
+        QTest::newRow("range from long before")
+            << "range" << QStringList{"1392-01-10", "2021-06-14"} << QStringList{"1", "2", "3", "4"};
+        QTest::newRow("equal") << "equal" << QStringList{"1392-01-10"} << QStringList{"4"};
+    }
+    void oldDates()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, ids);
+        QVERIFY(!connectTo("oldDatesV2007.accdb").isEmpty());
+        openTable("Table1");
+        const QMap<QString, QString> dates{{"1", "1582-10-15 00:00:00"},
+                                           {"2", "1582-10-14 00:00:00"},
+                                           {"3", "1492-01-10 00:00:00"},
+                                           {"4", "1392-01-10 00:00:00"}};
+        if (action != "open")
+            run(action, "DateField", values);
+        QCOMPARE(fixture->messages, QStringList{});
+        QList<QStringList> expected;
+        for (const QString& id : ids)
+            expected.append({id, dates[id]});
+        QCOMPARE(gridRows(), expected);
+        QCOMPARE(ui->nr->text(), QString::number(ids.size()));
+    }
+
+    // A character beyond the Basic Multilingual Plane shows as the file stores it (the driver
+    // gives "??" for it), and a filter finds it.
+    void textBeyondTheBmp_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("open") << "open" << QString() << 2;
+        QTest::newRow("contains") << "contains" << QString::fromUtf8("\U0001F600") << 1;
+        QTest::newRow("equal") << "equal" << QString::fromUtf8("HI\U0001F600LMNOP") << 1;
+    }
+    void textBeyondTheBmp()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, value);
+        QFETCH(int, rows);
+        const QString smiling = QString::fromUtf8("hi\U0001F600lmnop");
+        // The sample's "hijklmnop", stored as UTF-16, gets a smiling face for "jk".
+        const QString path = connectTo("testV2007.accdb", [&](QByteArray& bytes) {
+            const QByteArray from = QStringLiteral("hijklmnop").toUtf8(), to = smiling.toUtf8();
+            const auto utf16 = [](const QByteArray& utf8) {
+                const QString text = QString::fromUtf8(utf8);
+                return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+            };
+            const qsizetype at = bytes.indexOf(utf16(from));
+            if (at >= 0)
+                bytes.replace(at, utf16(from).size(), utf16(to));
+            return at >= 0;
+        });
+        QVERIFY(!path.isEmpty());
+        openTable("Table1");
+        if (action != "open")
+            run(action, "B", {value});
+        QCOMPARE(fixture->messages, QStringList{});
+        QStringList shown;
+        for (const QStringList& row : gridRows())
+            shown.append(row.value(1));
+        QCOMPARE(shown.size(), rows);
+        QCOMPARE(shown.last(), smiling);
+    }
+
     // The export writes the grid's rows, in the grid's order.
     void exportSorted()
     {
@@ -220,13 +297,22 @@ private slots:
     }
 
 private:
-    QString connectTo(const QString& file)
+    // Connects to a copy of the sample, changed by `change` first when given.
+    QString connectTo(const QString& file, const std::function<bool(QByteArray&)>& change = {})
     {
         const QString copy = QDir(dir.path()).filePath(file);
         QFile::remove(copy);
         if (!QFile::copy(QStringLiteral(QUILLMERE_FIXTURES_DIR "/access/") + file, copy))
             return {};
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        if (change) {
+            QFile f(copy);
+            if (!f.open(QIODevice::ReadWrite))
+                return {};
+            QByteArray bytes = f.readAll();
+            if (!change(bytes) || !f.seek(0) || f.write(bytes) != bytes.size())
+                return {};
+        }
         fixture->find<QComboBox>("adb")->setEditText(copy);
         fixture->find<QPushButton>("Command12")->click();
         return fixture->window().connection().connected() ? copy : QString();

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -117,6 +118,84 @@ private slots:
         const QString base = QFileInfo(file).completeBaseName();
         for (const QString& name : written)
             QUILLMERE_COMPARE_GOLDEN("access/" + base + "/" + name, testsupport::readFileBytes(out + name));
+    }
+
+    // A file the library cannot read or that makes it crash or loop: the Connect says so
+    // within 20 s, and the window connects to a sound file afterwards.
+    void damagedFileOnConnect_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qsizetype>("length"); // of the sample kept
+        QTest::newRow("empty") << "testV2007.accdb" << qsizetype(0);
+        QTest::newRow("header only") << "testV2007.accdb" << qsizetype(4096);
+        QTest::newRow("cut short, the library loops") << "testV1997.mdb" << qsizetype(98304);
+    }
+    void damagedFileOnConnect()
+    {
+        QFETCH(QString, file);
+        QFETCH(qsizetype, length);
+        QTemporaryDir dir;
+        const QString path = copiedFixture(file, dir.path());
+        QVERIFY(!path.isEmpty());
+        QVERIFY(QFile::resize(path, length));
+        WindowFixture fixture;
+        fixture.start();
+        QElapsedTimer clock;
+        clock.start();
+        fixture.find<QComboBox>("adb")->setEditText(path);
+        fixture.find<QPushButton>("Command12")->click();
+        QVERIFY(clock.elapsed() < 20000);
+        QCOMPARE(fixture.messages.size(), 1);
+        QVERIFY2(fixture.messages.first().startsWith("Connection not opened\n"),
+                 qPrintable(fixture.messages.first()));
+        QVERIFY2(fixture.messages.first().contains(path), qPrintable(fixture.messages.first()));
+        QVERIFY(!fixture.window().connection().connected());
+
+        fixture.messages.clear();
+        fixture.find<QComboBox>("adb")->setEditText(copiedFixture("indexTestV2003.mdb", dir.path()));
+        fixture.find<QPushButton>("Command12")->click();
+        QCOMPARE(fixture.messages, QStringList{});
+        QVERIFY(fixture.window().connection().connected());
+    }
+
+    // A primary key whose columns the library cannot read (its index names a column the table
+    // lacks) is named in the run's end message; the other tables' keys are read as ever.
+    void unreadableKey()
+    {
+        QTemporaryDir dir;
+        const QString path = copiedFixture(QStringLiteral("testV2007.accdb"), dir.path());
+        QVERIFY(!path.isEmpty());
+        {
+            // Table1's definition page (62 of 4096 bytes) lists its primary key on column 0,
+            // ascending: that column number becomes one the table does not have.
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QByteArray bytes = f.readAll();
+            const qsizetype page = 62 * 4096;
+            const qsizetype at = bytes.mid(page, 4096).indexOf(QByteArray::fromHex("000001ffff"));
+            QVERIFY(at > 0);
+            bytes[page + at] = char(200);
+            QVERIFY(f.seek(0) && f.write(bytes) == bytes.size());
+        }
+        WindowFixture fixture;
+        fixture.start();
+        const testsupport::VbPageControls page(&fixture.window());
+        fixture.find<QComboBox>("adb")->setEditText(path);
+        fixture.find<QPushButton>("Command12")->click();
+        QCOMPARE(fixture.messages, QStringList{});
+        for (const QString table : {"Table1", "Table2"}) {
+            page.tdn->setCurrentItem(page.tdn->findItems(table, Qt::MatchExactly).first());
+            page.tadd[1]->click();
+        }
+        page.pn->setText(dir.filePath("out/"));
+        page.gn[0]->setChecked(true);
+        page.Command11->click();
+        QCOMPARE(fixture.messages.size(), 1);
+        const QStringList lines = fixture.messages.first().split('\n');
+        QCOMPARE(lines.first(), "End of Generation");
+        QVERIFY2(lines.filter("Table1").filter("primary key").size() == 1,
+                 qPrintable(fixture.messages.first()));
+        QVERIFY2(lines.filter("Table2").isEmpty(), qPrintable(fixture.messages.first()));
     }
 
     // The solution of an .accdb file: its connection string names the provider that reads it.

@@ -1,6 +1,7 @@
 // The catalogue of an Access file read with libmdb, served as the rows of the ODBC catalogue
 // functions so that the schema rowsets are built from it as from any driver's answers.
 #include "platform/ado/access_catalogue.h"
+#include "platform/ado/access_helper.h"
 #include "platform/ado/connection_attributes.h"
 #include "platform/yielding_call.h"
 
@@ -103,6 +104,7 @@ void readIndexes(MdbTableDef* def, AccessTable* table)
             if (const MdbColumn* column = keyColumn(def, index->key_col_num[k]))
                 read.columns.append(fromMdb(column->name));
         }
+        read.unreadable = read.columns.isEmpty() || read.columns.size() != qsizetype(index->num_keys);
         table->indexes.append(read);
     }
 }
@@ -162,8 +164,10 @@ QList<AccessRelation> readRelations(MdbHandle* mdb)
     return relations;
 }
 
-Status readFile(const QString& path, AccessCatalogue* out)
+// The file opened by the library, or why it cannot be.
+Status openFile(const QString& path, MdbHandle** out)
 {
+    *out = nullptr;
     // A data source that keeps the file in its own settings names none in the string.
     if (path.isEmpty())
         return Status::failure(QStringLiteral("the connection string names no Access file (DBQ)"));
@@ -172,10 +176,18 @@ Status readFile(const QString& path, AccessCatalogue* out)
         return Status::failure(QStringLiteral("the database file %1 does not exist").arg(path));
     if (!info.isFile() || !info.isReadable())
         return Status::failure(QStringLiteral("the database file %1 cannot be read").arg(path));
-    MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
-    if (!mdb)
+    *out = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
+    if (!*out)
         return Status::failure(
             QStringLiteral("%1 is not an Access database file that can be read").arg(path));
+    return {};
+}
+
+Status readFile(const QString& path, AccessCatalogue* out)
+{
+    MdbHandle* mdb = nullptr;
+    if (const Status opened = openFile(path, &mdb); !opened.ok)
+        return opened;
     const auto closing = qScopeGuard([mdb] { mdb_close(mdb); });
     GPtrArray* entries = mdb_read_catalog(mdb, MDB_TABLE);
     if (!entries)
@@ -200,6 +212,12 @@ Status readFile(const QString& path, AccessCatalogue* out)
             readIndexes(def.def, &table);
         out->tables.append(std::move(table));
     }
+    // Every Access file holds the tables of its own catalogue: a file that shows none is no
+    // Access file the library can read (a header and nothing else, scrambled pages).
+    if (out->tables.isEmpty())
+        return Status::failure(
+            QStringLiteral("%1 is not an Access database file that can be read: it holds no table")
+                .arg(path));
     out->relations = readRelations(mdb);
     return {};
 }
@@ -228,18 +246,50 @@ QString dataSourceSetting(const QString& dataSource, const char* key)
     return length > 0 ? QString::fromUtf8(value, std::min<int>(length, int(sizeof(value)) - 1)) : QString();
 }
 
+QString dataSourceOf(const QString& odbcString)
+{
+    for (const ConnectionAttribute& a : connectionAttributes(odbcString)) {
+        if (a.keyIn(odbcString).compare(QLatin1String("dsn"), Qt::CaseInsensitive) == 0)
+            return a.value;
+    }
+    return {};
+}
+
+bool isMdbToolsDriver(const QString& driver)
+{
+    return driver.contains(QLatin1String("mdbtools"), Qt::CaseInsensitive) ||
+           driver.contains(QLatin1String("mdbodbc"), Qt::CaseInsensitive);
+}
+
+// The catalogue, read by the helper, or here when this is the helper.
+Status readCatalogueOf(const QString& odbcString, const QString& path, AccessCatalogue* out)
+{
+    return readsAccessFilesInThisProcess()
+               ? readAccessCatalogue(path, out)
+               : readAccessCatalogueApart(odbcString, path, kAccessReadLimit, out);
+}
+
+} // namespace
+
+bool namesAccessDriver(const QString& odbcString)
+{
+    for (const ConnectionAttribute& a : connectionAttributes(odbcString)) {
+        if (a.keyIn(odbcString).compare(QLatin1String("driver"), Qt::CaseInsensitive) == 0)
+            return isMdbToolsDriver(a.value);
+    }
+    const QString dataSource = dataSourceOf(odbcString);
+    return !dataSource.isEmpty() && isMdbToolsDriver(dataSourceSetting(dataSource, "Driver"));
+}
+
 // The file named by the connection's ODBC string (DBQ or Database, as the driver reads it),
 // or by the settings of the data source it names.
-QString accessFileOf(const Connection::Impl& connection)
+QString accessFileOf(const QString& odbcString)
 {
-    QString dataSource;
-    for (const ConnectionAttribute& a : connectionAttributes(connection.odbcString)) {
-        const QStringView key = a.keyIn(connection.odbcString);
-        if (isFileKey(key))
+    for (const ConnectionAttribute& a : connectionAttributes(odbcString)) {
+        if (isFileKey(a.keyIn(odbcString)))
             return a.value;
-        if (key.compare(QLatin1String("dsn"), Qt::CaseInsensitive) == 0)
-            dataSource = a.value;
     }
+    const QString dataSource = dataSourceOf(odbcString);
     if (dataSource.isEmpty())
         return {};
     for (const char* key : {"DBQ", "Database"}) {
@@ -249,8 +299,6 @@ QString accessFileOf(const Connection::Impl& connection)
     }
     return {};
 }
-
-} // namespace
 
 const AccessTable* AccessCatalogue::table(const QString& name) const
 {
@@ -295,6 +343,11 @@ Status AccessRows::tableRows(TableRowset rowset, const TableRef& ref, RawRows* o
         for (const AccessIndex& index : table ? table->indexes : QList<AccessIndex>()) {
             if (!index.primary)
                 continue;
+            // A key read in part is no key: code written on it would update the wrong rows.
+            if (index.unreadable)
+                return Status::failure(
+                    QStringLiteral("the file holds a primary key of %1 (%2) whose columns cannot be read")
+                        .arg(table->name, index.name));
             for (qsizetype k = 0; k < index.columns.size(); ++k)
                 out->rows.append({QString(), QString(), table->name, index.columns[k], QString::number(k + 1),
                                   index.name});
@@ -327,6 +380,8 @@ Status AccessRows::tableRows(TableRowset rowset, const TableRef& ref, RawRows* o
         out->columns = textFields({"TABLE_CAT", "TABLE_SCHEM", "TABLE_NAME", "NON_UNIQUE", "INDEX_QUALIFIER",
                                    "INDEX_NAME", "TYPE", "ORDINAL_POSITION", "COLUMN_NAME"});
         for (const AccessIndex& index : table ? table->indexes : QList<AccessIndex>()) {
+            if (index.unreadable)
+                continue; // its columns in part would make another index
             for (qsizetype k = 0; k < index.columns.size(); ++k)
                 out->rows.append({QString(), QString(), table->name, index.unique ? "0" : "1", QString(),
                                   index.name, QString::number(SQL_INDEX_OTHER), QString::number(k + 1),
@@ -349,8 +404,11 @@ Status accessCatalogueOf(Connection::Impl& connection, std::shared_ptr<const Acc
     if (!connection.accessCatalogue) {
         auto catalogue = std::make_shared<AccessCatalogue>();
         auto status = std::make_shared<Status>();
-        const QString path = accessFileOf(connection);
-        runWhileYielding([catalogue, status, path] { *status = readAccessCatalogue(path, catalogue.get()); });
+        const QString path = accessFileOf(connection.odbcString);
+        const QString odbcString = connection.odbcString;
+        runWhileYielding([catalogue, status, odbcString, path] {
+            *status = readCatalogueOf(odbcString, path, catalogue.get());
+        });
         connection.accessCatalogue = catalogue;
         connection.accessFailure = *status;
     }
@@ -358,15 +416,26 @@ Status accessCatalogueOf(Connection::Impl& connection, std::shared_ptr<const Acc
     return connection.accessFailure;
 }
 
-bool accessDiscoveryFields(const AccessCatalogue& catalogue, const QString& sql, const QString& quote,
-                           QList<Field>* out)
+Status readAccessCatalogueFirst(const QString& odbcString, std::shared_ptr<const AccessCatalogue>* out)
+{
+    out->reset();
+    if (!namesAccessDriver(odbcString))
+        return {};
+    auto catalogue = std::make_shared<AccessCatalogue>();
+    const Status read = readCatalogueOf(odbcString, accessFileOf(odbcString), catalogue.get());
+    if (read.ok)
+        *out = std::move(catalogue);
+    return read;
+}
+
+const AccessTable* accessTableRead(const AccessCatalogue& catalogue, const QString& sql, const QString& quote)
 {
     static const QRegularExpression discovery(QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+(.+?)\\s*$"),
                                               QRegularExpression::CaseInsensitiveOption |
                                                   QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = discovery.match(sql);
     if (!match.hasMatch())
-        return false;
+        return nullptr;
     QString written = match.captured(1);
     // A name in the driver's quotes (inner quotes doubled) or in brackets, else as written.
     if (!quote.isEmpty() && written.size() >= 2 * quote.size() && written.startsWith(quote) &&
@@ -376,12 +445,38 @@ bool accessDiscoveryFields(const AccessCatalogue& catalogue, const QString& sql,
              written.endsWith(QLatin1Char(']')))
         written = written.mid(1, written.size() - 2);
     for (const AccessTable& t : catalogue.tables) {
-        if (written == t.name) {
-            *out = t.columns;
-            return true;
-        }
+        if (written == t.name)
+            return &t;
     }
-    return false;
+    return nullptr;
+}
+
+Status accessRowsReadable(Connection::Impl& connection, const AccessTable& table, const QString& sql)
+{
+    if (readsAccessFilesInThisProcess())
+        return {};
+    if (const auto known = connection.accessRowsRead.constFind(table.name);
+        known != connection.accessRowsRead.constEnd())
+        return *known;
+    auto status = std::make_shared<Status>();
+    const QString odbcString = connection.odbcString, name = table.name;
+    runWhileYielding([status, odbcString, sql, name] {
+        *status = checkAccessRowsApart(odbcString, sql, name, kAccessRowsReadLimit);
+    });
+    if (!status->ok)
+        *status =
+            Status::failure(QStringLiteral("the rows of %1 cannot be read: %2").arg(name, status->message));
+    connection.accessRowsRead.insert(name, *status);
+    return *status;
+}
+
+bool accessDiscoveryFields(const AccessCatalogue& catalogue, const QString& sql, const QString& quote,
+                           QList<Field>* out)
+{
+    const AccessTable* table = accessTableRead(catalogue, sql, quote);
+    if (table)
+        *out = table->columns;
+    return table;
 }
 
 } // namespace platform::ado

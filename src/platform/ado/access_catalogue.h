@@ -2,6 +2,8 @@
 // The catalogue of an Access file (.mdb, .accdb), read from the file itself with MDBTools'
 // library: the MDBTools ODBC driver reports no keys and no relationships and crashes when
 // asked for indexes. Rows still come through the driver; only the catalogue comes from here.
+// The library crashes or loops on damaged files, so the program reads the file through the
+// helper program (access_helper.h), which runs the readers declared here.
 
 #include "platform/ado/catalogue_rows.h"
 
@@ -14,7 +16,8 @@ struct AccessIndex {
     QString name;
     bool primary = false;
     bool unique = false;
-    QStringList columns; // in key order
+    QStringList columns;     // in key order
+    bool unreadable = false; // the file names key columns the library cannot read
 };
 
 // One relationship of the file's relationships table: the child's columns refer to the
@@ -45,7 +48,6 @@ struct AccessCatalogue {
 // Reads the catalogue of the Access file at `path`; a file the library cannot read gives
 // the reason.
 Status readAccessCatalogue(const QString& path, AccessCatalogue* out);
-
 // The catalogue functions' rows, served from an Access file's catalogue in the shapes the
 // ODBC functions give them.
 class AccessRows : public CatalogueRows
@@ -67,6 +69,26 @@ private:
 // cannot be read.
 bool isAccessConnection(const Connection::Impl& connection);
 Status accessCatalogueOf(Connection::Impl& connection, std::shared_ptr<const AccessCatalogue>* out);
+
+// Whether an ODBC string names the MDBTools driver, itself or through its data source; the
+// Access file it names (DBQ or Database, as the driver reads it, or the data source's).
+bool namesAccessDriver(const QString& odbcString);
+QString accessFileOf(const QString& odbcString);
+
+// Before the driver opens the file (its connect reads the catalogue with the same library):
+// for a string of the MDBTools driver, the file's catalogue read by the helper, or why the
+// file cannot be read; nothing for any other string.
+Status readAccessCatalogueFirst(const QString& odbcString, std::shared_ptr<const AccessCatalogue>* out);
+
+// The table of the catalogue that a statement reading all of it ("SELECT * from <table>",
+// with no text after the name) reads; null for any other statement.
+const AccessTable* accessTableRead(const AccessCatalogue& catalogue, const QString& sql,
+                                   const QString& quote);
+
+// Whether the helper could read every row of `table` with `sql` (a statement that reads all
+// of it), as the driver will read them here; asked once per connection and table: the
+// driver's reads of a damaged table would crash or never end.
+Status accessRowsReadable(Connection::Impl& connection, const AccessTable& table, const QString& sql);
 
 // The fields of a column-discovery statement ("SELECT * from <table>") that names a table of
 // the catalogue, with no text after the name; false for any other statement.

@@ -205,11 +205,15 @@ double normalised(double value, int type)
 QRegularExpression likePattern(const QString& pattern)
 {
     QString expression;
-    for (const QChar c : pattern) {
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
         if (c == QLatin1Char('%'))
             expression += QStringLiteral(".*");
         else if (c == QLatin1Char('_'))
             expression += QLatin1Char('.');
+        else if (c.isHighSurrogate() && i + 1 < pattern.size() && pattern[i + 1].isLowSurrogate())
+            // A character beyond the Basic Multilingual Plane is escaped whole, not by halves.
+            expression += QRegularExpression::escape(pattern.mid(i++, 2));
         else
             expression += QRegularExpression::escape(QString(c));
     }

@@ -14,16 +14,18 @@ namespace
 // Long enough for a slow server, short enough that a wrong host never freezes the window.
 constexpr SQLUINTEGER loginTimeoutSeconds = 15;
 
+// The items read are plain ASCII names. They are asked through the narrow call: given the
+// wide one, the driver manager has an ANSI driver (MDBTools') fill a buffer of its own, which
+// that driver leaves without a NUL, and then reads past its end converting it into ours.
 QString readInfo(SQLHDBC dbc, SQLUSMALLINT item)
 {
-    SQLWCHAR buffer[256] = {};
+    SQLCHAR buffer[256] = {};
     SQLSMALLINT length = 0;
-    if (!odbc::succeeded(SQLGetInfoW(dbc, item, buffer, sizeof(buffer) - sizeof(SQLWCHAR), &length)))
+    if (!odbc::succeeded(SQLGetInfo(dbc, item, buffer, sizeof(buffer) - 1, &length)))
         return {};
     // The returned length counts; some drivers write no terminating NUL after the text.
-    const qsizetype units =
-        std::clamp<qsizetype>(length / qsizetype(sizeof(SQLWCHAR)), 0, qsizetype(std::size(buffer)) - 1);
-    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), units);
+    const qsizetype bytes = std::clamp<qsizetype>(length, 0, qsizetype(sizeof(buffer)) - 1);
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(buffer), bytes);
     const qsizetype nul = text.indexOf(QChar(0));
     return nul < 0 ? text : text.left(nul);
 }
@@ -167,11 +169,10 @@ Connection::~Connection() = default;
 
 Status driverConnect(SQLHDBC dbc, const QString& odbcString)
 {
-    SQLWCHAR completed[1024] = {};
-    SQLSMALLINT completedLength = 0;
-    const SQLRETURN rc =
-        SQLDriverConnectW(dbc, nullptr, odbc::wide(odbcString), SQL_NTS, completed,
-                          SQLSMALLINT(std::size(completed)), &completedLength, SQL_DRIVER_NOPROMPT);
+    // No buffer for the completed string: nothing here reads it, and the driver manager's
+    // copy into one reads past the end of its own text.
+    const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, odbc::wide(odbcString), SQL_NTS, nullptr, 0, nullptr,
+                                           SQL_DRIVER_NOPROMPT);
     if (odbc::succeeded(rc))
         return {};
     QStringList reasons{odbc::diagnostics(SQL_HANDLE_DBC, dbc), missingDatabaseFile(odbcString)};
@@ -192,8 +193,12 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
     Status status;
     QString quote, dbmsName, driverName, catalog, openedWith;
     UnquotedCase unquotedCase = UnquotedCase::AsWritten;
+    std::shared_ptr<const AccessCatalogue> accessCatalogue;
     // The login timeout bounds the wait; the window stays live meanwhile.
     runWhileYielding([&] {
+        status = readAccessCatalogueFirst(odbcString, &accessCatalogue);
+        if (!status.ok)
+            return;
         SQLHENV env = odbc::environment();
         if (env == SQL_NULL_HENV) {
             status = Status::failure(QStringLiteral("the ODBC driver manager cannot be initialised"));
@@ -238,6 +243,8 @@ Status Connection::open(const QString& connectionString, ResultReading reading)
         impl_->traits = driverTraits(dbmsName, driverName);
         impl_->catalog = catalog;
         impl_->odbcString = openedWith;
+        if (impl_->traits.accessFile)
+            impl_->accessCatalogue = std::move(accessCatalogue);
     }
     return status;
 }

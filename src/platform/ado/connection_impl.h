@@ -4,6 +4,8 @@
 #include "platform/ado/driver_traits.h"
 #include "platform/ado/odbc_support.h"
 
+#include <QHash>
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -47,6 +49,7 @@ struct Connection::Impl {
     // could not be read (access_catalogue.cpp).
     std::shared_ptr<const AccessCatalogue> accessCatalogue;
     Status accessFailure;
+    QHash<QString, Status> accessRowsRead; // by table: whether the helper read every row
 
     bool open() const { return link && link->connected && !link->lost; }
     // Lets go of the link: closed at once, or by the call still using it when it returns.

@@ -1,6 +1,7 @@
 #include "platform/ado/row_cursor.h"
 
 #include "platform/ado/access_queries.h"
+#include "platform/ado/access_stored_values.h"
 #include "platform/ado/connection_impl.h"
 #include "platform/yielding_call.h"
 
@@ -24,6 +25,8 @@ struct RowCursor::State {
     // The statement goes before the connection handle it was made on.
     std::shared_ptr<Link> link;
     odbc::Statement statement;
+    // On an Access table: its values as the file stores them, where the driver's text is wrong.
+    std::unique_ptr<AccessStoredValues> stored;
 };
 
 struct RowCursor::Derived {
@@ -175,8 +178,11 @@ Status RowCursor::fetch(int count, QList<QStringList>* rows)
                 failedWith(&status, read);
             else if (end)
                 finish();
-            else
+            else {
+                if (state_->stored && !state_->stored->fillNext(&row))
+                    state_->stored.reset();
                 rows->append(std::move(row));
+            }
         }
     });
     return status;
@@ -217,6 +223,7 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
     // The MDBTools driver cannot sort and filters wrongly: its rows are filtered and sorted
     // here, with the column types of the file.
     std::shared_ptr<const AccessCatalogue> catalogue;
+    const AccessTable* accessTable = nullptr;
     if (isAccessConnection(*impl_) && accessCatalogueOf(*impl_, &catalogue).ok) {
         AccessQueryPlan plan;
         Status refused;
@@ -230,7 +237,14 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
         }
         if (!refused.ok)
             return refused;
+        accessTable = accessTableRead(*catalogue, sql, impl_->identifierQuote);
+        if (accessTable) {
+            const Status readable = accessRowsReadable(*impl_, *accessTable, sql);
+            if (!readable.ok)
+                return readable;
+        }
     }
+    const QString accessFile = accessTable ? accessFileOf(impl_->odbcString) : QString();
     std::unique_ptr<RowCursor::State> state;
     QList<Field> fields;
     Status status;
@@ -248,6 +262,8 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
             status = state->statement.failure(QStringLiteral("the statement failed"));
         else
             status = odbc::describeColumns(state->statement, &fields);
+        if (status.ok && accessTable)
+            state->stored = AccessStoredValues::open(accessFile, *accessTable);
         if (!status.ok && !lost)
             lost = odbc::connectionLost(SQL_HANDLE_STMT, state->statement.handle(), state->link->dbc);
     });
