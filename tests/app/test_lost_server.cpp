@@ -9,6 +9,7 @@
 #include "support/fixture_db.h"
 #include "support/page_controls.h"
 #include "support/pausable_pg.h"
+#include "support/private_mariadb.h"
 #include "support/synthetic_schema.h"
 #include "window_fixture.h"
 
@@ -36,6 +37,7 @@ namespace
 {
 
 constexpr int kPgTables = 400;
+constexpr int kMariadbTables = 300;
 constexpr int kSqliteTables = 3000;
 // Set for the child process of killedWhileWriting: the connection string and the folder.
 constexpr char kChildCnx[] = "QUILLMERE_TEST_CHILD_CNX";
@@ -337,6 +339,53 @@ private slots:
                      fixture.messages[0].endsWith(").\nConnect again."),
                  qPrintable(fixture.messages[0]));
         QCOMPARE(w.statusPanel(1), QString::fromLatin1(app::kNotConnected));
+        QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
+    }
+
+    // A MariaDB server killed during a run: its driver refuses even a new statement on the
+    // dropped link. The run stops with one message naming the lost connection, as on
+    // PostgreSQL, and replaces nothing.
+    void mariadbServerKilledDuringARun_data()
+    {
+        QTest::addColumn<int>("afterMs");
+        QTest::newRow("as the run begins") << 0;
+        QTest::newRow("while the run reads") << 150;
+    }
+    void mariadbServerKilledDuringARun()
+    {
+        QFETCH(int, afterMs);
+        testsupport::PrivateMariadb server;
+        if (!server.isRunning()) {
+            if (testsupport::mariadbRequired())
+                QFAIL("no MariaDB server could be started, although this run started one");
+            QSKIP("no MariaDB server can be started here");
+        }
+        const QString script = scripts_.filePath("lost_mariadb.sql");
+        QVERIFY(
+            testsupport::writeSyntheticSchema(script, kMariadbTables, testsupport::SchemaDialect::Mariadb));
+        const QString cnx = testsupport::mariadbFixture(script);
+        QVERIFY(!cnx.isEmpty());
+        QTemporaryDir out;
+        WindowFixture fixture;
+        fixture.start();
+        app::MainWindow& w = fixture.window();
+        QVERIFY(prepareRun(w, cnx, out.path() + '/'));
+        const testsupport::VbPageControls vb(&w);
+        vb.Command11->click();
+        QCOMPARE(fixture.messages, QStringList{"End of Generation"});
+        const Files earlier = filesOf(out.path());
+        QVERIFY(earlier.size() >= 4);
+
+        fixture.messages.clear();
+        QTimer::singleShot(afterMs, [&] { server.kill(); });
+        vb.Command11->click();
+        QCOMPARE(fixture.messages.size(), 1);
+        const QString message = fixture.messages[0];
+        QVERIFY2(message.startsWith("Generation stopped: the connection to the database was lost: "),
+                 qPrintable(message.left(500)));
+        QVERIFY2(message.endsWith("No file was replaced: the files of the earlier run are as they were."),
+                 qPrintable(message.left(500)));
+        QVERIFY2(message.count('\n') <= 2, qPrintable(message.left(500)));
         QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
     }
 

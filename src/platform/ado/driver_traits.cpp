@@ -16,10 +16,13 @@ struct Known {
 };
 
 constexpr Known kKnown[] = {
-    {"PostgreSQL", "psqlodbc", {true, true, false, KeyOrder::AsReported}, "UseDeclareFetch=1;Fetch=500;"},
+    {"PostgreSQL",
+     "psqlodbc",
+     {true, true, false, KeyOrder::AsReported, WholeRowsets::Postgres},
+     "UseDeclareFetch=1;Fetch=500;"},
     {"SQLite", "sqlite3odbc", {false, true, false, KeyOrder::TableInfo}, "StepAPI=1;"},
-    {"MariaDB", nullptr, {false, false, false, KeyOrder::KeyIndex}, ""},
-    {"MySQL", nullptr, {false, false, false, KeyOrder::KeyIndex}, ""},
+    {"MariaDB", nullptr, {false, false, false, KeyOrder::KeyIndex, WholeRowsets::Mariadb, true}, ""},
+    {"MySQL", nullptr, {false, false, false, KeyOrder::KeyIndex, WholeRowsets::Mariadb, true}, ""},
     {"MDBTOOLS", "mdbodbc", {false, false, true, KeyOrder::AsReported}, ""},
 };
 

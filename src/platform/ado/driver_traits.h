@@ -15,9 +15,12 @@ enum class KeyOrder {
     KeyIndex,   // MariaDB and MySQL number them in table order: the key's index has it
 };
 
+// Whose statements read the key and index rowsets for every table at once.
+enum class WholeRowsets { None, Postgres, Mariadb };
+
 struct DriverTraits {
-    // The catalogue rowsets can be read for every table in one statement, and the columns
-    // of every table described from the catalogue (PostgreSQL's system tables).
+    // The columns of every table can be described from the catalogue (PostgreSQL's system
+    // tables).
     bool catalogueQueries = false;
     // One listing of every object holds, for each name, exactly the objects a lookup of
     // that name finds, in the same order; other drivers are asked name by name.
@@ -26,6 +29,10 @@ struct DriverTraits {
     // and crashes on some of its catalogue calls.
     bool accessFile = false;
     KeyOrder keyOrder = KeyOrder::AsReported;
+    WholeRowsets wholeRowsets = WholeRowsets::None;
+    // Foreign-key rows that tie on the driver's sort (MariaDB's: the same KEY_SEQ and parent
+    // table name) come in no set order.
+    bool unorderedKeyTies = false;
 };
 
 // The traits of a connection whose driver reports these DBMS and driver (file) names.
