@@ -2,8 +2,10 @@
 // field by field and row by row, what the driver gives when asked table by table: keys of
 // several columns, two keys to one parent, a key to a unique column, the rules, tables of
 // another database on the same server (with the same names, and a key that crosses over).
+// A server killed under them is a lost connection, whichever call meets it first.
 #include "platform/ado/ado.h"
 #include "support/fixture_db.h"
+#include "support/private_mariadb.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -119,6 +121,41 @@ private slots:
                 QCOMPARE(everything(kept), everything(direct));
             }
         }
+    }
+
+    // A server killed before a rowset is read: whichever call meets the dropped link first
+    // (MariaDB's driver, once it has seen the link drop, refuses even a new statement), the
+    // read fails as a lost connection and closes the connection, never as a failed read.
+    void killedServerIsALostConnection_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("primary keys") << int(adSchemaPrimaryKeys);
+        QTest::newRow("foreign keys") << int(adSchemaForeignKeys);
+        QTest::newRow("indexes") << int(adSchemaIndexes);
+    }
+    void killedServerIsALostConnection()
+    {
+        QFETCH(int, kind);
+        testsupport::PrivateMariadb server;
+        if (!server.isRunning()) {
+            if (testsupport::mariadbRequired())
+                QFAIL("no MariaDB server could be started, although this run started one");
+            QSKIP("no MariaDB server can be started here");
+        }
+        const QString cnx = testsupport::mariadbFixture("catalogue/run_mariadb.sql");
+        QVERIFY(!cnx.isEmpty());
+        Connection connection;
+        QVERIFY(connection.open(cnx).ok);
+        CatalogueCache cache;
+        Recordset rs;
+        QVERIFY(connection.openSchema(adSchemaTables, {}, &rs, &cache).ok);
+        QVERIFY(rs.fields().size() == 4 && !rs.eof());
+
+        server.kill();
+        const Status read = connection.openSchema(kind, {}, &rs, &cache);
+        QVERIFY(!read.ok);
+        QVERIFY2(read.linkLost, qPrintable(read.message));
+        QCOMPARE(connection.state(), int(adStateClosed));
     }
 };
 
