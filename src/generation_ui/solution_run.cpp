@@ -73,6 +73,11 @@ void generateSolution(RunWindow& window)
 
     page.tickWebConfig();
     QStringList tables = page.chosenTables();
+    const generators::web::SolutionInputs folders = solutionInputs(window, tables);
+    if (const auto fault = generators::readyOutputFolders({folders.spg, folders.ppg})) {
+        WindowHost(window).message(*fault);
+        return;
+    }
     aspx.setProjectName(dialog.projectName());
 
     QStringList problems = writeSolution(window, tables);
