@@ -65,7 +65,7 @@ std::optional<QString> readyOutputFolders(const QStringList& folders)
 
 bool readyOutputFolder(RunContext& ctx, const QString& folder)
 {
-    if (ctx.output && !ctx.placesOutput)
+    if (!ctx.output || !ctx.placesOutput)
         return true;
     const std::optional<QString> fault = readyOutputFolders({folder});
     if (fault)

@@ -111,8 +111,9 @@ QString endOfGenerationText(const QStringList& problems, const QStringList& tabl
 // Readies the folder a run writes into, before it writes: the folder is made, the
 // temporary files that killed runs left there are removed, and a temporary file is tried.
 // When the folder cannot be written, the run's one message names it with the reason and
-// the run writes nothing (false). A run inside another (a solution's) leaves this to the
-// run that owns the output.
+// the run writes nothing (false). Only a run that stages its files and puts them in place
+// does so: one inside another (a solution's) leaves it to the run that owns the output, and
+// one that writes straight to the final names meets the folder file by file.
 bool readyOutputFolder(RunContext& ctx, const QString& folder);
 // The same for the folders of a run made of several: the message when one of them cannot
 // be written, none when each can.
