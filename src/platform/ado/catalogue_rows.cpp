@@ -111,10 +111,21 @@ Status DriverRows::tables(const QString& name, QList<TableRef>* out)
     const int cat = raw.column("TABLE_CAT"), schem = raw.column("TABLE_SCHEM"),
               tname = raw.column("TABLE_NAME"), type = raw.column("TABLE_TYPE");
     // The catalog argument may be read as a pattern too ("shop_a" matching "shopXa").
+    const qsizetype first = out->size();
     for (const QStringList& row : raw.rows) {
         if ((name.isEmpty() || at(row, tname) == name) &&
             (ownCatalog.isEmpty() || at(row, cat) == ownCatalog))
             out->append({at(row, cat), at(row, schem), at(row, tname), at(row, type)});
+    }
+    // Names that differ only in case tie on such a driver's sort: they are put in one order.
+    if (connection_.traits.unorderedTies) {
+        for (auto from = out->begin() + first; from != out->end();) {
+            auto to = std::next(from);
+            while (to != out->end() && to->name.compare(from->name, Qt::CaseInsensitive) == 0)
+                ++to;
+            std::stable_sort(from, to, [](const TableRef& a, const TableRef& b) { return a.name < b.name; });
+            from = to;
+        }
     }
     return {};
 }

@@ -21,8 +21,8 @@ constexpr Known kKnown[] = {
      {true, true, false, KeyOrder::AsReported, WholeRowsets::Postgres},
      "UseDeclareFetch=1;Fetch=500;"},
     {"SQLite", "sqlite3odbc", {false, true, false, KeyOrder::TableInfo}, "StepAPI=1;"},
-    {"MariaDB", nullptr, {false, false, false, KeyOrder::KeyIndex, WholeRowsets::Mariadb, true}, ""},
-    {"MySQL", nullptr, {false, false, false, KeyOrder::KeyIndex, WholeRowsets::Mariadb, true}, ""},
+    {"MariaDB", nullptr, {false, true, false, KeyOrder::KeyIndex, WholeRowsets::Mariadb, true}, ""},
+    {"MySQL", nullptr, {false, true, false, KeyOrder::KeyIndex, WholeRowsets::Mariadb, true}, ""},
     {"MDBTOOLS", "mdbodbc", {false, false, true, KeyOrder::AsReported}, ""},
 };
 

@@ -30,9 +30,9 @@ struct DriverTraits {
     bool accessFile = false;
     KeyOrder keyOrder = KeyOrder::AsReported;
     WholeRowsets wholeRowsets = WholeRowsets::None;
-    // Foreign-key rows that tie on the driver's sort (MariaDB's: the same KEY_SEQ and parent
-    // table name) come in no set order.
-    bool unorderedKeyTies = false;
+    // Rows that tie on the driver's sort come in no set order (MariaDB's compares names
+    // regardless of case: tables named alike, foreign-key rows of one KEY_SEQ and parent).
+    bool unorderedTies = false;
 };
 
 // The traits of a connection whose driver reports these DBMS and driver (file) names.

@@ -4,6 +4,8 @@
 // order and values.
 #include "platform/ado/catalogue_rows.h"
 
+#include <QSet>
+
 namespace platform::ado
 {
 
@@ -17,6 +19,40 @@ Status readOwnDatabase(Connection::Impl& connection, const QString& sql, RowsByT
     if (connection.catalog.isEmpty())
         return Status::failure(QStringLiteral("the connection names no database"));
     return readRowsByTable(connection, sql, out);
+}
+
+// One statement's rows, under the catalogue time limit.
+Status readStatement(Connection::Impl& connection, const QString& sql, RawRows* out)
+{
+    const odbc::WideArg text(sql);
+    return catalogueCall(
+        connection, [=](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, out);
+}
+
+// A text as a string constant.
+QString sqlText(const QString& text)
+{
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + escaped + QLatin1Char('\'');
+}
+
+// Names joined as the server compares them: regardless of case.
+QString foldedKey(const QStringList& names)
+{
+    return names.join(QChar(0x1f)).toCaseFolded();
+}
+
+// A rule's name as the driver's number.
+QString ruleNumber(const QString& rule)
+{
+    static const QHash<QString, QString> numbers{{QStringLiteral("RESTRICT"), QStringLiteral("1")},
+                                                 {QStringLiteral("NO ACTION"), QStringLiteral("3")},
+                                                 {QStringLiteral("CASCADE"), QStringLiteral("0")},
+                                                 {QStringLiteral("SET NULL"), QStringLiteral("2")},
+                                                 {QStringLiteral("SET DEFAULT"), QStringLiteral("4")}};
+    return numbers.value(rule.toUpper());
 }
 
 } // namespace
@@ -35,27 +71,79 @@ Status mariadbPrimaryKeys(Connection::Impl& connection, RowsByTable* out)
 
 Status mariadbForeignKeys(Connection::Impl& connection, RowsByTable* out)
 {
-    const QString rule =
-        QStringLiteral("CASE %1 WHEN 'RESTRICT' THEN 1 WHEN 'NO ACTION' THEN 3 "
-                       "WHEN 'CASCADE' THEN 0 WHEN 'SET NULL' THEN 2 WHEN 'SET DEFAULT' THEN 4 END");
-    return readOwnDatabase(
+    // The driver joins three information_schema tables; over a whole database the server
+    // joins them without an index, in seconds. Each is read here for one database instead,
+    // and joined as the server would (names compared regardless of case). The rows come
+    // in the driver's order: the key column rows are sorted by the server on the driver's
+    // keys, and the join only drops or repeats a row in place.
+    if (connection.catalog.isEmpty())
+        return Status::failure(QStringLiteral("the connection names no database"));
+    RawRows keyColumns, constraints;
+    Status status = readStatement(
         connection,
         QStringLiteral(
-            "SELECT '' AS OWNER_SCHEMA, A.TABLE_NAME AS OWNER_TABLE, A.REFERENCED_TABLE_SCHEMA PKTABLE_CAT, "
-            "NULL PKTABLE_SCHEM, "
-            "A.REFERENCED_TABLE_NAME PKTABLE_NAME, A.REFERENCED_COLUMN_NAME PKCOLUMN_NAME, "
-            "A.TABLE_SCHEMA FKTABLE_CAT, NULL FKTABLE_SCHEM, A.TABLE_NAME FKTABLE_NAME, "
-            "A.COLUMN_NAME FKCOLUMN_NAME, A.POSITION_IN_UNIQUE_CONSTRAINT KEY_SEQ, %1 UPDATE_RULE, "
-            "%2 DELETE_RULE, A.CONSTRAINT_NAME FK_NAME, 'PRIMARY' PK_NAME, 7 AS DEFERRABILITY "
-            "FROM INFORMATION_SCHEMA.KEY_COLUMN_USAGE A "
-            "JOIN INFORMATION_SCHEMA.KEY_COLUMN_USAGE B ON (B.TABLE_SCHEMA = A.REFERENCED_TABLE_SCHEMA "
-            "AND B.TABLE_NAME = A.REFERENCED_TABLE_NAME AND B.COLUMN_NAME = A.REFERENCED_COLUMN_NAME) "
-            "JOIN INFORMATION_SCHEMA.REFERENTIAL_CONSTRAINTS RC ON (RC.CONSTRAINT_NAME = A.CONSTRAINT_NAME "
-            "AND RC.TABLE_NAME = A.TABLE_NAME AND RC.CONSTRAINT_SCHEMA = A.TABLE_SCHEMA) "
-            "WHERE B.CONSTRAINT_NAME = 'PRIMARY' AND A.TABLE_SCHEMA = BINARY DATABASE() "
-            "ORDER BY FKTABLE_CAT, FKTABLE_SCHEM, FKTABLE_NAME, KEY_SEQ, PKTABLE_NAME")
-            .arg(rule.arg(QStringLiteral("RC.UPDATE_RULE")), rule.arg(QStringLiteral("RC.DELETE_RULE"))),
-        out);
+            "SELECT TABLE_SCHEMA, TABLE_NAME, COLUMN_NAME, CONSTRAINT_NAME, "
+            "POSITION_IN_UNIQUE_CONSTRAINT, REFERENCED_TABLE_SCHEMA, REFERENCED_TABLE_NAME, "
+            "REFERENCED_COLUMN_NAME FROM INFORMATION_SCHEMA.KEY_COLUMN_USAGE "
+            "WHERE TABLE_SCHEMA = BINARY %1 AND REFERENCED_COLUMN_NAME IS NOT NULL "
+            "ORDER BY TABLE_SCHEMA, TABLE_NAME, POSITION_IN_UNIQUE_CONSTRAINT, REFERENCED_TABLE_NAME")
+            .arg(sqlText(connection.catalog)),
+        &keyColumns);
+    if (status.ok)
+        status = readStatement(connection,
+                               QStringLiteral("SELECT CONSTRAINT_NAME, TABLE_NAME, UPDATE_RULE, DELETE_RULE "
+                                              "FROM INFORMATION_SCHEMA.REFERENTIAL_CONSTRAINTS "
+                                              "WHERE CONSTRAINT_SCHEMA = %1")
+                                   .arg(sqlText(connection.catalog)),
+                               &constraints);
+    if (!status.ok)
+        return status;
+    enum { schema, table, column, name, position, refSchema, refTable, refColumn };
+
+    // The referenced tables' primary key columns, for each database a key refers to.
+    QHash<QString, int> primaryColumns; // by folded schema, table and column: how many
+    QSet<QString> schemasRead;
+    for (const QStringList& row : keyColumns.rows) {
+        const QString refers = at(row, refSchema).toCaseFolded();
+        if (schemasRead.contains(refers))
+            continue;
+        schemasRead.insert(refers);
+        RawRows primary;
+        status = readStatement(connection,
+                               QStringLiteral("SELECT TABLE_SCHEMA, TABLE_NAME, COLUMN_NAME "
+                                              "FROM INFORMATION_SCHEMA.KEY_COLUMN_USAGE "
+                                              "WHERE CONSTRAINT_NAME = 'PRIMARY' AND TABLE_SCHEMA = %1")
+                                   .arg(sqlText(at(row, refSchema))),
+                               &primary);
+        if (!status.ok)
+            return status;
+        for (const QStringList& key : primary.rows)
+            ++primaryColumns[foldedKey({at(key, 0), at(key, 1), at(key, 2)})];
+    }
+    QMultiHash<QString, QStringList> rulesOf; // by folded constraint and table
+    for (const QStringList& row : constraints.rows)
+        rulesOf.insert(foldedKey({at(row, 0), at(row, 1)}), {ruleNumber(at(row, 2)), ruleNumber(at(row, 3))});
+
+    out->columns.clear();
+    for (const char* field : {"PKTABLE_CAT", "PKTABLE_SCHEM", "PKTABLE_NAME", "PKCOLUMN_NAME", "FKTABLE_CAT",
+                              "FKTABLE_SCHEM", "FKTABLE_NAME", "FKCOLUMN_NAME", "KEY_SEQ", "UPDATE_RULE",
+                              "DELETE_RULE", "FK_NAME", "PK_NAME", "DEFERRABILITY"})
+        out->columns.append({QString::fromLatin1(field), adVarWChar});
+    out->rows.clear();
+    for (const QStringList& row : keyColumns.rows) {
+        const int repeats =
+            primaryColumns.value(foldedKey({at(row, refSchema), at(row, refTable), at(row, refColumn)}));
+        // Each matching constraint row, repeated once per matching key column, as a join does.
+        const QList<QStringList> rules = rulesOf.values(foldedKey({at(row, name), at(row, table)}));
+        for (auto rule = rules.crbegin(); rule != rules.crend(); ++rule) {
+            for (int i = 0; i < repeats; ++i)
+                out->rows[RowsByTable::key(QString(), at(row, table))].append(
+                    {at(row, refSchema), QString(), at(row, refTable), at(row, refColumn), at(row, schema),
+                     QString(), at(row, table), at(row, column), at(row, position), rule->at(0), rule->at(1),
+                     at(row, name), QStringLiteral("PRIMARY"), QStringLiteral("7")});
+        }
+    }
+    return {};
 }
 
 Status mariadbStatistics(Connection::Impl& connection, RowsByTable* out)

@@ -315,7 +315,7 @@ Status foreignKeysRowset(CatalogueRows& source, const DriverTraits& traits,
                 matches(restrictions, 1, at(row, pkSchem)) && matches(restrictions, 2, at(row, pkTable)))
                 wanted.append(row);
         }
-        if (traits.unorderedKeyTies)
+        if (traits.unorderedTies)
             orderTies(&wanted, seq, pkCat, pkTable, fkName);
         // Drivers order by parent table and KEY_SEQ, which interleaves two keys to one
         // parent. A key is its parent and its name; a repeated KEY_SEQ starts another key.
