@@ -342,24 +342,19 @@ private slots:
         QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
     }
 
-    // A MariaDB server killed during a run: its driver refuses even a new statement on the
-    // dropped link. The run stops with one message naming the lost connection, as on
-    // PostgreSQL, and replaces nothing.
+    // A MariaDB server killed as a run begins, or while the window is connected before it:
+    // once its driver has seen the link drop it refuses even a new statement. The run stops with one message
+    // naming the lost connection, as on PostgreSQL, and replaces nothing.
     void mariadbServerKilledDuringARun_data()
     {
-        QTest::addColumn<int>("afterMs");
-        QTest::newRow("as the run begins") << 0;
-        QTest::newRow("while the run reads") << 150;
+        QTest::addColumn<bool>("beforeTheRun");
+        QTest::newRow("as the run begins") << false;
+        QTest::newRow("between Connect and the run") << true;
     }
     void mariadbServerKilledDuringARun()
     {
-        QFETCH(int, afterMs);
-        testsupport::PrivateMariadb server;
-        if (!server.isRunning()) {
-            if (testsupport::mariadbRequired())
-                QFAIL("no MariaDB server could be started, although this run started one");
-            QSKIP("no MariaDB server can be started here");
-        }
+        QFETCH(bool, beforeTheRun);
+        QUILLMERE_PRIVATE_MARIADB(server);
         const QString script = scripts_.filePath("lost_mariadb.sql");
         QVERIFY(
             testsupport::writeSyntheticSchema(script, kMariadbTables, testsupport::SchemaDialect::Mariadb));
@@ -377,7 +372,12 @@ private slots:
         QVERIFY(earlier.size() >= 4);
 
         fixture.messages.clear();
-        QTimer::singleShot(afterMs, [&] { server.kill(); });
+        if (beforeTheRun) {
+            server.kill();
+            QTest::qWait(200);
+        } else {
+            QTimer::singleShot(0, [&] { server.kill(); });
+        }
         vb.Command11->click();
         QCOMPARE(fixture.messages.size(), 1);
         const QString message = fixture.messages[0];

@@ -2,8 +2,10 @@
 // field by field and row by row, what the driver gives when asked table by table: keys of
 // several columns, two keys to one parent, a key to a unique column, the rules, tables of
 // another database on the same server (with the same names, and a key that crosses over).
-// A server killed under them is a lost connection, whichever call meets it first.
+// A server killed under them, or a statement that cannot even be made, is a lost
+// connection, whichever call meets it first.
 #include "platform/ado/ado.h"
+#include "platform/ado/odbc_support.h"
 #include "support/fixture_db.h"
 #include "support/private_mariadb.h"
 
@@ -136,12 +138,7 @@ private slots:
     void killedServerIsALostConnection()
     {
         QFETCH(int, kind);
-        testsupport::PrivateMariadb server;
-        if (!server.isRunning()) {
-            if (testsupport::mariadbRequired())
-                QFAIL("no MariaDB server could be started, although this run started one");
-            QSKIP("no MariaDB server can be started here");
-        }
+        QUILLMERE_PRIVATE_MARIADB(server);
         const QString cnx = testsupport::mariadbFixture("catalogue/run_mariadb.sql");
         QVERIFY(!cnx.isEmpty());
         Connection connection;
@@ -156,6 +153,24 @@ private slots:
         QVERIFY(!read.ok);
         QVERIFY2(read.linkLost, qPrintable(read.message));
         QCOMPARE(connection.state(), int(adStateClosed));
+    }
+
+    // A statement the driver manager will not even make on a link that is not open (08003):
+    // its failure tells a lost link, with the reason given on the connection.
+    void unmadeStatementIsALostLink()
+    {
+        SQLHDBC dbc = SQL_NULL_HDBC;
+        QVERIFY(odbc::succeeded(SQLAllocHandle(SQL_HANDLE_DBC, odbc::environment(), &dbc)));
+        {
+            const odbc::Statement statement(dbc);
+            QVERIFY(!statement.valid());
+            const Status failed = statement.failure("the request could not be made");
+            QVERIFY(!failed.ok);
+            QVERIFY(failed.linkLost);
+            QVERIFY2(failed.message.startsWith("the request could not be made: [08003]"),
+                     qPrintable(failed.message));
+        }
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc);
     }
 };
 

@@ -30,3 +30,13 @@ private:
 };
 
 } // namespace testsupport
+
+// Starts a private server named `server` for the running test, which skips without one
+// unless the run started MariaDB (then it fails).
+#define QUILLMERE_PRIVATE_MARIADB(server)                                                                    \
+    testsupport::PrivateMariadb server;                                                                      \
+    if (!server.isRunning()) {                                                                               \
+        if (testsupport::mariadbRequired())                                                                  \
+            QFAIL("no MariaDB server could be started, although this run started one");                      \
+        QSKIP("no MariaDB server can be started here");                                                      \
+    }
