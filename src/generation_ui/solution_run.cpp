@@ -74,7 +74,9 @@ void generateSolution(RunWindow& window)
     page.tickWebConfig();
     QStringList tables = page.chosenTables();
     const generators::web::SolutionInputs folders = solutionInputs(window, tables);
-    if (const auto fault = generators::readyOutputFolders({folders.spg, folders.ppg})) {
+    if (const auto fault = generators::readyOutputFolders({folders.spg, folders.ppg,
+                                                           project + QStringLiteral("Data_Access/"),
+                                                           project + QStringLiteral("User_Interface/")})) {
         WindowHost(window).message(*fault);
         return;
     }
