@@ -206,11 +206,11 @@ private slots:
         QTest::addColumn<QString>("line");
         const QString tableOnly = "Table: the table's name is a reserved word of the database's SQL, so the "
                                   "generated statements that "
-                                  "name it will fail as they stand; rename the table, or quote the name in "
+                                  "name it may fail as they stand; rename the table, or quote the name in "
                                   "the generated statements.";
         const QString columns =
             "placed_orders: the column \"select\" and the column \"Order\" are each a reserved word of the "
-            "database's SQL, so the generated statements that name them will fail as they stand; rename the "
+            "database's SQL, so the generated statements that name them may fail as they stand; rename the "
             "columns, or quote the names in the generated statements.";
         for (const auto& [name, kind] :
              {std::pair("class modules", RunKind::classModules), std::pair("VB.NET modules", RunKind::vbnet),

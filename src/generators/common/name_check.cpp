@@ -217,7 +217,7 @@ QStringList tablesFitForCode(RunContext& ctx, const QStringList& tables, bool wi
         if (!reserved.isEmpty())
             ctx.problem(
                 QStringLiteral("%1: %2 %3 a reserved word of the database's SQL, so the generated "
-                               "statements that name %4 will fail as they stand; %5, or quote %6 in the "
+                               "statements that name %4 may fail as they stand; %5, or quote %6 in the "
                                "generated statements.")
                     .arg(table, listed(reserved))
                     .arg(reserved.size() == 1 ? QStringLiteral("is") : QStringLiteral("are each"),

@@ -22,7 +22,7 @@ constexpr Known kKnown[] = {
      "UseDeclareFetch=1;Fetch=500;"},
     {"SQLite", "sqlite3odbc", {false, true, false, KeyOrder::TableInfo}, "StepAPI=1;"},
     {"MariaDB", nullptr, {false, true, false, KeyOrder::KeyIndex, WholeRowsets::Mariadb, true}, ""},
-    {"MySQL", nullptr, {false, true, false, KeyOrder::KeyIndex, WholeRowsets::Mariadb, true}, ""},
+    {"MySQL", nullptr, {false, false, false, KeyOrder::KeyIndex}, ""},
     {"MDBTOOLS", "mdbodbc", {false, false, true, KeyOrder::AsReported}, ""},
 };
 
