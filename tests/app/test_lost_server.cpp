@@ -424,7 +424,7 @@ private slots:
     }
 
     // A run killed while it writes: every file at a final name is the earlier run's, byte
-    // for byte (a temporary file may remain beside them).
+    // for byte (a temporary file may remain beside them, until the next run removes it).
     void killedWhileWriting()
     {
         QTemporaryDir dir;
@@ -466,6 +466,15 @@ private slots:
         QVERIFY(second.waitForFinished(10000));
         QCOMPARE(second.exitStatus(), QProcess::CrashExit);
         QCOMPARE(differences(earlier, filesOf(out)), QString());
+        QVERIFY(!QDir(out).entryList({"*.part"}, QDir::Files | QDir::Hidden).isEmpty());
+
+        // The next whole run removes what the killed one left, and writes the same files.
+        QProcess third;
+        QVERIFY(child(third));
+        QVERIFY(third.waitForFinished(240000));
+        QCOMPARE(third.exitCode(), 0);
+        QCOMPARE(QDir(out).entryList({"*.part"}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(differences(earlier, filesOf(out, /*finalOnly=*/false)), QString());
     }
 };
 
