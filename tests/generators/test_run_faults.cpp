@@ -174,6 +174,7 @@ private slots:
                  qPrintable(host.messages[0]));
         QVERIFY2(host.messages[0].contains("(Not a directory)"), qPrintable(host.messages[0]));
         QCOMPARE(host.messages[0].count('\n'), 1);
+        QVERIFY(!host.progressVisible);
         QCOMPARE(ctx.problems, QStringList());
         QVERIFY(staged.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

@@ -68,8 +68,10 @@ bool readyOutputFolder(RunContext& ctx, const QString& folder)
     if (!ctx.output || !ctx.placesOutput)
         return true;
     const std::optional<QString> fault = readyOutputFolders({folder});
-    if (fault)
+    if (fault) {
+        ctx.host.setProgressVisible(false);
         ctx.host.message(*fault);
+    }
     return !fault;
 }
 
