@@ -5,7 +5,7 @@
 // table before. Prints the run's milliseconds per table, the statements sent to the driver
 // per table and the process's peak memory.
 //
-//   bench_window_run [--tables N] [--backend sqlite|pg] [--run vbnet|classes|solution] [--no-joins]
+//   bench_window_run [--tables N] [--backend sqlite|pg|mariadb] [--run vbnet|classes|solution] [--no-joins]
 //                    [--out FOLDER] [--connection ODBC-STRING] [--write-schema FILE]
 //
 // --connection runs on a database made before (for example from the script that
@@ -13,7 +13,8 @@
 // prints the processor time the process spent during the run, every thread counted.
 //
 // PostgreSQL needs a server named by QUILLMERE_PG_HOST, QUILLMERE_PG_PORT and
-// QUILLMERE_PG_USER (scripts/pg-test-server.sh starts one).
+// QUILLMERE_PG_USER (scripts/pg-test-server.sh starts one), MariaDB one named by
+// QUILLMERE_MARIADB_HOST, _PORT and _USER (scripts/mariadb-test-server.sh).
 
 #include "app/main_window.h"
 #include "app/program.h"
@@ -71,7 +72,8 @@ bool parse(int argc, char** argv, Options* options)
         else
             return false;
     }
-    return options->tables > 0 && (options->backend == "sqlite" || options->backend == "pg") &&
+    return options->tables > 0 &&
+           (options->backend == "sqlite" || options->backend == "pg" || options->backend == "mariadb") &&
            (options->run == "vbnet" || options->run == "classes" || options->run == "solution");
 }
 
@@ -113,7 +115,7 @@ int main(int argc, char** argv)
     Options options;
     if (!parse(argc, argv, &options)) {
         std::fprintf(stderr,
-                     "usage: %s [--tables N] [--backend sqlite|pg] [--run vbnet|classes|solution] "
+                     "usage: %s [--tables N] [--backend sqlite|pg|mariadb] [--run vbnet|classes|solution] "
                      "[--no-joins] [--out FOLDER] [--connection ODBC-STRING] [--write-schema FILE]\n",
                      argv[0]);
         return 2;
@@ -128,8 +130,9 @@ int main(int argc, char** argv)
 
     const QString script =
         options.writeSchema.isEmpty() ? dir.filePath(QStringLiteral("synthetic.sql")) : options.writeSchema;
-    const auto dialect =
-        options.backend == "pg" ? testsupport::SchemaDialect::Postgres : testsupport::SchemaDialect::Sqlite;
+    const auto dialect = options.backend == "pg"        ? testsupport::SchemaDialect::Postgres
+                         : options.backend == "mariadb" ? testsupport::SchemaDialect::Mariadb
+                                                        : testsupport::SchemaDialect::Sqlite;
     if (!testsupport::writeSyntheticSchema(script, options.tables, dialect))
         return 1;
     if (!options.writeSchema.isEmpty())
@@ -139,6 +142,11 @@ int main(int argc, char** argv)
         // as given
     } else if (options.backend == "sqlite") {
         cnx = testsupport::sqliteFixture(script, dir.path());
+    } else if (options.backend == "mariadb") {
+        if (testsupport::mariadbAvailable())
+            cnx = testsupport::mariadbFixture(script);
+        else
+            std::fprintf(stderr, "no MariaDB server: set QUILLMERE_MARIADB_HOST, _PORT, _USER\n");
     } else if (testsupport::pgAvailable()) {
         cnx = testsupport::pgFixture(script);
     } else {
@@ -195,8 +203,11 @@ int main(int argc, char** argv)
     std::printf(
         "%s run, %s, %d tables, joins %s: %.0f ms, %.2f ms per table, %.1f statements per table, "
         "processor %.0f ms (%.2f x wall), peak memory %.0f MB (%.0f MB after Connect), %.1f MB written\n",
-        qPrintable(options.run), options.backend == "pg" ? "PostgreSQL" : "SQLite", n,
-        options.joins ? "on" : "off", ms, ms / n, statements / n, cpuMs, cpuMs / ms, peakMegabytes(),
+        qPrintable(options.run),
+        options.backend == "pg"        ? "PostgreSQL"
+        : options.backend == "mariadb" ? "MariaDB"
+                                       : "SQLite",
+        n, options.joins ? "on" : "off", ms, ms / n, statements / n, cpuMs, cpuMs / ms, peakMegabytes(),
         connectedMegabytes, double(folderBytes(out)) / 1e6);
     if (messages.size() != 1 || !messages.first().startsWith(QLatin1String("End of Generation"))) {
         std::fprintf(stderr, "unexpected messages: %s\n", qPrintable(messages.join(QLatin1String("; "))));

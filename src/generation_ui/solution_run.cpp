@@ -62,6 +62,13 @@ void generateSolution(RunWindow& window)
 
     generators::RunInputs in = snapshot.run;
     in.gwcf = true; // a solution has its Web.config
+    const generators::web::SolutionInputs& folders = snapshot.solution;
+    if (const auto fault = generators::readyOutputFolders({folders.spg, folders.ppg,
+                                                           project + QStringLiteral("Data_Access/"),
+                                                           project + QStringLiteral("User_Interface/")})) {
+        WindowHost(window).message(*fault);
+        return;
+    }
     window.showSolutionProject(projectName);
 
     QStringList problems;

@@ -1,14 +1,17 @@
 #include "platform/staged_files.h"
+#include "platform/folders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
 #include <optional>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +27,20 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// The temporary name of `fileName`: hidden, with a random part, ".part" at its end.
+QString tempName(const QString& fileName)
+{
+    return QLatin1Char('.') + fileName + QLatin1Char('.') +
+           QString::number(QRandomGenerator::system()->generate64(), 36) + QStringLiteral(".part");
+}
+
+bool isTempName(const QString& name)
+{
+    // The random part is a 64-bit number in base 36: at most 13 digits.
+    static const QRegularExpression pattern(QStringLiteral(R"(^\..+\.[0-9a-z]{1,13}\.part$)"));
+    return pattern.match(name).hasMatch();
+}
+
 // A new temporary file beside `finalPath`, under a name no other file has: created with
 // O_EXCL, so that nothing planted at that name is opened instead.
 int createBeside(const QString& finalPath, QString* tempPath, QString* error)
@@ -31,9 +48,7 @@ int createBeside(const QString& finalPath, QString* tempPath, QString* error)
     const QFileInfo target(finalPath);
     const QString folder = target.path() + QLatin1Char('/');
     for (int attempt = 0; attempt < 64; ++attempt) {
-        const QString candidate = folder + QLatin1Char('.') + target.fileName() + QLatin1Char('.') +
-                                  QString::number(QRandomGenerator::system()->generate64(), 36) +
-                                  QStringLiteral(".part");
+        const QString candidate = folder + tempName(target.fileName());
         const QByteArray name = QFile::encodeName(candidate);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -189,6 +204,39 @@ QStringList StagedFiles::place()
     entries_.clear();
     byFinal_.clear();
     return problems;
+}
+
+int StagedFiles::removeLeftovers(const QString& folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    DIR* dir = ::opendir(path.constData());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTempName(QFile::decodeName(entry->d_name)))
+            continue;
+        // Looked at without following a link; only a regular file goes.
+        struct stat info = {};
+        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+            ::unlinkat(dirFd, entry->d_name, 0) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+std::optional<QString> StagedFiles::cannotWriteIn(const QString& folder)
+{
+    QString tempPath, error;
+    const int fd =
+        createBeside(withTrailingSeparator(folder) + QStringLiteral("folder-check"), &tempPath, &error);
+    if (fd < 0)
+        return error;
+    ::close(fd);
+    ::unlink(QFile::encodeName(tempPath).constData());
+    return std::nullopt;
 }
 
 void StagedFiles::discard()

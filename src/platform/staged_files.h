@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace platform
 {
 
@@ -39,6 +41,14 @@ public:
     // Removes every temporary file not yet put in place.
     void discard();
     bool isEmpty() const { return entries_.isEmpty(); }
+
+    // Removes the temporary files that runs killed before their end left in `folder`:
+    // regular files of this class's naming pattern only (a link, a folder, a pipe or a file
+    // of another name stays). Returns how many were removed.
+    static int removeLeftovers(const QString& folder);
+    // Whether a temporary file can be made in `folder` (it is made and removed again): the
+    // system's reason when it cannot.
+    static std::optional<QString> cannotWriteIn(const QString& folder);
 
 private:
     struct Entry {

@@ -9,6 +9,7 @@
 #include "support/fixture_db.h"
 #include "support/page_controls.h"
 #include "support/pausable_pg.h"
+#include "support/private_mariadb.h"
 #include "support/synthetic_schema.h"
 #include "window_fixture.h"
 
@@ -36,6 +37,7 @@ namespace
 {
 
 constexpr int kPgTables = 400;
+constexpr int kMariadbTables = 300;
 constexpr int kSqliteTables = 3000;
 // Set for the child process of killedWhileWriting: the connection string and the folder.
 constexpr char kChildCnx[] = "QUILLMERE_TEST_CHILD_CNX";
@@ -340,6 +342,53 @@ private slots:
         QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
     }
 
+    // A MariaDB server killed as a run begins, or while the window is connected before it:
+    // once its driver has seen the link drop it refuses even a new statement. The run stops with one message
+    // naming the lost connection, as on PostgreSQL, and replaces nothing.
+    void mariadbServerKilledDuringARun_data()
+    {
+        QTest::addColumn<bool>("beforeTheRun");
+        QTest::newRow("as the run begins") << false;
+        QTest::newRow("between Connect and the run") << true;
+    }
+    void mariadbServerKilledDuringARun()
+    {
+        QFETCH(bool, beforeTheRun);
+        QUILLMERE_PRIVATE_MARIADB(server);
+        const QString script = scripts_.filePath("lost_mariadb.sql");
+        QVERIFY(
+            testsupport::writeSyntheticSchema(script, kMariadbTables, testsupport::SchemaDialect::Mariadb));
+        const QString cnx = testsupport::mariadbFixture(script);
+        QVERIFY(!cnx.isEmpty());
+        QTemporaryDir out;
+        WindowFixture fixture;
+        fixture.start();
+        app::MainWindow& w = fixture.window();
+        QVERIFY(prepareRun(w, cnx, out.path() + '/'));
+        const testsupport::VbPageControls vb(&w);
+        vb.Command11->click();
+        QCOMPARE(fixture.messages, QStringList{"End of Generation"});
+        const Files earlier = filesOf(out.path());
+        QVERIFY(earlier.size() >= 4);
+
+        fixture.messages.clear();
+        if (beforeTheRun) {
+            server.kill();
+            QTest::qWait(200);
+        } else {
+            QTimer::singleShot(0, [&] { server.kill(); });
+        }
+        vb.Command11->click();
+        QCOMPARE(fixture.messages.size(), 1);
+        const QString message = fixture.messages[0];
+        QVERIFY2(message.startsWith("Generation stopped: the connection to the database was lost: "),
+                 qPrintable(message.left(500)));
+        QVERIFY2(message.endsWith("No file was replaced: the files of the earlier run are as they were."),
+                 qPrintable(message.left(500)));
+        QVERIFY2(message.count('\n') <= 2, qPrintable(message.left(500)));
+        QCOMPARE(differences(earlier, filesOf(out.path(), /*finalOnly=*/false)), QString());
+    }
+
     // The same catalogue, run again while every processor is busy, gives the same bytes;
     // with a time limit too short for the loaded server the run may stop, but then it says
     // so and replaces nothing: never other bytes under "End of Generation".
@@ -375,7 +424,7 @@ private slots:
     }
 
     // A run killed while it writes: every file at a final name is the earlier run's, byte
-    // for byte (a temporary file may remain beside them).
+    // for byte (a temporary file may remain beside them, until the next run removes it).
     void killedWhileWriting()
     {
         QTemporaryDir dir;
@@ -417,6 +466,15 @@ private slots:
         QVERIFY(second.waitForFinished(10000));
         QCOMPARE(second.exitStatus(), QProcess::CrashExit);
         QCOMPARE(differences(earlier, filesOf(out)), QString());
+        QVERIFY(!QDir(out).entryList({"*.part"}, QDir::Files | QDir::Hidden).isEmpty());
+
+        // The next whole run removes what the killed one left, and writes the same files.
+        QProcess third;
+        QVERIFY(child(third));
+        QVERIFY(third.waitForFinished(240000));
+        QCOMPARE(third.exitCode(), 0);
+        QCOMPARE(QDir(out).entryList({"*.part"}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(differences(earlier, filesOf(out, /*finalOnly=*/false)), QString());
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -235,6 +236,42 @@ private slots:
         QVERIFY(QFile::exists(project + "Data_Access/Shop_Access.vb"));
         QVERIFY(QFile::exists(project + "User_Interface/edit_Customers.aspx"));
         QVERIFY(testsupport::page<generation_ui::SolutionPanel>(&w)->isHidden());
+    }
+
+    // The output folder is a file, or lies under one: each run says so once, before it
+    // writes anything, with no line per file.
+    void unwritableFolderStopsTheRun_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("under");
+        for (const char* button : {"Command11", "Command18", "Command19"}) {
+            QTest::addRow("%s, a file", button) << button << "";
+            QTest::addRow("%s, under a file", button) << button << "deeper/";
+        }
+    }
+    void unwritableFolderStopsTheRun()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, under);
+        app::MainWindow& w = fixture->window();
+        connectAndChoose({"Customers", "Orders"});
+        QFile blocker(dir().filePath("blocked"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString folder = dir().filePath("blocked/") + under;
+        testsupport::VbPageControls(&w).pn->setText(folder);
+        w.findChild<QPushButton*>(button)->click();
+        if (button == "Command19")
+            testsupport::SolutionPanelControls(&w).Command21->click();
+
+        QCOMPARE(fixture->messages.size(), 1);
+        QVERIFY2(
+            fixture->messages[0].startsWith("Generation stopped: the output folder " +
+                                            dir().filePath("blocked")) &&
+                fixture->messages[0].contains(" cannot be written (Not a directory).\nNo file was written."),
+            qPrintable(fixture->messages[0]));
+        QCOMPARE(fixture->messages[0].count('\n'), 1);
+        QCOMPARE(QFileInfo(dir().filePath("blocked")).size(), 0);
     }
 
     // The table box already names the table, and its file names were edited: the run still

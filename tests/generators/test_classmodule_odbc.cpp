@@ -37,8 +37,9 @@ private slots:
         RunContext ctx(in, catalogue, host);
         classmodule::runClassModules(ctx, standardTypeTables());
         QCOMPARE(host.messages,
-                 QStringList{"End of Generation\nOrder Notes: \"Order Notes\", \"Note Text\" are not "
-                             "plain identifiers; its generated code will not compile as it stands"});
+                 QStringList{"End of Generation\nOrder Notes: the table's name holds a blank and the column "
+                             "\"Note Text\" holds a blank, so the generated VB code will not compile as it "
+                             "stands; rename them, or correct the names in the generated files."});
 
         QString expectedPreview;
         const QList<std::pair<QString, QString>> files{{"Notes", "odbc_Notes.cls"},

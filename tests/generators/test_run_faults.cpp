@@ -1,15 +1,20 @@
 // How a run ends: a gone connection is one fault (the reads stop, no per-table line, the
-// files the run staged are dropped), and a long list of ordinary problems starts with a
-// count of problems and tables.
+// files the run staged are dropped), an output folder that cannot be written is one fault
+// found before anything is written, and a long list of ordinary problems starts with a
+// count of problems and tables. A run first removes what killed runs left in its folder.
 #include "generators/classmodule/class_module_run.h"
 #include "generators/common/run_context.h"
 #include "generators/common/type_tables.h"
+#include "generators/vbnet/generation_run.h"
+#include "generators/web/edit_page_run.h"
 #include "support/recording_host.h"
 #include "support/scripted_catalogue.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace generators;
 
@@ -119,6 +124,108 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"shop_t0000.cls"});
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("earlier\r\n"));
+    }
+
+    // Every run kind, into a folder that is a file or lies under a file: one message naming
+    // the folder and the reason, before anything is read or written.
+    void unwritableFolderIsOneFault_data()
+    {
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<QString>("under");
+        for (const char* run : {"vbnet", "classes", "edit page"}) {
+            QTest::addRow("%s, a file", run) << run << "";
+            QTest::addRow("%s, under a file", run) << run << "deeper/";
+        }
+    }
+    void unwritableFolderIsOneFault()
+    {
+        QFETCH(QString, run);
+        QFETCH(QString, under);
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("out"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString folder = dir.filePath("out/") + under;
+
+        testsupport::ScriptedCatalogue catalogue;
+        const QStringList tables = tableNames(30);
+        for (const QString& table : tables) {
+            catalogue.setTableColumns(table, {{"Id", platform::ado::adInteger}});
+            catalogue.setPrimaryKey(table, {"Id"});
+        }
+        testsupport::RecordingHost host;
+        RunInputs in = classInputs(folder, tables);
+        in.gn = {true, true, true};
+        in.gnn = {"A.vb", "M.vb", "C.vb"};
+        RunContext ctx(in, catalogue, host);
+        platform::StagedFiles staged;
+        ctx.output = &staged;
+        ctx.placesOutput = true;
+        if (run == "vbnet")
+            vbnet::runGeneration(ctx);
+        else if (run == "classes")
+            classmodule::runClassModules(ctx, standardTypeTables());
+        else
+            web::runEditPage(ctx, {"t0001", "t0001.aspx", "t0001.aspx.vb", "Shop", folder},
+                             [](const QString&) {});
+
+        QCOMPARE(host.messages.size(), 1);
+        QVERIFY2(host.messages[0].startsWith("Generation stopped: the output folder " + folder.chopped(1)),
+                 qPrintable(host.messages[0]));
+        QVERIFY2(host.messages[0].contains("(Not a directory)"), qPrintable(host.messages[0]));
+        QCOMPARE(host.messages[0].count('\n'), 1);
+        QVERIFY(!host.progressVisible);
+        QCOMPARE(ctx.problems, QStringList());
+        QVERIFY(staged.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"out"});
+    }
+
+    // The temporary files of killed runs go before a run writes; a link, a folder, a pipe
+    // or a file of another name there stays, and so does what a link points to.
+    void leftoversOfKilledRunsRemoved()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("out/");
+        QVERIFY(QDir().mkpath(folder + ".x.cls.abc.part")); // a folder of the pattern
+        const auto write = [](const QString& path) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write("x") == 1;
+        };
+        const QStringList leftovers{".shop_t0000.cls.1z0a9q3k7b2c.part", ".A.vb.0.part",
+                                    ".a b.vb.zzzzzzzzzzzzz.part"};
+        for (const QString& name : leftovers)
+            QVERIFY(write(folder + name));
+        const QStringList others{"kept.part",          ".kept.part", ".kept.ABC.part",
+                                 ".kept.abc.part.old", "t.cls",      ".kept.zzzzzzzzzzzzzz.part"};
+        for (const QString& name : others)
+            QVERIFY(write(folder + name));
+        QVERIFY(write(dir.filePath("target")));
+        QVERIFY(QFile::link(dir.filePath("target"), folder + ".link.cls.abc.part"));
+        QVERIFY(::mkfifo(QFile::encodeName(folder + ".fifo.cls.abc.part").constData(), 0600) == 0);
+
+        testsupport::ScriptedCatalogue catalogue;
+        catalogue.setTableColumns("t0000", {{"Id", platform::ado::adInteger}});
+        catalogue.setPrimaryKey("t0000", {"Id"});
+        testsupport::RecordingHost host;
+        RunContext ctx(classInputs(folder, {"t0000"}), catalogue, host);
+        platform::StagedFiles staged;
+        ctx.output = &staged;
+        ctx.placesOutput = true;
+        classmodule::runClassModules(ctx, standardTypeTables());
+        QCOMPARE(host.messages, QStringList{"End of Generation"});
+
+        QStringList expected = others;
+        expected << ".x.cls.abc.part"
+                 << ".link.cls.abc.part"
+                 << ".fifo.cls.abc.part"
+                 << "shop_t0000.cls";
+        expected.sort();
+        QStringList found =
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        found.sort();
+        QCOMPARE(found, expected);
+        QVERIFY(QFileInfo(dir.filePath("target")).isFile());
     }
 
     // The end message of ordinary problems: as it was for a short list; a list longer than

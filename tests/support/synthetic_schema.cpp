@@ -29,9 +29,12 @@ bool writeSyntheticSchema(const QString& path, int tables, SchemaDialect dialect
             << "price numeric(10, 2), placed timestamp, due date, done "
             << (dialect == SchemaDialect::Postgres ? "boolean" : "bit")
             << ", ratio double precision, prev_id integer";
+        // MariaDB takes a foreign key only as a table constraint.
+        const bool mariadb = dialect == SchemaDialect::Mariadb;
         if (t > 0)
-            out << " REFERENCES " << tableName(t - 1) << " (id)";
-        out << ");\n";
+            out << (mariadb ? ", FOREIGN KEY (prev_id)" : "") << " REFERENCES " << tableName(t - 1)
+                << " (id)";
+        out << (mariadb ? ") ENGINE=InnoDB;\n" : ");\n");
     }
     out << "COMMIT;\n";
     out.flush();

@@ -7,7 +7,7 @@
 namespace testsupport
 {
 
-enum class SchemaDialect { Sqlite, Postgres };
+enum class SchemaDialect { Sqlite, Postgres, Mariadb };
 
 // Writes the script to `path`; false when the file cannot be written.
 bool writeSyntheticSchema(const QString& path, int tables, SchemaDialect dialect);

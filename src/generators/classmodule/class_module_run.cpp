@@ -74,6 +74,8 @@ void runClassModules(RunContext& ctx, const TypeTables& types)
         host.message(QStringLiteral("Choose at least one table!"));
         return;
     }
+    if (!readyOutputFolder(ctx, ctx.in.pn))
+        return;
     host.showPreview(kPreviewVb6);
     host.yield();
     host.setBusyPointer(true);

@@ -261,6 +261,11 @@ QString AdoCatalogue::identifierQuote()
     return connection_.identifierQuote();
 }
 
+QStringList AdoCatalogue::reservedWords()
+{
+    return connection_.reservedWords();
+}
+
 Status AdoCatalogue::reconnect()
 {
     // Opening drops the link the connection held.

@@ -25,6 +25,7 @@ public:
     IndexRows indexes(const QString& table, const QString& schema) override;
     TableSchemas tableSchemas(const QString& table) override;
     QString identifierQuote() override;
+    QStringList reservedWords() override;
     platform::ado::Status reconnect() override;
     std::optional<QString> connectionFault() const override;
 

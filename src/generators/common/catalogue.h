@@ -90,6 +90,8 @@ public:
     }
     // The identifier quote character of the driver.
     virtual QString identifierQuote() = 0;
+    // The words the database's SQL reserves, in upper case; none where nothing is known.
+    virtual QStringList reservedWords() { return {}; }
     // Replaces the open connection by a new one opened on the same connection string.
     virtual platform::ado::Status reconnect() = 0;
     // Once a read found the connection gone (its link dropped, or the server did not answer

@@ -3,6 +3,8 @@
 #include "generators/common/column_discovery.h"
 #include "platform/text_file.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace generators
@@ -24,15 +26,53 @@ bool holdsDoubleQuote(const QString& name)
     return name.contains(QLatin1Char('"')) || name.contains(QChar(0x201C)) || name.contains(QChar(0x201D));
 }
 
-bool isPlainIdentifier(const QString& name)
+// Why a name is no plain identifier, in plain words; empty when it is one.
+QString notPlainBecause(const QString& name)
 {
-    if (name.isEmpty() || !name.front().isLetter())
-        return false;
+    if (name.isEmpty())
+        return QStringLiteral("is empty");
+    if (name.front().isDigit())
+        return QStringLiteral("starts with a digit");
+    if (name.front() == QLatin1Char('_'))
+        return QStringLiteral("starts with an underscore");
     for (const QChar c : name) {
-        if (!c.isLetterOrNumber() && c != QLatin1Char('_'))
-            return false;
+        if (c.isLetterOrNumber() || c == QLatin1Char('_'))
+            continue;
+        if (c.isSpace())
+            return QStringLiteral("holds a blank");
+        if (c == QLatin1Char('\'') || c == QChar(0x2019))
+            return QStringLiteral("holds an apostrophe");
+        if (c == QLatin1Char('-'))
+            return QStringLiteral("holds a hyphen");
+        return QStringLiteral("holds %1, which a VB name cannot hold").arg(c);
     }
-    return true;
+    if (!name.front().isLetter())
+        return QStringLiteral("starts with %1, which a VB name cannot start with").arg(name.front());
+    return {};
+}
+
+// "a", "a and b", "a, b and c".
+QString listed(const QStringList& items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+}
+
+// What the user can rename: the table, its column or columns, or both.
+QString renamed(bool table, int columns)
+{
+    if (table && columns > 0)
+        return QStringLiteral("rename them");
+    if (table)
+        return QStringLiteral("rename the table");
+    return columns == 1 ? QStringLiteral("rename the column") : QStringLiteral("rename the columns");
+}
+
+// One name of a table in a problem line: the table's own, or one of its columns.
+QString subject(bool table, const QString& name)
+{
+    return table ? QStringLiteral("the table's name") : QStringLiteral("the column \"%1\"").arg(name);
 }
 
 // The first character of `name` that Windows-1252 cannot hold, or an empty text.
@@ -104,9 +144,9 @@ NameFit nameFit(const QString& name, QString* reason)
         fit = NameFit::breaksCode;
         why = QStringLiteral("holds %1, a character the generated files (Windows-1252) cannot hold")
                   .arg(character);
-    } else if (!isPlainIdentifier(name)) {
+    } else if (const QString notPlain = notPlainBecause(name); !notPlain.isEmpty()) {
         fit = NameFit::uncompilable;
-        why = QStringLiteral("is not a plain identifier");
+        why = notPlain;
     }
     if (reason)
         *reason = why;
@@ -121,6 +161,8 @@ QStringList tablesFitForCode(RunContext& ctx, const QStringList& tables, bool wi
             described.append(table);
     }
     describeAhead(ctx, described, withRowLimit);
+    const QStringList words = ctx.catalogue.reservedWords();
+    const QSet<QString> reservedWords(words.cbegin(), words.cend());
     QStringList fit;
     for (const QString& table : tables) {
         QString reason;
@@ -131,27 +173,57 @@ QStringList tablesFitForCode(RunContext& ctx, const QStringList& tables, bool wi
         }
         const QList<platform::ado::Field> columns =
             discoverColumns(ctx, DataControlId::data3, table, withRowLimit);
-        QStringList uncompilable;
-        if (nameFit(table) == NameFit::uncompilable)
-            uncompilable.append(QStringLiteral("\"%1\"").arg(table));
+        // Names written as they are: those that will not compile, and reserved words.
+        QStringList uncompilable, reserved;
+        bool tableUncompilable = false, tableReserved = false;
+        int columnsUncompilable = 0, columnsReserved = 0;
+        const auto check = [&](bool isTable, const QString& name) {
+            QString why;
+            if (nameFit(name, &why) == NameFit::uncompilable) {
+                uncompilable.append(subject(isTable, name) + QLatin1Char(' ') + why);
+                if (isTable)
+                    tableUncompilable = true;
+                else
+                    ++columnsUncompilable;
+            }
+            if (reservedWords.contains(name.toUpper())) {
+                reserved.append(subject(isTable, name));
+                if (isTable)
+                    tableReserved = true;
+                else
+                    ++columnsReserved;
+            }
+        };
+        check(true, table);
         QString leftOut;
         for (const platform::ado::Field& column : columns) {
-            const NameFit columnFit = nameFit(column.name, &reason);
-            if (columnFit == NameFit::breaksCode && leftOut.isEmpty())
-                leftOut = QStringLiteral("%1: left out of the run, the column name %2 %3")
-                              .arg(shown(table), shown(column.name), reason);
-            else if (columnFit == NameFit::uncompilable)
-                uncompilable.append(QStringLiteral("\"%1\"").arg(column.name));
+            if (nameFit(column.name, &reason) == NameFit::breaksCode) {
+                if (leftOut.isEmpty())
+                    leftOut = QStringLiteral("%1: left out of the run, the column name %2 %3")
+                                  .arg(shown(table), shown(column.name), reason);
+                continue;
+            }
+            check(false, column.name);
         }
         if (!leftOut.isEmpty()) {
             ctx.problem(leftOut);
             continue;
         }
         if (!uncompilable.isEmpty())
-            ctx.problem(QStringLiteral("%1: %2 %3; its generated code will not compile as it stands")
-                            .arg(table, uncompilable.join(QStringLiteral(", ")),
-                                 uncompilable.size() == 1 ? QStringLiteral("is not a plain identifier")
-                                                          : QStringLiteral("are not plain identifiers")));
+            ctx.problem(
+                QStringLiteral("%1: %2, so the generated VB code will not compile as it stands; %3, or "
+                               "correct the names in the generated files.")
+                    .arg(table, listed(uncompilable), renamed(tableUncompilable, columnsUncompilable)));
+        if (!reserved.isEmpty())
+            ctx.problem(
+                QStringLiteral("%1: %2 %3 a reserved word of the database's SQL, so the generated "
+                               "statements that name %4 may fail as they stand; %5, or quote %6 in the "
+                               "generated statements.")
+                    .arg(table, listed(reserved))
+                    .arg(reserved.size() == 1 ? QStringLiteral("is") : QStringLiteral("are each"),
+                         reserved.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"),
+                         renamed(tableReserved, columnsReserved),
+                         reserved.size() == 1 ? QStringLiteral("the name") : QStringLiteral("the names")));
         reportAmbiguousName(ctx, table, columns, withRowLimit);
         fit.append(table);
     }

@@ -4,8 +4,9 @@
 // into code; a character the Windows-1252 files cannot hold would be written as '?'.
 // A table with such a name is left out of the run. A name that is merely not a plain
 // identifier (a blank, an apostrophe, a hyphen, a leading digit) is written as it is,
-// and the run says that its code will not compile as it stands. A table name found in
-// more than one schema is ambiguous, and the run says which of them it read.
+// and the run says that its code will not compile as it stands; so is a reserved word of
+// the database's SQL, and the run says that the statements naming it will fail. A table
+// name found in more than one schema is ambiguous, and the run says which of them it read.
 
 #include "generators/common/run_context.h"
 

@@ -1,5 +1,8 @@
 #include "generators/common/run_context.h"
 
+#include "platform/folders.h"
+
+#include <QDir>
 #include <QLocale>
 
 namespace generators
@@ -44,6 +47,32 @@ QString endOfGenerationText(const QStringList& problems, const QStringList& tabl
     for (const QString& problem : problems)
         text += QLatin1Char('\n') + problem;
     return text;
+}
+
+std::optional<QString> readyOutputFolders(const QStringList& folders)
+{
+    for (const QString& folder : folders) {
+        platform::smkdir(platform::withTrailingSeparator(folder));
+        if (const std::optional<QString> reason = platform::StagedFiles::cannotWriteIn(folder))
+            return QStringLiteral("Generation stopped: the output folder %1 cannot be written (%2).\n"
+                                  "No file was written.")
+                .arg(QDir::toNativeSeparators(folder), *reason);
+    }
+    for (const QString& folder : folders)
+        platform::StagedFiles::removeLeftovers(folder);
+    return std::nullopt;
+}
+
+bool readyOutputFolder(RunContext& ctx, const QString& folder)
+{
+    if (!ctx.output || !ctx.placesOutput)
+        return true;
+    const std::optional<QString> fault = readyOutputFolders({folder});
+    if (fault) {
+        ctx.host.setProgressVisible(false);
+        ctx.host.message(*fault);
+    }
+    return !fault;
 }
 
 QString connectionFaultText(const QString& fault)

@@ -108,6 +108,17 @@ void forEachChosenTable(RunContext& ctx, const std::function<void(const QString&
 // tables" (`tables` are the run's; a line about a table starts with its name and ": ").
 QString endOfGenerationText(const QStringList& problems, const QStringList& tables = {});
 
+// Readies the folder a run writes into, before it writes: the folder is made, the
+// temporary files that killed runs left there are removed, and a temporary file is tried.
+// When the folder cannot be written, the run's one message names it with the reason and
+// the run writes nothing (false). Only a run that stages its files and puts them in place
+// does so: one inside another (a solution's) leaves it to the run that owns the output, and
+// one that writes straight to the final names meets the folder file by file.
+bool readyOutputFolder(RunContext& ctx, const QString& folder);
+// The same for the folders of a run made of several: the message when one of them cannot
+// be written, none when each can.
+std::optional<QString> readyOutputFolders(const QStringList& folders);
+
 // The message of a run stopped by its connection: what happened, where, and that no file
 // was replaced.
 QString connectionFaultText(const QString& fault);

@@ -39,6 +39,8 @@ void runGeneration(RunContext& ctx)
         return;
     }
 
+    if (!readyOutputFolder(ctx, in.pn))
+        return;
     ctx.fk_rows.clear();
     ctx.ns = in.ps ? QStringLiteral("Common.Data.Pkg") : QStringLiteral("Common.Data");
     ctx.host.setBusyPointer(true);

@@ -148,6 +148,8 @@ void runEditPage(RunContext& ctx, const EditPageInputs& page, const StepLabel& s
         ctx.host.message(QStringLiteral("Choose a Table!"));
         return;
     }
+    if (!readyOutputFolder(ctx, page.folder))
+        return;
     ctx.host.setBusyPointer(true);
     ctx.host.clearPreview(kPreviewAspx);
     ctx.host.clearPreview(kPreviewAspxVb);

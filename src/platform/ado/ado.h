@@ -184,6 +184,9 @@ public:
     QString identifierQuote() const;
     // What the database does with an identifier written without quotes.
     UnquotedCase unquotedCase() const;
+    // The words the database's SQL reserves, in upper case: ODBC's reserved keywords and
+    // those the driver reports (only ODBC's while closed or when the driver says none).
+    QStringList reservedWords();
 
     // Runs a statement and fetches its rows (fieldsOnly: prepare and describe only, under
     // the catalogue time limit). A failure that lost the link, or the limit passing,

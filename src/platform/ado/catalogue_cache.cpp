@@ -17,18 +17,25 @@ bool listsEveryObject(const Connection::Impl& connection)
     return connection.traits.listsEveryObject;
 }
 
-// The statement that reads a rowset for every table at once (PostgreSQL only); none for
-// a rowset asked table by table everywhere.
-using WholeRead = Status (*)(Connection::Impl&, RowsByTable*);
-WholeRead wholeReadOf(TableRowset rowset)
+// The statement that reads a rowset for every table at once, where the driver's own
+// statement can be asked so; none for a rowset asked table by table.
+WholeRead wholeReadOf(WholeRowsets whose, TableRowset rowset)
 {
+    struct Reads {
+        WholeRead primaryKey, foreignKeys, statistics;
+    };
+    static constexpr Reads postgres{pgPrimaryKeys, pgForeignKeys, pgStatistics};
+    static constexpr Reads mariadb{mariadbPrimaryKeys, mariadbForeignKeys, mariadbStatistics};
+    if (whose == WholeRowsets::None)
+        return nullptr;
+    const Reads& reads = whose == WholeRowsets::Postgres ? postgres : mariadb;
     switch (rowset) {
     case TableRowset::primaryKey:
-        return pgPrimaryKeys;
+        return reads.primaryKey;
     case TableRowset::foreignKeys:
-        return pgForeignKeys;
+        return reads.foreignKeys;
     case TableRowset::statistics:
-        return pgStatistics;
+        return reads.statistics;
     case TableRowset::tableInfo:
         break;
     }
@@ -92,16 +99,16 @@ Status CatalogueCache::Impl::tables(const QString& name, QList<TableRef>* out)
     return status;
 }
 
-bool CatalogueCache::Impl::readWhole(TableRowset rowset) const
+WholeRead CatalogueCache::Impl::wholeRead(TableRowset rowset) const
 {
-    return wholeReadOf(rowset) && connection_->traits.catalogueQueries;
+    return wholeReadOf(connection_->traits.wholeRowsets, rowset);
 }
 
 Status CatalogueCache::Impl::tableRows(TableRowset rowset, const TableRef& table, RawRows* out)
 {
     Kind& kind = kinds_[std::size_t(rowset)];
-    if (!kind.wholeRead && readWhole(rowset)) {
-        const Status read = wholeReadOf(rowset)(*connection_, &kind.whole);
+    if (!kind.wholeRead && wholeRead(rowset)) {
+        const Status read = wholeRead(rowset)(*connection_, &kind.whole);
         // A connection gone during the whole read is the answer for every table: asking
         // table by table would only meet it again, or read other rows on another link.
         if (read.connectionGone())
@@ -127,7 +134,7 @@ Status CatalogueCache::Impl::tableRows(TableRowset rowset, const TableRef& table
 
 Status CatalogueCache::Impl::readAhead(TableRowset rowset, const QList<TableRef>& tables)
 {
-    if (readWhole(rowset))
+    if (wholeRead(rowset))
         return {};
     Kind& kind = kinds_[std::size_t(rowset)];
     QList<TableRef> unknown;

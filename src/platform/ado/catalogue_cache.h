@@ -37,8 +37,9 @@ private:
     QStringList expected_;
     QHash<QString, qsizetype> expectedAt_;
 
-    // Whether the rowset comes from one read of the whole database.
-    bool readWhole(TableRowset rowset) const;
+    // The one read of the whole database the rowset comes from; none when it is read
+    // table by table.
+    WholeRead wholeRead(TableRowset rowset) const;
     // The table, then the expected tables after it whose rows `kind` does not hold yet.
     QList<TableRef> withThoseAfter(const Kind& kind, const TableRef& table) const;
     // Reads the rowset for the first tables of `tables` in one hand-over (the first always)

@@ -19,19 +19,16 @@ int RawRows::column(const char* name) const
 
 Status readCatalogueRows(SQLHDBC dbc, const CatalogueRequest& call, RawRows* out)
 {
+    // Every failure below comes from the statement, which tells whether it lost the link.
     odbc::Statement statement(dbc);
     if (!statement.valid())
-        return Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
-    Status done;
+        return statement.failure(QStringLiteral("the catalogue request could not be made"));
     if (!odbc::succeeded(call(statement.handle())))
-        done = statement.failure(QStringLiteral("the catalogue request failed"));
-    else
-        done = odbc::describeColumns(statement, &out->columns);
-    if (done.ok)
-        done = odbc::fetchRows(statement, int(out->columns.size()), &out->rows);
-    if (!done.ok)
-        done.linkLost = odbc::connectionLost(SQL_HANDLE_STMT, statement.handle(), dbc);
-    return done;
+        return statement.failure(QStringLiteral("the catalogue request failed"));
+    const Status described = odbc::describeColumns(statement, &out->columns);
+    if (!described.ok)
+        return described;
+    return odbc::fetchRows(statement, int(out->columns.size()), &out->rows);
 }
 
 Status catalogueCall(Connection::Impl& connection, CatalogueRequest call, RawRows* out)
@@ -53,6 +50,21 @@ QString RowsByTable::key(const QString& schema, const QString& name)
 RawRows RowsByTable::of(const TableRef& table) const
 {
     return {columns, rows.value(key(table.schema, table.name))};
+}
+
+Status readRowsByTable(Connection::Impl& connection, const QString& sql, RowsByTable* out)
+{
+    RawRows raw;
+    const odbc::WideArg text(sql);
+    const Status status = catalogueCall(
+        connection, [=](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, &raw);
+    if (!status.ok)
+        return status;
+    out->columns = raw.columns.mid(2);
+    out->rows.clear();
+    for (const QStringList& row : raw.rows)
+        out->rows[RowsByTable::key(at(row, 0), at(row, 1))].append(row.mid(2));
+    return {};
 }
 
 namespace
@@ -99,10 +111,21 @@ Status DriverRows::tables(const QString& name, QList<TableRef>* out)
     const int cat = raw.column("TABLE_CAT"), schem = raw.column("TABLE_SCHEM"),
               tname = raw.column("TABLE_NAME"), type = raw.column("TABLE_TYPE");
     // The catalog argument may be read as a pattern too ("shop_a" matching "shopXa").
+    const qsizetype first = out->size();
     for (const QStringList& row : raw.rows) {
         if ((name.isEmpty() || at(row, tname) == name) &&
             (ownCatalog.isEmpty() || at(row, cat) == ownCatalog))
             out->append({at(row, cat), at(row, schem), at(row, tname), at(row, type)});
+    }
+    // Names that differ only in case tie on such a driver's sort: they are put in one order.
+    if (connection_.traits.unorderedTies) {
+        for (auto from = out->begin() + first; from != out->end();) {
+            auto to = std::next(from);
+            while (to != out->end() && to->name.compare(from->name, Qt::CaseInsensitive) == 0)
+                ++to;
+            std::stable_sort(from, to, [](const TableRef& a, const TableRef& b) { return a.name < b.name; });
+            from = to;
+        }
     }
     return {};
 }

@@ -95,11 +95,19 @@ struct RowsByTable {
     RawRows of(const TableRef& table) const;
 };
 
-// The PostgreSQL driver's answers for every table at once, one statement each. A table's
-// rows are those the driver gives when asked for that table alone: the same values as
-// text, in the same order.
+// Runs `sql` under the catalogue time limit; its first two columns are each row's schema
+// and table, and the rest of the row is filed under that table.
+Status readRowsByTable(Connection::Impl& connection, const QString& sql, RowsByTable* out);
+
+// The PostgreSQL and MariaDB drivers' answers for every table at once, one statement each
+// (MariaDB's for the connection's own database). A table's rows are those the driver gives
+// when asked for that table alone: the same values as text, in the same order.
+using WholeRead = Status (*)(Connection::Impl& connection, RowsByTable* out);
 Status pgPrimaryKeys(Connection::Impl& connection, RowsByTable* out);
 Status pgForeignKeys(Connection::Impl& connection, RowsByTable* out);
 Status pgStatistics(Connection::Impl& connection, RowsByTable* out);
+Status mariadbPrimaryKeys(Connection::Impl& connection, RowsByTable* out);
+Status mariadbForeignKeys(Connection::Impl& connection, RowsByTable* out);
+Status mariadbStatistics(Connection::Impl& connection, RowsByTable* out);
 
 } // namespace platform::ado

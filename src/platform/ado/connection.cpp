@@ -70,17 +70,12 @@ QString readCurrentCatalog(SQLHDBC dbc)
 Status runStatement(SQLHDBC dbc, const QString& sql, bool fieldsOnly, Recordset* out, bool* lost)
 {
     odbc::Statement statement(dbc);
-    if (!statement.valid()) {
-        *lost = odbc::connectionLost(SQL_HANDLE_DBC, dbc, dbc);
-        Status failed = Status::failure(odbc::diagnostics(SQL_HANDLE_DBC, dbc));
-        failed.linkLost = *lost;
-        return failed;
-    }
     const auto failedWith = [&](Status failed) {
-        *lost = odbc::connectionLost(SQL_HANDLE_STMT, statement.handle(), dbc);
-        failed.linkLost = *lost;
+        *lost = failed.linkLost;
         return failed;
     };
+    if (!statement.valid())
+        return failedWith(statement.failure(QStringLiteral("the statement could not be made")));
     odbc::WideArg text(sql);
     // Column discovery only prepares and describes: no row is fetched, and on most
     // drivers the statement is not even run.

@@ -20,7 +20,7 @@ struct Known {
 constexpr Known kKnown[] = {
     {"PostgreSQL",
      "psqlodbc",
-     {true, true, false, KeyOrder::AsReported},
+     {true, true, false, KeyOrder::AsReported, WholeRowsets::Postgres},
      "UseDeclareFetch=1;Fetch=500;",
      nullptr,
      {}},
@@ -30,7 +30,7 @@ constexpr Known kKnown[] = {
      "StepAPI=1;",
      "sqlite",
      {"database", "NoCreat=1;"}},
-    {"MariaDB", nullptr, {false, false, false, KeyOrder::KeyIndex}, "", nullptr, {}},
+    {"MariaDB", nullptr, {false, true, false, KeyOrder::KeyIndex, WholeRowsets::Mariadb, true}, "", nullptr, {}},
     {"MySQL", nullptr, {false, false, false, KeyOrder::KeyIndex}, "", nullptr, {}},
     {"MDBTOOLS", "mdbodbc", {false, false, true, KeyOrder::AsReported}, "", "mdbtools", {"dbq", ""}},
 };

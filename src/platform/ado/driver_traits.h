@@ -16,9 +16,12 @@ enum class KeyOrder {
     KeyIndex,   // MariaDB and MySQL number them in table order: the key's index has it
 };
 
+// Whose statements read the key and index rowsets for every table at once.
+enum class WholeRowsets { None, Postgres, Mariadb };
+
 struct DriverTraits {
-    // The catalogue rowsets can be read for every table in one statement, and the columns
-    // of every table described from the catalogue (PostgreSQL's system tables).
+    // The columns of every table can be described from the catalogue (PostgreSQL's system
+    // tables).
     bool catalogueQueries = false;
     // One listing of every object holds, for each name, exactly the objects a lookup of
     // that name finds, in the same order; other drivers are asked name by name.
@@ -27,6 +30,10 @@ struct DriverTraits {
     // and crashes on some of its catalogue calls.
     bool accessFile = false;
     KeyOrder keyOrder = KeyOrder::AsReported;
+    WholeRowsets wholeRowsets = WholeRowsets::None;
+    // Rows that tie on the driver's sort come in no set order (MariaDB's compares names
+    // regardless of case: tables named alike, foreign-key rows of one KEY_SEQ and parent).
+    bool unorderedTies = false;
 };
 
 // The traits of a connection whose driver reports these DBMS and driver (file) names.

@@ -58,7 +58,7 @@ namespace
 std::atomic<qint64> statementCount{0};
 }
 
-Statement::Statement(SQLHDBC connection)
+Statement::Statement(SQLHDBC connection) : connection_(connection)
 {
     if (connection == SQL_NULL_HDBC || !succeeded(SQLAllocHandle(SQL_HANDLE_STMT, connection, &handle_)))
         handle_ = SQL_NULL_HSTMT;
@@ -74,8 +74,15 @@ Statement::~Statement()
 
 Status Statement::failure(const QString& what) const
 {
-    const QString detail = diagnostics(SQL_HANDLE_STMT, handle_);
-    return Status::failure(detail.isEmpty() ? what : what + QStringLiteral(": ") + detail);
+    // A statement the driver would not even allocate (MariaDB's refuses one on a dead
+    // link) has its reason on the connection.
+    const bool allocated = valid();
+    const SQLSMALLINT type = allocated ? SQL_HANDLE_STMT : SQL_HANDLE_DBC;
+    const SQLHANDLE handle = allocated ? SQLHANDLE(handle_) : SQLHANDLE(connection_);
+    const QString detail = diagnostics(type, handle);
+    Status failed = Status::failure(detail.isEmpty() ? what : what + QStringLiteral(": ") + detail);
+    failed.linkLost = connectionLost(type, handle, connection_);
+    return failed;
 }
 
 Status describeColumns(const Statement& statement, QList<Field>* fields)

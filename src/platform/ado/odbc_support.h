@@ -63,9 +63,12 @@ public:
 
     bool valid() const { return handle_ != SQL_NULL_HSTMT; }
     SQLHSTMT handle() const { return handle_; }
+    // A failed call on the statement (or its allocation, when it is not valid), with the
+    // driver's diagnostics; linkLost tells whether the call found the connection gone.
     Status failure(const QString& what) const;
 
 private:
+    SQLHDBC connection_ = SQL_NULL_HDBC;
     SQLHSTMT handle_ = SQL_NULL_HSTMT;
 };
 

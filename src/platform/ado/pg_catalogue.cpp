@@ -16,23 +16,6 @@ QString userSchemas(const QString& schema)
     return schema + QStringLiteral(".nspname not in ('pg_catalog', 'information_schema', 'pg_toast')");
 }
 
-// Runs `sql`, whose first two columns are the table's schema and name, and files the rest
-// of each row under that table.
-Status readByTable(Connection::Impl& connection, const QString& sql, RowsByTable* out)
-{
-    RawRows raw;
-    const odbc::WideArg text(sql);
-    const Status status = catalogueCall(
-        connection, [=](SQLHSTMT h) { return SQLExecDirectW(h, text.data(), SQL_NTS); }, &raw);
-    if (!status.ok)
-        return status;
-    out->columns = raw.columns.mid(2);
-    out->rows.clear();
-    for (const QStringList& row : raw.rows)
-        out->rows[RowsByTable::key(at(row, 0), at(row, 1))].append(row.mid(2));
-    return {};
-}
-
 } // namespace
 
 Status pgPrimaryKeys(Connection::Impl& connection, RowsByTable* out)
@@ -51,7 +34,7 @@ Status pgPrimaryKeys(Connection::Impl& connection, RowsByTable* out)
             "and (not ta.attisdropped) and (not ia.attisdropped) and ic.oid = i.indexrelid and %1 "
             "order by n.nspname, tc.relname, ia.attnum")
             .arg(userSchemas(QStringLiteral("n")));
-    return readByTable(connection, sql, out);
+    return readRowsByTable(connection, sql, out);
 }
 
 Status pgForeignKeys(Connection::Impl& connection, RowsByTable* out)
@@ -83,7 +66,7 @@ Status pgForeignKeys(Connection::Impl& connection, RowsByTable* out)
             "order by n1.nspname, c1.relname, ref.oid, ref.i")
             .arg(rule.arg(QStringLiteral("confupdtype")), rule.arg(QStringLiteral("confdeltype")),
                  userSchemas(QStringLiteral("n1")));
-    return readByTable(connection, sql, out);
+    return readRowsByTable(connection, sql, out);
 }
 
 Status pgStatistics(Connection::Impl& connection, RowsByTable* out)
@@ -110,7 +93,7 @@ Status pgStatistics(Connection::Impl& connection, RowsByTable* out)
             "where %1 "
             "order by n.nspname, d.relname, i.indisprimary desc, i.indisunique, c.relname, k.n")
             .arg(userSchemas(QStringLiteral("n")));
-    return readByTable(connection, sql, out);
+    return readRowsByTable(connection, sql, out);
 }
 
 } // namespace platform::ado

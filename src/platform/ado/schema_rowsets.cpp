@@ -267,7 +267,27 @@ QString ruleText(const QString& odbcRule)
     }
 }
 
-Status foreignKeysRowset(CatalogueRows& source, const QList<QVariant>& restrictions, Recordset* out)
+// Rows that tie on the driver's order (the same KEY_SEQ and parent table name, compared as
+// the server compares them) put in the order of their parent's catalog and the key's name,
+// so that two keys to one parent come in one order however the server sorted them.
+void orderTies(QList<QStringList>* rows, int seq, int pkCat, int pkTable, int fkName)
+{
+    const auto tied = [&](const QStringList& a, const QStringList& b) {
+        return at(a, seq) == at(b, seq) && at(a, pkTable).compare(at(b, pkTable), Qt::CaseInsensitive) == 0;
+    };
+    for (auto from = rows->begin(); from != rows->end();) {
+        auto to = std::next(from);
+        while (to != rows->end() && tied(*from, *to))
+            ++to;
+        std::stable_sort(from, to, [&](const QStringList& a, const QStringList& b) {
+            return std::pair(at(a, pkCat), at(a, fkName)) < std::pair(at(b, pkCat), at(b, fkName));
+        });
+        from = to;
+    }
+}
+
+Status foreignKeysRowset(CatalogueRows& source, const DriverTraits& traits,
+                         const QList<QVariant>& restrictions, Recordset* out)
 {
     QList<Field> fields =
         textFields({"PK_TABLE_CATALOG", "PK_TABLE_SCHEMA", "PK_TABLE_NAME", "PK_COLUMN_NAME",
@@ -295,6 +315,8 @@ Status foreignKeysRowset(CatalogueRows& source, const QList<QVariant>& restricti
                 matches(restrictions, 1, at(row, pkSchem)) && matches(restrictions, 2, at(row, pkTable)))
                 wanted.append(row);
         }
+        if (traits.unorderedTies)
+            orderTies(&wanted, seq, pkCat, pkTable, fkName);
         // Drivers order by parent table and KEY_SEQ, which interleaves two keys to one
         // parent. A key is its parent and its name; a repeated KEY_SEQ starts another key.
         const auto keyOf = [&](const QStringList& row) {
@@ -365,16 +387,17 @@ Status indexesRowset(CatalogueRows& source, KeyOrder order, const QList<QVariant
                           std::move(fields), indexRows, out);
 }
 
-Status rowsetOf(CatalogueRows& source, KeyOrder order, int kind, const QList<QVariant>& restrictions,
-                Recordset* out)
+Status rowsetOf(CatalogueRows& source, const DriverTraits& traits, int kind,
+                const QList<QVariant>& restrictions, Recordset* out)
 {
+    const KeyOrder order = traits.keyOrder;
     switch (kind) {
     case adSchemaTables:
         return tablesRowset(source, restrictions, out);
     case adSchemaPrimaryKeys:
         return primaryKeysRowset(source, order, restrictions, out);
     case adSchemaForeignKeys:
-        return foreignKeysRowset(source, restrictions, out);
+        return foreignKeysRowset(source, traits, restrictions, out);
     case adSchemaIndexes:
         return indexesRowset(source, order, restrictions, out);
     default:
@@ -394,15 +417,15 @@ Status openSchemaRowset(Connection::Impl& connection, int kind, const QList<QVar
         const Status read = accessCatalogueOf(connection, &catalogue);
         if (read.ok) {
             AccessRows rows(catalogue);
-            return rowsetOf(rows, connection.traits.keyOrder, kind, restrictions, out);
+            return rowsetOf(rows, connection.traits, kind, restrictions, out);
         }
         if (kind != adSchemaTables)
             return read;
     }
     if (cache)
-        return rowsetOf(cache->impl().over(connection), connection.traits.keyOrder, kind, restrictions, out);
+        return rowsetOf(cache->impl().over(connection), connection.traits, kind, restrictions, out);
     DriverRows driver(connection);
-    return rowsetOf(driver, connection.traits.keyOrder, kind, restrictions, out);
+    return rowsetOf(driver, connection.traits, kind, restrictions, out);
 }
 
 } // namespace platform::ado
