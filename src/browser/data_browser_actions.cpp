@@ -143,6 +143,7 @@ void DataBrowserPage::recc()
         const platform::ado::Status status = data2_->countRows(countSource_, &count);
         if (status.ok) {
             nr->setText(QString::number(count));
+            model_->setRowTotal(count);
         } else {
             nr->clear();
             reportFailure(status.message);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -194,6 +195,10 @@ public:
     // connection's handle open for as long as it lives. A statement or a read that finds
     // the link dropped closes the connection.
     Status openCursor(const QString& sql, std::unique_ptr<RowCursor>* out);
+    // The same from row `first` (0: the first) on, giving `count` rows or more where the
+    // query has them: the database skips the rows before where it can, else they are read
+    // and dropped.
+    Status openCursorAt(const QString& sql, qint64 first, int count, std::unique_ptr<RowCursor>* out);
     // The number of rows a query gives, counted by the database where it can.
     Status countRows(const QString& sql, qint64* count);
 
@@ -247,6 +252,9 @@ public:
     // Another cursor over the record source, from its first row, on a connection of its
     // own (the export walks it while the grid's cursor stays where it is).
     Status openCursor(std::unique_ptr<RowCursor>* out);
+    // The same from row `first` on (Connection::openCursorAt): the grid reads the rows at
+    // a place in a large result without reading those before.
+    Status openCursorAt(qint64 first, int count, std::unique_ptr<RowCursor>* out);
     // The number of rows `sql` gives, on the control's own connection.
     Status countRows(const QString& sql, qint64* count);
     // A table name as queries on the control's own connection write it (tableInSql with
@@ -262,6 +270,8 @@ private:
     // The open connection (opened afresh when needed) into `connection`, which the caller
     // holds for the length of its call.
     Status ensureOpen(ResultReading reading, std::shared_ptr<Connection>* connection);
+    // Runs `work` on a connection of its own, opened with the control's string.
+    Status onOwnConnection(const std::function<Status(Connection&)>& work);
 
     std::chrono::milliseconds catalogueLimit_ = kCatalogueTimeLimit;
     QString connectionString_;

@@ -16,10 +16,13 @@ struct Known {
 };
 
 constexpr Known kKnown[] = {
-    {"PostgreSQL", "psqlodbc", {true, true, false, KeyOrder::AsReported}, "UseDeclareFetch=1;Fetch=500;"},
-    {"SQLite", "sqlite3odbc", {false, true, false, KeyOrder::TableInfo}, "StepAPI=1;"},
-    {"MariaDB", nullptr, {false, false, false, KeyOrder::KeyIndex}, ""},
-    {"MySQL", nullptr, {false, false, false, KeyOrder::KeyIndex}, ""},
+    {"PostgreSQL",
+     "psqlodbc",
+     {true, true, false, KeyOrder::AsReported, true},
+     "UseDeclareFetch=1;Fetch=500;"},
+    {"SQLite", "sqlite3odbc", {false, true, false, KeyOrder::TableInfo, true}, "StepAPI=1;"},
+    {"MariaDB", nullptr, {false, false, false, KeyOrder::KeyIndex, true}, ""},
+    {"MySQL", nullptr, {false, false, false, KeyOrder::KeyIndex, true}, ""},
     {"MDBTOOLS", "mdbodbc", {false, false, true, KeyOrder::AsReported}, ""},
 };
 

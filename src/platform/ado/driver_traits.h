@@ -26,6 +26,9 @@ struct DriverTraits {
     // and crashes on some of its catalogue calls.
     bool accessFile = false;
     KeyOrder keyOrder = KeyOrder::AsReported;
+    // A query's rows from a position on are read with LIMIT and OFFSET after it: the
+    // database skips the rows before, none of them sent.
+    bool limitOffset = false;
 };
 
 // The traits of a connection whose driver reports these DBMS and driver (file) names.
