@@ -159,6 +159,18 @@ private slots:
         QCOMPARE(ui.nr->text(), QStringLiteral("3"));
     }
 
+    // Ctrl+End reaches the last row of a sorted table of thousands, Ctrl+Home the first.
+    void queryEndInReach()
+    {
+        QVERIFY(f->exec(QStringLiteral("CREATE TABLE digits (d integer)")));
+        QVERIFY(f->exec(
+            QStringLiteral("INSERT INTO digits VALUES (0), (1), (2), (3), (4), (5), (6), (7), (8), (9)")));
+        QVERIFY(f->exec(
+            QStringLiteral("CREATE TABLE big AS SELECT a.d * 1000 + b.d * 100 + c.d * 10 + e.d + 1 AS i "
+                           "FROM digits a, digits b, digits c, digits e WHERE a.d < 3")));
+        f->checkQueryEnd(QStringLiteral("big"), QStringLiteral("i"), 3000);
+    }
+
 private:
     std::optional<BrowserFixture> f;
 };

@@ -187,6 +187,14 @@ private slots:
         QCOMPARE(ui.nr->text(), QStringLiteral("3"));
     }
 
+    // Ctrl+End reaches the last row of a sorted table of thousands, Ctrl+Home the first.
+    void queryEndInReach()
+    {
+        QVERIFY(
+            f->exec(QStringLiteral("CREATE TABLE sales.big AS SELECT i FROM generate_series(1, 3000) i")));
+        f->checkQueryEnd(QStringLiteral("sales.big"), QStringLiteral("i"), 3000);
+    }
+
 private:
     std::optional<BrowserFixture> f;
 };
