@@ -594,6 +594,14 @@ private slots:
         QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
     }
 
+    // A table and columns named with SQL words: every statement of the browser reads them.
+    void wordNames()
+    {
+        QVERIFY(f.exec(QStringLiteral("CREATE TABLE \"order\" (\"from\" INTEGER, \"select\" VARCHAR(10))")));
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO \"order\" VALUES (1, 'a'), (2, 'b'), (3, 'c')")));
+        f.checkWordNames(QStringLiteral("order"));
+    }
+
 private:
     BrowserFixture f;
 };

@@ -171,6 +171,14 @@ private slots:
         f->checkQueryEnd(QStringLiteral("big"), QStringLiteral("i"), 3000);
     }
 
+    // A table and columns named with SQL words: every statement of the browser reads them.
+    void wordNames()
+    {
+        QVERIFY(f->exec(QStringLiteral("CREATE TABLE `order` (`from` integer, `select` varchar(10))")));
+        QVERIFY(f->exec(QStringLiteral("INSERT INTO `order` VALUES (1, 'a'), (2, 'b'), (3, 'c')")));
+        f->checkWordNames(QStringLiteral("order"));
+    }
+
 private:
     std::optional<BrowserFixture> f;
 };

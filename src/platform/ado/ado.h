@@ -260,6 +260,8 @@ public:
     // A table name as queries on the control's own connection write it (tableInSql with
     // that connection's quote and case; as by default before it opens).
     QString tableInSql(const QString& table);
+    // A column name likewise (columnInSql).
+    QString columnInSql(const QString& column);
     // Connection::describeAhead, over the control's own connection.
     Status describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out);
 
@@ -270,6 +272,9 @@ private:
     // The open connection (opened afresh when needed) into `connection`, which the caller
     // holds for the length of its call.
     Status ensureOpen(ResultReading reading, std::shared_ptr<Connection>* connection);
+    // A name written by `write` with the quote and case of the control's own connection.
+    using NameWriter = QString (*)(const QString&, const QString&, UnquotedCase);
+    QString nameInSql(const QString& name, NameWriter write);
     // Runs `work` on a connection of its own, opened with the control's string.
     Status onOwnConnection(const std::function<Status(Connection&)>& work);
 
@@ -318,11 +323,19 @@ QString missingDatabaseFile(const QString& odbcString);
 QString oleDbValue(const QString& value);
 
 // A table name as a query writes it: unchanged when it is a plain identifier (or a
-// dotted owner.table of them, or empty) that the database reads back as written, else
+// dotted owner.table of them, or empty) that the database reads back as written and not
+// as an SQL word (isReservedWord), else
 // in the driver's identifier quotes, inner quotes doubled. In a dotted name of plain
 // identifiers only the parts that the database would fold to another case are quoted
 // ("sales.Customers" on a database that folds to lower case: sales."Customers").
 QString tableInSql(const QString& table, const QString& identifierQuote,
                    UnquotedCase unquoted = UnquotedCase::AsWritten);
+// A column name as a query writes it: as tableInSql writes one part of a table name, a
+// dot being a character of the name like any other.
+QString columnInSql(const QString& column, const QString& identifierQuote,
+                    UnquotedCase unquoted = UnquotedCase::AsWritten);
+// A word that SQL, or one of the databases the program reads, keeps for itself (any case):
+// a name spelled so is quoted by tableInSql and columnInSql.
+bool isReservedWord(const QString& word);
 
 } // namespace platform::ado

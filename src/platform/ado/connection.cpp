@@ -481,12 +481,22 @@ Status DataControl::describeAhead(const QStringList& queries, QHash<QString, QLi
     return opened.ok ? connection->describeAhead(queries, out) : opened;
 }
 
-QString DataControl::tableInSql(const QString& table)
+QString DataControl::nameInSql(const QString& name, NameWriter write)
 {
     std::shared_ptr<Connection> connection;
     if (!ensureOpen(ResultReading::OnDemand, &connection).ok)
-        return platform::ado::tableInSql(table, QStringLiteral("\""));
-    return platform::ado::tableInSql(table, connection->identifierQuote(), connection->unquotedCase());
+        return write(name, QStringLiteral("\""), UnquotedCase::AsWritten);
+    return write(name, connection->identifierQuote(), connection->unquotedCase());
+}
+
+QString DataControl::tableInSql(const QString& table)
+{
+    return nameInSql(table, platform::ado::tableInSql);
+}
+
+QString DataControl::columnInSql(const QString& column)
+{
+    return nameInSql(column, platform::ado::columnInSql);
 }
 
 } // namespace platform::ado
