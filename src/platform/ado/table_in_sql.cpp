@@ -195,6 +195,7 @@ bool isReservedWord(const QString& word)
             "NEXT",
             "NO",
             "NOT",
+            "NOTHING",
             "NOTNULL",
             "NULL",
             "NULLIF",
