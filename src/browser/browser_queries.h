@@ -1,7 +1,8 @@
 #pragma once
 // The SQL texts of the data browser: open, sort, value filter and range search over
-// the selected table. Table and column names go in as given; values typed by the user
-// go in as SQL literals, so a quote inside a value cannot end the literal.
+// the selected table. Table and column names go in as given (the page writes them with the
+// driver's quotes where they need them); values typed by the user go in as SQL literals,
+// so a quote inside a value cannot end the literal.
 
 #include <QString>
 

@@ -103,6 +103,12 @@ QString DataBrowserPage::selectedTable()
     return data2_ ? data2_->tableInSql(table) : table;
 }
 
+QString DataBrowserPage::selectedColumn()
+{
+    const QString column = c->text();
+    return data2_ ? data2_->columnInSql(column) : column;
+}
+
 void DataBrowserPage::fitColumns()
 {
     QHeaderView* header = ss2->horizontalHeader();
@@ -143,6 +149,7 @@ void DataBrowserPage::recc()
         const platform::ado::Status status = data2_->countRows(countSource_, &count);
         if (status.ok) {
             nr->setText(QString::number(count));
+            model_->setRowTotal(count);
         } else {
             nr->clear();
             reportFailure(status.message);
@@ -174,7 +181,7 @@ void DataBrowserPage::c_srt_Click(int index)
         return;
     const QString table = selectedTable();
     // The order changes no count: the rows are counted unsorted.
-    showQuery(sortQuery(table, c->text(), index == 1), openQuery(table));
+    showQuery(sortQuery(table, selectedColumn(), index == 1), openQuery(table));
     recc();
 }
 
@@ -190,7 +197,7 @@ void DataBrowserPage::Command7_Click()
         if (s1[std::size_t(i)]->isChecked())
             kind = i;
     }
-    showQuery(filterQuery(selectedTable(), c->text(), v->text(), kind));
+    showQuery(filterQuery(selectedTable(), selectedColumn(), v->text(), kind));
     recc();
 }
 
@@ -217,7 +224,7 @@ void DataBrowserPage::Command10_Click()
             *bound = timeForQuery(box->text(), locale);
         }
     }
-    showQuery(rangeQuery(selectedTable(), c->text(), kind, from, to));
+    showQuery(rangeQuery(selectedTable(), selectedColumn(), kind, from, to));
     recc();
 }
 

@@ -1,5 +1,6 @@
 #include "browser/data_browser_page.h"
 
+#include "browser/grid_ends.h"
 #include "browser/recordset_model.h"
 #include "kit/action_guard.h"
 #include "platform/colours.h"
@@ -98,6 +99,7 @@ DataBrowserPage::DataBrowserPage(const platform::Messages& messages, QWidget* pa
     ss2->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     model_ = new RecordsetModel(ss2);
     ss2->setModel(model_);
+    reachQueryEnd(ss2, model_);
     attachRunGuard(nullptr);
     right->addWidget(ss2, 1);
 
@@ -194,8 +196,7 @@ void DataBrowserPage::connectHandlers()
     connect(model_, &RecordsetModel::readEnded, this, &DataBrowserPage::runPendingLater);
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { columnWidths_.clear(); });
     // Rows read as the grid scrolls may be wider than the first ones.
-    connect(model_, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int first, int last) { widenColumns(first, last); });
+    connect(model_, &RecordsetModel::rowsRead, this, &DataBrowserPage::widenColumns);
     connect(Command2, &QPushButton::clicked, this, &DataBrowserPage::Command2_Click);
     // Enter on a table, or a double-click, opens it as the button does.
     connect(t, &QListWidget::itemActivated, this, &DataBrowserPage::Command2_Click);
@@ -233,6 +234,7 @@ void DataBrowserPage::clearRecordCount()
 void DataBrowserPage::attachDataControl(platform::ado::DataControl* data)
 {
     data2_ = data;
+    model_->setWindowReader(data ? readRowsAt(data) : nullptr);
 }
 
 void DataBrowserPage::attachRunGuard(kit::RunGuard* guard)

@@ -115,8 +115,9 @@ private:
     void showQuery(const QString& query, const QString& counted);
     void showQuery(const QString& query) { showQuery(query, query); }
     void reportFailure(const QString& reason);
-    // The selected table as the queries write it.
+    // The selected table, and the column in c, as the queries write them.
     QString selectedTable();
+    QString selectedColumn();
     // Columns as wide as their header and the rows read so far, within a sensible width.
     void fitColumns();
     // Widens the columns that rows `first` to `last` need wider, within the same width.

@@ -6,6 +6,7 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryFile>
@@ -131,6 +132,18 @@ QString fileTemplate(const QString& folder, const QString& sheetName)
     return folder + QLatin1Char('/') + stem + QStringLiteral("-XXXXXX.xlsx");
 }
 
+// Why no workbook can be made in `folder`, in the user's words where the cause is plain.
+QString folderProblem(const QString& folder, const QString& error)
+{
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("the export folder %1 is not a folder (a file of that name is there).")
+            .arg(folder);
+    if (!info.exists())
+        return QStringLiteral("the export folder %1 does not exist.").arg(folder);
+    return QStringLiteral("the folder %1 cannot be written to: %2").arg(folder, error);
+}
+
 // Removes the file unless it was handed over.
 class UnlessKept
 {
@@ -200,7 +213,7 @@ ExportOutcome exportRows(platform::ado::RowCursor* rows, const QString& sheetNam
     QTemporaryFile file(fileTemplate(folder, sheetName));
     file.setAutoRemove(false);
     if (!file.open()) {
-        why.reason = QStringLiteral("the folder %1 cannot be written to: %2").arg(folder, file.errorString());
+        why.reason = folderProblem(folder, file.errorString());
         return ExportOutcome::Failed;
     }
     const QString path = file.fileName();
@@ -231,8 +244,11 @@ ExportOutcome exportRows(platform::ado::RowCursor* rows, const QString& sheetNam
     platform::ado::Status read = rows->fetch(kExportChunk, &chunk);
     if (!read.ok)
         return cutShort(read, 0);
-    if (chunk.isEmpty())
+    if (chunk.isEmpty()) {
+        why.reason = QStringLiteral("there are no rows to export: the table, or the part of it chosen, is "
+                                    "empty; no workbook was written.");
         return ExportOutcome::Failed;
+    }
     fitColumns(book, fields, chunk);
     int row = 1;
 

@@ -4,6 +4,9 @@
 #include "platform/ado/row_cursor.h"
 
 #include <QPointer>
+#include <QTimer>
+#include <algorithm>
+#include <climits>
 #include <optional>
 
 namespace browser
@@ -21,6 +24,11 @@ void RecordsetModel::rebind(const std::shared_ptr<platform::ado::RowCursor>& cur
     reading_ = false;
     fields_ = cursor ? cursor->fields() : QList<platform::ado::Field>();
     rows_.reset(int(fields_.size()));
+    total_ = -1;
+    counted_ = -1;
+    far_.clear();
+    wanted_.clear();
+    farFailed_ = false;
     endResetModel();
     QList<QStringList> first;
     if (readChunk(&first))
@@ -51,16 +59,170 @@ bool RecordsetModel::readChunk(QList<QStringList>* rows)
 
 void RecordsetModel::appendRows(const QList<QStringList>& rows)
 {
-    if (rows.isEmpty())
-        return;
-    beginInsertRows({}, rows_.rowCount(), rows_.rowCount() + int(rows.size()) - 1);
-    rows_.append(rows);
+    const int first = rows_.rowCount();
+    const int last = first + int(rows.size()) - 1;
+    if (total_ < 0) {
+        if (rows.isEmpty())
+            return;
+        beginInsertRows({}, first, last);
+        rows_.append(rows);
+        endInsertRows();
+    } else {
+        // The grid spans these rows already: they only get their values.
+        rows_.append(rows);
+        const int read = rows_.rowCount();
+        far_.removeIf([read](const Window& window) { return window.first < read; });
+        if (!rows.isEmpty())
+            emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+        const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
+        if (cursor && cursor->atEnd())
+            endAt(read);
+    }
+    if (!rows.isEmpty())
+        emit rowsRead(first, last);
+}
+
+bool RecordsetModel::spanEveryRow()
+{
+    if (total_ >= 0)
+        return true;
+    const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
+    const int spanned = int(std::min<qint64>(counted_, INT_MAX));
+    if (!reader_ || !cursor || cursor->atEnd() || spanned <= rows_.rowCount())
+        return false;
+    beginInsertRows({}, rows_.rowCount(), spanned - 1);
+    total_ = spanned;
     endInsertRows();
+    return true;
+}
+
+void RecordsetModel::endAt(int rows)
+{
+    if (total_ <= rows)
+        return;
+    beginRemoveRows({}, rows, total_ - 1);
+    total_ = rows;
+    far_.removeIf([rows](const Window& window) { return window.first >= rows; });
+    endRemoveRows();
+}
+
+bool RecordsetModel::farValue(int row, int column, QString* value) const
+{
+    for (const Window& window : far_) {
+        if (row >= window.first && row < window.first + window.rows.rowCount()) {
+            *value = window.rows.value(row - window.first, column);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool RecordsetModel::isRead(int row) const
+{
+    QString value;
+    return row < rows_.rowCount() || row >= rowCount() || farValue(row, 0, &value);
+}
+
+void RecordsetModel::want(int row) const
+{
+    if (farFailed_)
+        return;
+    // One row a window: the rows the view shows lie in one or two of them.
+    const bool known = std::any_of(wanted_.cbegin(), wanted_.cend(),
+                                   [row](int wanted) { return wanted / kChunk == row / kChunk; });
+    if (!known)
+        wanted_.append(row);
+    if (wanted_.size() > kFarWindows)
+        wanted_.removeFirst();
+    if (readScheduled_)
+        return;
+    readScheduled_ = true;
+    auto* self = const_cast<RecordsetModel*>(this);
+    QTimer::singleShot(0, self, [self] { self->readWanted(); });
+}
+
+void RecordsetModel::readWanted()
+{
+    readScheduled_ = false;
+    wanted_.removeIf([this](int row) { return isRead(row); });
+    if (wanted_.isEmpty())
+        return;
+    const auto again = [this](int delay) {
+        readScheduled_ = true;
+        QTimer::singleShot(delay, this, [this] { readWanted(); });
+    };
+    // Another read, or an action holding the guard, goes first: the rows are asked for again.
+    if (reading_ || (guard_ && guard_->busy())) {
+        again(50);
+        return;
+    }
+    // The latest first: the view has moved there.
+    const int row = wanted_.last();
+    const QPointer<RecordsetModel> alive(this);
+    {
+        std::optional<kit::ActionGuard> guard;
+        if (guard_)
+            guard.emplace(*guard_);
+        const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
+        // A row just past those read comes from the cursor, as scrolling would read it.
+        if (cursor && !cursor->atEnd() && row < rows_.rowCount() + 2 * kChunk) {
+            QList<QStringList> more;
+            if (!readChunk(&more))
+                return;
+            appendRows(more);
+        } else {
+            readWindow(row);
+        }
+    }
+    if (!alive || farFailed_)
+        return;
+    wanted_.removeIf([this](int wanted) { return isRead(wanted); });
+    if (!wanted_.isEmpty() && !readScheduled_)
+        again(0);
+}
+
+void RecordsetModel::readWindow(int row)
+{
+    const int first = std::max(rows_.rowCount(), row / kChunk * kChunk);
+    const int count = std::min(kChunk, total_ - first);
+    const QPointer<RecordsetModel> alive(this);
+    const quint64 binding = binding_;
+    reading_ = true;
+    QList<QStringList> rows;
+    const platform::ado::Status status = reader_(first, count, &rows);
+    if (!alive)
+        return;
+    if (binding != binding_) {
+        emit readEnded();
+        return;
+    }
+    reading_ = false;
+    if (!status.ok) {
+        farFailed_ = true;
+        emit readFailed(status.message);
+    } else if (first >= rows_.rowCount()) {
+        Window window;
+        window.first = first;
+        window.rows.reset(int(fields_.size()));
+        window.rows.append(rows.mid(0, count));
+        if (far_.size() >= kFarWindows)
+            far_.removeFirst();
+        far_.append(std::move(window));
+        if (!rows.isEmpty()) {
+            emit dataChanged(index(first, 0), index(first + int(rows.size()) - 1, columnCount() - 1));
+            emit rowsRead(first, first + int(rows.size()) - 1);
+        }
+        if (rows.size() < count)
+            endAt(first + int(rows.size()));
+    }
+    emit readEnded();
 }
 
 int RecordsetModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : rows_.rowCount();
+    if (parent.isValid())
+        return 0;
+    return total_ >= 0 ? total_ : rows_.rowCount();
 }
 
 int RecordsetModel::columnCount(const QModelIndex& parent) const
@@ -70,7 +232,7 @@ int RecordsetModel::columnCount(const QModelIndex& parent) const
 
 QVariant RecordsetModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rows_.rowCount() || index.column() >= fields_.size())
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= fields_.size())
         return {};
     if (role == Qt::TextAlignmentRole) {
         const bool number = platform::ado::isNumericType(fields_.at(index.column()).type);
@@ -78,7 +240,13 @@ QVariant RecordsetModel::data(const QModelIndex& index, int role) const
     }
     if (role != Qt::DisplayRole)
         return {};
-    return rows_.value(index.row(), index.column());
+    if (index.row() < rows_.rowCount())
+        return rows_.value(index.row(), index.column());
+    QString value;
+    if (farValue(index.row(), index.column(), &value))
+        return value;
+    want(index.row());
+    return {};
 }
 
 QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -94,7 +262,8 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
 
 bool RecordsetModel::canFetchMore(const QModelIndex& parent) const
 {
-    if (parent.isValid() || reading_ || (guard_ && guard_->busy()))
+    // Once the grid spans every row, rows are read where the view shows them.
+    if (parent.isValid() || reading_ || total_ >= 0 || (guard_ && guard_->busy()))
         return false;
     const std::shared_ptr<platform::ado::RowCursor> cursor = cursor_.lock();
     return cursor && !cursor->atEnd();
@@ -113,6 +282,17 @@ void RecordsetModel::fetchMore(const QModelIndex& parent)
     QList<QStringList> more;
     if (readChunk(&more))
         appendRows(more);
+}
+
+RecordsetModel::WindowReader readRowsAt(platform::ado::DataControl* data)
+{
+    return [data](qint64 first, int count, QList<QStringList>* rows) {
+        std::unique_ptr<platform::ado::RowCursor> cursor;
+        const platform::ado::Status opened = data->openCursorAt(first, count, &cursor);
+        if (!opened.ok)
+            return opened;
+        return cursor->fetch(count, rows);
+    };
 }
 
 } // namespace browser

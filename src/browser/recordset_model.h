@@ -2,12 +2,15 @@
 // The grid's model over the data control's open query: one column per field, headed by
 // the field's name, one row per record. Rows are read from the query's cursor a chunk at
 // a time as the view scrolls to them, so a large table opens at once and only the rows
-// looked at are held.
+// looked at are held. To reach the end at once, the grid can span every row from the
+// query's count: a row far past those read (the last, say) is then read with its
+// neighbours from its place, without the rows before it.
 
 #include "browser/packed_rows.h"
 #include "platform/ado/ado.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <memory>
 
 namespace kit
@@ -37,6 +40,18 @@ public:
     // A read of the cursor is under way (the window handles events meanwhile).
     bool reading() const { return reading_; }
 
+    // Reads `count` rows of the shown query from row `first` (0: the first) on, fewer at
+    // its end.
+    using WindowReader =
+        std::function<platform::ado::Status(qint64 first, int count, QList<QStringList>* rows)>;
+    void setWindowReader(WindowReader reader) { reader_ = std::move(reader); }
+    // The shown query gives `total` rows (its count).
+    void setRowTotal(qint64 total) { counted_ = total; }
+    // From now on the grid spans every row of the shown query, the rows not read yet empty
+    // until they are read at their place. False (nothing changes) without a reader or a
+    // count, or once every row is read.
+    bool spanEveryRow();
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -45,12 +60,16 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
     static constexpr int kChunk = 500;
+    // Windows of rows read away from the first ones, kept while the view may come back.
+    static constexpr int kFarWindows = 8;
 
 signals:
     // A read of the cursor failed: the rows read before stay, no more come.
     void readFailed(const QString& message);
     // A read of the cursor has returned (whether its rows were kept or not).
     void readEnded();
+    // Rows `first` to `last` have been read and show their values.
+    void rowsRead(int first, int last);
 
 private:
     // Reads the next chunk of the current cursor into `rows`. False when the rows must
@@ -58,6 +77,25 @@ private:
     bool readChunk(QList<QStringList>* rows);
     // Appends rows read from the current cursor.
     void appendRows(const QList<QStringList>& rows);
+    // The value of a row read at its place; false when the row has not been read.
+    bool farValue(int row, int column, QString* value) const;
+    // Asks for `row`, not read yet, to be read soon (the view asks for values while it
+    // paints, where no read may wait).
+    void want(int row) const;
+    // Reads the rows wanted, the latest first, with their windows, once no other read or
+    // action is under way.
+    void readWanted();
+    // The row has its values, or lies outside the grid.
+    bool isRead(int row) const;
+    // Reads the rows of the window that holds `row` at their place.
+    void readWindow(int row);
+    // The query ends at `rows` rows, fewer than it was counted: the grid ends there too.
+    void endAt(int rows);
+
+    struct Window {
+        int first = 0;
+        PackedRows rows;
+    };
 
     std::weak_ptr<platform::ado::RowCursor> cursor_;
     // Raised by every rebind: a read that returns under another number is not this
@@ -67,6 +105,21 @@ private:
     PackedRows rows_;
     bool reading_ = false;
     kit::RunGuard* guard_ = nullptr;
+    WindowReader reader_;
+    qint64 counted_ = -1;
+    // The rows the grid spans, from the count; -1 while only the rows read are shown.
+    int total_ = -1;
+    // Windows read at their place past rows_, the latest last.
+    QList<Window> far_;
+    // Rows the view showed before they were read, one a window.
+    mutable QList<int> wanted_;
+    mutable bool readScheduled_ = false;
+    // A read at a place failed: no more are tried for this query.
+    bool farFailed_ = false;
 };
+
+// A window reader over the data control's record source: each read on a cursor of its own,
+// from the row's place on.
+RecordsetModel::WindowReader readRowsAt(platform::ado::DataControl* data);
 
 } // namespace browser

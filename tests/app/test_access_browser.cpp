@@ -129,6 +129,16 @@ private slots:
             << ace << "Table1"
             << "range"
             << "G" << QStringList{"1974-09-21", ""} << QList<int>{0, 1};
+        const QString word = "delTestV1997.mdb";
+        QTest::newRow("table named with an SQL word") << word << "Table"
+                                                      << "open"
+                                                      << "" << QStringList{} << QList<int>{0, 1};
+        QTest::newRow("table named with an SQL word, sorted") << word << "Table"
+                                                              << "asc"
+                                                              << "a" << QStringList{} << QList<int>{1, 0};
+        QTest::newRow("table named with an SQL word, filtered") << word << "Table"
+                                                                << "equal"
+                                                                << "b" << QStringList{"y"} << QList<int>{0};
         QTest::newRow("range of text") << jet4 << "Table1"
                                        << "range"
                                        << "data" << QStringList{"baz1", "baz12"} << QList<int>{1, 2};

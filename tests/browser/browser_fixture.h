@@ -11,6 +11,9 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -116,6 +119,88 @@ public:
         for (int row = 0; index >= 0 && row < grid()->rowCount(); ++row)
             values << grid()->index(row, index).data().toString();
         return values;
+    }
+    // Takes the grid to the end of its query, by Ctrl+End or by the scroll bar dragged to its
+    // end, or back to its first row by Ctrl+Home.
+    enum class Move { CtrlEnd, ScrollBarToEnd, CtrlHome };
+    void move(Move how) const
+    {
+        QTableView* view = ui->ss2;
+        view->setFocus();
+        // The grid is laid out for its rows, as the user sees it.
+        QCoreApplication::processEvents();
+        if (how == Move::ScrollBarToEnd) {
+            QScrollBar* bar = view->verticalScrollBar();
+            bar->setSliderDown(true);
+            bar->setSliderPosition(bar->maximum());
+            bar->setSliderDown(false);
+            return;
+        }
+        QTest::keyClick(view, how == Move::CtrlHome ? Qt::Key_Home : Qt::Key_End, Qt::ControlModifier);
+    }
+    // Row `row` shows `value` in its first column within the grid's viewport, waited for
+    // while its rows are read.
+    bool rowOnScreen(int row, const QString& value) const
+    {
+        QTableView* view = ui->ss2;
+        const auto shown = [&] {
+            const QModelIndex index = grid()->index(row, 0);
+            return index.data().toString() == value &&
+                   view->viewport()->rect().intersects(view->visualRect(index));
+        };
+        if (QTest::qWaitFor(shown, 10000))
+            return true;
+        qWarning() << "row" << row << "of" << grid()->rowCount() << "shows"
+                   << grid()->index(row, 0).data().toString() << "at"
+                   << view->visualRect(grid()->index(row, 0)) << "in" << view->viewport()->rect() << messages;
+        return false;
+    }
+    // Opens `table` of `rows` rows whose first column counts from 1, sorted by it
+    // descending, and checks Ctrl+End shows its last row, then Ctrl+Home its first.
+    void checkQueryEnd(const QString& table, const QString& column, int rows)
+    {
+        ui->t->addItem(table);
+        open(table);
+        ui->c->setText(column);
+        QTest::mouseClick(ui->c_srt[1], Qt::LeftButton);
+        QCOMPARE(ui->nr->text(), QString::number(rows));
+        QVERIFY(grid()->rowCount() < rows);
+        move(Move::CtrlEnd);
+        QVERIFY(rowOnScreen(rows - 1, QStringLiteral("1")));
+        move(Move::CtrlHome);
+        QVERIFY(rowOnScreen(0, QString::number(rows)));
+        QVERIFY(messages.isEmpty());
+    }
+    // Opens `table`, whose column `from` holds 1, 2 and 3 and column `select` "a", "b" and
+    // "c", then sorts, filters, searches a range on them and exports: the names are SQL
+    // words, so each of these statements reads rows only where it quotes them.
+    void checkWordNames(const QString& table)
+    {
+        QSignalSpy failures(page.get(), &browser::DataBrowserPage::queryFailed);
+        ui->t->addItem(table);
+        open(table);
+        QCOMPARE(column("from"), QStringList({"1", "2", "3"}));
+        QCOMPARE(ui->nr->text(), QStringLiteral("3"));
+        ui->c->setText(QStringLiteral("from"));
+        QTest::mouseClick(ui->c_srt[1], Qt::LeftButton);
+        QCOMPARE(column("from"), QStringList({"3", "2", "1"}));
+        ui->c->setText(QStringLiteral("select"));
+        ui->s1[3]->setChecked(true);
+        ui->v->setText(QStringLiteral("b"));
+        QTest::mouseClick(ui->Command7, Qt::LeftButton);
+        QCOMPARE(column("from"), QStringList({"2"}));
+        QCOMPARE(ui->nr->text(), QStringLiteral("1"));
+        page->ss2_pick_column(int(headers().indexOf(QStringLiteral("from"))));
+        ui->sfr->setText(QStringLiteral("2"));
+        ui->sto->setText(QStringLiteral("3"));
+        QTest::mouseClick(ui->Command10, Qt::LeftButton);
+        QCOMPARE(column("from"), QStringList({"2", "3"}));
+        QCOMPARE(ui->nr->text(), QStringLiteral("2"));
+        QTest::mouseClick(ui->Command4, Qt::LeftButton);
+        QCOMPARE(opened.size(), 1);
+        QVERIFY2(failures.isEmpty(),
+                 failures.isEmpty() ? "" : qPrintable(failures.first().first().toString()));
+        QCOMPARE(messages, QStringList());
     }
     QString exportFolder() const { return exportDir_.path(); }
     QString connectionString() const { return connectionString_; }

@@ -524,6 +524,84 @@ private slots:
         QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
     }
 
+    // Ctrl+End and the scroll bar dragged to its end show the query's last row, with the
+    // sort, filter or range in force; the rows between read at their place, Ctrl+Home back
+    // at the first.
+    void queryEndInReach_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<BrowserFixture::Move>("move");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("middle");
+        using Move = BrowserFixture::Move;
+        for (const auto& [how, name] :
+             {std::pair{Move::CtrlEnd, "Ctrl+End"}, std::pair{Move::ScrollBarToEnd, "scroll bar"}}) {
+            const QString by = QLatin1String(name);
+            QTest::newRow(qPrintable(by + ", open")) << "open" << how << 3000 << "1"
+                                                     << "3000"
+                                                     << "1501";
+            QTest::newRow(qPrintable(by + ", sorted")) << "sort" << how << 3000 << "3000"
+                                                       << "1"
+                                                       << "1500";
+            QTest::newRow(qPrintable(by + ", filtered")) << "filter" << how << 1111 << "2"
+                                                         << "2999"
+                                                         << "2444";
+            QTest::newRow(qPrintable(by + ", range")) << "range" << how << 2501 << "100"
+                                                      << "2600"
+                                                      << "1350";
+        }
+    }
+    void queryEndInReach()
+    {
+        QFETCH(QString, query);
+        QFETCH(BrowserFixture::Move, move);
+        QFETCH(int, rows);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, middle);
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE IF EXISTS Big")));
+        QVERIFY(f.createNumbers(QStringLiteral("Big"), 3000));
+        const auto& ui = *f.ui;
+        ui.t->addItem(QStringLiteral("Big"));
+        f.open(QStringLiteral("Big"));
+        ui.c->setText(QStringLiteral("i"));
+        ui.tp->setText(QStringLiteral("3"));
+        ui.v->setText(QStringLiteral("2"));
+        ui.sfr->setText(QStringLiteral("100"));
+        ui.sto->setText(QStringLiteral("2600"));
+        if (query == QLatin1String("sort"))
+            QTest::mouseClick(ui.c_srt[1], Qt::LeftButton);
+        else if (query == QLatin1String("filter"))
+            QTest::mouseClick(ui.Command7, Qt::LeftButton);
+        else if (query == QLatin1String("range"))
+            QTest::mouseClick(ui.Command10, Qt::LeftButton);
+        QCOMPARE(ui.nr->text(), QString::number(rows));
+        QVERIFY(f.grid()->rowCount() < rows);
+
+        f.move(move);
+        QVERIFY(f.rowOnScreen(rows - 1, last));
+        QCOMPARE(f.grid()->rowCount(), rows);
+        // A row in the middle, never read from the start, is read where it lies.
+        const int row = rows / 2;
+        ui.ss2->scrollTo(f.grid()->index(row, 0), QAbstractItemView::PositionAtCenter);
+        QVERIFY(f.rowOnScreen(row, middle));
+        f.move(BrowserFixture::Move::CtrlHome);
+        QVERIFY(f.rowOnScreen(0, first));
+        QVERIFY(f.messages.isEmpty());
+        f.stopPage();
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
+    }
+
+    // A table and columns named with SQL words: every statement of the browser reads them.
+    void wordNames()
+    {
+        QVERIFY(f.exec(QStringLiteral("CREATE TABLE \"order\" (\"from\" INTEGER, \"select\" VARCHAR(10))")));
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO \"order\" VALUES (1, 'a'), (2, 'b'), (3, 'c')")));
+        f.checkWordNames(QStringLiteral("order"));
+    }
+
 private:
     BrowserFixture f;
 };

@@ -159,6 +159,26 @@ private slots:
         QCOMPARE(ui.nr->text(), QStringLiteral("3"));
     }
 
+    // Ctrl+End reaches the last row of a sorted table of thousands, Ctrl+Home the first.
+    void queryEndInReach()
+    {
+        QVERIFY(f->exec(QStringLiteral("CREATE TABLE digits (d integer)")));
+        QVERIFY(f->exec(
+            QStringLiteral("INSERT INTO digits VALUES (0), (1), (2), (3), (4), (5), (6), (7), (8), (9)")));
+        QVERIFY(f->exec(
+            QStringLiteral("CREATE TABLE big AS SELECT a.d * 1000 + b.d * 100 + c.d * 10 + e.d + 1 AS i "
+                           "FROM digits a, digits b, digits c, digits e WHERE a.d < 3")));
+        f->checkQueryEnd(QStringLiteral("big"), QStringLiteral("i"), 3000);
+    }
+
+    // A table and columns named with SQL words: every statement of the browser reads them.
+    void wordNames()
+    {
+        QVERIFY(f->exec(QStringLiteral("CREATE TABLE `order` (`from` integer, `select` varchar(10))")));
+        QVERIFY(f->exec(QStringLiteral("INSERT INTO `order` VALUES (1, 'a'), (2, 'b'), (3, 'c')")));
+        f->checkWordNames(QStringLiteral("order"));
+    }
+
 private:
     std::optional<BrowserFixture> f;
 };

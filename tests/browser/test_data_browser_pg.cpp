@@ -187,6 +187,23 @@ private slots:
         QCOMPARE(ui.nr->text(), QStringLiteral("3"));
     }
 
+    // Ctrl+End reaches the last row of a sorted table of thousands, Ctrl+Home the first.
+    void queryEndInReach()
+    {
+        QVERIFY(
+            f->exec(QStringLiteral("CREATE TABLE sales.big AS SELECT i FROM generate_series(1, 3000) i")));
+        f->checkQueryEnd(QStringLiteral("sales.big"), QStringLiteral("i"), 3000);
+    }
+
+    // A table and columns named with SQL words: every statement of the browser reads them.
+    void wordNames()
+    {
+        QVERIFY(f->exec(
+            QStringLiteral("CREATE TABLE sales.\"order\" (\"from\" integer, \"select\" varchar(10))")));
+        QVERIFY(f->exec(QStringLiteral("INSERT INTO sales.\"order\" VALUES (1, 'a'), (2, 'b'), (3, 'c')")));
+        f->checkWordNames(QStringLiteral("sales.order"));
+    }
+
 private:
     std::optional<BrowserFixture> f;
 };

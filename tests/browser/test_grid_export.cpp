@@ -140,37 +140,65 @@ private slots:
         QVERIFY2(qAbs(cell.mid(1).toDouble() - serial) < 1e-6, qPrintable(cell));
     }
 
+    // Every export that writes no workbook says so; where the cause is the user's to mend
+    // (no rows, a folder that cannot take the file), the next line says which.
     void failures_data()
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reason"); // what the second line holds; empty: no second line
         QTest::newRow("nothing opened yet") << "none"
-                                            << "Excel cannot be open";
+                                            << "Excel cannot be open"
+                                            << "";
         QTest::newRow("no table selected") << "unselected"
-                                           << "Excel cannot be open";
+                                           << "Excel cannot be open"
+                                           << "";
         QTest::newRow("last query rejected") << "rejected"
-                                             << "Excel cannot be open";
+                                             << "Excel cannot be open"
+                                             << "";
         QTest::newRow("folder cannot take the workbook") << "no folder"
-                                                         << "Export failed";
-        QTest::newRow("no rows") << "empty"
-                                 << "Export failed";
+                                                         << "Export failed"
+                                                         << "/missing does not exist";
+        QTest::newRow("folder is a file") << "file"
+                                          << "Export failed"
+                                          << "/plain is not a folder";
+        QTest::newRow("no rows chosen") << "empty"
+                                        << "Export failed"
+                                        << "There are no rows to export";
+        QTest::newRow("empty table") << "empty table"
+                                     << "Export failed"
+                                     << "There are no rows to export";
     }
     void failures()
     {
         QFETCH(QString, situation);
         QFETCH(QString, message);
+        QFETCH(QString, reason);
         auto& p = *f.page;
         const auto& ui = *f.ui;
-        if (situation != QLatin1String("none"))
+        if (situation == QLatin1String("empty table")) {
+            QVERIFY(f.exec(QStringLiteral("CREATE TABLE Vacant (Id INTEGER)")));
+            ui.t->addItem(QStringLiteral("Vacant"));
+            f.open(QStringLiteral("Vacant"));
+        } else if (situation != QLatin1String("none")) {
             f.open(QStringLiteral("Customers"));
-        else
+        } else {
             f.select(QStringLiteral("Customers"));
+        }
         if (situation == QLatin1String("unselected"))
             ui.t->clearSelection();
         if (situation == QLatin1String("rejected"))
             QTest::mouseClick(ui.c_srt[0], Qt::LeftButton); // no column: the database refuses
         if (situation == QLatin1String("no folder"))
             p.setExportFolder(f.exportFolder() + QStringLiteral("/missing"));
+        // Tests run as root, who may write where the folder's mode forbids it: a file
+        // where the folder should be cannot take the workbook for anyone.
+        QFile plain(f.exportFolder() + QStringLiteral("/plain"));
+        if (situation == QLatin1String("file")) {
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+            plain.close();
+            p.setExportFolder(plain.fileName());
+        }
         if (situation == QLatin1String("empty")) {
             ui.c->setText(QStringLiteral("Name"));
             ui.v->setText(QStringLiteral("Nobody"));
@@ -187,9 +215,16 @@ private slots:
         if (situation == QLatin1String("no folder"))
             QVERIFY2(lines.size() == 2 && lines.at(1).contains(f.exportFolder() + QStringLiteral("/missing")),
                      qPrintable(f.messages.first()));
-        else
+        if (reason.isEmpty())
             QCOMPARE(lines.size(), 1);
+        else
+            QVERIFY2(lines.size() == 2 && lines.at(1).contains(reason), qPrintable(f.messages.first()));
         QVERIFY(f.opened.isEmpty());
+        plain.remove();
+        if (situation == QLatin1String("empty table")) {
+            f.stopPage();
+            QVERIFY(f.exec(QStringLiteral("DROP TABLE Vacant")));
+        }
         // A workbook that is not shown leaves no file behind.
         QVERIFY(QDir(f.exportFolder()).entryList(QDir::Files).isEmpty());
     }

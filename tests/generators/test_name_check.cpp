@@ -245,7 +245,7 @@ private slots:
             cnx = testsupport::mariadbFixture(script);
         } else {
             const QString copy = dir.filePath("delTestV1997.mdb");
-            QVERIFY(QFile::copy("/work/shared/data/access/delTestV1997.mdb", copy));
+            QVERIFY(QFile::copy(testsupport::fixturePath("access/delTestV1997.mdb"), copy));
             cnx = "DRIVER={MDBTools};DBQ=" + copy + ";";
         }
         QVERIFY2(!cnx.isEmpty(), "the fixture database could not be built");

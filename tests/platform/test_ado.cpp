@@ -446,6 +446,12 @@ private slots:
                                       << "\"a\"\"b\"";
         QTest::newRow("empty") << "" << lower << "\""
                                << "";
+        QTest::newRow("SQL word") << "Table" << asWritten << "\""
+                                  << "\"Table\"";
+        QTest::newRow("SQL word, any case, in a dotted name") << "sales.order" << lower << "`"
+                                                              << "sales.`order`";
+        QTest::newRow("a word that only begins like one") << "orders" << asWritten << "\""
+                                                          << "orders";
     }
     void tableInSql()
     {
@@ -454,6 +460,29 @@ private slots:
         QFETCH(QString, quote);
         QFETCH(QString, expected);
         QCOMPARE(platform::ado::tableInSql(table, quote, UnquotedCase(unquoted)), expected);
+    }
+
+    // A column name is quoted as one part of a table name is; a dot is part of its name.
+    void columnInSql_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<int>("unquoted");
+        QTest::addColumn<QString>("expected");
+        const int asWritten = int(UnquotedCase::AsWritten);
+        const int lower = int(UnquotedCase::Lower);
+        QTest::newRow("plain") << "Name" << asWritten << "Name";
+        QTest::newRow("SQL word") << "from" << asWritten << "\"from\"";
+        QTest::newRow("folded case") << "Name" << lower << "\"Name\"";
+        QTest::newRow("dot inside") << "a.b" << asWritten << "\"a.b\"";
+        QTest::newRow("blank inside") << "full name" << lower << "\"full name\"";
+        QTest::newRow("empty") << "" << asWritten << "";
+    }
+    void columnInSql()
+    {
+        QFETCH(QString, column);
+        QFETCH(int, unquoted);
+        QFETCH(QString, expected);
+        QCOMPARE(platform::ado::columnInSql(column, QStringLiteral("\""), UnquotedCase(unquoted)), expected);
     }
 
     // The drivers tell how their database keeps unquoted names.

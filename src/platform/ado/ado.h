@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -197,6 +198,10 @@ public:
     // connection's handle open for as long as it lives. A statement or a read that finds
     // the link dropped closes the connection.
     Status openCursor(const QString& sql, std::unique_ptr<RowCursor>* out);
+    // The same from row `first` (0: the first) on, giving `count` rows or more where the
+    // query has them: the database skips the rows before where it can, else they are read
+    // and dropped.
+    Status openCursorAt(const QString& sql, qint64 first, int count, std::unique_ptr<RowCursor>* out);
     // The number of rows a query gives, counted by the database where it can.
     Status countRows(const QString& sql, qint64* count);
 
@@ -250,11 +255,16 @@ public:
     // Another cursor over the record source, from its first row, on a connection of its
     // own (the export walks it while the grid's cursor stays where it is).
     Status openCursor(std::unique_ptr<RowCursor>* out);
+    // The same from row `first` on (Connection::openCursorAt): the grid reads the rows at
+    // a place in a large result without reading those before.
+    Status openCursorAt(qint64 first, int count, std::unique_ptr<RowCursor>* out);
     // The number of rows `sql` gives, on the control's own connection.
     Status countRows(const QString& sql, qint64* count);
     // A table name as queries on the control's own connection write it (tableInSql with
     // that connection's quote and case; as by default before it opens).
     QString tableInSql(const QString& table);
+    // A column name likewise (columnInSql).
+    QString columnInSql(const QString& column);
     // Connection::describeAhead, over the control's own connection.
     Status describeAhead(const QStringList& queries, QHash<QString, QList<Field>>* out);
 
@@ -265,6 +275,11 @@ private:
     // The open connection (opened afresh when needed) into `connection`, which the caller
     // holds for the length of its call.
     Status ensureOpen(ResultReading reading, std::shared_ptr<Connection>* connection);
+    // A name written by `write` with the quote and case of the control's own connection.
+    using NameWriter = QString (*)(const QString&, const QString&, UnquotedCase);
+    QString nameInSql(const QString& name, NameWriter write);
+    // Runs `work` on a connection of its own, opened with the control's string.
+    Status onOwnConnection(const std::function<Status(Connection&)>& work);
 
     std::chrono::milliseconds catalogueLimit_ = kCatalogueTimeLimit;
     QString connectionString_;
@@ -311,11 +326,19 @@ QString missingDatabaseFile(const QString& odbcString);
 QString oleDbValue(const QString& value);
 
 // A table name as a query writes it: unchanged when it is a plain identifier (or a
-// dotted owner.table of them, or empty) that the database reads back as written, else
+// dotted owner.table of them, or empty) that the database reads back as written and not
+// as an SQL word (isReservedWord), else
 // in the driver's identifier quotes, inner quotes doubled. In a dotted name of plain
 // identifiers only the parts that the database would fold to another case are quoted
 // ("sales.Customers" on a database that folds to lower case: sales."Customers").
 QString tableInSql(const QString& table, const QString& identifierQuote,
                    UnquotedCase unquoted = UnquotedCase::AsWritten);
+// A column name as a query writes it: as tableInSql writes one part of a table name, a
+// dot being a character of the name like any other.
+QString columnInSql(const QString& column, const QString& identifierQuote,
+                    UnquotedCase unquoted = UnquotedCase::AsWritten);
+// A word that SQL, or one of the databases the program reads, keeps for itself (any case):
+// a name spelled so is quoted by tableInSql and columnInSql.
+bool isReservedWord(const QString& word);
 
 } // namespace platform::ado

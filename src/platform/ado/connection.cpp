@@ -428,24 +428,36 @@ Status DataControl::refreshCursor()
     return status;
 }
 
-Status DataControl::openCursor(std::unique_ptr<RowCursor>* out)
+Status DataControl::onOwnConnection(const std::function<Status(Connection&)>& work)
 {
-    out->reset();
     std::shared_ptr<Connection> connection;
     const Status opened = ensureOpen(ResultReading::OnDemand, &connection);
     if (!opened.ok)
         return opened;
     // A second reader goes through a connection of its own: a driver that steps through
     // one result at a time per connection (SQLite's) would otherwise read the rest of
-    // the grid's result into memory to make way for it. The cursor keeps that
-    // connection's handle for as long as it lives.
+    // the grid's result into memory to make way for it. A cursor keeps that connection's
+    // handle for as long as it lives.
     const QString string = connectionString_;
-    const QString source = recordSource_;
     Connection own;
     const Status ownOpened = own.open(string, ResultReading::OnDemand);
     if (!ownOpened.ok)
         return ownOpened;
-    return own.openCursor(source, out);
+    return work(own);
+}
+
+Status DataControl::openCursor(std::unique_ptr<RowCursor>* out)
+{
+    out->reset();
+    const QString source = recordSource_;
+    return onOwnConnection([&](Connection& own) { return own.openCursor(source, out); });
+}
+
+Status DataControl::openCursorAt(qint64 first, int count, std::unique_ptr<RowCursor>* out)
+{
+    out->reset();
+    const QString source = recordSource_;
+    return onOwnConnection([&](Connection& own) { return own.openCursorAt(source, first, count, out); });
 }
 
 Status DataControl::countRows(const QString& sql, qint64* count)
@@ -471,12 +483,22 @@ Status DataControl::describeAhead(const QStringList& queries, QHash<QString, QLi
     return opened.ok ? connection->describeAhead(queries, out) : opened;
 }
 
-QString DataControl::tableInSql(const QString& table)
+QString DataControl::nameInSql(const QString& name, NameWriter write)
 {
     std::shared_ptr<Connection> connection;
     if (!ensureOpen(ResultReading::OnDemand, &connection).ok)
-        return platform::ado::tableInSql(table, QStringLiteral("\""));
-    return platform::ado::tableInSql(table, connection->identifierQuote(), connection->unquotedCase());
+        return write(name, QStringLiteral("\""), UnquotedCase::AsWritten);
+    return write(name, connection->identifierQuote(), connection->unquotedCase());
+}
+
+QString DataControl::tableInSql(const QString& table)
+{
+    return nameInSql(table, platform::ado::tableInSql);
+}
+
+QString DataControl::columnInSql(const QString& column)
+{
+    return nameInSql(column, platform::ado::columnInSql);
 }
 
 } // namespace platform::ado

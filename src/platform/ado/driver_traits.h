@@ -34,6 +34,9 @@ struct DriverTraits {
     // Rows that tie on the driver's sort come in no set order (MariaDB's compares names
     // regardless of case: tables named alike, foreign-key rows of one KEY_SEQ and parent).
     bool unorderedTies = false;
+    // A query's rows from a position on are read with LIMIT and OFFSET after it: the
+    // database skips the rows before, none of them sent.
+    bool limitOffset = false;
 };
 
 // The traits of a connection whose driver reports these DBMS and driver (file) names.

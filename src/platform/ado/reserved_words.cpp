@@ -1,7 +1,8 @@
-// The reserved words of a connection's SQL: ODBC's list, the same for every driver, and
-// the driver's own (SQLGetInfo's SQL_KEYWORDS).
+// The reserved words of SQL: ODBC's list, the same for every driver, the words the
+// databases the program reads add to it, and a connection's own (SQLGetInfo's SQL_KEYWORDS).
 #include "platform/ado/connection_impl.h"
 
+#include <QSet>
 #include <memory>
 
 namespace platform::ado
@@ -18,6 +19,14 @@ QStringList odbcKeywords()
     words << QStringLiteral("ROWS") << QStringLiteral("SCHEMA");
     return words;
 }
+
+// Words that PostgreSQL, MariaDB, SQLite or Access reserve beyond ODBC's list.
+constexpr const char* kDatabaseWords[] = {
+    "ANALYZE", "AUTOINCREMENT", "BINARY",    "DATABASE", "DISTINCTROW", "DO",      "EXPLAIN",
+    "IF",      "ILIKE",         "ISNULL",    "KEYS",     "LIMIT",       "NOTHING", "NOTNULL",
+    "OFFSET",  "PERCENT",       "PIVOT",     "REGEXP",   "RENAME",      "REPLACE", "RETURNING",
+    "SHOW",    "TOP",           "TRANSFORM", "TRIGGER",  "USE",         "WINDOW",
+};
 
 // The driver's list. Drivers differ in whether they count a text's length in bytes or in
 // characters: the buffer is one far longer than any driver's list, and its last unit is
@@ -37,6 +46,20 @@ QString driverKeywords(SQLHDBC dbc)
 }
 
 } // namespace
+
+bool isReservedWord(const QString& word)
+{
+    // Quoting one more name than needed is harmless, so every database's words count.
+    static const QSet<QString> reserved = [] {
+        QSet<QString> set;
+        for (const QString& odbc : odbcKeywords())
+            set.insert(odbc);
+        for (const char* own : kDatabaseWords)
+            set.insert(QLatin1String(own));
+        return set;
+    }();
+    return reserved.contains(word.toUpper());
+}
 
 QStringList Connection::reservedWords()
 {

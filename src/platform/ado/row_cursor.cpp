@@ -285,6 +285,21 @@ Status Connection::openCursor(const QString& sql, std::unique_ptr<RowCursor>* ou
     return {};
 }
 
+Status Connection::openCursorAt(const QString& sql, qint64 first, int count, std::unique_ptr<RowCursor>* out)
+{
+    if (impl_->open() && impl_->traits.limitOffset && first > 0)
+        return openCursor(sql + QStringLiteral(" LIMIT %1 OFFSET %2").arg(count).arg(first), out);
+    const Status opened = openCursor(sql, out);
+    for (qint64 skipped = 0; opened.ok && skipped < first && !(*out)->atEnd();) {
+        QList<QStringList> dropped;
+        const Status read = (*out)->fetch(int(std::min<qint64>(first - skipped, kSourceChunk)), &dropped);
+        if (!read.ok)
+            return read;
+        skipped += dropped.size();
+    }
+    return opened;
+}
+
 Status Connection::countRows(const QString& sql, qint64* count)
 {
     *count = 0;

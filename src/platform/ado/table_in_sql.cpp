@@ -28,6 +28,12 @@ bool keepsItsCase(const QString& identifier, UnquotedCase unquoted)
     return true;
 }
 
+// A plain identifier the database reads back as this name, not as an SQL word.
+bool standsBare(const QString& identifier, UnquotedCase unquoted)
+{
+    return keepsItsCase(identifier, unquoted) && !isReservedWord(identifier);
+}
+
 } // namespace
 
 QString tableInSql(const QString& table, const QString& identifierQuote, UnquotedCase unquoted)
@@ -42,10 +48,18 @@ QString tableInSql(const QString& table, const QString& identifierQuote, Unquote
         return quotedName(table, identifierQuote);
     QStringList parts = table.split(QLatin1Char('.'));
     for (QString& part : parts) {
-        if (!keepsItsCase(part, unquoted))
+        if (!standsBare(part, unquoted))
             part = quotedName(part, identifierQuote);
     }
     return parts.join(QLatin1Char('.'));
+}
+
+QString columnInSql(const QString& column, const QString& identifierQuote, UnquotedCase unquoted)
+{
+    static const QRegularExpression plain(QStringLiteral(R"(^[A-Za-z_][A-Za-z0-9_$#]*$)"));
+    if (column.isEmpty() || (plain.match(column).hasMatch() && standsBare(column, unquoted)))
+        return column;
+    return quotedName(column, identifierQuote);
 }
 
 } // namespace platform::ado
