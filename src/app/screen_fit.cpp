@@ -64,6 +64,9 @@ constexpr int kFrameWaitMs = 4000;
 constexpr int kFramePollMs = 25;
 // A manager that keeps pushing the window back is not fought for ever.
 constexpr int kMostFits = 3;
+// The window's own geometry shows a fit as soon as it is asked for; the manager applies it
+// a moment later, and may still place the window anew. A fit counts once it has held this long.
+constexpr int kSettledMs = 300;
 
 } // namespace
 
@@ -89,9 +92,13 @@ void FrameFit::check()
         return;
     const QRect framed = window_->geometry().marginsAdded(frameOf(window_));
     if (display->availableGeometry().contains(framed)) {
-        finish();
+        if (!fitting_.isValid())
+            fitting_.start();
+        else if (fitting_.elapsed() >= kSettledMs)
+            finish();
         return;
     }
+    fitting_.invalidate();
     if (++fits_ > kMostFits) {
         finish();
         return;

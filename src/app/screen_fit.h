@@ -56,6 +56,7 @@ private:
     std::function<void()> fit_;
     QTimer poll_;
     QElapsedTimer since_;
+    QElapsedTimer fitting_; // since when the framed window has lain within the free area
     int fits_ = 0;
 };
 

@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -169,7 +170,13 @@ private slots:
                                 .arg(screenArea().height())));
         // The X server sees the whole frame, title bar and borders, on the free area too.
         if (onXServer()) {
-            const ServerView seen = serverView(&w());
+            // The manager applies the window's last fit a moment after the window asked.
+            ServerView seen = serverView(&w());
+            for (QDeadlineTimer deadline(5000);
+                 !seen.workArea.contains(seen.frame) && !deadline.hasExpired();) {
+                QTest::qWait(50);
+                seen = serverView(&w());
+            }
             QVERIFY2(!seen.frame.isNull(), "xwininfo or xprop gave no frame");
             QVERIFY2(seen.frame.height() > w().height() * w().devicePixelRatio(), "the window has no frame");
             QVERIFY2(seen.workArea.contains(seen.frame),
