@@ -212,6 +212,14 @@ void MainWindow::connectHandlers()
     connect(dataBrowser, &browser::DataBrowserPage::queryFailed, st1,
             [this](const QString& reason) { st1->showMessage(reason); });
     connect(dataBrowser, &browser::DataBrowserPage::queryShown, st1, &QStatusBar::clearMessage);
+    // A long read of rows is named while it lasts, over whatever the bar showed.
+    connect(dataBrowser, &browser::DataBrowserPage::waitingText, st1,
+            [this, shown = QString()](const QString& text) mutable {
+                if (!text.isEmpty())
+                    st1->showMessage(shown = text);
+                else if (st1->currentMessage() == shown)
+                    st1->clearMessage();
+            });
 
     connect(connectionPage, &connection::ConnectionPage::connectRequested, this, &MainWindow::connectKind);
     connect(connectionPage, &connection::ConnectionPage::schemaSelectionRequested, this,

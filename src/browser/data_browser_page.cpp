@@ -197,6 +197,9 @@ void DataBrowserPage::connectHandlers()
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { columnWidths_.clear(); });
     // Rows read as the grid scrolls may be wider than the first ones.
     connect(model_, &RecordsetModel::rowsRead, this, &DataBrowserPage::widenColumns);
+    connect(model_, &RecordsetModel::slowRead, this, [this](bool lasting) {
+        emit waitingText(lasting ? QStringLiteral("Reading rows from the database...") : QString());
+    });
     connect(Command2, &QPushButton::clicked, this, &DataBrowserPage::Command2_Click);
     // Enter on a table, or a double-click, opens it as the button does.
     connect(t, &QListWidget::itemActivated, this, &DataBrowserPage::Command2_Click);

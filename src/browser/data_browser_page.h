@@ -79,6 +79,9 @@ signals:
     void queryFailed(const QString& reason);
     // A browser query ran: any failure shown before is over.
     void queryShown();
+    // The grid waits for rows a read has been fetching for a while: the text to show while
+    // it lasts, empty once it is over.
+    void waitingText(const QString& text);
 
 private:
     class Action;

@@ -189,9 +189,21 @@ void RecordsetModel::readWindow(int row)
     const quint64 binding = binding_;
     reading_ = true;
     QList<QStringList> rows;
+    // The read yields: a read that lasts is named while it does.
+    QTimer slow;
+    slow.setSingleShot(true);
+    bool named = false;
+    connect(&slow, &QTimer::timeout, this, [this, &named] {
+        named = true;
+        emit slowRead(true);
+    });
+    slow.start(kSlowReadMs);
     const platform::ado::Status status = reader_(first, count, &rows);
+    slow.stop();
     if (!alive)
         return;
+    if (named)
+        emit slowRead(false);
     if (binding != binding_) {
         emit readEnded();
         return;

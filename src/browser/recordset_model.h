@@ -62,6 +62,7 @@ public:
     static constexpr int kChunk = 500;
     // Windows of rows read away from the first ones, kept while the view may come back.
     static constexpr int kFarWindows = 8;
+    static constexpr int kSlowReadMs = 1000;
 
 signals:
     // A read of the cursor failed: the rows read before stay, no more come.
@@ -70,6 +71,9 @@ signals:
     void readEnded();
     // Rows `first` to `last` have been read and show their values.
     void rowsRead(int first, int last);
+    // A read of rows at their place has lasted kSlowReadMs (true), or has ended after that
+    // (false): the user is told the grid is waiting for them.
+    void slowRead(bool lasting);
 
 private:
     // Reads the next chunk of the current cursor into `rows`. False when the rows must

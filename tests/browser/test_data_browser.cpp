@@ -594,6 +594,32 @@ private slots:
         QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
     }
 
+    // A read of rows at their place that lasts over a second is named while it lasts, the
+    // window handling events meanwhile, and the name goes once the rows show.
+    void slowReadIsNamed()
+    {
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE IF EXISTS Big")));
+        QVERIFY(f.createNumbers(QStringLiteral("Big"), 3000));
+        f.ui->t->addItem(QStringLiteral("Big"));
+        f.open(QStringLiteral("Big"));
+        auto* model = qobject_cast<browser::RecordsetModel*>(f.grid());
+        QVERIFY(model);
+        model->setWindowReader([](qint64 first, int count, QList<QStringList>* rows) {
+            QTest::qWait(browser::RecordsetModel::kSlowReadMs + 500);
+            for (qint64 row = first; row < first + count; ++row)
+                rows->append(QStringList{QString::number(row + 1)});
+            return platform::ado::Status{};
+        });
+        QSignalSpy waiting(f.page.get(), &browser::DataBrowserPage::waitingText);
+        f.move(BrowserFixture::Move::CtrlEnd);
+        QTRY_VERIFY_WITH_TIMEOUT(!waiting.isEmpty(), 5000);
+        QVERIFY(!waiting.first().first().toString().isEmpty());
+        QVERIFY(f.rowOnScreen(2999, QStringLiteral("3000")));
+        QTRY_VERIFY(waiting.last().first().toString().isEmpty());
+        f.stopPage();
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
+    }
+
     // A table and columns named with SQL words: every statement of the browser reads them.
     void wordNames()
     {
