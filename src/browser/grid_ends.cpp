@@ -22,10 +22,12 @@ public:
         grid->installEventFilter(this);
         QScrollBar* bar = grid->verticalScrollBar();
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) {
-            const bool toEnd =
-                action == QAbstractSlider::SliderToMaximum ||
-                (action == QAbstractSlider::SliderMove && bar->sliderPosition() == bar->maximum());
-            // Once the slider has let go of its value: the end is then the query's.
+            const bool toEnd = action == QAbstractSlider::SliderToMaximum ||
+                               (action == QAbstractSlider::SliderMove && bar->isSliderDown() &&
+                                bar->sliderPosition() == bar->maximum());
+            // The slider dragged to its end (a wheel turn moves it too, but is not a drag: it
+            // reads on chunk by chunk). Once the slider has let go of its value, the end is
+            // then the query's.
             if (toEnd)
                 QTimer::singleShot(0, this, [this] {
                     if (model_ && model_->spanEveryRow())

@@ -145,7 +145,9 @@ void RecordsetModel::readWanted()
 {
     readScheduled_ = false;
     wanted_.removeIf([this](int row) { return isRead(row); });
-    if (wanted_.isEmpty())
+    // The data control drops its cursor at every Connect, Close or new query: rows read at
+    // their place after that would be another query's, or another database's.
+    if (wanted_.isEmpty() || cursor_.expired())
         return;
     const auto again = [this](int delay) {
         readScheduled_ = true;

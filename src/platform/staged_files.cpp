@@ -31,13 +31,17 @@ QString systemReason(int error)
 QString tempName(const QString& fileName)
 {
     return QLatin1Char('.') + fileName + QLatin1Char('.') +
-           QString::number(QRandomGenerator::system()->generate64(), 36) + QStringLiteral(".part");
+           QString::number(QRandomGenerator::system()->generate64(), 36)
+               .rightJustified(13, QLatin1Char('0')) +
+           QStringLiteral(".part");
 }
 
 bool isTempName(const QString& name)
 {
-    // The random part is a 64-bit number in base 36: at most 13 digits.
-    static const QRegularExpression pattern(QStringLiteral(R"(^\..+\.[0-9a-z]{1,13}\.part$)"));
+    // The random part is a 64-bit number in base 36, 13 digits; earlier builds wrote it without
+    // leading zeros, which leaves 11 or more digits but for one name in thousands. A hidden
+    // ".notes.pdf.part" of the user's is no name of ours.
+    static const QRegularExpression pattern(QStringLiteral(R"(^\..+\.[0-9a-z]{11,13}\.part$)"));
     return pattern.match(name).hasMatch();
 }
 

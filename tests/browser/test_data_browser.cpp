@@ -1,7 +1,10 @@
 #include "browser_fixture.h"
 
 #include <QLocale>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTableView>
+#include <QWheelEvent>
 
 class DataBrowserTest : public QObject
 {
@@ -616,6 +619,48 @@ private slots:
         QVERIFY(!waiting.first().first().toString().isEmpty());
         QVERIFY(f.rowOnScreen(2999, QStringLiteral("3000")));
         QTRY_VERIFY(waiting.last().first().toString().isEmpty());
+        f.stopPage();
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
+    }
+
+    // A wheel turn at the end of the rows read reads on chunk by chunk: it is no drag of the
+    // slider to the query's end.
+    void wheelReadsOn()
+    {
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE IF EXISTS Big")));
+        QVERIFY(f.createNumbers(QStringLiteral("Big"), 3000));
+        f.ui->t->addItem(QStringLiteral("Big"));
+        f.open(QStringLiteral("Big"));
+        QTableView* view = f.ui->ss2;
+        QCoreApplication::processEvents();
+        const QPoint centre = view->viewport()->rect().center();
+        for (int turn = 0; turn < 200 && view->verticalScrollBar()->value() < 600; ++turn) {
+            QWheelEvent wheel(centre, view->viewport()->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(view->viewport(), &wheel);
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(f.grid()->rowCount() < 3000);
+        QVERIFY2(view->rowAt(0) < 1000, qPrintable(QString::number(view->rowAt(0))));
+        f.stopPage();
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
+    }
+
+    // Once the data control has dropped the query (a Connect, Close or another query), the
+    // grid reads no row of it at its place: the rows would be another query's.
+    void noRowReadAfterTheQueryIsDropped()
+    {
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE IF EXISTS Big")));
+        QVERIFY(f.createNumbers(QStringLiteral("Big"), 3000));
+        f.ui->t->addItem(QStringLiteral("Big"));
+        f.open(QStringLiteral("Big"));
+        f.move(BrowserFixture::Move::CtrlEnd);
+        QVERIFY(f.rowOnScreen(2999, QStringLiteral("3000")));
+        f.data2->setConnectionString(f.data2->connectionString());
+        QVERIFY(f.exec(QStringLiteral("UPDATE Big SET i = i * 1000")));
+        f.ui->ss2->scrollTo(f.grid()->index(1500, 0), QAbstractItemView::PositionAtCenter);
+        QTest::qWait(500);
+        QCOMPARE(f.grid()->index(1500, 0).data().toString(), QString());
         f.stopPage();
         QVERIFY(f.exec(QStringLiteral("DROP TABLE Big")));
     }

@@ -182,27 +182,29 @@ private slots:
     }
 
     // The temporary files of killed runs go before a run writes; a link, a folder, a pipe
-    // or a file of another name there stays, and so does what a link points to.
+    // or a file of another name there stays (a hidden ".notes.pdf.part" of the user's too),
+    // and so does what a link points to.
     void leftoversOfKilledRunsRemoved()
     {
         QTemporaryDir dir;
         const QString folder = dir.filePath("out/");
-        QVERIFY(QDir().mkpath(folder + ".x.cls.abc.part")); // a folder of the pattern
+        QVERIFY(QDir().mkpath(folder + ".x.cls.abcdefghijklm.part")); // a folder of the pattern
         const auto write = [](const QString& path) {
             QFile file(path);
             return file.open(QIODevice::WriteOnly) && file.write("x") == 1;
         };
-        const QStringList leftovers{".shop_t0000.cls.1z0a9q3k7b2c.part", ".A.vb.0.part",
+        const QStringList leftovers{".shop_t0000.cls.1z0a9q3k7b2c.part", ".A.vb.000000000000z.part",
                                     ".a b.vb.zzzzzzzzzzzzz.part"};
         for (const QString& name : leftovers)
             QVERIFY(write(folder + name));
-        const QStringList others{"kept.part",          ".kept.part", ".kept.ABC.part",
-                                 ".kept.abc.part.old", "t.cls",      ".kept.zzzzzzzzzzzzzz.part"};
+        const QStringList others{"kept.part",          ".kept.part",  ".kept.ABC.part",
+                                 ".kept.abc.part.old", "t.cls",       ".kept.zzzzzzzzzzzzzz.part",
+                                 ".notes.pdf.part",    ".kept.0.part"};
         for (const QString& name : others)
             QVERIFY(write(folder + name));
         QVERIFY(write(dir.filePath("target")));
-        QVERIFY(QFile::link(dir.filePath("target"), folder + ".link.cls.abc.part"));
-        QVERIFY(::mkfifo(QFile::encodeName(folder + ".fifo.cls.abc.part").constData(), 0600) == 0);
+        QVERIFY(QFile::link(dir.filePath("target"), folder + ".link.cls.abcdefghijklm.part"));
+        QVERIFY(::mkfifo(QFile::encodeName(folder + ".fifo.cls.abcdefghijklm.part").constData(), 0600) == 0);
 
         testsupport::ScriptedCatalogue catalogue;
         catalogue.setTableColumns("t0000", {{"Id", platform::ado::adInteger}});
@@ -216,9 +218,9 @@ private slots:
         QCOMPARE(host.messages, QStringList{"End of Generation"});
 
         QStringList expected = others;
-        expected << ".x.cls.abc.part"
-                 << ".link.cls.abc.part"
-                 << ".fifo.cls.abc.part"
+        expected << ".x.cls.abcdefghijklm.part"
+                 << ".link.cls.abcdefghijklm.part"
+                 << ".fifo.cls.abcdefghijklm.part"
                  << "shop_t0000.cls";
         expected.sort();
         QStringList found =

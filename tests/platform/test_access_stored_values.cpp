@@ -30,7 +30,7 @@ private slots:
         QTest::newRow("first day Jet holds") << -657434.0 << "0100-01-01 00:00:00";
         QTest::newRow("last second Jet holds") << 2958465.0 + 86399.0 / 86400 << "9999-12-31 23:59:59";
         QTest::newRow("a time that rounds to the next day") << 1.9999999999 << "1900-01-01 00:00:00";
-        QTest::newRow("the same before day 0") << -1.9999999999 << "1899-12-28 00:00:00";
+        QTest::newRow("the same before day 0") << -1.9999999999 << "1899-12-30 00:00:00";
         QTest::newRow("before year 100") << -657435.0 << "";
         QTest::newRow("after year 9999") << 2958466.0 << "";
         QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "";

@@ -28,7 +28,7 @@ std::optional<QString> jetDateText(double stored)
     qint64 seconds = std::llround(std::fabs(stored - whole) * 86400.0);
     if (seconds >= 86400) {
         seconds -= 86400;
-        whole += stored < 0 ? -1 : 1;
+        whole += 1; // the time counts forward within its day, before day 0 too
     }
     const QDate date = QDate::fromJulianDay(kJetDayZero + qint64(whole));
     if (!date.isValid() || date.year() < 100 || date.year() > 9999)

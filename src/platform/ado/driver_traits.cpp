@@ -21,7 +21,9 @@ constexpr Known kKnown[] = {
     {"PostgreSQL",
      "psqlodbc",
      {true, true, false, KeyOrder::AsReported, WholeRowsets::Postgres, false, true},
-     "UseDeclareFetch=1;Fetch=500;",
+     // A scan of a table starts at its start, not where another scan of it has come to, so
+     // that rows read from a place on (LIMIT and OFFSET) are those a cursor reads there.
+     "UseDeclareFetch=1;Fetch=500;ConnSettings={SET synchronize_seqscans=off};",
      nullptr,
      {}},
     {"SQLite",
