@@ -60,6 +60,17 @@ public:
                         .arg(count));
     }
 
+    // Opens a table `name` made afresh of one column i holding 1 to `count`; false when it
+    // cannot be made.
+    bool openNumbers(const QString& name, int count)
+    {
+        if (!exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(name)) || !createNumbers(name, count))
+            return false;
+        ui->t->addItem(name);
+        open(name);
+        return true;
+    }
+
     // A fresh page, shown offscreen, over a fresh data control.
     void startPage()
     {

@@ -564,11 +564,8 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, last);
         QFETCH(QString, middle);
-        QVERIFY(f.exec(QStringLiteral("DROP TABLE IF EXISTS Big")));
-        QVERIFY(f.createNumbers(QStringLiteral("Big"), 3000));
+        QVERIFY(f.openNumbers(QStringLiteral("Big"), 3000));
         const auto& ui = *f.ui;
-        ui.t->addItem(QStringLiteral("Big"));
-        f.open(QStringLiteral("Big"));
         ui.c->setText(QStringLiteral("i"));
         ui.tp->setText(QStringLiteral("3"));
         ui.v->setText(QStringLiteral("2"));
@@ -601,10 +598,7 @@ private slots:
     // window handling events meanwhile, and the name goes once the rows show.
     void slowReadIsNamed()
     {
-        QVERIFY(f.exec(QStringLiteral("DROP TABLE IF EXISTS Big")));
-        QVERIFY(f.createNumbers(QStringLiteral("Big"), 3000));
-        f.ui->t->addItem(QStringLiteral("Big"));
-        f.open(QStringLiteral("Big"));
+        QVERIFY(f.openNumbers(QStringLiteral("Big"), 3000));
         auto* model = qobject_cast<browser::RecordsetModel*>(f.grid());
         QVERIFY(model);
         model->setWindowReader([](qint64 first, int count, QList<QStringList>* rows) {
@@ -627,10 +621,7 @@ private slots:
     // slider to the query's end.
     void wheelReadsOn()
     {
-        QVERIFY(f.exec(QStringLiteral("DROP TABLE IF EXISTS Big")));
-        QVERIFY(f.createNumbers(QStringLiteral("Big"), 3000));
-        f.ui->t->addItem(QStringLiteral("Big"));
-        f.open(QStringLiteral("Big"));
+        QVERIFY(f.openNumbers(QStringLiteral("Big"), 3000));
         QTableView* view = f.ui->ss2;
         QCoreApplication::processEvents();
         const QPoint centre = view->viewport()->rect().center();
@@ -650,10 +641,7 @@ private slots:
     // grid reads no row of it at its place: the rows would be another query's.
     void noRowReadAfterTheQueryIsDropped()
     {
-        QVERIFY(f.exec(QStringLiteral("DROP TABLE IF EXISTS Big")));
-        QVERIFY(f.createNumbers(QStringLiteral("Big"), 3000));
-        f.ui->t->addItem(QStringLiteral("Big"));
-        f.open(QStringLiteral("Big"));
+        QVERIFY(f.openNumbers(QStringLiteral("Big"), 3000));
         f.move(BrowserFixture::Move::CtrlEnd);
         QVERIFY(f.rowOnScreen(2999, QStringLiteral("3000")));
         f.data2->setConnectionString(f.data2->connectionString());
