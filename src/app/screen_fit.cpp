@@ -60,7 +60,7 @@ namespace
 {
 
 // How long a window manager may take to frame a new window, and how often it is looked at.
-constexpr int kFrameWaitMs = 4000;
+constexpr int kFrameWaitMs = 10000;
 constexpr int kFramePollMs = 25;
 // A manager that keeps pushing the window back is not fought for ever.
 constexpr int kMostFits = 3;

@@ -150,9 +150,9 @@ private slots:
         // On an X server the window manager frames the window a moment after it shows, and
         // the window fits itself again then.
         if (onXServer()) {
-            QTRY_VERIFY_WITH_TIMEOUT(!app::frameOf(&w()).isNull(), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(!app::frameOf(&w()).isNull(), 10000);
             QTRY_VERIFY_WITH_TIMEOUT(screenArea().contains(w().geometry().marginsAdded(app::frameOf(&w()))),
-                                     5000);
+                                     10000);
         }
         QCoreApplication::processEvents();
     }
@@ -172,7 +172,7 @@ private slots:
         if (onXServer()) {
             // The manager applies the window's last fit a moment after the window asked.
             ServerView seen = serverView(&w());
-            for (QDeadlineTimer deadline(5000);
+            for (QDeadlineTimer deadline(10000);
                  !seen.workArea.contains(seen.frame) && !deadline.hasExpired();) {
                 QTest::qWait(50);
                 seen = serverView(&w());
